@@ -1,0 +1,37 @@
+#pragma once
+
+#include "diagram/export.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace velmora::app {
+
+/** What the command line asks for. */
+struct CommandLine {
+    enum class Action { Window, Export, Help, Version, Refused };
+    Action action = Action::Window;
+    QString file;                       ///< Export: the file to write
+    diagram::ExportFormat format = diagram::ExportFormat::Png;
+    diagram::ExportRequest request;     ///< Export: acid and options
+    QString problem;                    ///< Refused: one line naming the option and the problem
+    QString helpText;                   ///< Help: the text to print
+};
+
+/**
+ * Reads the program's arguments (the first is the program itself). Anything wrong, an unknown
+ * option, a bad value, a missing or unknown file name, gives Action::Refused with one line
+ * that names the option and the problem.
+ */
+[[nodiscard]] CommandLine parseCommandLine(const QStringList& arguments);
+
+/**
+ * True when the arguments ask for command-line work rather than the window, so that no display
+ * is needed. Qt's own window options (-platform, -display, -style, ...) do not count.
+ */
+[[nodiscard]] bool wantsCommandLine(int argc, const char* const* argv);
+
+/** Parses a list of one to four pKa values as --pka takes it; returns the problem or "". */
+[[nodiscard]] QString parsePkaList(const QString& text, model::Acid& acid);
+
+} // namespace velmora::app

@@ -1,0 +1,174 @@
+#include "export.h"
+
+#include "geometry.h"
+#include "surface.h"
+
+#include "model/fractions.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace velmora::diagram {
+
+std::optional<ExportFormat> formatForFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png") {
+        return ExportFormat::Png;
+    }
+    if (suffix == u"svg") {
+        return ExportFormat::Svg;
+    }
+    if (suffix == u"pdf") {
+        return ExportFormat::Pdf;
+    }
+    if (suffix == u"csv") {
+        return ExportFormat::Csv;
+    }
+    return std::nullopt;
+}
+
+void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request) {
+    const double scale = std::min(target.width() / kSurfaceWidth, target.height() / kSurfaceHeight);
+    painter.save();
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    painter.translate(-kSurfaceWidth / 2.0, -kSurfaceHeight / 2.0);
+    painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
+    Surface surface;
+    surface.begin(painter);
+    model::Acid acid = request.acid;
+    grafik(acid, surface, &request.labels);
+    surface.end();
+    painter.restore();
+}
+
+QImage renderImage(const ExportRequest& request, qreal scale) {
+    QImage image(qRound(kSurfaceWidth * scale), qRound(kSurfaceHeight * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
+    painter.end();
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+QStringList speciesHeader(const ExportRequest& request) {
+    model::Acid acid = request.acid;
+    acid.computeConstants();
+    const int protons = acid.protonCount();
+    const model::SpeciesNames& names = model::speciesNames(protons);
+    QStringList header;
+    for (int j = 0; j <= protons; ++j) {
+        const auto slot = static_cast<std::size_t>(j);
+        const QString& custom = request.labels[slot];
+        header << (custom.isEmpty() ? QString::fromStdString(names[slot]) : custom);
+    }
+    return header;
+}
+
+QByteArray fractionsCsv(const ExportRequest& request) {
+    model::Acid acid = request.acid;
+    acid.computeConstants();
+    const int species = acid.protonCount() + 1;
+
+    QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';
+    const auto row = [&](double pH) {
+        out += QByteArray::number(pH, 'g', 12);
+        const auto alpha = model::fractionsAt(acid, pH);
+        for (int j = 0; j < species; ++j) {
+            out += ',';
+            out += QByteArray::number(alpha[static_cast<std::size_t>(j)], 'g', 10);
+        }
+        out += '\n';
+    };
+    // Each row's pH is formed from its index, so no error accumulates; the last row is 14.
+    constexpr double lastPh = 14.0;
+    const double step = request.step;
+    for (long i = 0;; ++i) {
+        const double pH = static_cast<double>(i) * step;
+        if (pH >= lastPh - step * 1e-6) {
+            break;
+        }
+        row(pH);
+    }
+    row(lastPh);
+    return out;
+}
+
+namespace {
+
+bool writeSvg(QSaveFile& file, const ExportRequest& request) {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(QSize(kSurfaceWidth, kSurfaceHeight));
+    generator.setViewBox(QRect(0, 0, kSurfaceWidth, kSurfaceHeight));
+    generator.setResolution(static_cast<int>(kScreenDpi));
+    generator.setTitle(QStringLiteral("Concentration fraction vs pH"));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        return false;
+    }
+    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
+    return painter.end();
+}
+
+bool writePdf(QSaveFile& file, const ExportRequest& request) {
+    QPdfWriter writer(&file);
+    writer.setTitle(QStringLiteral("Concentration fraction vs pH"));
+    writer.setCreator(QStringLiteral("Velmora"));
+    // One page exactly the diagram's size at 96 dpi.
+    const QSizeF points(kSurfaceWidth * 72.0 / kScreenDpi, kSurfaceHeight * 72.0 / kScreenDpi);
+    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(static_cast<int>(kScreenDpi));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
+    return painter.end();
+}
+
+} // namespace
+
+QString writeExport(const QString& path, ExportFormat format, const ExportRequest& request) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    bool ok = false;
+    switch (format) {
+    case ExportFormat::Png:
+        ok = renderImage(request, request.scale).save(&file, "PNG");
+        break;
+    case ExportFormat::Svg:
+        ok = writeSvg(file, request);
+        break;
+    case ExportFormat::Pdf:
+        ok = writePdf(file, request);
+        break;
+    case ExportFormat::Csv: {
+        const QByteArray data = fractionsCsv(request);
+        ok = file.write(data) == data.size();
+        break;
+    }
+    }
+    if (!ok) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason.isEmpty() || reason == u"Unknown error" ? QStringLiteral("the file could not be written")
+                                                             : reason;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+} // namespace velmora::diagram

@@ -1,0 +1,136 @@
+#include "surface.h"
+
+#include "backdrop.h"
+#include "geometry.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+namespace velmora::diagram {
+
+void setScreenPointSize(QFont& font, double points, double deviceDpi) {
+    font.setPointSizeF(points * kScreenDpi / deviceDpi);
+}
+
+Surface::Surface() : m_fontSize(kDesignFontSize) {
+    m_baseFont = QFont(QStringLiteral("Arial"));
+    m_baseFont.setBold(true);
+}
+
+void Surface::begin(QPainter& painter, const QImage* backdrop) {
+    m_painter = &painter;
+    m_backdrop = backdrop;
+    const QTransform t = painter.deviceTransform();
+    const bool unscaled = qFuzzyCompare(t.m11(), 1.0) && qFuzzyCompare(t.m22(), 1.0);
+    const bool raster = painter.device()->devType() == QInternal::Image ||
+                        painter.device()->devType() == QInternal::Pixmap ||
+                        painter.device()->devType() == QInternal::Widget;
+    m_pixelExact = unscaled && raster;
+    m_dpiFactor = kScreenDpi / painter.device()->logicalDpiY();
+    painter.setRenderHint(QPainter::Antialiasing, !m_pixelExact);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void Surface::end() {
+    flushLines();
+    m_painter = nullptr;
+    m_backdrop = nullptr;
+}
+
+QPointF Surface::mapped(float x, float y) const {
+    // Whole pixels at 1x: the pixel nearest to the point is set, as a picture box does.
+    // Elsewhere a 1-unit line is centred on the middle of the logical pixel it stands for.
+    if (m_pixelExact) {
+        return {std::nearbyint(static_cast<double>(x)), std::nearbyint(static_cast<double>(y))};
+    }
+    return {static_cast<double>(x) + 0.5, static_cast<double>(y) + 0.5};
+}
+
+void Surface::flushLines() {
+    if (m_pending.size() < 2 || m_painter == nullptr) {
+        m_pending.clear();
+        return;
+    }
+    m_painter->setPen(QPen(m_pendingColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter->drawPolyline(m_pending.constData(), static_cast<int>(m_pending.size()));
+    m_pending.clear();
+}
+
+void Surface::clear() {
+    m_pending.clear();
+    if (m_painter != nullptr) {
+        if (m_backdrop != nullptr) {
+            const QPainter::CompositionMode mode = m_painter->compositionMode();
+            m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+            m_painter->drawImage(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), *m_backdrop);
+            m_painter->setCompositionMode(mode);
+        } else {
+            drawBackdrop(*m_painter);
+        }
+    }
+    m_x = 0.0f;
+    m_y = 0.0f;
+}
+
+void Surface::point(float x, float y, const QColor& colour) {
+    flushLines();
+    if (m_painter != nullptr) {
+        m_painter->setPen(QPen(colour, 1.0));
+        m_painter->drawPoint(mapped(x, y));
+    }
+    m_x = x;
+    m_y = y;
+}
+
+void Surface::lineTo(float x, float y, const QColor& colour) {
+    if (!m_pending.isEmpty() && colour != m_pendingColour) {
+        flushLines();
+    }
+    if (m_pending.isEmpty()) {
+        m_pendingColour = colour;
+        m_pending.append(mapped(m_x, m_y));
+    }
+    m_pending.append(mapped(x, y));
+    m_x = x;
+    m_y = y;
+}
+
+void Surface::rectangle(float x1, float y1, float x2, float y2, const QColor& colour) {
+    flushLines();
+    if (m_painter != nullptr) {
+        const QPointF a = mapped(std::min(x1, x2), std::min(y1, y2));
+        const QPointF b = mapped(std::max(x1, x2), std::max(y1, y2));
+        m_painter->setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        m_painter->setBrush(Qt::NoBrush);
+        m_painter->drawRect(QRectF(a, b));
+    }
+}
+
+QFont Surface::fontFor(double points) const {
+    QFont font = m_baseFont;
+    font.setPointSizeF(points * m_dpiFactor);
+    return font;
+}
+
+void Surface::print(const QString& text) {
+    flushLines();
+    double width = 0.0;
+    if (m_painter != nullptr) {
+        const QFont font = fontFor(m_fontSize);
+        const QFontMetricsF metrics(font, m_painter->device());
+        width = metrics.horizontalAdvance(text);
+        m_painter->setFont(font);
+        m_painter->setPen(m_foreColor);
+        m_painter->drawText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y) + metrics.ascent()),
+                            text);
+    }
+    if (m_recorder != nullptr) {
+        m_recorder->push_back({text, m_x, m_y, m_fontSize, m_foreColor, width});
+    }
+    m_x = static_cast<float>(static_cast<double>(m_x) + width);
+}
+
+} // namespace velmora::diagram

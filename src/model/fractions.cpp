@@ -1,0 +1,50 @@
+#include "fractions.h"
+
+namespace velmora::model {
+
+float columnPh(int column) {
+    return static_cast<float>(column - kFirstColumn) / static_cast<float>(kColumnsPerPh);
+}
+
+namespace {
+
+/**
+ * The five terms at hydrogen-ion concentration h. The evaluation order is fixed so that every
+ * caller, the drawing and the pH readout alike, gets the same rounding:
+ * ((h*h)*h)*h, Ka1*((h*h)*h), Ka2*(Ka1*(h*h)), Ka3*(Ka2*(Ka1*h)), Ka4*(Ka3*(Ka2*Ka1)).
+ */
+struct Terms {
+    double t0, t1, t2, t3, t4;
+};
+
+inline Terms termsAt(const Acid& a, double h) {
+    const double h2 = h * h;
+    const double h3 = h2 * h;
+    return {h3 * h, a.Ka1 * h3, a.Ka2 * (a.Ka1 * h2), a.Ka3 * (a.Ka2 * (a.Ka1 * h)),
+            a.Ka4 * (a.Ka3 * (a.Ka2 * a.Ka1))};
+}
+
+} // namespace
+
+void computeColumns(const Acid& acid, ColumnTable& table) {
+    for (int x = kFirstColumn; x <= kLastColumn; ++x) {
+        const auto col = static_cast<std::size_t>(x);
+        const double h = powerOfTen(-static_cast<double>(columnPh(x)));
+        const Terms t = termsAt(acid, h);
+        table.T[0][col] = t.t0;
+        table.T[1][col] = t.t1;
+        table.T[2][col] = t.t2;
+        table.T[3][col] = t.t3;
+        table.T[4][col] = t.t4;
+        const double sum = t.t0 + t.t1 + t.t2 + t.t3 + t.t4;
+        table.k[col] = kPlotHeight / sum;
+    }
+}
+
+std::array<double, kMaxSpecies> fractionsAt(const Acid& acid, double pH) {
+    const Terms t = termsAt(acid, powerOfTen(-pH));
+    const double sum = t.t0 + t.t1 + t.t2 + t.t3 + t.t4;
+    return {t.t0 / sum, t.t1 / sum, t.t2 / sum, t.t3 / sum, t.t4 / sum};
+}
+
+} // namespace velmora::model
