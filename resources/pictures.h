@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSize>
+
+#include <span>
+
+/** Resource paths of the window pictures, and their designed pixel sizes. */
+namespace velmora::resources {
+
+// Main window: command buttons (90 x 36), acid-type faces (110 x 30), window icon (32 x 32).
+inline constexpr char theoryButton[] = ":/theory.svg";
+inline constexpr char aboutButton[] = ":/about.svg";
+inline constexpr char exitButton[] = ":/exit.svg";
+inline constexpr char acidHA[] = ":/acid_ha.svg";
+inline constexpr char acidH2A[] = ":/acid_h2a.svg";
+inline constexpr char acidH3A[] = ":/acid_h3a.svg";
+inline constexpr char acidH4A[] = ":/acid_h4a.svg";
+inline constexpr char mainIcon[] = ":/velmora.svg";
+
+// About window: Cancel button (65 x 28), portrait (110 x 111), window icon (32 x 32).
+inline constexpr char cancelButton[] = ":/cancel.svg";
+inline constexpr char portrait[] = ":/portrait.svg";
+inline constexpr char aboutIcon[] = ":/about_icon.svg";
+
+/** One picture compiled into the program. Pictures are shown at exactly this size. */
+struct Picture {
+    const char* path;
+    QSize size;
+};
+
+/** Every picture of the program, for code and tests that walk them all. */
+std::span<const Picture> pictures();
+
+} // namespace velmora::resources

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace velmora::ui {
+
+/**
+ * Hands an address (a document, a mail address, a web page) to the desktop. When the desktop
+ * cannot open it, one message tells the user so and shows the address so it can be copied.
+ * Returns whether the desktop took it.
+ */
+bool openWithDesktop(const QUrl& url, QWidget* parent, const QString& what);
+
+/** Shows one warning message (modal to `parent`, or to the application when null). */
+void showProblem(QWidget* parent, const QString& title, const QString& text);
+
+} // namespace velmora::ui

@@ -1,0 +1,270 @@
+#include "form.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::ui {
+
+bool readProperty(const Control& control, Property property, float& value) {
+    switch (property) {
+    case Property::Left:
+        value = control.left;
+        return true;
+    case Property::Width:
+        value = control.width;
+        return true;
+    case Property::Top:
+        value = control.top;
+        return true;
+    case Property::Height:
+        value = control.height;
+        return true;
+    case Property::FontSize:
+        if (!control.fontSize) {
+            return false;
+        }
+        value = *control.fontSize;
+        return true;
+    }
+    return false;
+}
+
+bool writeProperty(Control& control, Property property, float value) {
+    switch (property) {
+    case Property::Left:
+        control.left = value;
+        return true;
+    case Property::Width:
+        control.width = value;
+        return true;
+    case Property::Top:
+        control.top = value;
+        return true;
+    case Property::Height:
+        control.height = value;
+        return true;
+    case Property::FontSize:
+        if (!control.fontSize) {
+            return false;
+        }
+        control.fontSize = value;
+        return true;
+    }
+    return false;
+}
+
+QFont designFont(const FontDesign& design) {
+    QFont font;
+    if (QFontDatabase::hasFamily(design.face)) {
+        font.setFamily(design.face);
+    } else {
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("Sans Serif")});
+        font.setStyleHint(QFont::SansSerif);
+    }
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    return font;
+}
+
+Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density, const Factory& factory)
+    : m_window(&window), m_design(design), m_density(density) {
+    setUpWindow();
+    m_controls.reserve(m_design.controls.size());
+    for (const ControlDesign& control : m_design.controls) {
+        QWidget* parent = m_window;
+        if (!control.frame.isEmpty()) {
+            if (QWidget* frame = widget(control.frame)) {
+                parent = frame;
+            }
+        }
+        QWidget* w = factory ? factory(control, parent) : nullptr;
+        if (w == nullptr) {
+            w = create(control, parent);
+        }
+        w->setObjectName(control.index >= 0 ? QStringLiteral("%1(%2)").arg(control.name).arg(control.index)
+                                            : control.name);
+        if (!control.toolTip.isEmpty()) {
+            w->setToolTip(control.toolTip);
+        }
+        if (control.background || control.foreground) {
+            QPalette palette = w->palette();
+            if (control.background) {
+                palette.setColor(QPalette::Window, *control.background);
+                palette.setColor(QPalette::Button, *control.background);
+                w->setAutoFillBackground(true);
+            }
+            if (control.foreground) {
+                palette.setColor(QPalette::Active, QPalette::WindowText, *control.foreground);
+                palette.setColor(QPalette::Inactive, QPalette::WindowText, *control.foreground);
+                palette.setColor(QPalette::Active, QPalette::ButtonText, *control.foreground);
+                palette.setColor(QPalette::Inactive, QPalette::ButtonText, *control.foreground);
+            }
+            w->setPalette(palette);
+        }
+        Control live;
+        live.design = &control;
+        live.widget = w;
+        live.left = static_cast<float>(control.left);
+        live.top = static_cast<float>(control.top);
+        live.width = static_cast<float>(control.width);
+        live.height = static_cast<float>(control.height);
+        if (control.kind != ControlKind::ScrollBar) {
+            live.fontSize = static_cast<float>(control.font ? control.font->points : m_design.font.points);
+        }
+        m_controls.push_back(live);
+    }
+    outerWidth = static_cast<float>(m_design.outerWidthPx) * kDesignTwipsPerPixel;
+    outerHeight = static_cast<float>(m_design.outerHeightPx) * kDesignTwipsPerPixel;
+    setUpTabOrder();
+    apply();
+}
+
+void Form::setUpWindow() {
+    m_window->setWindowTitle(m_design.caption);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (m_design.minimizeButton) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    m_window->setWindowFlags(flags);
+    QPalette palette = m_window->palette();
+    palette.setColor(QPalette::Window, m_design.background);
+    palette.setColor(QPalette::Button, m_design.background);
+    m_window->setPalette(palette);
+    m_window->setAutoFillBackground(true);
+    m_window->setFont(designFont(m_design.font));
+    if (!m_design.icon.isEmpty()) {
+        m_window->setWindowIcon(QIcon(m_design.icon));
+    }
+    // The client area keeps its designed pixel size; the window manager adds its decorations.
+    m_window->setFixedSize(qRound(static_cast<float>(m_design.clientWidth) / m_density.twipsPerPixelX),
+                           qRound(static_cast<float>(m_design.clientHeight) / m_density.twipsPerPixelY));
+}
+
+QFont Form::fontOf(const ControlDesign& control) const {
+    return designFont(control.font ? *control.font : m_design.font);
+}
+
+QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
+    switch (control.kind) {
+    case ControlKind::PictureBox: {
+        auto* label = new QLabel(parent);
+        if (!control.picture.isEmpty()) {
+            const QSize size = control.pictureSize.isValid() ? control.pictureSize : QSize(32, 32);
+            label->setPixmap(QIcon(control.picture).pixmap(size, label->devicePixelRatioF()));
+        }
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        if (!control.picture.isEmpty()) {
+            button->setIcon(QIcon(control.picture));
+        } else {
+            button->setText(control.caption);
+        }
+        return button;
+    }
+    case ControlKind::OptionButton: {
+        auto* button = new QToolButton(parent);
+        button->setCheckable(true);
+        button->setAutoExclusive(false);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        if (!control.picture.isEmpty()) {
+            button->setIcon(QIcon(control.picture));
+        }
+        return button;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(control.caption, parent);
+    case ControlKind::ScrollBar:
+        return new QScrollBar(Qt::Vertical, parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(control.caption, parent);
+        label->setAlignment(control.alignment);
+        label->setWordWrap(control.wordWrap);
+        return label;
+    }
+    }
+    return new QWidget(parent);
+}
+
+void Form::setUpTabOrder() {
+    std::vector<const Control*> order;
+    for (const Control& c : m_controls) {
+        order.push_back(&c);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->design->tabIndex < b->design->tabIndex; });
+    QWidget* previous = nullptr;
+    for (const Control* c : order) {
+        if (c->widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, c->widget);
+        }
+        previous = c->widget;
+    }
+}
+
+void Form::focusFirst() {
+    const Control* first = nullptr;
+    for (const Control& c : m_controls) {
+        if (c.widget->focusPolicy() != Qt::NoFocus && c.widget->isEnabled() &&
+            (first == nullptr || c.design->tabIndex < first->design->tabIndex)) {
+            first = &c;
+        }
+    }
+    if (first != nullptr) {
+        first->widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form::apply() {
+    const float tx = m_density.twipsPerPixelX;
+    const float ty = m_density.twipsPerPixelY;
+    for (Control& c : m_controls) {
+        // The toolkit rounds a position or size to whole pixels when it stores it.
+        const QRect geometry(static_cast<int>(std::lround(c.left / tx)), static_cast<int>(std::lround(c.top / ty)),
+                             static_cast<int>(std::lround(c.width / tx)),
+                             static_cast<int>(std::lround(c.height / ty)));
+        c.widget->setGeometry(geometry);
+        if (c.fontSize) {
+            QFont font = fontOf(*c.design);
+            font.setPointSizeF(static_cast<double>(*c.fontSize));
+            c.widget->setFont(font);
+        }
+        // Pictures keep their own pixel size whatever the density.
+        if (auto* button = qobject_cast<QAbstractButton*>(c.widget.data());
+            button != nullptr && c.design->pictureSize.isValid()) {
+            button->setIconSize(c.design->pictureSize);
+        }
+    }
+}
+
+const Control* Form::find(QStringView name, int index) const {
+    for (const Control& c : m_controls) {
+        if (c.design->name == name && c.design->index == index) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* Form::widget(QStringView name, int index) const {
+    const Control* c = find(name, index);
+    return c != nullptr ? c->widget.data() : nullptr;
+}
+
+} // namespace velmora::ui
