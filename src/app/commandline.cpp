@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "model/presets.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -77,6 +79,25 @@ bool wantsCommandLine(int argc, const char* const* argv) {
     return false;
 }
 
+QString presetListing() {
+    QStringList lines;
+    for (const model::Preset& preset : model::presets()) {
+        QStringList formulas;
+        for (const std::string& f : preset.formulas) {
+            formulas << QString::fromStdString(f);
+        }
+        QStringList values;
+        for (double v : preset.pKa) {
+            values << QString::number(v, 'f', 2);
+        }
+        lines << QStringLiteral("%1 | %2 | %3 | pKa %4 | %5")
+                     .arg(QString::fromStdString(preset.key), QString::fromStdString(preset.name),
+                          formulas.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
+                          QString::fromStdString(preset.source));
+    }
+    return lines.join(u'\n');
+}
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -103,7 +124,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption stepOption(
         QStringLiteral("step"), QStringLiteral("CSV only: pH step from 0.001 to 1 (default 0.1)."),
         QStringLiteral("S"));
-    parser.addOptions({help, version, exportOption, pkaOption, scaleOption, stepOption});
+    const QCommandLineOption presetOption(
+        QStringLiteral("preset"),
+        QStringLiteral("Uses an example acid with its literature values and formulas instead of "
+                       "--pka (see --list-presets)."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption listOption(QStringLiteral("list-presets"),
+                                        QStringLiteral("Lists the example acids that --preset takes."));
+    parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption, scaleOption,
+                       stepOption});
 
     CommandLine result;
     const auto refuse = [&result](const QString& problem) {
@@ -123,11 +152,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.action = CommandLine::Action::Version;
         return result;
     }
+    if (parser.isSet(listOption)) {
+        result.action = CommandLine::Action::ListPresets;
+        return result;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     if (!parser.isSet(exportOption)) {
-        for (const QCommandLineOption* option : {&pkaOption, &scaleOption, &stepOption}) {
+        for (const QCommandLineOption* option : {&pkaOption, &presetOption, &scaleOption, &stepOption}) {
             if (parser.isSet(*option)) {
                 return refuse(QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
             }
@@ -148,7 +181,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     result.format = *format;
 
     result.request.acid = model::Acid::startAcid();
-    if (parser.isSet(pkaOption)) {
+    if (parser.isSet(presetOption)) {
+        if (parser.isSet(pkaOption)) {
+            return refuse(QStringLiteral("--preset: use either --preset or --pka, not both"));
+        }
+        const model::Preset* preset = model::findPreset(parser.value(presetOption).toStdString());
+        if (preset == nullptr) {
+            return refuse(QStringLiteral("--preset: unknown acid '%1' (see --list-presets)")
+                              .arg(parser.value(presetOption)));
+        }
+        result.request.acid = preset->acid();
+        for (std::size_t j = 0; j < preset->formulas.size() && j < result.request.labels.size(); ++j) {
+            result.request.labels[j] = QString::fromStdString(preset->formulas[j]);
+        }
+        result.presetName = QString::fromStdString(preset->name);
+    } else if (parser.isSet(pkaOption)) {
         const QString problem = parsePkaList(parser.value(pkaOption), result.request.acid);
         if (!problem.isEmpty()) {
             return refuse(QStringLiteral("--pka: ") + problem);

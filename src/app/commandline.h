@@ -9,13 +9,14 @@ namespace velmora::app {
 
 /** What the command line asks for. */
 struct CommandLine {
-    enum class Action { Window, Export, Help, Version, Refused };
+    enum class Action { Window, Export, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
     QString file;                       ///< Export: the file to write
     diagram::ExportFormat format = diagram::ExportFormat::Png;
     diagram::ExportRequest request;     ///< Export: acid and options
     QString problem;                    ///< Refused: one line naming the option and the problem
     QString helpText;                   ///< Help: the text to print
+    QString presetName;                 ///< Export: the example acid's name, if one was chosen
 };
 
 /**
@@ -30,6 +31,9 @@ struct CommandLine {
  * is needed. Qt's own window options (-platform, -display, -style, ...) do not count.
  */
 [[nodiscard]] bool wantsCommandLine(int argc, const char* const* argv);
+
+/** The example acids, one per line: key, name, formulas, values, source. */
+[[nodiscard]] QString presetListing();
 
 /** Parses a list of one to four pKa values as --pka takes it; returns the problem or "". */
 [[nodiscard]] QString parsePkaList(const QString& text, model::Acid& acid);

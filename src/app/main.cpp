@@ -38,6 +38,9 @@ int runCommandLine(int argc, char** argv) {
     case Action::Version:
         printLine(stdout, QStringLiteral("%1 %2").arg(QString::fromLatin1(kName), QString::fromLatin1(kVersion)));
         return 0;
+    case Action::ListPresets:
+        printLine(stdout, velmora::app::presetListing());
+        return 0;
     case Action::Refused:
         printLine(stderr, QStringLiteral("velmora: ") + line.problem);
         return 2;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "acid.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::model {
+
+/** A pH range over which one species is the most abundant. */
+struct Predominance {
+    int species = 0;
+    double from = 0.0;  ///< pH, rounded to 0.1
+    double to = 14.0;
+};
+
+/**
+ * Where each species predominates between pH 0 and 14, in order of rising pH, boundaries to
+ * 0.1 pH. A species that is never the most abundant (when constants lie close together) is left
+ * out. The acid's constants must be current.
+ */
+[[nodiscard]] std::vector<Predominance> predominance(const Acid& acid);
+
+/**
+ * One sentence per diagram for a screen reader, e.g. "Triprotic acid. H3A predominates below
+ * pH 2.1, H2A- from 2.1 to 5.4, HA2- from 5.4 to 9.7, A3- above 9.7."
+ */
+[[nodiscard]] std::string describe(const Acid& acid, const SpeciesNames& names);
+
+} // namespace velmora::model
