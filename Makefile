@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench clean fuzz
 
 all: build
 
@@ -29,3 +29,15 @@ bench:
 
 clean:
 	rm -rf build
+
+# Fuzzing with libFuzzer under AddressSanitizer (clang). FUZZ_SECONDS per target.
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	@test -f build/fuzz/build.ninja || cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for t in commandline forma; do \
+	    mkdir -p build/fuzz/corpus/$$t; \
+	    echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	    QT_QPA_PLATFORM=offscreen build/fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	        -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done

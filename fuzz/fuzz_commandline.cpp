@@ -1,0 +1,36 @@
+// Feeds arbitrary text to the command line's value parsing: --pka, --step and --scale.
+// The input is split at newlines into the three values.
+#include "app/commandline.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QStringList parts = text.split(u'\n');
+    const QString pka = parts.value(0);
+    const QString step = parts.value(1, QStringLiteral("0.1"));
+    const QString scale = parts.value(2, QStringLiteral("1"));
+
+    velmora::model::Acid acid;
+    if (velmora::app::parsePkaList(pka, acid).isEmpty()) {
+        // An accepted list is in range and in order.
+        const auto v = acid.exponents();
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            if (v[i] < 0.0 || v[i] > 14.0 || (i > 0 && v[i] != 0.0 && v[i] < v[i - 1])) {
+                __builtin_trap();
+            }
+        }
+    }
+    const auto line = velmora::app::parseCommandLine(
+        {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.csv"), QStringLiteral("--pka"),
+         pka, QStringLiteral("--step"), step, QStringLiteral("--scale"), scale});
+    if (line.action == velmora::app::CommandLine::Action::Export &&
+        (line.request.step < 0.001 || line.request.step > 1.0 || line.request.scale < 1 || line.request.scale > 8)) {
+        __builtin_trap();
+    }
+    return 0;
+}
