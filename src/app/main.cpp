@@ -1,10 +1,11 @@
 #include "commandline.h"
 
-#include "diagram/retainedplot.h"
+#include "pictures.h"
+#include "ui/main/phh.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QIcon>
 
 #include <cstdio>
 #include <memory>
@@ -62,13 +63,11 @@ int runWindow(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    velmora::model::Acid acid = velmora::model::Acid::startAcid();
-    velmora::diagram::RetainedPlot plot(app.devicePixelRatio());
-    plot.redraw(acid);
-    QLabel label;
-    label.setPixmap(QPixmap::fromImage(plot.image()));
-    label.setWindowTitle(QStringLiteral("Velmora  1.0"));
-    label.show();
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(velmora::resources::mainIcon)));
+    // The start window: its construction is its load; Exit and its close box end the program.
+    velmora::ui::pHH window;
+    window.show();
     return QApplication::exec();
 }
 

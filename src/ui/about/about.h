@@ -31,15 +31,25 @@ public:
     [[nodiscard]] static QString authorEmail();
     [[nodiscard]] static QString webPage();
 
+    /** How often this window has been loaded, that is scaled; showing it again does neither. */
+    [[nodiscard]] int loads() const { return m_loads; }
+
 public slots:
     void Clear_Click();
     void Label4_Click();
     void Label5_Click(int Index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Form_Load();
+    void wireHandlers();
+    void centreOnScreen();
 
     std::unique_ptr<Form> m_form;
+    int m_loads = 0;
+    bool m_placed = false;
 };
 
 } // namespace velmora::ui

@@ -14,6 +14,33 @@
 
 namespace velmora::ui {
 
+namespace {
+
+/**
+ * The box of an auto-sized label. A wrapped label keeps its width and its height follows the
+ * text. A one-line label is fitted to its text and keeps its designed left edge (the centre of a
+ * centred label, the right edge of a right-aligned one), moved back inside its container when a
+ * text longer than the designed one would run past the container's edge.
+ */
+QRect fittedToText(const QLabel& label, const QRect& box, bool wordWrap) {
+    if (wordWrap) {
+        return {box.topLeft(), QSize(box.width(), label.heightForWidth(box.width()))};
+    }
+    const QSize text = label.sizeHint();
+    int left = box.left();
+    if (label.alignment() & Qt::AlignHCenter) {
+        left += (box.width() - text.width()) / 2;
+    } else if (label.alignment() & Qt::AlignRight) {
+        left += box.width() - text.width();
+    }
+    if (const QWidget* container = label.parentWidget(); container != nullptr) {
+        left = std::max(0, std::min(left, container->contentsRect().right() + 1 - text.width()));
+    }
+    return {QPoint(left, box.top()), text};
+}
+
+} // namespace
+
 bool readProperty(const Control& control, Property property, float& value) {
     switch (property) {
     case Property::Left:
@@ -146,9 +173,10 @@ void Form::setUpWindow() {
     if (!m_design.icon.isEmpty()) {
         m_window->setWindowIcon(QIcon(m_design.icon));
     }
-    // The client area keeps its designed pixel size; the window manager adds its decorations.
-    m_window->setFixedSize(qRound(static_cast<float>(m_design.clientWidth) / m_density.twipsPerPixelX),
-                           qRound(static_cast<float>(m_design.clientHeight) / m_density.twipsPerPixelY));
+    // The client area keeps its designed pixel size at every density, as the outer size that the
+    // scaling step sets does; the window manager adds its decorations.
+    m_window->setFixedSize(qRound(static_cast<float>(m_design.clientWidth) / kDesignTwipsPerPixel),
+                           qRound(static_cast<float>(m_design.clientHeight) / kDesignTwipsPerPixel));
 }
 
 QFont Form::fontOf(const ControlDesign& control) const {
@@ -244,6 +272,9 @@ void Form::apply() {
             QFont font = fontOf(*c.design);
             font.setPointSizeF(static_cast<double>(*c.fontSize));
             c.widget->setFont(font);
+        }
+        if (auto* label = qobject_cast<QLabel*>(c.widget.data()); label != nullptr && c.design->autoSize) {
+            label->setGeometry(fittedToText(*label, geometry, c.design->wordWrap));
         }
         // Pictures keep their own pixel size whatever the density.
         if (auto* button = qobject_cast<QAbstractButton*>(c.widget.data());

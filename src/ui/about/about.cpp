@@ -1,0 +1,121 @@
+#include "about.h"
+
+#include "aboutdesign.h"
+#include "abouttexts.h"
+#include "clickablelabel.h"
+
+#include "ui/common/desktop.h"
+#include "ui/common/form.h"
+#include "ui/common/scaleform.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QUrl>
+
+#include <algorithm>
+#include <utility>
+
+namespace velmora::ui {
+
+namespace {
+
+/** Label4 and the two Label5 carry click handlers, so they are built as clickable labels. */
+QWidget* makeControl(const ControlDesign& design, QWidget* parent) {
+    if (design.kind != ControlKind::Label ||
+        (design.name != u"Label4" && design.name != u"Label5")) {
+        return nullptr;
+    }
+    auto* label = new ClickableLabel(parent);
+    label->setText(design.caption);
+    label->setAlignment(design.alignment);
+    label->setWordWrap(design.wordWrap);
+    // Only the address itself shows the hand: the line above it opens the same page unannounced.
+    if (design.name == u"Label5" && design.index == 2) {
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    return label;
+}
+
+} // namespace
+
+About::About(ScreenDensity density) {
+    // The close box unloads the window; the next opening builds a fresh one from its design.
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_form = std::make_unique<Form>(*this, aboutDesign(), density, makeControl);
+    wireHandlers();
+    Form_Load();
+}
+
+About::~About() = default;
+
+QString About::authorEmail() {
+    return abouttexts::authorEmail();
+}
+
+QString About::webPage() {
+    return abouttexts::webPage();
+}
+
+void About::Form_Load() {
+    scaleform(*m_form, kAboutOuterWidthPx, kAboutOuterHeightPx);
+    ++m_loads;
+}
+
+void About::wireHandlers() {
+    if (auto* clear = m_form->widgetAs<QPushButton>(u"Clear")) {
+        // Enter on the focused Cancel button presses it, as Space does; outside a dialog a push
+        // button ignores Enter unless it is auto-default. It is never the window's default button.
+        clear->setAutoDefault(true);
+        connect(clear, &QPushButton::clicked, this, &About::Clear_Click);
+    }
+    if (auto* label = m_form->widgetAs<ClickableLabel>(u"Label4")) {
+        connect(label, &ClickableLabel::clicked, this, &About::Label4_Click);
+    }
+    for (int index : {1, 2}) {
+        if (auto* label = m_form->widgetAs<ClickableLabel>(u"Label5", index)) {
+            connect(label, &ClickableLabel::clicked, this, [this, index] { Label5_Click(index); });
+        }
+    }
+}
+
+void About::Clear_Click() {
+    hide();
+}
+
+void About::Label4_Click() {
+    openWithDesktop(QUrl(QStringLiteral("mailto:") + authorEmail()), this,
+                    tr("a new e-mail to the author"));
+}
+
+void About::Label5_Click(int /*Index: either line opens the page*/) {
+    openWithDesktop(QUrl(webPage()), this, tr("the web page of further chemistry programs"));
+}
+
+void About::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (!std::exchange(m_placed, true)) {
+            centreOnScreen();
+        }
+        m_form->focusFirst();
+    }
+    QWidget::showEvent(event);
+}
+
+void About::centreOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr) {
+        return;
+    }
+    // The outer size the load gave the window, so that the frame, not only the client area, is
+    // centred even before the window manager has reported its decorations.
+    const ScreenDensity density = m_form->density();
+    const QSize outer(qRound(m_form->outerWidth / density.twipsPerPixelX),
+                      qRound(m_form->outerHeight / density.twipsPerPixelY));
+    // On a screen smaller than the window the title bar stays on the screen, within reach.
+    const QRect area = where->availableGeometry();
+    move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+         area.y() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+} // namespace velmora::ui
