@@ -5,6 +5,7 @@
 
 #include "model/fractions.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -144,9 +145,13 @@ QString writeExport(const QString& path, ExportFormat format, const ExportReques
     }
     bool ok = false;
     switch (format) {
-    case ExportFormat::Png:
-        ok = renderImage(request, request.scale).save(&file, "PNG");
+    case ExportFormat::Png: {
+        // Encoded in memory first, so that a failing disk is reported by us alone.
+        QByteArray png;
+        QBuffer buffer(&png);
+        ok = renderImage(request, request.scale).save(&buffer, "PNG") && file.write(png) == png.size();
         break;
+    }
     case ExportFormat::Svg:
         ok = writeSvg(file, request);
         break;
@@ -159,6 +164,9 @@ QString writeExport(const QString& path, ExportFormat format, const ExportReques
         break;
     }
     }
+    // A write can land in the buffer and fail only when it is flushed; check before committing,
+    // or an empty file would replace the old one.
+    ok = ok && file.flush() && file.error() == QFileDevice::NoError;
     if (!ok) {
         const QString reason = file.errorString();
         file.cancelWriting();

@@ -1,0 +1,73 @@
+// The engine's three costs: the model stage, one whole redraw, one PNG export.
+
+#include "diagram/export.h"
+#include "diagram/retainedplot.h"
+#include "model/acid.h"
+#include "model/fractions.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace velmora;
+
+namespace {
+
+/** Stage 1 of a redraw: the constants and the species terms of all 422 columns. */
+void BM_ModelStage(benchmark::State& state) {
+    model::Acid acid = model::Acid::startAcid();
+    auto table = std::make_unique<model::ColumnTable>();
+    for (auto _ : state) {
+        acid.computeConstants();
+        model::computeColumns(acid, *table);
+        benchmark::DoNotOptimize(table->k.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ModelStage);
+
+/** One whole diagram of the start acid onto the retained plot at 1x. */
+void BM_Redraw(benchmark::State& state) {
+    diagram::RetainedPlot plot(1.0);
+    model::Acid acid = model::Acid::startAcid();
+    for (auto _ : state) {
+        const diagram::DrawnDiagram drawn = plot.redraw(acid);
+        benchmark::DoNotOptimize(drawn);
+    }
+}
+BENCHMARK(BM_Redraw)->Unit(benchmark::kMicrosecond);
+
+/** One PNG export of the start diagram, file writing included. */
+void BM_ExportPng(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("diagram.png"));
+    diagram::ExportRequest request;
+    request.acid = model::Acid::startAcid();
+    for (auto _ : state) {
+        const QString problem = diagram::writeExport(path, diagram::ExportFormat::Png, request);
+        if (!problem.isEmpty()) {
+            state.SkipWithError(qPrintable(problem));
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ExportPng)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

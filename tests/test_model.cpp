@@ -1,0 +1,230 @@
+// The acid-base model: constants, acid type, species names, per-column terms and fractions.
+
+#include "tolerance.h"
+
+#include "model/acid.h"
+#include "model/fractions.h"
+
+#include <QtTest>
+
+#include <array>
+#include <memory>
+#include <numeric>
+
+using namespace velmora::model;
+
+namespace {
+
+using Exponents = std::array<double, kMaxProtons>;
+
+Acid acidOf(const Exponents& pKa) {
+    Acid acid;
+    acid.pKa1 = pKa[0];
+    acid.pKa2 = pKa[1];
+    acid.pKa3 = pKa[2];
+    acid.pKa4 = pKa[3];
+    acid.computeConstants();
+    return acid;
+}
+
+std::unique_ptr<ColumnTable> columnsOf(const Acid& acid) {
+    auto table = std::make_unique<ColumnTable>();
+    computeColumns(acid, *table);
+    return table;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Exponents)
+
+class TestModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void constants_data();
+    void constants();
+    void speciesNamesTable_data();
+    void speciesNamesTable();
+    void columnPhIsSinglePrecision();
+    void startAcidAtFirstExponent();
+    void absentConstantsZeroTheirTerms_data();
+    void absentConstantsZeroTheirTerms();
+    void workedFractions_data();
+    void workedFractions();
+    void columnsAgreeWithFractions_data();
+    void columnsAgreeWithFractions();
+};
+
+void TestModel::constants_data() {
+    QTest::addColumn<Exponents>("pKa");
+    QTest::addColumn<Exponents>("Ka");
+    QTest::addColumn<int>("protons");
+
+    const double ka21 = 0.007943282347242814, ka54 = 3.981071705534969e-06;
+    const double ka97 = 1.9952623149688828e-10, ka123 = 5.011872336272715e-13;
+    QTest::newRow("start acid") << Exponents{2.1, 5.4, 9.7, 12.3}
+                                << Exponents{ka21, ka54, ka97, ka123} << 4;
+    QTest::newRow("triprotic") << Exponents{2.1, 5.4, 9.7, 0} << Exponents{ka21, ka54, ka97, 0}
+                               << 3;
+    QTest::newRow("diprotic") << Exponents{2.1, 5.4, 0, 0} << Exponents{ka21, ka54, 0, 0} << 2;
+    QTest::newRow("monoprotic") << Exponents{2.1, 0, 0, 0} << Exponents{ka21, 0, 0, 0} << 1;
+    QTest::newRow("pKa1 0 is a real constant")
+        << Exponents{0, 0, 0, 0} << Exponents{1, 0, 0, 0} << 1;
+    QTest::newRow("Ka2 absent, Ka3 present")
+        << Exponents{2.1, 0, 9.7, 12.3} << Exponents{ka21, 0, ka97, ka123} << 1;
+    QTest::newRow("Ka3 absent, Ka4 present")
+        << Exponents{2.1, 5.4, 0, 12.3} << Exponents{ka21, ka54, 0, ka123} << 2;
+    QTest::newRow("tiny exponent is not absent")
+        << Exponents{0, 1e-300, 7, 13} << Exponents{1, 1, 1e-7, 1e-13} << 4;
+}
+
+void TestModel::constants() {
+    QFETCH(Exponents, pKa);
+    QFETCH(Exponents, Ka);
+    QFETCH(int, protons);
+    const Acid acid = acidOf(pKa);
+    const auto got = acid.constants();
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        if (Ka[i] == 0.0) {
+            QCOMPARE(got[i], 0.0); // the marker, exactly
+        } else {
+            VELMORA_COMPARE_REL(got[i], Ka[i], 1e-14);
+        }
+    }
+    QCOMPARE(acid.protonCount(), protons);
+}
+
+void TestModel::speciesNamesTable_data() {
+    QTest::addColumn<int>("protons");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("mono") << 1 << QStringList{"HA", "A-", "", "", ""};
+    QTest::newRow("di") << 2 << QStringList{"H2A", "HA-", "A2-", "", ""};
+    QTest::newRow("tri") << 3 << QStringList{"H3A", "H2A-", "HA2-", "A3-", ""};
+    QTest::newRow("tetra") << 4 << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
+}
+
+void TestModel::speciesNamesTable() {
+    QFETCH(int, protons);
+    QFETCH(QStringList, names);
+    QStringList got;
+    for (const std::string& name : speciesNames(protons)) {
+        got << QString::fromStdString(name);
+    }
+    QCOMPARE(got, names);
+}
+
+void TestModel::columnPhIsSinglePrecision() {
+    QCOMPARE(columnPh(kFirstColumn), 0.0f);
+    QCOMPARE(columnPh(115), 2.1f);
+    QCOMPARE(columnPh(472), 14.0f);
+    QCOMPARE(columnPh(kLastColumn), 421.0f / 30.0f);
+
+    // The terms are taken at the float pH 2.0999999046..., not at 2.1: at column 115 of the start
+    // acid T1/T0 = Ka1 / h falls short of 1 by 2.196e-7 (it would be 1 to 1e-15 in double).
+    const auto table = columnsOf(Acid::startAcid());
+    const double ratio = table->T[1][115] / table->T[0][115];
+    VELMORA_COMPARE_REL(1.0 - ratio, 2.195916024572142e-07, 1e-6);
+}
+
+void TestModel::startAcidAtFirstExponent() {
+    const Acid acid = Acid::startAcid();
+    QCOMPARE(acid.exponents(), (Exponents{2.1, 5.4, 9.7, 12.3}));
+    QCOMPARE(acid.protonCount(), 4);
+    const auto table = columnsOf(acid);
+    const double k = table->k[115];
+    VELMORA_COMPARE_REL(table->T[0][115], table->T[1][115], 1e-6);
+    QVERIFY2(std::abs(k * table->T[0][115] - 149.96) < 0.005,
+             qPrintable(QString::number(k * table->T[0][115])));
+    QVERIFY2(std::abs(k * table->T[1][115] - 149.96) < 0.005,
+             qPrintable(QString::number(k * table->T[1][115])));
+    // The small rest belongs to species 2 (300 * Ka2 / (2 h) = 0.075 px); 3 and 4 are nil.
+    VELMORA_COMPARE_REL(k * table->T[2][115], 0.0752, 0.01);
+    QVERIFY(k * table->T[3][115] < 1e-6);
+    // Column 52 is pH 0: T0 = 1 exactly.
+    QCOMPARE(table->T[0][kFirstColumn], 1.0);
+}
+
+void TestModel::absentConstantsZeroTheirTerms_data() {
+    QTest::addColumn<Exponents>("pKa");
+    QTest::addColumn<int>("firstZeroTerm");
+    QTest::newRow("mono 2.1") << Exponents{2.1, 0, 0, 0} << 2;
+    QTest::newRow("Ka2 absent, Ka3 and Ka4 present") << Exponents{2.1, 0, 9.7, 12.3} << 2;
+    QTest::newRow("di 2.1, 5.4") << Exponents{2.1, 5.4, 0, 0} << 3;
+    QTest::newRow("tri 2.1, 5.4, 9.7") << Exponents{2.1, 5.4, 9.7, 0} << 4;
+}
+
+void TestModel::absentConstantsZeroTheirTerms() {
+    QFETCH(Exponents, pKa);
+    QFETCH(int, firstZeroTerm);
+    const auto table = columnsOf(acidOf(pKa));
+    for (int x = kFirstColumn; x <= kLastColumn; ++x) {
+        const auto col = static_cast<std::size_t>(x);
+        for (int j = 0; j < kMaxSpecies; ++j) {
+            const double term = table->T[static_cast<std::size_t>(j)][col];
+            QVERIFY2(j < firstZeroTerm ? term > 0.0 : term == 0.0,
+                     qPrintable(QStringLiteral("T%1 at column %2 is %3").arg(j).arg(x).arg(term)));
+        }
+    }
+}
+
+void TestModel::workedFractions_data() {
+    QTest::addColumn<Exponents>("pKa");
+    QTest::addColumn<double>("pH");
+    QTest::addColumn<Exponents>("alpha"); // alpha_0..alpha_3; alpha_4 follows from the sum
+    QTest::newRow("mono pKa 0 at pH 0")
+        << Exponents{0, 0, 0, 0} << 0.0 << Exponents{0.5, 0.5, 0, 0};
+    QTest::newRow("mono 7 at pH 7") << Exponents{7, 0, 0, 0} << 7.0 << Exponents{0.5, 0.5, 0, 0};
+    QTest::newRow("mono 4 at pH 5")
+        << Exponents{4, 0, 0, 0} << 5.0 << Exponents{1.0 / 11, 10.0 / 11, 0, 0};
+    QTest::newRow("di 2, 6 at pH 4")
+        << Exponents{2, 6, 0, 0} << 4.0 << Exponents{1.0 / 102, 100.0 / 102, 1.0 / 102, 0};
+    QTest::newRow("tri 2, 4, 6 at pH 4")
+        << Exponents{2, 4, 6, 0} << 4.0
+        << Exponents{1.0 / 202, 100.0 / 202, 100.0 / 202, 1.0 / 202};
+    QTest::newRow("tetra 1, 3, 5, 7 at pH 14")
+        << Exponents{1, 3, 5, 7} << 14.0 << Exponents{1e-40, 1e-27, 1e-16, 1e-7};
+}
+
+void TestModel::workedFractions() {
+    QFETCH(Exponents, pKa);
+    QFETCH(double, pH);
+    QFETCH(Exponents, alpha);
+    const auto got = fractionsAt(acidOf(pKa), pH);
+    double rest = 1.0;
+    for (std::size_t j = 0; j < alpha.size(); ++j) {
+        VELMORA_COMPARE_REL(got[j], alpha[j], 1e-6, 1e-300);
+        rest -= alpha[j];
+    }
+    VELMORA_COMPARE_REL(got[4], rest, 1e-6, 1e-15);
+    VELMORA_COMPARE_REL(std::accumulate(got.begin(), got.end(), 0.0), 1.0, 1e-12);
+}
+
+void TestModel::columnsAgreeWithFractions_data() {
+    QTest::addColumn<Exponents>("pKa");
+    QTest::newRow("start acid") << Exponents{2.1, 5.4, 9.7, 12.3};
+    QTest::newRow("mono 0") << Exponents{0, 0, 0, 0};
+    QTest::newRow("mono 13") << Exponents{13, 0, 0, 0};
+    QTest::newRow("di equal 3, 3") << Exponents{3, 3, 0, 0};
+    QTest::newRow("tri 0.5, 7, 13") << Exponents{0.5, 7, 13, 0};
+    QTest::newRow("tetra all 13") << Exponents{13, 13, 13, 13};
+}
+
+void TestModel::columnsAgreeWithFractions() {
+    QFETCH(Exponents, pKa);
+    const Acid acid = acidOf(pKa);
+    const auto table = columnsOf(acid);
+    for (int x = kFirstColumn; x <= kLastColumn; ++x) {
+        const auto col = static_cast<std::size_t>(x);
+        const auto alpha = fractionsAt(acid, static_cast<double>(columnPh(x)));
+        double sum = 0.0;
+        for (std::size_t j = 0; j < alpha.size(); ++j) {
+            VELMORA_COMPARE_REL(table->k[col] * table->T[j][col] / kPlotHeight, alpha[j], 1e-12,
+                                1e-300);
+            sum += alpha[j];
+        }
+        VELMORA_COMPARE_REL(sum, 1.0, 1e-12);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestModel)
+#include "test_model.moc"

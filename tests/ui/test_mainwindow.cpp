@@ -1,0 +1,448 @@
+// The main window as the user meets it: layout against the designed geometry, texts and
+// colours, the start-up state, the Theory hand-over, About, Exit and the close box ending the
+// program with every window, and the plot at the screen's device pixel ratio.
+
+#include "tolerance.h"
+
+#include "ui/about/about.h"
+#include "ui/common/form.h"
+#include "ui/main/phh.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using velmora::test::closeTo;
+using namespace velmora::ui;
+
+namespace {
+
+/** Catches what the window hands to the desktop instead of opening it. */
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+/** Runs the event loop until the program is asked to end; false if it never is. */
+bool runUntilQuit(const std::function<void()>& action) {
+    bool timedOut = false;
+    QTimer::singleShot(0, action);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    watchdog.start(5000);
+    QApplication::exec();
+    return !timedOut;
+}
+
+int visibleTopLevels() {
+    int count = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        count += w->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+QColor pixelAt(const QImage& image, QPoint logical) {
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layoutAsDesigned_data();
+    void layoutAsDesigned();
+    void windowAsDesigned();
+    void coloursAsDesigned();
+    void startUpState();
+    void tabOrderFromExit();
+
+    void theoryOpensTheDocument_data();
+    void theoryOpensTheDocument();
+    void theoryLooksInTheFoldersInOrder();
+    void theoryMissingSaysWhereItLooked();
+
+    void aboutIsOneModelessWindow();
+    void exitEndsTheProgramWithEveryWindow();
+    void closeBoxEndsTheProgram();
+    void spaceOnTheFirstFocusExits();
+
+    void plotKeepsItsLastDrawing();
+    void plotFollowsDevicePixelRatio();
+};
+
+void TestMainWindow::layoutAsDesigned_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("pixels"); // relative to the client area, the option buttons to Frame1
+    QTest::addColumn<QString>("text"); // caption or title
+    QTest::addColumn<QString>("toolTip");
+
+    const auto row = [](const char* tag, const char* name, int index, QRect pixels,
+                        const QString& text = {}, const QString& toolTip = {}) {
+        QTest::newRow(tag) << QString::fromLatin1(name) << index << pixels << text << toolTip;
+    };
+    row("Pict_pole", "Pict_pole", -1, {4, 4, 495, 350});
+    row("Comm_theory", "Comm_theory", -1, {632, 8, 121, 33}, {},
+        QStringLiteral(" Theory of polyprotic acids from Wikipedia "));
+    row("Comm_about", "Comm_about", -1, {632, 48, 121, 33}, {},
+        QStringLiteral(" About this program "));
+    row("Comm_exit", "Comm_exit", -1, {632, 88, 121, 33}, {},
+        QStringLiteral(" Do you really want to exit? "));
+    row("Frame2", "Frame2", -1, {632, 120, 121, 49});
+    row("Frame1", "Frame1", -1, {632, 176, 121, 181}, QStringLiteral("Type of acid"));
+    for (int i = 1; i <= 4; ++i) {
+        const QByteArray tag = QByteArray("Option1(") + QByteArray::number(i) + ")";
+        row(tag.constData(), "Option1", i, {8, 20 + 40 * (i - 1), 105, 33});
+    }
+    for (int i = 1; i <= 4; ++i) {
+        const QByteArray tag = QByteArray("VScroll1(") + QByteArray::number(i) + ")";
+        row(tag.constData(), "VScroll1", i, {504 + 32 * (i - 1), 24, 25, 305});
+    }
+    for (int i = 0; i <= 3; ++i) {
+        const QByteArray tag = QByteArray("Label1(") + QByteArray::number(i) + ")";
+        row(tag.constData(), "Label1", i, {504 + 32 * i, 4, 25, 17}, QString::number(i + 1));
+    }
+    row("Lab_pKa(1)", "Lab_pKa", 1, {504, 336, 29, 17}, QStringLiteral("2.1"),
+        QStringLiteral(" Value of pKa(1) "));
+    row("Lab_pKa(2)", "Lab_pKa", 2, {532, 336, 33, 17}, QStringLiteral("5.4"),
+        QStringLiteral(" Value of pKa(2) "));
+    row("Lab_pKa(3)", "Lab_pKa", 3, {564, 336, 33, 17}, QStringLiteral("9.7"),
+        QStringLiteral(" Value of pKa(3) "));
+    row("Lab_pKa(4)", "Lab_pKa", 4, {596, 336, 29, 17}, QStringLiteral("12.3"),
+        QStringLiteral(" Value of pKa(4) "));
+}
+
+void TestMainWindow::layoutAsDesigned() {
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QRect, pixels);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+
+    for (const float perPixel : {15.0f, 12.0f}) {
+        pHH window(ScreenDensity{perPixel, perPixel});
+        QWidget* w = window.form().widget(name, index);
+        QVERIFY(w != nullptr);
+        QCOMPARE(w->geometry(), pixels);
+        QCOMPARE(w->toolTip(), toolTip);
+        QVERIFY(w->isEnabled());
+        QVERIFY(w->isVisibleTo(&window));
+        QVERIFY(!w->accessibleName().isEmpty() || name == u"Frame2");
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            QCOMPARE(label->text(), text);
+            QVERIFY(label->alignment() & Qt::AlignHCenter);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+            QCOMPARE(frame->title(), text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // Picture buttons: a picture at its own size, no caption.
+            QVERIFY(button->text().isEmpty());
+            QVERIFY(!button->icon().pixmap(button->iconSize()).isNull());
+            QCOMPARE(button->iconSize(), name == u"Option1" ? QSize(110, 30) : QSize(90, 36));
+        }
+        if (name == u"Option1") {
+            QCOMPARE(w->parentWidget(), window.form().widget(u"Frame1"));
+        }
+    }
+}
+
+void TestMainWindow::windowAsDesigned() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    QCOMPARE(window.objectName(), QStringLiteral("pHH"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora  1.0"));
+    QCOMPARE(window.minimumSize(), QSize(757, 362));
+    QCOMPARE(window.maximumSize(), QSize(757, 362));
+    const Qt::WindowFlags flags = window.windowFlags();
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(window.font().bold());
+    QVERIFY(closeTo(window.font().pointSizeF(), 9.75, 1e-9));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(224, 224, 224));
+
+    // Centred on the screen for its outer size of 763 x 388.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (area.width() >= 763 && area.height() >= 388) {
+        QCOMPARE(window.pos(),
+                 QPoint(area.x() + (area.width() - 763) / 2, area.y() + (area.height() - 388) / 2));
+    }
+}
+
+void TestMainWindow::coloursAsDesigned() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage();
+
+    QCOMPARE(pixelAt(shot, {501, 200}), QColor(224, 224, 224)); // between plot and bars
+    QCOMPARE(pixelAt(shot, {506, 6}), QColor(192, 192, 192));   // digit label 1, a corner
+    QCOMPARE(pixelAt(shot, {598, 351}), QColor(255, 255, 192)); // value label 4, a corner
+    QCOMPARE(pixelAt(shot, {745, 210}), QColor(255, 255, 192)); // Frame1 right of the buttons
+    QCOMPARE(pixelAt(shot, {700, 145}), QColor(224, 224, 224)); // inside Frame2
+    // The plot box shows the diagram's white backdrop inside the plot frame.
+    QCOMPARE(pixelAt(shot, {4 + 262, 4 + 290}), QColor(255, 255, 255));
+}
+
+void TestMainWindow::startUpState() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    const velmora::model::Acid& acid = window.acid();
+    QCOMPARE(acid.pKa1, 2.1);
+    QCOMPARE(acid.pKa2, 5.4);
+    QCOMPARE(acid.pKa3, 9.7);
+    QCOMPARE(acid.pKa4, 12.3);
+    QVERIFY(closeTo(acid.Ka1, std::pow(10.0, -2.1), 1e-12));
+    QVERIFY(closeTo(acid.Ka4, std::pow(10.0, -12.3), 1e-12));
+
+    const int values[] = {21, 54, 97, 123};
+    const char* labels[] = {"2.1", "5.4", "9.7", "12.3"};
+    for (int i = 1; i <= 4; ++i) {
+        QScrollBar* bar = window.VScroll1(i);
+        QCOMPARE(bar->value(), values[i - 1]);
+        QCOMPARE(bar->minimum(), 10);
+        QCOMPARE(bar->maximum(), 130);
+        QCOMPARE(bar->singleStep(), 1);
+        QCOMPARE(bar->pageStep(), 10);
+        QVERIFY(bar->hasTracking());
+        QCOMPARE(bar->orientation(), Qt::Vertical);
+        QCOMPARE(bar->accessibleName(), QStringLiteral("pKa %1").arg(i));
+        QCOMPARE(window.Lab_pKa(i)->text(), QString::fromLatin1(labels[i - 1]));
+        QCOMPARE(window.Option1(i)->isChecked(), i == 4);
+    }
+    QCOMPARE(window.acidTypes()->checkedId(), 4);
+    QVERIFY(window.acidTypes()->exclusive());
+    QCOMPARE(window.Option1(1)->accessibleName(), QStringLiteral("Monoprotic acid HA"));
+    QCOMPARE(window.Option1(4)->accessibleName(), QStringLiteral("Tetraprotic acid H4A"));
+    QCOMPARE(window.Pict_pole()->accessibleName(), QStringLiteral("Distribution diagram"));
+
+    // Form_Load drew the tetraprotic diagram once.
+    QCOMPARE(window.redrawCount(), 1);
+    QCOMPARE(window.lastDrawing().species, 5);
+    QCOMPARE(window.focusWidget(), window.form().widget(u"Comm_exit"));
+}
+
+void TestMainWindow::tabOrderFromExit() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const Form& f = window.form();
+    // The acid-type buttons are one exclusive group and so one tab stop, as option buttons are.
+    const QList<QWidget*> expected{f.widget(u"Comm_exit"),   f.widget(u"Comm_about"),
+                                   f.widget(u"Pict_pole"),   f.widget(u"Comm_theory"),
+                                   f.widget(u"VScroll1", 1), f.widget(u"VScroll1", 2),
+                                   f.widget(u"VScroll1", 3), f.widget(u"VScroll1", 4),
+                                   f.widget(u"Option1", 1),  f.widget(u"Comm_exit")};
+    QList<QWidget*> visited{QApplication::focusWidget()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    QCOMPARE(visited, expected);
+
+    // Inside the group the arrow keys reach every button; the space bar selects.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), window.Option1(1));
+    for (int i = 2; i <= 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), window.Option1(i));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(window.acidTypes()->checkedId(), 3);
+}
+
+void TestMainWindow::theoryOpensTheDocument_data() {
+    QTest::addColumn<bool>("inWorkingDirectory");
+    QTest::newRow("in the working directory") << true;
+    QTest::newRow("beside the executable") << false;
+}
+
+void TestMainWindow::theoryOpensTheDocument() {
+    QFETCH(bool, inWorkingDirectory);
+    const QString name = QString::fromLatin1(kTheoryDocument);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+
+    QString expected;
+    std::unique_ptr<QFile> madeBeside;
+    if (inWorkingDirectory) {
+        expected = work.filePath(name);
+        QFile document(expected);
+        QVERIFY(document.open(QIODevice::WriteOnly));
+    } else {
+        expected = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+        if (!QFile::exists(expected)) { // the build makes it; stand in where it did not
+            madeBeside = std::make_unique<QFile>(expected);
+            QVERIFY(madeBeside->open(QIODevice::WriteOnly));
+            madeBeside->close();
+        }
+    }
+    auto removeMade = qScopeGuard([&] {
+        if (madeBeside) {
+            madeBeside->remove();
+        }
+    });
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    QTest::mouseClick(window.form().widget(u"Comm_theory"), Qt::LeftButton);
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(expected)});
+}
+
+void TestMainWindow::theoryLooksInTheFoldersInOrder() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    QTemporaryDir work;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+    // The working directory is read at the moment of the click, not at start.
+    const QStringList folders = window.theoryFolders();
+    QCOMPARE(folders, (QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                                   QStringLiteral(VELMORA_DOCDIR)}));
+}
+
+void TestMainWindow::theoryMissingSaysWhereItLooked() {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.setTheoryFolders([&] { return QStringList{first.path(), second.path()}; });
+
+    QString message;
+    int boxes = 0;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxes;
+            message = box->text();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    window.Comm_theory_Click(); // returns once the message is answered
+    poll.stop();
+
+    QCOMPARE(boxes, 1);
+    QVERIFY(catcher.urls.isEmpty());
+    QVERIFY2(message.contains(QString::fromLatin1(kTheoryDocument)), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(first.path())), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(second.path())), qPrintable(message));
+    QVERIFY(message.indexOf(first.path()) < message.indexOf(second.path()));
+}
+
+void TestMainWindow::aboutIsOneModelessWindow() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    QTest::mouseClick(window.form().widget(u"Comm_about"), Qt::LeftButton);
+    QPointer<About> about = window.aboutWindow();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->parentWidget(), nullptr);
+    // A second click shows the same window again.
+    about->Clear_Click();
+    QVERIFY(!about->isVisible());
+    window.Comm_about_Click();
+    QCOMPARE(window.aboutWindow(), about.data());
+    QVERIFY(about->isVisible());
+}
+
+void TestMainWindow::exitEndsTheProgramWithEveryWindow() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    window.Comm_about_Click();
+    QPointer<About> about = window.aboutWindow();
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(visibleTopLevels(), 2);
+
+    QVERIFY(runUntilQuit(
+        [&] { QTest::mouseClick(window.form().widget(u"Comm_exit"), Qt::LeftButton); }));
+    QCOMPARE(visibleTopLevels(), 0);
+    QVERIFY(!about || !about->isVisible());
+}
+
+void TestMainWindow::closeBoxEndsTheProgram() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    window.Comm_about_Click();
+    QVERIFY(runUntilQuit([&] { window.close(); }));
+    QCOMPARE(visibleTopLevels(), 0);
+}
+
+void TestMainWindow::spaceOnTheFirstFocusExits() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), window.form().widget(u"Comm_exit"));
+    QVERIFY(runUntilQuit([] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }));
+    QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::plotKeepsItsLastDrawing() {
+    pHH window(ScreenDensity{15.0f, 15.0f});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int redraws = window.redrawCount();
+    // Painting copies the retained image; it never draws the diagram.
+    for (int i = 0; i < 3; ++i) {
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.Pict_pole()->repaint();
+    }
+    QCOMPARE(window.redrawCount(), redraws);
+    const QImage shown = window.Pict_pole()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage retained = window.plot().image().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), retained.size());
+    QVERIFY(shown == retained);
+}
+
+void TestMainWindow::plotFollowsDevicePixelRatio() {
+    const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    pHH window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.Pict_pole()->devicePixelRatioF(), ratio);
+    QCOMPARE(window.plot().devicePixelRatio(), ratio);
+    const QImage& image = window.plot().image();
+    QCOMPARE(image.size(), QSize(qRound(495 * ratio), qRound(350 * ratio)));
+    // Still the whole layout in logical pixels.
+    QCOMPARE(window.Pict_pole()->geometry(), QRect(4, 4, 495, 350));
+    QCOMPARE(window.lastDrawing().species, 5);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
