@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps build run test bench clean fuzz
+.PHONY: all deps build run test test-asan soak bench bench-startup clean fuzz
 
 all: build
 
@@ -20,12 +20,30 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
 
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
+SANITIZERS := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+test-asan:
+	$(MAKE) build PRESET=asan
+	$(SANITIZERS) QT_QPA_PLATFORM=offscreen ctest --test-dir build/asan --output-on-failure
+
+# The scroll-bar and acid-type walk at 100,000 steps under the sanitizers.
+soak:
+	$(MAKE) build PRESET=asan
+	$(SANITIZERS) QT_QPA_PLATFORM=offscreen VELMORA_SOAK_STEPS=100000 \
+	    build/asan/bin/test_pkabars randomWalkKeepsTheWindowConsistent
+
 bench:
 	$(MAKE) build PRESET=release
 	@for b in build/release/bin/bench_*; do \
 	    echo "== $$b"; \
 	    "$$b" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true || exit 1; \
 	done
+
+bench-startup:
+	$(MAKE) build PRESET=release
+	bench/startup.sh build/release/bin
 
 clean:
 	rm -rf build

@@ -30,6 +30,7 @@ void Surface::begin(QPainter& painter, const QImage* backdrop) {
                         painter.device()->devType() == QInternal::Widget;
     m_pixelExact = unscaled && raster;
     m_dpiFactor = kScreenDpi / painter.device()->logicalDpiY();
+    m_fonts.clear();
     painter.setRenderHint(QPainter::Antialiasing, !m_pixelExact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
@@ -49,12 +50,17 @@ QPointF Surface::mapped(float x, float y) const {
     return {static_cast<double>(x) + 0.5, static_cast<double>(y) + 0.5};
 }
 
+QPen Surface::linePen(const QColor& colour) const {
+    // One logical pixel wide: a single pixel at 1x, scaled with the drawing elsewhere.
+    return QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
 void Surface::flushLines() {
     if (m_pending.size() < 2 || m_painter == nullptr) {
         m_pending.clear();
         return;
     }
-    m_painter->setPen(QPen(m_pendingColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter->setPen(linePen(m_pendingColour));
     m_painter->drawPolyline(m_pending.constData(), static_cast<int>(m_pending.size()));
     m_pending.clear();
 }
@@ -78,7 +84,7 @@ void Surface::clear() {
 void Surface::point(float x, float y, const QColor& colour) {
     flushLines();
     if (m_painter != nullptr) {
-        m_painter->setPen(QPen(colour, 1.0));
+        m_painter->setPen(linePen(colour));
         m_painter->drawPoint(mapped(x, y));
     }
     m_x = x;
@@ -103,26 +109,32 @@ void Surface::rectangle(float x1, float y1, float x2, float y2, const QColor& co
     if (m_painter != nullptr) {
         const QPointF a = mapped(std::min(x1, x2), std::min(y1, y2));
         const QPointF b = mapped(std::max(x1, x2), std::max(y1, y2));
-        m_painter->setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        m_painter->setPen(linePen(colour));
         m_painter->setBrush(Qt::NoBrush);
         m_painter->drawRect(QRectF(a, b));
     }
 }
 
-QFont Surface::fontFor(double points) const {
+const Surface::SizedFont& Surface::sizedFont(double points) {
+    for (const SizedFont& f : m_fonts) {
+        if (f.points == points) {
+            return f;
+        }
+    }
     QFont font = m_baseFont;
     font.setPointSizeF(points * m_dpiFactor);
-    return font;
+    m_fonts.push_back({points, font, QFontMetricsF(font, m_painter->device())});
+    return m_fonts.back();
 }
 
 void Surface::print(const QString& text) {
     flushLines();
     double width = 0.0;
     if (m_painter != nullptr) {
-        const QFont font = fontFor(m_fontSize);
-        const QFontMetricsF metrics(font, m_painter->device());
+        const SizedFont& sized = sizedFont(m_fontSize);
+        const QFontMetricsF& metrics = sized.metrics;
         width = metrics.horizontalAdvance(text);
-        m_painter->setFont(font);
+        m_painter->setFont(sized.font);
         m_painter->setPen(m_foreColor);
         m_painter->drawText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y) + metrics.ascent()),
                             text);

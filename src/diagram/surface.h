@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPen>
 #include <QPointF>
 #include <QString>
 #include <QVector>
@@ -77,8 +79,8 @@ public:
 
 private:
     void flushLines();
+    [[nodiscard]] QPen linePen(const QColor& colour) const;
     [[nodiscard]] QPointF mapped(float x, float y) const;
-    [[nodiscard]] QFont fontFor(double points) const;
 
     QPainter* m_painter = nullptr;
     const QImage* m_backdrop = nullptr;
@@ -90,6 +92,15 @@ private:
     QColor m_foreColor{Qt::black};
     double m_fontSize;
     QFont m_baseFont;
+
+    /** Fonts and metrics of the sizes in use on the attached device (a handful at most). */
+    struct SizedFont {
+        double points;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const SizedFont& sizedFont(double points);
+    std::vector<SizedFont> m_fonts;
 
     QVector<QPointF> m_pending;
     QColor m_pendingColour;

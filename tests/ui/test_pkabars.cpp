@@ -399,7 +399,10 @@ void TestPkaBars::randomWalkKeepsTheWindowConsistent() {
         QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
         QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
 
-    for (int step = 0; step < 3000; ++step) {
+    // `make soak` runs this walk far longer under the sanitizers.
+    const int soakSteps = qEnvironmentVariableIntValue("VELMORA_SOAK_STEPS");
+    const int steps = soakSteps > 0 ? soakSteps : 3000;
+    for (int step = 0; step < steps; ++step) {
         const int type = window.acidTypes()->checkedId();
         QString what;
         const int choice = pick(0, 9);
