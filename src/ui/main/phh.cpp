@@ -100,6 +100,7 @@ void pHH::wireControls() {
     m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
     m_Pict_pole->setPlot(&m_plot);
     m_Pict_pole->setAccessibleName(QStringLiteral("Distribution diagram"));
+    m_Pict_pole->setReadoutSource([this](double pH) { return readoutAt(pH); });
     m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
     connect(m_Pict_pole, &PlotBox::devicePixelRatioChanged, this, &pHH::grafik);
 
@@ -114,6 +115,8 @@ void pHH::wireControls() {
     command(u"Comm_exit", QStringLiteral("Exit"), &pHH::Comm_exit_Click);
 
     f.widget(u"Frame1")->setAccessibleName(QStringLiteral("Type of acid"));
+    // An empty frame that only sets the commands apart from the acid types.
+    f.widget(u"Frame2")->setAccessibleName(QStringLiteral("Separator"));
 
     static const std::array<QString, 4> acidNames{
         QStringLiteral("Monoprotic acid HA"), QStringLiteral("Diprotic acid H2A"),
@@ -152,6 +155,7 @@ void pHH::wireControls() {
         connect(bar, &QScrollBar::valueChanged, this, [this, index] { VScroll1_Change(index); });
         connect(bar, &QScrollBar::sliderMoved, this, [this, index] { VScroll1_Scroll(index); });
     }
+    setUpPlotMenu();
 }
 
 void pHH::Form_Load() {
@@ -306,9 +310,13 @@ void pHH::Option1_Click(int Index) {
 }
 
 void pHH::grafik() {
+    markShownExample();
     m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
-    m_lastDrawing = m_plot.redraw(m_acid);
+    const diagram::LabelTexts labels = labelTexts();
+    // Without an example acid the drawing is the original one, generic names and all.
+    m_lastDrawing = m_plot.redraw(m_acid, m_example != nullptr ? &labels : nullptr);
     ++m_redrawCount;
+    describeDiagram();
     m_Pict_pole->update();
 }
 

@@ -3,15 +3,35 @@
 #include "diagram/geometry.h"
 #include "diagram/retainedplot.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace velmora::ui {
+
+namespace {
+
+constexpr int kLowestTenth = 0;
+constexpr int kHighestTenth = 140;
+/** Where the first arrow key puts a hidden readout: neutral water. */
+constexpr int kKeyboardStartTenth = 70;
+
+int tenthsOf(double pH) {
+    return std::clamp(static_cast<int>(std::lround(pH * 10.0)), kLowestTenth, kHighestTenth);
+}
+
+} // namespace
 
 PlotBox::PlotBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // The image covers the whole box: nothing below it needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The readout follows the pointer without a button held.
+    setMouseTracking(true);
 }
 
 void PlotBox::setPlot(const diagram::RetainedPlot* plot) {
@@ -19,8 +39,44 @@ void PlotBox::setPlot(const diagram::RetainedPlot* plot) {
     update();
 }
 
+void PlotBox::setReadoutSource(ReadoutSource source) {
+    m_readoutSource = std::move(source);
+    update();
+}
+
 QSize PlotBox::sizeHint() const {
     return {diagram::kSurfaceWidth, diagram::kSurfaceHeight};
+}
+
+std::optional<double> PlotBox::readoutPh() const {
+    if (!m_readoutTenths) {
+        return std::nullopt;
+    }
+    return *m_readoutTenths / 10.0;
+}
+
+std::optional<diagram::Readout> PlotBox::readout() const {
+    const std::optional<double> pH = readoutPh();
+    if (!pH || !m_readoutSource) {
+        return std::nullopt;
+    }
+    return m_readoutSource(*pH);
+}
+
+void PlotBox::showReadout(double pH) {
+    setReadoutTenths(tenthsOf(pH));
+}
+
+void PlotBox::hideReadout() {
+    setReadoutTenths(std::nullopt);
+}
+
+void PlotBox::setReadoutTenths(std::optional<int> tenths) {
+    if (tenths == m_readoutTenths) {
+        return;
+    }
+    m_readoutTenths = tenths;
+    update();
 }
 
 void PlotBox::paintEvent(QPaintEvent* event) {
@@ -34,6 +90,62 @@ void PlotBox::paintEvent(QPaintEvent* event) {
         emit devicePixelRatioChanged();
     }
     painter.drawImage(QPointF(0, 0), m_plot->image());
+    if (const std::optional<diagram::Readout> shown = readout()) {
+        diagram::paintReadout(painter, *shown);
+    }
+}
+
+void PlotBox::mouseMoveEvent(QMouseEvent* event) {
+    const double pH = diagram::phAtX(event->position().x());
+    if (pH < 0.0) {
+        hideReadout();
+    } else {
+        showReadout(pH);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void PlotBox::leaveEvent(QEvent* event) {
+    hideReadout();
+    QWidget::leaveEvent(event);
+}
+
+void PlotBox::keyPressEvent(QKeyEvent* event) {
+    const bool bigStep = event->modifiers().testFlag(Qt::ShiftModifier);
+    const int step = bigStep ? 10 : 1;
+    const auto moveBy = [&](int delta) {
+        if (!m_readoutTenths) {
+            setReadoutTenths(kKeyboardStartTenth);
+            return;
+        }
+        setReadoutTenths(std::clamp(*m_readoutTenths + delta, kLowestTenth, kHighestTenth));
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveBy(-step);
+        break;
+    case Qt::Key_Right:
+        moveBy(step);
+        break;
+    case Qt::Key_Home:
+        setReadoutTenths(kLowestTenth);
+        break;
+    case Qt::Key_End:
+        setReadoutTenths(kHighestTenth);
+        break;
+    case Qt::Key_Escape:
+        if (!m_readoutTenths) {
+            // Nothing to hide: the key goes on to the window.
+            event->ignore();
+            return;
+        }
+        hideReadout();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 } // namespace velmora::ui

@@ -1,0 +1,626 @@
+// The window's additions around the plot, driven like a user: the pH readout by mouse and keys,
+// the example acids from the context menu, copying, saving, exporting and printing the diagram,
+// the spoken summary, and the plot at the screen's device pixel ratio.
+
+#include "tolerance.h"
+
+#include "diagram/surface.h"
+#include "model/fractions.h"
+#include "ui/common/form.h"
+#include "ui/main/phh.h"
+#include "ui/main/phhdesign.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <vector>
+
+using namespace velmora;
+using namespace velmora::ui;
+
+namespace {
+
+using Values = QList<int>;
+
+constexpr ScreenDensity kDensity{15.0f, 15.0f};
+
+/** The plot's x for a pH: 52 + 30 pH. */
+QPoint plotPoint(double pH) {
+    return {qRound(52 + 30 * pH), 150};
+}
+
+Values barValues(const pHH& w, int n) {
+    Values v;
+    for (int k = 1; k <= n; ++k) {
+        v << w.VScroll1(k)->value();
+    }
+    return v;
+}
+
+/** The readout's fractions must be the model's at exactly the readout's pH. */
+void checkReadoutAgainstModel(const pHH& window, double pH) {
+    const std::optional<diagram::Readout> shown = window.Pict_pole()->readout();
+    QVERIFY(shown.has_value());
+    QCOMPARE(shown->pH, pH);
+    const auto alpha = model::fractionsAt(window.acid(), pH);
+    QCOMPARE(shown->species, window.acid().protonCount() + 1);
+    int leader = 0;
+    for (int j = 0; j < shown->species; ++j) {
+        const auto s = static_cast<std::size_t>(j);
+        VELMORA_COMPARE_REL(shown->alpha[s], alpha[s], 1e-12, 1e-300);
+        leader = alpha[s] > alpha[static_cast<std::size_t>(leader)] ? j : leader;
+    }
+    QCOMPARE(shown->predominant, leader);
+}
+
+/** Runs `action` and answers every message box it shows; returns their texts. */
+QStringList messagesDuring(const std::function<void()>& action) {
+    QStringList texts;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts << box->text();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    action();
+    poll.stop();
+    return texts;
+}
+
+QAction* exampleAction(const pHH& w, const QString& key) {
+    for (QAction* a : w.examplesMenu()->actions()) {
+        if (a->data().toString() == key) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+/** The label texts of the last drawing, from the pieces the surface printed (one colour each). */
+QStringList lastLabels(const std::vector<diagram::PrintedText>& printed, int species) {
+    QStringList runs;
+    QColor colour;
+    for (const diagram::PrintedText& piece : printed) {
+        if (runs.isEmpty() || piece.colour != colour) {
+            runs << QString();
+            colour = piece.colour;
+        }
+        runs.last() += piece.text;
+    }
+    return runs.mid(runs.size() - species);
+}
+
+QStringList withoutCarets(QStringList names) {
+    for (QString& n : names) {
+        n.remove(u'^');
+    }
+    return names;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(std::function<void(pHH&)>)
+
+class TestExtras : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readoutFollowsTheMouse_data();
+    void readoutFollowsTheMouse();
+    void readoutHidesOutsideAndOnLeave();
+    void readoutFromTheKeyboard_data();
+    void readoutFromTheKeyboard();
+    void percentText_data();
+    void percentText();
+
+    void exampleFromTheMenu_data();
+    void exampleFromTheMenu();
+    void exampleRunsTheUsersPath();
+    void exampleEndsWhenTheUserMovesOn_data();
+    void exampleEndsWhenTheUserMovesOn();
+
+    void copyPutsTwiceTheSizeOnTheClipboard();
+    void saveWritesByTheSuffix_data();
+    void saveWritesByTheSuffix();
+    void failedSaveSaysSoOnce_data();
+    void failedSaveSaysSoOnce();
+    void exportWritesTheCsvWithTheFormulas();
+    void printWritesOnePage();
+
+    void spokenSummary_data();
+    void spokenSummary();
+    void everyControlHasAName();
+
+    void sharpAtTheScreensPixelRatio();
+};
+
+void TestExtras::readoutFollowsTheMouse_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("pH");
+    for (int type = 1; type <= 4; ++type) {
+        for (double pH : {0.0, 2.1, 3.7, 7.0, 9.8, 12.3, 14.0}) {
+            QTest::addRow("type %d, pH %.1f", type, pH) << type << pH;
+        }
+    }
+}
+
+void TestExtras::readoutFollowsTheMouse() {
+    QFETCH(int, type);
+    QFETCH(double, pH);
+    pHH window(kDensity);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.Option1(type), Qt::LeftButton);
+    PlotBox* plot = window.Pict_pole();
+    const QImage before = window.plot().image();
+    const int redraws = window.redrawCount();
+
+    QTest::mouseMove(plot, plotPoint(pH));
+    QCOMPARE(plot->readoutPh(), std::optional<double>(pH));
+    checkReadoutAgainstModel(window, pH);
+    QVERIFY(plot->readout()->heading.isEmpty());
+    // An overlay: shown on the screen, no part of the retained drawing, no redraw.
+    QCOMPARE(window.redrawCount(), redraws);
+    QVERIFY(window.plot().image() == before);
+    const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(shown != before.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestExtras::readoutHidesOutsideAndOnLeave() {
+    pHH window(kDensity);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PlotBox* plot = window.Pict_pole();
+    const auto hidden = [&] { return !plot->readoutPh().has_value() && !plot->readout(); };
+
+    QTest::mouseMove(plot, plotPoint(5.0));
+    QVERIFY(!hidden());
+    QTest::mouseMove(plot, {30, 150}); // left of pH 0
+    QVERIFY(hidden());
+    QTest::mouseMove(plot, plotPoint(5.0));
+    QTest::mouseMove(plot, {485, 150}); // right of pH 14
+    QVERIFY(hidden());
+    QTest::mouseMove(plot, plotPoint(5.0));
+    QTest::mouseMove(&window, window.VScroll1(2)->geometry().center()); // onto a bar
+    QVERIFY(hidden());
+    const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(shown == window.plot().image().convertToFormat(QImage::Format_RGB32));
+
+    QTest::mouseMove(plot, plotPoint(5.0));
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Escape);
+    QVERIFY(hidden());
+}
+
+void TestExtras::readoutFromTheKeyboard_data() {
+    QTest::addColumn<std::optional<double>>("mouseAt");
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<double>("pH");
+    const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right), home(Qt::Key_Home),
+        end(Qt::Key_End), bigLeft(Qt::ShiftModifier, Qt::Key_Left),
+        bigRight(Qt::ShiftModifier, Qt::Key_Right);
+    const std::optional<double> none;
+    QTest::newRow("first Right shows pH 7") << none << QList{right} << 7.0;
+    QTest::newRow("first Left shows pH 7") << none << QList{left} << 7.0;
+    QTest::newRow("then tenths") << none << QList{right, right, right, left} << 7.1;
+    QTest::newRow("Shift: whole units") << none << QList{right, bigRight, bigRight, left} << 8.9;
+    QTest::newRow("Home") << none << QList{home} << 0.0;
+    QTest::newRow("End") << none << QList{end} << 14.0;
+    QTest::newRow("not below 0") << none << QList{home, left, bigLeft} << 0.0;
+    QTest::newRow("not above 14") << none << QList{end, right, bigRight} << 14.0;
+    QTest::newRow("Shift near the end") << none << QList{end, bigLeft, right, bigRight} << 14.0;
+    QTest::newRow("on from the mouse") << std::optional(3.0) << QList{right, bigLeft} << 2.1;
+    QList<QKeyCombination> seventy{home};
+    for (int i = 0; i < 70; ++i) {
+        seventy << right;
+    }
+    QTest::newRow("seventy tenths are exactly 7") << none << seventy << 7.0;
+}
+
+void TestExtras::readoutFromTheKeyboard() {
+    QFETCH(std::optional<double>, mouseAt);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(double, pH);
+    pHH window(kDensity);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    PlotBox* plot = window.Pict_pole();
+    if (mouseAt) {
+        QTest::mouseMove(plot, plotPoint(*mouseAt));
+    }
+    plot->setFocus();
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(plot, key.key(), key.keyboardModifiers());
+    }
+    QCOMPARE(plot->readoutPh(), std::optional<double>(pH));
+    checkReadoutAgainstModel(window, pH);
+    QTest::keyClick(plot, Qt::Key_Escape);
+    QVERIFY(!plot->readoutPh());
+}
+
+void TestExtras::percentText_data() {
+    QTest::addColumn<double>("alpha");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << QStringLiteral("<0.1 %");
+    QTest::newRow("just under 0.1 %") << 0.000999 << QStringLiteral("<0.1 %");
+    QTest::newRow("0.1 %") << 0.001 << QStringLiteral("0.1 %");
+    QTest::newRow("rounded") << 0.97449 << QStringLiteral("97.4 %");
+    QTest::newRow("all") << 1.0 << QStringLiteral("100.0 %");
+}
+
+void TestExtras::percentText() {
+    QFETCH(double, alpha);
+    QFETCH(QString, text);
+    QCOMPARE(diagram::percentText(alpha), text);
+}
+
+void TestExtras::exampleFromTheMenu_data() {
+    QTest::addColumn<QString>("before"); // an example chosen first, or none
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QStringList>("formulas");
+    QTest::addColumn<QString>("menuText"); // literature values, as precise as their source
+    QTest::newRow("phosphoric") << QString() << "phosphoric" << 3 << Values{22, 72, 124}
+                                << QStringList{"2.2", "7.2", "12.4"}
+                                << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"}
+                                << "Phosphoric acid (2.15, 7.20, 12.35)";
+    QTest::newRow("acetic") << QString() << "acetic" << 1 << Values{48} << QStringList{"4.8"}
+                            << QStringList{"HAc", "Ac^-"} << "Acetic acid (4.76)";
+    QTest::newRow("glycine") << QString() << "glycine" << 2 << Values{23, 96}
+                             << QStringList{"2.3", "9.6"} << QStringList{"H2Gly^+", "HGly", "Gly^-"}
+                             << "Glycine (2.34, 9.60)";
+    QTest::newRow("EDTA") << QString() << "edta" << 4 << Values{20, 27, 62, 103}
+                          << QStringList{"2.0", "2.7", "6.2", "10.3"}
+                          << QStringList{"H4Y", "H3Y^-", "H2Y^2-", "HY^3-", "Y^4-"}
+                          << "EDTA (2.00, 2.67, 6.16, 10.27)";
+    // Bar 1 goes up past bar 2 first: the cascade raises bar 2 on the way.
+    QTest::newRow("EDTA, then hydrogen sulfide")
+        << "edta"
+        << "hydrogen-sulfide" << 2 << Values{70, 129} << QStringList{"7.0", "12.9"}
+        << QStringList{"H2S", "HS^-", "S^2-"} << "Hydrogen sulfide (7.0, 12.9)";
+    QTest::newRow("oxalic, then oxalic again")
+        << "oxalic"
+        << "oxalic" << 2 << Values{13, 43} << QStringList{"1.3", "4.3"}
+        << QStringList{"H2C2O4", "HC2O4^-", "C2O4^2-"} << "Oxalic acid (1.27, 4.27)";
+}
+
+void TestExtras::exampleFromTheMenu() {
+    QFETCH(QString, before);
+    QFETCH(QString, key);
+    QFETCH(int, type);
+    QFETCH(Values, values);
+    QFETCH(QStringList, labels);
+    QFETCH(QStringList, formulas);
+    QFETCH(QString, menuText);
+    pHH window(kDensity);
+    if (!before.isEmpty()) {
+        exampleAction(window, before)->trigger();
+    }
+    std::vector<diagram::PrintedText> printed;
+    window.plot().surface().setRecorder(&printed);
+    QAction* action = exampleAction(window, key);
+    QVERIFY(action != nullptr);
+    QCOMPARE(action->text(), menuText);
+    action->trigger();
+    window.plot().surface().setRecorder(nullptr);
+
+    QCOMPARE(window.acidTypes()->checkedId(), type);
+    QCOMPARE(barValues(window, type), values);
+    for (int k = 1; k <= type; ++k) {
+        QCOMPARE(window.Lab_pKa(k)->text(), labels[k - 1]);
+    }
+    const model::Preset* preset = model::findPreset(key.toStdString());
+    QCOMPARE(window.activeExample(), preset);
+    // On the diagram: the acid's own formulas, charges raised as one piece.
+    QCOMPARE(window.lastDrawing().species, type + 1);
+    QCOMPARE(lastLabels(printed, type + 1), withoutCarets(formulas));
+    // In the readout: the formulas, headed by the acid's name and literature values.
+    window.Pict_pole()->showReadout(5.0);
+    const diagram::Readout readout = *window.Pict_pole()->readout();
+    for (int j = 0; j <= type; ++j) {
+        QCOMPARE(readout.names[static_cast<std::size_t>(j)], formulas[j]);
+    }
+    QVERIFY(readout.heading.size() >= 2);
+    QCOMPARE(readout.heading[0], QString::fromStdString(preset->name));
+    const QString literature = menuText.section(u'(', 1).chopped(1);
+    QVERIFY2(readout.heading[1].contains(literature), qPrintable(readout.heading[1]));
+    QCOMPARE(readout.heading.size(), preset->note.empty() ? 2 : 3);
+}
+
+void TestExtras::exampleRunsTheUsersPath() {
+    // Choosing phosphoric acid does what the user's clicks would do: the same Values, model
+    // and number of redraws.
+    pHH chosen(kDensity);
+    pHH clicked(kDensity);
+    int redraws = chosen.redrawCount();
+    exampleAction(chosen, QStringLiteral("phosphoric"))->trigger();
+    const int chosenRedraws = chosen.redrawCount() - redraws;
+
+    redraws = clicked.redrawCount();
+    QTest::mouseClick(clicked.Option1(3), Qt::LeftButton);
+    clicked.VScroll1(1)->setValue(22);
+    clicked.VScroll1(2)->setValue(72);
+    clicked.VScroll1(3)->setValue(124);
+    QCOMPARE(chosenRedraws, clicked.redrawCount() - redraws);
+    QCOMPARE(barValues(chosen, 4), barValues(clicked, 4));
+    QCOMPARE(chosen.acid().exponents(), clicked.acid().exponents());
+    QVERIFY(!chosen.VScroll1(4)->isEnabled());
+    // The user's own clicks to the same values make no example of it.
+    QVERIFY(clicked.activeExample() == nullptr);
+}
+
+void TestExtras::exampleEndsWhenTheUserMovesOn_data() {
+    QTest::addColumn<std::function<void(pHH&)>>("moveOn");
+    const auto step = [](int bar, QAbstractSlider::SliderAction a) {
+        return [bar, a](pHH& w) { w.VScroll1(bar)->triggerAction(a); };
+    };
+    using Step = std::function<void(pHH&)>;
+    QTest::newRow("bar 1 up") << Step(step(1, QAbstractSlider::SliderSingleStepAdd));
+    QTest::newRow("bar 3 down a page") << Step(step(3, QAbstractSlider::SliderPageStepSub));
+    QTest::newRow("bar 2 away and back") << Step([](pHH& w) {
+        w.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        w.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    });
+    QTest::newRow("type 4") << Step(
+        [](pHH& w) { QTest::mouseClick(w.Option1(4), Qt::LeftButton); });
+    QTest::newRow("type 2 and back to 3") << Step([](pHH& w) {
+        QTest::mouseClick(w.Option1(2), Qt::LeftButton);
+        QTest::mouseClick(w.Option1(3), Qt::LeftButton);
+    });
+}
+
+void TestExtras::exampleEndsWhenTheUserMovesOn() {
+    QFETCH(std::function<void(pHH&)>, moveOn);
+    pHH window(kDensity);
+    exampleAction(window, QStringLiteral("phosphoric"))->trigger();
+    QVERIFY(window.activeExample() != nullptr);
+    // Clicking the example's own type again changes nothing.
+    QTest::mouseClick(window.Option1(3), Qt::LeftButton);
+    QVERIFY(window.activeExample() != nullptr);
+
+    std::vector<diagram::PrintedText> printed;
+    window.plot().surface().setRecorder(&printed);
+    moveOn(window);
+    window.plot().surface().setRecorder(nullptr);
+    QVERIFY(window.activeExample() == nullptr);
+    const int species = window.lastDrawing().species;
+    QStringList generic;
+    for (int j = 0; j < species; ++j) {
+        generic << QString::fromStdString(
+            model::speciesNames(species - 1)[static_cast<std::size_t>(j)]);
+    }
+    QCOMPARE(lastLabels(printed, species), generic);
+    window.Pict_pole()->showReadout(7.0);
+    QVERIFY(window.Pict_pole()->readout()->heading.isEmpty());
+    QVERIFY(!window.Pict_pole()->accessibleDescription().contains(u"Phosphoric"));
+}
+
+void TestExtras::copyPutsTwiceTheSizeOnTheClipboard() {
+    pHH window(kDensity);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QGuiApplication::clipboard()->clear();
+    QCOMPARE(window.copyDiagramAction()->shortcut(), QKeySequence(QKeySequence::Copy));
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+    const QImage image = QGuiApplication::clipboard()->image();
+    QCOMPARE(image.size(), QSize(990, 700));
+    // The drawing at twice its size: the frame's left edge at x = 104, white inside it.
+    QCOMPARE(image.pixelColor(2 * 52 + 1, 2 * 300).lightness() < 100, true);
+    QCOMPARE(image.pixelColor(2 * 262 + 8, 2 * 290 + 4), QColor(Qt::white));
+}
+
+void TestExtras::saveWritesByTheSuffix_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("PNG") << "d.png" << QByteArray("\x89PNG");
+    QTest::newRow("SVG, upper-case suffix") << "d.SVG" << QByteArray("<?xml");
+    QTest::newRow("PDF") << "d.pdf" << QByteArray("%PDF");
+}
+
+void TestExtras::saveWritesByTheSuffix() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    QTemporaryDir dir;
+    pHH window(kDensity);
+    const QString path = dir.filePath(name);
+    bool ok = false;
+    QCOMPARE(messagesDuring([&] { ok = window.saveDiagramTo(path); }), QStringList());
+    QVERIFY(ok);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name}); // no leftovers
+}
+
+void TestExtras::failedSaveSaysSoOnce_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("folder missing") << "missing/d.png" << false;
+    QTest::newRow("unknown suffix over an existing file") << "notes.txt" << true;
+    QTest::newRow("no suffix") << "diagram" << false;
+}
+
+void TestExtras::failedSaveSaysSoOnce() {
+    QFETCH(QString, name);
+    QFETCH(bool, existing);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (existing) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+    }
+    pHH window(kDensity);
+    bool ok = true;
+    const QStringList messages = messagesDuring([&] { ok = window.saveDiagramTo(path); });
+    QVERIFY(!ok);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+    QFile file(path);
+    QCOMPARE(file.exists(), existing);
+    if (existing) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existing ? QStringList{name} : QStringList{});
+}
+
+void TestExtras::exportWritesTheCsvWithTheFormulas() {
+    QTemporaryDir dir;
+    pHH window(kDensity);
+    exampleAction(window, QStringLiteral("phosphoric"))->trigger();
+    const QString path = dir.filePath(QStringLiteral("phosphoric.csv"));
+    QVERIFY(window.exportDataTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-"));
+    QCOMPARE(lines.size(), 1 + 141);
+    // The row of pH 7 holds the window's model at pH 7.
+    const QStringList row = lines.value(71).split(u',');
+    QCOMPARE(row.value(0).toDouble(), 7.0);
+    const auto alpha = model::fractionsAt(window.acid(), 7.0);
+    for (int j = 0; j < 4; ++j) {
+        VELMORA_COMPARE_REL(row.value(j + 1).toDouble(), alpha[static_cast<std::size_t>(j)], 1e-9);
+    }
+
+    // Once a bar moves, the generic names.
+    window.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QVERIFY(window.exportDataTo(path));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(file.readLine().trimmed(), QByteArray("pH,H3A,H2A-,HA2-,A3-"));
+
+    const QString missing = dir.filePath(QStringLiteral("missing/x.csv"));
+    bool ok = true;
+    QCOMPARE(messagesDuring([&] { ok = window.exportDataTo(missing); }).size(), 1);
+    QVERIFY(!ok);
+    QVERIFY(!QFile::exists(missing));
+}
+
+void TestExtras::printWritesOnePage() {
+    QTemporaryDir dir;
+    pHH window(kDensity);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    QVERIFY(window.printDiagram(printer));
+    QFile file(printer.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF"));
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
+
+    QPrinter nowhere(QPrinter::HighResolution);
+    nowhere.setOutputFormat(QPrinter::PdfFormat);
+    nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/printed.pdf")));
+    bool ok = true;
+    QCOMPARE(messagesDuring([&] { ok = window.printDiagram(nowhere); }).size(), 1);
+    QVERIFY(!ok);
+}
+
+void TestExtras::spokenSummary_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("monoprotic") << 1
+                                << "Monoprotic acid. HA predominates below pH 2.1, A- above 2.1.";
+    QTest::newRow("diprotic")
+        << 2
+        << "Diprotic acid. H2A predominates below pH 2.1, HA- from 2.1 to 5.4, "
+           "A2- above 5.4.";
+    QTest::newRow("triprotic") << 3
+                               << "Triprotic acid. H3A predominates below pH 2.1, H2A- from 2.1 to "
+                                  "5.4, HA2- from 5.4 to 9.7, A3- above 9.7.";
+    QTest::newRow("tetraprotic")
+        << 4
+        << "Tetraprotic acid. H4A predominates below pH 2.1, H3A- from 2.1 "
+           "to 5.4, H2A2- from 5.4 to 9.7, HA3- from 9.7 to 12.3, A4- above "
+           "12.3.";
+    QTest::newRow("phosphoric acid")
+        << 0
+        << "Phosphoric acid. Triprotic acid. H3PO4 predominates below pH 2.2, H2PO4 - from 2.2 to "
+           "7.2, HPO4 2- from 7.2 to 12.4, PO4 3- above 12.4.";
+}
+
+void TestExtras::spokenSummary() {
+    QFETCH(int, type);
+    QFETCH(QString, summary);
+    pHH window(kDensity);
+    if (type > 0) {
+        QTest::mouseClick(window.Option1(type), Qt::LeftButton);
+    } else {
+        exampleAction(window, QStringLiteral("phosphoric"))->trigger();
+    }
+    QCOMPARE(window.Pict_pole()->accessibleDescription(), summary);
+    // Renewed on every redraw: bar 1 up to 3.1.
+    window.VScroll1(1)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QVERIFY2(window.Pict_pole()->accessibleDescription().contains(u"below pH 3."),
+             qPrintable(window.Pict_pole()->accessibleDescription()));
+}
+
+void TestExtras::everyControlHasAName() {
+    pHH window(kDensity);
+    for (const ControlDesign& control : pHHDesign().controls) {
+        const QWidget* w = window.form().widget(control.name, control.index);
+        QVERIFY(w != nullptr);
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(control.name));
+    }
+    for (const QMenu* menu : {window.plotMenu(), window.examplesMenu()}) {
+        for (const QAction* action : menu->actions()) {
+            QVERIFY(action->isSeparator() || !action->text().isEmpty());
+        }
+    }
+    QCOMPARE(window.examplesMenu()->title(), QStringLiteral("Example acids"));
+}
+
+void TestExtras::sharpAtTheScreensPixelRatio() {
+    // Run once as it is and once with QT_SCALE_FACTOR=2 (test_extras_2x).
+    const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                            : 1.0;
+    pHH window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    exampleAction(window, QStringLiteral("citric"))->trigger();
+    QCOMPARE(window.plot().image().size(), QSize(qRound(495 * ratio), qRound(350 * ratio)));
+    QCOMPARE(window.Pict_pole()->geometry(), QRect(4, 4, 495, 350));
+    // Every coordinate of the drawing is the one of a drawing at one pixel per unit.
+    diagram::RetainedPlot reference(1.0);
+    model::Acid acid = window.acid();
+    const diagram::LabelTexts labels = window.labelTexts();
+    const diagram::DrawnDiagram expected = reference.redraw(acid, &labels);
+    QCOMPARE(window.lastDrawing().species, expected.species);
+    QCOMPARE(window.lastDrawing().labelAt, expected.labelAt);
+    // The readout maps the pointer in logical pixels too.
+    QTest::mouseMove(window.Pict_pole(), plotPoint(4.5));
+    QCOMPARE(window.Pict_pole()->readoutPh(), std::optional<double>(4.5));
+    const QImage shown = window.Pict_pole()->grab().toImage();
+    QCOMPARE(shown.size(), window.plot().image().size());
+    // The clipboard image does not depend on the screen.
+    window.copyDiagram();
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(990, 700));
+}
+
+QTEST_MAIN(TestExtras)
+#include "test_extras.moc"
