@@ -56,6 +56,6 @@ fuzz: deps
 	@for t in commandline forma; do \
 	    mkdir -p build/fuzz/corpus/$$t; \
 	    echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
-	    QT_QPA_PLATFORM=offscreen build/fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
-	        -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	    QT_QPA_PLATFORM=offscreen $(SANITIZERS) build/fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+	        -print_final_stats=1 -artifact_prefix=build/fuzz/ build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
