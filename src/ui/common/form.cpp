@@ -1,8 +1,9 @@
 #include "form.h"
 
+#include "etchedframe.h"
+
 #include <QAbstractButton>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -214,7 +215,7 @@ QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
         return button;
     }
     case ControlKind::Frame:
-        return new QGroupBox(control.caption, parent);
+        return new EtchedFrame(control.caption, parent);
     case ControlKind::ScrollBar:
         return new QScrollBar(Qt::Vertical, parent);
     case ControlKind::Label: {

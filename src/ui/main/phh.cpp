@@ -1,6 +1,5 @@
 #include "phh.h"
 
-#include "etchedframe.h"
 #include "phhdesign.h"
 #include "picturebutton.h"
 
@@ -77,7 +76,6 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
             return button;
         }
         case ControlKind::Frame:
-            return new EtchedFrame(control.caption, parent);
         case ControlKind::Label:
             break;
         }
