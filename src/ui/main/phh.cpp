@@ -1,5 +1,6 @@
 #include "phh.h"
 
+#include "classicscrollbar.h"
 #include "phhdesign.h"
 #include "picturebutton.h"
 
@@ -58,7 +59,9 @@ QString pKaText(double pKa) {
 
 pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
     setObjectName(QStringLiteral("pHH"));
-    const Form::Factory factory = [](const ControlDesign& control, QWidget* parent) -> QWidget* {
+    auto* barStyle = new ClassicScrollBarStyle();
+    barStyle->setParent(this);
+    const Form::Factory factory = [barStyle](const ControlDesign& control, QWidget* parent) -> QWidget* {
         switch (control.kind) {
         case ControlKind::PictureBox:
             return new PlotBox(parent);
@@ -66,6 +69,7 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
             // Scroll bars take the keyboard focus, so they belong in the tab order.
             auto* bar = new QScrollBar(Qt::Vertical, parent);
             bar->setFocusPolicy(Qt::StrongFocus);
+            bar->setStyle(barStyle);
             return bar;
         }
         case ControlKind::OptionButton:
