@@ -1,19 +1,19 @@
 #include "commandline.h"
 
-#include "pictures.h"
-#include "ui/main/phh.h"
+#include "version.h"
 
-#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
-#include <QIcon>
+#include <QLibrary>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-constexpr auto kName = "Velmora";
-constexpr auto kVersion = "1.0";
+using velmora::app::kName;
+using velmora::app::kVersion;
 
 void printLine(std::FILE* stream, const QString& text) {
     std::fputs(qPrintable(text + u'\n'), stream);
@@ -59,16 +59,31 @@ int runCommandLine(int argc, char** argv) {
     return 0;
 }
 
+/**
+ * Loads the window module (beside the program, else where it is installed) and hands over.
+ * A module that cannot be loaded is reported in one line.
+ */
 int runWindow(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QString::fromLatin1(kName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(velmora::resources::mainIcon)));
-    // The start window: its construction is its load; Exit and its close box end the program.
-    velmora::ui::pHH window;
-    window.show();
-    return QApplication::exec();
+    const QString programDir = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+    const QStringList candidates{programDir + QStringLiteral("/libvelmora_window.so"),
+                                 QStringLiteral(VELMORA_MODULE_DIR "/libvelmora_window.so")};
+    QString problem;
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path)) {
+            continue;
+        }
+        QLibrary module(path);
+        const auto entry = reinterpret_cast<velmora::app::WindowEntry>(module.resolve(velmora::app::kWindowEntry));
+        if (entry != nullptr) {
+            return entry(argc, argv);
+        }
+        problem = module.errorString();
+    }
+    if (problem.isEmpty()) {
+        problem = QStringLiteral("not found in %1").arg(candidates.join(QStringLiteral(" or ")));
+    }
+    printLine(stderr, QStringLiteral("velmora: cannot load the window: ") + problem);
+    return 1;
 }
 
 } // namespace
