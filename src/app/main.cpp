@@ -60,13 +60,14 @@ int runCommandLine(int argc, char** argv) {
 }
 
 /**
- * Loads the window module (beside the program, else where it is installed) and hands over.
+ * Loads the window module (beside the program in the build tree, else where it is installed
+ * relative to the program) and hands over.
  * A module that cannot be loaded is reported in one line.
  */
 int runWindow(int argc, char** argv) {
     const QString programDir = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
     const QStringList candidates{programDir + QStringLiteral("/libvelmora_window.so"),
-                                 QStringLiteral(VELMORA_MODULE_DIR "/libvelmora_window.so")};
+                                 programDir + QStringLiteral("/" VELMORA_MODULE_RELDIR "/libvelmora_window.so")};
     QString problem;
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) {
