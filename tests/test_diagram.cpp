@@ -360,9 +360,9 @@ struct Piece {
     double points;
 };
 
-QList<Piece> piecesOf(const QString& spec) {
+QList<Piece> piecesOf(const QString& expected) {
     QList<Piece> pieces;
-    for (const QString& item : spec.split(u' ')) {
+    for (const QString& item : expected.split(u' ')) {
         const QStringList f = item.split(u':');
         pieces.append({f[0], f[1].toInt(), f[2].toDouble()});
     }
