@@ -95,27 +95,11 @@ void About::Label5_Click(int /*Index: either line opens the page*/) {
 void About::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (!std::exchange(m_placed, true)) {
-            centreOnScreen();
+            m_form->centreOnScreen(screen());
         }
         m_form->focusFirst();
     }
     QWidget::showEvent(event);
-}
-
-void About::centreOnScreen() {
-    const QScreen* where = screen();
-    if (where == nullptr) {
-        return;
-    }
-    // The outer size the load gave the window, so that the frame, not only the client area, is
-    // centred even before the window manager has reported its decorations.
-    const ScreenDensity density = m_form->density();
-    const QSize outer(qRound(m_form->outerWidth / density.twipsPerPixelX),
-                      qRound(m_form->outerHeight / density.twipsPerPixelY));
-    // On a screen smaller than the window the title bar stays on the screen, within reach.
-    const QRect area = where->availableGeometry();
-    move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
-         area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 } // namespace velmora::ui

@@ -45,7 +45,6 @@ protected:
 private:
     void Form_Load();
     void wireHandlers();
-    void centreOnScreen();
 
     std::unique_ptr<Form> m_form;
     int m_loads = 0;

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -245,6 +246,19 @@ void Form::setUpTabOrder() {
         }
         previous = c->widget;
     }
+}
+
+void Form::centreOnScreen(const QScreen* screen) const {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QSize outer(qRound(outerWidth / m_density.twipsPerPixelX), qRound(outerHeight / m_density.twipsPerPixelY));
+    const QRect area = screen->availableGeometry();
+    m_window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                   area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 void Form::focusFirst() {

@@ -4,6 +4,7 @@
 #include "screendensity.h"
 
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <functional>
@@ -70,6 +71,13 @@ public:
 
     /** Places and sizes every control and sets its font from its current twip values. */
     void apply();
+
+    /**
+     * Centres the window on `screen` (the primary screen when null) by the outer size its load
+     * gave it, so that the frame is centred before the window manager reports it. On a screen
+     * smaller than the window the title bar stays within reach.
+     */
+    void centreOnScreen(const QScreen* screen = nullptr) const;
 
     /** Gives the keyboard focus to the first control in tab order that can take it. */
     void focusFirst();

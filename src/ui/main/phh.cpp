@@ -88,7 +88,7 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
     m_form = std::make_unique<Form>(*this, pHHDesign(), density, factory);
     wireControls();
     Form_Load();
-    centreOnScreen();
+    m_form->centreOnScreen();
     m_form->focusFirst();
 }
 
@@ -168,21 +168,6 @@ void pHH::Form_Load() {
     m_acid.pKa4 = 12.3;
     m_acid.computeConstants();
     grafik();
-}
-
-void pHH::centreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    // The outer size that the load gave the window, in pixels.
-    const ScreenDensity density = m_form->density();
-    const QSize outer(qRound(m_form->outerWidth / density.twipsPerPixelX),
-                      qRound(m_form->outerHeight / density.twipsPerPixelY));
-    const QRect area = screen->availableGeometry();
-    // On a screen smaller than the window the title bar stays reachable.
-    move(std::max(area.x(), area.x() + (area.width() - outer.width()) / 2),
-         std::max(area.y(), area.y() + (area.height() - outer.height()) / 2));
 }
 
 QScrollBar* pHH::VScroll1(int Index) const {

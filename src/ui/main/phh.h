@@ -154,7 +154,6 @@ private:
     void Form_Load();
     void Form_Unload();
     void wireControls();
-    void centreOnScreen();
     void endProgram();
     void setUpPlotMenu();
     void showPlotMenu(const QPoint& at);
