@@ -60,4 +60,6 @@ BENCHMARK(BM_ExportPng)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) { return runBenchmarks<QGuiApplication>(argc, argv); }
+int main(int argc, char** argv) {
+    return runBenchmarks<QGuiApplication>(argc, argv);
+}

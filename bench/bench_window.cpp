@@ -34,4 +34,6 @@ BENCHMARK(BM_Cascade)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) { return runBenchmarks<QApplication>(argc, argv); }
+int main(int argc, char** argv) {
+    return runBenchmarks<QApplication>(argc, argv);
+}

@@ -8,8 +8,9 @@
  * pages in CSS pixels (96 per inch, Qt::AA_Use96Dpi), so that the pixel lengths of the source
  * (margins, padding, picture sizes) and its point sizes keep their usual meaning, with unhinted
  * glyph advances so that lines break as they are printed; every page is then painted into the
- * PDF writer, scaled to its resolution, with a running header and a "Page N of M" footer. The program needs a Qt platform plugin but no
- * display: the build runs it with QT_QPA_PLATFORM=offscreen.
+ * PDF writer, scaled to its resolution, with a running header and a "Page N of M" footer. The
+ * program needs a Qt platform plugin but no display: the build runs it with
+ * QT_QPA_PLATFORM=offscreen.
  *
  * Pictures are not loaded from files. Two kinds of <img> are drawn here as vector graphics,
  * with width and height given in CSS pixels (1/96 inch):
@@ -57,8 +58,7 @@ const QString kSansFamily = QStringLiteral("Liberation Sans");
 constexpr double kBodyPointSize = 11.0;
 
 /** Page geometry in millimetres from the top-left corner of an A4 sheet (210 x 297 mm). */
-struct PageGeometry
-{
+struct PageGeometry {
     double bodyLeft = 20.0;
     double bodyTop = 24.0;
     double bodyWidth = 170.0;
@@ -68,14 +68,12 @@ struct PageGeometry
     double footerBaseline = 286.0;
 };
 
-void fail(const QString &message)
-{
+void fail(const QString& message) {
     std::fprintf(stderr, "velmora_make_theory: %s\n", qPrintable(message));
 }
 
 /** Device units per point on the device a painter works on. */
-double unitsPerPoint(const QPaintDevice *device)
-{
+double unitsPerPoint(const QPaintDevice* device) {
     return device->logicalDpiY() / kPtPerInch;
 }
 
@@ -84,15 +82,13 @@ double unitsPerPoint(const QPaintDevice *device)
 
 enum class FigureKind { Diagram, Equilibrium };
 
-struct Figure
-{
+struct Figure {
     FigureKind kind = FigureKind::Diagram;
     std::vector<double> pKa;
 };
 
 /** Reads an <img> source of the forms described at the top of this file. */
-std::optional<Figure> parseFigure(const QString &source)
-{
+std::optional<Figure> parseFigure(const QString& source) {
     if (source == QLatin1String("symbol:equilibrium"))
         return Figure{FigureKind::Equilibrium, {}};
     if (!source.startsWith(QLatin1String("diagram:")))
@@ -101,7 +97,7 @@ std::optional<Figure> parseFigure(const QString &source)
     if (parts.isEmpty() || parts.size() > 4)
         return std::nullopt;
     Figure figure;
-    for (const QString &part : parts) {
+    for (const QString& part : parts) {
         bool ok = false;
         const double value = part.trimmed().toDouble(&ok);
         if (!ok || value < 0.0 || value > 14.0)
@@ -118,8 +114,7 @@ std::optional<Figure> parseFigure(const QString &source)
  * tetraprotic acid, with every constant the acid does not have set to 0: the terms that contain
  * it vanish and the common factor of the others cancels in the quotient.
  */
-std::array<double, 5> fractions(const std::array<double, 4> &Ka, double pH)
-{
+std::array<double, 5> fractions(const std::array<double, 4>& Ka, double pH) {
     const double h = std::pow(10.0, -pH);
     const std::array<double, 5> T{h * h * h * h, Ka[0] * (h * h * h), Ka[1] * (Ka[0] * (h * h)),
                                   Ka[2] * (Ka[1] * (Ka[0] * h)), Ka[3] * (Ka[2] * (Ka[1] * Ka[0]))};
@@ -131,9 +126,8 @@ std::array<double, 5> fractions(const std::array<double, 4> &Ka, double pH)
 }
 
 /** Species names by number of protons, written as the program writes them ("H2A2-"). */
-QString speciesName(std::size_t protons, std::size_t j)
-{
-    static const std::array<std::array<const char *, 5>, 4> names{{
+QString speciesName(std::size_t protons, std::size_t j) {
+    static const std::array<std::array<const char*, 5>, 4> names{{
         {"HA", "A-", "", "", ""},
         {"H2A", "HA-", "A2-", "", ""},
         {"H3A", "H2A-", "HA2-", "A3-", ""},
@@ -143,26 +137,26 @@ QString speciesName(std::size_t protons, std::size_t j)
 }
 
 /** The curve colour of species slot j; the colour belongs to the slot, not to the charge. */
-QColor speciesColour(std::size_t j)
-{
-    static const std::array<QColor, 5> colours{QColor(255, 0, 0), QColor(0, 0, 0), QColor(128, 0, 128),
-                                               QColor(0, 128, 128), QColor(0, 0, 255)};
+QColor speciesColour(std::size_t j) {
+    static const std::array<QColor, 5> colours{QColor(255, 0, 0), QColor(0, 0, 0),
+                                               QColor(128, 0, 128), QColor(0, 128, 128),
+                                               QColor(0, 0, 255)};
     return colours.at(j);
 }
 
 /** One piece of a typeset formula: on the base line, lowered (atom count) or raised (charge). */
-struct FormulaRun
-{
+struct FormulaRun {
     QString text;
     int shift = 0; // 0 base line, +1 lowered, -1 raised
 };
 
 /** Splits "H2A2-" into H, lowered 2, A, raised 2- (with a true minus sign). */
-std::vector<FormulaRun> formulaRuns(const QString &name)
-{
+std::vector<FormulaRun> formulaRuns(const QString& name) {
     const auto isCount = [](QChar c) { return c >= QLatin1Char('2') && c <= QLatin1Char('5'); };
     const auto isSign = [](QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); };
-    const auto sign = [](QChar c) { return c == QLatin1Char('-') ? QString(QChar(0x2212)) : QString(c); };
+    const auto sign = [](QChar c) {
+        return c == QLatin1Char('-') ? QString(QChar(0x2212)) : QString(c);
+    };
     std::vector<FormulaRun> runs;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
@@ -181,19 +175,18 @@ std::vector<FormulaRun> formulaRuns(const QString &name)
 }
 
 /** A species formula set in a given size on one device: measured first, then drawn. */
-class FormulaLabel
-{
+class FormulaLabel {
 public:
-    FormulaLabel(const QPaintDevice *device, const QString &name, double sizePt)
-        : m_runs(formulaRuns(name)), m_base(QString(kSansFamily)), m_unit(unitsPerPoint(device)), m_sizePt(sizePt)
-    {
+    FormulaLabel(const QPaintDevice* device, const QString& name, double sizePt)
+        : m_runs(formulaRuns(name)), m_base(QString(kSansFamily)), m_unit(unitsPerPoint(device)),
+          m_sizePt(sizePt) {
         m_base.setBold(true);
         m_base.setPointSizeF(sizePt);
         m_script = m_base;
         m_script.setPointSizeF(sizePt * 0.72);
         const QFontMetricsF baseMetrics(m_base, device);
         const QFontMetricsF scriptMetrics(m_script, device);
-        for (const FormulaRun &run : m_runs) {
+        for (const FormulaRun& run : m_runs) {
             const double advance = run.shift == 0 ? baseMetrics.horizontalAdvance(run.text)
                                                   : scriptMetrics.horizontalAdvance(run.text);
             m_advances.push_back(advance);
@@ -202,21 +195,21 @@ public:
     }
 
     /** The space the label takes with its base line starting at origin, raised charges included. */
-    QRectF box(QPointF origin) const
-    {
-        return QRectF(origin.x(), origin.y() - 1.15 * m_sizePt * m_unit, m_width, 1.45 * m_sizePt * m_unit);
+    QRectF box(QPointF origin) const {
+        return QRectF(origin.x(), origin.y() - 1.15 * m_sizePt * m_unit, m_width,
+                      1.45 * m_sizePt * m_unit);
     }
 
     double width() const { return m_width; }
 
-    void draw(QPainter *painter, QPointF origin) const
-    {
+    void draw(QPainter* painter, QPointF origin) const {
         double x = origin.x();
         for (std::size_t i = 0; i < m_runs.size(); ++i) {
-            const FormulaRun &run = m_runs[i];
+            const FormulaRun& run = m_runs[i];
             painter->setFont(run.shift == 0 ? m_base : m_script);
             const double offset = run.shift > 0 ? 0.28 : 0.42;
-            painter->drawText(QPointF(x, origin.y() + run.shift * offset * m_sizePt * m_unit), run.text);
+            painter->drawText(QPointF(x, origin.y() + run.shift * offset * m_sizePt * m_unit),
+                              run.text);
             x += m_advances[i];
         }
     }
@@ -232,15 +225,15 @@ private:
 };
 
 /** A distribution diagram for the given pKa values, pH 0..14 across, fraction 0..1 up. */
-void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double> &pKa)
-{
-    const QPaintDevice *device = painter->device();
+void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double>& pKa) {
+    const QPaintDevice* device = painter->device();
     const double pt = unitsPerPoint(device);
     QFont tickFont(kSansFamily);
     tickFont.setPointSizeF(7.5);
     const QFontMetricsF tickMetrics(tickFont, device);
 
-    const QRectF plot(rect.left() + 34 * pt, rect.top() + 6 * pt, rect.width() - 42 * pt, rect.height() - 32 * pt);
+    const QRectF plot(rect.left() + 34 * pt, rect.top() + 6 * pt, rect.width() - 42 * pt,
+                      rect.height() - 32 * pt);
     const auto X = [&](double pH) { return plot.left() + plot.width() * pH / 14.0; };
     const auto Y = [&](double alpha) { return plot.bottom() - plot.height() * alpha; };
 
@@ -253,7 +246,8 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
     for (int pH = 2; pH <= 12; pH += 2)
         painter->drawLine(QPointF(X(pH), plot.top()), QPointF(X(pH), plot.bottom()));
     for (int tenth = 2; tenth <= 8; tenth += 2)
-        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)), QPointF(plot.right(), Y(tenth / 10.0)));
+        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)),
+                          QPointF(plot.right(), Y(tenth / 10.0)));
 
     // Ticks and numbers.
     painter->setPen(QPen(Qt::black, 0.5 * pt));
@@ -262,11 +256,14 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
         painter->drawLine(QPointF(X(pH), plot.bottom()), QPointF(X(pH), plot.bottom() - 3 * pt));
         if (pH % 2 == 0) {
             const QString text = QString::number(pH);
-            painter->drawText(QPointF(X(pH) - tickMetrics.horizontalAdvance(text) / 2, plot.bottom() + 4 * pt + tickMetrics.ascent()), text);
+            painter->drawText(QPointF(X(pH) - tickMetrics.horizontalAdvance(text) / 2,
+                                      plot.bottom() + 4 * pt + tickMetrics.ascent()),
+                              text);
         }
     }
     for (int tenth = 0; tenth <= 10; ++tenth) {
-        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)), QPointF(plot.left() + 3 * pt, Y(tenth / 10.0)));
+        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)),
+                          QPointF(plot.left() + 3 * pt, Y(tenth / 10.0)));
         if (tenth % 2 == 0) {
             const QString text = QString::number(tenth / 10.0, 'f', 1);
             painter->drawText(QPointF(plot.left() - 4 * pt - tickMetrics.horizontalAdvance(text),
@@ -280,10 +277,13 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
     painter->setFont(axisFont);
     const QFontMetricsF axisMetrics(axisFont, device);
     const QString xTitle = QStringLiteral("pH");
-    painter->drawText(QPointF(plot.center().x() - axisMetrics.horizontalAdvance(xTitle) / 2, rect.bottom() - axisMetrics.descent()), xTitle);
+    painter->drawText(QPointF(plot.center().x() - axisMetrics.horizontalAdvance(xTitle) / 2,
+                              rect.bottom() - axisMetrics.descent()),
+                      xTitle);
     const QString yTitle = QStringLiteral("fraction \u03b1");
     painter->save();
-    painter->translate(rect.left() + axisMetrics.ascent(), plot.center().y() + axisMetrics.horizontalAdvance(yTitle) / 2);
+    painter->translate(rect.left() + axisMetrics.ascent(),
+                       plot.center().y() + axisMetrics.horizontalAdvance(yTitle) / 2);
     painter->rotate(-90);
     painter->drawText(QPointF(0, 0), yTitle);
     painter->restore();
@@ -314,7 +314,8 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
     }
     painter->setClipRect(plot.adjusted(-pt, -pt, pt, pt));
     for (std::size_t j = 0; j <= protons; ++j) {
-        painter->setPen(QPen(speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->setPen(
+            QPen(speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(curves[j]);
     }
 
@@ -338,7 +339,8 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
             origin = QPointF(X(peakPH[j]) - label.width() / 2, Y(peakAlpha[j]) - 4 * pt);
         for (int attempt = 0; attempt < 4; ++attempt) {
             const QRectF box = label.box(origin).adjusted(-2 * pt, 0, 2 * pt, 0);
-            if (std::none_of(placed.begin(), placed.end(), [&](const QRectF &other) { return other.intersects(box); }))
+            if (std::none_of(placed.begin(), placed.end(),
+                             [&](const QRectF& other) { return other.intersects(box); }))
                 break;
             origin.ry() -= box.height();
         }
@@ -355,8 +357,7 @@ void drawDiagram(QPainter *painter, const QRectF &rect, const std::vector<double
 }
 
 /** The equilibrium arrow: a right half-arrow over a left half-arrow, centred near the math axis. */
-void drawEquilibrium(QPainter *painter, const QRectF &rect, const QColor &colour)
-{
+void drawEquilibrium(QPainter* painter, const QRectF& rect, const QColor& colour) {
     const double h = rect.height();
     const double upper = rect.top() + 0.50 * h;
     const double lower = rect.top() + 0.75 * h;
@@ -382,8 +383,7 @@ void drawEquilibrium(QPainter *painter, const QRectF &rect, const QColor &colour
  * Draws the document's pictures in place of <img> elements. It replaces the layout's handler of
  * image objects, so every <img> of the source comes here.
  */
-class FigureHandler : public QObject, public QTextObjectInterface
-{
+class FigureHandler : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 
@@ -391,8 +391,7 @@ public:
     using QObject::QObject;
 
     /** The layout works in CSS pixels, the unit of width and height. */
-    QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &format) override
-    {
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
         const QTextImageFormat image = format.toImageFormat();
         return QSizeF(image.width(), image.height());
     }
@@ -402,8 +401,8 @@ public:
      * drawn unscaled in device units instead, so that their point sizes (fonts, pen widths) are
      * taken at the device's own resolution.
      */
-    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int, const QTextFormat &format) override
-    {
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                    const QTextFormat& format) override {
         const std::optional<Figure> figure = parseFigure(format.toImageFormat().name());
         if (!figure)
             return; // refused before layout, see checkFigures()
@@ -412,7 +411,9 @@ public:
         painter->resetTransform();
         if (figure->kind == FigureKind::Equilibrium)
             drawEquilibrium(painter, deviceRect,
-                            format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color() : QColor(Qt::black));
+                            format.hasProperty(QTextFormat::ForegroundBrush)
+                                ? format.foreground().color()
+                                : QColor(Qt::black));
         else
             drawDiagram(painter, deviceRect, figure->pKa);
         painter->restore();
@@ -420,8 +421,7 @@ public:
 };
 
 /** Every picture of the source must be one this program draws, with its size given. */
-bool checkFigures(const QTextDocument &doc)
-{
+bool checkFigures(const QTextDocument& doc) {
     bool ok = true;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -444,9 +444,8 @@ bool checkFigures(const QTextDocument &doc)
 // ---------------------------------------------------------------------------------------------
 // Pages
 
-void drawHeaderAndFooter(QPainter &painter, const PageGeometry &page, double unitsPerMm, const QString &title,
-                         int pageNumber, int pageCount)
-{
+void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double unitsPerMm,
+                         const QString& title, int pageNumber, int pageCount) {
     QFont font(kSansFamily);
     font.setPointSizeF(8.5);
     const QFontMetricsF metrics(font, painter.device());
@@ -460,16 +459,18 @@ void drawHeaderAndFooter(QPainter &painter, const PageGeometry &page, double uni
     painter.drawText(QPointF(left, headerY), kProgramLine);
     painter.drawText(QPointF(right - metrics.horizontalAdvance(title), headerY), title);
     painter.setPen(QPen(QColor(150, 150, 150), 0.4 * unitsPerPoint(painter.device())));
-    painter.drawLine(QPointF(left, page.headerRule * unitsPerMm), QPointF(right, page.headerRule * unitsPerMm));
+    painter.drawLine(QPointF(left, page.headerRule * unitsPerMm),
+                     QPointF(right, page.headerRule * unitsPerMm));
 
     painter.setPen(QColor(90, 90, 90));
     const QString footer = QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount);
-    painter.drawText(QPointF((left + right - metrics.horizontalAdvance(footer)) / 2, page.footerBaseline * unitsPerMm), footer);
+    painter.drawText(QPointF((left + right - metrics.horizontalAdvance(footer)) / 2,
+                             page.footerBaseline * unitsPerMm),
+                     footer);
     painter.restore();
 }
 
-int run(const QString &sourcePath, const QString &outputPath)
-{
+int run(const QString& sourcePath, const QString& outputPath) {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
@@ -477,9 +478,10 @@ int run(const QString &sourcePath, const QString &outputPath)
     }
     const QString html = QString::fromUtf8(source.readAll());
 
-    for (const QString &family : {kBodyFamily, kSansFamily}) {
+    for (const QString& family : {kBodyFamily, kSansFamily}) {
         if (!QFontDatabase::hasFamily(family))
-            fail(QStringLiteral("warning: font \"%1\" is not installed, a substitute is used").arg(family));
+            fail(QStringLiteral("warning: font \"%1\" is not installed, a substitute is used")
+                     .arg(family));
     }
 
     QSaveFile output(outputPath);
@@ -550,8 +552,7 @@ int run(const QString &sourcePath, const QString &outputPath)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     // Pixel lengths of the source and point sizes must not depend on the machine that builds.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
     QGuiApplication app(argc, argv);
@@ -560,7 +561,8 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Typesets Velmora's theory document as PDF."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("Rich-text (HTML) source of the document."));
+    parser.addPositionalArgument(QStringLiteral("source"),
+                                 QStringLiteral("Rich-text (HTML) source of the document."));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("PDF file to write."));
     parser.process(app);
     const QStringList args = parser.positionalArguments();

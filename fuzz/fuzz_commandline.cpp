@@ -9,7 +9,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QStringList parts = text.split(u'\n');
     const QString pka = parts.value(0);
     const QString step = parts.value(1, QStringLiteral("0.1"));
@@ -26,10 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const auto line = velmora::app::parseCommandLine(
-        {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.csv"), QStringLiteral("--pka"),
-         pka, QStringLiteral("--step"), step, QStringLiteral("--scale"), scale});
+        {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.csv"),
+         QStringLiteral("--pka"), pka, QStringLiteral("--step"), step, QStringLiteral("--scale"),
+         scale});
     if (line.action == velmora::app::CommandLine::Action::Export &&
-        (line.request.step < 0.001 || line.request.step > 1.0 || line.request.scale < 1 || line.request.scale > 8)) {
+        (line.request.step < 0.001 || line.request.step > 1.0 || line.request.scale < 1 ||
+         line.request.scale > 8)) {
         __builtin_trap();
     }
     return 0;

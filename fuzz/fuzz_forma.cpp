@@ -28,7 +28,8 @@ QGuiApplication& application() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     application();
     static QImage image(495, 350, QImage::Format_RGB32);
-    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString name =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QPainter painter(&image);
     velmora::diagram::Surface surface;
     surface.begin(painter);

@@ -26,7 +26,9 @@ bool parseFinite(const QString& text, double& value) {
 QString parsePkaList(const QString& text, model::Acid& acid) {
     const QStringList parts = text.split(u',');
     if (parts.size() > model::kMaxProtons) {
-        return QStringLiteral("at most %1 values, got %2").arg(model::kMaxProtons).arg(parts.size());
+        return QStringLiteral("at most %1 values, got %2")
+            .arg(model::kMaxProtons)
+            .arg(parts.size());
     }
     std::array<double, model::kMaxProtons> values{};
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -55,10 +57,11 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
 }
 
 bool wantsCommandLine(int argc, const char* const* argv) {
-    static const char* const qtWithValue[] = {"-platform", "-display", "-style", "-stylesheet",
-                                              "-qwindowgeometry", "-qwindowtitle", "-qwindowicon",
-                                              "-session", "-platformpluginpath", "-platformtheme"};
-    static const char* const qtAlone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    static const char* const qtWithValue[] = {
+        "-platform",     "-display",     "-style",   "-stylesheet",         "-qwindowgeometry",
+        "-qwindowtitle", "-qwindowicon", "-session", "-platformpluginpath", "-platformtheme"};
+    static const char* const qtAlone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
+                                          "-sync"};
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         bool isQt = false;
@@ -119,7 +122,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "(default 2.1,5.4,9.7,12.3)."),
         QStringLiteral("LIST"));
     const QCommandLineOption scaleOption(
-        QStringLiteral("scale"), QStringLiteral("PNG only: whole-number magnification 1 to 8 (default 1)."),
+        QStringLiteral("scale"),
+        QStringLiteral("PNG only: whole-number magnification 1 to 8 (default 1)."),
         QStringLiteral("N"));
     const QCommandLineOption stepOption(
         QStringLiteral("step"), QStringLiteral("CSV only: pH step from 0.001 to 1 (default 0.1)."),
@@ -129,10 +133,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Uses an example acid with its literature values and formulas instead of "
                        "--pka (see --list-presets)."),
         QStringLiteral("NAME"));
-    const QCommandLineOption listOption(QStringLiteral("list-presets"),
-                                        QStringLiteral("Lists the example acids that --preset takes."));
-    parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption, scaleOption,
-                       stepOption});
+    const QCommandLineOption listOption(
+        QStringLiteral("list-presets"),
+        QStringLiteral("Lists the example acids that --preset takes."));
+    parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption,
+                       scaleOption, stepOption});
 
     CommandLine result;
     const auto refuse = [&result](const QString& problem) {
@@ -157,12 +162,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return refuse(
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     if (!parser.isSet(exportOption)) {
-        for (const QCommandLineOption* option : {&pkaOption, &presetOption, &scaleOption, &stepOption}) {
+        for (const QCommandLineOption* option :
+             {&pkaOption, &presetOption, &scaleOption, &stepOption}) {
             if (parser.isSet(*option)) {
-                return refuse(QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
+                return refuse(
+                    QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
             }
         }
         return result;
@@ -175,8 +183,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     const auto format = diagram::formatForFile(result.file);
     if (!format) {
-        return refuse(QStringLiteral("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
-                          .arg(result.file));
+        return refuse(
+            QStringLiteral("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
+                .arg(result.file));
     }
     result.format = *format;
 
@@ -191,7 +200,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                               .arg(parser.value(presetOption)));
         }
         result.request.acid = preset->acid();
-        for (std::size_t j = 0; j < preset->formulas.size() && j < result.request.labels.size(); ++j) {
+        for (std::size_t j = 0; j < preset->formulas.size() && j < result.request.labels.size();
+             ++j) {
             result.request.labels[j] = QString::fromStdString(preset->formulas[j]);
         }
         result.presetName = QString::fromStdString(preset->name);
@@ -213,10 +223,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(stepOption)) {
         double step = 0.0;
         if (!parseFinite(parser.value(stepOption), step)) {
-            return refuse(QStringLiteral("--step: '%1' is not a number").arg(parser.value(stepOption)));
+            return refuse(
+                QStringLiteral("--step: '%1' is not a number").arg(parser.value(stepOption)));
         }
         if (step < diagram::kMinStep || step > diagram::kMaxStep) {
-            return refuse(QStringLiteral("--step: %1 is out of range (0.001 to 1)").arg(parser.value(stepOption)));
+            return refuse(QStringLiteral("--step: %1 is out of range (0.001 to 1)")
+                              .arg(parser.value(stepOption)));
         }
         result.request.step = step;
     }

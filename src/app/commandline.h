@@ -11,12 +11,12 @@ namespace velmora::app {
 struct CommandLine {
     enum class Action { Window, Export, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
-    QString file;                       ///< Export: the file to write
+    QString file; ///< Export: the file to write
     diagram::ExportFormat format = diagram::ExportFormat::Png;
-    diagram::ExportRequest request;     ///< Export: acid and options
-    QString problem;                    ///< Refused: one line naming the option and the problem
-    QString helpText;                   ///< Help: the text to print
-    QString presetName;                 ///< Export: the example acid's name, if one was chosen
+    diagram::ExportRequest request; ///< Export: acid and options
+    QString problem;                ///< Refused: one line naming the option and the problem
+    QString helpText;               ///< Help: the text to print
+    QString presetName;             ///< Export: the example acid's name, if one was chosen
 };
 
 /**

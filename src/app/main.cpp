@@ -30,14 +30,16 @@ int runCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
-    const velmora::app::CommandLine line = velmora::app::parseCommandLine(QCoreApplication::arguments());
+    const velmora::app::CommandLine line =
+        velmora::app::parseCommandLine(QCoreApplication::arguments());
     using Action = velmora::app::CommandLine::Action;
     switch (line.action) {
     case Action::Help:
         printLine(stdout, line.helpText.trimmed());
         return 0;
     case Action::Version:
-        printLine(stdout, QStringLiteral("%1 %2").arg(QString::fromLatin1(kName), QString::fromLatin1(kVersion)));
+        printLine(stdout, QStringLiteral("%1 %2").arg(QString::fromLatin1(kName),
+                                                      QString::fromLatin1(kVersion)));
         return 0;
     case Action::ListPresets:
         printLine(stdout, velmora::app::presetListing());
@@ -48,7 +50,8 @@ int runCommandLine(int argc, char** argv) {
     case Action::Export: {
         const QString problem = velmora::diagram::writeExport(line.file, line.format, line.request);
         if (!problem.isEmpty()) {
-            printLine(stderr, QStringLiteral("velmora: cannot write %1: %2").arg(line.file, problem));
+            printLine(stderr,
+                      QStringLiteral("velmora: cannot write %1: %2").arg(line.file, problem));
             return 1;
         }
         return 0;
@@ -65,16 +68,19 @@ int runCommandLine(int argc, char** argv) {
  * A module that cannot be loaded is reported in one line.
  */
 int runWindow(int argc, char** argv) {
-    const QString programDir = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
-    const QStringList candidates{programDir + QStringLiteral("/libvelmora_window.so"),
-                                 programDir + QStringLiteral("/" VELMORA_MODULE_RELDIR "/libvelmora_window.so")};
+    const QString programDir =
+        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+    const QStringList candidates{
+        programDir + QStringLiteral("/libvelmora_window.so"),
+        programDir + QStringLiteral("/" VELMORA_MODULE_RELDIR "/libvelmora_window.so")};
     QString problem;
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) {
             continue;
         }
         QLibrary module(path);
-        const auto entry = reinterpret_cast<velmora::app::WindowEntry>(module.resolve(velmora::app::kWindowEntry));
+        const auto entry =
+            reinterpret_cast<velmora::app::WindowEntry>(module.resolve(velmora::app::kWindowEntry));
         if (entry != nullptr) {
             return entry(argc, argv);
         }

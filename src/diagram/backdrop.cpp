@@ -70,8 +70,8 @@ void drawBackdrop(QPainter& p) {
     p.setFont(numbers);
     p.setPen(black);
     // Baselines put each number's digits on the row of its value.
-    static constexpr std::array<std::pair<const char*, int>, 6> fractions{{
-        {"1.0", 26}, {"0.8", 87}, {"0.6", 148}, {"0.4", 207}, {"0.2", 268}, {"0.0", 327}}};
+    static constexpr std::array<std::pair<const char*, int>, 6> fractions{
+        {{"1.0", 26}, {"0.8", 87}, {"0.6", 148}, {"0.4", 207}, {"0.2", 268}, {"0.0", 327}}};
     for (const auto& [text, base] : fractions) {
         drawRightAligned(p, QString::fromLatin1(text), 41, base);
     }
@@ -89,7 +89,8 @@ void drawBackdrop(QPainter& p) {
 }
 
 QImage backdropImage(qreal devicePixelRatio) {
-    const QSize size(qRound(kSurfaceWidth * devicePixelRatio), qRound(kSurfaceHeight * devicePixelRatio));
+    const QSize size(qRound(kSurfaceWidth * devicePixelRatio),
+                     qRound(kSurfaceHeight * devicePixelRatio));
     QImage image(size, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&image);

@@ -50,7 +50,8 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
 }
 
 QImage renderImage(const ExportRequest& request, qreal scale) {
-    QImage image(qRound(kSurfaceWidth * scale), qRound(kSurfaceHeight * scale), QImage::Format_RGB32);
+    QImage image(qRound(kSurfaceWidth * scale), qRound(kSurfaceHeight * scale),
+                 QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
@@ -155,7 +156,8 @@ QString writeExport(const QString& path, ExportFormat format, const ExportReques
         // Encoded in memory first, so that a failing disk is reported by us alone.
         QByteArray png;
         QBuffer buffer(&png);
-        ok = renderImage(request, request.scale).save(&buffer, "PNG", kPngQuality) && file.write(png) == png.size();
+        ok = renderImage(request, request.scale).save(&buffer, "PNG", kPngQuality) &&
+             file.write(png) == png.size();
         break;
     }
     case ExportFormat::Svg:
@@ -176,8 +178,9 @@ QString writeExport(const QString& path, ExportFormat format, const ExportReques
     if (!ok) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason.isEmpty() || reason == u"Unknown error" ? QStringLiteral("the file could not be written")
-                                                             : reason;
+        return reason.isEmpty() || reason == u"Unknown error"
+                   ? QStringLiteral("the file could not be written")
+                   : reason;
     }
     if (!file.commit()) {
         return file.errorString();

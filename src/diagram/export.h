@@ -24,9 +24,9 @@ enum class ExportFormat { Png, Svg, Pdf, Csv };
 /** What to export: the acid, its label texts, and the options of the formats. */
 struct ExportRequest {
     model::Acid acid;
-    LabelTexts labels{};   ///< empty entries use the generic species names
-    int scale = 1;          ///< PNG: whole-number magnification 1..8
-    double step = 0.1;      ///< CSV: pH step 0.001..1
+    LabelTexts labels{}; ///< empty entries use the generic species names
+    int scale = 1;       ///< PNG: whole-number magnification 1..8
+    double step = 0.1;   ///< CSV: pH step 0.001..1
 };
 
 inline constexpr int kMinScale = 1;
@@ -51,6 +51,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
  * export leaves no partial file and an existing file intact. Returns an empty string on success,
  * otherwise the reason.
  */
-[[nodiscard]] QString writeExport(const QString& path, ExportFormat format, const ExportRequest& request);
+[[nodiscard]] QString writeExport(const QString& path, ExportFormat format,
+                                  const ExportRequest& request);
 
 } // namespace velmora::diagram

@@ -9,8 +9,12 @@ namespace velmora::diagram {
 
 namespace {
 
-bool isIndexDigit(QChar c) { return c >= QLatin1Char('2') && c <= QLatin1Char('5'); }
-bool isChargeSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); }
+bool isIndexDigit(QChar c) {
+    return c >= QLatin1Char('2') && c <= QLatin1Char('5');
+}
+bool isChargeSign(QChar c) {
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
 
 void printSmall(Surface& surface, int row, const QString& text) {
     surface.setCurrentY(static_cast<float>(row));

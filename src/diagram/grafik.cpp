@@ -17,7 +17,9 @@ namespace {
 using model::kFirstColumn;
 using model::kLastColumn;
 
-std::int16_t roundedRow(float y) { return static_cast<std::int16_t>(std::nearbyint(y)); }
+std::int16_t roundedRow(float y) {
+    return static_cast<std::int16_t>(std::nearbyint(y));
+}
 
 /**
  * Label trackers of one species. labelY follows the curve's top (species 0 and 4) or its

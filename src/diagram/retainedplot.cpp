@@ -6,7 +6,9 @@
 
 namespace velmora::diagram {
 
-RetainedPlot::RetainedPlot(qreal devicePixelRatio) { setDevicePixelRatio(devicePixelRatio); }
+RetainedPlot::RetainedPlot(qreal devicePixelRatio) {
+    setDevicePixelRatio(devicePixelRatio);
+}
 
 void RetainedPlot::setDevicePixelRatio(qreal ratio) {
     if (!m_image.isNull() && qFuzzyCompare(ratio, m_image.devicePixelRatio())) {

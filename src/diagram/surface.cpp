@@ -148,7 +148,8 @@ void Surface::print(const QString& text) {
         m_painter->setFont(sized.font);
         m_painter->setPen(m_foreColor);
         // A static text is placed by the top-left corner of its line, as a picture box prints.
-        m_painter->drawStaticText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y)), laidOut->first);
+        m_painter->drawStaticText(QPointF(static_cast<double>(m_x), static_cast<double>(m_y)),
+                                  laidOut->first);
     }
     if (m_recorder != nullptr) {
         m_recorder->push_back({text, m_x, m_y, m_fontSize, m_foreColor, width});

@@ -4,10 +4,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QStaticText>
 #include <QImage>
 #include <QPen>
 #include <QPointF>
+#include <QStaticText>
 #include <QString>
 #include <QVector>
 
@@ -21,11 +21,11 @@ namespace velmora::diagram {
 /** One piece of text as it was printed on the surface (kept only when recording is on). */
 struct PrintedText {
     QString text;
-    float x = 0.0f;     ///< top-left corner of the text
+    float x = 0.0f; ///< top-left corner of the text
     float y = 0.0f;
-    double points = 0;  ///< font size in points
+    double points = 0; ///< font size in points
     QColor colour;
-    double width = 0;   ///< the advance of the pen
+    double width = 0; ///< the advance of the pen
 };
 
 /**

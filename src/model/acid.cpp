@@ -4,12 +4,16 @@
 
 namespace velmora::model {
 
-double powerOfTen(double exponent) { return std::pow(10.0, exponent); }
+double powerOfTen(double exponent) {
+    return std::pow(10.0, exponent);
+}
 
 void Acid::computeConstants() {
     // Ka1 has no zero test: pKa1 = 0 is a real constant of strength 1.
     Ka1 = powerOfTen(-pKa1);
-    const auto derived = [](double exponent) { return exponent == 0.0 ? 0.0 : powerOfTen(-exponent); };
+    const auto derived = [](double exponent) {
+        return exponent == 0.0 ? 0.0 : powerOfTen(-exponent);
+    };
     Ka2 = derived(pKa2);
     Ka3 = derived(pKa3);
     Ka4 = derived(pKa4);

@@ -41,7 +41,9 @@ struct Acid {
     [[nodiscard]] int protonCount() const;
 
     /** The exponents as an array, index 0 = pKa1. */
-    [[nodiscard]] std::array<double, kMaxProtons> exponents() const { return {pKa1, pKa2, pKa3, pKa4}; }
+    [[nodiscard]] std::array<double, kMaxProtons> exponents() const {
+        return {pKa1, pKa2, pKa3, pKa4};
+    }
 
     /** The constants as an array, index 0 = Ka1. */
     [[nodiscard]] std::array<double, kMaxProtons> constants() const { return {Ka1, Ka2, Ka3, Ka4}; }

@@ -8,27 +8,59 @@ namespace {
 
 const std::vector<Preset>& table() {
     static const std::vector<Preset> acids{
-        {"acetic", "Acetic acid", {"HAc", "Ac^-"}, {4.76},
-         "CRC Handbook of Chemistry and Physics, dissociation constants of organic acids", ""},
-        {"oxalic", "Oxalic acid", {"H2C2O4", "HC2O4^-", "C2O4^2-"}, {1.27, 4.27},
-         "common textbook values; handbooks give 1.25 to 1.27 and 4.27", ""},
-        {"carbonic", "Carbonic acid", {"H2CO3", "HCO3^-", "CO3^2-"}, {6.35, 10.33},
+        {"acetic",
+         "Acetic acid",
+         {"HAc", "Ac^-"},
+         {4.76},
+         "CRC Handbook of Chemistry and Physics, dissociation constants of organic acids",
+         ""},
+        {"oxalic",
+         "Oxalic acid",
+         {"H2C2O4", "HC2O4^-", "C2O4^2-"},
+         {1.27, 4.27},
+         "common textbook values; handbooks give 1.25 to 1.27 and 4.27",
+         ""},
+        {"carbonic",
+         "Carbonic acid",
+         {"H2CO3", "HCO3^-", "CO3^2-"},
+         {6.35, 10.33},
          "CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids",
          "The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 "
          "value is about 3.6."},
-        {"hydrogen-sulfide", "Hydrogen sulfide", {"H2S", "HS^-", "S^2-"}, {7.0, 12.9},
+        {"hydrogen-sulfide",
+         "Hydrogen sulfide",
+         {"H2S", "HS^-", "S^2-"},
+         {7.0, 12.9},
          "older handbook values",
          "The second value is disputed: newer measurements put it at 17 to 19."},
-        {"glycine", "Glycine", {"H2Gly^+", "HGly", "Gly^-"}, {2.34, 9.60},
+        {"glycine",
+         "Glycine",
+         {"H2Gly^+", "HGly", "Gly^-"},
+         {2.34, 9.60},
          "CRC Handbook of Chemistry and Physics, amino acids",
          "HGly is the zwitterion H3N+ CH2 COO-, with no net charge."},
-        {"phosphoric", "Phosphoric acid", {"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"},
-         {2.15, 7.20, 12.35}, "common textbook values (Skoog, Fundamentals of Analytical Chemistry)", ""},
-        {"citric", "Citric acid", {"H3Cit", "H2Cit^-", "HCit^2-", "Cit^3-"}, {3.13, 4.76, 6.40},
-         "CRC Handbook of Chemistry and Physics, dissociation constants of organic acids", ""},
-        {"arsenic", "Arsenic acid", {"H3AsO4", "H2AsO4^-", "HAsO4^2-", "AsO4^3-"}, {2.26, 6.76, 11.29},
-         "CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids", ""},
-        {"edta", "EDTA", {"H4Y", "H3Y^-", "H2Y^2-", "HY^3-", "Y^4-"}, {2.00, 2.67, 6.16, 10.27},
+        {"phosphoric",
+         "Phosphoric acid",
+         {"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"},
+         {2.15, 7.20, 12.35},
+         "common textbook values (Skoog, Fundamentals of Analytical Chemistry)",
+         ""},
+        {"citric",
+         "Citric acid",
+         {"H3Cit", "H2Cit^-", "HCit^2-", "Cit^3-"},
+         {3.13, 4.76, 6.40},
+         "CRC Handbook of Chemistry and Physics, dissociation constants of organic acids",
+         ""},
+        {"arsenic",
+         "Arsenic acid",
+         {"H3AsO4", "H2AsO4^-", "HAsO4^2-", "AsO4^3-"},
+         {2.26, 6.76, 11.29},
+         "CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids",
+         ""},
+        {"edta",
+         "EDTA",
+         {"H4Y", "H3Y^-", "H2Y^2-", "HY^3-", "Y^4-"},
+         {2.00, 2.67, 6.16, 10.27},
          "common textbook values for the carboxyl and ammonium groups",
          "The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown."},
     };
@@ -55,7 +87,9 @@ std::array<int, kMaxProtons> Preset::tenths() const {
     return values;
 }
 
-std::span<const Preset> presets() { return table(); }
+std::span<const Preset> presets() {
+    return table();
+}
 
 const Preset* findPreset(const std::string& key) {
     for (const Preset& p : table()) {

@@ -18,12 +18,12 @@ namespace velmora::model {
  * right before the sign: "HPO4^2-".
  */
 struct Preset {
-    std::string key;      ///< the name --preset takes, e.g. "phosphoric"
-    std::string name;     ///< e.g. "Phosphoric acid"
-    std::vector<std::string> formulas;  ///< protons + 1 entries, fully protonated first
-    std::vector<double> pKa;            ///< 1..4 values, not decreasing
+    std::string key;                   ///< the name --preset takes, e.g. "phosphoric"
+    std::string name;                  ///< e.g. "Phosphoric acid"
+    std::vector<std::string> formulas; ///< protons + 1 entries, fully protonated first
+    std::vector<double> pKa;           ///< 1..4 values, not decreasing
     std::string source;
-    std::string note;     ///< may be empty
+    std::string note; ///< may be empty
 
     [[nodiscard]] int protons() const { return static_cast<int>(pKa.size()); }
     /** The acid with these exact values (constants computed). */

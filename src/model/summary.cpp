@@ -39,7 +39,9 @@ struct Lines {
     }
 };
 
-double tenth(double pH) { return std::round(pH * 10.0) / 10.0; }
+double tenth(double pH) {
+    return std::round(pH * 10.0) / 10.0;
+}
 
 std::string formatPh(double pH) {
     char text[16];
@@ -90,7 +92,8 @@ std::string describe(const Acid& acid, const SpeciesNames& names) {
         return n;
     };
     if (ranges.size() == 1) {
-        return text + " " + name(ranges.front()) + " predominates over the whole range from pH 0 to 14.";
+        return text + " " + name(ranges.front()) +
+               " predominates over the whole range from pH 0 to 14.";
     }
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const Predominance& r = ranges[i];

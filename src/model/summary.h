@@ -10,7 +10,7 @@ namespace velmora::model {
 /** A pH range over which one species is the most abundant. */
 struct Predominance {
     int species = 0;
-    double from = 0.0;  ///< pH, rounded to 0.1
+    double from = 0.0; ///< pH, rounded to 0.1
     double to = 14.0;
 };
 

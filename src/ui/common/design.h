@@ -27,9 +27,9 @@ enum class ControlKind { PictureBox, CommandButton, OptionButton, Frame, ScrollB
  */
 struct ControlDesign {
     QString name;
-    int index = -1;               ///< index in a control array, -1 for a single control
+    int index = -1; ///< index in a control array, -1 for a single control
     ControlKind kind = ControlKind::Label;
-    QString frame;                ///< name of the frame it sits in; empty: the window
+    QString frame; ///< name of the frame it sits in; empty: the window
     int left = 0;
     int top = 0;
     int width = 0;
@@ -39,27 +39,27 @@ struct ControlDesign {
     QString toolTip;
     std::optional<QColor> background;
     std::optional<QColor> foreground;
-    std::optional<FontDesign> font;  ///< empty: the window's font
-    QString picture;              ///< resource path of the picture it shows
-    QSize pictureSize;            ///< the picture's own pixel size (kept at every density)
+    std::optional<FontDesign> font; ///< empty: the window's font
+    QString picture;                ///< resource path of the picture it shows
+    QSize pictureSize;              ///< the picture's own pixel size (kept at every density)
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
-    bool autoSize = false;        ///< the box follows its text
+    bool autoSize = false; ///< the box follows its text
 };
 
 /** A window's whole design: caption, client size in twips, outer pixel size, colours, controls. */
 struct WindowDesign {
     QString name;
     QString caption;
-    int clientWidth = 0;   ///< twips
-    int clientHeight = 0;  ///< twips
-    int outerWidthPx = 0;  ///< the outer size the window's load gives it
+    int clientWidth = 0;  ///< twips
+    int clientHeight = 0; ///< twips
+    int outerWidthPx = 0; ///< the outer size the window's load gives it
     int outerHeightPx = 0;
     QColor background;
     FontDesign font;
     QString icon;
     bool minimizeButton = false;
-    std::vector<ControlDesign> controls;  ///< the window's Controls collection, in order
+    std::vector<ControlDesign> controls; ///< the window's Controls collection, in order
 };
 
 } // namespace velmora::ui

@@ -105,7 +105,8 @@ QFont designFont(const FontDesign& design) {
     return font;
 }
 
-Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density, const Factory& factory)
+Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density,
+           const Factory& factory)
     : m_window(&window), m_design(design), m_density(density) {
     setUpWindow();
     m_controls.reserve(m_design.controls.size());
@@ -120,8 +121,9 @@ Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density, c
         if (w == nullptr) {
             w = create(control, parent);
         }
-        w->setObjectName(control.index >= 0 ? QStringLiteral("%1(%2)").arg(control.name).arg(control.index)
-                                            : control.name);
+        w->setObjectName(control.index >= 0
+                             ? QStringLiteral("%1(%2)").arg(control.name).arg(control.index)
+                             : control.name);
         if (!control.toolTip.isEmpty()) {
             w->setToolTip(control.toolTip);
         }
@@ -148,7 +150,8 @@ Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density, c
         live.width = static_cast<float>(control.width);
         live.height = static_cast<float>(control.height);
         if (control.kind != ControlKind::ScrollBar) {
-            live.fontSize = static_cast<float>(control.font ? control.font->points : m_design.font.points);
+            live.fontSize =
+                static_cast<float>(control.font ? control.font->points : m_design.font.points);
         }
         m_controls.push_back(live);
     }
@@ -177,8 +180,9 @@ void Form::setUpWindow() {
     }
     // The client area keeps its designed pixel size at every density, as the outer size that the
     // scaling step sets does; the window manager adds its decorations.
-    m_window->setFixedSize(qRound(static_cast<float>(m_design.clientWidth) / kDesignTwipsPerPixel),
-                           qRound(static_cast<float>(m_design.clientHeight) / kDesignTwipsPerPixel));
+    m_window->setFixedSize(
+        qRound(static_cast<float>(m_design.clientWidth) / kDesignTwipsPerPixel),
+        qRound(static_cast<float>(m_design.clientHeight) / kDesignTwipsPerPixel));
 }
 
 QFont Form::fontOf(const ControlDesign& control) const {
@@ -234,8 +238,9 @@ void Form::setUpTabOrder() {
     for (const Control& c : m_controls) {
         order.push_back(&c);
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->design->tabIndex < b->design->tabIndex; });
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->design->tabIndex < b->design->tabIndex;
+    });
     QWidget* previous = nullptr;
     for (const Control* c : order) {
         if (c->widget->focusPolicy() == Qt::NoFocus) {
@@ -255,7 +260,8 @@ void Form::centreOnScreen(const QScreen* screen) const {
     if (screen == nullptr) {
         return;
     }
-    const QSize outer(qRound(outerWidth / m_density.twipsPerPixelX), qRound(outerHeight / m_density.twipsPerPixelY));
+    const QSize outer(qRound(outerWidth / m_density.twipsPerPixelX),
+                      qRound(outerHeight / m_density.twipsPerPixelY));
     const QRect area = screen->availableGeometry();
     m_window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
                    area.y() + std::max(0, (area.height() - outer.height()) / 2));
@@ -279,7 +285,8 @@ void Form::apply() {
     const float ty = m_density.twipsPerPixelY;
     for (Control& c : m_controls) {
         // The toolkit rounds a position or size to whole pixels when it stores it.
-        const QRect geometry(static_cast<int>(std::lround(c.left / tx)), static_cast<int>(std::lround(c.top / ty)),
+        const QRect geometry(static_cast<int>(std::lround(c.left / tx)),
+                             static_cast<int>(std::lround(c.top / ty)),
                              static_cast<int>(std::lround(c.width / tx)),
                              static_cast<int>(std::lround(c.height / ty)));
         c.widget->setGeometry(geometry);
@@ -288,7 +295,8 @@ void Form::apply() {
             font.setPointSizeF(static_cast<double>(*c.fontSize));
             c.widget->setFont(font);
         }
-        if (auto* label = qobject_cast<QLabel*>(c.widget.data()); label != nullptr && c.design->autoSize) {
+        if (auto* label = qobject_cast<QLabel*>(c.widget.data());
+            label != nullptr && c.design->autoSize) {
             label->setGeometry(fittedToText(*label, geometry, c.design->wordWrap));
         }
         // Pictures keep their own pixel size whatever the density.

@@ -46,7 +46,8 @@ public:
     /** Makes a window's own widget for a control; returns nullptr to get the standard one. */
     using Factory = std::function<QWidget*(const ControlDesign&, QWidget* parent)>;
 
-    Form(QWidget& window, const WindowDesign& design, ScreenDensity density, const Factory& factory = {});
+    Form(QWidget& window, const WindowDesign& design, ScreenDensity density,
+         const Factory& factory = {});
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 

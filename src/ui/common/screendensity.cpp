@@ -12,7 +12,9 @@ ScreenDensity ScreenDensity::of(const QScreen* screen) {
     if (screen == nullptr) {
         return {};
     }
-    const auto perPixel = [](qreal dpi) { return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f; };
+    const auto perPixel = [](qreal dpi) {
+        return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+    };
     return {perPixel(screen->logicalDotsPerInchX()), perPixel(screen->logicalDotsPerInchY())};
 }
 

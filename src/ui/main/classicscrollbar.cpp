@@ -39,8 +39,9 @@ void arrow(QPainter* painter, const QRect& box, bool up, bool enabled, bool sunk
 
 } // namespace
 
-void ClassicScrollBarStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                               QPainter* painter, const QWidget* widget) const {
+void ClassicScrollBarStyle::drawComplexControl(ComplexControl control,
+                                               const QStyleOptionComplex* option, QPainter* painter,
+                                               const QWidget* widget) const {
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
     if (control != CC_ScrollBar || bar == nullptr) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);

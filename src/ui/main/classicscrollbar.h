@@ -15,8 +15,8 @@ class ClassicScrollBarStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                            const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
 };
 
 } // namespace velmora::ui

@@ -61,7 +61,8 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
     setObjectName(QStringLiteral("pHH"));
     auto* barStyle = new ClassicScrollBarStyle();
     barStyle->setParent(this);
-    const Form::Factory factory = [barStyle](const ControlDesign& control, QWidget* parent) -> QWidget* {
+    const Form::Factory factory = [barStyle](const ControlDesign& control,
+                                             QWidget* parent) -> QWidget* {
         switch (control.kind) {
         case ControlKind::PictureBox:
             return new PlotBox(parent);
