@@ -325,8 +325,12 @@ void TestMainWindow::theoryLooksInTheFoldersInOrder() {
     auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
     // The working directory is read at the moment of the click, not at start.
     const QStringList folders = window.theoryFolders();
-    QCOMPARE(folders, (QStringList{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                   QStringLiteral(VELMORA_DOCDIR)}));
+    // Then beside the program, then the installed documents relative to the program, then
+    // where the build was configured to install them.
+    QVERIFY(folders.size() >= 3);
+    QCOMPARE(folders.first(), QDir::currentPath());
+    QCOMPARE(folders.at(1), QCoreApplication::applicationDirPath());
+    QCOMPARE(folders.last(), QStringLiteral(VELMORA_DOCDIR));
 }
 
 void TestMainWindow::theoryMissingSaysWhereItLooked() {

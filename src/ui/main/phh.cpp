@@ -313,6 +313,8 @@ QStringList pHH::theoryFolders() const {
         return m_theoryFolders();
     }
     QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                        QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/" VELMORA_DOCDIR_FROM_BIN)),
                         QStringLiteral(VELMORA_DOCDIR)};
     folders.removeDuplicates();
     return folders;
