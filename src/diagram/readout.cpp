@@ -48,60 +48,6 @@ QString percentText(double alpha) {
     return QStringLiteral("%1 %").arg(percent, 0, 'f', 1);
 }
 
-QString formulaText(const QString& name) {
-    static const QString sub = QStringLiteral("₀₁₂₃₄₅₆₇₈₉");
-    static const QString sup = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    const auto raised = [&](QChar c) {
-        if (c.isDigit()) {
-            return sup.at(c.digitValue());
-        }
-        if (c == u'+') {
-            return QChar(u'⁺');
-        }
-        if (c == u'-') {
-            return QChar(u'⁻');
-        }
-        return c;
-    };
-    const auto isSign = [](QChar c) { return c == u'+' || c == u'-'; };
-    QString out;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        const QChar next = i + 1 < name.size() ? name.at(i + 1) : QChar();
-        if (i == 0) {
-            out += c;
-        } else if (c == u'^') {
-            for (qsizetype k = i + 1; k < name.size(); ++k) {
-                out += raised(name.at(k));
-            }
-            break;
-        } else if (c.isDigit() && isSign(next)) {
-            out += raised(c);
-            out += raised(next);
-            ++i;
-        } else if (c.isDigit()) {
-            out += sub.at(c.digitValue());
-        } else if (isSign(c)) {
-            out += raised(c);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-QStringList readoutLines(const Readout& r) {
-    QStringList lines = r.heading;
-    lines << QStringLiteral("pH %1").arg(r.pH, 0, 'f', 1);
-    for (int j = 0; j < r.species; ++j) {
-        const auto slot = static_cast<std::size_t>(j);
-        const QString mark = j == r.predominant ? QStringLiteral("▸ ") : QStringLiteral("   ");
-        lines << mark + formulaText(r.names[slot]) + QStringLiteral("  ") +
-                     percentText(r.alpha[slot]);
-    }
-    return lines;
-}
-
 namespace {
 
 /** One piece of a typeset formula: on the base row, raised (a charge) or lowered (a count). */
@@ -110,7 +56,7 @@ struct FormulaPiece {
     int shift = 0; ///< 0 base row, +1 raised, -1 lowered
 };
 
-/** The pieces of a species name, by the rules formulaText() follows. */
+/** The pieces of a species name, by the typesetting rules of the diagram's labels. */
 std::vector<FormulaPiece> formulaPieces(const QString& name) {
     std::vector<FormulaPiece> pieces;
     const auto add = [&](const QString& text, int shift) {

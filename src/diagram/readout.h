@@ -36,12 +36,6 @@ inline constexpr double kReadoutMaxPh = 14.0;
 /** A fraction as the readout shows it: percent with one decimal, "<0.1 %" below that. */
 [[nodiscard]] QString percentText(double alpha);
 
-/** A plain species name ("H2PO4^-", "HA2-") written with Unicode sub- and superscripts. */
-[[nodiscard]] QString formulaText(const QString& name);
-
-/** The readout's lines: heading, "pH 7.0", then one line per species, the predominant marked. */
-[[nodiscard]] QStringList readoutLines(const Readout& readout);
-
 /**
  * Paints the readout over the diagram in the 495 x 350 logical space: a thin vertical line at
  * the pH and a small box with the lines, placed beside the line and kept inside the surface.

@@ -1,6 +1,7 @@
 #include "phh.h"
 
 #include "classicscrollbar.h"
+#include "controlindex.h"
 #include "phhdesign.h"
 #include "picturebutton.h"
 
@@ -33,14 +34,6 @@ constexpr int kBarSingleStep = 1;
 constexpr int kBarPageStep = 10;
 /** Designed Values of the bars, ten times the start pKa of Form_Load. */
 constexpr std::array<int, 4> kStartValues{21, 54, 97, 123};
-
-bool validIndex(int index) {
-    return index >= 1 && index <= model::kMaxProtons;
-}
-
-std::size_t slot(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 QString theoryFileName() {
     return QString::fromLatin1(kTheoryDocument);

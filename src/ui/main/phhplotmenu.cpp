@@ -4,6 +4,8 @@
 #include "examples.h"
 #include "phh.h"
 
+#include "controlindex.h"
+
 #include "model/summary.h"
 #include "ui/common/desktop.h"
 
@@ -30,14 +32,6 @@ namespace {
 constexpr int kClipboardScale = 2;
 /** A saved PNG is drawn at the same size as the clipboard's. */
 constexpr int kSavedImageScale = 2;
-
-bool validIndex(int index) {
-    return index >= 1 && index <= model::kMaxProtons;
-}
-
-std::size_t slot(int index) {
-    return static_cast<std::size_t>(index);
-}
 
 const QString& title() {
     static const QString text = QStringLiteral("Velmora");
