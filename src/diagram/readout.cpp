@@ -1,5 +1,6 @@
 #include "readout.h"
 
+#include "formula.h"
 #include "geometry.h"
 #include "palette.h"
 #include "surface.h"
@@ -50,45 +51,12 @@ QString percentText(double alpha) {
 
 namespace {
 
-/** One piece of a typeset formula: on the base row, raised (a charge) or lowered (a count). */
-struct FormulaPiece {
-    QString text;
-    int shift = 0; ///< 0 base row, +1 raised, -1 lowered
-};
-
-/** The pieces of a species name, by the typesetting rules of the diagram's labels. */
-std::vector<FormulaPiece> formulaPieces(const QString& name) {
-    std::vector<FormulaPiece> pieces;
-    const auto add = [&](const QString& text, int shift) {
-        if (!pieces.empty() && pieces.back().shift == shift) {
-            pieces.back().text += text;
-        } else {
-            pieces.push_back({text, shift});
-        }
-    };
-    const auto isSign = [](QChar c) { return c == u'+' || c == u'-'; };
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        const QChar next = i + 1 < name.size() ? name.at(i + 1) : QChar();
-        if (i == 0) {
-            add(QString(c), 0);
-        } else if (c == u'^') {
-            add(name.mid(i + 1), +1);
-            break;
-        } else if (c.isDigit() && isSign(next)) {
-            add(name.mid(i, 2), +1);
-            ++i;
-        } else if (c.isDigit()) {
-            add(QString(c), -1);
-        } else if (isSign(c)) {
-            add(QString(c), +1);
-        } else {
-            add(QString(c), 0);
-        }
-    }
+/** The pieces of a species name as the box sets them: runs joined, charges with a true minus. */
+std::vector<FormulaPiece> formulaPiecesForBox(const QString& name) {
+    std::vector<FormulaPiece> pieces = mergedFormulaPieces(name);
     // A typographic minus reads better than a hyphen in a charge.
     for (FormulaPiece& piece : pieces) {
-        if (piece.shift > 0) {
+        if (piece.row == FormulaRow::Raised) {
             piece.text.replace(u'-', QChar(0x2212));
         }
     }
@@ -121,7 +89,7 @@ double formulaWidth(const std::vector<FormulaPiece>& pieces, const QFontMetricsF
                     const QFontMetricsF& script) {
     double width = 0.0;
     for (const FormulaPiece& piece : pieces) {
-        width += (piece.shift == 0 ? base : script).horizontalAdvance(piece.text);
+        width += (piece.row == FormulaRow::Base ? base : script).horizontalAdvance(piece.text);
     }
     return width;
 }
@@ -133,8 +101,10 @@ void drawFormula(QPainter& p, QPointF origin, const std::vector<FormulaPiece>& p
     const QFontMetricsF scriptMetrics(script, p.device());
     double x = origin.x();
     for (const FormulaPiece& piece : pieces) {
-        const bool small = piece.shift != 0;
-        const double dy = piece.shift > 0 ? -0.42 * ascent : piece.shift < 0 ? 0.22 * ascent : 0.0;
+        const bool small = piece.row != FormulaRow::Base;
+        const double dy = piece.row == FormulaRow::Raised    ? -0.42 * ascent
+                          : piece.row == FormulaRow::Lowered ? 0.22 * ascent
+                                                             : 0.0;
         p.setFont(small ? script : base);
         p.drawText(QPointF(x, origin.y() + dy), piece.text);
         x += (small ? scriptMetrics : baseMetrics).horizontalAdvance(piece.text);
@@ -205,7 +175,7 @@ void paintReadout(QPainter& p, const Readout& r) {
     double percentWidth = 0.0;
     for (int j = 0; j < r.species; ++j) {
         const auto slot = static_cast<std::size_t>(j);
-        formulas.push_back(formulaPieces(r.names[slot]));
+        formulas.push_back(formulaPiecesForBox(r.names[slot]));
         percents.push_back(percentText(r.alpha[slot]));
         const QFontMetricsF& face = j == r.predominant ? bold : normal;
         nameWidth = std::max(nameWidth, formulaWidth(formulas.back(), face, script));

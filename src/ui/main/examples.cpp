@@ -49,10 +49,4 @@ QStringList presetHeading(const model::Preset& preset) {
     return lines;
 }
 
-QString spokenFormula(const QString& formula) {
-    QString spoken = formula;
-    spoken.replace(u'^', u' ');
-    return spoken;
-}
-
 } // namespace velmora::ui

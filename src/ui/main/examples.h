@@ -24,10 +24,5 @@ namespace velmora::ui {
 /** The readout's heading for an example acid: its name, its literature values, its note. */
 [[nodiscard]] QStringList presetHeading(const model::Preset& preset);
 
-/**
- * A species name as a screen reader should say it: a caret becomes a blank, so that the count
- * before a written-out charge is not read as part of it ("HPO4 2-", not "HPO42-").
- */
-[[nodiscard]] QString spokenFormula(const QString& formula);
 
 } // namespace velmora::ui

@@ -6,6 +6,7 @@
 
 #include "controlindex.h"
 
+#include "diagram/formula.h"
 #include "model/summary.h"
 #include "ui/common/desktop.h"
 
@@ -154,7 +155,7 @@ void pHH::describeDiagram() {
     model::SpeciesNames names = model::speciesNames(m_acid.protonCount());
     for (std::size_t j = 0; j < names.size(); ++j) {
         if (!labels[j].isEmpty()) {
-            names[j] = spokenFormula(labels[j]).toStdString();
+            names[j] = diagram::spokenFormula(labels[j]).toStdString();
         }
     }
     QString summary = QString::fromStdString(model::describe(m_acid, names));

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace velmora::diagram {
+
+/** Where a piece of a typeset formula stands: on the base row, raised or lowered. */
+enum class FormulaRow { Base, Raised, Lowered };
+
+/** One piece of a typeset formula, printed as one text. */
+struct FormulaPiece {
+    QString text;
+    FormulaRow row = FormulaRow::Base;
+
+    friend bool operator==(const FormulaPiece&, const FormulaPiece&) = default;
+};
+
+/**
+ * Splits a formula in plain text ("H2A2-", "HPO4^2-") into the pieces it is typeset as. The one
+ * rule set of every label, readout and summary of the program:
+ *
+ * - the first character stands on the base row, whatever it is;
+ * - after it, a digit directly followed by a sign is a charge with its magnitude (one raised
+ *   piece, "2-"); any other digit is an atom count (lowered); a lone "+" or "-" is a charge
+ *   (raised);
+ * - a caret starts a charge written out in full: everything after it is one raised piece, so a
+ *   count can stand right before a charge ("HPO4^2-");
+ * - every other character stands on the base row.
+ *
+ * The pieces come one character each (a charge's digit and sign together, the written-out
+ * charge whole), in the order they are printed; mergedFormulaPieces() joins neighbours on the
+ * same row for layouts that print runs of text.
+ */
+[[nodiscard]] std::vector<FormulaPiece> formulaPieces(const QString& formula);
+
+/** formulaPieces() with neighbouring pieces on the same row joined into one. */
+[[nodiscard]] std::vector<FormulaPiece> mergedFormulaPieces(const QString& formula);
+
+/**
+ * A formula as a screen reader should say it: the caret becomes a blank, so that the count
+ * before a written-out charge is not read as part of it ("HPO4 2-", not "HPO42-").
+ */
+[[nodiscard]] QString spokenFormula(const QString& formula);
+
+} // namespace velmora::diagram
