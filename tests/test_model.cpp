@@ -4,6 +4,7 @@
 
 #include "model/acid.h"
 #include "model/fractions.h"
+#include "model/numbertext.h"
 
 #include <QtTest>
 
@@ -53,6 +54,8 @@ private slots:
     void workedFractions();
     void columnsAgreeWithFractions_data();
     void columnsAgreeWithFractions();
+    void shortestTextReadsBack_data();
+    void shortestTextReadsBack();
 };
 
 void TestModel::constants_data() {
@@ -224,6 +227,27 @@ void TestModel::columnsAgreeWithFractions() {
         }
         VELMORA_COMPARE_REL(sum, 1.0, 1e-12);
     }
+}
+
+void TestModel::shortestTextReadsBack_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("tenth") << 0.1 << "0.1";
+    QTest::newRow("sum of tenths") << 0.1 + 0.2 << "0.30000000000000004";
+    QTest::newRow("whole") << 14.0 << "14";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("tiny") << 2.5e-7 << "2.5e-07";
+    QTest::newRow("negative") << -4.76 << "-4.76";
+    QTest::newRow("third") << 1.0 / 3.0 << "0.3333333333333333";
+    QTest::newRow("smallest normal") << 2.2250738585072014e-308 << "2.2250738585072014e-308";
+}
+
+void TestModel::shortestTextReadsBack() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    const std::string got = velmora::model::shortestText(value);
+    QCOMPARE(QString::fromStdString(got), text);
+    QCOMPARE(std::stod(got), value);
 }
 
 QTEST_APPLESS_MAIN(TestModel)
