@@ -161,8 +161,6 @@ private slots:
     void failedWriteKeepsFile();
     void fullFileSystemKeepsFile_data();
     void fullFileSystemKeepsFile();
-    void replacesThroughLinksKeepingModes_data();
-    void replacesThroughLinksKeepingModes();
     void fileNamesKeptByteForByte_data();
     void fileNamesKeptByteForByte();
     void missingFontsAreNamed_data();
@@ -621,44 +619,6 @@ void TestExport::fullFileSystemKeepsFile() {
     QVERIFY2(oneLine({1, {}, err}, "velmora: cannot write ", reason), err.constData());
 }
 
-void TestExport::replacesThroughLinksKeepingModes_data() {
-    QTest::addColumn<QString>("link"); // "": no link, the target itself
-    QTest::addColumn<int>("oldMode");  // -1: no file before
-    QTest::addColumn<QString>("umask");
-    QTest::addColumn<int>("newMode");
-    QTest::newRow("over a 0640 file") << "" << 0640 << "022" << 0640;
-    QTest::newRow("through a link to a 0604 file") << "link.csv" << 0604 << "022" << 0604;
-    QTest::newRow("through a dangling link") << "link.csv" << -1 << "022" << 0644;
-    QTest::newRow("new file, umask 077") << "" << -1 << "077" << 0600;
-}
-
-void TestExport::replacesThroughLinksKeepingModes() {
-    QFETCH(QString, link);
-    QFETCH(int, oldMode);
-    QFETCH(QString, umask);
-    QFETCH(int, newMode);
-    QTemporaryDir dir;
-    const QByteArray folder = QFile::encodeName(dir.path());
-    QVERIFY(::mkdir((folder + "/data").constData(), 0755) == 0);
-    const QByteArray target = folder + "/data/table.csv";
-    if (oldMode >= 0) {
-        QVERIFY(test::putFile(target, "old\n", static_cast<mode_t>(oldMode)));
-    }
-    QByteArray given = target;
-    if (!link.isEmpty()) {
-        given = folder + '/' + link.toUtf8();
-        QVERIFY(::symlink("data/table.csv", given.constData()) == 0);
-    }
-    const Run run =
-        runProgram({"--export", QFile::decodeName(given)}, {.shellPrefix = "umask " + umask});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QByteArray());
-    QVERIFY(test::contentsOf(target).startsWith("pH,H4A,"));
-    QCOMPARE(test::modeOf(target), newMode);
-    QCOMPARE(test::isLink(given), !link.isEmpty());
-    QCOMPARE(test::entriesOf(folder + "/data"), QByteArrayList{"table.csv"});
-}
-
 void TestExport::fileNamesKeptByteForByte_data() {
     QTest::addColumn<QByteArray>("name"); // printf format of the file name
     QTest::addColumn<int>("status");
@@ -759,7 +719,6 @@ void TestExport::commandLineNeedsNoDisplay() {
     QFETCH(Launch, launch);
     QFETCH(QByteArray, out);
     QTemporaryDir dir;
-    QProcess process;
     const Run run = runProgram(arguments.contains("--export")
                                    ? QStringList{"--export", dir.filePath("gone.png")}
                                    : arguments,
