@@ -26,13 +26,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    const auto line = velmora::app::parseCommandLine(
+    // --step is the CSV's, --scale the PNG's.
+    using velmora::app::CommandLine;
+    const CommandLine csv = velmora::app::parseCommandLine(
         {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.csv"),
-         QStringLiteral("--pka"), pka, QStringLiteral("--step"), step, QStringLiteral("--scale"),
-         scale});
-    if (line.action == velmora::app::CommandLine::Action::Export &&
-        (line.request.step < 0.001 || line.request.step > 1.0 || line.request.scale < 1 ||
-         line.request.scale > 8)) {
+         QStringLiteral("--pka"), pka, QStringLiteral("--step"), step});
+    const CommandLine png = velmora::app::parseCommandLine(
+        {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.png"),
+         QStringLiteral("--pka"), pka, QStringLiteral("--scale"), scale});
+    if ((csv.action == CommandLine::Action::Export &&
+         (csv.request.step < 0.001 || csv.request.step > 1.0)) ||
+        (png.action == CommandLine::Action::Export &&
+         (png.request.scale < 1 || png.request.scale > 8))) {
+        __builtin_trap();
+    }
+    // Every refusal is one line.
+    if (csv.problem.contains(u'\n') || png.problem.contains(u'\n')) {
         __builtin_trap();
     }
     return 0;

@@ -1,10 +1,12 @@
 // The command line and the export: parsing in process, then the real program end to end.
 
+#include "files.h"
 #include "tolerance.h"
 
 #include "app/commandline.h"
 #include "diagram/export.h"
 #include "model/fractions.h"
+#include "model/numbertext.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,13 +16,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <optional>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace velmora;
 using Action = app::CommandLine::Action;
 using diagram::ExportFormat;
-
-Q_DECLARE_METATYPE(std::optional<ExportFormat>)
 
 namespace {
 
@@ -30,31 +38,85 @@ struct Run {
     QByteArray err;
 };
 
-/** Runs the program with `arguments`; `unset` names environment variables to remove. */
-Run runProgram(const QStringList& arguments, const QStringList& unset = {},
-               const QString& shellPrefix = {}) {
+/** How to start the program: environment changes, a shell prefix, a working folder. */
+struct Launch {
+    QStringList unset{};                  ///< environment variables to remove
+    QList<QPair<QString, QString>> set{}; ///< environment variables to set
+    QString shellPrefix{};                ///< shell commands run first (limits, umask)
+    QStringList wrapper{};                ///< a command that runs the program (setpriv ...)
+};
+
+/** Runs the program with `arguments` as `launch` says. */
+Run runProgram(const QStringList& arguments, const Launch& launch = {}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : unset) {
+    for (const QString& name : launch.unset) {
         env.remove(name);
     }
-    process.setProcessEnvironment(env);
-    if (shellPrefix.isEmpty()) {
-        process.start(QStringLiteral(VELMORA_BINARY), arguments);
-    } else {
-        // The shell sets limits, then runs the program with the arguments as "$@".
-        process.start(QStringLiteral("/bin/sh"),
-                      QStringList{QStringLiteral("-c"),
-                                  shellPrefix + QStringLiteral("; exec \"$0\" \"$@\""),
-                                  QStringLiteral(VELMORA_BINARY)} +
-                          arguments);
+    for (const auto& [name, value] : launch.set) {
+        env.insert(name, value);
     }
+    process.setProcessEnvironment(env);
+    QStringList command = launch.wrapper + QStringList{QStringLiteral(VELMORA_BINARY)} + arguments;
+    if (!launch.shellPrefix.isEmpty()) {
+        // The shell sets limits, then runs the command as "$@".
+        command = QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                              launch.shellPrefix + QStringLiteral("; exec \"$@\""),
+                              QStringLiteral("sh")} +
+                  command;
+    }
+    process.start(command.first(), command.mid(1));
     if (!process.waitForFinished(60000)) {
         process.kill();
         return {};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+/** Runs the program with its standard output on `fd` (a full device, a pipe nobody reads). */
+Run runWithOutputTo(int fd, const QStringList& arguments) {
+    int err[2];
+    if (::pipe(err) != 0) {
+        return {};
+    }
+    QByteArrayList bytes{QByteArray(VELMORA_BINARY)};
+    for (const QString& argument : arguments) {
+        bytes << argument.toUtf8();
+    }
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) {
+        argv.push_back(b.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fd, STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
+        ::close(err[0]);
+        // The test framework's handlers are not the program's: start from the defaults.
+        std::signal(SIGPIPE, SIG_DFL);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(err[1]);
+    Run run;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(err[0], buffer, sizeof buffer)) > 0) {
+        run.err.append(buffer, static_cast<qsizetype>(n));
+    }
+    ::close(err[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    return run;
+}
+
+/** One line on stderr that starts as `start` says and contains `reason`. */
+bool oneLine(const Run& run, const QByteArray& start, const QByteArray& reason) {
+    return run.err.count('\n') == 1 && run.err.endsWith('\n') && run.err.startsWith(start) &&
+           run.err.contains(reason);
 }
 
 QByteArray readAll(const QString& path) {
@@ -71,6 +133,9 @@ QList<QByteArray> csvLines(const QByteArray& data) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::optional<ExportFormat>)
+Q_DECLARE_METATYPE(Launch)
 
 class TestExport : public QObject {
     Q_OBJECT
@@ -94,6 +159,18 @@ private slots:
     void refusalWritesNothing();
     void failedWriteKeepsFile_data();
     void failedWriteKeepsFile();
+    void fullFileSystemKeepsFile_data();
+    void fullFileSystemKeepsFile();
+    void fileNamesKeptByteForByte_data();
+    void fileNamesKeptByteForByte();
+    void missingFontsAreNamed_data();
+    void missingFontsAreNamed();
+    void commandLineNeedsNoDisplay_data();
+    void commandLineNeedsNoDisplay();
+    void windowWithoutDisplaySaysSo_data();
+    void windowWithoutDisplaySaysSo();
+    void standardOutputFailure_data();
+    void standardOutputFailure();
     void versionAndHelp();
 
 private:
@@ -156,6 +233,22 @@ void TestExport::refusedCommandLines_data() {
     row("step nan", {"--export", "a.csv", "--step", "nan"}, "step");
     row("pka without export", {"--pka", "2"}, "pka");
     row("stray argument", {"--export", "a.png", "extra"}, "extra");
+    row("export twice", {"--export", "a.png", "--export=b.png"},
+        "--export is given more than once");
+    row("pka twice", {"--export", "a.png", "--pka", "2", "--pka", "3"}, "--pka is given more");
+    row("scale twice", {"--export", "a.png", "--scale", "2", "--scale", "2"}, "--scale is given");
+    row("step twice", {"--export", "a.csv", "--step", "1", "--step", "1"}, "--step is given");
+    row("preset twice", {"--export", "a.png", "--preset", "edta", "--preset", "edta"},
+        "--preset is given more than once");
+    row("scale with svg", {"--export", "a.svg", "--scale", "2"}, "--scale applies to .png only");
+    row("scale with csv", {"--export", "a.csv", "--scale", "1"}, "--scale applies to .png only");
+    row("step with png", {"--export", "a.png", "--step", "0.1"}, "--step applies to .csv only");
+    row("step with pdf", {"--export", "a.pdf", "--step", "0.5"}, "--step applies to .csv only");
+    // Control characters in a shown value are escaped, so the message stays one line.
+    row("newline in the file name", {"--export", "a\nb.txt"}, "'a\\nb.txt'");
+    row("escape in a value", {"--export", "a.png", "--pka", "1\x1b[2J"}, "'1\\x1b[2J'");
+    row("newline in an unknown option", {"--export", "a.png", "--x\ny"}, "x\\ny");
+    row("tab in a preset", {"--export", "a.png", "--preset", "ed\tta"}, "'ed\\tta'");
 }
 
 void TestExport::refusedCommandLines() {
@@ -217,8 +310,9 @@ void TestExport::acceptedCommandLines() {
 
 void TestExport::pngIsSilentWithoutDisplay() {
     const QString file = path(QStringLiteral("silent.png"));
-    const Run run = runProgram(
-        {"--export", file}, {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
+    const Run run =
+        runProgram({"--export", file},
+                   {.unset = {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.err, QByteArray());
@@ -321,19 +415,33 @@ void TestExport::csvRows() {
     model::Acid acid;
     QVERIFY(app::parsePkaList(pka, acid).isEmpty());
     const int columns = static_cast<int>(header.count(',')) + 1;
+    // The step in thousandths: each row's pH is written as its decimal value.
+    const int stepThousandths = qRound(step.toDouble() * 1000);
     for (int i = 1; i <= rows; ++i) {
         const QList<QByteArray> cells = lines[i].split(',');
         QCOMPARE(cells.size(), columns);
-        const double pH = cells[0].toDouble();
-        VELMORA_COMPARE_REL(pH, i == rows ? 14.0 : (i - 1) * step.toDouble(), 1e-12, 1e-12);
-        const auto alpha = model::fractionsAt(acid, pH);
+        const int thousandths = i == rows ? 14000 : (i - 1) * stepThousandths;
+        QByteArray decimal = QByteArray::number(thousandths / 1000) + '.' +
+                             QByteArray::number(thousandths % 1000).rightJustified(3, '0');
+        while (decimal.endsWith('0')) {
+            decimal.chop(1);
+        }
+        if (decimal.endsWith('.')) {
+            decimal.chop(1);
+        }
+        QCOMPARE(cells[0], decimal);
+        // Every fraction reads back as the very double the model computes at that pH.
+        const auto alpha = model::fractionsAt(acid, cells[0].toDouble());
         double sum = 0.0;
         for (int j = 1; j < columns; ++j) {
-            const double value = cells[j].toDouble();
-            VELMORA_COMPARE_REL(value, alpha[static_cast<std::size_t>(j - 1)], 1e-6, 1e-300);
+            bool ok = false;
+            const double value = cells[j].toDouble(&ok);
+            QVERIFY2(ok, cells[j].constData());
+            QCOMPARE(value, alpha[static_cast<std::size_t>(j - 1)]);
+            QCOMPARE(cells[j], QByteArray::fromStdString(model::shortestText(value)));
             sum += value;
         }
-        VELMORA_COMPARE_REL(sum, 1.0, 1e-9);
+        QVERIFY2(std::abs(sum - 1.0) <= 1e-15, lines[i].constData());
     }
 }
 
@@ -368,62 +476,318 @@ void TestExport::refusalWritesNothing() {
 }
 
 void TestExport::failedWriteKeepsFile_data() {
-    QTest::addColumn<QString>("target"); // relative to the test directory unless absolute
-    QTest::addColumn<QString>("shellPrefix");
-    QTest::addColumn<bool>("existing");
-    QTest::newRow("directory does not exist") << "missing/diagram.png" << QString() << false;
-    QTest::newRow("under /proc") << "/proc/velmora-test.png" << QString() << false;
-    QTest::newRow("target is a directory") << "folder.png" << QString() << false;
-    // With no room for a single byte the writes fail; the existing file must survive.
-    QTest::newRow("png, writes fail") << "full.png"
-                                      << "trap '' XFSZ; ulimit -f 0" << true;
-    QTest::newRow("svg, writes fail") << "full.svg"
-                                      << "trap '' XFSZ; ulimit -f 0" << true;
-    QTest::newRow("pdf, writes fail") << "full.pdf"
-                                      << "trap '' XFSZ; ulimit -f 0" << true;
-    QTest::newRow("csv, writes fail") << "full.csv"
-                                      << "trap '' XFSZ; ulimit -f 0" << true;
+    QTest::addColumn<QString>("target"); // in a fresh folder unless absolute
+    QTest::addColumn<QString>("before"); // what is there before the export
+    QTest::addColumn<Launch>("launch");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("reason");
+    const Launch plain;
+    const Launch noRoom{.shellPrefix = "ulimit -f 0"};
+    const Launch nobody{
+        .wrapper = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}};
+    const QStringList none;
+    const auto row = [&](const char* name, const char* target, const char* before,
+                         const Launch& launch, const QStringList& options, const char* reason) {
+        QTest::newRow(name) << QString::fromUtf8(target) << QString::fromLatin1(before) << launch
+                            << options << QByteArray(reason);
+    };
+    const char* missing = "No such file or directory";
+    row("folder does not exist", "missing/diagram.png", "", plain, none, missing);
+    row("under /proc", "/proc/velmora-test.png", "", plain, none, missing);
+    row("target is a folder", "folder.png", "folder", plain, none, "Is a directory");
+    // A file-size limit ends a program with SIGXFSZ unless it is ignored; the writes must fail
+    // and say so, and the existing file survive.
+    row("png, no room", "full.png", "file", noRoom, none, "File too large");
+    row("svg, no room", "full.svg", "file", noRoom, none, "File too large");
+    row("pdf, no room", "full.pdf", "file", noRoom, none, "File too large");
+    row("csv, no room", "full.csv", "file", noRoom, none, "File too large");
+    row("png at scale 8, cut off", "big.png", "file", Launch{.shellPrefix = "ulimit -f 64"},
+        {"--scale", "8"}, "File too large");
+    row("FIFO", "fifo.png", "fifo", plain, none, "it is a FIFO, not a regular file");
+    row("link to a device", "null.csv", "link /dev/null", plain, none, "a character device");
+    row("socket", "socket.svg", "socket", plain, none, "it is a socket, not a regular file");
+    row("link loop", "loop.png", "link loop.png", plain, none, "Too many levels of symbolic links");
+    row("dangling link into a missing folder", "dangling.pdf", "link missing/x.pdf", plain, none,
+        "No such file or directory (the link leads to ");
+    row("read-only file, as nobody", "readonly.png", "read-only", nobody, none,
+        "Permission denied");
+    row("folder not writable, as nobody", "closed.csv", "closed folder", nobody, none,
+        "Permission denied");
 }
 
 void TestExport::failedWriteKeepsFile() {
     QFETCH(QString, target);
-    QFETCH(QString, shellPrefix);
-    QFETCH(bool, existing);
-    const QString file = QDir::isAbsolutePath(target) ? target : path(target);
+    QFETCH(QString, before);
+    QFETCH(Launch, launch);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, reason);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray file =
+        QDir::isAbsolutePath(target) ? QFile::encodeName(target) : folder + '/' + target.toUtf8();
     const QByteArray original("precious contents\n");
-    if (target == u"folder.png") {
-        QVERIFY(QDir().mkpath(file));
-        QFile inside(file + QStringLiteral("/keep.txt"));
-        QVERIFY(inside.open(QIODevice::WriteOnly));
-        inside.write(original);
+    if (!launch.wrapper.isEmpty()) {
+        if (runProgram({"--version"}, launch).status != 0) {
+            QSKIP("the program cannot be run as another user here");
+        }
+        // The other user reaches the folder; the file or the folder itself is closed to it.
+        QVERIFY(::chmod(folder.constData(), before == u"read-only" ? 0777 : 0755) == 0);
     }
-    if (existing) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(original);
+    if (before == u"file" || before == u"closed folder") {
+        QVERIFY(test::putFile(file, original, 0666));
+    } else if (before == u"read-only") {
+        QVERIFY(test::putFile(file, original, 0444));
+    } else if (before == u"folder") {
+        QVERIFY(::mkdir(file.constData(), 0755) == 0);
+        QVERIFY(test::putFile(file + "/keep.txt", original));
+    } else if (before == u"fifo") {
+        QVERIFY(::mkfifo(file.constData(), 0644) == 0);
+    } else if (before == u"socket") {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+        QVERIFY(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        ::close(fd);
+    } else if (before.startsWith(u"link ")) {
+        QVERIFY(::symlink(before.mid(5).toUtf8().constData(), file.constData()) == 0);
     }
-    const QStringList before =
-        QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    struct stat was {};
+    ::lstat(file.constData(), &was);
+    const QByteArrayList entries = test::entriesOf(folder);
 
-    const Run run = runProgram({"--export", file}, {}, shellPrefix);
+    const Run run = runProgram(QStringList{"--export", QFile::decodeName(file)} + options, launch);
 
     // Nothing new, no left-over temporary file, and what was there is untouched.
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             before);
-    if (existing) {
-        QCOMPARE(readAll(file), original);
-    } else if (target == u"folder.png") {
-        QVERIFY(QFileInfo(file).isDir());
-        QCOMPARE(readAll(file + QStringLiteral("/keep.txt")), original);
-    } else {
-        QVERIFY(!QFile::exists(file));
+    QCOMPARE(test::entriesOf(folder), entries);
+    struct stat is {};
+    ::lstat(file.constData(), &is);
+    QCOMPARE(is.st_mode, was.st_mode);
+    QCOMPARE(is.st_ino, was.st_ino);
+    if (before == u"file" || before == u"read-only" || before == u"closed folder") {
+        QCOMPARE(test::contentsOf(file), original);
+    } else if (before == u"folder") {
+        QCOMPARE(test::entriesOf(file), QByteArrayList{"keep.txt"});
     }
     QCOMPARE(run.status, 1);
     QCOMPARE(run.out, QByteArray());
-    // One line that names the file and gives a reason.
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains(QFileInfo(file).fileName().toUtf8()), run.err.constData());
-    QVERIFY2(!run.err.contains("Unknown error"), run.err.constData());
+    QVERIFY2(oneLine(run, "velmora: cannot write " + file + ": ", reason), run.err.constData());
+}
+
+void TestExport::fullFileSystemKeepsFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("png at scale 8, no space") << "full.png" << QStringList{"--scale", "8"} << false
+                                              << QByteArray("No space left on device");
+    QTest::newRow("csv, no space") << "full.csv" << QStringList{"--step", "0.001"} << false
+                                   << QByteArray("No space left on device");
+    QTest::newRow("read-only file system")
+        << "full.svg" << QStringList() << true << QByteArray("Read-only file system");
+}
+
+void TestExport::fullFileSystemKeepsFile() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, options);
+    QFETCH(bool, readOnly);
+    QFETCH(QByteArray, reason);
+    // A 64 KiB file system of its own, seen only by the shell and the program, with one file.
+    QTemporaryDir dir;
+    const QString script =
+        QStringLiteral("mount -t tmpfs -o size=64k velmora-test \"$1\" || exit 77\n"
+                       "printf 'precious contents\\n' >\"$1/$2\"\n"
+                       "if [ \"$3\" = ro ]; then mount -o remount,ro \"$1\" || exit 77; fi\n"
+                       "dir=$1; shift 3\n"
+                       "\"$@\"; echo \"status=$?\"\n"
+                       "ls -A \"$dir\"; cat \"$dir\"/*\n");
+    QProcess process;
+    process.start(QStringLiteral("unshare"),
+                  QStringList{"-m", "--propagation", "private", "sh", "-c", script, "sh",
+                              dir.path(), name, readOnly ? "ro" : "rw", VELMORA_BINARY, "--export",
+                              dir.filePath(name)} +
+                      options);
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray out = process.readAllStandardOutput();
+    const QByteArray err = process.readAllStandardError();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
+        !out.startsWith("status=")) {
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small file system here: ") +
+                         QString::fromUtf8(err).trimmed()));
+    }
+    QCOMPARE(out, "status=1\n" + name.toUtf8() + "\nprecious contents\n");
+    QVERIFY2(oneLine({1, {}, err}, "velmora: cannot write ", reason), err.constData());
+}
+
+void TestExport::fileNamesKeptByteForByte_data() {
+    QTest::addColumn<QByteArray>("name"); // printf format of the file name
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("shown");
+    QTest::newRow("invalid UTF-8, written") << QByteArray("\\377.csv") << 0 << QByteArray();
+    QTest::newRow("Latin-1, written") << QByteArray("caf\\351.png") << 0 << QByteArray();
+    QTest::newRow("invalid UTF-8 and a newline, missing folder")
+        << QByteArray("missing/\\377\\n.png") << 1 << QByteArray("missing/\\xff\\n.png: ");
+    QTest::newRow("invalid UTF-8, unknown type")
+        << QByteArray("\\377.txt") << 2 << QByteArray("'\\xff.txt'");
+}
+
+void TestExport::fileNamesKeptByteForByte() {
+    QFETCH(QByteArray, name);
+    QFETCH(int, status);
+    QFETCH(QByteArray, shown);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    // What the invalid bytes would become as text: a name that must stay untouched.
+    const QByteArray decoy = folder + "/\xef\xbf\xbd.csv";
+    QVERIFY(test::putFile(decoy, "unrelated\n"));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral("/bin/sh"), {"-c", "exec \"$0\" --export \"$(printf \"$1\")\"",
+                                              VELMORA_BINARY, QString::fromLatin1(name)});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(test::contentsOf(decoy), QByteArray("unrelated\n"));
+    QByteArrayList expected{"\xef\xbf\xbd.csv"};
+    if (status == 0) {
+        QCOMPARE(err, QByteArray());
+        QByteArray written = name;
+        written.replace("\\377", "\xff").replace("\\351", "\xe9");
+        expected << written;
+        QVERIFY(test::contentsOf(folder + '/' + written).size() > 100);
+    } else {
+        QVERIFY2(oneLine({status, {}, err}, "velmora: ", shown), err.constData());
+    }
+    std::sort(expected.begin(), expected.end());
+    const QByteArrayList entries = test::entriesOf(folder);
+    // Names that are not text are beyond QTemporaryDir's clean-up.
+    for (const QByteArray& entry : entries) {
+        ::unlink((folder + '/' + entry).constData());
+    }
+    QCOMPARE(entries, expected);
+}
+
+void TestExport::missingFontsAreNamed_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("png") << "boxes.png" << true;
+    QTest::newRow("pdf") << "boxes.pdf" << true;
+    QTest::newRow("csv, no text drawn") << "boxes.csv" << false;
+}
+
+void TestExport::missingFontsAreNamed() {
+    QFETCH(QString, name);
+    QFETCH(bool, warned);
+    // A font configuration without a single font.
+    const QString config = path(QStringLiteral("nofonts.conf"));
+    QVERIFY(test::putFile(QFile::encodeName(config),
+                          "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n"));
+    const QString file = path(name);
+    const Run run = runProgram({"--export", file}, {.set = {{"FONTCONFIG_FILE", config}}});
+    QCOMPARE(run.status, 0);
+    QVERIFY(test::contentsOf(QFile::encodeName(file)).size() > 100);
+    if (warned) {
+        QVERIFY2(oneLine(run, "velmora: warning: ", "Arial"), run.err.constData());
+    } else {
+        QCOMPARE(run.err, QByteArray());
+    }
+}
+
+void TestExport::commandLineNeedsNoDisplay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Launch>("launch");
+    QTest::addColumn<QByteArray>("out");
+    const QStringList noDisplay{"DISPLAY", "WAYLAND_DISPLAY"};
+    QTest::newRow("xcb named, no X server, --version")
+        << QStringList{"--version"}
+        << Launch{.unset = noDisplay, .set = {{"QT_QPA_PLATFORM", "xcb"}}}
+        << QByteArray("Velmora 1.0\n");
+    QTest::newRow("xcb named, display gone, --export")
+        << QStringList{"--export", "gone.png"}
+        << Launch{.set = {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":4242"}}} << QByteArray();
+    QTest::newRow("wayland named, no compositor, --list-presets")
+        << QStringList{"--list-presets"}
+        << Launch{.set = {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "none"}}}
+        << QByteArray("acetic |");
+    QTest::newRow("-platform xcb given, --help")
+        << QStringList{"-platform", "xcb", "--help"} << Launch{.unset = noDisplay}
+        << QByteArray("Usage: velmora [options]\n");
+}
+
+void TestExport::commandLineNeedsNoDisplay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Launch, launch);
+    QFETCH(QByteArray, out);
+    QTemporaryDir dir;
+    const Run run = runProgram(arguments.contains("--export")
+                                   ? QStringList{"--export", dir.filePath("gone.png")}
+                                   : arguments,
+                               launch);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.startsWith(out), run.out.constData());
+    if (arguments.contains("--export")) {
+        QVERIFY(
+            test::contentsOf(QFile::encodeName(dir.filePath("gone.png"))).startsWith("\x89PNG"));
+    }
+}
+
+void TestExport::windowWithoutDisplaySaysSo_data() {
+    QTest::addColumn<Launch>("launch");
+    const QStringList all{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"};
+    QTest::newRow("no display at all") << Launch{.unset = all};
+    QTest::newRow("xcb named, no display")
+        << Launch{.unset = all, .set = {{"QT_QPA_PLATFORM", "xcb"}}};
+    QTest::newRow("X display gone") << Launch{.unset = all, .set = {{"DISPLAY", ":4242"}}};
+    QTest::newRow("wayland named, no compositor") << Launch{
+        .unset = all, .set = {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "velmora-none"}}};
+}
+
+void TestExport::windowWithoutDisplaySaysSo() {
+    QFETCH(Launch, launch);
+    if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X4242"))) {
+        QSKIP("display :4242 exists here");
+    }
+    const Run run = runProgram({}, launch);
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(oneLine(run, "velmora: cannot open a window: ", "set DISPLAY or WAYLAND_DISPLAY"),
+             run.err.constData());
+}
+
+void TestExport::standardOutputFailure_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closedPipe"); // else a full device
+    QTest::addColumn<QByteArray>("reason");
+    QTest::newRow("--version, full device")
+        << QStringList{"--version"} << false << QByteArray("No space left on device");
+    QTest::newRow("--list-presets, full device")
+        << QStringList{"--list-presets"} << false << QByteArray("No space left on device");
+    QTest::newRow("--help, closed pipe")
+        << QStringList{"--help"} << true << QByteArray("Broken pipe");
+    QTest::newRow("--version, closed pipe")
+        << QStringList{"--version"} << true << QByteArray("Broken pipe");
+}
+
+void TestExport::standardOutputFailure() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closedPipe);
+    QFETCH(QByteArray, reason);
+    int fd = -1;
+    if (closedPipe) {
+        int ends[2];
+        QVERIFY(::pipe(ends) == 0);
+        ::close(ends[0]); // nobody reads: a write raises SIGPIPE and fails with EPIPE
+        fd = ends[1];
+    } else {
+        fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+        QVERIFY(fd >= 0);
+    }
+    const Run run = runWithOutputTo(fd, arguments);
+    ::close(fd);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(oneLine(run, "velmora: cannot write to standard output: ", reason),
+             run.err.constData());
 }
 
 void TestExport::versionAndHelp() {
@@ -434,6 +798,8 @@ void TestExport::versionAndHelp() {
 
     const Run help = runProgram({"--help"});
     QCOMPARE(help.status, 0);
+    // The usage line names the program, not the path it was started from.
+    QVERIFY2(help.out.startsWith("Usage: velmora [options]\n"), help.out.constData());
     QVERIFY(help.out.contains("--export"));
     QCOMPARE(help.err, QByteArray());
 }

@@ -1,10 +1,12 @@
 #include "commandline.h"
 
+#include "diagram/atomicfile.h"
 #include "model/presets.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -34,17 +36,20 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
     for (qsizetype i = 0; i < parts.size(); ++i) {
         double v = 0.0;
         if (!parseFinite(parts[i], v)) {
-            return QStringLiteral("'%1' is not a number").arg(parts[i].trimmed());
+            return QStringLiteral("'%1' is not a number")
+                .arg(diagram::shownName(parts[i].trimmed()));
         }
         if (v < kMinPka || v > kMaxPka) {
-            return QStringLiteral("%1 is out of range (0 to 14)").arg(parts[i].trimmed());
+            return QStringLiteral("%1 is out of range (0 to 14)")
+                .arg(diagram::shownName(parts[i].trimmed()));
         }
         if (i > 0 && v == 0.0) {
             return QStringLiteral("value %1 is 0, which marks an absent constant").arg(i + 1);
         }
         if (i > 0 && v < values[static_cast<std::size_t>(i - 1)]) {
             return QStringLiteral("values must not decrease (%1 after %2)")
-                .arg(parts[i].trimmed(), parts[i - 1].trimmed());
+                .arg(diagram::shownName(parts[i].trimmed()),
+                     diagram::shownName(parts[i - 1].trimmed()));
         }
         values[static_cast<std::size_t>(i)] = v;
     }
@@ -56,30 +61,55 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
     return {};
 }
 
-bool wantsCommandLine(int argc, const char* const* argv) {
+namespace {
+
+/** How many values Qt's own window option `arg` takes (-1: not one of them). */
+int qtOptionValues(const char* arg) {
     static const char* const qtWithValue[] = {
-        "-platform",     "-display",     "-style",   "-stylesheet",         "-qwindowgeometry",
-        "-qwindowtitle", "-qwindowicon", "-session", "-platformpluginpath", "-platformtheme"};
-    static const char* const qtAlone[] = {"-reverse", "-widgetcount", "-nograb", "-dograb",
-                                          "-sync"};
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        bool isQt = false;
-        for (const char* option : qtWithValue) {
-            if (std::strcmp(arg, option) == 0) {
-                isQt = true;
-                ++i;
-                break;
-            }
-        }
-        for (const char* option : qtAlone) {
-            isQt = isQt || std::strcmp(arg, option) == 0;
-        }
-        if (!isQt) {
-            return true;
+        "platform",     "display",     "style",   "stylesheet",         "qwindowgeometry",
+        "qwindowtitle", "qwindowicon", "session", "platformpluginpath", "platformtheme"};
+    static const char* const qtAlone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    // Qt takes its options with one dash or two.
+    if (arg[0] != '-') {
+        return -1;
+    }
+    const char* name = arg[1] == '-' ? arg + 2 : arg + 1;
+    for (const char* option : qtWithValue) {
+        if (std::strcmp(name, option) == 0) {
+            return 1;
         }
     }
+    for (const char* option : qtAlone) {
+        if (std::strcmp(name, option) == 0) {
+            return 0;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+bool wantsCommandLine(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const int values = qtOptionValues(argv[i]);
+        if (values < 0) {
+            return true;
+        }
+        i += values;
+    }
     return false;
+}
+
+QByteArrayList commandArguments(int argc, const char* const* argv) {
+    QByteArrayList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const int values = i == 0 ? -1 : qtOptionValues(argv[i]);
+        if (values < 0) {
+            arguments << QByteArray(argv[i]);
+        }
+        i += std::max(values, 0);
+    }
+    return arguments;
 }
 
 QString presetListing() {
@@ -101,7 +131,31 @@ QString presetListing() {
     return lines.join(u'\n');
 }
 
+namespace {
+
+/** The usage line names the program, not the path it was started from. */
+QString helpNamingTheProgram(const QString& help) {
+    const QString program = QCoreApplication::instance() != nullptr
+                                ? QCoreApplication::arguments().value(0)
+                                : QStringLiteral("<executable_name>");
+    const QString usage = QStringLiteral("Usage: ");
+    if (!program.isEmpty() && help.startsWith(usage + program)) {
+        return usage + QStringLiteral("velmora") + help.mid(usage.size() + program.size());
+    }
+    return help;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments) {
+    QByteArrayList bytes;
+    for (const QString& argument : arguments) {
+        bytes << argument.toUtf8();
+    }
+    return parseCommandLine(bytes);
+}
+
+CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Distribution diagrams of mono- to tetraprotic acids.\n"
@@ -145,12 +199,27 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.problem = problem;
         return result;
     };
-    if (!parser.parse(arguments)) {
-        return refuse(parser.errorText());
+    // The parser sees every byte as one Latin-1 character, so a value's bytes come back
+    // unchanged whatever they are; texts are decoded from them, shown names escaped.
+    QStringList latin1;
+    for (const QByteArray& argument : arguments) {
+        latin1 << QString::fromLatin1(argument);
+    }
+    const auto bytes = [&parser](const QCommandLineOption& option) {
+        return parser.value(option).toLatin1();
+    };
+    const auto text = [&](const QCommandLineOption& option) {
+        return QString::fromUtf8(bytes(option));
+    };
+    const auto shown = [&](const QCommandLineOption& option) {
+        return diagram::shownName(bytes(option));
+    };
+    if (!parser.parse(latin1)) {
+        return refuse(diagram::shownName(parser.errorText().toLatin1()));
     }
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
-        result.helpText = parser.helpText();
+        result.helpText = helpNamingTheProgram(parser.helpText());
         return result;
     }
     if (parser.isSet(version)) {
@@ -161,9 +230,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.action = CommandLine::Action::ListPresets;
         return result;
     }
+    for (const QCommandLineOption* option :
+         {&exportOption, &pkaOption, &presetOption, &scaleOption, &stepOption}) {
+        if (parser.values(*option).size() > 1) {
+            return refuse(
+                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+        }
+    }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            QStringLiteral("unexpected argument '%1'")
+                .arg(diagram::shownName(parser.positionalArguments().first().toLatin1())));
     }
     if (!parser.isSet(exportOption)) {
         for (const QCommandLineOption* option :
@@ -177,27 +254,34 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
 
     result.action = CommandLine::Action::Export;
-    result.file = parser.value(exportOption);
-    if (result.file.isEmpty()) {
+    result.fileName = bytes(exportOption);
+    result.file = text(exportOption);
+    if (result.fileName.isEmpty()) {
         return refuse(QStringLiteral("--export: no file name given"));
     }
     const auto format = diagram::formatForFile(result.file);
     if (!format) {
         return refuse(
             QStringLiteral("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
-                .arg(result.file));
+                .arg(shown(exportOption)));
     }
     result.format = *format;
+    if (parser.isSet(scaleOption) && result.format != diagram::ExportFormat::Png) {
+        return refuse(QStringLiteral("--scale applies to .png only"));
+    }
+    if (parser.isSet(stepOption) && result.format != diagram::ExportFormat::Csv) {
+        return refuse(QStringLiteral("--step applies to .csv only"));
+    }
 
     result.request.acid = model::Acid::startAcid();
     if (parser.isSet(presetOption)) {
         if (parser.isSet(pkaOption)) {
             return refuse(QStringLiteral("--preset: use either --preset or --pka, not both"));
         }
-        const model::Preset* preset = model::findPreset(parser.value(presetOption).toStdString());
+        const model::Preset* preset = model::findPreset(bytes(presetOption).toStdString());
         if (preset == nullptr) {
             return refuse(QStringLiteral("--preset: unknown acid '%1' (see --list-presets)")
-                              .arg(parser.value(presetOption)));
+                              .arg(shown(presetOption)));
         }
         result.request.acid = preset->acid();
         for (std::size_t j = 0; j < preset->formulas.size() && j < result.request.labels.size();
@@ -206,29 +290,28 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
         result.presetName = QString::fromStdString(preset->name);
     } else if (parser.isSet(pkaOption)) {
-        const QString problem = parsePkaList(parser.value(pkaOption), result.request.acid);
+        const QString problem = parsePkaList(text(pkaOption), result.request.acid);
         if (!problem.isEmpty()) {
             return refuse(QStringLiteral("--pka: ") + problem);
         }
     }
     if (parser.isSet(scaleOption)) {
         bool ok = false;
-        const int scale = parser.value(scaleOption).trimmed().toInt(&ok);
+        const int scale = text(scaleOption).trimmed().toInt(&ok);
         if (!ok || scale < diagram::kMinScale || scale > diagram::kMaxScale) {
             return refuse(QStringLiteral("--scale: '%1' is not a whole number from 1 to 8")
-                              .arg(parser.value(scaleOption)));
+                              .arg(shown(scaleOption)));
         }
         result.request.scale = scale;
     }
     if (parser.isSet(stepOption)) {
         double step = 0.0;
-        if (!parseFinite(parser.value(stepOption), step)) {
-            return refuse(
-                QStringLiteral("--step: '%1' is not a number").arg(parser.value(stepOption)));
+        if (!parseFinite(text(stepOption), step)) {
+            return refuse(QStringLiteral("--step: '%1' is not a number").arg(shown(stepOption)));
         }
         if (step < diagram::kMinStep || step > diagram::kMaxStep) {
-            return refuse(QStringLiteral("--step: %1 is out of range (0.001 to 1)")
-                              .arg(parser.value(stepOption)));
+            return refuse(
+                QStringLiteral("--step: %1 is out of range (0.001 to 1)").arg(shown(stepOption)));
         }
         result.request.step = step;
     }

@@ -2,6 +2,7 @@
 
 #include "diagram/export.h"
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +12,8 @@ namespace velmora::app {
 struct CommandLine {
     enum class Action { Window, Export, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
-    QString file; ///< Export: the file to write
+    QByteArray fileName; ///< Export: the file to write, its name's bytes as given
+    QString file;        ///< Export: the same name as text (invalid bytes replaced)
     diagram::ExportFormat format = diagram::ExportFormat::Png;
     diagram::ExportRequest request; ///< Export: acid and options
     QString problem;                ///< Refused: one line naming the option and the problem
@@ -20,10 +22,14 @@ struct CommandLine {
 };
 
 /**
- * Reads the program's arguments (the first is the program itself). Anything wrong, an unknown
- * option, a bad value, a missing or unknown file name, gives Action::Refused with one line
- * that names the option and the problem.
+ * Reads the program's arguments (the first is the program itself) as the bytes the system gave
+ * them, so that a file name is kept byte for byte. Anything wrong, an unknown option, an option
+ * given twice, a bad value, a missing or unknown file name, an option the file's format does not
+ * take, gives Action::Refused with one line that names the option and the problem.
  */
+[[nodiscard]] CommandLine parseCommandLine(const QByteArrayList& arguments);
+
+/** parseCommandLine for arguments as text (UTF-8 is their bytes). */
 [[nodiscard]] CommandLine parseCommandLine(const QStringList& arguments);
 
 /**
@@ -31,6 +37,9 @@ struct CommandLine {
  * is needed. Qt's own window options (-platform, -display, -style, ...) do not count.
  */
 [[nodiscard]] bool wantsCommandLine(int argc, const char* const* argv);
+
+/** The program's arguments as bytes, the program first, without Qt's own window options. */
+[[nodiscard]] QByteArrayList commandArguments(int argc, const char* const* argv);
 
 /** The example acids, one per line: key, name, formulas, values, source. */
 [[nodiscard]] QString presetListing();

@@ -2,64 +2,155 @@
 
 #include "version.h"
 
+#include "diagram/atomicfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 
-#include <cstdio>
-#include <memory>
+#include <array>
+#include <cerrno>
+#include <csignal>
+
+#include <unistd.h>
 
 namespace {
 
 using velmora::app::kName;
 using velmora::app::kVersion;
+using velmora::diagram::shownName;
 
-void printLine(std::FILE* stream, const QString& text) {
-    std::fputs(qPrintable(text + u'\n'), stream);
-    std::fflush(stream);
+/** Writes one line to `fd`; false with errno set if any of it could not be written. */
+bool printLine(int fd, const QString& text) {
+    const QByteArray line = (text + u'\n').toUtf8();
+    const char* at = line.constData();
+    auto left = static_cast<std::size_t>(line.size());
+    while (left > 0) {
+        const ssize_t written = ::write(fd, at, left);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        at += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+/** Prints the answer on standard output; a full disk or a closed pipe is an error like any. */
+int printOutput(const QString& text) {
+    if (printLine(STDOUT_FILENO, text)) {
+        return 0;
+    }
+    const int error = errno;
+    printLine(STDERR_FILENO, QStringLiteral("velmora: cannot write to standard output: ") +
+                                 qt_error_string(error));
+    return 1;
+}
+
+int exportDiagram(const velmora::app::CommandLine& line) {
+    using velmora::diagram::ExportFormat;
+    const QString problem =
+        velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
+    if (!problem.isEmpty()) {
+        printLine(
+            STDERR_FILENO,
+            QStringLiteral("velmora: cannot write %1: %2").arg(shownName(line.fileName), problem));
+        return 1;
+    }
+    const QStringList missing =
+        line.format == ExportFormat::Csv ? QStringList() : velmora::diagram::missingDiagramFonts();
+    if (!missing.isEmpty()) {
+        printLine(STDERR_FILENO,
+                  QStringLiteral("velmora: warning: the diagram's font %1 is missing and no "
+                                 "installed font stands in for it; the texts in %2 show as empty "
+                                 "boxes")
+                      .arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
+    }
+    return 0;
 }
 
 /** Command-line work: no display, no chatter from the toolkit, nothing but our own lines. */
 int runCommandLine(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    // Drawn off screen whatever the environment names: a window system that is named but not
+    // there would otherwise end the program before it has said a word.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME");
+    // A closed pipe is reported as the error it is rather than ending the program unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QGuiApplication app(argc, argv);
+    const QByteArrayList arguments = velmora::app::commandArguments(argc, argv);
+    // Qt's window options mean nothing here: the toolkit sees the program's name only.
+    int qtArgc = 1;
+    std::array<char*, 2> qtArgv{argv[0], nullptr};
+    QGuiApplication app(qtArgc, qtArgv.data());
     QCoreApplication::setApplicationName(QString::fromLatin1(kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
-    const velmora::app::CommandLine line =
-        velmora::app::parseCommandLine(QCoreApplication::arguments());
+    const velmora::app::CommandLine line = velmora::app::parseCommandLine(arguments);
     using Action = velmora::app::CommandLine::Action;
     switch (line.action) {
     case Action::Help:
-        printLine(stdout, line.helpText.trimmed());
-        return 0;
+        return printOutput(line.helpText.trimmed());
     case Action::Version:
-        printLine(stdout, QStringLiteral("%1 %2").arg(QString::fromLatin1(kName),
-                                                      QString::fromLatin1(kVersion)));
-        return 0;
+        return printOutput(
+            QStringLiteral("%1 %2").arg(QString::fromLatin1(kName), QString::fromLatin1(kVersion)));
     case Action::ListPresets:
-        printLine(stdout, velmora::app::presetListing());
-        return 0;
+        return printOutput(velmora::app::presetListing());
     case Action::Refused:
-        printLine(stderr, QStringLiteral("velmora: ") + line.problem);
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + line.problem);
         return 2;
-    case Action::Export: {
-        const QString problem = velmora::diagram::writeExport(line.file, line.format, line.request);
-        if (!problem.isEmpty()) {
-            printLine(stderr,
-                      QStringLiteral("velmora: cannot write %1: %2").arg(line.file, problem));
-            return 1;
-        }
-        return 0;
-    }
+    case Action::Export:
+        return exportDiagram(line);
     case Action::Window:
         break;
     }
     return 0;
+}
+
+/**
+ * Why no window can open here, or nothing when there is a display to try. Qt's desktop
+ * platforms need a display server; without one they end the program with an abort.
+ */
+QString missingDisplay(int argc, char** argv) {
+    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    bool displayOption = false;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-platform" || arg == "--platform") {
+            platforms = argv[i + 1];
+        } else if (arg == "-display" || arg == "--display") {
+            displayOption = true;
+        }
+    }
+    const bool x11 = displayOption || !qEnvironmentVariableIsEmpty("DISPLAY");
+    // A Wayland compositor is a socket, named or found in the runtime folder as the client
+    // library looks for it.
+    QByteArray socket = qgetenv("WAYLAND_DISPLAY");
+    if (socket.isEmpty()) {
+        socket = "wayland-0";
+    }
+    if (!socket.startsWith('/')) {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        socket = runtime.isEmpty() ? QByteArray() : runtime + '/' + socket;
+    }
+    const bool wayland = !socket.isEmpty() && QFileInfo::exists(QFile::decodeName(socket));
+    // A list of platforms is tried in turn; arguments follow a platform's name after a colon.
+    for (const QByteArray& entry :
+         platforms.isEmpty() ? QByteArrayList{QByteArray()} : platforms.split(';')) {
+        const QByteArray name = entry.left(entry.indexOf(':')).trimmed();
+        const bool possible = name.isEmpty()               ? x11 || wayland
+                              : name == "xcb"              ? x11
+                              : name.startsWith("wayland") ? wayland
+                                                           : true;
+        if (possible) {
+            return {};
+        }
+    }
+    return QStringLiteral("no display (set DISPLAY or WAYLAND_DISPLAY, or use --export)");
 }
 
 /**
@@ -68,6 +159,10 @@ int runCommandLine(int argc, char** argv) {
  * A module that cannot be loaded is reported in one line.
  */
 int runWindow(int argc, char** argv) {
+    if (const QString problem = missingDisplay(argc, argv); !problem.isEmpty()) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: cannot open a window: ") + problem);
+        return 1;
+    }
     const QString programDir =
         QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
     const QStringList candidates{
@@ -89,7 +184,7 @@ int runWindow(int argc, char** argv) {
     if (problem.isEmpty()) {
         problem = QStringLiteral("not found in %1").arg(candidates.join(QStringLiteral(" or ")));
     }
-    printLine(stderr, QStringLiteral("velmora: cannot load the window: ") + problem);
+    printLine(STDERR_FILENO, QStringLiteral("velmora: cannot load the window: ") + problem);
     return 1;
 }
 

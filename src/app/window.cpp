@@ -9,8 +9,63 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <unistd.h>
+
+namespace {
+
+/** A message held back while the window system starts. */
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+QList<HeldMessage>* heldMessages = nullptr;
+
+/**
+ * While the window system starts, Qt's complaints are held back. If it cannot start at all, Qt
+ * would abort; instead one line says so, with the platform's own reason, and the program ends
+ * with status 1.
+ */
+void startingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages->append({type, QByteArray(context.category), text});
+        return;
+    }
+    QString reason;
+    for (const HeldMessage& held : *heldMessages) {
+        // The first complaint of the platform names the cause ("could not connect to display").
+        if (reason.isEmpty() && held.category.startsWith("qt.qpa")) {
+            reason = held.text.section(u'\n', 0, 0).simplified();
+        }
+    }
+    const QByteArray line =
+        QStringLiteral("velmora: cannot open a window: no display could be opened%1 (set DISPLAY "
+                       "or WAYLAND_DISPLAY, or use --export)\n")
+            .arg(reason.isEmpty() ? QString() : QStringLiteral(": ") + reason)
+            .toUtf8();
+    [[maybe_unused]] const ssize_t written =
+        ::write(STDERR_FILENO, line.constData(), static_cast<std::size_t>(line.size()));
+    ::_exit(1);
+}
+
+} // namespace
+
 extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
+    QList<HeldMessage> held;
+    heldMessages = &held;
+    previousHandler = qInstallMessageHandler(startingHandler);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    heldMessages = nullptr;
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        if (previousHandler != nullptr) {
+            previousHandler(message.type, context, message.text);
+        }
+    }
+
     QCoreApplication::setApplicationName(QString::fromLatin1(velmora::app::kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::app::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));

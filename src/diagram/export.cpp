@@ -1,38 +1,18 @@
 #include "export.h"
 
+#include "atomicfile.h"
 #include "geometry.h"
 #include "surface.h"
 
 #include "model/fractions.h"
+#include "model/numbertext.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QPageSize>
+#include <QFile>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
 
 namespace velmora::diagram {
-
-std::optional<ExportFormat> formatForFile(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"png") {
-        return ExportFormat::Png;
-    }
-    if (suffix == u"svg") {
-        return ExportFormat::Svg;
-    }
-    if (suffix == u"pdf") {
-        return ExportFormat::Pdf;
-    }
-    if (suffix == u"csv") {
-        return ExportFormat::Csv;
-    }
-    return std::nullopt;
-}
 
 void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request) {
     const double scale = std::min(target.width() / kSurfaceWidth, target.height() / kSurfaceHeight);
@@ -49,15 +29,15 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.restore();
 }
 
+Drawing diagramDrawing(const ExportRequest& request) {
+    return {QSize(kSurfaceWidth, kSurfaceHeight), QStringLiteral("Concentration fraction vs pH"),
+            [request](QPainter& painter) {
+                paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
+            }};
+}
+
 QImage renderImage(const ExportRequest& request, qreal scale) {
-    QImage image(qRound(kSurfaceWidth * scale), qRound(kSurfaceHeight * scale),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    QPainter painter(&image);
-    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
-    painter.end();
-    image.setDevicePixelRatio(1.0);
-    return image;
+    return rasterize(diagramDrawing(request), scale);
 }
 
 QStringList speciesHeader(const ExportRequest& request) {
@@ -74,6 +54,44 @@ QStringList speciesHeader(const ExportRequest& request) {
     return header;
 }
 
+namespace {
+
+/**
+ * The pH of row `i`: the double nearest to i times the step as a decimal number, so that the
+ * rows read 0.3 and 0.7 rather than the products' 0.30000000000000004 and 0.7000000000000001.
+ * A step with more than nine decimals is used as the plain product.
+ */
+class RowPh {
+public:
+    explicit RowPh(double step) : m_step(step) {
+        double scale = 1.0;
+        for (int decimals = 0; decimals <= 9; ++decimals, scale *= 10.0) {
+            const double units = std::round(step * scale);
+            if (units / scale == step) {
+                m_units = units;
+                m_scale = scale;
+                return;
+            }
+        }
+    }
+    [[nodiscard]] double operator()(long i) const {
+        const auto row = static_cast<double>(i);
+        // Both operands are whole numbers held exactly, so the quotient is correctly rounded.
+        return m_scale > 0.0 ? row * m_units / m_scale : row * m_step;
+    }
+
+private:
+    double m_step;
+    double m_units = 0.0;
+    double m_scale = 0.0;
+};
+
+void appendNumber(QByteArray& out, double value) {
+    out += QByteArray::fromStdString(model::shortestText(value));
+}
+
+} // namespace
+
 QByteArray fractionsCsv(const ExportRequest& request) {
     model::Acid acid = request.acid;
     acid.computeConstants();
@@ -81,19 +99,20 @@ QByteArray fractionsCsv(const ExportRequest& request) {
 
     QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';
     const auto row = [&](double pH) {
-        out += QByteArray::number(pH, 'g', 12);
+        appendNumber(out, pH);
         const auto alpha = model::fractionsAt(acid, pH);
         for (int j = 0; j < species; ++j) {
             out += ',';
-            out += QByteArray::number(alpha[static_cast<std::size_t>(j)], 'g', 10);
+            appendNumber(out, alpha[static_cast<std::size_t>(j)]);
         }
         out += '\n';
     };
     // Each row's pH is formed from its index, so no error accumulates; the last row is 14.
     constexpr double lastPh = 14.0;
     const double step = request.step;
+    const RowPh rowPh(step);
     for (long i = 0;; ++i) {
-        const double pH = static_cast<double>(i) * step;
+        const double pH = rowPh(i);
         if (pH >= lastPh - step * 1e-6) {
             break;
         }
@@ -103,89 +122,31 @@ QByteArray fractionsCsv(const ExportRequest& request) {
     return out;
 }
 
-namespace {
-
-/**
- * Qt's PNG quality is the inverse of zlib's effort. The diagram is mostly flat colour, so the
- * fastest compression costs a few percent in size and saves a third of the encoding time.
- */
-constexpr int kPngQuality = 80;
-
-bool writeSvg(QSaveFile& file, const ExportRequest& request) {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(QSize(kSurfaceWidth, kSurfaceHeight));
-    generator.setViewBox(QRect(0, 0, kSurfaceWidth, kSurfaceHeight));
-    generator.setResolution(static_cast<int>(kScreenDpi));
-    generator.setTitle(QStringLiteral("Concentration fraction vs pH"));
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-        return false;
+std::optional<QByteArray> encodeExport(ExportFormat format, const ExportRequest& request) {
+    if (format == ExportFormat::Csv) {
+        return fractionsCsv(request);
     }
-    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
-    return painter.end();
+    return encodeDrawing(diagramDrawing(request), format, request.scale);
 }
 
-bool writePdf(QSaveFile& file, const ExportRequest& request) {
-    QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("Concentration fraction vs pH"));
-    writer.setCreator(QStringLiteral("Velmora"));
-    // One page exactly the diagram's size at 96 dpi.
-    const QSizeF points(kSurfaceWidth * 72.0 / kScreenDpi, kSurfaceHeight * 72.0 / kScreenDpi);
-    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(static_cast<int>(kScreenDpi));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
+QString writeExportToPath(const QByteArray& path, ExportFormat format,
+                          const ExportRequest& request) {
+    const std::optional<QByteArray> bytes = encodeExport(format, request);
+    if (!bytes) {
+        return QStringLiteral("the diagram could not be encoded");
     }
-    paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
-    return painter.end();
+    return writeFileAtomically(path, *bytes);
 }
-
-} // namespace
 
 QString writeExport(const QString& path, ExportFormat format, const ExportRequest& request) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    bool ok = false;
-    switch (format) {
-    case ExportFormat::Png: {
-        // Encoded in memory first, so that a failing disk is reported by us alone.
-        QByteArray png;
-        QBuffer buffer(&png);
-        ok = renderImage(request, request.scale).save(&buffer, "PNG", kPngQuality) &&
-             file.write(png) == png.size();
-        break;
-    }
-    case ExportFormat::Svg:
-        ok = writeSvg(file, request);
-        break;
-    case ExportFormat::Pdf:
-        ok = writePdf(file, request);
-        break;
-    case ExportFormat::Csv: {
-        const QByteArray data = fractionsCsv(request);
-        ok = file.write(data) == data.size();
-        break;
-    }
-    }
-    // A write can land in the buffer and fail only when it is flushed; check before committing,
-    // or an empty file would replace the old one.
-    ok = ok && file.flush() && file.error() == QFileDevice::NoError;
-    if (!ok) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason.isEmpty() || reason == u"Unknown error"
-                   ? QStringLiteral("the file could not be written")
-                   : reason;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return writeExportToPath(QFile::encodeName(path), format, request);
+}
+
+QStringList missingDiagramFonts() {
+    // The axes' numbers, the title, and the letters, digits and signs of the species' formulas.
+    static const QString sample = QStringLiteral(
+        "0123456789.,+- Concentration fraction vs pH ACDEGHIJKLMNOPQRSTUVWXYZ abcdeghilmnorstuvxy");
+    return familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
 }
 
 } // namespace velmora::diagram

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encode.h"
 #include "grafik.h"
 
 #include "model/acid.h"
@@ -14,12 +15,6 @@ class QPainter;
 class QRectF;
 
 namespace velmora::diagram {
-
-/** The file formats the diagram can be written in, chosen by the file's suffix. */
-enum class ExportFormat { Png, Svg, Pdf, Csv };
-
-/** The format for a file name's suffix (case-insensitive), or nothing for an unknown suffix. */
-[[nodiscard]] std::optional<ExportFormat> formatForFile(const QString& path);
 
 /** What to export: the acid, its label texts, and the options of the formats. */
 struct ExportRequest {
@@ -37,21 +32,42 @@ inline constexpr double kMaxStep = 1.0;
 /** Draws the diagram with its backdrop into `target` on any painter, proportions kept. */
 void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request);
 
+/** The diagram as a drawing of 495 x 350 that the encoders take. */
+[[nodiscard]] Drawing diagramDrawing(const ExportRequest& request);
+
 /** The diagram as an image `scale` times 495 x 350, drawn at that scale. */
 [[nodiscard]] QImage renderImage(const ExportRequest& request, qreal scale);
 
-/** The species fractions as CSV text: header "pH,<names>", one row per pH from 0 to 14. */
+/**
+ * The species fractions as CSV text: header "pH,<names>", one row per pH from 0 to 14. Each
+ * number is the shortest text that reads back to the very double computed, and each row's pH is
+ * the double nearest to its decimal value (0.3, not 0.30000000000000004).
+ */
 [[nodiscard]] QByteArray fractionsCsv(const ExportRequest& request);
 
 /** The species names of the request's acid as they are written out (labels win). */
 [[nodiscard]] QStringList speciesHeader(const ExportRequest& request);
 
+/** The file's content: the encoded picture or the CSV bytes; nothing if encoding failed. */
+[[nodiscard]] std::optional<QByteArray> encodeExport(ExportFormat format,
+                                                     const ExportRequest& request);
+
 /**
- * Writes the diagram or its data to `path` in `format` through a QSaveFile, so that a failed
- * export leaves no partial file and an existing file intact. Returns an empty string on success,
- * otherwise the reason.
+ * Writes the diagram or its data to the file `path` (its name's bytes as the system knows them)
+ * whole or not at all, through writeFileAtomically: a failed export leaves no partial file and
+ * an existing file intact. Returns an empty string on success, otherwise the reason.
  */
+[[nodiscard]] QString writeExportToPath(const QByteArray& path, ExportFormat format,
+                                        const ExportRequest& request);
+
+/** writeExportToPath for a file name as text (the window's dialogs give names as text). */
 [[nodiscard]] QString writeExport(const QString& path, ExportFormat format,
                                   const ExportRequest& request);
+
+/**
+ * The font families the diagram's text is drawn in that no installed font can draw (digits,
+ * letters and signs of the axes and labels); empty where everything is legible.
+ */
+[[nodiscard]] QStringList missingDiagramFonts();
 
 } // namespace velmora::diagram

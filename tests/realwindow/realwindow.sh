@@ -20,7 +20,9 @@ done
 display=""
 for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    # -noreset: a server resets when its last client leaves (each xdotool call is a client), and
+    # a program that connects at that moment fails to start.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 50); do
         if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then

@@ -29,6 +29,8 @@
 #include <functional>
 #include <vector>
 
+#include <sys/resource.h>
+
 using namespace velmora;
 using namespace velmora::ui;
 
@@ -141,6 +143,8 @@ private slots:
     void saveWritesByTheSuffix();
     void failedSaveSaysSoOnce_data();
     void failedSaveSaysSoOnce();
+    void failedWriteGivesTheReason_data();
+    void failedWriteGivesTheReason();
     void exportWritesTheCsvWithTheFormulas();
     void printWritesOnePage();
 
@@ -483,6 +487,47 @@ void TestExtras::failedSaveSaysSoOnce() {
         QCOMPARE(file.readAll(), QByteArray("keep me"));
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), existing ? QStringList{name} : QStringList{});
+}
+
+void TestExtras::failedWriteGivesTheReason_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("save PNG") << "d.png";
+    QTest::newRow("save SVG") << "d.svg";
+    QTest::newRow("save PDF") << "d.pdf";
+    QTest::newRow("export CSV") << "d.csv";
+}
+
+void TestExtras::failedWriteGivesTheReason() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QByteArray original("keep me, byte for byte\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
+    }
+    pHH window(kDensity);
+    // No room for a single byte in any file this process writes, while the command runs.
+    rlimit size{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &size) == 0);
+    const rlim_t previous = size.rlim_cur;
+    size.rlim_cur = 0;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &size) == 0);
+    bool ok = true;
+    const QStringList messages = messagesDuring([&] {
+        ok = name.endsWith(u".csv") ? window.exportDataTo(path) : window.saveDiagramTo(path);
+    });
+    size.rlim_cur = previous;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &size) == 0);
+
+    QVERIFY(!ok);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(u"File too large"), qPrintable(messages[0]));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), original);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{name});
 }
 
 void TestExtras::exportWritesTheCsvWithTheFormulas() {

@@ -1,0 +1,481 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atomicfile.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <mutex>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmora::diagram {
+
+namespace {
+
+/** The most links followed before a chain of them counts as a loop, as the kernel counts. */
+constexpr int kMaxLinks = 40;
+
+QString systemReason(int error) {
+    return qt_error_string(error);
+}
+
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) {
+        return QByteArrayLiteral(".");
+    }
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+QByteArray baseNameOf(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+QString notRegular(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return systemReason(EISDIR);
+    }
+    const char* kind = S_ISFIFO(mode)   ? "a FIFO"
+                       : S_ISCHR(mode)  ? "a character device"
+                       : S_ISBLK(mode)  ? "a block device"
+                       : S_ISSOCK(mode) ? "a socket"
+                                        : "a special file";
+    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+}
+
+/** Where the bytes go: a regular file that exists, or the name of one to create. */
+struct Target {
+    QByteArray path;
+    bool exists = false;
+    struct stat status {};
+};
+
+/** Follows links to the file that is to be written; returns the reason it cannot be. */
+QString resolveTarget(const QByteArray& given, Target& target) {
+    QByteArray path = given;
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat status {};
+        if (::lstat(path.constData(), &status) == 0) {
+            if (S_ISLNK(status.st_mode)) {
+                std::array<char, PATH_MAX> buffer{};
+                const ssize_t length = ::readlink(path.constData(), buffer.data(), buffer.size());
+                if (length < 0) {
+                    return systemReason(errno);
+                }
+                if (static_cast<std::size_t>(length) >= buffer.size()) {
+                    return systemReason(ENAMETOOLONG);
+                }
+                const QByteArray link(buffer.data(), static_cast<qsizetype>(length));
+                // A relative link is relative to the folder the link is in.
+                const bool here = !path.contains('/');
+                path = link.startsWith('/') || here ? link : folderOf(path) + '/' + link;
+                continue;
+            }
+            if (!S_ISREG(status.st_mode)) {
+                return notRegular(status.st_mode);
+            }
+            // A file the user has made read-only is not replaced behind their back.
+            if (::access(path.constData(), W_OK) != 0) {
+                return systemReason(errno);
+            }
+            target = {path, true, status};
+            return {};
+        }
+        const int error = errno;
+        if (error != ENOENT) {
+            return systemReason(error);
+        }
+        // No such file: it is created, provided its folder exists.
+        struct stat folder {};
+        const int found = ::stat(folderOf(path).constData(), &folder) == 0 ? 0 : errno;
+        if (found != 0 || !S_ISDIR(folder.st_mode)) {
+            const QString reason = systemReason(found != 0 ? found : ENOTDIR);
+            return hop == 0
+                       ? reason
+                       : QStringLiteral("%1 (the link leads to %2)").arg(reason, shownName(path));
+        }
+        if (baseNameOf(path).isEmpty()) {
+            return systemReason(EISDIR);
+        }
+        target = {path, false, {}};
+        return {};
+    }
+    return systemReason(ELOOP);
+}
+
+// While a temporary file exists, SIGTERM, SIGINT and SIGHUP are only noted; they take effect
+// once the file is in place or removed. Blocking them would hold in the calling thread only,
+// while the process's other threads (the window has some) would still receive them.
+volatile std::sig_atomic_t deferredSignal = 0;
+
+extern "C" void noteSignal(int signal) {
+    deferredSignal = signal;
+}
+
+/** Defers the ending signals and ignores SIGXFSZ for its lifetime; then raises a noted one. */
+class SignalDeferral {
+public:
+    SignalDeferral() {
+        deferredSignal = 0;
+        struct sigaction noting {};
+        noting.sa_handler = noteSignal;
+        noting.sa_flags = SA_RESTART;
+        sigemptyset(&noting.sa_mask);
+        for (const int signal : kDeferred) {
+            sigaddset(&noting.sa_mask, signal);
+        }
+        for (std::size_t i = 0; i < kDeferred.size(); ++i) {
+            ::sigaction(kDeferred[i], nullptr, &m_previous[i]);
+            // A signal the process ignores (nohup) stays ignored.
+            m_installed[i] =
+                (m_previous[i].sa_flags & SA_SIGINFO) != 0 || m_previous[i].sa_handler != SIG_IGN;
+            if (m_installed[i]) {
+                ::sigaction(kDeferred[i], &noting, nullptr);
+            }
+        }
+        struct sigaction ignoring {};
+        ignoring.sa_handler = SIG_IGN;
+        sigemptyset(&ignoring.sa_mask);
+        ::sigaction(SIGXFSZ, &ignoring, &m_previousXfsz);
+    }
+    ~SignalDeferral() {
+        ::sigaction(SIGXFSZ, &m_previousXfsz, nullptr);
+        for (std::size_t i = 0; i < kDeferred.size(); ++i) {
+            if (m_installed[i]) {
+                ::sigaction(kDeferred[i], &m_previous[i], nullptr);
+            }
+        }
+        if (deferredSignal != 0) {
+            ::raise(deferredSignal);
+        }
+    }
+    SignalDeferral(const SignalDeferral&) = delete;
+    SignalDeferral& operator=(const SignalDeferral&) = delete;
+
+private:
+    static constexpr std::array<int, 3> kDeferred{SIGTERM, SIGINT, SIGHUP};
+    std::array<struct sigaction, 3> m_previous{};
+    std::array<bool, 3> m_installed{};
+    struct sigaction m_previousXfsz {};
+};
+
+/** The signal handlers are the process's: one write at a time. */
+std::mutex& writeMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+QByteArray randomTag() {
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray tag(8, '\0');
+    for (char& c : tag) {
+        c = letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters) - 1)];
+    }
+    return tag;
+}
+
+/** A name for a temporary file beside `target` that shows which file it belongs to. */
+QByteArray temporaryName(const QByteArray& target) {
+    return folderOf(target) + "/." + baseNameOf(target).left(64) + '.' + randomTag() + ".part";
+}
+
+/** The temporary file of one write; whatever is left of it goes when it goes. */
+class Temporary {
+public:
+    explicit Temporary(const Target& target) : m_target(target) {}
+    ~Temporary() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+        if (!m_name.isEmpty()) {
+            ::unlink(m_name.constData());
+        }
+    }
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+
+    /** Opens an unnamed temporary file where allowed, else a named one. */
+    QString open(bool unnamed) {
+#ifdef O_TMPFILE
+        if (unnamed) {
+            m_fd =
+                ::open(folderOf(m_target.path).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            if (m_fd >= 0) {
+                return {};
+            }
+            // These say that the kernel or the file system has no unnamed files.
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT) {
+                return systemReason(errno);
+            }
+        }
+#else
+        Q_UNUSED(unnamed);
+#endif
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = temporaryName(m_target.path);
+            // Created with the mode a new file gets (0666 less the umask and default ACLs).
+            m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd >= 0) {
+                m_name = name;
+                return {};
+            }
+            if (errno != EEXIST) {
+                return systemReason(errno);
+            }
+        }
+        return systemReason(EEXIST);
+    }
+
+    QString write(const QByteArray& data) {
+        const char* at = data.constData();
+        std::size_t left = static_cast<std::size_t>(data.size());
+        while (left > 0) {
+            const ssize_t written = ::write(m_fd, at, std::min<std::size_t>(left, 1U << 30));
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return systemReason(errno);
+            }
+            if (written == 0) {
+                return systemReason(EIO);
+            }
+            at += written;
+            left -= static_cast<std::size_t>(written);
+        }
+        return {};
+    }
+
+    /** The owner and permission bits of the file replaced, then everything onto the disk. */
+    QString settle() {
+        if (m_target.exists) {
+            const struct stat& old = m_target.status;
+            struct stat now {};
+            if (::fstat(m_fd, &now) == 0 &&
+                (now.st_uid != old.st_uid || now.st_gid != old.st_gid)) {
+                // Only possible for the owner's group or for root; otherwise the writer owns it.
+                [[maybe_unused]] const int ignored = ::fchown(m_fd, old.st_uid, old.st_gid);
+            }
+            // File systems without Unix permissions refuse; their files have no bits to keep.
+            if (::fchmod(m_fd, old.st_mode & 07777) != 0 && errno != EPERM && errno != ENOTSUP &&
+                errno != EOPNOTSUPP) {
+                return systemReason(errno);
+            }
+        }
+        if (::fsync(m_fd) != 0) {
+            return systemReason(errno);
+        }
+        return {};
+    }
+
+    /** Gives an unnamed file a name: the target's if it is new, else a temporary one. */
+    QString name(bool& impossible) {
+        impossible = false;
+        if (!m_name.isEmpty()) {
+            return {};
+        }
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        const auto link = [&](const QByteArray& to) {
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) ==
+                0) {
+                return 0;
+            }
+            // Without /proc, the same call by descriptor (allowed to privileged processes).
+            const int first = errno;
+            if (first == ENOENT &&
+                ::linkat(m_fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) {
+                return 0;
+            }
+            return first == ENOENT ? errno : first;
+        };
+        if (!m_target.exists) {
+            const int error = link(m_target.path);
+            if (error == 0) {
+                m_placed = true;
+                return {};
+            }
+            if (error != EEXIST) {
+                impossible = error == ENOENT || error == EPERM || error == EACCES;
+                return systemReason(error);
+            }
+        }
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray temporary = temporaryName(m_target.path);
+            const int error = link(temporary);
+            if (error == 0) {
+                m_name = temporary;
+                return {};
+            }
+            if (error != EEXIST) {
+                impossible = error == ENOENT || error == EPERM || error == EACCES;
+                return systemReason(error);
+            }
+        }
+        return systemReason(EEXIST);
+    }
+
+    /** Closes the file (some file systems report errors only then) and renames it in place. */
+    QString commit() {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0 && errno != EINTR) {
+            if (m_placed) {
+                // Linked under the target's own name, which was free: take it back.
+                ::unlink(m_target.path.constData());
+            }
+            return systemReason(errno);
+        }
+        if (!m_placed) {
+            if (::rename(m_name.constData(), m_target.path.constData()) != 0) {
+                return systemReason(errno);
+            }
+            m_name.clear();
+        }
+        // The rename itself onto the disk; the file is in place whatever this says.
+        const int folder =
+            ::open(folderOf(m_target.path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+        return {};
+    }
+
+private:
+    const Target& m_target;
+    int m_fd = -1;
+    QByteArray m_name; ///< the named temporary file, removed unless renamed
+    bool m_placed = false;
+};
+
+/** One attempt; `impossible` says that an unnamed file could not be named and a retry helps. */
+QString writeOnce(const Target& target, const QByteArray& data, const AtomicWriteOptions& options,
+                  bool unnamed, bool& impossible) {
+    impossible = false;
+    Temporary temporary(target);
+    QString reason = temporary.open(unnamed);
+    if (reason.isEmpty()) {
+        reason = temporary.write(data);
+    }
+    if (reason.isEmpty()) {
+        reason = temporary.settle();
+    }
+    if (!reason.isEmpty()) {
+        return reason;
+    }
+    if (options.beforeCommit) {
+        options.beforeCommit();
+    }
+    reason = temporary.name(impossible);
+    return reason.isEmpty() ? temporary.commit() : reason;
+}
+
+} // namespace
+
+QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
+                            const AtomicWriteOptions& options) {
+    if (path.isEmpty()) {
+        return QStringLiteral("no file name given");
+    }
+    if (path.contains('\0')) {
+        return systemReason(EINVAL);
+    }
+    Target target;
+    if (QString problem = resolveTarget(path, target); !problem.isEmpty()) {
+        return problem;
+    }
+    const std::lock_guard lock(writeMutex());
+    const SignalDeferral deferral;
+    bool impossible = false;
+    QString reason = writeOnce(target, data, options, options.unnamedTemporary, impossible);
+    if (impossible) {
+        reason = writeOnce(target, data, options, false, impossible);
+    }
+    return reason;
+}
+
+namespace {
+
+/** The length of the valid UTF-8 sequence at `at` and its code point, or 0 for an invalid one. */
+int utf8Sequence(const QByteArray& bytes, qsizetype at, char32_t& codePoint) {
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    int length = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        codePoint = lead;
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        minimum = 0x80;
+        codePoint = lead & 0x1Fu;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        minimum = 0x800;
+        codePoint = lead & 0x0Fu;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        minimum = 0x10000;
+        codePoint = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size()) {
+        return 0;
+    }
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(at + i);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        codePoint = (codePoint << 6) | (next & 0x3Fu);
+    }
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    return codePoint < minimum || codePoint > 0x10FFFF || surrogate ? 0 : length;
+}
+
+} // namespace
+
+QString shownName(const QByteArray& bytes) {
+    QString shown;
+    shown.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size();) {
+        char32_t c = 0;
+        const int length = utf8Sequence(bytes, at, c);
+        if (length == 0) {
+            shown += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(bytes[at]), 2, 16,
+                                                 QLatin1Char('0'));
+            ++at;
+            continue;
+        }
+        at += length;
+        if (c == u'\n') {
+            shown += QLatin1String("\\n");
+        } else if (c == u'\t') {
+            shown += QLatin1String("\\t");
+        } else if (c == u'\r') {
+            shown += QLatin1String("\\r");
+        } else if (c < 0x20 || c == 0x7F) {
+            shown += QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
+        } else if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || c == 0x85) {
+            // C1 controls and the Unicode line and paragraph separators break lines too.
+            shown += QStringLiteral("\\u%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
+        } else {
+            shown += QString::fromUcs4(&c, 1);
+        }
+    }
+    return shown;
+}
+
+QString shownName(const QString& text) {
+    return shownName(text.toUtf8());
+}
+
+} // namespace velmora::diagram

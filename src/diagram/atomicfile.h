@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace velmora::diagram {
+
+/** How writeFileAtomically goes about its work; the defaults are the program's. */
+struct AtomicWriteOptions {
+    /**
+     * Write into a temporary file that has no name until it is complete (Linux O_TMPFILE) where
+     * the file system allows it; false goes straight to a named temporary file beside the target.
+     */
+    bool unnamedTemporary = true;
+    /**
+     * Called once the data is written and flushed to the disk, just before the file is put in
+     * place. Tests use it to interrupt a write at its most delicate moment.
+     */
+    std::function<void()> beforeCommit;
+};
+
+/**
+ * Writes `data` to the file `path` whole or not at all. `path` holds the file name's bytes as
+ * the system knows them, so that a name that is not valid UTF-8 stays the name it is.
+ *
+ * The data goes into a temporary file in the target's folder, is flushed to the disk, takes the
+ * permission bits of the file it replaces, and only then takes the target's name in one rename.
+ * A symbolic link is followed and its target replaced, the link kept. A target that is not a
+ * regular file (a folder, FIFO, device or socket), a link loop, a missing folder or a read-only
+ * existing file is refused before anything is written. SIGTERM, SIGINT and SIGHUP that arrive
+ * while a temporary file exists wait until the file is in place or removed and then take effect;
+ * SIGXFSZ is ignored meanwhile, so that a file-size limit is reported rather than fatal.
+ *
+ * Returns an empty string on success, otherwise the reason in one line, the system's own words
+ * where the system gave one ("No space left on device", "Permission denied").
+ */
+[[nodiscard]] QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
+                                          const AtomicWriteOptions& options = {});
+
+/**
+ * A file name or a value as a message shows it: decoded as UTF-8, with bytes that are not valid
+ * UTF-8 as \xNN and control characters escaped (\n, \t, \x1b, \u2028), so that a message that
+ * shows it stays on one line and names the file unmistakably.
+ */
+[[nodiscard]] QString shownName(const QByteArray& bytes);
+[[nodiscard]] QString shownName(const QString& text);
+
+} // namespace velmora::diagram

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace velmora::diagram {
+
+/** The file formats a drawing or its data can be written in, chosen by the file's suffix. */
+enum class ExportFormat { Png, Svg, Pdf, Csv };
+
+/** The format for a file name's suffix (case-insensitive), or nothing for an unknown suffix. */
+[[nodiscard]] std::optional<ExportFormat> formatForFile(const QString& path);
+
+/**
+ * A picture of a fixed logical size that paints itself on any painter. Every format is encoded
+ * from it in memory, so a drawing only has to provide its paint function.
+ */
+struct Drawing {
+    QSize size;                           ///< logical size in pixels at 96 dpi
+    QString title;                        ///< the document title of an SVG or PDF
+    std::function<void(QPainter&)> paint; ///< paints in logical coordinates, (0, 0) to size
+};
+
+/** The drawing as an image `scale` times its logical size, drawn at that scale. */
+[[nodiscard]] QImage rasterize(const Drawing& drawing, qreal scale);
+
+/** PNG bytes of an image, or nothing if it cannot be encoded. */
+[[nodiscard]] std::optional<QByteArray> encodePng(const QImage& image);
+
+/** An SVG document of the drawing (vector, texts kept as text), or nothing on failure. */
+[[nodiscard]] std::optional<QByteArray> encodeSvg(const Drawing& drawing);
+
+/** A one-page PDF exactly the drawing's size at 96 dpi, or nothing on failure. */
+[[nodiscard]] std::optional<QByteArray> encodePdf(const Drawing& drawing);
+
+/** The drawing as PNG (at `scale`), SVG or PDF; nothing for CSV or when encoding fails. */
+[[nodiscard]] std::optional<QByteArray> encodeDrawing(const Drawing& drawing, ExportFormat format,
+                                                      qreal scale);
+
+/**
+ * Encodes the drawing in memory and writes it to `path` (the file name's bytes) through
+ * writeFileAtomically. Returns an empty string on success, otherwise the reason.
+ */
+[[nodiscard]] QString writeDrawing(const QByteArray& path, ExportFormat format,
+                                   const Drawing& drawing, qreal scale);
+
+/**
+ * The families among `families` for which no installed font, neither the family nor its
+ * substitute, has a glyph for every character of `text`: text drawn in such a family comes out
+ * as empty boxes.
+ */
+[[nodiscard]] QStringList familiesWithoutGlyphs(const QStringList& families, const QString& text);
+
+} // namespace velmora::diagram
