@@ -146,6 +146,9 @@ AxesLayout layoutAxes(const QRectF& area, const AxisSpec& x, const AxisSpec& y, 
 void paintGrid(QPainter& painter, const AxesLayout& layout) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
+    // Straight lines through pixel middles need no smoothing, and corners stay square without it.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kGridColour, 1.0, Qt::SolidLine, Qt::FlatCap));
     for (const double value : layout.xTicks.values) {
         const double x = crispLine(map.xOf(value));
@@ -159,12 +162,15 @@ void paintGrid(QPainter& painter, const AxesLayout& layout) {
             painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
         }
     }
+    painter.restore();
 }
 
 void paintAxes(QPainter& painter, const AxesLayout& layout, const AxisSpec& x, const AxisSpec& y,
                ChartText& text) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
@@ -205,6 +211,7 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const AxisSpec& x, c
     painter.rotate(-90.0);
     text.draw(painter, TextRole::Title, QPointF(-text.width(TextRole::Title, y.title) / 2.0, 0.0),
               y.title);
+    painter.restore();
     painter.restore();
 }
 

@@ -13,6 +13,14 @@ constexpr double kCell = 2.0;
 /** Anchor points closer together than this (pixels) give the same places. */
 constexpr double kAnchorSpacing = 4.0;
 
+/** True when the segment a-b lies wholly on one side of `rect`, so it cannot cross it. */
+bool besideRect(const QPointF& a, const QPointF& b, const QRectF& rect) {
+    return (a.x() < rect.left() && b.x() < rect.left()) ||
+           (a.x() > rect.right() && b.x() > rect.right()) ||
+           (a.y() < rect.top() && b.y() < rect.top()) ||
+           (a.y() > rect.bottom() && b.y() > rect.bottom());
+}
+
 } // namespace
 
 LabelPlacer::LabelPlacer(const QRectF& bounds) : m_bounds(bounds) {
@@ -22,31 +30,31 @@ LabelPlacer::LabelPlacer(const QRectF& bounds) : m_bounds(bounds) {
 }
 
 void LabelPlacer::addCurve(const std::vector<QPointF>& pixels) {
-    const auto mark = [this](const QPointF& p) {
-        const int column = static_cast<int>(std::floor((p.x() - m_bounds.left()) / kCell));
-        const int row = static_cast<int>(std::floor((p.y() - m_bounds.top()) / kCell));
-        if (column >= 0 && column < m_columns && row >= 0 && row < m_rows) {
-            m_cells[static_cast<std::size_t>(row * m_columns + column)] = true;
+    const auto mark = [this](double x, double y) {
+        const double column = (x - m_bounds.left()) / kCell;
+        const double row = (y - m_bounds.top()) / kCell;
+        if (column >= 0.0 && column < m_columns && row >= 0.0 && row < m_rows) {
+            m_cells[static_cast<std::size_t>(static_cast<int>(row) * m_columns +
+                                             static_cast<int>(column))] = true;
         }
     };
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        mark(pixels[i]);
-        if (i + 1 == pixels.size()) {
-            break;
-        }
-        // Steps of half a cell along the segment, so no cell it crosses is missed; a segment
-        // far outside the plot is skipped whole.
+    if (pixels.size() == 1) {
+        mark(pixels.front().x(), pixels.front().y());
+    }
+    for (std::size_t i = 0; i + 1 < pixels.size(); ++i) {
         const QPointF a = pixels[i];
         const QPointF b = pixels[i + 1];
-        const QRectF span = QRectF(a, b).normalized();
-        if (!span.adjusted(-1, -1, 1, 1).intersects(m_bounds)) {
+        if (besideRect(a, b, m_bounds)) {
             continue;
         }
-        const double length = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
-        const int steps = static_cast<int>(std::ceil(length / (kCell / 2.0)));
-        for (int s = 1; s < steps; ++s) {
-            const double t = static_cast<double>(s) / steps;
-            mark(a + (b - a) * t);
+        // Steps of half a cell along the segment, so that no cell it crosses is missed.
+        const double dx = b.x() - a.x();
+        const double dy = b.y() - a.y();
+        const int steps = std::max(
+            1, static_cast<int>(std::ceil(std::max(std::abs(dx), std::abs(dy)) / (kCell / 2.0))));
+        for (int step = 0; step <= steps; ++step) {
+            const double t = static_cast<double>(step) / steps;
+            mark(a.x() + dx * t, a.y() + dy * t);
         }
     }
 }
@@ -123,29 +131,35 @@ std::optional<QRectF> LabelPlacer::place(const std::vector<QPointF>& anchors, co
     return fallback;
 }
 
-std::vector<QPointF> anchorsAlong(const std::vector<QPointF>& pixels, const QPointF& preferred,
-                                  const QRectF& bounds) {
+std::vector<QPointF> anchorsAlong(const std::vector<std::vector<QPointF>>& pieces,
+                                  const QPointF& preferred, const QRectF& bounds) {
     std::vector<QPointF> anchors;
     const auto keep = [&](const QPointF& p) {
         if (bounds.contains(p)) {
             anchors.push_back(p);
         }
     };
-    if (!pixels.empty()) {
-        keep(pixels.front());
-    }
-    // Points every kAnchorSpacing pixels along the polyline, however long or short its segments.
-    double toNext = kAnchorSpacing;
-    for (std::size_t i = 0; i + 1 < pixels.size(); ++i) {
-        const QPointF a = pixels[i];
-        const QPointF b = pixels[i + 1];
-        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-        double at = toNext;
-        while (at <= length) {
-            keep(a + (b - a) * (at / length));
-            at += kAnchorSpacing;
+    for (const std::vector<QPointF>& pixels : pieces) {
+        if (pixels.empty()) {
+            continue;
         }
-        toNext = at - length;
+        keep(pixels.front());
+        // Points every kAnchorSpacing pixels along the piece, however long its segments.
+        double toNext = kAnchorSpacing;
+        for (std::size_t i = 0; i + 1 < pixels.size(); ++i) {
+            const QPointF a = pixels[i];
+            const QPointF b = pixels[i + 1];
+            if (besideRect(a, b, bounds)) {
+                continue;
+            }
+            const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+            double at = toNext;
+            while (at <= length) {
+                keep(a + (b - a) * (at / length));
+                at += kAnchorSpacing;
+            }
+            toNext = at - length;
+        }
     }
     const auto distance = [&](const QPointF& p) {
         return std::abs(p.x() - preferred.x()) + 0.25 * std::abs(p.y() - preferred.y());

@@ -53,10 +53,10 @@ inline constexpr double kLabelGap = 3.0;
 inline constexpr double kLabelMargin = 2.0;
 
 /**
- * Anchor points along a curve (pixels) for LabelPlacer: the points inside `bounds` at least a few
- * pixels apart, nearest to `preferred` first.
+ * Anchor points along a curve's pieces (pixels) for LabelPlacer: points every few pixels along
+ * them inside `bounds`, nearest to `preferred` first.
  */
-[[nodiscard]] std::vector<QPointF> anchorsAlong(const std::vector<QPointF>& pixels,
+[[nodiscard]] std::vector<QPointF> anchorsAlong(const std::vector<std::vector<QPointF>>& pieces,
                                                 const QPointF& preferred, const QRectF& bounds);
 
 } // namespace velmora::diagram

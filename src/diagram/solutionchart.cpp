@@ -82,21 +82,19 @@ void SolutionChart::paint(QPainter& painter, const QRectF& area) {
     paintGrid(painter, m_layout);
 
     m_pixels.clear();
+    std::vector<QPointF> pixels;
     for (const ChartCurve& curve : m_data.curves) {
-        std::vector<QPointF> pixels;
+        pixels.clear();
         pixels.reserve(curve.points.size());
         for (const QPointF& p : curve.points) {
             pixels.emplace_back(map.xOf(p.x()), map.yOf(p.y()));
         }
-        m_pixels.push_back(std::move(pixels));
+        m_pixels.push_back(clipPolyline(pixels, map.lineFrame()));
     }
 
-    painter.save();
-    painter.setClipRect(map.lineFrame());
     paintCurves(painter);
     paintMarker(painter);
     paintMarks(painter);
-    painter.restore();
 
     placeAndPaintLabels(painter);
     paintAxes(painter, m_layout, m_data.x, m_data.y, m_text);
@@ -108,11 +106,12 @@ void SolutionChart::paintCurves(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
         const ChartCurve& curve = m_data.curves[i];
-        const std::vector<QPointF>& pixels = m_pixels[i];
         QPen pen(curve.colour, curve.dashed ? kWaterLineWidth : kCurveWidth,
                  curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
         painter.setPen(pen);
-        painter.drawPolyline(pixels.data(), static_cast<int>(pixels.size()));
+        for (const std::vector<QPointF>& piece : m_pixels[i]) {
+            painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
+        }
     }
 }
 
@@ -144,6 +143,9 @@ void SolutionChart::paintMarks(QPainter& painter) {
     const QRectF frame = map.lineFrame();
     for (const ChartMark& mark : m_data.marks) {
         const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (!frame.contains(at)) {
+            continue;
+        }
         if (mark.filled) {
             // A dotted drop line to the volume axis, to read the equivalence volume off.
             const double x = crispLine(at.x());
@@ -162,8 +164,10 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
     const PlotMapping& map = m_layout.mapping;
     const QRectF inside = map.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
     LabelPlacer placer(inside);
-    for (const std::vector<QPointF>& pixels : m_pixels) {
-        placer.addCurve(pixels);
+    for (const PolylinePieces& pieces : m_pixels) {
+        for (const std::vector<QPointF>& piece : pieces) {
+            placer.addCurve(piece);
+        }
     }
     if (m_data.hasMarker) {
         const double x = crispLine(map.xOf(m_data.markerX));
@@ -171,9 +175,13 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
     }
     if (!m_markerTextBox.isNull()) {
         placer.addObstacle(m_markerTextBox);
+        m_labels.push_back({m_data.markerText, m_markerTextBox});
     }
     for (const ChartMark& mark : m_data.marks) {
         const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (!inside.contains(at)) {
+            continue;
+        }
         placer.addObstacle(
             QRectF(at.x() - kMarkRadius, at.y() - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius));
     }
@@ -195,10 +203,10 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
     }
 
     for (const ChartMark& mark : m_data.marks) {
-        if (mark.text.isEmpty()) {
+        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (mark.text.isEmpty() || !inside.contains(at)) {
             continue;
         }
-        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
         const QSizeF size(m_text.width(TextRole::Tick, mark.text), m_text.height(TextRole::Tick));
         // Beside the dot, a little further out than a curve's label.
         const std::vector<QPointF> anchors{

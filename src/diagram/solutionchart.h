@@ -4,6 +4,7 @@
 #include "chartaxes.h"
 #include "chartdata.h"
 #include "charttext.h"
+#include "polylineclip.h"
 
 #include <QImage>
 #include <QRectF>
@@ -31,7 +32,7 @@ struct PlacedLabel {
  * retained image at any size, and readoutAt() with the mouse's x. The command line, print and
  * the clipboard use paintChart() or chartImage(), which paint through a chart of their own.
  *
- * Painting order: white background, grid, curves (clipped to the frame), the solution's pH
+ * Painting order: white background, grid, curves (cut at the frame), the solution's pH
  * marker, the titration's points, the labels, and the frame with its ticks last, so that it
  * stays intact over curves that run along its edges.
  */
@@ -50,7 +51,7 @@ public:
 
     /** The layout of the last paint (frame, mapping and ticks). */
     [[nodiscard]] const AxesLayout& layout() const { return m_layout; }
-    /** The labels of the last paint. */
+    /** The texts placed in the plot by the last paint: the marker's value, then the labels. */
     [[nodiscard]] const std::vector<PlacedLabel>& labels() const { return m_labels; }
 
     /**
@@ -73,7 +74,7 @@ private:
     bool m_painted = false;
     ChartText m_text;
     AxesLayout m_layout;
-    std::vector<std::vector<QPointF>> m_pixels; ///< the curves in pixels of the last paint
+    std::vector<PolylinePieces> m_pixels; ///< the curves in pixels of the last paint, clipped
     QRectF m_markerTextBox;
     std::vector<PlacedLabel> m_labels;
 };

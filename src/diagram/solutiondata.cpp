@@ -90,7 +90,8 @@ double chartCsvRows(const ChartRequest& request, double step) {
     if (!(step > 0.0)) {
         return 2.0;
     }
-    return std::floor(last / step) + 2.0;
+    // As inclusiveGrid() counts: the steps short of the end, then the end itself.
+    return std::ceil(last / step - 1e-6) + 1.0;
 }
 
 } // namespace velmora::diagram

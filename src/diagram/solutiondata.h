@@ -34,7 +34,7 @@ inline constexpr double kMaxDataRows = 1.0e6;
 /** The data of a chart request as CSV with rows `step` apart (pH, or mL for a titration). */
 [[nodiscard]] QByteArray chartCsv(const ChartRequest& request, double step);
 
-/** How many rows chartCsv() would write, to refuse a request for too many first. */
+/** How many data rows chartCsv() would write (the header aside), to refuse too many first. */
 [[nodiscard]] double chartCsvRows(const ChartRequest& request, double step);
 
 } // namespace velmora::diagram
