@@ -160,6 +160,7 @@ private slots:
     void readout_data();
     void readout();
     void readoutOutsideTheFrame();
+    void newRequestIsDrawnNextTime();
     void fractionsCsv();
     void logcCsv();
     void titrationCsv();
@@ -552,6 +553,23 @@ void TestCharts::readoutOutsideTheFrame() {
     const diagram::ChartReadout byValue = chart.readoutAtValue(14.5);
     QVERIFY(!byValue.inside);
     QCOMPARE(byValue.x, 14.0);
+}
+
+void TestCharts::newRequestIsDrawnNextTime() {
+    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    (void)painted(chart, 1.0);
+    QCOMPARE(chart.data().curves.size(), std::size_t(4));
+    ChartRequest request = chart.request();
+    const std::array<double, 1> acetic{4.76};
+    request.acid = model::PolyproticAcid(acetic);
+    request.solution.dissolvedAs = 0;
+    chart.setRequest(request);
+    QCOMPARE(chart.data().curves.size(), std::size_t(2));
+    QCOMPARE(chart.data().markerText, QStringLiteral("pH 2.88"));
+    (void)painted(chart, 1.0);
+    QCOMPARE(chart.labels().size(), std::size_t(3)); // the marker's value, HA and A-
+    QCOMPARE(chart.labels()[1].text, QStringLiteral("HA"));
+    QCOMPARE(chart.labels()[2].text, QStringLiteral("A-"));
 }
 
 void TestCharts::fractionsCsv() {

@@ -50,6 +50,27 @@ std::pair<double, double> chargeSums(const PolyproticAcid& acid, const Solution&
     return {net, scale};
 }
 
+/** The columns of a solution's rows: the acid, then the solution. */
+void addSolutionColumns() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<double>("concentration");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<double>("strongBase");
+    QTest::addColumn<double>("strongAcid");
+}
+
+std::pair<PolyproticAcid, Solution> fetchedSolution() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, charge);
+    QFETCH(double, concentration);
+    QFETCH(int, dissolvedAs);
+    QFETCH(double, strongBase);
+    QFETCH(double, strongAcid);
+    return {PolyproticAcid(pKa, charge),
+            Solution{concentration, dissolvedAs, strongBase, strongAcid}};
+}
+
 } // namespace
 
 class TestSolution : public QObject {
@@ -232,12 +253,7 @@ void TestSolution::phosphoricAcidAtPh7() {
 }
 
 void TestSolution::solutionPh_data() {
-    QTest::addColumn<Doubles>("pKa");
-    QTest::addColumn<int>("charge");
-    QTest::addColumn<double>("concentration");
-    QTest::addColumn<int>("dissolvedAs");
-    QTest::addColumn<double>("strongBase");
-    QTest::addColumn<double>("strongAcid");
+    addSolutionColumns();
     QTest::addColumn<double>("expected"); // the independent calculation
     QTest::addColumn<double>("textbook");
     QTest::addColumn<int>("decimals"); // of the textbook figure
@@ -277,17 +293,10 @@ void TestSolution::solutionPh_data() {
 }
 
 void TestSolution::solutionPh() {
-    QFETCH(Doubles, pKa);
-    QFETCH(int, charge);
-    QFETCH(double, concentration);
-    QFETCH(int, dissolvedAs);
-    QFETCH(double, strongBase);
-    QFETCH(double, strongAcid);
     QFETCH(double, expected);
     QFETCH(double, textbook);
     QFETCH(int, decimals);
-    const PolyproticAcid acid(pKa, charge);
-    const Solution solution{concentration, dissolvedAs, strongBase, strongAcid};
+    const auto [acid, solution] = fetchedSolution();
     const SolutionState state = solveSolution(acid, solution);
     QVERIFY2(std::abs(state.pH - expected) <= 1e-9,
              qPrintable(QStringLiteral("pH %1").arg(state.pH, 0, 'g', 17)));
@@ -297,12 +306,7 @@ void TestSolution::solutionPh() {
 }
 
 void TestSolution::chargeBalanceVanishes_data() {
-    QTest::addColumn<Doubles>("pKa");
-    QTest::addColumn<int>("charge");
-    QTest::addColumn<double>("concentration");
-    QTest::addColumn<int>("dissolvedAs");
-    QTest::addColumn<double>("strongBase");
-    QTest::addColumn<double>("strongAcid");
+    addSolutionColumns();
     const Doubles six{-5, 0, 6, 12, 18, 25};
     for (int k = 0; k <= 6; ++k) {
         for (const double c : {1e-10, 1e-4, 10.0}) {
@@ -319,14 +323,7 @@ void TestSolution::chargeBalanceVanishes_data() {
 }
 
 void TestSolution::chargeBalanceVanishes() {
-    QFETCH(Doubles, pKa);
-    QFETCH(int, charge);
-    QFETCH(double, concentration);
-    QFETCH(int, dissolvedAs);
-    QFETCH(double, strongBase);
-    QFETCH(double, strongAcid);
-    const PolyproticAcid acid(pKa, charge);
-    const Solution solution{concentration, dissolvedAs, strongBase, strongAcid};
+    const auto [acid, solution] = fetchedSolution();
     const SolutionState state = solveSolution(acid, solution);
     QVERIFY(std::isfinite(state.pH));
     QVERIFY(state.pH > -3.0 && state.pH < 17.0);

@@ -101,11 +101,18 @@ std::vector<QRectF> LabelPlacer::candidates(const QPointF& anchor, const QSizeF&
     const double minLeft = m_bounds.left() + kLabelMargin;
     const double maxLeft = m_bounds.right() - kLabelMargin - w;
     const double centred = std::clamp(anchor.x() - w / 2.0, minLeft, std::max(minLeft, maxLeft));
+    // Then the four corners, which keep clear of a line that runs through the anchor slantwise,
+    // then right and left of it.
+    const double g = kLabelGap;
     return {
-        QRectF(centred, anchor.y() - kLabelGap - h, w, h),
-        QRectF(centred, anchor.y() + kLabelGap, w, h),
-        QRectF(anchor.x() + kLabelGap, anchor.y() - h / 2.0, w, h),
-        QRectF(anchor.x() - kLabelGap - w, anchor.y() - h / 2.0, w, h),
+        QRectF(centred, anchor.y() - g - h, w, h),
+        QRectF(centred, anchor.y() + g, w, h),
+        QRectF(anchor.x() - g - w, anchor.y() - g - h, w, h),
+        QRectF(anchor.x() + g, anchor.y() - g - h, w, h),
+        QRectF(anchor.x() - g - w, anchor.y() + g, w, h),
+        QRectF(anchor.x() + g, anchor.y() + g, w, h),
+        QRectF(anchor.x() + g, anchor.y() - h / 2.0, w, h),
+        QRectF(anchor.x() - g - w, anchor.y() - h / 2.0, w, h),
     };
 }
 

@@ -15,9 +15,10 @@ namespace velmora::diagram {
  * frame, and, where it can, none lies over a curve.
  *
  * Curves are marked in a coarse grid of cells (soft obstacles); labels already placed and other
- * texts are boxes (hard obstacles). A label is tried at each of its anchor points in turn, above,
- * below, right and left of it; the first place free of both kinds wins, else the first free of
- * the hard ones. A label that fits nowhere is left out rather than drawn over another.
+ * texts are boxes (hard obstacles). A label is tried at each of its anchor points in turn, above
+ * and below it, at its four corners, then right and left of it; the first place free of both kinds
+ * wins, else the first free of the hard ones. A label that fits nowhere is left out rather than
+ * drawn over another.
  */
 class LabelPlacer {
 public:

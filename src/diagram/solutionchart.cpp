@@ -59,18 +59,23 @@ ChartReadout chartReadout(const ChartRequest& request, double value) {
 }
 
 void SolutionChart::setRequest(const ChartRequest& request) {
-    if (m_hasData && request == m_request) {
+    if (request == m_request) {
         return;
     }
     m_request = request;
-    m_data = chartData(m_request);
-    m_hasData = true;
+    m_dataCurrent = false;
+}
+
+const ChartData& SolutionChart::data() const {
+    if (!m_dataCurrent) {
+        m_data = chartData(m_request);
+        m_dataCurrent = true;
+    }
+    return m_data;
 }
 
 void SolutionChart::paint(QPainter& painter, const QRectF& area) {
-    if (!m_hasData) {
-        setRequest(m_request);
-    }
+    static_cast<void>(data()); // brings the curves up to the request
     m_text.prepare(*painter.device());
     m_layout = layoutAxes(area, m_data.x, m_data.y, m_text);
     const PlotMapping& map = m_layout.mapping;

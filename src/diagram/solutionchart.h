@@ -28,7 +28,8 @@ struct PlacedLabel {
  * frame and the labels.
  *
  * A window holds one per view: it calls setRequest() on every change of the acid or the
- * solution (cheap for a view that is not shown: only the curves are computed), paint() into its
+ * solution (which only takes the request: the curves are computed when the chart is next
+ * painted or its data asked for, so a view that is not shown costs nothing), paint() into its
  * retained image at any size, and readoutAt() with the mouse's x. The command line, print and
  * the clipboard use paintChart() or chartImage(), which paint through a chart of their own.
  *
@@ -41,10 +42,11 @@ public:
     SolutionChart() = default;
     explicit SolutionChart(const ChartRequest& request) { setRequest(request); }
 
-    /** Takes a new request and recomputes its curves; an equal request changes nothing. */
+    /** Takes a new request; its curves are computed when they are next needed. */
     void setRequest(const ChartRequest& request);
     [[nodiscard]] const ChartRequest& request() const { return m_request; }
-    [[nodiscard]] const ChartData& data() const { return m_data; }
+    /** The curves of the request, computed now if the request changed since. */
+    [[nodiscard]] const ChartData& data() const;
 
     /** Paints the chart filling `area` (logical coordinates of the painter). */
     void paint(QPainter& painter, const QRectF& area);
@@ -69,8 +71,8 @@ private:
     void placeAndPaintLabels(QPainter& painter);
 
     ChartRequest m_request;
-    ChartData m_data;
-    bool m_hasData = false;
+    mutable ChartData m_data;
+    mutable bool m_dataCurrent = false;
     bool m_painted = false;
     ChartText m_text;
     AxesLayout m_layout;
