@@ -76,7 +76,7 @@ double crispLine(double coordinate) {
     return std::floor(coordinate) + 0.5;
 }
 
-PlotMapping::PlotMapping(const QRect& frame, const AxisSpec& x, const AxisSpec& y)
+PlotMapping::PlotMapping(const QRect& frame, const ChartAxis& x, const ChartAxis& y)
     : m_frame(frame), m_xMin(x.min), m_xMax(x.max), m_yMin(y.min), m_yMax(y.max) {}
 
 QRectF PlotMapping::lineFrame() const {
@@ -102,7 +102,7 @@ double PlotMapping::yValueAt(double y) const {
     return m_yMin + (m_frame.bottom() + 0.5 - y) / (m_frame.height() - 1) * (m_yMax - m_yMin);
 }
 
-AxesLayout layoutAxes(const QRectF& area, const AxisSpec& x, const AxisSpec& y, ChartText& text) {
+AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y, ChartText& text) {
     AxesLayout layout;
     layout.area = area;
     const double tickHeight = text.height(TextRole::Tick);
@@ -165,7 +165,7 @@ void paintGrid(QPainter& painter, const AxesLayout& layout) {
     painter.restore();
 }
 
-void paintAxes(QPainter& painter, const AxesLayout& layout, const AxisSpec& x, const AxisSpec& y,
+void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, const ChartAxis& y,
                ChartText& text) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();

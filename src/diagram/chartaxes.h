@@ -14,7 +14,7 @@ namespace velmora::diagram {
 class ChartText;
 
 /** One axis of a chart: its value range and title. */
-struct AxisSpec {
+struct ChartAxis {
     double min = 0.0;
     double max = 1.0;
     QString title;
@@ -45,7 +45,7 @@ struct AxisTicks {
 class PlotMapping {
 public:
     PlotMapping() = default;
-    PlotMapping(const QRect& frame, const AxisSpec& x, const AxisSpec& y);
+    PlotMapping(const QRect& frame, const ChartAxis& x, const ChartAxis& y);
 
     [[nodiscard]] const QRect& frame() const { return m_frame; }
     /** The frame as the lines are drawn: through the middles of its edge pixels. */
@@ -80,13 +80,13 @@ struct AxesLayout {
  * the tick numbers and the x title below, a small margin above and on the right. The frame's
  * corners fall on whole logical pixels.
  */
-[[nodiscard]] AxesLayout layoutAxes(const QRectF& area, const AxisSpec& x, const AxisSpec& y,
+[[nodiscard]] AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y,
                                     ChartText& text);
 
 /** Paints the grid (light lines at the ticks), under everything else. */
 void paintGrid(QPainter& painter, const AxesLayout& layout);
 /** Paints the frame, the ticks with their numbers and the axis titles. */
-void paintAxes(QPainter& painter, const AxesLayout& layout, const AxisSpec& x, const AxisSpec& y,
+void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, const ChartAxis& y,
                ChartText& text);
 
 /**

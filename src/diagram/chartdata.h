@@ -61,8 +61,8 @@ struct ChartMark {
 /** What a chart shows, in axis values, independent of its size: computed once per request. */
 struct ChartData {
     ChartKind kind = ChartKind::Fractions;
-    AxisSpec x;
-    AxisSpec y;
+    ChartAxis x;
+    ChartAxis y;
     std::vector<ChartCurve> curves;
     bool hasMarker = false; ///< the solution's pH as a vertical line
     double markerX = 0.0;

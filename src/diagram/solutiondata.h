@@ -10,7 +10,7 @@ namespace velmora::diagram {
 /** Default steps of the data files' rows: pH for fractions and log c, mL for a titration. */
 inline constexpr double kDefaultPhStep = 0.1;
 inline constexpr double kDefaultVolumeStep = 0.05;
-/** The most rows a data file is written with; a request for more is refused. */
+/** The most rows a data file should have: a request for more is to be refused (chartCsvRows()). */
 inline constexpr double kMaxDataRows = 1.0e6;
 
 /**

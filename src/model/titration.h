@@ -51,7 +51,7 @@ struct Titration {
     double sampleVolume = 25.0; ///< V0, mL
     Titrant titrant = Titrant::Base;
     double titrantConcentration = 0.1; ///< Ct, mol/L
-    double endVolume = 0.0;            ///< VMAX, mL; 0 takes defaultEndVolume()
+    double endVolume = 0.0;            ///< VMAX, mL; 0 for Titrator::endVolume()'s default
 
     friend bool operator==(const Titration&, const Titration&) = default;
 };
