@@ -12,7 +12,9 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -155,6 +157,7 @@ private slots:
     void equivalencePointPixels();
     void svgKeepsTextsAndCoordinates_data();
     void svgKeepsTextsAndCoordinates();
+    void pdfKeepsTexts();
     void labelsStayApart_data();
     void labelsStayApart();
     void readout_data();
@@ -448,6 +451,23 @@ void TestCharts::svgKeepsTextsAndCoordinates() {
         found = true;
     }
     QVERIFY(found);
+}
+
+void TestCharts::pdfKeepsTexts() {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QSizeF(720, 450), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(96);
+        QPainter painter(&writer);
+        paintChart(painter, QRectF(0, 0, 960, 600), phosphateRequest(ChartKind::LogC));
+    }
+    // Texts drawn as text bring their font into the file; outlines of glyphs would not.
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.contains("/FontFile2"));
 }
 
 void TestCharts::labelsStayApart_data() {
