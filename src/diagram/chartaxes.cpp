@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartaxes.h"
+
+#include "charttext.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace velmora::diagram {
+
+namespace {
+
+const QColor kFrameColour(0, 0, 0);
+const QColor kGridColour(224, 224, 224);
+const QColor kTextColour(0, 0, 0);
+
+/** Least distance of two y ticks, in lines of tick numbers. */
+constexpr double kTickRows = 2.5;
+/** Room between two neighbouring tick numbers on the x axis, in pixels. */
+constexpr double kTickTextGap = 12.0;
+
+} // namespace
+
+AxisTicks niceTicks(double min, double max, double length, double minSpacing) {
+    AxisTicks ticks;
+    const double range = max - min;
+    if (!(range > 0.0) || !(length > 0.0)) {
+        ticks.values = {min};
+        return ticks;
+    }
+    // The smallest step a tick spacing of minSpacing pixels allows, rounded up to a nice one.
+    const double least = range * std::max(minSpacing, 1.0) / length;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    static constexpr std::array<double, 5> kMultiples{1.0, 2.0, 2.5, 5.0, 10.0};
+    double step = power * 10.0;
+    for (const double multiple : kMultiples) {
+        if (multiple * power >= least * (1.0 - 1e-9)) {
+            step = multiple * power;
+            break;
+        }
+    }
+    ticks.step = step;
+    // Decimals: those of the power of ten, one more for a step of 2.5 times it.
+    const int decimals = static_cast<int>(-std::floor(std::log10(step) + 1e-9));
+    const bool quarter = std::abs(step / power - 2.5) < 1e-9;
+    ticks.decimals = std::max(0, decimals + (quarter ? 1 : 0));
+    const auto first = static_cast<long>(std::ceil(min / step - 1e-9));
+    for (long i = first;; ++i) {
+        const double value = static_cast<double>(i) * step;
+        if (value > max + step * 1e-9) {
+            break;
+        }
+        ticks.values.push_back(value);
+    }
+    return ticks;
+}
+
+QString tickText(double value, int decimals) {
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(u'-')) {
+        // "−0" is just 0.
+        bool zero = true;
+        for (const QChar c : text) {
+            zero = zero && (c == u'-' || c == u'0' || c == u'.');
+        }
+        text = zero ? text.mid(1) : QChar(0x2212) + text.mid(1);
+    }
+    return text;
+}
+
+double crispLine(double coordinate) {
+    return std::floor(coordinate) + 0.5;
+}
+
+PlotMapping::PlotMapping(const QRect& frame, const ChartAxis& x, const ChartAxis& y)
+    : m_frame(frame), m_xMin(x.min), m_xMax(x.max), m_yMin(y.min), m_yMax(y.max) {}
+
+QRectF PlotMapping::lineFrame() const {
+    return {QPointF(m_frame.left() + 0.5, m_frame.top() + 0.5),
+            QPointF(m_frame.right() + 0.5, m_frame.bottom() + 0.5)};
+}
+
+double PlotMapping::xOf(double value) const {
+    const double fraction = (value - m_xMin) / (m_xMax - m_xMin);
+    return m_frame.left() + 0.5 + fraction * (m_frame.width() - 1);
+}
+
+double PlotMapping::yOf(double value) const {
+    const double fraction = (value - m_yMin) / (m_yMax - m_yMin);
+    return m_frame.bottom() + 0.5 - fraction * (m_frame.height() - 1);
+}
+
+double PlotMapping::xValueAt(double x) const {
+    return m_xMin + (x - m_frame.left() - 0.5) / (m_frame.width() - 1) * (m_xMax - m_xMin);
+}
+
+double PlotMapping::yValueAt(double y) const {
+    return m_yMin + (m_frame.bottom() + 0.5 - y) / (m_frame.height() - 1) * (m_yMax - m_yMin);
+}
+
+AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y, ChartText& text) {
+    AxesLayout layout;
+    layout.area = area;
+    const double tickHeight = text.height(TextRole::Tick);
+    const double titleHeight = text.height(TextRole::Title);
+
+    const int top =
+        static_cast<int>(std::ceil(area.top() + std::max(kChartPadding, tickHeight / 2.0 + 2.0)));
+    const int bottom = static_cast<int>(std::floor(area.bottom() - kChartPadding - titleHeight -
+                                                   kAxisGap - tickHeight - kAxisGap - kTickLength));
+    layout.yTicks = niceTicks(y.min, y.max, bottom - top, kTickRows * tickHeight);
+    double widest = 0.0;
+    for (const double value : layout.yTicks.values) {
+        widest =
+            std::max(widest, text.width(TextRole::Tick, tickText(value, layout.yTicks.decimals)));
+    }
+    const int left = static_cast<int>(std::ceil(area.left() + kChartPadding + titleHeight +
+                                                kAxisGap + widest + kAxisGap + kTickLength));
+    // The last x tick number is centred on its tick and may stand out past the frame.
+    const double widestEnd = std::max(text.width(TextRole::Tick, tickText(x.max, 2)),
+                                      text.width(TextRole::Tick, tickText(x.min, 2)));
+    const int right =
+        static_cast<int>(std::floor(area.right() - std::max(kChartPadding, widestEnd / 2.0 + 2.0)));
+    // Ticks far enough apart for their own numbers: a step's numbers decide whether it fits.
+    double spacing = kTickTextGap;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        layout.xTicks = niceTicks(x.min, x.max, right - left, spacing);
+        double widestX = 0.0;
+        for (const double value : layout.xTicks.values) {
+            widestX = std::max(widestX,
+                               text.width(TextRole::Tick, tickText(value, layout.xTicks.decimals)));
+        }
+        if (layout.xTicks.step / (x.max - x.min) * (right - left) >= widestX + kTickTextGap) {
+            break;
+        }
+        spacing = widestX + kTickTextGap;
+    }
+    layout.mapping = PlotMapping(QRect(QPoint(left, top), QPoint(right, bottom)), x, y);
+    return layout;
+}
+
+void paintGrid(QPainter& painter, const AxesLayout& layout) {
+    const PlotMapping& map = layout.mapping;
+    const QRectF frame = map.lineFrame();
+    // Straight lines through pixel middles need no smoothing, and corners stay square without it.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kGridColour, 1.0, Qt::SolidLine, Qt::FlatCap));
+    for (const double value : layout.xTicks.values) {
+        const double x = crispLine(map.xOf(value));
+        if (x > frame.left() && x < frame.right()) {
+            painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
+        }
+    }
+    for (const double value : layout.yTicks.values) {
+        const double y = crispLine(map.yOf(value));
+        if (y > frame.top() && y < frame.bottom()) {
+            painter.drawLine(QPointF(frame.left(), y), QPointF(frame.right(), y));
+        }
+    }
+    painter.restore();
+}
+
+void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, const ChartAxis& y,
+               ChartText& text) {
+    const PlotMapping& map = layout.mapping;
+    const QRectF frame = map.lineFrame();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+
+    const double tickHeight = text.height(TextRole::Tick);
+    for (const double value : layout.xTicks.values) {
+        const double at = crispLine(map.xOf(value));
+        painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(at, frame.bottom()), QPointF(at, frame.bottom() + kTickLength));
+        const QString number = tickText(value, layout.xTicks.decimals);
+        painter.setPen(kTextColour);
+        text.draw(painter, TextRole::Tick,
+                  QPointF(at - text.width(TextRole::Tick, number) / 2.0,
+                          frame.bottom() + kTickLength + kAxisGap),
+                  number);
+    }
+    for (const double value : layout.yTicks.values) {
+        const double at = crispLine(map.yOf(value));
+        painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(frame.left() - kTickLength, at), QPointF(frame.left(), at));
+        const QString number = tickText(value, layout.yTicks.decimals);
+        painter.setPen(kTextColour);
+        text.draw(
+            painter, TextRole::Tick,
+            QPointF(frame.left() - kTickLength - kAxisGap - text.width(TextRole::Tick, number),
+                    at - tickHeight / 2.0),
+            number);
+    }
+
+    painter.setPen(kTextColour);
+    const double xTitleTop = frame.bottom() + kTickLength + kAxisGap + tickHeight + kAxisGap;
+    text.draw(painter, TextRole::Title,
+              QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0, xTitleTop),
+              x.title);
+    // The y title reads upwards, centred on the frame, at the left edge of the area.
+    painter.save();
+    painter.translate(layout.area.left() + kChartPadding, frame.center().y());
+    painter.rotate(-90.0);
+    text.draw(painter, TextRole::Title, QPointF(-text.width(TextRole::Title, y.title) / 2.0, 0.0),
+              y.title);
+    painter.restore();
+    painter.restore();
+}
+
+} // namespace velmora::diagram

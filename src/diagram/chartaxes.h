@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+namespace velmora::diagram {
+
+class ChartText;
+
+/** One axis of a chart: its value range and title. */
+struct ChartAxis {
+    double min = 0.0;
+    double max = 1.0;
+    QString title;
+};
+
+/** The tick values of an axis, a "nice" step apart (1, 2, 2.5 or 5 times a power of ten). */
+struct AxisTicks {
+    double step = 1.0;
+    int decimals = 0; ///< decimals the step needs ("0.25" needs 2)
+    std::vector<double> values;
+};
+
+/**
+ * The smallest nice step that keeps the ticks of [min, max] at least `minSpacing` pixels apart on
+ * an axis `length` pixels long, with the ticks it gives inside the range (ends included).
+ */
+[[nodiscard]] AxisTicks niceTicks(double min, double max, double length, double minSpacing);
+
+/** A tick number with `decimals` decimals and a true minus sign ("−14", "0.25"). */
+[[nodiscard]] QString tickText(double value, int decimals);
+
+/**
+ * Maps the axes' values to the logical pixels of a chart. The frame's lines cover the pixel
+ * columns left..right and rows top..bottom of `frame`; the axis minimum and maximum fall on the
+ * middle of those lines, so a value drawn there is a crisp one-pixel line at 1× and a crisp
+ * two-pixel line at 2×.
+ */
+class PlotMapping {
+public:
+    PlotMapping() = default;
+    PlotMapping(const QRect& frame, const ChartAxis& x, const ChartAxis& y);
+
+    [[nodiscard]] const QRect& frame() const { return m_frame; }
+    /** The frame as the lines are drawn: through the middles of its edge pixels. */
+    [[nodiscard]] QRectF lineFrame() const;
+    [[nodiscard]] double xOf(double value) const;
+    [[nodiscard]] double yOf(double value) const;
+    [[nodiscard]] double xValueAt(double x) const;
+    [[nodiscard]] double yValueAt(double y) const;
+    [[nodiscard]] double xMin() const { return m_xMin; }
+    [[nodiscard]] double xMax() const { return m_xMax; }
+    [[nodiscard]] double yMin() const { return m_yMin; }
+    [[nodiscard]] double yMax() const { return m_yMax; }
+
+private:
+    QRect m_frame;
+    double m_xMin = 0.0;
+    double m_xMax = 1.0;
+    double m_yMin = 0.0;
+    double m_yMax = 1.0;
+};
+
+/** The axes of a chart laid out in an area: the plot frame and the ticks that fit it. */
+struct AxesLayout {
+    QRectF area;
+    PlotMapping mapping;
+    AxisTicks xTicks;
+    AxisTicks yTicks;
+};
+
+/**
+ * Lays the axes out in `area`: the y title (turned upright) and the tick numbers on the left,
+ * the tick numbers and the x title below, a small margin above and on the right. The frame's
+ * corners fall on whole logical pixels.
+ */
+[[nodiscard]] AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y,
+                                    ChartText& text);
+
+/** Paints the grid (light lines at the ticks), under everything else. */
+void paintGrid(QPainter& painter, const AxesLayout& layout);
+/** Paints the frame, the ticks with their numbers and the axis titles. */
+void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, const ChartAxis& y,
+               ChartText& text);
+
+/**
+ * The middle of the device pixel (or pixels) that a line one logical pixel wide at `coordinate`
+ * covers, so vertical and horizontal lines stay crisp at every device pixel ratio.
+ */
+[[nodiscard]] double crispLine(double coordinate);
+
+/** Geometry of the axes, in logical pixels. */
+inline constexpr double kTickLength = 4.0;
+inline constexpr double kAxisGap = 4.0;
+inline constexpr double kChartPadding = 8.0;
+
+} // namespace velmora::diagram

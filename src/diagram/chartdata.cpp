@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartdata.h"
+
+#include "palette.h"
+
+#include <algorithm>
+
+namespace velmora::diagram {
+
+QColor speciesColour(int species) {
+    if (species <= 4) {
+        return paletteColor(speciesPaletteIndex(species));
+    }
+    // Green and olive: dark enough on white and apart from the first five.
+    return paletteColor(species == 5 ? 2 : 6);
+}
+
+QStringList speciesTexts(const model::PolyproticAcid& acid) {
+    QStringList texts;
+    for (const std::string& name : acid.speciesNames()) {
+        texts << QString::fromStdString(name);
+    }
+    return texts;
+}
+
+QString phMarkerText(double pH) {
+    return QStringLiteral("pH %1").arg(pH, 0, 'f', 2);
+}
+
+void addSolutionMarker(ChartData& data, const ChartRequest& request) {
+    if (!request.showSolution) {
+        return;
+    }
+    const double pH = model::solvePh(model::ChargeBalance(request.acid, request.solution));
+    data.hasMarker = true;
+    data.markerX = pH;
+    data.markerText = phMarkerText(pH);
+}
+
+ChartReadout phReadout(double pH) {
+    ChartReadout readout;
+    readout.inside = pH >= 0.0 && pH <= 14.0;
+    readout.x = std::clamp(pH, 0.0, 14.0);
+    readout.xTitle = kPhTitle;
+    return readout;
+}
+
+const std::vector<double>& curvePhs() {
+    static const std::vector<double> phs = [] {
+        std::vector<double> values;
+        constexpr int kCount = 14 * kCurveSamplesPerPh;
+        for (int i = 0; i <= kCount; ++i) {
+            values.push_back(static_cast<double>(i) / kCurveSamplesPerPh);
+        }
+        return values;
+    }();
+    return phs;
+}
+
+} // namespace velmora::diagram

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chartaxes.h"
+
+#include "model/polyprotic.h"
+#include "model/solution.h"
+#include "model/titration.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+namespace velmora::diagram {
+
+/** The drawings of a solution. */
+enum class ChartKind { Fractions, LogC, Titration };
+
+/**
+ * One chart as the command line, the window, print or the clipboard asks for it.
+ *
+ * The log-c chart and the titration use the solution's concentration whether or not
+ * `showSolution` is set; `showSolution` adds the solution's pH as a marker on the fractions and
+ * log-c charts (the command line sets it when a concentration is given).
+ */
+struct ChartRequest {
+    ChartKind kind = ChartKind::Fractions;
+    model::PolyproticAcid acid;
+    model::Solution solution;
+    bool showSolution = false;
+    model::Titration titration;
+    QSize size{960, 600}; ///< logical pixels of a written picture
+
+    friend bool operator==(const ChartRequest&, const ChartRequest&) = default;
+};
+
+/** Limits and default of a written picture's size, in logical pixels. */
+inline constexpr QSize kMinChartSize{320, 200};
+inline constexpr QSize kMaxChartSize{4096, 4096};
+inline constexpr QSize kDefaultChartSize{960, 600};
+
+/** One curve of a chart in axis values, with its label and how it is drawn. */
+struct ChartCurve {
+    QString name; ///< the label's formula; empty for none
+    QColor colour;
+    bool dashed = false; ///< thin dashed line ([H+], [OH−])
+    std::vector<QPointF> points;
+    QPointF labelAt; ///< where the label is best placed (axis values)
+};
+
+/** A point marked on a curve: an equivalence point (filled) or half-equivalence point. */
+struct ChartMark {
+    QPointF at; ///< axis values
+    bool filled = true;
+    QString text; ///< shown beside it; empty for none
+};
+
+/** What a chart shows, in axis values, independent of its size: computed once per request. */
+struct ChartData {
+    ChartKind kind = ChartKind::Fractions;
+    ChartAxis x;
+    ChartAxis y;
+    std::vector<ChartCurve> curves;
+    bool hasMarker = false; ///< the solution's pH as a vertical line
+    double markerX = 0.0;
+    QString markerText;
+    std::vector<ChartMark> marks;
+};
+
+/** One value of the readout: a curve's name, colour and value at the readout's x. */
+struct ReadoutValue {
+    QString name;
+    QColor colour;
+    double value = 0.0;
+};
+
+/**
+ * The values of every curve at one x of a chart, from the model (not the drawn polylines):
+ * fractions α_j; log[H+], log[OH−] and log c_j; the titration's pH.
+ */
+struct ChartReadout {
+    bool inside = false; ///< false when the x lies outside the plot
+    double x = 0.0;      ///< pH, or the added volume in mL
+    QString xTitle;      ///< "pH" or "V / mL"
+    std::vector<ReadoutValue> values;
+};
+
+/** The colour of species j = 0..6: the main diagram's for 0..4, green and olive for 5 and 6. */
+[[nodiscard]] QColor speciesColour(int species);
+
+/** The species names of an acid as texts. */
+[[nodiscard]] QStringList speciesTexts(const model::PolyproticAcid& acid);
+
+/** pH text with two decimals, as the markers show it ("pH 2.88"). */
+[[nodiscard]] QString phMarkerText(double pH);
+
+/** Axis titles. */
+inline const QString kPhTitle = QStringLiteral("pH");
+inline const QString kFractionTitle = QStringLiteral("fraction α");
+inline const QString kLogCTitle = QStringLiteral("log c / (mol/L)");
+inline const QString kVolumeTitle = QStringLiteral("V / mL");
+
+/** Adds the solution's pH as the chart's marker when the request shows the solution. */
+void addSolutionMarker(ChartData& data, const ChartRequest& request);
+
+/** A readout at `pH` without values yet: inside when within 0..14, x clamped to that range. */
+[[nodiscard]] ChartReadout phReadout(double pH);
+
+/** pH points per pH unit of the fractions and log-c curves. */
+inline constexpr int kCurveSamplesPerPh = 40;
+
+/** The pH values 0..14 at which the fractions and log-c curves are sampled. */
+[[nodiscard]] const std::vector<double>& curvePhs();
+
+} // namespace velmora::diagram

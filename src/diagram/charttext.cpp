@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "charttext.h"
+
+#include "formula.h"
+#include "surface.h"
+
+#include <QColor>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace velmora::diagram {
+
+namespace {
+
+struct RoleFont {
+    double points;
+    bool bold;
+};
+
+constexpr std::array<RoleFont, static_cast<std::size_t>(TextRole::Count)> kRoleFonts{{
+    {9.0, false},
+    {10.0, false},
+    {10.0, true},
+    {8.0, true},
+}};
+
+std::vector<FormulaPiece> labelPieces(const QString& formula) {
+    std::vector<FormulaPiece> pieces = mergedFormulaPieces(formula);
+    for (FormulaPiece& piece : pieces) {
+        if (piece.row == FormulaRow::Raised) {
+            piece.text.replace(u'-', QChar(0x2212));
+        }
+    }
+    return pieces;
+}
+
+double rowOffset(FormulaRow row) {
+    switch (row) {
+    case FormulaRow::Raised:
+        return -kScriptOffset;
+    case FormulaRow::Lowered:
+        return kScriptOffset;
+    case FormulaRow::Base:
+        break;
+    }
+    return 0.0;
+}
+
+TextRole rowRole(FormulaRow row) {
+    return row == FormulaRow::Base ? TextRole::Label : TextRole::Script;
+}
+
+} // namespace
+
+ChartText::ChartText() {
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        m_slots[i].font = QFont(QStringLiteral("Arial"));
+        m_slots[i].font.setBold(kRoleFonts[i].bold);
+        m_slots[i].points = kRoleFonts[i].points;
+    }
+}
+
+void ChartText::prepare(const QPaintDevice& device) {
+    const int type = device.devType();
+    m_raster = type == QInternal::Image || type == QInternal::Pixmap || type == QInternal::Widget;
+    const double dpi = device.logicalDpiY();
+    if (dpi == m_dpi && &device == m_device) {
+        return;
+    }
+    const bool sameMetrics = dpi == m_dpi;
+    m_dpi = dpi;
+    m_device = &device;
+    for (Slot& s : m_slots) {
+        setScreenPointSize(s.font, s.points, dpi);
+        const QFontMetricsF metrics(s.font, &device);
+        s.ascent = metrics.ascent();
+        s.descent = metrics.descent();
+        // Laid-out texts belong to the device they were prepared for.
+        s.laidOut.clear();
+        if (!sameMetrics) {
+            s.widths.clear();
+        }
+    }
+}
+
+double ChartText::width(TextRole role, const QString& text) {
+    Slot& s = slot(role);
+    const auto known = s.widths.constFind(text);
+    if (known != s.widths.cend()) {
+        return *known;
+    }
+    const double advance = m_device != nullptr
+                               ? QFontMetricsF(s.font, m_device).horizontalAdvance(text)
+                               : QFontMetricsF(s.font).horizontalAdvance(text);
+    s.widths.insert(text, advance);
+    return advance;
+}
+
+void ChartText::draw(QPainter& painter, TextRole role, const QPointF& topLeft,
+                     const QString& text) {
+    Slot& s = slot(role);
+    painter.setFont(s.font);
+    if (!m_raster) {
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + s.ascent), text);
+        return;
+    }
+    auto laid = s.laidOut.find(text);
+    if (laid == s.laidOut.end()) {
+        QStaticText prepared(text);
+        prepared.setTextFormat(Qt::PlainText);
+        prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+        prepared.prepare(painter.transform(), s.font);
+        laid = s.laidOut.insert(text, prepared);
+    }
+    painter.drawStaticText(topLeft, *laid);
+}
+
+QRectF ChartText::formulaBounds(const QString& formula) {
+    double x = 0.0;
+    double top = 0.0;
+    double bottom = height(TextRole::Label);
+    for (const FormulaPiece& piece : labelPieces(formula)) {
+        const TextRole role = rowRole(piece.row);
+        const double y = rowOffset(piece.row);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y + height(role));
+        x += width(role, piece.text);
+    }
+    return {0.0, top, x, bottom - top};
+}
+
+void ChartText::drawFormula(QPainter& painter, const QPointF& topLeft, const QString& formula,
+                            const QColor& colour) {
+    painter.setPen(colour);
+    double x = topLeft.x();
+    for (const FormulaPiece& piece : labelPieces(formula)) {
+        const TextRole role = rowRole(piece.row);
+        draw(painter, role, QPointF(x, topLeft.y() + rowOffset(piece.row)), piece.text);
+        x += width(role, piece.text);
+    }
+}
+
+} // namespace velmora::diagram

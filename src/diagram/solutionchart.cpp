@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solutionchart.h"
+
+#include "fractionschart.h"
+#include "labelplacer.h"
+#include "logcchart.h"
+#include "titrationchart.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace velmora::diagram {
+
+namespace {
+
+/**
+ * One logical pixel: the raster engine's quick stroker draws such lines, and they match the main
+ * diagram's curves.
+ */
+constexpr double kCurveWidth = 1.0;
+constexpr double kWaterLineWidth = 1.0;
+constexpr double kMarkRadius = 3.5;
+/** Room between the marker line and its text, and below the frame's top. */
+constexpr double kMarkerTextGap = 3.0;
+
+const QColor kBackground(255, 255, 255);
+const QColor kDropLineColour(128, 128, 128);
+
+} // namespace
+
+QColor markerColour() {
+    return {224, 112, 0};
+}
+
+ChartData chartData(const ChartRequest& request) {
+    switch (request.kind) {
+    case ChartKind::LogC:
+        return logcChartData(request);
+    case ChartKind::Titration:
+        return titrationChartData(request);
+    case ChartKind::Fractions:
+        break;
+    }
+    return fractionsChartData(request);
+}
+
+ChartReadout chartReadout(const ChartRequest& request, double value) {
+    switch (request.kind) {
+    case ChartKind::LogC:
+        return logcReadout(request, value);
+    case ChartKind::Titration:
+        return titrationReadout(request, value);
+    case ChartKind::Fractions:
+        break;
+    }
+    return fractionsReadout(request, value);
+}
+
+void SolutionChart::setRequest(const ChartRequest& request) {
+    if (request == m_request) {
+        return;
+    }
+    m_request = request;
+    m_dataCurrent = false;
+}
+
+const ChartData& SolutionChart::data() const {
+    if (!m_dataCurrent) {
+        m_data = chartData(m_request);
+        m_dataCurrent = true;
+    }
+    return m_data;
+}
+
+void SolutionChart::paint(QPainter& painter, const QRectF& area) {
+    static_cast<void>(data()); // brings the curves up to the request
+    m_text.prepare(*painter.device());
+    m_layout = layoutAxes(area, m_data.x, m_data.y, m_text);
+    const PlotMapping& map = m_layout.mapping;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(area, kBackground);
+    paintGrid(painter, m_layout);
+
+    m_pixels.clear();
+    std::vector<QPointF> pixels;
+    for (const ChartCurve& curve : m_data.curves) {
+        pixels.clear();
+        pixels.reserve(curve.points.size());
+        for (const QPointF& p : curve.points) {
+            pixels.emplace_back(map.xOf(p.x()), map.yOf(p.y()));
+        }
+        m_pixels.push_back(clipPolyline(pixels, map.lineFrame()));
+    }
+
+    paintCurves(painter);
+    paintMarker(painter);
+    paintMarks(painter);
+
+    placeAndPaintLabels(painter);
+    paintAxes(painter, m_layout, m_data.x, m_data.y, m_text);
+    painter.restore();
+    m_painted = true;
+}
+
+void SolutionChart::paintCurves(QPainter& painter) {
+    painter.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
+        const ChartCurve& curve = m_data.curves[i];
+        QPen pen(curve.colour, curve.dashed ? kWaterLineWidth : kCurveWidth,
+                 curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+        painter.setPen(pen);
+        for (const std::vector<QPointF>& piece : m_pixels[i]) {
+            painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
+        }
+    }
+}
+
+void SolutionChart::paintMarker(QPainter& painter) {
+    m_markerTextBox = QRectF();
+    if (!m_data.hasMarker) {
+        return;
+    }
+    const QRectF frame = m_layout.mapping.lineFrame();
+    const double x = crispLine(m_layout.mapping.xOf(m_data.markerX));
+    if (x < frame.left() || x > frame.right()) {
+        return;
+    }
+    painter.setPen(QPen(markerColour(), 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
+    // The value at the top, right of the line, or left of it where the frame ends too soon.
+    const double width = m_text.width(TextRole::Label, m_data.markerText);
+    const double height = m_text.height(TextRole::Label);
+    double left = x + kMarkerTextGap;
+    if (left + width > frame.right() - kLabelMargin) {
+        left = x - kMarkerTextGap - width;
+    }
+    m_markerTextBox = QRectF(left, frame.top() + kMarkerTextGap, width, height);
+    m_text.draw(painter, TextRole::Label, m_markerTextBox.topLeft(), m_data.markerText);
+}
+
+void SolutionChart::paintMarks(QPainter& painter) {
+    const PlotMapping& map = m_layout.mapping;
+    const QRectF frame = map.lineFrame();
+    for (const ChartMark& mark : m_data.marks) {
+        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (!frame.contains(at)) {
+            continue;
+        }
+        if (mark.filled) {
+            // A dotted drop line to the volume axis, to read the equivalence volume off.
+            const double x = crispLine(at.x());
+            painter.setPen(QPen(kDropLineColour, 1.0, Qt::DotLine, Qt::FlatCap));
+            painter.drawLine(QPointF(x, at.y() + kMarkRadius), QPointF(x, frame.bottom()));
+        }
+        painter.setPen(QPen(markerColour(), 1.5));
+        painter.setBrush(mark.filled ? QBrush(markerColour()) : QBrush(kBackground));
+        painter.drawEllipse(at, kMarkRadius, kMarkRadius);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void SolutionChart::placeAndPaintLabels(QPainter& painter) {
+    m_labels.clear();
+    const PlotMapping& map = m_layout.mapping;
+    const QRectF inside = map.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
+    LabelPlacer placer(inside);
+    for (const PolylinePieces& pieces : m_pixels) {
+        for (const std::vector<QPointF>& piece : pieces) {
+            placer.addCurve(piece);
+        }
+    }
+    if (m_data.hasMarker) {
+        const double x = crispLine(map.xOf(m_data.markerX));
+        placer.addCurve({QPointF(x, inside.top()), QPointF(x, inside.bottom())});
+    }
+    if (!m_markerTextBox.isNull()) {
+        placer.addObstacle(m_markerTextBox);
+        m_labels.push_back({m_data.markerText, m_markerTextBox});
+    }
+    for (const ChartMark& mark : m_data.marks) {
+        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (!inside.contains(at)) {
+            continue;
+        }
+        placer.addObstacle(
+            QRectF(at.x() - kMarkRadius, at.y() - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius));
+    }
+
+    for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
+        const ChartCurve& curve = m_data.curves[i];
+        if (curve.name.isEmpty()) {
+            continue;
+        }
+        const QRectF bounds = m_text.formulaBounds(curve.name);
+        const QPointF preferred(map.xOf(curve.labelAt.x()), map.yOf(curve.labelAt.y()));
+        const std::optional<QRectF> box =
+            placer.place(anchorsAlong(m_pixels[i], preferred, inside), bounds.size());
+        if (!box) {
+            continue;
+        }
+        m_text.drawFormula(painter, box->topLeft() - bounds.topLeft(), curve.name, curve.colour);
+        m_labels.push_back({curve.name, *box});
+    }
+
+    for (const ChartMark& mark : m_data.marks) {
+        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (mark.text.isEmpty() || !inside.contains(at)) {
+            continue;
+        }
+        const QSizeF size(m_text.width(TextRole::Tick, mark.text), m_text.height(TextRole::Tick));
+        // Beside the dot, a little further out than a curve's label.
+        const std::vector<QPointF> anchors{
+            at + QPointF(kMarkRadius, 0), at - QPointF(kMarkRadius, 0),
+            at + QPointF(0, -kMarkRadius), at + QPointF(0, kMarkRadius)};
+        const std::optional<QRectF> box = placer.place(anchors, size);
+        if (!box) {
+            continue;
+        }
+        painter.setPen(markerColour().darker(130));
+        m_text.draw(painter, TextRole::Tick, box->topLeft(), mark.text);
+        m_labels.push_back({mark.text, *box});
+    }
+}
+
+ChartReadout SolutionChart::readoutAt(double x) const {
+    if (!m_painted) {
+        return {};
+    }
+    const PlotMapping& map = m_layout.mapping;
+    ChartReadout readout = chartReadout(m_request, map.xValueAt(x));
+    const QRectF frame = map.lineFrame();
+    readout.inside = readout.inside && x >= frame.left() && x <= frame.right();
+    return readout;
+}
+
+ChartReadout SolutionChart::readoutAtValue(double value) const {
+    return chartReadout(m_request, value);
+}
+
+void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& request) {
+    SolutionChart chart(request);
+    chart.paint(painter, area);
+}
+
+QImage chartImage(const ChartRequest& request, qreal scale) {
+    const QSize pixels(qRound(request.size.width() * scale), qRound(request.size.height() * scale));
+    QImage image(pixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    paintChart(painter, QRectF(QPointF(0, 0), QSizeF(request.size)), request);
+    painter.end();
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+} // namespace velmora::diagram

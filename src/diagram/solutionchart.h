@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chartaxes.h"
+#include "chartdata.h"
+#include "charttext.h"
+#include "polylineclip.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+namespace velmora::diagram {
+
+/** Where one label of a chart was placed (logical pixels). */
+struct PlacedLabel {
+    QString text;
+    QRectF box; ///< the whole formula, raised and lowered parts included
+};
+
+/**
+ * A solution's chart, kept between redraws: the request, its curves in axis values (computed
+ * when the request changes), the fonts and laid-out texts, and where the last paint put the
+ * frame and the labels.
+ *
+ * A window holds one per view: it calls setRequest() on every change of the acid or the
+ * solution (which only takes the request: the curves are computed when the chart is next
+ * painted or its data asked for, so a view that is not shown costs nothing), paint() into its
+ * retained image at any size, and readoutAt() with the mouse's x. The command line, print and
+ * the clipboard use paintChart() or chartImage(), which paint through a chart of their own.
+ *
+ * Painting order: white background, grid, curves (cut at the frame), the solution's pH
+ * marker, the titration's points, the labels, and the frame with its ticks last, so that it
+ * stays intact over curves that run along its edges.
+ */
+class SolutionChart {
+public:
+    SolutionChart() = default;
+    explicit SolutionChart(const ChartRequest& request) { setRequest(request); }
+
+    /** Takes a new request; its curves are computed when they are next needed. */
+    void setRequest(const ChartRequest& request);
+    [[nodiscard]] const ChartRequest& request() const { return m_request; }
+    /** The curves of the request, computed now if the request changed since. */
+    [[nodiscard]] const ChartData& data() const;
+
+    /** Paints the chart filling `area` (logical coordinates of the painter). */
+    void paint(QPainter& painter, const QRectF& area);
+
+    /** The layout of the last paint (frame, mapping and ticks). */
+    [[nodiscard]] const AxesLayout& layout() const { return m_layout; }
+    /** The texts placed in the plot by the last paint: the marker's value, then the labels. */
+    [[nodiscard]] const std::vector<PlacedLabel>& labels() const { return m_labels; }
+
+    /**
+     * The readout at logical x of the last paint: the pH (or volume) there and every curve's
+     * value, from the model. `inside` is false left or right of the frame and before any paint.
+     */
+    [[nodiscard]] ChartReadout readoutAt(double x) const;
+    /** The readout at an axis value (pH or mL), for the keyboard. */
+    [[nodiscard]] ChartReadout readoutAtValue(double value) const;
+
+private:
+    void paintCurves(QPainter& painter);
+    void paintMarker(QPainter& painter);
+    void paintMarks(QPainter& painter);
+    void placeAndPaintLabels(QPainter& painter);
+
+    ChartRequest m_request;
+    mutable ChartData m_data;
+    mutable bool m_dataCurrent = false;
+    bool m_painted = false;
+    ChartText m_text;
+    AxesLayout m_layout;
+    std::vector<PolylinePieces> m_pixels; ///< the curves in pixels of the last paint, clipped
+    QRectF m_markerTextBox;
+    std::vector<PlacedLabel> m_labels;
+};
+
+/** The chart's data for a request (what SolutionChart::setRequest() computes). */
+[[nodiscard]] ChartData chartData(const ChartRequest& request);
+
+/** The readout of a request at an axis value (pH or mL), without a chart. */
+[[nodiscard]] ChartReadout chartReadout(const ChartRequest& request, double value);
+
+/** Paints the chart of `request` filling `area` on any painter (screen, PNG, SVG, PDF, print). */
+void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& request);
+
+/**
+ * The chart as an image of request.size times `scale` device pixels, drawn at that device pixel
+ * ratio (so it is the same drawing, only sharper); the returned image's ratio is 1.
+ */
+[[nodiscard]] QImage chartImage(const ChartRequest& request, qreal scale = 1.0);
+
+/** Colours of the markers. */
+[[nodiscard]] QColor markerColour();
+
+} // namespace velmora::diagram

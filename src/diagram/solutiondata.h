@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chartdata.h"
+
+#include <QByteArray>
+
+namespace velmora::diagram {
+
+/** Default steps of the data files' rows: pH for fractions and log c, mL for a titration. */
+inline constexpr double kDefaultPhStep = 0.1;
+inline constexpr double kDefaultVolumeStep = 0.05;
+/** The most rows a data file should have: a request for more is to be refused (chartCsvRows()). */
+inline constexpr double kMaxDataRows = 1.0e6;
+
+/**
+ * Fractions as CSV: header "pH," and the species names, one row per `step` pH from 0 to 14
+ * (the last row is 14), each α_j in the shortest text that reads back to the same double.
+ */
+[[nodiscard]] QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step);
+
+/**
+ * Log concentrations as CSV: header "pH,log[H+],log[OH-]," and the species names, one row per
+ * `step` pH from 0 to 14, at the total concentration `concentration` (mol/L).
+ */
+[[nodiscard]] QByteArray logcCsv(const model::PolyproticAcid& acid, double concentration,
+                                 double step);
+
+/** A titration as CSV: header "V/mL,pH", one row per `step` mL from 0 to the end volume. */
+[[nodiscard]] QByteArray titrationCsv(const model::PolyproticAcid& acid,
+                                      const model::Solution& solution,
+                                      const model::Titration& titration, double step);
+
+/** The data of a chart request as CSV with rows `step` apart (pH, or mL for a titration). */
+[[nodiscard]] QByteArray chartCsv(const ChartRequest& request, double step);
+
+/** How many data rows chartCsv() would write (the header aside), to refuse too many first. */
+[[nodiscard]] double chartCsvRows(const ChartRequest& request, double step);
+
+} // namespace velmora::diagram

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "titrationchart.h"
+
+#include "palette.h"
+
+#include <algorithm>
+
+namespace velmora::diagram {
+
+namespace {
+
+QColor curveColour() {
+    return paletteColor(1);
+}
+
+} // namespace
+
+ChartData titrationChartData(const ChartRequest& request) {
+    const model::Titrator titrator(request.acid, request.solution, request.titration);
+    ChartData data;
+    data.kind = ChartKind::Titration;
+    data.x = {0.0, titrator.endVolume(), kVolumeTitle};
+    data.y = {0.0, 14.0, kPhTitle};
+    ChartCurve curve{{}, curveColour(), false, {}, {}};
+    const std::vector<model::TitrationPoint> points =
+        titrator.drawingCurve(kTitrationDrawingVolumes, kTitrationDrawingPhStep);
+    curve.points.reserve(points.size());
+    for (const model::TitrationPoint& p : points) {
+        curve.points.emplace_back(p.volume, p.pH);
+    }
+    data.curves.push_back(std::move(curve));
+    for (const model::TitrationMark& mark : titrator.marks()) {
+        if (mark.volume <= data.x.max) {
+            data.marks.push_back({QPointF(mark.volume, mark.pH), !mark.half,
+                                  mark.half ? QString() : phMarkerText(mark.pH)});
+        }
+    }
+    return data;
+}
+
+ChartReadout titrationReadout(const ChartRequest& request, double volume) {
+    const model::Titrator titrator(request.acid, request.solution, request.titration);
+    ChartReadout readout;
+    const double end = titrator.endVolume();
+    readout.inside = volume >= 0.0 && volume <= end;
+    readout.x = std::clamp(volume, 0.0, end);
+    readout.xTitle = kVolumeTitle;
+    readout.values.push_back({kPhTitle, curveColour(), titrator.pHAt(readout.x)});
+    return readout;
+}
+
+} // namespace velmora::diagram

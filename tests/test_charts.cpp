@@ -1,0 +1,659 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solution's charts: tick choice, layout, pixels of the frame and the markers, the SVG's
+// texts and coordinates, label placement, the readout and the data files.
+
+#include "tolerance.h"
+
+#include "diagram/chartaxes.h"
+#include "diagram/charttext.h"
+#include "diagram/palette.h"
+#include "diagram/solutionchart.h"
+#include "diagram/solutiondata.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+using namespace velmora;
+using diagram::ChartKind;
+using diagram::ChartRequest;
+
+using Doubles = std::vector<double>;
+
+Q_DECLARE_METATYPE(Doubles)
+Q_DECLARE_METATYPE(ChartKind)
+
+namespace {
+
+const std::array<double, 3> kPhosphoric{2.148, 7.198, 12.319};
+
+/** 0.1 mol/L NaH2PO4 (pH 4.688), its pH shown; 25 mL titrated with 0.1 mol/L NaOH. */
+ChartRequest phosphateRequest(ChartKind kind) {
+    ChartRequest request;
+    request.kind = kind;
+    request.acid = model::PolyproticAcid(kPhosphoric);
+    request.solution = {0.1, 1, 0.0, 0.0};
+    request.showSolution = true;
+    return request;
+}
+
+/** The pH of 0.1 mol/L NaH2PO4 from an independent calculation. */
+constexpr double kPhosphatePh = 4.688005106366055;
+
+/** Where a value lands between the middles of the frame's edge pixels. */
+double expectedX(const QRect& frame, double value, double min, double max) {
+    return frame.left() + 0.5 + (value - min) / (max - min) * (frame.width() - 1);
+}
+double expectedY(const QRect& frame, double value, double min, double max) {
+    return frame.bottom() + 0.5 - (value - min) / (max - min) * (frame.height() - 1);
+}
+
+bool near(QRgb pixel, const QColor& colour, int tolerance) {
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance &&
+           std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+/** A chart painted into an image of its request's size at `ratio`, the chart kept to ask. */
+QImage painted(diagram::SolutionChart& chart, qreal ratio) {
+    const QSize size = chart.request().size;
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return image;
+}
+
+/** What an SVG holds: the texts of each group joined, and the elements' attributes. */
+struct SvgContent {
+    QStringList texts;                     ///< one entry per group: its text pieces joined
+    QList<QXmlStreamAttributes> polylines; ///< with the stroke colour of their group
+    QList<QXmlStreamAttributes> circles;
+    int textElements = 0;
+    int paths = 0;
+};
+
+SvgContent readSvg(const QByteArray& svg) {
+    SvgContent content;
+    QXmlStreamReader xml(svg);
+    QString groupText;
+    QString stroke;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (xml.name() == u"g") {
+                stroke = xml.attributes().value(QLatin1StringView("stroke")).toString();
+            } else if (xml.name() == u"text") {
+                ++content.textElements;
+                groupText += xml.readElementText();
+            } else if (xml.name() == u"polyline") {
+                QXmlStreamAttributes attributes = xml.attributes();
+                attributes.append(QStringLiteral("group-stroke"), stroke);
+                content.polylines << attributes;
+            } else if (xml.name() == u"circle") {
+                content.circles << xml.attributes();
+            } else if (xml.name() == u"path") {
+                ++content.paths;
+            }
+        } else if (xml.isEndElement() && xml.name() == u"g") {
+            if (!groupText.isEmpty()) {
+                content.texts << groupText;
+            }
+            groupText.clear();
+        }
+    }
+    return content;
+}
+
+QByteArray svgOf(diagram::SolutionChart& chart) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(chart.request().size);
+    generator.setViewBox(QRect(QPoint(0, 0), chart.request().size));
+    generator.setResolution(96);
+    QPainter painter(&generator);
+    chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(chart.request().size)));
+    painter.end();
+    return svg;
+}
+
+QList<QByteArray> csvRows(const QByteArray& csv) {
+    QList<QByteArray> rows = csv.split('\n');
+    if (!rows.isEmpty() && rows.back().isEmpty()) {
+        rows.removeLast();
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCharts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void niceTicks_data();
+    void niceTicks();
+    void tickTexts_data();
+    void tickTexts();
+    void speciesColours();
+    void formulaBounds_data();
+    void formulaBounds();
+    void layoutFillsTheArea_data();
+    void layoutFillsTheArea();
+    void framePixels_data();
+    void framePixels();
+    void markerPixels();
+    void equivalencePointPixels();
+    void svgKeepsTextsAndCoordinates_data();
+    void svgKeepsTextsAndCoordinates();
+    void pdfKeepsTexts();
+    void labelsStayApart_data();
+    void labelsStayApart();
+    void readout_data();
+    void readout();
+    void readoutOutsideTheFrame();
+    void newRequestIsDrawnNextTime();
+    void fractionsCsv();
+    void logcCsv();
+    void titrationCsv();
+    void imageSize();
+};
+
+void TestCharts::niceTicks_data() {
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("spacing");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<int>("count");
+    QTest::newRow("pH, wide") << 0.0 << 14.0 << 880.0 << 40.0 << 1.0 << 0 << 15;
+    QTest::newRow("pH, narrow") << 0.0 << 14.0 << 250.0 << 30.0 << 2.0 << 0 << 8;
+    QTest::newRow("fraction, tall") << 0.0 << 1.0 << 540.0 << 35.0 << 0.1 << 1 << 11;
+    QTest::newRow("fraction, low") << 0.0 << 1.0 << 130.0 << 30.0 << 0.25 << 2 << 5;
+    QTest::newRow("log c") << -14.0 << 0.0 << 540.0 << 35.0 << 1.0 << 0 << 15;
+    QTest::newRow("volume") << 0.0 << 60.0 << 880.0 << 40.0 << 5.0 << 0 << 13;
+    QTest::newRow("volume not a multiple") << 0.0 << 24.02 << 880.0 << 40.0 << 2.0 << 0 << 13;
+    QTest::newRow("small volume") << 0.0 << 0.0003 << 880.0 << 40.0 << 0.00002 << 5 << 16;
+}
+
+void TestCharts::niceTicks() {
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(double, length);
+    QFETCH(double, spacing);
+    QFETCH(double, step);
+    QFETCH(int, decimals);
+    QFETCH(int, count);
+    const diagram::AxisTicks ticks = diagram::niceTicks(min, max, length, spacing);
+    VELMORA_COMPARE_REL(ticks.step, step, 1e-12);
+    QCOMPARE(ticks.decimals, decimals);
+    QCOMPARE(int(ticks.values.size()), count);
+    VELMORA_COMPARE_REL(ticks.values.front(), std::ceil(min / step - 1e-9) * step, 1e-12, 1e-15);
+    QVERIFY(ticks.values.back() <= max + step * 1e-9);
+    QVERIFY(ticks.step / (max - min) * length >= spacing * (1 - 1e-9));
+}
+
+void TestCharts::tickTexts_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("negative") << -14.0 << 0 << QStringLiteral("\u221214");
+    QTest::newRow("quarter") << 0.25 << 2 << QStringLiteral("0.25");
+    QTest::newRow("negative zero") << -0.0 << 1 << QStringLiteral("0.0");
+    QTest::newRow("rounds to zero") << -1e-17 << 0 << QStringLiteral("0");
+    QTest::newRow("half") << 2.5 << 1 << QStringLiteral("2.5");
+}
+
+void TestCharts::tickTexts() {
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, text);
+    QCOMPARE(diagram::tickText(value, decimals), text);
+}
+
+void TestCharts::speciesColours() {
+    for (int j = 0; j <= 4; ++j) {
+        QCOMPARE(diagram::speciesColour(j), diagram::paletteColor(diagram::speciesPaletteIndex(j)));
+    }
+    for (int j = 5; j <= 6; ++j) {
+        for (int other = 0; other < j; ++other) {
+            QVERIFY(diagram::speciesColour(j) != diagram::speciesColour(other));
+        }
+        QVERIFY(diagram::speciesColour(j) != diagram::markerColour());
+        QVERIFY(diagram::speciesColour(j) != QColor(Qt::white));
+    }
+}
+
+void TestCharts::formulaBounds_data() {
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<bool>("raised");
+    QTest::addColumn<bool>("lowered");
+    QTest::newRow("neutral") << "A" << false << false;
+    QTest::newRow("count") << "H2A" << false << true;
+    QTest::newRow("caret charge") << "HA^+" << true << false;
+    QTest::newRow("count and charge") << "H2A2-" << true << true;
+    QTest::newRow("two-digit charge") << "A^12-" << true << false;
+}
+
+void TestCharts::formulaBounds() {
+    QFETCH(QString, formula);
+    QFETCH(bool, raised);
+    QFETCH(bool, lowered);
+    QImage image(10, 10, QImage::Format_RGB32);
+    diagram::ChartText text;
+    text.prepare(image);
+    const QRectF box = text.formulaBounds(formula);
+    QCOMPARE(box.top(), raised ? -diagram::kScriptOffset : 0.0);
+    const double lowBottom = diagram::kScriptOffset + text.height(diagram::TextRole::Script);
+    QCOMPARE(box.bottom() > text.height(diagram::TextRole::Label) + 1e-9,
+             lowered && lowBottom > text.height(diagram::TextRole::Label));
+    QVERIFY(box.width() > 0.0);
+}
+
+void TestCharts::layoutFillsTheArea_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<QSize>("size");
+    for (const ChartKind kind : {ChartKind::Fractions, ChartKind::LogC, ChartKind::Titration}) {
+        for (const QSize size : {QSize(320, 200), QSize(960, 600), QSize(4096, 4096)}) {
+            QTest::addRow("kind %d, %dx%d", int(kind), size.width(), size.height()) << kind << size;
+        }
+    }
+}
+
+void TestCharts::layoutFillsTheArea() {
+    QFETCH(ChartKind, kind);
+    QFETCH(QSize, size);
+    ChartRequest request = phosphateRequest(kind);
+    request.size = size;
+    diagram::SolutionChart chart(request);
+    const QImage image = painted(chart, 1.0);
+    const diagram::AxesLayout& layout = chart.layout();
+    const QRect frame = layout.mapping.frame();
+    QVERIFY(QRect(QPoint(0, 0), size).contains(frame));
+    QVERIFY(frame.width() >= size.width() * 0.75);
+    QVERIFY(frame.height() >= size.height() * 0.65);
+    // Every tick is inside the axis and their numbers have room.
+    QVERIFY(layout.xTicks.values.size() >= 3);
+    QVERIFY(layout.yTicks.values.size() >= 3);
+    for (const double value : layout.xTicks.values) {
+        QVERIFY(value >= chart.data().x.min && value <= chart.data().x.max + 1e-9);
+    }
+    // The mapping reads back what it maps.
+    const diagram::PlotMapping& map = layout.mapping;
+    for (const double value : layout.xTicks.values) {
+        VELMORA_COMPARE_REL(map.xValueAt(map.xOf(value)), value, 1e-12, 1e-12);
+    }
+    VELMORA_COMPARE_REL(map.xOf(map.xMin()), frame.left() + 0.5, 1e-15);
+    VELMORA_COMPARE_REL(map.xOf(map.xMax()), frame.right() + 0.5, 1e-15);
+    VELMORA_COMPARE_REL(map.yOf(map.yMin()), frame.bottom() + 0.5, 1e-15);
+    VELMORA_COMPARE_REL(map.yOf(map.yMax()), frame.top() + 0.5, 1e-15);
+    // White outside the frame's corners.
+    QCOMPARE(image.pixel(size.width() - 2, 1), qRgb(255, 255, 255));
+}
+
+void TestCharts::framePixels_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << qreal(1);
+    QTest::newRow("2x") << qreal(2);
+    QTest::newRow("3x") << qreal(3);
+}
+
+void TestCharts::framePixels() {
+    QFETCH(qreal, ratio);
+    const int r = int(ratio);
+    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    const QImage image = painted(chart, ratio);
+    const QRect frame = chart.layout().mapping.frame();
+    // The left and bottom lines: exactly one logical pixel of black, white or grid beside them.
+    const auto& ticks = chart.layout().yTicks.values;
+    const double between = (ticks[0] + ticks[1]) / 2.0;
+    const int row = int(std::floor(chart.layout().mapping.yOf(between))) * r;
+    for (int d = 0; d < r; ++d) {
+        QCOMPARE(image.pixel(frame.left() * r + d, row), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(frame.right() * r + d, row), qRgb(0, 0, 0));
+    }
+    QCOMPARE(image.pixel(frame.left() * r - 1, row), qRgb(255, 255, 255));
+    for (int y = frame.top() * r; y < (frame.bottom() + 1) * r; ++y) {
+        QCOMPARE(image.pixel(frame.left() * r, y), qRgb(0, 0, 0));
+    }
+    for (int x = frame.left() * r; x < (frame.right() + 1) * r; ++x) {
+        QCOMPARE(image.pixel(x, frame.bottom() * r + r - 1), qRgb(0, 0, 0));
+    }
+    // The species' colours are all there, inside the frame.
+    for (int j = 0; j < 4; ++j) {
+        const QColor colour = diagram::speciesColour(j);
+        int count = 0;
+        for (int y = (frame.top() + 1) * r; y < frame.bottom() * r; y += 1) {
+            for (int x = (frame.left() + 1) * r; x < frame.right() * r; x += 1) {
+                count += near(image.pixel(x, y), colour, 40) ? 1 : 0;
+            }
+        }
+        QVERIFY2(count > 100 * r, qPrintable(QStringLiteral("species %1: %2").arg(j).arg(count)));
+    }
+}
+
+void TestCharts::markerPixels() {
+    for (const ChartKind kind : {ChartKind::Fractions, ChartKind::LogC}) {
+        diagram::SolutionChart chart(phosphateRequest(kind));
+        const QImage image = painted(chart, 1.0);
+        const QRect frame = chart.layout().mapping.frame();
+        const int column = int(std::floor(expectedX(frame, kPhosphatePh, 0.0, 14.0)));
+        const auto markerRun = [&](int x) {
+            int count = 0;
+            for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
+                count += image.pixel(x, y) == diagram::markerColour().rgb() ? 1 : 0;
+            }
+            return count;
+        };
+        // The line is one pixel wide and runs through the plot (curves cross it here and there).
+        QVERIFY2(markerRun(column) > frame.height() * 0.8, qPrintable(QString::number(column)));
+        QCOMPARE(markerRun(column - 1), 0);
+        QCOMPARE(markerRun(column + 1), 0);
+        QCOMPARE(chart.labels().front().text, QStringLiteral("pH 4.69"));
+    }
+    // Without a solution there is no marker.
+    ChartRequest request = phosphateRequest(ChartKind::Fractions);
+    request.showSolution = false;
+    const QImage image = diagram::chartImage(request);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            QVERIFY(image.pixel(x, y) != diagram::markerColour().rgb());
+        }
+    }
+}
+
+void TestCharts::equivalencePointPixels() {
+    ChartRequest request = phosphateRequest(ChartKind::Titration);
+    request.solution.dissolvedAs = 0;
+    diagram::SolutionChart chart(request);
+    const QImage image = painted(chart, 1.0);
+    const QRect frame = chart.layout().mapping.frame();
+    // 25 mL of 0.1 mol/L H3PO4 with 0.1 mol/L NaOH: 25, 50, 75 mL, the axis to 90 mL.
+    QCOMPARE(chart.data().x.max, 90.0);
+    const model::Titrator titrator(request.acid, request.solution, request.titration);
+    for (const double volume : {25.0, 50.0, 75.0, 12.5, 37.5, 62.5}) {
+        const QPoint dot(int(std::floor(expectedX(frame, volume, 0.0, 90.0))),
+                         int(std::floor(expectedY(frame, titrator.pHAt(volume), 0.0, 14.0))));
+        const bool whole = std::fmod(volume, 25.0) == 0.0;
+        // A filled dot is the marker's colour in the middle; an open one is white there.
+        const QRgb centre = image.pixel(dot);
+        QVERIFY2(whole ? near(centre, diagram::markerColour(), 30)
+                       : near(centre, QColor(Qt::white), 30),
+                 qPrintable(QStringLiteral("%1 mL").arg(volume)));
+        int ring = 0;
+        for (int dx = -4; dx <= 4; ++dx) {
+            ring += near(image.pixel(dot.x() + dx, dot.y()), diagram::markerColour(), 60) ? 1 : 0;
+        }
+        QVERIFY(ring >= 2);
+    }
+}
+
+void TestCharts::svgKeepsTextsAndCoordinates_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("fractions") << ChartKind::Fractions
+                               << QStringList{"pH", "fraction α", "pH 4.69", "HA", "2\u2212"};
+    QTest::newRow("log c") << ChartKind::LogC
+                           << QStringList{"pH", "log c / (mol/L)", "pH 4.69", "OH", "\u2212"};
+    QTest::newRow("titration") << ChartKind::Titration << QStringList{"V / mL", "pH", "pH 9.68"};
+}
+
+void TestCharts::svgKeepsTextsAndCoordinates() {
+    QFETCH(ChartKind, kind);
+    QFETCH(QStringList, titles);
+    diagram::SolutionChart chart(phosphateRequest(kind));
+    const SvgContent svg = readSvg(svgOf(chart));
+    for (const QString& title : titles) {
+        QVERIFY2(svg.texts.contains(title), qPrintable(title + " in " + svg.texts.join(u'|')));
+    }
+    // Texts stay text: one element or more per tick number, and no outlines of glyphs.
+    const auto& layout = chart.layout();
+    QVERIFY(svg.textElements >= int(layout.xTicks.values.size() + layout.yTicks.values.size()));
+    QCOMPARE(svg.paths, 0);
+
+    const QRect frame = layout.mapping.frame();
+    if (kind == ChartKind::Titration) {
+        // 25 mL of 0.1 mol/L NaH2PO4: equivalence at 25 and 50 mL, halves at 12.5 and 37.5.
+        QCOMPARE(svg.circles.size(), 4);
+        const Doubles volumes{12.5, 25.0, 37.5, 50.0};
+        for (int i = 0; i < 4; ++i) {
+            const double cx = svg.circles[i].value(QLatin1StringView("cx")).toDouble();
+            QVERIFY(std::abs(cx - expectedX(frame, volumes[std::size_t(i)], 0.0, 60.0)) < 0.01);
+        }
+        return;
+    }
+    const QString marker = diagram::markerColour().name();
+    const double x = std::floor(expectedX(frame, kPhosphatePh, 0.0, 14.0)) + 0.5;
+    bool found = false;
+    for (const QXmlStreamAttributes& line : svg.polylines) {
+        if (line.value(QLatin1StringView("group-stroke")) != marker) {
+            continue;
+        }
+        const QStringList points =
+            line.value(QLatin1StringView("points")).toString().split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(points.size(), 2);
+        QCOMPARE(points[0].section(u',', 0, 0).toDouble(), x);
+        QCOMPARE(points[1].section(u',', 0, 0).toDouble(), x);
+        QCOMPARE(points[0].section(u',', 1, 1).toDouble(), frame.top() + 0.5);
+        QCOMPARE(points[1].section(u',', 1, 1).toDouble(), frame.bottom() + 0.5);
+        found = true;
+    }
+    QVERIFY(found);
+}
+
+void TestCharts::pdfKeepsTexts() {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QSizeF(720, 450), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(96);
+        QPainter painter(&writer);
+        paintChart(painter, QRectF(0, 0, 960, 600), phosphateRequest(ChartKind::LogC));
+    }
+    // Texts drawn as text bring their font into the file; outlines of glyphs would not.
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.contains("/FontFile2"));
+}
+
+void TestCharts::labelsStayApart_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("labelled"); // at least, marker text included
+    const QList<QSize> sizes{QSize(320, 200), QSize(960, 600), QSize(1600, 1000)};
+    for (const QSize& size : sizes) {
+        const bool roomy = size.width() >= 960;
+        for (const ChartKind kind : {ChartKind::Fractions, ChartKind::LogC}) {
+            const int water = kind == ChartKind::LogC ? 2 : 0;
+            QTest::addRow("six constants, kind %d, %dx%d", int(kind), size.width(), size.height())
+                << kind << Doubles{1, 2, 3, 4, 5, 6} << 1 << size << (roomy ? 8 + water : 4);
+            QTest::addRow("crowded, kind %d, %dx%d", int(kind), size.width(), size.height())
+                << kind << Doubles{4.0, 4.2, 4.4} << 0 << size << (roomy ? 5 + water : 3);
+            QTest::addRow("phosphoric, kind %d, %dx%d", int(kind), size.width(), size.height())
+                << kind << Doubles{2.148, 7.198, 12.319} << 0 << size << 5 + water;
+        }
+    }
+}
+
+void TestCharts::labelsStayApart() {
+    QFETCH(ChartKind, kind);
+    QFETCH(Doubles, pKa);
+    QFETCH(int, charge);
+    QFETCH(QSize, size);
+    QFETCH(int, labelled);
+    ChartRequest request = phosphateRequest(kind);
+    request.acid = model::PolyproticAcid(pKa, charge);
+    request.size = size;
+    diagram::SolutionChart chart(request);
+    (void)painted(chart, 1.0);
+    const std::vector<diagram::PlacedLabel>& labels = chart.labels();
+    QVERIFY2(int(labels.size()) >= labelled, qPrintable(QString::number(labels.size())));
+    const QRectF inside = chart.layout().mapping.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        QVERIFY2(inside.contains(labels[i].box), qPrintable(labels[i].text));
+        for (std::size_t k = i + 1; k < labels.size(); ++k) {
+            QVERIFY2(!labels[i].box.intersects(labels[k].box),
+                     qPrintable(labels[i].text + " and " + labels[k].text));
+        }
+    }
+}
+
+void TestCharts::readout_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<double>("at");
+    QTest::newRow("fractions at pH 7") << ChartKind::Fractions << 7.0;
+    QTest::newRow("log c at pH 3.25") << ChartKind::LogC << 3.25;
+    QTest::newRow("titration at 25 mL") << ChartKind::Titration << 25.0;
+}
+
+void TestCharts::readout() {
+    QFETCH(ChartKind, kind);
+    QFETCH(double, at);
+    diagram::SolutionChart chart(phosphateRequest(kind));
+    (void)painted(chart, 1.0);
+    const QRect frame = chart.layout().mapping.frame();
+    const double x = expectedX(frame, at, chart.data().x.min, chart.data().x.max);
+    const diagram::ChartReadout readout = chart.readoutAt(x);
+    QVERIFY(readout.inside);
+    VELMORA_COMPARE_REL(readout.x, at, 1e-12);
+    const model::PolyproticAcid& acid = chart.request().acid;
+    switch (kind) {
+    case ChartKind::Fractions: {
+        QCOMPARE(readout.values.size(), std::size_t(4));
+        // Phosphoric acid at pH 7, from the independent calculation.
+        const Doubles exact{8.605538114832316e-06, 0.6120374999527535, 0.3879520333734629,
+                            1.8611356687586693e-06};
+        for (std::size_t j = 0; j < 4; ++j) {
+            VELMORA_COMPARE_REL(readout.values[j].value, exact[j], 1e-12);
+            QCOMPARE(readout.values[j].name, QString::fromStdString(acid.speciesName(int(j))));
+        }
+        break;
+    }
+    case ChartKind::LogC:
+        QCOMPARE(readout.values.size(), std::size_t(6));
+        QCOMPARE(readout.values[0].value, -3.25);
+        QCOMPARE(readout.values[1].value, 3.25 - 14.0);
+        for (std::size_t j = 0; j < 4; ++j) {
+            VELMORA_COMPARE_REL(readout.values[j + 2].value,
+                                std::log10(0.1 * acid.fractions(3.25)[j]), 1e-12);
+        }
+        break;
+    case ChartKind::Titration:
+        // 25 mL of NaH2PO4 with as much NaOH: Na2HPO4 at 0.05 mol/L.
+        QCOMPARE(readout.values.size(), std::size_t(1));
+        QCOMPARE(QString::number(readout.values[0].value, 'f', 2), QStringLiteral("9.68"));
+        break;
+    }
+}
+
+void TestCharts::readoutOutsideTheFrame() {
+    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    QVERIFY(!chart.readoutAt(400).inside); // nothing painted yet
+    (void)painted(chart, 1.0);
+    const QRect frame = chart.layout().mapping.frame();
+    QVERIFY(!chart.readoutAt(frame.left() - 3).inside);
+    QVERIFY(!chart.readoutAt(frame.right() + 3).inside);
+    QVERIFY(chart.readoutAt(frame.right()).inside);
+    const diagram::ChartReadout byValue = chart.readoutAtValue(14.5);
+    QVERIFY(!byValue.inside);
+    QCOMPARE(byValue.x, 14.0);
+}
+
+void TestCharts::newRequestIsDrawnNextTime() {
+    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    (void)painted(chart, 1.0);
+    QCOMPARE(chart.data().curves.size(), std::size_t(4));
+    ChartRequest request = chart.request();
+    const std::array<double, 1> acetic{4.76};
+    request.acid = model::PolyproticAcid(acetic);
+    request.solution.dissolvedAs = 0;
+    chart.setRequest(request);
+    QCOMPARE(chart.data().curves.size(), std::size_t(2));
+    QCOMPARE(chart.data().markerText, QStringLiteral("pH 2.88"));
+    (void)painted(chart, 1.0);
+    QCOMPARE(chart.labels().size(), std::size_t(3)); // the marker's value, HA and A-
+    QCOMPARE(chart.labels()[1].text, QStringLiteral("HA"));
+    QCOMPARE(chart.labels()[2].text, QStringLiteral("A-"));
+}
+
+void TestCharts::fractionsCsv() {
+    const model::PolyproticAcid acid(kPhosphoric, 0, {"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"});
+    const QList<QByteArray> rows = csvRows(diagram::solutionFractionsCsv(acid, 0.1));
+    QCOMPARE(rows.front(), QByteArray("pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-"));
+    QCOMPARE(rows.size(), 142);
+    QVERIFY(rows.back().startsWith("14,"));
+    QVERIFY(rows[4].startsWith("0.3,"));
+    // Row pH 7 reads back to the very fractions the model gives.
+    const QList<QByteArray> row = rows[71].split(',');
+    QCOMPARE(row[0], QByteArray("7"));
+    const model::SpeciesValues alpha = acid.fractions(7.0);
+    for (int j = 0; j < 4; ++j) {
+        QCOMPARE(row[j + 1].toDouble(), alpha[std::size_t(j)]);
+    }
+}
+
+void TestCharts::logcCsv() {
+    const std::array<double, 1> acetic{4.76};
+    const model::PolyproticAcid acid(acetic);
+    const QList<QByteArray> rows = csvRows(diagram::logcCsv(acid, 0.1, 0.5));
+    QCOMPARE(rows.front(), QByteArray("pH,log[H+],log[OH-],HA,A-"));
+    QCOMPARE(rows.size(), 30);
+    QVERIFY(rows[1].startsWith("0,0,-14,"));
+    const QList<QByteArray> last = rows.back().split(',');
+    QCOMPARE(last[0], QByteArray("14"));
+    QCOMPARE(last[1], QByteArray("-14"));
+    QCOMPARE(last[2], QByteArray("0"));
+    // log c of HA at pH 14: log 0.1 + log α0, α0 = 10^-9.24 / (1 + 10^-9.24).
+    VELMORA_COMPARE_REL(last[3].toDouble(), -1.0 - 9.24 - std::log10(1.0 + std::pow(10.0, -9.24)),
+                        1e-12);
+}
+
+void TestCharts::titrationCsv() {
+    const std::array<double, 1> acetic{4.76};
+    const model::PolyproticAcid acid(acetic);
+    const model::Titration titration{50.0, model::Titrant::Base, 0.1, 0.0};
+    const QList<QByteArray> rows =
+        csvRows(diagram::titrationCsv(acid, model::Solution{}, titration, 0.05));
+    QCOMPARE(rows.front(), QByteArray("V/mL,pH"));
+    // To 60 mL, 20 % past the equivalence point at 50 mL, every 0.05 mL: 1201 rows.
+    QCOMPARE(rows.size(), 1202);
+    QVERIFY(rows[1].startsWith("0,"));
+    QVERIFY(rows.back().startsWith("60,"));
+    QCOMPARE(rows[501].split(',')[0], QByteArray("25"));
+    QCOMPARE(QString::number(rows[501].split(',')[1].toDouble(), 'f', 4), QStringLiteral("4.7605"));
+    QCOMPARE(QString::number(rows[1001].split(',')[1].toDouble(), 'f', 4),
+             QStringLiteral("8.7295"));
+    ChartRequest request;
+    request.kind = ChartKind::Titration;
+    request.acid = acid;
+    request.titration = titration;
+    QCOMPARE(diagram::chartCsvRows(request, 0.05), 1201.0);
+}
+
+void TestCharts::imageSize() {
+    ChartRequest request = phosphateRequest(ChartKind::LogC);
+    request.size = QSize(320, 200);
+    const QImage image = diagram::chartImage(request, 2.0);
+    QCOMPARE(image.size(), QSize(640, 400));
+    QCOMPARE(image.devicePixelRatio(), 1.0);
+    QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+QTEST_MAIN(TestCharts)
+#include "test_charts.moc"

@@ -1,0 +1,547 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solution's chemistry: species names, fractions, the pH of a solution, titrations and the
+// grids of the data files. Expected values are textbook figures and an independent calculation
+// (50-digit decimal powers of ten, charge balance bisected to the last digit).
+
+#include "tolerance.h"
+
+#include "model/acid.h"
+#include "model/fractions.h"
+#include "model/polyprotic.h"
+#include "model/samplegrid.h"
+#include "model/solution.h"
+#include "model/titration.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+using namespace velmora::model;
+
+using Doubles = std::vector<double>;
+using Names = std::vector<std::string>;
+
+Q_DECLARE_METATYPE(Doubles)
+Q_DECLARE_METATYPE(Names)
+Q_DECLARE_METATYPE(Titrant)
+
+namespace {
+
+/**
+ * The charge balance from the solution's ions as a chemist writes it, with the counter-ions
+ * explicit: the sum of positive charges minus the negative ones, and the sum of their
+ * magnitudes to compare it with.
+ */
+std::pair<double, double> chargeSums(const PolyproticAcid& acid, const Solution& s,
+                                     const SolutionState& state) {
+    const int dissolvedCharge = acid.charge() - s.dissolvedAs;
+    const double sodium = dissolvedCharge < 0 ? -dissolvedCharge * s.concentration : 0.0;
+    const double chloride = dissolvedCharge > 0 ? dissolvedCharge * s.concentration : 0.0;
+    double net = state.hydrogen - state.hydroxide + sodium - chloride + s.strongBase - s.strongAcid;
+    double scale =
+        state.hydrogen + state.hydroxide + sodium + chloride + s.strongBase + s.strongAcid;
+    for (int j = 0; j < state.species; ++j) {
+        const double charge = acid.speciesCharge(j) * state.concentration[std::size_t(j)];
+        net += charge;
+        scale += std::abs(charge);
+    }
+    return {net, scale};
+}
+
+/** The columns of a solution's rows: the acid, then the solution. */
+void addSolutionColumns() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<double>("concentration");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<double>("strongBase");
+    QTest::addColumn<double>("strongAcid");
+}
+
+std::pair<PolyproticAcid, Solution> fetchedSolution() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, charge);
+    QFETCH(double, concentration);
+    QFETCH(int, dissolvedAs);
+    QFETCH(double, strongBase);
+    QFETCH(double, strongAcid);
+    return {PolyproticAcid(pKa, charge),
+            Solution{concentration, dissolvedAs, strongBase, strongAcid}};
+}
+
+} // namespace
+
+class TestSolution : public QObject {
+    Q_OBJECT
+
+private slots:
+    void genericNames_data();
+    void genericNames();
+    void namesOfTheMainDiagram();
+    void refusedInputs_data();
+    void refusedInputs();
+    void fractionsSumToOneEverywhere_data();
+    void fractionsSumToOneEverywhere();
+    void fractionsAgreeWithTheMainDiagram();
+    void phosphoricAcidAtPh7();
+    void solutionPh_data();
+    void solutionPh();
+    void chargeBalanceVanishes_data();
+    void chargeBalanceVanishes();
+    void report_data();
+    void report();
+    void equivalencePoints_data();
+    void equivalencePoints();
+    void titrationPh_data();
+    void titrationPh();
+    void titrationIsMonotonic_data();
+    void titrationIsMonotonic();
+    void volumeAtIsTheInverse();
+    void grid_data();
+    void grid();
+};
+
+void TestSolution::genericNames_data() {
+    QTest::addColumn<int>("constants");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<Names>("names");
+    QTest::newRow("ammonium") << 1 << 1 << Names{"HA^+", "A"};
+    QTest::newRow("glycinium") << 2 << 1 << Names{"H2A^+", "HA", "A-"};
+    QTest::newRow("doubly charged cation") << 2 << 2 << Names{"H2A^2+", "HA^+", "A"};
+    QTest::newRow("six protons") << 6 << 0
+                                 << Names{"H6A", "H5A-", "H4A2-", "H3A3-", "H2A4-", "HA5-", "A6-"};
+    QTest::newRow("two-digit charges")
+        << 6 << -6 << Names{"H6A6-", "H5A7-", "H4A8-", "H3A9-", "H2A^10-", "HA^11-", "A^12-"};
+    QTest::newRow("anion acid") << 1 << -1 << Names{"HA-", "A2-"};
+    QTest::newRow("all positive") << 1 << 6 << Names{"HA^6+", "A^5+"};
+}
+
+void TestSolution::genericNames() {
+    QFETCH(int, constants);
+    QFETCH(int, charge);
+    QFETCH(Names, names);
+    QCOMPARE(genericSpeciesNames(constants, charge), names);
+    const std::vector<double> pKa(static_cast<std::size_t>(constants), 5.0);
+    const PolyproticAcid acid(pKa, charge);
+    QCOMPARE(acid.speciesNames(), names);
+    QVERIFY(acid.hasGenericNames());
+    for (int j = 0; j <= constants; ++j) {
+        QCOMPARE(acid.speciesCharge(j), charge - j);
+    }
+}
+
+void TestSolution::namesOfTheMainDiagram() {
+    for (int n = 1; n <= kMaxProtons; ++n) {
+        const SpeciesNames& main = speciesNames(n);
+        const Names generic = genericSpeciesNames(n, 0);
+        QCOMPARE(int(generic.size()), n + 1);
+        for (int j = 0; j <= n; ++j) {
+            QCOMPARE(generic[std::size_t(j)], main[std::size_t(j)]);
+        }
+    }
+}
+
+void TestSolution::refusedInputs_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<Names>("names");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("no constant") << Doubles{} << 0 << Names{} << "needs 1 to 6 values";
+    QTest::newRow("seven constants")
+        << Doubles{1, 2, 3, 4, 5, 6, 7} << 0 << Names{} << "needs 1 to 6 values";
+    QTest::newRow("below -5") << Doubles{-5.01} << 0 << Names{} << "values must be from -5 to 25";
+    QTest::newRow("above 25") << Doubles{3, 25.5} << 0 << Names{} << "values must be from -5 to 25";
+    QTest::newRow("not a number") << Doubles{std::nan("")} << 0 << Names{}
+                                  << "values must be from -5 to 25";
+    QTest::newRow("out of order") << Doubles{5, 4} << 0 << Names{}
+                                  << "values must be in non-decreasing order";
+    QTest::newRow("charge 7") << Doubles{5} << 7 << Names{}
+                              << "must be a whole number from -6 to 6";
+    QTest::newRow("charge -7") << Doubles{5} << -7 << Names{}
+                               << "must be a whole number from -6 to 6";
+    QTest::newRow("one name short")
+        << Doubles{2, 7} << 0 << Names{"H2X", "HX-"} << "needs 3 names, one per species";
+    QTest::newRow("empty name") << Doubles{5} << 0 << Names{"HX", ""}
+                                << "each name needs 1 to 49 characters";
+    QTest::newRow("comma") << Doubles{5} << 0 << Names{"HX", "X,-"}
+                           << "a name may not contain commas or control characters";
+    QTest::newRow("newline") << Doubles{5} << 0 << Names{"HX\n", "X-"}
+                             << "a name may not contain commas or control characters";
+    QTest::newRow("leading blank")
+        << Doubles{5} << 0 << Names{" HX", "X-"} << "a name may not start or end with a blank";
+}
+
+void TestSolution::refusedInputs() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, charge);
+    QFETCH(Names, names);
+    QFETCH(QString, problem);
+    try {
+        const PolyproticAcid acid(pKa, charge, names);
+        QFAIL("the acid was accepted");
+    } catch (const std::invalid_argument& e) {
+        QCOMPARE(QString::fromStdString(e.what()), problem);
+    }
+}
+
+void TestSolution::fractionsSumToOneEverywhere_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<double>("pH");
+    const Doubles strong(6, -5.0);
+    const Doubles weak(6, 25.0);
+    const Doubles spread{-5, 1, 7, 13, 19, 25};
+    for (const double pH : {-2.0, 0.0, 7.0, 14.0, 16.0}) {
+        QTest::addRow("six at -5, pH %g", pH) << strong << pH;
+        QTest::addRow("six at 25, pH %g", pH) << weak << pH;
+        QTest::addRow("spread, pH %g", pH) << spread << pH;
+    }
+    QTest::newRow("monoprotic at its pKa") << Doubles{4.76} << 4.76;
+    QTest::newRow("pKa 0 at pH 0") << Doubles{0.0} << 0.0;
+}
+
+void TestSolution::fractionsSumToOneEverywhere() {
+    QFETCH(Doubles, pKa);
+    QFETCH(double, pH);
+    const PolyproticAcid acid(pKa);
+    const SpeciesValues alpha = acid.fractions(pH);
+    const SpeciesValues logAlpha = acid.logFractions(pH);
+    double sum = 0.0;
+    for (int j = 0; j < acid.speciesCount(); ++j) {
+        const double a = alpha[std::size_t(j)];
+        QVERIFY(std::isfinite(a) && a >= 0.0 && a <= 1.0);
+        QVERIFY(std::isfinite(logAlpha[std::size_t(j)]));
+        QVERIFY(logAlpha[std::size_t(j)] <= 1e-15);
+        // The log form keeps what the plain one can still show.
+        if (a > 1e-300) {
+            VELMORA_COMPARE_REL(std::log10(a), logAlpha[std::size_t(j)], 1e-12, 1e-13);
+        }
+        sum += a;
+    }
+    VELMORA_COMPARE_REL(sum, 1.0, 1e-14);
+    // Neighbouring species stand in the ratio 10^(pH - pKa) wherever both are representable.
+    for (int j = 1; j < acid.speciesCount(); ++j) {
+        VELMORA_COMPARE_REL(logAlpha[std::size_t(j)] - logAlpha[std::size_t(j - 1)],
+                            pH - pKa[std::size_t(j - 1)], 1e-12, 1e-12);
+    }
+}
+
+void TestSolution::fractionsAgreeWithTheMainDiagram() {
+    const Acid main = Acid::startAcid();
+    const std::array<double, 4> pKa{main.pKa1, main.pKa2, main.pKa3, main.pKa4};
+    const PolyproticAcid acid(pKa);
+    for (double pH = 0.0; pH <= 14.0; pH += 0.7) {
+        const auto expected = fractionsAt(main, pH);
+        const SpeciesValues alpha = acid.fractions(pH);
+        for (int j = 0; j < 5; ++j) {
+            VELMORA_COMPARE_REL(alpha[std::size_t(j)], expected[std::size_t(j)], 1e-12, 1e-300);
+        }
+    }
+}
+
+void TestSolution::phosphoricAcidAtPh7() {
+    const std::array<double, 3> pKa{2.148, 7.198, 12.319};
+    const SpeciesValues alpha = PolyproticAcid(pKa).fractions(7.0);
+    const std::array<double, 4> textbook{8.6055e-6, 0.61204, 0.38795, 1.8611e-6};
+    const std::array<double, 4> exact{8.605538114832316e-06, 0.6120374999527535, 0.3879520333734629,
+                                      1.8611356687586693e-06};
+    for (std::size_t j = 0; j < 4; ++j) {
+        VELMORA_COMPARE_REL(alpha[j], textbook[j], 5e-5);
+        VELMORA_COMPARE_REL(alpha[j], exact[j], 1e-12);
+    }
+}
+
+void TestSolution::solutionPh_data() {
+    addSolutionColumns();
+    QTest::addColumn<double>("expected"); // the independent calculation
+    QTest::addColumn<double>("textbook");
+    QTest::addColumn<int>("decimals"); // of the textbook figure
+
+    QTest::newRow("0.1 M acetic acid")
+        << Doubles{4.76} << 0 << 0.1 << 0 << 0.0 << 0.0 << 2.8828625361350446 << 2.88 << 2;
+    QTest::newRow("1e-8 M HCl as strong acid alone")
+        << Doubles{4.76} << 0 << 0.0 << 0 << 0.0 << 1e-8 << 6.978294313542888 << 6.978 << 3;
+    QTest::newRow("1e-8 M HCl as an acid of pKa -5")
+        << Doubles{-5} << 0 << 1e-8 << 0 << 0.0 << 0.0 << 6.978294313542911 << 6.978 << 3;
+    QTest::newRow("0.1 M sodium acetate")
+        << Doubles{4.76} << 0 << 0.1 << 1 << 0.0 << 0.0 << 8.880021264577417 << 8.88 << 2;
+    QTest::newRow("0.1 M NH4Cl") << Doubles{9.25} << 1 << 0.1 << 0 << 0.0 << 0.0
+                                 << 5.124977667989282 << 5.125 << 3;
+    QTest::newRow("0.1 M NH3") << Doubles{9.25} << 1 << 0.1 << 1 << 0.0 << 0.0 << 11.1221043177036
+                               << 11.12 << 2;
+    QTest::newRow("0.1 M NaH2PO4") << Doubles{2.148, 7.198, 12.319} << 0 << 0.1 << 1 << 0.0 << 0.0
+                                   << 4.688005106366055 << 4.69 << 2;
+    QTest::newRow("NaH2PO4 with HCl") << Doubles{2.148, 7.198, 12.319} << 0 << 0.1 << 1 << 0.0
+                                      << 0.05 << 2.246816022158469 << 2.25 << 2;
+    QTest::newRow("0.1 M glycine zwitterion")
+        << Doubles{2.34, 9.60} << 1 << 0.1 << 1 << 0.0 << 0.0 << 5.979623365314017 << 5.98 << 2;
+    QTest::newRow("0.1 M tetraprotic acid") << Doubles{2.1, 5.4, 9.7, 12.3} << 0 << 0.1 << 0 << 0.0
+                                            << 0.0 << 1.6109290687663218 << 1.61 << 2;
+    QTest::newRow("0.1 M tetrasodium salt") << Doubles{2.1, 5.4, 9.7, 12.3} << 0 << 0.1 << 4 << 0.0
+                                            << 0.0 << 12.554399030727119 << 12.55 << 2;
+    QTest::newRow("sulfuric-like, 0.05 M")
+        << Doubles{-3, 1.99} << 0 << 0.05 << 0 << 0.0 << 0.0 << 1.2399852468207149 << 1.24 << 2;
+    QTest::newRow("1e-10 M acetic acid")
+        << Doubles{4.76} << 0 << 1e-10 << 0 << 0.0 << 0.0 << 6.999784095784871 << 7.0 << 2;
+    QTest::newRow("10 M NaOH") << Doubles{4.76} << 0 << 0.0 << 0 << 10.0 << 0.0 << 15.0 << 15.0
+                               << 2;
+    QTest::newRow("10 M of six strong protons")
+        << Doubles(6, -5.0) << 0 << 10.0 << 0 << 0.0 << 0.0 << -1.7781077970386858 << -1.78 << 2;
+    QTest::newRow("10 M of six strong bases")
+        << Doubles(6, 25.0) << 0 << 10.0 << 6 << 0.0 << 0.0 << 15.778151250340214 << 15.78 << 2;
+}
+
+void TestSolution::solutionPh() {
+    QFETCH(double, expected);
+    QFETCH(double, textbook);
+    QFETCH(int, decimals);
+    const auto [acid, solution] = fetchedSolution();
+    const SolutionState state = solveSolution(acid, solution);
+    QVERIFY2(std::abs(state.pH - expected) <= 1e-9,
+             qPrintable(QStringLiteral("pH %1").arg(state.pH, 0, 'g', 17)));
+    QCOMPARE(QString::number(state.pH, 'f', decimals), QString::number(textbook, 'f', decimals));
+    QCOMPARE(state.pOH, kPKw - state.pH);
+    VELMORA_COMPARE_REL(state.hydrogen * state.hydroxide, kKw, 1e-12);
+}
+
+void TestSolution::chargeBalanceVanishes_data() {
+    addSolutionColumns();
+    const Doubles six{-5, 0, 6, 12, 18, 25};
+    for (int k = 0; k <= 6; ++k) {
+        for (const double c : {1e-10, 1e-4, 10.0}) {
+            QTest::addRow("six constants, %g M as species %d", c, k)
+                << six << 0 << c << k << 0.0 << 0.0;
+        }
+    }
+    for (int z = -6; z <= 6; z += 3) {
+        QTest::addRow("charge %d, tetraprotic as species 2", z)
+            << Doubles{2.1, 5.4, 9.7, 12.3} << z << 0.01 << 2 << 0.0 << 0.0;
+    }
+    QTest::newRow("strong base and acid both") << Doubles{7.0} << 0 << 0.1 << 0 << 10.0 << 9.9;
+    QTest::newRow("equal constants") << Doubles{7, 7, 7} << 1 << 0.5 << 3 << 0.0 << 0.0;
+}
+
+void TestSolution::chargeBalanceVanishes() {
+    const auto [acid, solution] = fetchedSolution();
+    const SolutionState state = solveSolution(acid, solution);
+    QVERIFY(std::isfinite(state.pH));
+    QVERIFY(state.pH > -3.0 && state.pH < 17.0);
+    const auto [net, scale] = chargeSums(acid, solution, state);
+    // A pH 5e-11 off the root leaves about 1e-10 of the ions' charge unbalanced.
+    QVERIFY2(std::abs(net) <= 1e-9 * scale,
+             qPrintable(QStringLiteral("net %1 of %2").arg(net).arg(scale)));
+    // A pH 1e-9 further on either side tips the balance to the side it belongs.
+    const ChargeBalance balance(acid, solution);
+    QVERIFY(balance(state.pH - 1e-9) > 0.0);
+    QVERIFY(balance(state.pH + 1e-9) < 0.0);
+}
+
+void TestSolution::report_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<Names>("names");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("acetic acid") << Doubles{4.76} << Names{} << 0
+                                 << QStringList{"pH 2.8829", "HA 0.09869 mol/L 98.69 %",
+                                                "A- 0.001310 mol/L 1.310 %"};
+    QTest::newRow("sodium dihydrogen phosphate")
+        << Doubles{2.148, 7.198, 12.319} << Names{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"} << 1
+        << QStringList{"pH 4.6880", "H3PO4 0.0002867 mol/L 0.2867 %",
+                       "H2PO4^- 0.09941 mol/L 99.41 %", "HPO4^2- 0.0003072 mol/L 0.3072 %",
+                       "PO4^3- 7.185e-12 mol/L 7.185e-09 %"};
+}
+
+void TestSolution::report() {
+    QFETCH(Doubles, pKa);
+    QFETCH(Names, names);
+    QFETCH(int, dissolvedAs);
+    QFETCH(QStringList, lines);
+    const PolyproticAcid acid(pKa, 0, names);
+    const Solution solution{0.1, dissolvedAs, 0.0, 0.0};
+    QStringList actual;
+    for (const std::string& line : solutionReport(acid, solveSolution(acid, solution))) {
+        actual << QString::fromStdString(line);
+    }
+    QCOMPARE(actual, lines);
+}
+
+void TestSolution::equivalencePoints_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<double>("strongAcid");
+    QTest::addColumn<Titrant>("titrant");
+    QTest::addColumn<Doubles>("equivalence");
+    QTest::addColumn<Doubles>("half");
+    QTest::addColumn<double>("endVolume");
+    const Doubles phosphoric{2.148, 7.198, 12.319};
+    // 20 mL of 0.1 mol/L with 0.1 mol/L titrant: 20 mL per proton.
+    QTest::newRow("acetic acid with base")
+        << Doubles{4.76} << 0 << 0.0 << Titrant::Base << Doubles{20} << Doubles{10} << 24.0;
+    QTest::newRow("phosphoric acid with base")
+        << phosphoric << 0 << 0.0 << Titrant::Base << Doubles{20, 40, 60} << Doubles{10, 30, 50}
+        << 72.0;
+    QTest::newRow("NaH2PO4 with base")
+        << phosphoric << 1 << 0.0 << Titrant::Base << Doubles{20, 40} << Doubles{10, 30} << 48.0;
+    QTest::newRow("NaH2PO4 with acid")
+        << phosphoric << 1 << 0.0 << Titrant::Acid << Doubles{20} << Doubles{10} << 24.0;
+    QTest::newRow("Na3PO4 with acid") << phosphoric << 3 << 0.0 << Titrant::Acid
+                                      << Doubles{20, 40, 60} << Doubles{10, 30, 50} << 72.0;
+    QTest::newRow("acetic acid with HCl first")
+        << Doubles{4.76} << 0 << 0.05 << Titrant::Base << Doubles{10, 30} << Doubles{20} << 36.0;
+    // Nothing to titrate: the end is the sample's own volume.
+    QTest::newRow("acetate with base")
+        << Doubles{4.76} << 1 << 0.0 << Titrant::Base << Doubles{} << Doubles{} << 20.0;
+    QTest::newRow("acetic acid with acid")
+        << Doubles{4.76} << 0 << 0.0 << Titrant::Acid << Doubles{} << Doubles{} << 20.0;
+}
+
+void TestSolution::equivalencePoints() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, dissolvedAs);
+    QFETCH(double, strongAcid);
+    QFETCH(Titrant, titrant);
+    QFETCH(Doubles, equivalence);
+    QFETCH(Doubles, half);
+    QFETCH(double, endVolume);
+    const PolyproticAcid acid(pKa);
+    const Titrator titrator(acid, Solution{0.1, dissolvedAs, 0.0, strongAcid},
+                            Titration{20.0, titrant, 0.1, 0.0});
+    const Doubles whole = titrator.equivalenceVolumes();
+    const Doubles halves = titrator.halfEquivalenceVolumes();
+    QCOMPARE(whole.size(), equivalence.size());
+    QCOMPARE(halves.size(), half.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        VELMORA_COMPARE_REL(whole[i], equivalence[i], 1e-12);
+    }
+    for (std::size_t i = 0; i < halves.size(); ++i) {
+        VELMORA_COMPARE_REL(halves[i], half[i], 1e-12);
+    }
+    VELMORA_COMPARE_REL(titrator.endVolume(), endVolume, 1e-12);
+    QCOMPARE(titrator.marks().size(), whole.size() + halves.size());
+}
+
+void TestSolution::titrationPh_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<Titrant>("titrant");
+    QTest::addColumn<double>("sampleVolume");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("textbook");
+    const Doubles acetic{4.76};
+    QTest::newRow("acetic acid, half-way")
+        << acetic << 0 << Titrant::Base << 50.0 << 25.0 << 4.760452344012249 << 4.76;
+    QTest::newRow("acetic acid, equivalence")
+        << acetic << 0 << Titrant::Base << 50.0 << 50.0 << 8.729537177573084 << 8.73;
+    QTest::newRow("tetraprotic acid, 10 mL") << Doubles{2.1, 5.4, 9.7, 12.3} << 0 << Titrant::Base
+                                             << 25.0 << 10.0 << 2.113063739196383 << 2.11;
+    QTest::newRow("Na2HPO4 with HCl, 10 mL") << Doubles{2.148, 7.198, 12.319} << 2 << Titrant::Acid
+                                             << 20.0 << 10.0 << 7.197999292181547 << 7.20;
+}
+
+void TestSolution::titrationPh() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, dissolvedAs);
+    QFETCH(Titrant, titrant);
+    QFETCH(double, sampleVolume);
+    QFETCH(double, volume);
+    QFETCH(double, expected);
+    QFETCH(double, textbook);
+    const PolyproticAcid acid(pKa);
+    const Titrator titrator(acid, Solution{0.1, dissolvedAs, 0.0, 0.0},
+                            Titration{sampleVolume, titrant, 0.1, 0.0});
+    const double pH = titrator.pHAt(volume);
+    QVERIFY2(std::abs(pH - expected) <= 1e-9, qPrintable(QString::number(pH, 'g', 17)));
+    QCOMPARE(QString::number(pH, 'f', 2), QString::number(textbook, 'f', 2));
+}
+
+void TestSolution::titrationIsMonotonic_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<Titrant>("titrant");
+    QTest::addColumn<double>("concentration");
+    QTest::newRow("tetraprotic with base")
+        << Doubles{2.1, 5.4, 9.7, 12.3} << 0 << Titrant::Base << 0.1;
+    QTest::newRow("six constants with base")
+        << Doubles{-5, 0, 6, 12, 18, 25} << 0 << Titrant::Base << 0.1;
+    QTest::newRow("phosphate with acid")
+        << Doubles{2.148, 7.198, 12.319} << 3 << Titrant::Acid << 0.1;
+    QTest::newRow("dilute acetic acid") << Doubles{4.76} << 0 << Titrant::Base << 1e-6;
+}
+
+void TestSolution::titrationIsMonotonic() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, dissolvedAs);
+    QFETCH(Titrant, titrant);
+    QFETCH(double, concentration);
+    const PolyproticAcid acid(pKa);
+    const Titrator titrator(acid, Solution{concentration, dissolvedAs, 0.0, 0.0},
+                            Titration{25.0, titrant, 0.1, 0.0});
+    const std::vector<TitrationPoint> curve = titrator.curve(1001);
+    QCOMPARE(curve.size(), std::size_t(1001));
+    QCOMPARE(curve.front().volume, 0.0);
+    QCOMPARE(curve.back().volume, titrator.endVolume());
+    const double sign = titrant == Titrant::Base ? 1.0 : -1.0;
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        QVERIFY(curve[i].volume > curve[i - 1].volume);
+        QVERIFY2(sign * (curve[i].pH - curve[i - 1].pH) >= -1e-9,
+                 qPrintable(QStringLiteral("at %1 mL").arg(curve[i].volume)));
+    }
+    // The warm-started points are the points a cold solve finds.
+    for (std::size_t i = 0; i < curve.size(); i += 97) {
+        QVERIFY(std::abs(curve[i].pH - titrator.pHAt(curve[i].volume)) <= 1e-9);
+    }
+}
+
+void TestSolution::volumeAtIsTheInverse() {
+    const std::array<double, 3> pKa{2.148, 7.198, 12.319};
+    const PolyproticAcid acid(pKa);
+    const Titrator titrator(acid, Solution{}, Titration{});
+    for (const TitrationPoint& p : titrator.curve(41)) {
+        if (p.volume > 0.0) {
+            VELMORA_COMPARE_REL(titrator.volumeAt(p.pH), p.volume, 1e-6);
+        }
+    }
+    // Beyond the titrant's own pH no volume reaches.
+    QVERIFY(std::isnan(titrator.volumeAt(13.5)));
+    const std::vector<TitrationPoint> drawn = titrator.drawingCurve(101, 0.05);
+    QVERIFY(drawn.size() > 101);
+    for (std::size_t i = 1; i < drawn.size(); ++i) {
+        QVERIFY(drawn[i].volume >= drawn[i - 1].volume);
+        QVERIFY(drawn[i].pH >= drawn[i - 1].pH - 1e-9);
+    }
+}
+
+void TestSolution::grid_data() {
+    QTest::addColumn<double>("last");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("beforeLast");
+    QTest::newRow("pH by 0.1") << 14.0 << 0.1 << 141 << 13.9;
+    QTest::newRow("pH by 0.3") << 14.0 << 0.3 << 48 << 13.8;
+    QTest::newRow("pH by 0.001") << 14.0 << 0.001 << 14001 << 13.999;
+    QTest::newRow("mL by 0.05 to 60") << 60.0 << 0.05 << 1201 << 59.95;
+    QTest::newRow("mL by 0.05 to 24.02") << 24.02 << 0.05 << 482 << 24.0;
+    QTest::newRow("step larger than the range") << 0.5 << 1.0 << 2 << 0.0;
+    QTest::newRow("no step") << 14.0 << 0.0 << 2 << 0.0;
+}
+
+void TestSolution::grid() {
+    QFETCH(double, last);
+    QFETCH(double, step);
+    QFETCH(int, count);
+    QFETCH(double, beforeLast);
+    const std::vector<double> values = inclusiveGrid(0.0, last, step);
+    QCOMPARE(int(values.size()), count);
+    QCOMPARE(values.front(), 0.0);
+    QCOMPARE(values.back(), last);
+    QCOMPARE(values[values.size() - 2], beforeLast);
+    if (step == 0.1) {
+        QCOMPARE(values[3], 0.3);
+        QCOMPARE(values[7], 0.7);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestSolution)
+#include "test_solution.moc"
