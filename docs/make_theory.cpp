@@ -40,6 +40,7 @@
 #include <QTextDocument>
 
 #include <cstdio>
+#include <ctime>
 #include <optional>
 
 namespace velmora::theory {
@@ -206,6 +207,10 @@ int run(const QString& sourcePath, const QString& outputPath, const QString& pro
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The PDF writer writes its creation date in local time, whose text is longer or shorter
+    // with the zone; in UTC it has one length everywhere (the date itself is replaced later).
+    qputenv("TZ", "UTC");
+    tzset();
     // The PDF writer puts out its fonts in the order of a hash table: a fixed seed gives the
     // same order in every run.
     QHashSeed::setDeterministicGlobalSeed();
