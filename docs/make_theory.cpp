@@ -39,17 +39,8 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include <cstdio>
 #include <ctime>
 #include <optional>
-
-namespace velmora::theory {
-
-void fail(const QString& message) {
-    std::fprintf(stderr, "velmora_make_theory: %s\n", qPrintable(message));
-}
-
-} // namespace velmora::theory
 
 namespace {
 
