@@ -1,61 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /**
  * velmora_make_theory - typesets the theory document that Velmora ships beside the program
  * (explain_multiproticacids.pdf) from its rich-text source.
  *
- * Usage: velmora_make_theory SOURCE.html OUTPUT.pdf
+ * Usage: velmora_make_theory [--program "Velmora 1.0"] SOURCE.html OUTPUT.pdf
  *
- * The source is Qt rich text, the HTML subset that QTextDocument reads. It is laid out on A4
- * pages in CSS pixels (96 per inch, Qt::AA_Use96Dpi), so that the pixel lengths of the source
- * (margins, padding, picture sizes) and its point sizes keep their usual meaning, with unhinted
- * glyph advances so that lines break as they are printed; every page is then painted into the
- * PDF writer, scaled to its resolution, with a running header and a "Page N of M" footer. The
- * program needs a Qt platform plugin but no display: the build runs it with
- * QT_QPA_PLATFORM=offscreen.
+ * The source is Qt rich text, the HTML subset that QTextDocument reads, with marked places that
+ * are filled in from the program's own data first (theorysource.h) and pictures drawn here
+ * (theoryfigures.h). It is laid out on A4 pages in CSS pixels (96 per inch, Qt::AA_Use96Dpi),
+ * so that the pixel lengths of the source (margins, padding, picture sizes) and its point sizes
+ * keep their usual meaning, with unhinted glyph advances so that lines break as they are
+ * printed; every page is then painted into the PDF writer, scaled to its resolution, with a
+ * running header and a "Page N of M" footer. The program needs a Qt platform plugin but no
+ * display: the build runs it with QT_QPA_PLATFORM=offscreen.
  *
- * Pictures are not loaded from files. Two kinds of <img> are drawn here as vector graphics,
- * with width and height given in CSS pixels (1/96 inch):
- *   src="diagram:2.1,5.4,9.7,12.3"  a distribution diagram for one to four pKa values, computed
- *                                    with the same species terms the program uses;
- *   src="symbol:equilibrium"        the equilibrium arrow (two half-arrows), which the usual
- *                                    text fonts do not contain.
- * Any other picture is an error, so that a typo cannot leave an empty hole in the document.
+ * The output is reproducible: the same source gives the same bytes. The hash seed is fixed
+ * (the writer emits fonts in the order of a hash table), and the creation date is the time in
+ * SOURCE_DATE_EPOCH or, without it, left out (pdfdate.h).
  */
 
+#include "pdfdate.h"
+#include "theoryfigures.h"
+#include "theorypages.h"
+#include "theorysource.h"
+#include "theorystyle.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFragment>
-#include <QTextImageFormat>
-#include <QTextObjectInterface>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdio>
+#include <ctime>
 #include <optional>
-#include <vector>
 
 namespace {
 
+using namespace velmora::theory;
+
 constexpr double kMmPerInch = 25.4;
-constexpr double kPtPerInch = 72.0;
 constexpr double kLayoutDpi = 96.0; // CSS pixels; guaranteed by Qt::AA_Use96Dpi
 constexpr int kPdfResolution = 1200;
-
-const QString kProgramLine = QStringLiteral("Velmora 1.0");
-const QString kBodyFamily = QStringLiteral("Liberation Serif");
-const QString kSansFamily = QStringLiteral("Liberation Sans");
-constexpr double kBodyPointSize = 11.0;
 
 /** Page geometry in millimetres from the top-left corner of an A4 sheet (210 x 297 mm). */
 struct PageGeometry {
@@ -68,384 +61,9 @@ struct PageGeometry {
     double footerBaseline = 286.0;
 };
 
-void fail(const QString& message) {
-    std::fprintf(stderr, "velmora_make_theory: %s\n", qPrintable(message));
-}
-
-/** Device units per point on the device a painter works on. */
-double unitsPerPoint(const QPaintDevice* device) {
-    return device->logicalDpiY() / kPtPerInch;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Figures
-
-enum class FigureKind { Diagram, Equilibrium };
-
-struct Figure {
-    FigureKind kind = FigureKind::Diagram;
-    std::vector<double> pKa;
-};
-
-/** Reads an <img> source of the forms described at the top of this file. */
-std::optional<Figure> parseFigure(const QString& source) {
-    if (source == QLatin1String("symbol:equilibrium"))
-        return Figure{FigureKind::Equilibrium, {}};
-    if (!source.startsWith(QLatin1String("diagram:")))
-        return std::nullopt;
-    const QStringList parts = source.mid(8).split(QLatin1Char(','));
-    if (parts.isEmpty() || parts.size() > 4)
-        return std::nullopt;
-    Figure figure;
-    for (const QString& part : parts) {
-        bool ok = false;
-        const double value = part.trimmed().toDouble(&ok);
-        if (!ok || value < 0.0 || value > 14.0)
-            return std::nullopt;
-        if (!figure.pKa.empty() && value < figure.pKa.back())
-            return std::nullopt; // the constants of an acid never decrease
-        figure.pKa.push_back(value);
-    }
-    return figure;
-}
-
-/**
- * Species fractions alpha_0..alpha_4 at one pH. Like the program, this evaluates the terms of a
- * tetraprotic acid, with every constant the acid does not have set to 0: the terms that contain
- * it vanish and the common factor of the others cancels in the quotient.
- */
-std::array<double, 5> fractions(const std::array<double, 4>& Ka, double pH) {
-    const double h = std::pow(10.0, -pH);
-    const std::array<double, 5> T{h * h * h * h, Ka[0] * (h * h * h), Ka[1] * (Ka[0] * (h * h)),
-                                  Ka[2] * (Ka[1] * (Ka[0] * h)), Ka[3] * (Ka[2] * (Ka[1] * Ka[0]))};
-    const double sum = T[0] + T[1] + T[2] + T[3] + T[4];
-    std::array<double, 5> alpha{};
-    for (std::size_t j = 0; j < T.size(); ++j)
-        alpha[j] = T[j] / sum;
-    return alpha;
-}
-
-/** Species names by number of protons, written as the program writes them ("H2A2-"). */
-QString speciesName(std::size_t protons, std::size_t j) {
-    static const std::array<std::array<const char*, 5>, 4> names{{
-        {"HA", "A-", "", "", ""},
-        {"H2A", "HA-", "A2-", "", ""},
-        {"H3A", "H2A-", "HA2-", "A3-", ""},
-        {"H4A", "H3A-", "H2A2-", "HA3-", "A4-"},
-    }};
-    return QString::fromLatin1(names.at(protons - 1).at(j));
-}
-
-/** The curve colour of species slot j; the colour belongs to the slot, not to the charge. */
-QColor speciesColour(std::size_t j) {
-    static const std::array<QColor, 5> colours{QColor(255, 0, 0), QColor(0, 0, 0),
-                                               QColor(128, 0, 128), QColor(0, 128, 128),
-                                               QColor(0, 0, 255)};
-    return colours.at(j);
-}
-
-/** One piece of a typeset formula: on the base line, lowered (atom count) or raised (charge). */
-struct FormulaRun {
-    QString text;
-    int shift = 0; // 0 base line, +1 lowered, -1 raised
-};
-
-/** Splits "H2A2-" into H, lowered 2, A, raised 2- (with a true minus sign). */
-std::vector<FormulaRun> formulaRuns(const QString& name) {
-    const auto isCount = [](QChar c) { return c >= QLatin1Char('2') && c <= QLatin1Char('5'); };
-    const auto isSign = [](QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); };
-    const auto sign = [](QChar c) {
-        return c == QLatin1Char('-') ? QString(QChar(0x2212)) : QString(c);
-    };
-    std::vector<FormulaRun> runs;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        if (i > 0 && isCount(c) && i + 1 < name.size() && isSign(name.at(i + 1))) {
-            runs.push_back({QString(c) + sign(name.at(i + 1)), -1});
-            ++i;
-        } else if (i > 0 && isCount(c)) {
-            runs.push_back({QString(c), +1});
-        } else if (i > 0 && isSign(c)) {
-            runs.push_back({sign(c), -1});
-        } else {
-            runs.push_back({QString(c), 0});
-        }
-    }
-    return runs;
-}
-
-/** A species formula set in a given size on one device: measured first, then drawn. */
-class FormulaLabel {
-public:
-    FormulaLabel(const QPaintDevice* device, const QString& name, double sizePt)
-        : m_runs(formulaRuns(name)), m_base(QString(kSansFamily)), m_unit(unitsPerPoint(device)),
-          m_sizePt(sizePt) {
-        m_base.setBold(true);
-        m_base.setPointSizeF(sizePt);
-        m_script = m_base;
-        m_script.setPointSizeF(sizePt * 0.72);
-        const QFontMetricsF baseMetrics(m_base, device);
-        const QFontMetricsF scriptMetrics(m_script, device);
-        for (const FormulaRun& run : m_runs) {
-            const double advance = run.shift == 0 ? baseMetrics.horizontalAdvance(run.text)
-                                                  : scriptMetrics.horizontalAdvance(run.text);
-            m_advances.push_back(advance);
-            m_width += advance;
-        }
-    }
-
-    /** The space the label takes with its base line starting at origin, raised charges included. */
-    QRectF box(QPointF origin) const {
-        return QRectF(origin.x(), origin.y() - 1.15 * m_sizePt * m_unit, m_width,
-                      1.45 * m_sizePt * m_unit);
-    }
-
-    double width() const { return m_width; }
-
-    void draw(QPainter* painter, QPointF origin) const {
-        double x = origin.x();
-        for (std::size_t i = 0; i < m_runs.size(); ++i) {
-            const FormulaRun& run = m_runs[i];
-            painter->setFont(run.shift == 0 ? m_base : m_script);
-            const double offset = run.shift > 0 ? 0.28 : 0.42;
-            painter->drawText(QPointF(x, origin.y() + run.shift * offset * m_sizePt * m_unit),
-                              run.text);
-            x += m_advances[i];
-        }
-    }
-
-private:
-    std::vector<FormulaRun> m_runs;
-    std::vector<double> m_advances;
-    QFont m_base;
-    QFont m_script;
-    double m_unit;
-    double m_sizePt;
-    double m_width = 0.0;
-};
-
-/** A distribution diagram for the given pKa values, pH 0..14 across, fraction 0..1 up. */
-void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double>& pKa) {
-    const QPaintDevice* device = painter->device();
-    const double pt = unitsPerPoint(device);
-    QFont tickFont(kSansFamily);
-    tickFont.setPointSizeF(7.5);
-    const QFontMetricsF tickMetrics(tickFont, device);
-
-    const QRectF plot(rect.left() + 34 * pt, rect.top() + 6 * pt, rect.width() - 42 * pt,
-                      rect.height() - 32 * pt);
-    const auto X = [&](double pH) { return plot.left() + plot.width() * pH / 14.0; };
-    const auto Y = [&](double alpha) { return plot.bottom() - plot.height() * alpha; };
-
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->fillRect(plot, Qt::white);
-
-    // Grid every 2 pH units and every 0.2 of the fraction, as in the program's diagram.
-    painter->setPen(QPen(QColor(215, 215, 215), 0.6 * pt));
-    for (int pH = 2; pH <= 12; pH += 2)
-        painter->drawLine(QPointF(X(pH), plot.top()), QPointF(X(pH), plot.bottom()));
-    for (int tenth = 2; tenth <= 8; tenth += 2)
-        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)),
-                          QPointF(plot.right(), Y(tenth / 10.0)));
-
-    // Ticks and numbers.
-    painter->setPen(QPen(Qt::black, 0.5 * pt));
-    painter->setFont(tickFont);
-    for (int pH = 0; pH <= 14; ++pH) {
-        painter->drawLine(QPointF(X(pH), plot.bottom()), QPointF(X(pH), plot.bottom() - 3 * pt));
-        if (pH % 2 == 0) {
-            const QString text = QString::number(pH);
-            painter->drawText(QPointF(X(pH) - tickMetrics.horizontalAdvance(text) / 2,
-                                      plot.bottom() + 4 * pt + tickMetrics.ascent()),
-                              text);
-        }
-    }
-    for (int tenth = 0; tenth <= 10; ++tenth) {
-        painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)),
-                          QPointF(plot.left() + 3 * pt, Y(tenth / 10.0)));
-        if (tenth % 2 == 0) {
-            const QString text = QString::number(tenth / 10.0, 'f', 1);
-            painter->drawText(QPointF(plot.left() - 4 * pt - tickMetrics.horizontalAdvance(text),
-                                      Y(tenth / 10.0) + tickMetrics.capHeight() / 2),
-                              text);
-        }
-    }
-    QFont axisFont = tickFont;
-    axisFont.setPointSizeF(8.5);
-    axisFont.setItalic(true);
-    painter->setFont(axisFont);
-    const QFontMetricsF axisMetrics(axisFont, device);
-    const QString xTitle = QStringLiteral("pH");
-    painter->drawText(QPointF(plot.center().x() - axisMetrics.horizontalAdvance(xTitle) / 2,
-                              rect.bottom() - axisMetrics.descent()),
-                      xTitle);
-    const QString yTitle = QStringLiteral("fraction \u03b1");
-    painter->save();
-    painter->translate(rect.left() + axisMetrics.ascent(),
-                       plot.center().y() + axisMetrics.horizontalAdvance(yTitle) / 2);
-    painter->rotate(-90);
-    painter->drawText(QPointF(0, 0), yTitle);
-    painter->restore();
-
-    // Curves, sampled every 0.01 pH.
-    std::array<double, 4> Ka{0, 0, 0, 0};
-    for (std::size_t i = 0; i < pKa.size(); ++i)
-        Ka.at(i) = std::pow(10.0, -pKa[i]);
-    const std::size_t protons = pKa.size();
-    constexpr int samples = 1400;
-    std::array<QPainterPath, 5> curves;
-    std::array<double, 5> peakAlpha{};
-    std::array<double, 5> peakPH{};
-    for (int s = 0; s <= samples; ++s) {
-        const double pH = 14.0 * s / samples;
-        const std::array<double, 5> alpha = fractions(Ka, pH);
-        for (std::size_t j = 0; j <= protons; ++j) {
-            const QPointF point(X(pH), Y(alpha[j]));
-            if (s == 0)
-                curves[j].moveTo(point);
-            else
-                curves[j].lineTo(point);
-            if (alpha[j] > peakAlpha[j]) {
-                peakAlpha[j] = alpha[j];
-                peakPH[j] = pH;
-            }
-        }
-    }
-    painter->setClipRect(plot.adjusted(-pt, -pt, pt, pt));
-    for (std::size_t j = 0; j <= protons; ++j) {
-        painter->setPen(
-            QPen(speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter->drawPath(curves[j]);
-    }
-
-    // Labels: the first and the last species under their plateaus at the ends of the pH axis,
-    // low enough to stay clear of their falling or rising flanks; the others centred on the tops
-    // of their humps, inside a high hump, above a low one. A label that would touch one placed
-    // before it moves up by its own height.
-    const double labelSize = 8.5;
-    const double plateauLabel = 0.64;
-    std::vector<QRectF> placed;
-    for (std::size_t j = 0; j <= protons; ++j) {
-        const FormulaLabel label(device, speciesName(protons, j), labelSize);
-        QPointF origin;
-        if (j == 0)
-            origin = QPointF(X(0.2), Y(plateauLabel));
-        else if (j == protons)
-            origin = QPointF(X(13.8) - label.width(), Y(plateauLabel));
-        else if (peakAlpha[j] > 0.86)
-            origin = QPointF(X(peakPH[j]) - label.width() / 2, Y(peakAlpha[j]) + 13 * pt);
-        else
-            origin = QPointF(X(peakPH[j]) - label.width() / 2, Y(peakAlpha[j]) - 4 * pt);
-        for (int attempt = 0; attempt < 4; ++attempt) {
-            const QRectF box = label.box(origin).adjusted(-2 * pt, 0, 2 * pt, 0);
-            if (std::none_of(placed.begin(), placed.end(),
-                             [&](const QRectF& other) { return other.intersects(box); }))
-                break;
-            origin.ry() -= box.height();
-        }
-        placed.push_back(label.box(origin));
-        painter->setPen(speciesColour(j));
-        label.draw(painter, origin);
-    }
-    painter->setClipping(false);
-
-    painter->setPen(QPen(Qt::black, 0.7 * pt));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(plot);
-    painter->restore();
-}
-
-/** The equilibrium arrow: a right half-arrow over a left half-arrow, centred near the math axis. */
-void drawEquilibrium(QPainter* painter, const QRectF& rect, const QColor& colour) {
-    const double h = rect.height();
-    const double upper = rect.top() + 0.50 * h;
-    const double lower = rect.top() + 0.75 * h;
-    const double barbX = 0.30 * h;
-    const double barbY = 0.22 * h;
-    const double left = rect.left() + 0.12 * rect.width();
-    const double right = rect.right() - 0.12 * rect.width();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(colour, 0.075 * h, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    QPainterPath path;
-    path.moveTo(left, upper);
-    path.lineTo(right, upper);
-    path.lineTo(right - barbX, upper - barbY);
-    path.moveTo(right, lower);
-    path.lineTo(left, lower);
-    path.lineTo(left + barbX, lower + barbY);
-    painter->drawPath(path);
-    painter->restore();
-}
-
-/**
- * Draws the document's pictures in place of <img> elements. It replaces the layout's handler of
- * image objects, so every <img> of the source comes here.
- */
-class FigureHandler : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-
-public:
-    using QObject::QObject;
-
-    /** The layout works in CSS pixels, the unit of width and height. */
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
-        const QTextImageFormat image = format.toImageFormat();
-        return QSizeF(image.width(), image.height());
-    }
-
-    /**
-     * The painter arrives scaled from layout pixels to the writer's resolution. The pictures are
-     * drawn unscaled in device units instead, so that their point sizes (fonts, pen widths) are
-     * taken at the device's own resolution.
-     */
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
-                    const QTextFormat& format) override {
-        const std::optional<Figure> figure = parseFigure(format.toImageFormat().name());
-        if (!figure)
-            return; // refused before layout, see checkFigures()
-        const QRectF deviceRect = painter->transform().mapRect(rect);
-        painter->save();
-        painter->resetTransform();
-        if (figure->kind == FigureKind::Equilibrium)
-            drawEquilibrium(painter, deviceRect,
-                            format.hasProperty(QTextFormat::ForegroundBrush)
-                                ? format.foreground().color()
-                                : QColor(Qt::black));
-        else
-            drawDiagram(painter, deviceRect, figure->pKa);
-        painter->restore();
-    }
-};
-
-/** Every picture of the source must be one this program draws, with its size given. */
-bool checkFigures(const QTextDocument& doc) {
-    bool ok = true;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (!format.isImageFormat())
-                continue;
-            const QTextImageFormat image = format.toImageFormat();
-            if (!parseFigure(image.name())) {
-                fail(QStringLiteral("unknown picture \"%1\"").arg(image.name()));
-                ok = false;
-            } else if (image.width() <= 0 || image.height() <= 0) {
-                fail(QStringLiteral("picture \"%1\" needs a width and a height").arg(image.name()));
-                ok = false;
-            }
-        }
-    }
-    return ok;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Pages
-
 void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double unitsPerMm,
-                         const QString& title, int pageNumber, int pageCount) {
+                         const QString& program, const QString& title, int pageNumber,
+                         int pageCount) {
     QFont font(kSansFamily);
     font.setPointSizeF(8.5);
     const QFontMetricsF metrics(font, painter.device());
@@ -456,7 +74,7 @@ void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double uni
     painter.setFont(font);
     painter.setPen(QColor(90, 90, 90));
     const double headerY = page.headerBaseline * unitsPerMm;
-    painter.drawText(QPointF(left, headerY), kProgramLine);
+    painter.drawText(QPointF(left, headerY), program);
     painter.drawText(QPointF(right - metrics.horizontalAdvance(title), headerY), title);
     painter.setPen(QPen(QColor(150, 150, 150), 0.4 * unitsPerPoint(painter.device())));
     painter.drawLine(QPointF(left, page.headerRule * unitsPerMm),
@@ -470,31 +88,15 @@ void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double uni
     painter.restore();
 }
 
-int run(const QString& sourcePath, const QString& outputPath) {
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
-        return 1;
-    }
-    const QString html = QString::fromUtf8(source.readAll());
-
-    for (const QString& family : {kBodyFamily, kSansFamily}) {
-        if (!QFontDatabase::hasFamily(family))
-            fail(QStringLiteral("warning: font \"%1\" is not installed, a substitute is used")
-                     .arg(family));
-    }
-
-    QSaveFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly)) {
-        fail(QStringLiteral("cannot write %1: %2").arg(outputPath, output.errorString()));
-        return 1;
-    }
-
-    QPdfWriter writer(&output);
+/** Typesets the filled-in source into PDF bytes; on failure, says why and returns nothing. */
+std::optional<QByteArray> typeset(const QString& html, const QString& program) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setCreator(kProgramLine);
+    writer.setCreator(program);
 
     const PageGeometry page;
     const double unitsPerMm = writer.logicalDpiY() / kMmPerInch;
@@ -510,40 +112,83 @@ int run(const QString& sourcePath, const QString& outputPath) {
     doc.setDocumentMargin(0);
     doc.setPageSize(QSizeF(page.bodyWidth * pixelsPerMm, page.bodyHeight * pixelsPerMm));
     doc.setHtml(html);
-    if (!checkFigures(doc))
-        return 1;
+    if (!checkFigures(doc)) {
+        return std::nullopt;
+    }
+    if (!keepPagesWhole(doc)) {
+        fail(QStringLiteral("the pages did not settle"));
+        return std::nullopt;
+    }
 
     QString title = doc.metaInformation(QTextDocument::DocumentTitle).trimmed();
-    if (title.isEmpty())
+    if (title.isEmpty()) {
         title = QStringLiteral("Theory");
+    }
     writer.setTitle(title);
 
     const int pageCount = doc.pageCount();
-    const QSizeF bodySize = doc.pageSize();
     QPainter painter;
     if (!painter.begin(&writer)) {
-        fail(QStringLiteral("cannot start the PDF output for %1").arg(outputPath));
-        return 1;
+        fail(QStringLiteral("cannot start the PDF output"));
+        return std::nullopt;
     }
     for (int index = 0; index < pageCount; ++index) {
         if (index > 0 && !writer.newPage()) {
             fail(QStringLiteral("cannot start page %1").arg(index + 1));
-            return 1;
+            return std::nullopt;
         }
         painter.save();
-        // Shift the document up by the pages already printed; drawContents clips to this page.
         painter.translate(page.bodyLeft * unitsPerMm, page.bodyTop * unitsPerMm);
         painter.scale(deviceUnitsPerPixel, deviceUnitsPerPixel);
-        painter.translate(0, -index * bodySize.height());
-        doc.drawContents(&painter, QRectF(QPointF(0, index * bodySize.height()), bodySize));
+        drawPage(painter, doc, index);
         painter.restore();
-        drawHeaderAndFooter(painter, page, unitsPerMm, title, index + 1, pageCount);
+        drawHeaderAndFooter(painter, page, unitsPerMm, program, title, index + 1, pageCount);
     }
     if (!painter.end()) {
-        fail(QStringLiteral("cannot finish the PDF output for %1").arg(outputPath));
+        fail(QStringLiteral("cannot finish the PDF output"));
+        return std::nullopt;
+    }
+    return buffer.data();
+}
+
+int run(const QString& sourcePath, const QString& outputPath, const QString& program) {
+    QString problem;
+    const std::optional<qint64> epoch = sourceDateEpoch(&problem);
+    if (!problem.isEmpty()) {
+        fail(problem);
         return 1;
     }
-    if (!output.commit()) {
+
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
+        return 1;
+    }
+    const QString html = fillSource(QString::fromUtf8(source.readAll()), program, &problem);
+    if (!problem.isEmpty()) {
+        fail(QStringLiteral("%1: %2").arg(sourcePath, problem));
+        return 1;
+    }
+
+    for (const QString& family : {kBodyFamily, kSansFamily}) {
+        if (!QFontDatabase::hasFamily(family)) {
+            fail(QStringLiteral("warning: font \"%1\" is not installed, a substitute is used")
+                     .arg(family));
+        }
+    }
+
+    std::optional<QByteArray> pdf = typeset(html, program);
+    if (!pdf) {
+        return 1;
+    }
+    if (!setCreationDate(*pdf, epoch)) {
+        fail(QStringLiteral("the PDF writer wrote no creation date to replace"));
+        return 1;
+    }
+
+    QSaveFile output(outputPath);
+    if (!output.open(QIODevice::WriteOnly) || output.write(*pdf) != pdf->size() ||
+        !output.commit()) {
         fail(QStringLiteral("cannot write %1: %2").arg(outputPath, output.errorString()));
         return 1;
     }
@@ -553,6 +198,13 @@ int run(const QString& sourcePath, const QString& outputPath) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The PDF writer writes its creation date in local time, whose text is longer or shorter
+    // with the zone; in UTC it has one length everywhere (the date itself is replaced later).
+    qputenv("TZ", "UTC");
+    tzset();
+    // The PDF writer puts out its fonts in the order of a hash table: a fixed seed gives the
+    // same order in every run.
+    QHashSeed::setDeterministicGlobalSeed();
     // Pixel lengths of the source and point sizes must not depend on the machine that builds.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
     QGuiApplication app(argc, argv);
@@ -561,6 +213,11 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Typesets Velmora's theory document as PDF."));
     parser.addHelpOption();
+    const QCommandLineOption programOption(
+        QStringLiteral("program"),
+        QStringLiteral("Name and version of the program, for the title page and the header."),
+        QStringLiteral("text"), QStringLiteral("Velmora"));
+    parser.addOption(programOption);
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("Rich-text (HTML) source of the document."));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("PDF file to write."));
@@ -570,7 +227,5 @@ int main(int argc, char* argv[]) {
         fail(QStringLiteral("expected a source file and an output file"));
         parser.showHelp(2);
     }
-    return run(args.at(0), args.at(1));
+    return run(args.at(0), args.at(1), parser.value(programOption));
 }
-
-#include "make_theory.moc"

@@ -2,6 +2,8 @@
 #include "ui/about/clickablelabel.h"
 #include "ui/common/form.h"
 
+#include "messagewatcher.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <memory>
 
+using velmora::test::MessageWatcher;
 using velmora::ui::About;
 using velmora::ui::ScreenDensity;
 
@@ -59,29 +62,6 @@ public:
     QList<QUrl> urls;
 public slots:
     void take(const QUrl& url) { urls.append(url); }
-};
-
-/**
- * Answers every message box as soon as it shows, recording its text, so that a hand-over that
- * fails cannot block the test in the box's own event loop.
- */
-class MessageWatcher {
-public:
-    MessageWatcher() {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
-                    messages.append(box->text());
-                    box->accept();
-                }
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList messages;
-
-private:
-    QTimer m_timer;
 };
 
 /** Opens a window, removing it at the end of the test whatever happened to it. */

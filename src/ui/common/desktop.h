@@ -10,7 +10,9 @@ namespace velmora::ui {
 /**
  * Hands an address (a document, a mail address, a web page) to the desktop. When the desktop
  * cannot open it, one message tells the user so and shows the address so it can be copied.
- * Returns whether the desktop took it.
+ * Returns whether the desktop took it. A document goes to the desktop's opener (xdg-open),
+ * whose end is awaited: when it fails later, no program being there for the document, the
+ * message comes then, naming `what` and the document.
  */
 bool openWithDesktop(const QUrl& url, QWidget* parent, const QString& what);
 

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QPainter;
+class QTextDocument;
+
+namespace velmora::theory {
+
+/**
+ * Adjusts a document laid out on pages (QTextDocument::setPageSize) so that nothing is cut by a
+ * page break:
+ *   - a paragraph that runs over a page break becomes two, one on each page, so that every
+ *     paragraph lies on one page (see drawPage());
+ *   - a heading at the foot of a page moves to the next page, with the text it heads;
+ *   - a table that a page break would cut, and that fits on one page, starts on the next page.
+ * The text itself does not change, nor does the place of any line that was not cut. Returns
+ * false if the layout did not settle (which would be a fault of this function).
+ */
+[[nodiscard]] bool keepPagesWhole(QTextDocument& doc);
+
+/**
+ * Draws page `index` of a document prepared by keepPagesWhole(); the painter maps layout pixels
+ * from the top-left corner of the page's body. Only the paragraphs of this page are drawn: none
+ * of a neighbouring page comes along as hidden text, which a PDF would keep for search and copy.
+ */
+void drawPage(QPainter& painter, QTextDocument& doc, int index);
+
+} // namespace velmora::theory
