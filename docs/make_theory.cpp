@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /**
  * velmora_make_theory - typesets the theory document that Velmora ships beside the program
  * (explain_multiproticacids.pdf) from its rich-text source.
@@ -15,11 +16,18 @@
  * Pictures are not loaded from files. Two kinds of <img> are drawn here as vector graphics,
  * with width and height given in CSS pixels (1/96 inch):
  *   src="diagram:2.1,5.4,9.7,12.3"  a distribution diagram for one to four pKa values, computed
- *                                    with the same species terms the program uses;
+ *                                    by the program's model, its labels set by the program's
+ *                                    formula typesetting, in its species colours;
  *   src="symbol:equilibrium"        the equilibrium arrow (two half-arrows), which the usual
  *                                    text fonts do not contain.
  * Any other picture is an error, so that a typo cannot leave an empty hole in the document.
  */
+
+#include "diagram/formula.h"
+#include "diagram/palette.h"
+#include "model/acid.h"
+#include "model/fractions.h"
+#include "version.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCommandLineParser>
@@ -52,7 +60,8 @@ constexpr double kPtPerInch = 72.0;
 constexpr double kLayoutDpi = 96.0; // CSS pixels; guaranteed by Qt::AA_Use96Dpi
 constexpr int kPdfResolution = 1200;
 
-const QString kProgramLine = QStringLiteral("Velmora 1.0");
+const QString kProgramLine = QStringLiteral("%1 %2").arg(QString::fromLatin1(velmora::kName),
+                                                         QString::fromLatin1(velmora::kVersion));
 const QString kBodyFamily = QStringLiteral("Liberation Serif");
 const QString kSansFamily = QStringLiteral("Liberation Sans");
 constexpr double kBodyPointSize = 11.0;
@@ -104,71 +113,47 @@ std::optional<Figure> parseFigure(const QString& source) {
             return std::nullopt;
         if (!figure.pKa.empty() && value < figure.pKa.back())
             return std::nullopt; // the constants of an acid never decrease
+        if (!figure.pKa.empty() && value == 0.0)
+            return std::nullopt; // a later exponent of 0 marks an absent constant
         figure.pKa.push_back(value);
     }
     return figure;
 }
 
-/**
- * Species fractions alpha_0..alpha_4 at one pH. Like the program, this evaluates the terms of a
- * tetraprotic acid, with every constant the acid does not have set to 0: the terms that contain
- * it vanish and the common factor of the others cancels in the quotient.
- */
-std::array<double, 5> fractions(const std::array<double, 4>& Ka, double pH) {
-    const double h = std::pow(10.0, -pH);
-    const std::array<double, 5> T{h * h * h * h, Ka[0] * (h * h * h), Ka[1] * (Ka[0] * (h * h)),
-                                  Ka[2] * (Ka[1] * (Ka[0] * h)), Ka[3] * (Ka[2] * (Ka[1] * Ka[0]))};
-    const double sum = T[0] + T[1] + T[2] + T[3] + T[4];
-    std::array<double, 5> alpha{};
-    for (std::size_t j = 0; j < T.size(); ++j)
-        alpha[j] = T[j] / sum;
-    return alpha;
-}
-
 /** Species names by number of protons, written as the program writes them ("H2A2-"). */
 QString speciesName(std::size_t protons, std::size_t j) {
-    static const std::array<std::array<const char*, 5>, 4> names{{
-        {"HA", "A-", "", "", ""},
-        {"H2A", "HA-", "A2-", "", ""},
-        {"H3A", "H2A-", "HA2-", "A3-", ""},
-        {"H4A", "H3A-", "H2A2-", "HA3-", "A4-"},
-    }};
-    return QString::fromLatin1(names.at(protons - 1).at(j));
+    return QString::fromStdString(velmora::model::speciesNames(static_cast<int>(protons)).at(j));
 }
 
-/** The curve colour of species slot j; the colour belongs to the slot, not to the charge. */
+/** The curve colour of species slot j, the program's own. */
 QColor speciesColour(std::size_t j) {
-    static const std::array<QColor, 5> colours{QColor(255, 0, 0), QColor(0, 0, 0),
-                                               QColor(128, 0, 128), QColor(0, 128, 128),
-                                               QColor(0, 0, 255)};
-    return colours.at(j);
+    return velmora::diagram::paletteColor(
+        velmora::diagram::speciesPaletteIndex(static_cast<int>(j)));
 }
 
-/** One piece of a typeset formula: on the base line, lowered (atom count) or raised (charge). */
+/**
+ * The pieces of a species name as the program typesets them (diagram::formulaPieces), each
+ * shifted: 0 on the base line, +1 lowered (atom count), -1 raised (charge, with a true minus).
+ */
 struct FormulaRun {
     QString text;
-    int shift = 0; // 0 base line, +1 lowered, -1 raised
+    int shift = 0;
 };
 
-/** Splits "H2A2-" into H, lowered 2, A, raised 2- (with a true minus sign). */
 std::vector<FormulaRun> formulaRuns(const QString& name) {
-    const auto isCount = [](QChar c) { return c >= QLatin1Char('2') && c <= QLatin1Char('5'); };
-    const auto isSign = [](QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); };
-    const auto sign = [](QChar c) {
-        return c == QLatin1Char('-') ? QString(QChar(0x2212)) : QString(c);
-    };
+    using velmora::diagram::FormulaRow;
     std::vector<FormulaRun> runs;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        if (i > 0 && isCount(c) && i + 1 < name.size() && isSign(name.at(i + 1))) {
-            runs.push_back({QString(c) + sign(name.at(i + 1)), -1});
-            ++i;
-        } else if (i > 0 && isCount(c)) {
-            runs.push_back({QString(c), +1});
-        } else if (i > 0 && isSign(c)) {
-            runs.push_back({sign(c), -1});
-        } else {
-            runs.push_back({QString(c), 0});
+    for (velmora::diagram::FormulaPiece& piece : velmora::diagram::formulaPieces(name)) {
+        switch (piece.row) {
+        case FormulaRow::Base:
+            runs.push_back({piece.text, 0});
+            break;
+        case FormulaRow::Lowered:
+            runs.push_back({piece.text, +1});
+            break;
+        case FormulaRow::Raised:
+            runs.push_back({piece.text.replace(QLatin1Char('-'), QChar(0x2212)), -1});
+            break;
         }
     }
     return runs;
@@ -289,9 +274,9 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
     painter->restore();
 
     // Curves, sampled every 0.01 pH.
-    std::array<double, 4> Ka{0, 0, 0, 0};
-    for (std::size_t i = 0; i < pKa.size(); ++i)
-        Ka.at(i) = std::pow(10.0, -pKa[i]);
+    velmora::model::Exponents exponents{};
+    std::copy(pKa.begin(), pKa.end(), exponents.begin());
+    const velmora::model::Acid acid(exponents);
     const std::size_t protons = pKa.size();
     constexpr int samples = 1400;
     std::array<QPainterPath, 5> curves;
@@ -299,7 +284,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
     std::array<double, 5> peakPH{};
     for (int s = 0; s <= samples; ++s) {
         const double pH = 14.0 * s / samples;
-        const std::array<double, 5> alpha = fractions(Ka, pH);
+        const std::array<double, 5> alpha = velmora::model::fractionsAt(acid, pH);
         for (std::size_t j = 0; j <= protons; ++j) {
             const QPointF point(X(pH), Y(alpha[j]));
             if (s == 0)

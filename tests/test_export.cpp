@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line and the export: parsing in process, then the real program end to end.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "app/commandline.h"
 #include "diagram/export.h"
@@ -174,26 +175,32 @@ void TestExport::acceptedCommandLines_data() {
     QTest::addColumn<int>("scale");
     QTest::addColumn<double>("step");
     QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("labels"); // the example's formulas, or none
     const QList<double> start{2.1, 5.4, 9.7, 12.3};
     const int png = int(ExportFormat::Png);
     QTest::newRow("default acid") << QStringList{"--export", "a.png"} << start << 4 << 1 << 0.1
-                                  << png;
+                                  << png << QStringList{};
+    QTest::newRow("preset") << QStringList{"--export", "a.csv", "--preset", "phosphoric"}
+                            << QList<double>{2.15, 7.20, 12.35, 0} << 3 << 1 << 0.1
+                            << int(ExportFormat::Csv)
+                            << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
     QTest::newRow("mono 7") << QStringList{"--export", "a.png", "--pka", "7"}
-                            << QList<double>{7, 0, 0, 0} << 1 << 1 << 0.1 << png;
+                            << QList<double>{7, 0, 0, 0} << 1 << 1 << 0.1 << png << QStringList{};
     QTest::newRow("equal neighbours")
         << QStringList{"--export", "a.svg", "--pka", "3,3"} << QList<double>{3, 3, 0, 0} << 2 << 1
-        << 0.1 << int(ExportFormat::Svg);
+        << 0.1 << int(ExportFormat::Svg) << QStringList{};
     QTest::newRow("first value 0")
         << QStringList{"--export", "a.pdf", "--pka", "0"} << QList<double>{0, 0, 0, 0} << 1 << 1
-        << 0.1 << int(ExportFormat::Pdf);
-    QTest::newRow("bounds 0 and 14") << QStringList{"--export", "a.png", "--pka", "0,1.5,14"}
-                                     << QList<double>{0, 1.5, 14, 0} << 3 << 1 << 0.1 << png;
+        << 0.1 << int(ExportFormat::Pdf) << QStringList{};
+    QTest::newRow("bounds 0 and 14")
+        << QStringList{"--export", "a.png", "--pka", "0,1.5,14"} << QList<double>{0, 1.5, 14, 0}
+        << 3 << 1 << 0.1 << png << QStringList{};
     QTest::newRow("scale 8") << QStringList{"--export", "a.PNG", "--scale", "8"} << start << 4 << 8
-                             << 0.1 << png;
+                             << 0.1 << png << QStringList{};
     QTest::newRow("step 0.001") << QStringList{"--export", "a.csv", "--step", "0.001"} << start << 4
-                                << 1 << 0.001 << int(ExportFormat::Csv);
+                                << 1 << 0.001 << int(ExportFormat::Csv) << QStringList{};
     QTest::newRow("step 1") << QStringList{"--export=a.csv", "--step", "1"} << start << 4 << 1
-                            << 1.0 << int(ExportFormat::Csv);
+                            << 1.0 << int(ExportFormat::Csv) << QStringList{};
 }
 
 void TestExport::acceptedCommandLines() {
@@ -203,16 +210,18 @@ void TestExport::acceptedCommandLines() {
     QFETCH(int, scale);
     QFETCH(double, step);
     QFETCH(int, format);
+    QFETCH(QStringList, labels);
     const app::CommandLine line = app::parseCommandLine(QStringList{"velmora"} + arguments);
     QVERIFY2(line.action == Action::Export, qPrintable(line.problem));
     const auto exponents = line.request.acid.exponents();
     QCOMPARE(QList<double>(exponents.begin(), exponents.end()), pKa);
-    model::Acid acid = line.request.acid;
-    acid.computeConstants();
-    QCOMPARE(acid.protonCount(), protons);
+    QCOMPARE(line.request.acid.protonCount(), protons);
     QCOMPARE(line.request.scale, scale);
     QCOMPARE(line.request.step, step);
     QCOMPARE(int(line.format), format);
+    QStringList given(line.request.labels.begin(), line.request.labels.end());
+    given.removeAll(QString());
+    QCOMPARE(given, labels);
 }
 
 void TestExport::pngIsSilentWithoutDisplay() {
@@ -357,13 +366,13 @@ void TestExport::refusalWritesNothing() {
     QVERIFY(!QFile::exists(file));
 
     // An existing file is left exactly as it was.
-    const QByteArray original("not a picture\n\x01\x02");
+    const QByteArray kept("not a picture\n\x01\x02");
     QFile existing(file);
-    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(original) == original.size());
+    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(kept) == kept.size());
     existing.close();
     run = runProgram(QStringList{"--export", file} + arguments);
     QCOMPARE(run.status, 2);
-    QCOMPARE(readAll(file), original);
+    QCOMPARE(readAll(file), kept);
     QCOMPARE(QDir(m_dir.path()).entryList({"refused*"}, QDir::Files), QStringList{"refused.png"});
 }
 
@@ -390,17 +399,17 @@ void TestExport::failedWriteKeepsFile() {
     QFETCH(QString, shellPrefix);
     QFETCH(bool, existing);
     const QString file = QDir::isAbsolutePath(target) ? target : path(target);
-    const QByteArray original("precious contents\n");
+    const QByteArray kept("precious contents\n");
     if (target == u"folder.png") {
         QVERIFY(QDir().mkpath(file));
         QFile inside(file + QStringLiteral("/keep.txt"));
         QVERIFY(inside.open(QIODevice::WriteOnly));
-        inside.write(original);
+        inside.write(kept);
     }
     if (existing) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(original);
+        f.write(kept);
     }
     const QStringList before =
         QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -411,10 +420,10 @@ void TestExport::failedWriteKeepsFile() {
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              before);
     if (existing) {
-        QCOMPARE(readAll(file), original);
+        QCOMPARE(readAll(file), kept);
     } else if (target == u"folder.png") {
         QVERIFY(QFileInfo(file).isDir());
-        QCOMPARE(readAll(file + QStringLiteral("/keep.txt")), original);
+        QCOMPARE(readAll(file + QStringLiteral("/keep.txt")), kept);
     } else {
         QVERIFY(!QFile::exists(file));
     }
@@ -435,6 +444,7 @@ void TestExport::versionAndHelp() {
     const Run help = runProgram({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains("--export"));
+    QVERIFY(help.out.contains("(default 2.1,5.4,9.7,12.3)"));
     QCOMPARE(help.err, QByteArray());
 }
 

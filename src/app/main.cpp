@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "windowentry.h"
 
 #include "version.h"
 
@@ -12,8 +14,8 @@
 
 namespace {
 
-using velmora::app::kName;
-using velmora::app::kVersion;
+using velmora::kName;
+using velmora::kVersion;
 
 void printLine(std::FILE* stream, const QString& text) {
     std::fputs(qPrintable(text + u'\n'), stream);

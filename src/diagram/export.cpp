@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export.h"
 
 #include "geometry.h"
+#include "grafik.h"
 #include "surface.h"
 
 #include "model/fractions.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -43,8 +46,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
-    model::Acid acid = request.acid;
-    grafik(acid, surface, &request.labels);
+    grafik(request.acid, surface, request.labels);
     surface.end();
     painter.restore();
 }
@@ -61,22 +63,13 @@ QImage renderImage(const ExportRequest& request, qreal scale) {
 }
 
 QStringList speciesHeader(const ExportRequest& request) {
-    model::Acid acid = request.acid;
-    acid.computeConstants();
-    const int protons = acid.protonCount();
-    const model::SpeciesNames& names = model::speciesNames(protons);
-    QStringList header;
-    for (int j = 0; j <= protons; ++j) {
-        const auto slot = static_cast<std::size_t>(j);
-        const QString& custom = request.labels[slot];
-        header << (custom.isEmpty() ? QString::fromStdString(names[slot]) : custom);
-    }
-    return header;
+    const int protons = request.acid.protonCount();
+    const LabelTexts labels = speciesLabels(protons, request.labels);
+    return QStringList(labels.begin(), labels.begin() + protons + 1);
 }
 
 QByteArray fractionsCsv(const ExportRequest& request) {
-    model::Acid acid = request.acid;
-    acid.computeConstants();
+    const model::Acid& acid = request.acid;
     const int species = acid.protonCount() + 1;
 
     QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';
@@ -129,7 +122,7 @@ bool writeSvg(QSaveFile& file, const ExportRequest& request) {
 bool writePdf(QSaveFile& file, const ExportRequest& request) {
     QPdfWriter writer(&file);
     writer.setTitle(QStringLiteral("Concentration fraction vs pH"));
-    writer.setCreator(QStringLiteral("Velmora"));
+    writer.setCreator(QString::fromLatin1(kName));
     // One page exactly the diagram's size at 96 dpi.
     const QSizeF points(kSurfaceWidth * 72.0 / kScreenDpi, kSurfaceHeight * 72.0 / kScreenDpi);
     writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));

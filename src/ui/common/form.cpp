@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
 #include "etchedframe.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace velmora::ui {
 
@@ -319,6 +321,31 @@ const Control* Form::find(QStringView name, int index) const {
 QWidget* Form::widget(QStringView name, int index) const {
     const Control* c = find(name, index);
     return c != nullptr ? c->widget.data() : nullptr;
+}
+
+namespace {
+
+QString controlName(QStringView name, int index) {
+    return index >= 0 ? QStringLiteral("%1(%2)").arg(name).arg(index) : name.toString();
+}
+
+} // namespace
+
+QWidget* Form::required(QStringView name, int index) const {
+    QWidget* w = widget(name, index);
+    if (w == nullptr) {
+        throw std::logic_error(QStringLiteral("the design of %1 has no control %2")
+                                   .arg(m_design.name, controlName(name, index))
+                                   .toStdString());
+    }
+    return w;
+}
+
+void Form::throwWrongType(QStringView name, int index, const char* type) const {
+    throw std::logic_error(
+        QStringLiteral("the control %1 of %2 is no %3")
+            .arg(controlName(name, index), m_design.name, QString::fromLatin1(type))
+            .toStdString());
 }
 
 } // namespace velmora::ui
