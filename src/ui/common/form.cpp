@@ -43,54 +43,42 @@ QRect fittedToText(const QLabel& label, const QRect& box, bool wordWrap) {
     return {QPoint(left, box.top()), text};
 }
 
+/** The field of a control that holds `property`, or nullptr when it has no such property. */
+template <class C> auto* propertyField(C& control, Property property) {
+    decltype(&control.left) none = nullptr;
+    switch (property) {
+    case Property::Left:
+        return &control.left;
+    case Property::Width:
+        return &control.width;
+    case Property::Top:
+        return &control.top;
+    case Property::Height:
+        return &control.height;
+    case Property::FontSize:
+        return control.fontSize ? &*control.fontSize : none;
+    }
+    return none;
+}
+
 } // namespace
 
 bool readProperty(const Control& control, Property property, float& value) {
-    switch (property) {
-    case Property::Left:
-        value = control.left;
-        return true;
-    case Property::Width:
-        value = control.width;
-        return true;
-    case Property::Top:
-        value = control.top;
-        return true;
-    case Property::Height:
-        value = control.height;
-        return true;
-    case Property::FontSize:
-        if (!control.fontSize) {
-            return false;
-        }
-        value = *control.fontSize;
-        return true;
+    const float* field = propertyField(control, property);
+    if (field == nullptr) {
+        return false;
     }
-    return false;
+    value = *field;
+    return true;
 }
 
 bool writeProperty(Control& control, Property property, float value) {
-    switch (property) {
-    case Property::Left:
-        control.left = value;
-        return true;
-    case Property::Width:
-        control.width = value;
-        return true;
-    case Property::Top:
-        control.top = value;
-        return true;
-    case Property::Height:
-        control.height = value;
-        return true;
-    case Property::FontSize:
-        if (!control.fontSize) {
-            return false;
-        }
-        control.fontSize = value;
-        return true;
+    float* field = propertyField(control, property);
+    if (field == nullptr) {
+        return false;
     }
-    return false;
+    *field = value;
+    return true;
 }
 
 QFont designFont(const FontDesign& design) {
