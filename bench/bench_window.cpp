@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the ordering cascade in the real main window: bar 4 moved below the other three
 // moves bars 3, 2 and 1 in nested handlings, with four redraws and the label updates.
+
+#include "benchmain.h"
 
 #include "ui/main/phh.h"
 
 #include <QApplication>
 #include <QScrollBar>
-
-#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 

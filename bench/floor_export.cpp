@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the start-up benchmark: the smallest Qt program that starts on the offscreen
 // platform and saves a blank 495 x 350 PNG. `velmora --export` is compared against it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the command line's value parsing: --pka, --step and --scale.
 // The input is split at newlines into the three values.
 #include "app/commandline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typesets arbitrary names of any length on a real surface.
 #include "diagram/forma.h"
 #include "diagram/surface.h"

@@ -2,7 +2,7 @@
 // The solution's charts: tick choice, layout, pixels of the frame and the markers, the SVG's
 // texts and coordinates, label placement, the readout and the data files.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "diagram/chartaxes.h"
 #include "diagram/charttext.h"

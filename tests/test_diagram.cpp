@@ -1,13 +1,17 @@
-// The diagram: backdrop pixels, curves, label positions and colours, typesetting, 2x images.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The diagram: backdrop pixels, curves, label positions, texts and colours, typesetting, the
+// label rule, 2x images.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "diagram/backdrop.h"
 #include "diagram/forma.h"
 #include "diagram/grafik.h"
+#include "diagram/labels.h"
 #include "diagram/retainedplot.h"
 #include "diagram/surface.h"
 #include "model/fractions.h"
+#include "model/presets.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -17,10 +21,10 @@
 
 using namespace velmora;
 using diagram::PrintedText;
+using model::Exponents;
+using test::labelRuns;
 
 namespace {
-
-using Exponents = std::array<double, model::kMaxProtons>;
 
 const QColor kBlack(0, 0, 0);
 const QColor kGrey(228, 228, 228);
@@ -30,26 +34,15 @@ const QColor kNavy(0, 0, 128);
 const std::array<QColor, 5> kSpeciesColours{QColor(255, 0, 0), QColor(0, 0, 0), QColor(128, 0, 128),
                                             QColor(0, 128, 128), QColor(0, 0, 255)};
 
-model::Acid acidOf(const Exponents& pKa) {
-    model::Acid acid;
-    acid.pKa1 = pKa[0];
-    acid.pKa2 = pKa[1];
-    acid.pKa3 = pKa[2];
-    acid.pKa4 = pKa[3];
-    acid.computeConstants();
-    return acid;
-}
-
 /** One fresh 1x plot with the acid drawn and every printed piece recorded. */
 struct Drawing {
     diagram::RetainedPlot plot{1.0};
     std::vector<PrintedText> printed;
     diagram::DrawnDiagram drawn;
 
-    explicit Drawing(const Exponents& pKa) {
+    explicit Drawing(const Exponents& pKa, const diagram::LabelTexts& labels = {}) {
         plot.surface().setRecorder(&printed);
-        model::Acid acid = acidOf(pKa);
-        drawn = plot.redraw(acid);
+        drawn = plot.redraw(model::Acid(pKa), labels);
     }
     [[nodiscard]] QColor at(int x, int y) const { return plot.image().pixelColor(x, y); }
 };
@@ -94,6 +87,9 @@ private slots:
     void backdropTitle();
     void labels_data();
     void labels();
+    void exampleFormulasOnTheDiagram();
+    void labelRule_data();
+    void labelRule();
     void curvePixels_data();
     void curvePixels();
     void frameDrawnLast_data();
@@ -254,29 +250,78 @@ void TestDiagram::labels() {
     QFETCH(QList<QPointF>, positions);
     const Drawing d(pKa);
     QCOMPARE(d.drawn.species, names.size());
+    QCOMPARE(labelRuns(d.printed), names);
 
-    // The recorder's pieces, split where the colour changes: one run per label.
-    std::vector<std::vector<PrintedText>> runs;
+    // The first piece of each label: where the label starts, in its species' colour.
+    std::vector<const PrintedText*> firsts;
     for (const PrintedText& piece : d.printed) {
-        if (runs.empty() || runs.back().front().colour != piece.colour) {
-            runs.emplace_back();
+        if (firsts.empty() || piece.colour != firsts.back()->colour) {
+            firsts.push_back(&piece);
         }
-        runs.back().push_back(piece);
     }
-    QCOMPARE(runs.size(), static_cast<std::size_t>(names.size()));
     for (qsizetype j = 0; j < names.size(); ++j) {
         const auto slot = static_cast<std::size_t>(j);
         QCOMPARE(d.drawn.labelAt[slot], positions[j]);
-        const auto& run = runs[slot];
-        QString text;
-        for (const PrintedText& piece : run) {
-            text += piece.text;
-        }
-        QCOMPARE(text, names[j]);
-        QCOMPARE(run.front().colour, kSpeciesColours[slot]);
-        QCOMPARE(run.front().x, static_cast<float>(positions[j].x()));
-        QCOMPARE(run.front().y, static_cast<float>(positions[j].y()));
+        QCOMPARE(d.drawn.labels[slot], names[j]);
+        QCOMPARE(firsts[slot]->colour, kSpeciesColours[slot]);
+        QCOMPARE(firsts[slot]->x, static_cast<float>(positions[j].x()));
+        QCOMPARE(firsts[slot]->y, static_cast<float>(positions[j].y()));
     }
+    for (std::size_t j = static_cast<std::size_t>(names.size()); j < d.drawn.labels.size(); ++j) {
+        QVERIFY(d.drawn.labels[j].isEmpty());
+    }
+}
+
+void TestDiagram::exampleFormulasOnTheDiagram() {
+    // Phosphoric acid's own formulas: the caret only marks where the charge starts.
+    const model::Preset& phosphoric = *model::findPreset("phosphoric");
+    const Drawing d(phosphoric.acid().exponents(), diagram::presetLabels(phosphoric));
+    QCOMPARE(d.drawn.species, 4);
+    QCOMPARE(labelRuns(d.printed), (QStringList{"H3PO4", "H2PO4-", "HPO42-", "PO43-"}));
+    QCOMPARE(d.drawn.labels,
+             (diagram::LabelTexts{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-", QString()}));
+    // The same places as the generic names of the same acid.
+    const Drawing generic(phosphoric.acid().exponents());
+    QCOMPARE(d.drawn.labelAt, generic.drawn.labelAt);
+}
+
+void TestDiagram::labelRule_data() {
+    QTest::addColumn<int>("protons");
+    QTest::addColumn<QStringList>("custom");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("generic mono") << 1 << QStringList{} << QStringList{"HA", "A-", "", "", ""}
+                                  << QStringList{"HA", "A-", "", "", ""};
+    QTest::newRow("generic tetra")
+        << 4 << QStringList{} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"}
+        << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
+    QTest::newRow("formulas win") << 2 << QStringList{"H2S", "HS^-", "S^2-"}
+                                  << QStringList{"H2S", "HS^-", "S^2-", "", ""}
+                                  << QStringList{"H2S", "HS -", "S 2-", "", ""};
+    QTest::newRow("a missing formula falls back")
+        << 2 << QStringList{"H2S", "", "S^2-"} << QStringList{"H2S", "HA-", "S^2-", "", ""}
+        << QStringList{"H2S", "HA-", "S 2-", "", ""};
+    QTest::newRow("texts past the acid's species are left out")
+        << 1 << QStringList{"HAc", "Ac^-", "X"} << QStringList{"HAc", "Ac^-", "", "", ""}
+        << QStringList{"HAc", "Ac -", "", "", ""};
+}
+
+void TestDiagram::labelRule() {
+    QFETCH(int, protons);
+    QFETCH(QStringList, custom);
+    QFETCH(QStringList, labels);
+    QFETCH(QStringList, spoken);
+    diagram::LabelTexts given;
+    for (qsizetype j = 0; j < custom.size(); ++j) {
+        given[static_cast<std::size_t>(j)] = custom[j];
+    }
+    const diagram::LabelTexts got = diagram::speciesLabels(protons, given);
+    QCOMPARE(QStringList(got.begin(), got.end()), labels);
+    QStringList said;
+    for (const std::string& name : diagram::spokenNames(got)) {
+        said << QString::fromStdString(name);
+    }
+    QCOMPARE(said, spoken);
 }
 
 void TestDiagram::curvePixels_data() {
@@ -290,7 +335,7 @@ void TestDiagram::curvePixels_data() {
 void TestDiagram::curvePixels() {
     QFETCH(Exponents, pKa);
     const Drawing d(pKa);
-    const model::Acid acid = acidOf(pKa);
+    const model::Acid acid(pKa);
     const int species = acid.protonCount() + 1;
     int checked = 0;
     for (int x = 57; x <= 471; x += 4) {
@@ -477,8 +522,7 @@ void TestDiagram::fontSizeCarriesOver() {
     }
     // The next redraw keeps the size the last one left behind.
     start.printed.clear();
-    model::Acid acid = acidOf({2.1, 5.4, 9.7, 12.3});
-    start.plot.redraw(acid);
+    start.plot.redraw(model::Acid::startAcid());
     QCOMPARE(start.printed.front().points, 10.0);
 }
 
@@ -536,8 +580,7 @@ void TestDiagram::textAtPen() {
 
 void TestDiagram::doubleResolution() {
     diagram::RetainedPlot plot(2.0);
-    model::Acid acid = model::Acid::startAcid();
-    const diagram::DrawnDiagram drawn = plot.redraw(acid);
+    const diagram::DrawnDiagram drawn = plot.redraw(model::Acid::startAcid());
     const QImage& image = plot.image();
     QCOMPARE(image.size(), QSize(990, 700));
     QCOMPARE(image.devicePixelRatio(), 2.0);

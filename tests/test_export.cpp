@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line and the export: parsing in process, then the real program end to end.
 
 #include "files.h"
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "app/commandline.h"
 #include "diagram/export.h"
@@ -267,26 +268,32 @@ void TestExport::acceptedCommandLines_data() {
     QTest::addColumn<int>("scale");
     QTest::addColumn<double>("step");
     QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("labels"); // the example's formulas, or none
     const QList<double> start{2.1, 5.4, 9.7, 12.3};
     const int png = int(ExportFormat::Png);
     QTest::newRow("default acid") << QStringList{"--export", "a.png"} << start << 4 << 1 << 0.1
-                                  << png;
+                                  << png << QStringList{};
+    QTest::newRow("preset") << QStringList{"--export", "a.csv", "--preset", "phosphoric"}
+                            << QList<double>{2.15, 7.20, 12.35, 0} << 3 << 1 << 0.1
+                            << int(ExportFormat::Csv)
+                            << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
     QTest::newRow("mono 7") << QStringList{"--export", "a.png", "--pka", "7"}
-                            << QList<double>{7, 0, 0, 0} << 1 << 1 << 0.1 << png;
+                            << QList<double>{7, 0, 0, 0} << 1 << 1 << 0.1 << png << QStringList{};
     QTest::newRow("equal neighbours")
         << QStringList{"--export", "a.svg", "--pka", "3,3"} << QList<double>{3, 3, 0, 0} << 2 << 1
-        << 0.1 << int(ExportFormat::Svg);
+        << 0.1 << int(ExportFormat::Svg) << QStringList{};
     QTest::newRow("first value 0")
         << QStringList{"--export", "a.pdf", "--pka", "0"} << QList<double>{0, 0, 0, 0} << 1 << 1
-        << 0.1 << int(ExportFormat::Pdf);
-    QTest::newRow("bounds 0 and 14") << QStringList{"--export", "a.png", "--pka", "0,1.5,14"}
-                                     << QList<double>{0, 1.5, 14, 0} << 3 << 1 << 0.1 << png;
+        << 0.1 << int(ExportFormat::Pdf) << QStringList{};
+    QTest::newRow("bounds 0 and 14")
+        << QStringList{"--export", "a.png", "--pka", "0,1.5,14"} << QList<double>{0, 1.5, 14, 0}
+        << 3 << 1 << 0.1 << png << QStringList{};
     QTest::newRow("scale 8") << QStringList{"--export", "a.PNG", "--scale", "8"} << start << 4 << 8
-                             << 0.1 << png;
+                             << 0.1 << png << QStringList{};
     QTest::newRow("step 0.001") << QStringList{"--export", "a.csv", "--step", "0.001"} << start << 4
-                                << 1 << 0.001 << int(ExportFormat::Csv);
+                                << 1 << 0.001 << int(ExportFormat::Csv) << QStringList{};
     QTest::newRow("step 1") << QStringList{"--export=a.csv", "--step", "1"} << start << 4 << 1
-                            << 1.0 << int(ExportFormat::Csv);
+                            << 1.0 << int(ExportFormat::Csv) << QStringList{};
 }
 
 void TestExport::acceptedCommandLines() {
@@ -296,16 +303,18 @@ void TestExport::acceptedCommandLines() {
     QFETCH(int, scale);
     QFETCH(double, step);
     QFETCH(int, format);
+    QFETCH(QStringList, labels);
     const app::CommandLine line = app::parseCommandLine(QStringList{"velmora"} + arguments);
     QVERIFY2(line.action == Action::Export, qPrintable(line.problem));
     const auto exponents = line.request.acid.exponents();
     QCOMPARE(QList<double>(exponents.begin(), exponents.end()), pKa);
-    model::Acid acid = line.request.acid;
-    acid.computeConstants();
-    QCOMPARE(acid.protonCount(), protons);
+    QCOMPARE(line.request.acid.protonCount(), protons);
     QCOMPARE(line.request.scale, scale);
     QCOMPARE(line.request.step, step);
     QCOMPARE(int(line.format), format);
+    QStringList given(line.request.labels.begin(), line.request.labels.end());
+    given.removeAll(QString());
+    QCOMPARE(given, labels);
 }
 
 void TestExport::pngIsSilentWithoutDisplay() {
@@ -465,13 +474,13 @@ void TestExport::refusalWritesNothing() {
     QVERIFY(!QFile::exists(file));
 
     // An existing file is left exactly as it was.
-    const QByteArray original("not a picture\n\x01\x02");
+    const QByteArray kept("not a picture\n\x01\x02");
     QFile existing(file);
-    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(original) == original.size());
+    QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write(kept) == kept.size());
     existing.close();
     run = runProgram(QStringList{"--export", file} + arguments);
     QCOMPARE(run.status, 2);
-    QCOMPARE(readAll(file), original);
+    QCOMPARE(readAll(file), kept);
     QCOMPARE(QDir(m_dir.path()).entryList({"refused*"}, QDir::Files), QStringList{"refused.png"});
 }
 
@@ -801,6 +810,7 @@ void TestExport::versionAndHelp() {
     // The usage line names the program, not the path it was started from.
     QVERIFY2(help.out.startsWith("Usage: velmora [options]\n"), help.out.constData());
     QVERIFY(help.out.contains("--export"));
+    QVERIFY(help.out.contains("(default 2.1,5.4,9.7,12.3)"));
     QCOMPARE(help.err, QByteArray());
 }
 

@@ -1,10 +1,13 @@
-// The acid-base model: constants, acid type, species names, per-column terms and fractions.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The acid-base model: constants, acid type, species names, per-column terms, fractions and the
+// spoken summary.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "model/acid.h"
 #include "model/fractions.h"
 #include "model/numbertext.h"
+#include "model/summary.h"
 
 #include <QtTest>
 
@@ -15,18 +18,6 @@
 using namespace velmora::model;
 
 namespace {
-
-using Exponents = std::array<double, kMaxProtons>;
-
-Acid acidOf(const Exponents& pKa) {
-    Acid acid;
-    acid.pKa1 = pKa[0];
-    acid.pKa2 = pKa[1];
-    acid.pKa3 = pKa[2];
-    acid.pKa4 = pKa[3];
-    acid.computeConstants();
-    return acid;
-}
 
 std::unique_ptr<ColumnTable> columnsOf(const Acid& acid) {
     auto table = std::make_unique<ColumnTable>();
@@ -44,6 +35,8 @@ class TestModel : public QObject {
 private slots:
     void constants_data();
     void constants();
+    void settingAnExponentSetsItsConstant_data();
+    void settingAnExponentSetsItsConstant();
     void speciesNamesTable_data();
     void speciesNamesTable();
     void columnPhIsSinglePrecision();
@@ -56,6 +49,8 @@ private slots:
     void columnsAgreeWithFractions();
     void shortestTextReadsBack_data();
     void shortestTextReadsBack();
+    void summary_data();
+    void summary();
 };
 
 void TestModel::constants_data() {
@@ -85,7 +80,7 @@ void TestModel::constants() {
     QFETCH(Exponents, pKa);
     QFETCH(Exponents, Ka);
     QFETCH(int, protons);
-    const Acid acid = acidOf(pKa);
+    const Acid acid = Acid(pKa);
     const auto got = acid.constants();
     for (std::size_t i = 0; i < got.size(); ++i) {
         if (Ka[i] == 0.0) {
@@ -94,6 +89,46 @@ void TestModel::constants() {
             VELMORA_COMPARE_REL(got[i], Ka[i], 1e-14);
         }
     }
+    QCOMPARE(acid.protonCount(), protons);
+}
+
+void TestModel::settingAnExponentSetsItsConstant_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Exponents>("Ka");
+    QTest::addColumn<int>("protons");
+    const double ka21 = 0.007943282347242814, ka54 = 3.981071705534969e-06;
+    const double ka97 = 1.9952623149688828e-10, ka123 = 5.011872336272715e-13;
+    QTest::newRow("pKa1 to 0 is a constant of strength 1")
+        << 1 << 0.0 << Exponents{1, ka54, ka97, ka123} << 4;
+    QTest::newRow("pKa2 to 0 marks Ka2 absent") << 2 << 0.0 << Exponents{ka21, 0, ka97, ka123} << 1;
+    QTest::newRow("pKa4 to 0 makes a triprotic acid")
+        << 4 << 0.0 << Exponents{ka21, ka54, ka97, 0} << 3;
+    QTest::newRow("pKa3 to 7") << 3 << 7.0 << Exponents{ka21, ka54, 1e-7, ka123} << 4;
+    QTest::newRow("index 0 changes nothing") << 0 << 7.0 << Exponents{ka21, ka54, ka97, ka123} << 4;
+    QTest::newRow("index 5 changes nothing") << 5 << 7.0 << Exponents{ka21, ka54, ka97, ka123} << 4;
+}
+
+void TestModel::settingAnExponentSetsItsConstant() {
+    QFETCH(int, index);
+    QFETCH(double, value);
+    QFETCH(Exponents, Ka);
+    QFETCH(int, protons);
+    Acid acid = Acid::startAcid();
+    acid.setPKa(index, value);
+    if (index >= 1 && index <= kMaxProtons) {
+        QCOMPARE(acid.pKa(index), value);
+    }
+    const auto got = acid.constants();
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        if (Ka[i] == 0.0) {
+            QCOMPARE(got[i], 0.0);
+        } else {
+            VELMORA_COMPARE_REL(got[i], Ka[i], 1e-14);
+        }
+    }
+    QCOMPARE(acid.Ka1(), got[0]);
+    QCOMPARE(acid.Ka4(), got[3]);
     QCOMPARE(acid.protonCount(), protons);
 }
 
@@ -159,7 +194,7 @@ void TestModel::absentConstantsZeroTheirTerms_data() {
 void TestModel::absentConstantsZeroTheirTerms() {
     QFETCH(Exponents, pKa);
     QFETCH(int, firstZeroTerm);
-    const auto table = columnsOf(acidOf(pKa));
+    const auto table = columnsOf(Acid(pKa));
     for (int x = kFirstColumn; x <= kLastColumn; ++x) {
         const auto col = static_cast<std::size_t>(x);
         for (int j = 0; j < kMaxSpecies; ++j) {
@@ -192,7 +227,7 @@ void TestModel::workedFractions() {
     QFETCH(Exponents, pKa);
     QFETCH(double, pH);
     QFETCH(Exponents, alpha);
-    const auto got = fractionsAt(acidOf(pKa), pH);
+    const auto got = fractionsAt(Acid(pKa), pH);
     double rest = 1.0;
     for (std::size_t j = 0; j < alpha.size(); ++j) {
         VELMORA_COMPARE_REL(got[j], alpha[j], 1e-6, 1e-300);
@@ -214,7 +249,7 @@ void TestModel::columnsAgreeWithFractions_data() {
 
 void TestModel::columnsAgreeWithFractions() {
     QFETCH(Exponents, pKa);
-    const Acid acid = acidOf(pKa);
+    const Acid acid = Acid(pKa);
     const auto table = columnsOf(acid);
     for (int x = kFirstColumn; x <= kLastColumn; ++x) {
         const auto col = static_cast<std::size_t>(x);
@@ -248,6 +283,40 @@ void TestModel::shortestTextReadsBack() {
     const std::string got = velmora::model::shortestText(value);
     QCOMPARE(QString::fromStdString(got), text);
     QCOMPARE(std::stod(got), value);
+}
+
+void TestModel::summary_data() {
+    QTest::addColumn<Exponents>("pKa");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("start acid")
+        << Exponents{2.1, 5.4, 9.7, 12.3} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"}
+        << "Tetraprotic acid. H4A predominates below pH 2.1, H3A- from 2.1 to 5.4, H2A2- from "
+           "5.4 to 9.7, HA3- from 9.7 to 12.3, A4- above 12.3.";
+    // Between two equal constants a species never leads; it is left out.
+    QTest::newRow("equal middle constants")
+        << Exponents{2, 5, 5, 12} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"}
+        << "Tetraprotic acid. H4A predominates below pH 2.0, H3A- from 2.0 to 5.0, HA3- from "
+           "5.0 to 12.0, A4- above 12.0.";
+    QTest::newRow("boundaries to 0.1") << Exponents{4.76, 0, 0, 0} << QStringList{"HAc", "Ac-"}
+                                       << "Monoprotic acid. HAc predominates below pH 4.8, Ac- "
+                                          "above 4.8.";
+    // The names are read as they are given: the caller makes them speakable.
+    QTest::newRow("names as given")
+        << Exponents{2.15, 7.2, 12.35, 0} << QStringList{"H3PO4", "H2PO4 -", "HPO4^2-", "x"}
+        << "Triprotic acid. H3PO4 predominates below pH 2.2, H2PO4 - from 2.2 to 7.2, HPO4^2- "
+           "from 7.2 to 12.4, x above 12.4.";
+}
+
+void TestModel::summary() {
+    QFETCH(Exponents, pKa);
+    QFETCH(QStringList, names);
+    QFETCH(QString, sentence);
+    SpeciesNames species;
+    for (qsizetype j = 0; j < names.size(); ++j) {
+        species[static_cast<std::size_t>(j)] = names[j].toStdString();
+    }
+    QCOMPARE(QString::fromStdString(describe(Acid(pKa), species)), sentence);
 }
 
 QTEST_APPLESS_MAIN(TestModel)

@@ -3,7 +3,7 @@
 // grids of the data files. Expected values are textbook figures and an independent calculation
 // (50-digit decimal powers of ten, charge balance bisected to the last digit).
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "model/acid.h"
 #include "model/fractions.h"
@@ -229,7 +229,7 @@ void TestSolution::fractionsSumToOneEverywhere() {
 
 void TestSolution::fractionsAgreeWithTheMainDiagram() {
     const Acid main = Acid::startAcid();
-    const std::array<double, 4> pKa{main.pKa1, main.pKa2, main.pKa3, main.pKa4};
+    const std::array<double, 4> pKa{main.pKa1(), main.pKa2(), main.pKa3(), main.pKa4()};
     const PolyproticAcid acid(pKa);
     for (double pH = 0.0; pH <= 14.0; pH += 0.7) {
         const auto expected = fractionsAt(main, pH);

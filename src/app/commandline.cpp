@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
 #include "diagram/atomicfile.h"
+#include "diagram/labels.h"
 #include "model/presets.h"
 
 #include <QCommandLineParser>
@@ -32,7 +34,7 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
             .arg(model::kMaxProtons)
             .arg(parts.size());
     }
-    std::array<double, model::kMaxProtons> values{};
+    model::Exponents values{};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         double v = 0.0;
         if (!parseFinite(parts[i], v)) {
@@ -53,11 +55,7 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
         }
         values[static_cast<std::size_t>(i)] = v;
     }
-    acid.pKa1 = values[0];
-    acid.pKa2 = values[1];
-    acid.pKa3 = values[2];
-    acid.pKa4 = values[3];
-    acid.computeConstants();
+    acid = model::Acid(values);
     return {};
 }
 
@@ -170,10 +168,15 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         QStringLiteral("Writes the diagram to FILE: .png, .svg or .pdf for the picture, .csv for "
                        "the species fractions."),
         QStringLiteral("FILE"));
+    QStringList startValues;
+    for (double pKa : model::kStartExponents) {
+        startValues << QString::number(pKa);
+    }
     const QCommandLineOption pkaOption(
         QStringLiteral("pka"),
         QStringLiteral("One to four comma-separated pKa values from 0 to 14, not decreasing "
-                       "(default 2.1,5.4,9.7,12.3)."),
+                       "(default %1).")
+            .arg(startValues.join(u',')),
         QStringLiteral("LIST"));
     const QCommandLineOption scaleOption(
         QStringLiteral("scale"),
@@ -284,10 +287,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                               .arg(shown(presetOption)));
         }
         result.request.acid = preset->acid();
-        for (std::size_t j = 0; j < preset->formulas.size() && j < result.request.labels.size();
-             ++j) {
-            result.request.labels[j] = QString::fromStdString(preset->formulas[j]);
-        }
+        result.request.labels = diagram::presetLabels(*preset);
         result.presetName = QString::fromStdString(preset->name);
     } else if (parser.isSet(pkaOption)) {
         const QString problem = parsePkaList(text(pkaOption), result.request.acid);

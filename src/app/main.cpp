@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "windowentry.h"
 
 #include "version.h"
 
@@ -17,8 +19,8 @@
 
 namespace {
 
-using velmora::app::kName;
-using velmora::app::kVersion;
+using velmora::kName;
+using velmora::kVersion;
 using velmora::diagram::shownName;
 
 /** Writes one line to `fd`; false with errno set if any of it could not be written. */

@@ -3,6 +3,7 @@
 
 #include "atomicfile.h"
 #include "geometry.h"
+#include "version.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ std::optional<QByteArray> encodePdf(const Drawing& drawing) {
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(drawing.title);
-        writer.setCreator(QStringLiteral("Velmora"));
+        writer.setCreator(QString::fromLatin1(velmora::kName));
         const QSizeF points(drawing.size.width() * 72.0 / kScreenDpi,
                             drawing.size.height() * 72.0 / kScreenDpi);
         writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));

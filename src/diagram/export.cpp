@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export.h"
 
 #include "atomicfile.h"
 #include "geometry.h"
+#include "grafik.h"
 #include "surface.h"
 
 #include "model/fractions.h"
@@ -23,8 +25,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
-    model::Acid acid = request.acid;
-    grafik(acid, surface, &request.labels);
+    grafik(request.acid, surface, request.labels);
     surface.end();
     painter.restore();
 }
@@ -41,17 +42,9 @@ QImage renderImage(const ExportRequest& request, qreal scale) {
 }
 
 QStringList speciesHeader(const ExportRequest& request) {
-    model::Acid acid = request.acid;
-    acid.computeConstants();
-    const int protons = acid.protonCount();
-    const model::SpeciesNames& names = model::speciesNames(protons);
-    QStringList header;
-    for (int j = 0; j <= protons; ++j) {
-        const auto slot = static_cast<std::size_t>(j);
-        const QString& custom = request.labels[slot];
-        header << (custom.isEmpty() ? QString::fromStdString(names[slot]) : custom);
-    }
-    return header;
+    const int protons = request.acid.protonCount();
+    const LabelTexts labels = speciesLabels(protons, request.labels);
+    return QStringList(labels.begin(), labels.begin() + protons + 1);
 }
 
 namespace {
@@ -93,8 +86,7 @@ void appendNumber(QByteArray& out, double value) {
 } // namespace
 
 QByteArray fractionsCsv(const ExportRequest& request) {
-    model::Acid acid = request.acid;
-    acid.computeConstants();
+    const model::Acid& acid = request.acid;
     const int species = acid.protonCount() + 1;
 
     QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';

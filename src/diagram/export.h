@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "encode.h"
-#include "grafik.h"
+#include "labels.h"
 
 #include "model/acid.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 

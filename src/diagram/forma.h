@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -18,8 +19,9 @@ inline constexpr int kScriptOffset = 5;
  *
  * The pieces and their rows come from formulaPieces() (formula.h). The first character is
  * printed as it is, at whatever size is current; a raised or lowered piece stands 5 pixels above
- * or below the base row; any other character returns to the base row at the current size. Small parts are printed at 8 pt, and the size is set to 10 pt after each, so
- * the size a label leaves behind carries over into the next one. The pen's X is never set here.
+ * or below the base row; any other character returns to the base row at the current size. Small
+ * parts are printed at 8 pt, and the size is set to 10 pt after each, so the size a label leaves
+ * behind carries over into the next one. The pen's X is never set here.
  */
 void forma(Surface& surface, const QString& name);
 

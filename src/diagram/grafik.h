@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "labels.h"
 
 #include "model/acid.h"
 
 #include <QPointF>
-#include <QString>
 
 #include <array>
 
@@ -11,25 +13,23 @@ namespace velmora::diagram {
 
 class Surface;
 
-/** Label texts for the five species slots; empty entries fall back to the generic names. */
-using LabelTexts = std::array<QString, model::kMaxSpecies>;
-
-/** What one drawing produced: the number of species drawn and where each label starts. */
+/** What one drawing produced: the species drawn, where each label starts and what it reads. */
 struct DrawnDiagram {
     int species = 0;
     std::array<QPointF, model::kMaxSpecies> labelAt{};
+    LabelTexts labels{}; ///< the label text of each species drawn, as passed to forma()
 };
 
 /**
- * Draws the whole distribution diagram: recomputes the model (constants, acid type, species
- * terms per column), clears the surface to its backdrop, then draws every species of the acid in
- * turn, curve and label, and finally the frame, so that the frame stays intact over curves that
- * run along its edges.
+ * Draws the whole distribution diagram of `acid`: the model stage (acid type, species terms per
+ * column), then the surface cleared to its backdrop, every species of the acid in turn, curve
+ * and label, and finally the frame, so that the frame stays intact over curves that run along
+ * its edges.
  *
  * Curves go through every second column (53, 55, ..., 473). Each label is placed by trackers
- * that follow its curve; see the table in grafik.cpp. `labels` optionally replaces the generic
- * species names (an example acid's own formulas).
+ * that follow its curve; see the table in grafik.cpp. `labels` replaces the generic species
+ * names where it has a text (an example acid's own formulas), see speciesLabels().
  */
-DrawnDiagram grafik(model::Acid& acid, Surface& surface, const LabelTexts* labels = nullptr);
+DrawnDiagram grafik(const model::Acid& acid, Surface& surface, const LabelTexts& labels = {});
 
 } // namespace velmora::diagram

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "readout.h"
 
 #include "formula.h"
@@ -18,17 +19,13 @@
 namespace velmora::diagram {
 
 Readout readoutAt(const model::Acid& acid, double pH, const LabelTexts& labels) {
-    model::Acid a = acid;
-    a.computeConstants();
     Readout r;
     r.pH = std::clamp(pH, kReadoutMinPh, kReadoutMaxPh);
-    r.species = a.protonCount() + 1;
-    r.alpha = model::fractionsAt(a, r.pH);
-    const model::SpeciesNames& generic = model::speciesNames(a.protonCount());
+    r.species = acid.protonCount() + 1;
+    r.alpha = model::fractionsAt(acid, r.pH);
+    r.names = speciesLabels(acid.protonCount(), labels);
     for (int j = 0; j < r.species; ++j) {
         const auto slot = static_cast<std::size_t>(j);
-        r.names[slot] =
-            labels[slot].isEmpty() ? QString::fromStdString(generic[slot]) : labels[slot];
         if (r.alpha[slot] > r.alpha[static_cast<std::size_t>(r.predominant)]) {
             r.predominant = j;
         }

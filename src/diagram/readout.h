@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "grafik.h"
+#include "labels.h"
 
 #include "model/acid.h"
 
@@ -19,8 +20,8 @@ struct Readout {
     int species = 0;                                ///< number of species of the acid
     std::array<double, model::kMaxSpecies> alpha{}; ///< fractions from the model, not pixels
     int predominant = 0;
-    std::array<QString, model::kMaxSpecies> names; ///< label texts of the species
-    QStringList heading;                           ///< e.g. an example acid's name, values, note
+    LabelTexts names;    ///< label texts of the species
+    QStringList heading; ///< e.g. an example acid's name, values, note
 };
 
 /** The pH range of the readout and the plot columns it maps to. */

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "retainedplot.h"
 
 #include "backdrop.h"
@@ -19,7 +20,7 @@ void RetainedPlot::setDevicePixelRatio(qreal ratio) {
     m_image.setDevicePixelRatio(ratio);
 }
 
-DrawnDiagram RetainedPlot::redraw(model::Acid& acid, const LabelTexts* labels) {
+DrawnDiagram RetainedPlot::redraw(const model::Acid& acid, const LabelTexts& labels) {
     QPainter painter(&m_image);
     m_surface.begin(painter, &m_backdrop);
     const DrawnDiagram drawn = grafik(acid, m_surface, labels);

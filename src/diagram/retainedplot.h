@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "grafik.h"
@@ -22,7 +23,7 @@ public:
     [[nodiscard]] qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
 
     /** Redraws the whole diagram of `acid` (see grafik()). */
-    DrawnDiagram redraw(model::Acid& acid, const LabelTexts* labels = nullptr);
+    DrawnDiagram redraw(const model::Acid& acid, const LabelTexts& labels = {});
 
     [[nodiscard]] const QImage& image() const { return m_image; }
     [[nodiscard]] Surface& surface() { return m_surface; }

@@ -1,24 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface.h"
 
 #include "backdrop.h"
 #include "geometry.h"
 
+#include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
+#include <QStaticText>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velmora::diagram {
+
+namespace {
+
+/** One logical pixel wide: a single pixel at 1x, scaled with the drawing elsewhere. */
+QPen linePen(const QColor& colour) {
+    return QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+} // namespace
+
+/**
+ * Fonts and metrics of the sizes in use on the attached device (a handful at most), with the
+ * laid-out texts printed in them: labels repeat from one drawing to the next, so each piece is
+ * shaped once, not on every redraw. A device of another kind or pixel ratio starts afresh.
+ */
+struct Surface::FontCache {
+    struct SizedFont {
+        double points;
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, std::pair<QStaticText, double>> texts;
+    };
+
+    QFont baseFont{QStringLiteral("Arial")};
+    std::vector<SizedFont> fonts;
+    const QPaintDevice* device = nullptr;
+    qreal deviceRatio = 0.0;
+
+    FontCache() { baseFont.setBold(true); }
+
+    void attach(const QPaintDevice* paintDevice) {
+        if (paintDevice != device || paintDevice->devicePixelRatio() != deviceRatio) {
+            fonts.clear();
+            device = paintDevice;
+            deviceRatio = paintDevice->devicePixelRatio();
+        }
+    }
+
+    SizedFont& sized(double points, double dpiFactor) {
+        for (SizedFont& f : fonts) {
+            if (f.points == points) {
+                return f;
+            }
+        }
+        QFont font = baseFont;
+        font.setPointSizeF(points * dpiFactor);
+        fonts.push_back({points, font, QFontMetricsF(font, device), {}});
+        return fonts.back();
+    }
+};
 
 void setScreenPointSize(QFont& font, double points, double deviceDpi) {
     font.setPointSizeF(points * kScreenDpi / deviceDpi);
 }
 
-Surface::Surface() : m_fontSize(kDesignFontSize) {
-    m_baseFont = QFont(QStringLiteral("Arial"));
-    m_baseFont.setBold(true);
-}
+Surface::Surface() : m_fontSize(kDesignFontSize), m_fonts(std::make_unique<FontCache>()) {}
+
+Surface::~Surface() = default;
 
 void Surface::begin(QPainter& painter, const QImage* backdrop) {
     m_painter = &painter;
@@ -30,12 +87,7 @@ void Surface::begin(QPainter& painter, const QImage* backdrop) {
                         painter.device()->devType() == QInternal::Widget;
     m_pixelExact = unscaled && raster;
     m_dpiFactor = kScreenDpi / painter.device()->logicalDpiY();
-    const QPaintDevice* device = painter.device();
-    if (device != m_fontDevice || device->devicePixelRatio() != m_fontDeviceRatio) {
-        m_fonts.clear();
-        m_fontDevice = device;
-        m_fontDeviceRatio = device->devicePixelRatio();
-    }
+    m_fonts->attach(painter.device());
     painter.setRenderHint(QPainter::Antialiasing, !m_pixelExact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
@@ -53,11 +105,6 @@ QPointF Surface::mapped(float x, float y) const {
         return {std::nearbyint(static_cast<double>(x)), std::nearbyint(static_cast<double>(y))};
     }
     return {static_cast<double>(x) + 0.5, static_cast<double>(y) + 0.5};
-}
-
-QPen Surface::linePen(const QColor& colour) const {
-    // One logical pixel wide: a single pixel at 1x, scaled with the drawing elsewhere.
-    return QPen(colour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void Surface::flushLines() {
@@ -120,23 +167,11 @@ void Surface::rectangle(float x1, float y1, float x2, float y2, const QColor& co
     }
 }
 
-Surface::SizedFont& Surface::sizedFont(double points) {
-    for (SizedFont& f : m_fonts) {
-        if (f.points == points) {
-            return f;
-        }
-    }
-    QFont font = m_baseFont;
-    font.setPointSizeF(points * m_dpiFactor);
-    m_fonts.push_back({points, font, QFontMetricsF(font, m_painter->device()), {}});
-    return m_fonts.back();
-}
-
 void Surface::print(const QString& text) {
     flushLines();
     double width = 0.0;
     if (m_painter != nullptr) {
-        SizedFont& sized = sizedFont(m_fontSize);
+        FontCache::SizedFont& sized = m_fonts->sized(m_fontSize, m_dpiFactor);
         auto laidOut = sized.texts.find(text);
         if (laidOut == sized.texts.end()) {
             QStaticText prepared(text);

@@ -1,19 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QHash>
-#include <QImage>
-#include <QPen>
+#include <QList>
 #include <QPointF>
-#include <QStaticText>
 #include <QString>
-#include <QVector>
 
+#include <memory>
 #include <vector>
 
-class QPaintDevice;
+class QFont;
+class QImage;
 class QPainter;
 
 namespace velmora::diagram {
@@ -45,6 +42,9 @@ struct PrintedText {
 class Surface {
 public:
     Surface();
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
 
     /**
      * Attaches a painter for drawing. `backdrop`, when given, is a ready image of the backdrop
@@ -81,8 +81,9 @@ public:
     void setRecorder(std::vector<PrintedText>* sink) { m_recorder = sink; }
 
 private:
+    struct FontCache;
+
     void flushLines();
-    [[nodiscard]] QPen linePen(const QColor& colour) const;
     [[nodiscard]] QPointF mapped(float x, float y) const;
 
     QPainter* m_painter = nullptr;
@@ -94,25 +95,11 @@ private:
     float m_y = 0.0f;
     QColor m_foreColor{Qt::black};
     double m_fontSize;
-    QFont m_baseFont;
 
-    /**
-     * Fonts and metrics of the sizes in use on the attached device (a handful at most), with the
-     * laid-out texts printed in them: labels repeat from one drawing to the next, so each piece
-     * is shaped once, not on every redraw.
-     */
-    struct SizedFont {
-        double points;
-        QFont font;
-        QFontMetricsF metrics;
-        QHash<QString, std::pair<QStaticText, double>> texts;
-    };
-    SizedFont& sizedFont(double points);
-    std::vector<SizedFont> m_fonts;
-    const QPaintDevice* m_fontDevice = nullptr;
-    qreal m_fontDeviceRatio = 0.0;
+    /** The fonts of the attached device with the texts laid out in them, kept between drawings. */
+    std::unique_ptr<FontCache> m_fonts;
 
-    QVector<QPointF> m_pending;
+    QList<QPointF> m_pending;
     QColor m_pendingColour;
 
     std::vector<PrintedText>* m_recorder = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "acid.h"
 
 #include <cmath>
@@ -8,34 +9,35 @@ double powerOfTen(double exponent) {
     return std::pow(10.0, exponent);
 }
 
-void Acid::computeConstants() {
+Acid::Acid() : Acid(kStartExponents) {}
+
+Acid::Acid(const Exponents& pKa) {
+    for (int index = 1; index <= kMaxProtons; ++index) {
+        setPKa(index, pKa[slotOf(index)]);
+    }
+}
+
+void Acid::setPKa(int index, double value) {
+    if (index < 1 || index > kMaxProtons) {
+        return;
+    }
+    const std::size_t slot = slotOf(index);
+    m_pKa[slot] = value;
     // Ka1 has no zero test: pKa1 = 0 is a real constant of strength 1.
-    Ka1 = powerOfTen(-pKa1);
-    const auto derived = [](double exponent) {
-        return exponent == 0.0 ? 0.0 : powerOfTen(-exponent);
-    };
-    Ka2 = derived(pKa2);
-    Ka3 = derived(pKa3);
-    Ka4 = derived(pKa4);
+    m_Ka[slot] = index > 1 && value == 0.0 ? 0.0 : powerOfTen(-value);
 }
 
 int Acid::protonCount() const {
-    if (Ka2 == 0.0) {
+    if (Ka2() == 0.0) {
         return 1;
     }
-    if (Ka3 == 0.0) {
+    if (Ka3() == 0.0) {
         return 2;
     }
-    if (Ka4 == 0.0) {
+    if (Ka4() == 0.0) {
         return 3;
     }
     return 4;
-}
-
-Acid Acid::startAcid() {
-    Acid acid;
-    acid.computeConstants();
-    return acid;
 }
 
 const SpeciesNames& speciesNames(int protons) {

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace velmora::model {
@@ -11,45 +13,65 @@ inline constexpr int kMaxProtons = 4;
 inline constexpr int kMaxSpecies = kMaxProtons + 1;
 
 using SpeciesNames = std::array<std::string, kMaxSpecies>;
+/** pKa1..pKa4 (or Ka1..Ka4) in one array, index 0 = the first. */
+using Exponents = std::array<double, kMaxProtons>;
+
+/** The exponents of the acid the program starts with: tetraprotic, pKa 2.1, 5.4, 9.7, 12.3. */
+inline constexpr Exponents kStartExponents{2.1, 5.4, 9.7, 12.3};
 
 /**
- * The acid as the main window holds it: four acidity exponents and the dissociation constants
- * derived from them.
+ * An acid: four acidity exponents pKa1..pKa4 and the dissociation constants Ka1..Ka4 derived from
+ * them. The two never disagree: every exponent is set through the acid, which sets its constant
+ * at the same time.
  *
- * An exponent pKa2..pKa4 of exactly 0 marks a constant the acid does not have; pKa1 is never
- * absent (pKa1 = 0 is an ordinary constant with Ka1 = 1). The acid type is not stored: it is
- * read off the constants, see protonCount().
+ * An exponent pKa2..pKa4 of exactly 0 marks a constant the acid does not have (its Ka is 0);
+ * pKa1 is never absent (pKa1 = 0 is an ordinary constant with Ka1 = 1). The acid type is not
+ * stored: it is read off the constants, see protonCount().
  */
-struct Acid {
-    double pKa1 = 2.1;
-    double pKa2 = 5.4;
-    double pKa3 = 9.7;
-    double pKa4 = 12.3;
+class Acid {
+public:
+    /** The start acid (kStartExponents). */
+    Acid();
+    /** The acid with these exponents, index 0 = pKa1; 0 in pKa2..pKa4 marks an absent constant. */
+    explicit Acid(const Exponents& pKa);
 
-    double Ka1 = 0.0;
-    double Ka2 = 0.0;
-    double Ka3 = 0.0;
-    double Ka4 = 0.0;
+    /** The acid the program starts with (kStartExponents). */
+    [[nodiscard]] static Acid startAcid() { return Acid(); }
 
-    /** Recomputes Ka1..Ka4 from the exponents (an exponent of exactly 0 gives Ka = 0). */
-    void computeConstants();
+    [[nodiscard]] double pKa1() const { return m_pKa[0]; }
+    [[nodiscard]] double pKa2() const { return m_pKa[1]; }
+    [[nodiscard]] double pKa3() const { return m_pKa[2]; }
+    [[nodiscard]] double pKa4() const { return m_pKa[3]; }
+    [[nodiscard]] double Ka1() const { return m_Ka[0]; }
+    [[nodiscard]] double Ka2() const { return m_Ka[1]; }
+    [[nodiscard]] double Ka3() const { return m_Ka[2]; }
+    [[nodiscard]] double Ka4() const { return m_Ka[3]; }
+
+    /** The exponent pKa(index), index 1..4. */
+    [[nodiscard]] double pKa(int index) const { return m_pKa.at(slotOf(index)); }
+
+    /**
+     * Sets pKa(index), index 1..4, and with it Ka(index) = 10^-value, or 0 when a value of exactly
+     * 0 marks pKa2..pKa4 absent. Other indices change nothing.
+     */
+    void setPKa(int index, double value);
+
+    /** The exponents as an array, index 0 = pKa1. */
+    [[nodiscard]] const Exponents& exponents() const { return m_pKa; }
+    /** The constants as an array, index 0 = Ka1. */
+    [[nodiscard]] const Exponents& constants() const { return m_Ka; }
 
     /**
      * Number of dissociable protons, read off the constants in a fixed order: 1 if Ka2 is 0,
-     * else 2 if Ka3 is 0, else 3 if Ka4 is 0, else 4. Call computeConstants() first.
+     * else 2 if Ka3 is 0, else 3 if Ka4 is 0, else 4.
      */
     [[nodiscard]] int protonCount() const;
 
-    /** The exponents as an array, index 0 = pKa1. */
-    [[nodiscard]] std::array<double, kMaxProtons> exponents() const {
-        return {pKa1, pKa2, pKa3, pKa4};
-    }
+private:
+    static std::size_t slotOf(int index) { return static_cast<std::size_t>(index - 1); }
 
-    /** The constants as an array, index 0 = Ka1. */
-    [[nodiscard]] std::array<double, kMaxProtons> constants() const { return {Ka1, Ka2, Ka3, Ka4}; }
-
-    /** The acid of the start-up state: tetraprotic, pKa 2.1, 5.4, 9.7, 12.3, constants set. */
-    [[nodiscard]] static Acid startAcid();
+    Exponents m_pKa{};
+    Exponents m_Ka{};
 };
 
 /** 10^(-exponent) in double precision. */
@@ -57,7 +79,7 @@ struct Acid {
 
 /**
  * The plain-text species names for an acid with n dissociable protons (1..4), from the fully
- * protonated form (slot 0) to the fully deprotonated anion (slot n). Slots beyond n are empty.
+ * protonated form (slot 0) to the fully deprotonated anion (slot n). Slots past n are empty.
  * Digits are atom counts or charge magnitudes, a trailing "-" is the charge sign.
  */
 [[nodiscard]] const SpeciesNames& speciesNames(int protons);

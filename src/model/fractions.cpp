@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fractions.h"
+
+#include <cstddef>
 
 namespace velmora::model {
 
@@ -20,11 +23,12 @@ struct Terms {
 inline Terms termsAt(const Acid& a, double h) {
     const double h2 = h * h;
     const double h3 = h2 * h;
-    return {h3 * h, a.Ka1 * h3, a.Ka2 * (a.Ka1 * h2), a.Ka3 * (a.Ka2 * (a.Ka1 * h)),
-            a.Ka4 * (a.Ka3 * (a.Ka2 * a.Ka1))};
+    const double Ka1 = a.Ka1();
+    const double Ka2 = a.Ka2();
+    const double Ka3 = a.Ka3();
+    const double Ka4 = a.Ka4();
+    return {h3 * h, Ka1 * h3, Ka2 * (Ka1 * h2), Ka3 * (Ka2 * (Ka1 * h)), Ka4 * (Ka3 * (Ka2 * Ka1))};
 }
-
-} // namespace
 
 /**
  * Code that ran before us (image filling in a graphics library, say) may leave the upper halves
@@ -41,6 +45,8 @@ void clearVectorUpperHalves() {
 #endif
 }
 
+} // namespace
+
 void computeColumns(const Acid& acid, ColumnTable& table) {
     clearVectorUpperHalves();
     for (int x = kFirstColumn; x <= kLastColumn; ++x) {
@@ -53,7 +59,7 @@ void computeColumns(const Acid& acid, ColumnTable& table) {
         table.T[3][col] = t.t3;
         table.T[4][col] = t.t4;
         const double sum = t.t0 + t.t1 + t.t2 + t.t3 + t.t4;
-        table.k[col] = kPlotHeight / sum;
+        table.k[col] = static_cast<double>(kPlotHeight) / sum;
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "acid.h"
@@ -6,15 +7,22 @@
 
 namespace velmora::model {
 
-/** The diagram's pH axis in pixel columns: column 52 is pH 0, 30 columns per pH unit. */
+/**
+ * The grid the diagram is computed on: pixel columns along the pH axis and a plot height in
+ * pixels. Column 52 is pH 0 and every pH unit is 30 columns wide; columns run up to 473, one past
+ * pH 14, where the frame's right edge stands. A fraction of 1 is plotted 300 pixels high. The
+ * drawing's geometry (diagram/geometry.h) is built on these numbers.
+ */
 inline constexpr int kFirstColumn = 52;
 inline constexpr int kLastColumn = 473;
 inline constexpr int kColumnCount = kLastColumn + 1;
 inline constexpr int kColumnsPerPh = 30;
-/** Height of the plot area in pixels: a fraction of 1 is plotted 300 pixels high. */
-inline constexpr double kPlotHeight = 300.0;
+inline constexpr int kPlotHeight = 300;
 
-/** pH of a pixel column, formed in single precision as the drawing has always done. */
+/**
+ * pH of a pixel column, formed in single precision: every curve point is computed at this float
+ * pH, not at the exact decimal, and the plotted pixels depend on the difference.
+ */
 [[nodiscard]] float columnPh(int column);
 
 /**
@@ -30,10 +38,7 @@ struct ColumnTable {
     std::array<double, kColumnCount> k{};
 };
 
-/**
- * Fills the species terms and column scales for columns 52..473. The acid's constants must be
- * current (Acid::computeConstants()).
- */
+/** Fills the species terms and column scales for every column of the grid. */
 void computeColumns(const Acid& acid, ColumnTable& table);
 
 /** Species fractions alpha_0..alpha_4 at any pH, in double precision (absent species are 0). */

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "presets.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace velmora::model {
 
@@ -70,13 +72,11 @@ const std::vector<Preset>& table() {
 } // namespace
 
 Acid Preset::acid() const {
-    Acid a;
-    const std::array<double*, kMaxProtons> slots{&a.pKa1, &a.pKa2, &a.pKa3, &a.pKa4};
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        *slots[i] = i < pKa.size() ? pKa[i] : 0.0;
+    Exponents exponents{};
+    for (std::size_t i = 0; i < pKa.size() && i < exponents.size(); ++i) {
+        exponents[i] = pKa[i];
     }
-    a.computeConstants();
-    return a;
+    return Acid(exponents);
 }
 
 std::array<int, kMaxProtons> Preset::tenths() const {

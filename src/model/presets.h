@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "acid.h"
@@ -26,7 +27,7 @@ struct Preset {
     std::string note; ///< may be empty
 
     [[nodiscard]] int protons() const { return static_cast<int>(pKa.size()); }
-    /** The acid with these exact values (constants computed). */
+    /** The acid with these exact values. */
     [[nodiscard]] Acid acid() const;
     /** The acid with its values rounded to tenths, as the scroll bars can hold them. */
     [[nodiscard]] std::array<int, kMaxProtons> tenths() const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "summary.h"
 
 #include <algorithm>
@@ -85,11 +86,8 @@ std::string describe(const Acid& acid, const SpeciesNames& names) {
     const int protons = acid.protonCount();
     std::string text = std::string(kinds[protons - 1]) + " acid.";
     const std::vector<Predominance> ranges = predominance(acid);
-    // A caret only marks where a written-out charge starts; it is not read aloud.
-    const auto name = [&](const Predominance& r) {
-        std::string n = names[static_cast<std::size_t>(r.species)];
-        std::erase(n, '^');
-        return n;
+    const auto name = [&](const Predominance& r) -> const std::string& {
+        return names[static_cast<std::size_t>(r.species)];
     };
     if (ranges.size() == 1) {
         return text + " " + name(ranges.front()) +

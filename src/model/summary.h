@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "acid.h"
@@ -23,7 +24,8 @@ struct Predominance {
 
 /**
  * One sentence per diagram for a screen reader, e.g. "Triprotic acid. H3A predominates below
- * pH 2.1, H2A- from 2.1 to 5.4, HA2- from 5.4 to 9.7, A3- above 9.7."
+ * pH 2.1, H2A- from 2.1 to 5.4, HA2- from 5.4 to 9.7, A3- above 9.7." The species are called by
+ * `names` exactly as given: the caller passes them as they are to be read aloud.
  */
 [[nodiscard]] std::string describe(const Acid& acid, const SpeciesNames& names);
 

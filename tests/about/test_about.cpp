@@ -1,18 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The About window: layout against its design, scaling, opening and reopening, links, keys.
+
+#include "testsupport.h"
+
 #include "ui/about/about.h"
 #include "ui/about/clickablelabel.h"
 #include "ui/common/form.h"
 
-#include "messagewatcher.h"
-
 #include <QApplication>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -44,25 +44,6 @@ QMap<QString, QRect> geometries(const About& about) {
     }
     return result;
 }
-
-/** Records every URL handed to the desktop instead of opening it. */
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher() {
-        for (const char* scheme : {"mailto", "http", "https"}) {
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "take");
-        }
-    }
-    ~UrlCatcher() override {
-        for (const char* scheme : {"mailto", "http", "https"}) {
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-        }
-    }
-    QList<QUrl> urls;
-public slots:
-    void take(const QUrl& url) { urls.append(url); }
-};
 
 /** Opens a window, removing it at the end of the test whatever happened to it. */
 struct Opened {
@@ -210,21 +191,25 @@ void TestAbout::scaling_data() {
 void TestAbout::scaling() {
     QFETCH(float, twipsPerPixelX);
     QFETCH(float, twipsPerPixelY);
+    // The window at 96 dpi, whose layout the layout rows check, is the measure.
+    const About designed(ScreenDensity{15.0f, 15.0f});
     About about(ScreenDensity{twipsPerPixelX, twipsPerPixelY});
     QCOMPARE(about.size(), QSize(560, 328));
     QCOMPARE(qRound(about.form().outerWidth / twipsPerPixelX), 566);
     QCOMPARE(qRound(about.form().outerHeight / twipsPerPixelY), 353);
-    const float kx = twipsPerPixelX / 15.0f;
-    for (const auto& c : about.form().controls()) {
-        const auto& d = *c.design;
-        // Every control keeps its designed pixel box; fonts follow the horizontal factor.
-        if (!d.autoSize) {
-            QCOMPARE(c.widget->geometry(),
-                     QRect(d.left / 15, d.top / 15, d.width / 15, d.height / 15));
+    const double kx = twipsPerPixelX / 15.0;
+    const auto& controls = about.form().controls();
+    const auto& measure = designed.form().controls();
+    QCOMPARE(controls.size(), measure.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QWidget& w = *controls[i].widget;
+        const QWidget& at96 = *measure[i].widget;
+        // Every fixed control keeps its pixel box; fonts follow the horizontal factor.
+        if (!controls[i].design->autoSize) {
+            QCOMPARE(w.geometry(), at96.geometry());
         }
-        const double designed = d.font ? d.font->points : about.form().design().font.points;
-        QVERIFY2(qAbs(c.widget->font().pointSizeF() - designed * double(kx)) < 1e-4,
-                 qPrintable(c.widget->objectName()));
+        QVERIFY2(qAbs(w.font().pointSizeF() - at96.font().pointSizeF() * kx) < 1e-4,
+                 qPrintable(w.objectName()));
     }
 }
 
@@ -269,14 +254,15 @@ void TestAbout::cancelThenReopenShowsTheSameWindow() {
     about->show();
     about->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(about));
-    QCOMPARE(about->loads(), 1);
     QCOMPARE(geometries(*about), first);
     QCOMPARE(about->pos(), where); // centred only when it is first shown
     QCOMPARE(QApplication::focusWidget(), control(*about, QStringLiteral("Clear"), -1));
 }
 
 void TestAbout::closeBoxThenReopenLoadsAfresh() {
-    QPointer<About> about = new About;
+    // At 120 dpi a window scaled twice would have every control shrunk.
+    const ScreenDensity dense{12.0f, 12.0f};
+    QPointer<About> about = new About(dense);
     about->show();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     // Opened centred: the designed outer size 566 x 353 sits in the middle of the screen, or at
@@ -289,8 +275,7 @@ void TestAbout::closeBoxThenReopenLoadsAfresh() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY2(about.isNull(), "the close box unloads the window");
 
-    Opened again;
-    QCOMPARE(again.about->loads(), 1);
+    Opened again(dense);
     QCOMPARE(geometries(*again.about), first);
 }
 
@@ -307,7 +292,7 @@ void TestAbout::links() {
     QFETCH(QString, name);
     QFETCH(int, index);
     QFETCH(QUrl, url);
-    UrlCatcher catcher;
+    velmora::test::UrlCatcher catcher{"mailto", "http", "https"};
     MessageWatcher watcher;
     Opened opened;
     QWidget* label = control(*opened.about, name, index);

@@ -4,7 +4,7 @@
 
 #include "ui/common/desktop.h"
 
-#include "messagewatcher.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,14 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's additions around the plot, driven like a user: the pH readout by mouse and keys,
 // the example acids from the context menu, copying, saving, exporting and printing the diagram,
 // the spoken summary, and the plot at the screen's device pixel ratio.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
-#include "diagram/surface.h"
+#include "diagram/retainedplot.h"
 #include "model/fractions.h"
+#include "model/presets.h"
 #include "ui/common/form.h"
+#include "ui/main/diagramcommands.h"
+#include "ui/main/exampleacids.h"
 #include "ui/main/phh.h"
 #include "ui/main/phhdesign.h"
+#include "ui/main/plotbox.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,8 +27,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -33,6 +38,8 @@
 
 using namespace velmora;
 using namespace velmora::ui;
+using test::lastArgument;
+using test::messagesDuring;
 
 namespace {
 
@@ -69,24 +76,8 @@ void checkReadoutAgainstModel(const pHH& window, double pH) {
     QCOMPARE(shown->predominant, leader);
 }
 
-/** Runs `action` and answers every message box it shows; returns their texts. */
-QStringList messagesDuring(const std::function<void()>& action) {
-    QStringList texts;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->accept();
-        }
-    });
-    poll.start(10);
-    action();
-    poll.stop();
-    return texts;
-}
-
 QAction* exampleAction(const pHH& w, const QString& key) {
-    for (QAction* a : w.examplesMenu()->actions()) {
+    for (QAction* a : w.examples().menu()->actions()) {
         if (a->data().toString() == key) {
             return a;
         }
@@ -94,25 +85,10 @@ QAction* exampleAction(const pHH& w, const QString& key) {
     return nullptr;
 }
 
-/** The label texts of the last drawing, from the pieces the surface printed (one colour each). */
-QStringList lastLabels(const std::vector<diagram::PrintedText>& printed, int species) {
-    QStringList runs;
-    QColor colour;
-    for (const diagram::PrintedText& piece : printed) {
-        if (runs.isEmpty() || piece.colour != colour) {
-            runs << QString();
-            colour = piece.colour;
-        }
-        runs.last() += piece.text;
-    }
-    return runs.mid(runs.size() - species);
-}
-
-QStringList withoutCarets(QStringList names) {
-    for (QString& n : names) {
-        n.remove(u'^');
-    }
-    return names;
+/** The label texts of the last drawing a spy on diagramDrawn caught. */
+QStringList lastLabels(const QSignalSpy& drawings) {
+    const auto drawn = lastArgument<diagram::DrawnDiagram>(drawings);
+    return QStringList(drawn.labels.begin(), drawn.labels.begin() + drawn.species);
 }
 
 } // namespace
@@ -124,6 +100,9 @@ class TestExtras : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
     void readoutFollowsTheMouse_data();
     void readoutFollowsTheMouse();
     void readoutHidesOutsideAndOnLeave();
@@ -139,6 +118,7 @@ private slots:
     void exampleEndsWhenTheUserMovesOn();
 
     void copyPutsTwiceTheSizeOnTheClipboard();
+    void saveDialogsSuggestTheAcid();
     void saveWritesByTheSuffix_data();
     void saveWritesByTheSuffix();
     void failedSaveSaysSoOnce_data();
@@ -153,7 +133,35 @@ private slots:
     void everyControlHasAName();
 
     void sharpAtTheScreensPixelRatio();
+
+private:
+    /**
+     * The window the readout checks share, shown; they leave nothing behind but the acid type.
+     * It is hidden after every test, so that it never stands over another test's window.
+     */
+    pHH& shownWindow();
+    std::unique_ptr<pHH> m_shared;
 };
+
+void TestExtras::initTestCase() {
+    m_shared = std::make_unique<pHH>(kDensity);
+}
+
+pHH& TestExtras::shownWindow() {
+    m_shared->show();
+    if (!QTest::qWaitForWindowExposed(m_shared.get())) {
+        qWarning("the shared window was not exposed");
+    }
+    return *m_shared;
+}
+
+void TestExtras::cleanup() {
+    m_shared->hide();
+}
+
+void TestExtras::cleanupTestCase() {
+    m_shared.reset();
+}
 
 void TestExtras::readoutFollowsTheMouse_data() {
     QTest::addColumn<int>("type");
@@ -168,29 +176,26 @@ void TestExtras::readoutFollowsTheMouse_data() {
 void TestExtras::readoutFollowsTheMouse() {
     QFETCH(int, type);
     QFETCH(double, pH);
-    pHH window(kDensity);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pHH& window = shownWindow();
     QTest::mouseClick(window.Option1(type), Qt::LeftButton);
     PlotBox* plot = window.Pict_pole();
+    plot->hideReadout();
     const QImage before = window.plot().image();
-    const int redraws = window.redrawCount();
+    QSignalSpy drawings(&window, &pHH::diagramDrawn);
 
     QTest::mouseMove(plot, plotPoint(pH));
     QCOMPARE(plot->readoutPh(), std::optional<double>(pH));
     checkReadoutAgainstModel(window, pH);
     QVERIFY(plot->readout()->heading.isEmpty());
     // An overlay: shown on the screen, no part of the retained drawing, no redraw.
-    QCOMPARE(window.redrawCount(), redraws);
+    QCOMPARE(drawings.count(), 0);
     QVERIFY(window.plot().image() == before);
     const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QVERIFY(shown != before.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestExtras::readoutHidesOutsideAndOnLeave() {
-    pHH window(kDensity);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pHH& window = shownWindow();
     PlotBox* plot = window.Pict_pole();
     const auto hidden = [&] { return !plot->readoutPh().has_value() && !plot->readout(); };
 
@@ -242,10 +247,9 @@ void TestExtras::readoutFromTheKeyboard() {
     QFETCH(std::optional<double>, mouseAt);
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(double, pH);
-    pHH window(kDensity);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pHH& window = shownWindow();
     PlotBox* plot = window.Pict_pole();
+    plot->hideReadout();
     if (mouseAt) {
         QTest::mouseMove(plot, plotPoint(*mouseAt));
     }
@@ -319,13 +323,11 @@ void TestExtras::exampleFromTheMenu() {
     if (!before.isEmpty()) {
         exampleAction(window, before)->trigger();
     }
-    std::vector<diagram::PrintedText> printed;
-    window.plot().surface().setRecorder(&printed);
+    QSignalSpy drawings(&window, &pHH::diagramDrawn);
     QAction* action = exampleAction(window, key);
     QVERIFY(action != nullptr);
     QCOMPARE(action->text(), menuText);
     action->trigger();
-    window.plot().surface().setRecorder(nullptr);
 
     QCOMPARE(window.acidTypes()->checkedId(), type);
     QCOMPARE(barValues(window, type), values);
@@ -333,10 +335,9 @@ void TestExtras::exampleFromTheMenu() {
         QCOMPARE(window.Lab_pKa(k)->text(), labels[k - 1]);
     }
     const model::Preset* preset = model::findPreset(key.toStdString());
-    QCOMPARE(window.activeExample(), preset);
-    // On the diagram: the acid's own formulas, charges raised as one piece.
-    QCOMPARE(window.lastDrawing().species, type + 1);
-    QCOMPARE(lastLabels(printed, type + 1), withoutCarets(formulas));
+    QCOMPARE(window.examples().active(), preset);
+    // On the diagram: the acid's own formulas.
+    QCOMPARE(lastLabels(drawings), formulas);
     // In the readout: the formulas, headed by the acid's name and literature values.
     window.Pict_pole()->showReadout(5.0);
     const diagram::Readout readout = *window.Pict_pole()->readout();
@@ -355,21 +356,20 @@ void TestExtras::exampleRunsTheUsersPath() {
     // and number of redraws.
     pHH chosen(kDensity);
     pHH clicked(kDensity);
-    int redraws = chosen.redrawCount();
+    QSignalSpy chosenDrawings(&chosen, &pHH::diagramDrawn);
     exampleAction(chosen, QStringLiteral("phosphoric"))->trigger();
-    const int chosenRedraws = chosen.redrawCount() - redraws;
 
-    redraws = clicked.redrawCount();
+    QSignalSpy clickedDrawings(&clicked, &pHH::diagramDrawn);
     QTest::mouseClick(clicked.Option1(3), Qt::LeftButton);
     clicked.VScroll1(1)->setValue(22);
     clicked.VScroll1(2)->setValue(72);
     clicked.VScroll1(3)->setValue(124);
-    QCOMPARE(chosenRedraws, clicked.redrawCount() - redraws);
+    QCOMPARE(chosenDrawings.count(), clickedDrawings.count());
     QCOMPARE(barValues(chosen, 4), barValues(clicked, 4));
     QCOMPARE(chosen.acid().exponents(), clicked.acid().exponents());
     QVERIFY(!chosen.VScroll1(4)->isEnabled());
     // The user's own clicks to the same values make no example of it.
-    QVERIFY(clicked.activeExample() == nullptr);
+    QVERIFY(clicked.examples().active() == nullptr);
 }
 
 void TestExtras::exampleEndsWhenTheUserMovesOn_data() {
@@ -396,23 +396,21 @@ void TestExtras::exampleEndsWhenTheUserMovesOn() {
     QFETCH(std::function<void(pHH&)>, moveOn);
     pHH window(kDensity);
     exampleAction(window, QStringLiteral("phosphoric"))->trigger();
-    QVERIFY(window.activeExample() != nullptr);
+    QVERIFY(window.examples().active() != nullptr);
     // Clicking the example's own type again changes nothing.
     QTest::mouseClick(window.Option1(3), Qt::LeftButton);
-    QVERIFY(window.activeExample() != nullptr);
+    QVERIFY(window.examples().active() != nullptr);
 
-    std::vector<diagram::PrintedText> printed;
-    window.plot().surface().setRecorder(&printed);
+    QSignalSpy drawings(&window, &pHH::diagramDrawn);
     moveOn(window);
-    window.plot().surface().setRecorder(nullptr);
-    QVERIFY(window.activeExample() == nullptr);
-    const int species = window.lastDrawing().species;
+    QVERIFY(window.examples().active() == nullptr);
+    const int species = lastArgument<diagram::DrawnDiagram>(drawings).species;
     QStringList generic;
     for (int j = 0; j < species; ++j) {
         generic << QString::fromStdString(
             model::speciesNames(species - 1)[static_cast<std::size_t>(j)]);
     }
-    QCOMPARE(lastLabels(printed, species), generic);
+    QCOMPARE(lastLabels(drawings), generic);
     window.Pict_pole()->showReadout(7.0);
     QVERIFY(window.Pict_pole()->readout()->heading.isEmpty());
     QVERIFY(!window.Pict_pole()->accessibleDescription().contains(u"Phosphoric"));
@@ -424,13 +422,29 @@ void TestExtras::copyPutsTwiceTheSizeOnTheClipboard() {
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QGuiApplication::clipboard()->clear();
-    QCOMPARE(window.copyDiagramAction()->shortcut(), QKeySequence(QKeySequence::Copy));
+    QCOMPARE(window.commands().copyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
     QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
     const QImage image = QGuiApplication::clipboard()->image();
     QCOMPARE(image.size(), QSize(990, 700));
     // The drawing at twice its size: the frame's left edge at x = 104, white inside it.
     QCOMPARE(image.pixelColor(2 * 52 + 1, 2 * 300).lightness() < 100, true);
     QCOMPARE(image.pixelColor(2 * 262 + 8, 2 * 290 + 4), QColor(Qt::white));
+}
+
+void TestExtras::saveDialogsSuggestTheAcid() {
+    pHH window(kDensity);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir()) {
+        documents = QDir::homePath();
+    }
+    const DiagramCommands& commands = window.commands();
+    QCOMPARE(commands.suggestedPath(QStringLiteral("png")),
+             QDir(documents).filePath("diagram.png"));
+    exampleAction(window, QStringLiteral("citric"))->trigger();
+    QCOMPARE(commands.suggestedPath(QStringLiteral("csv")), QDir(documents).filePath("citric.csv"));
+    window.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(commands.suggestedPath(QStringLiteral("svg")),
+             QDir(documents).filePath("diagram.svg"));
 }
 
 void TestExtras::saveWritesByTheSuffix_data() {
@@ -448,7 +462,7 @@ void TestExtras::saveWritesByTheSuffix() {
     pHH window(kDensity);
     const QString path = dir.filePath(name);
     bool ok = false;
-    QCOMPARE(messagesDuring([&] { ok = window.saveDiagramTo(path); }), QStringList());
+    QCOMPARE(messagesDuring([&] { ok = window.commands().saveDiagramTo(path); }), QStringList());
     QVERIFY(ok);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -476,7 +490,8 @@ void TestExtras::failedSaveSaysSoOnce() {
     }
     pHH window(kDensity);
     bool ok = true;
-    const QStringList messages = messagesDuring([&] { ok = window.saveDiagramTo(path); });
+    const QStringList messages =
+        messagesDuring([&] { ok = window.commands().saveDiagramTo(path); });
     QVERIFY(!ok);
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
@@ -515,7 +530,8 @@ void TestExtras::failedWriteGivesTheReason() {
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &size) == 0);
     bool ok = true;
     const QStringList messages = messagesDuring([&] {
-        ok = name.endsWith(u".csv") ? window.exportDataTo(path) : window.saveDiagramTo(path);
+        ok = name.endsWith(u".csv") ? window.commands().exportDataTo(path)
+                                      : window.commands().saveDiagramTo(path);
     });
     size.rlim_cur = previous;
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &size) == 0);
@@ -535,7 +551,7 @@ void TestExtras::exportWritesTheCsvWithTheFormulas() {
     pHH window(kDensity);
     exampleAction(window, QStringLiteral("phosphoric"))->trigger();
     const QString path = dir.filePath(QStringLiteral("phosphoric.csv"));
-    QVERIFY(window.exportDataTo(path));
+    QVERIFY(window.commands().exportDataTo(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
@@ -551,14 +567,14 @@ void TestExtras::exportWritesTheCsvWithTheFormulas() {
 
     // Once a bar moves, the generic names.
     window.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(window.exportDataTo(path));
+    QVERIFY(window.commands().exportDataTo(path));
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QCOMPARE(file.readLine().trimmed(), QByteArray("pH,H3A,H2A-,HA2-,A3-"));
 
     const QString missing = dir.filePath(QStringLiteral("missing/x.csv"));
     bool ok = true;
-    QCOMPARE(messagesDuring([&] { ok = window.exportDataTo(missing); }).size(), 1);
+    QCOMPARE(messagesDuring([&] { ok = window.commands().exportDataTo(missing); }).size(), 1);
     QVERIFY(!ok);
     QVERIFY(!QFile::exists(missing));
 }
@@ -569,7 +585,7 @@ void TestExtras::printWritesOnePage() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
-    QVERIFY(window.printDiagram(printer));
+    QVERIFY(window.commands().printDiagram(printer));
     QFile file(printer.outputFileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -581,7 +597,7 @@ void TestExtras::printWritesOnePage() {
     nowhere.setOutputFormat(QPrinter::PdfFormat);
     nowhere.setOutputFileName(dir.filePath(QStringLiteral("missing/printed.pdf")));
     bool ok = true;
-    QCOMPARE(messagesDuring([&] { ok = window.printDiagram(nowhere); }).size(), 1);
+    QCOMPARE(messagesDuring([&] { ok = window.commands().printDiagram(nowhere); }).size(), 1);
     QVERIFY(!ok);
 }
 
@@ -631,39 +647,39 @@ void TestExtras::everyControlHasAName() {
         QVERIFY(w != nullptr);
         QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(control.name));
     }
-    for (const QMenu* menu : {window.plotMenu(), window.examplesMenu()}) {
+    for (const QMenu* menu : {window.plotMenu(), window.examples().menu()}) {
         for (const QAction* action : menu->actions()) {
             QVERIFY(action->isSeparator() || !action->text().isEmpty());
         }
     }
-    QCOMPARE(window.examplesMenu()->title(), QStringLiteral("Example acids"));
+    QCOMPARE(window.examples().menu()->title(), QStringLiteral("Example acids"));
 }
 
 void TestExtras::sharpAtTheScreensPixelRatio() {
     // Run once as it is and once with QT_SCALE_FACTOR=2 (test_extras_2x).
-    const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                            : 1.0;
+    const qreal ratio = test::scaleFactor();
     pHH window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy drawings(&window, &pHH::diagramDrawn);
     exampleAction(window, QStringLiteral("citric"))->trigger();
     QCOMPARE(window.plot().image().size(), QSize(qRound(495 * ratio), qRound(350 * ratio)));
     QCOMPARE(window.Pict_pole()->geometry(), QRect(4, 4, 495, 350));
     // Every coordinate of the drawing is the one of a drawing at one pixel per unit.
     diagram::RetainedPlot reference(1.0);
-    model::Acid acid = window.acid();
-    const diagram::LabelTexts labels = window.labelTexts();
-    const diagram::DrawnDiagram expected = reference.redraw(acid, &labels);
-    QCOMPARE(window.lastDrawing().species, expected.species);
-    QCOMPARE(window.lastDrawing().labelAt, expected.labelAt);
+    const diagram::DrawnDiagram expected =
+        reference.redraw(window.acid(), window.examples().labels());
+    const auto drawn = lastArgument<diagram::DrawnDiagram>(drawings);
+    QCOMPARE(drawn.species, expected.species);
+    QCOMPARE(drawn.labelAt, expected.labelAt);
+    QCOMPARE(drawn.labels, expected.labels);
     // The readout maps the pointer in logical pixels too.
     QTest::mouseMove(window.Pict_pole(), plotPoint(4.5));
     QCOMPARE(window.Pict_pole()->readoutPh(), std::optional<double>(4.5));
     const QImage shown = window.Pict_pole()->grab().toImage();
     QCOMPARE(shown.size(), window.plot().image().size());
     // The clipboard image does not depend on the screen.
-    window.copyDiagram();
+    window.commands().copyDiagram();
     QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(990, 700));
 }
 

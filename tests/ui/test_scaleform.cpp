@@ -1,16 +1,22 @@
-// The scaling step on windows built from their designs: every control keeps its designed pixel
-// position and size at 15 and at 12 twips per pixel, fonts follow the horizontal factor, scroll
-// bars skip only their font step, and a window loaded again is scaled afresh.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Windows built from their designs: every control keeps its designed pixel position and size at
+// 15 and at 12 twips per pixel, fonts follow the horizontal factor, scroll bars skip only their
+// font step, a window loaded again is scaled afresh, and a control the design lacks is a loud
+// fault.
 
-#include "tolerance.h"
+#include "testsupport.h"
 
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
 #include "ui/main/phh.h"
 
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <stdexcept>
 
 using velmora::test::closeTo;
 using namespace velmora::ui;
@@ -103,6 +109,7 @@ private slots:
     void mainWindowOuterSizeAndClientArea_data();
     void mainWindowOuterSizeAndClientArea();
     void reloadedWindowIsScaledAfresh();
+    void wiringAMissingControlFailsLoudly();
 };
 
 void TestScaleform::controlsKeepTheirPixels_data() {
@@ -234,6 +241,24 @@ void TestScaleform::reloadedWindowIsScaledAfresh() {
     QVERIFY(sameTwips(once, {7584.0f, 1452.0f, 96.0f, 396.0f}));
     QVERIFY(sameTwips(again, once));
     QCOMPARE(second.form().widget(u"Comm_theory")->geometry(), QRect(632, 8, 121, 33));
+}
+
+void TestScaleform::wiringAMissingControlFailsLoudly() {
+    QWidget window;
+    const Form form(window, sampleDesign(), ScreenDensity{15.0f, 15.0f});
+    QCOMPARE(form.widgetAs<QScrollBar>(u"Bar"), form.widget(u"Bar"));
+    QCOMPARE(form.widgetAs<QLabel>(u"Inside"), form.widget(u"Inside"));
+    // A name the design lacks, an index it lacks, or a widget of another type.
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, (void)form.widgetAs<QScrollBar>(u"Nothing"));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, (void)form.widgetAs<QScrollBar>(u"Bar", 2));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, (void)form.widgetAs<QScrollBar>(u"Button"));
+    try {
+        (void)form.widgetAs<QPushButton>(u"Knob", 3);
+        QFAIL("no exception");
+    } catch (const std::logic_error& fault) {
+        QCOMPARE(QString::fromUtf8(fault.what()),
+                 QStringLiteral("the design of Sample has no control Knob(3)"));
+    }
 }
 
 QTEST_MAIN(TestScaleform)

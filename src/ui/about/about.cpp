@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "about.h"
 
 #include "aboutdesign.h"
@@ -59,23 +60,19 @@ QString About::webPage() {
 
 void About::Form_Load() {
     scaleform(*m_form, kAboutOuterWidthPx, kAboutOuterHeightPx);
-    ++m_loads;
 }
 
 void About::wireHandlers() {
-    if (auto* clear = m_form->widgetAs<QPushButton>(u"Clear")) {
-        // Enter on the focused Cancel button presses it, as Space does; outside a dialog a push
-        // button ignores Enter unless it is auto-default. It is never the window's default button.
-        clear->setAutoDefault(true);
-        connect(clear, &QPushButton::clicked, this, &About::Clear_Click);
-    }
-    if (auto* label = m_form->widgetAs<ClickableLabel>(u"Label4")) {
-        connect(label, &ClickableLabel::clicked, this, &About::Label4_Click);
-    }
+    auto* clear = m_form->widgetAs<QPushButton>(u"Clear");
+    // Enter on the focused Cancel button presses it, as Space does; outside a dialog a push button
+    // ignores Enter unless it is auto-default. It is never the window's default button.
+    clear->setAutoDefault(true);
+    connect(clear, &QPushButton::clicked, this, &About::Clear_Click);
+    connect(m_form->widgetAs<ClickableLabel>(u"Label4"), &ClickableLabel::clicked, this,
+            &About::Label4_Click);
     for (int index : {1, 2}) {
-        if (auto* label = m_form->widgetAs<ClickableLabel>(u"Label5", index)) {
-            connect(label, &ClickableLabel::clicked, this, [this, index] { Label5_Click(index); });
-        }
+        connect(m_form->widgetAs<ClickableLabel>(u"Label5", index), &ClickableLabel::clicked, this,
+                [this, index] { Label5_Click(index); });
     }
 }
 

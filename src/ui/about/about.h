@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/common/screendensity.h"
@@ -31,9 +32,6 @@ public:
     [[nodiscard]] static QString authorEmail();
     [[nodiscard]] static QString webPage();
 
-    /** How often this window has been loaded, that is scaled; showing it again does neither. */
-    [[nodiscard]] int loads() const { return m_loads; }
-
 public slots:
     void Clear_Click();
     void Label4_Click();
@@ -47,7 +45,6 @@ private:
     void wireHandlers();
 
     std::unique_ptr<Form> m_form;
-    int m_loads = 0;
     bool m_placed = false;
 };
 

@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aboutdesign.h"
 
 #include "abouttexts.h"
-
-#include <pictures.h>
-
-#include <utility>
+#include "pictures.h"
 
 namespace velmora::ui {
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -15,134 +15,43 @@ const QColor kBlack{0, 0, 0};
 constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 FontDesign sansSerif(double points) {
-    FontDesign font;
-    font.face = QStringLiteral("MS Sans Serif");
-    font.points = points;
-    return font;
-}
-
-ControlDesign control(QString name, int index, ControlKind kind, QString frame, int left, int top,
-                      int width, int height, int tabIndex) {
-    ControlDesign c;
-    c.name = std::move(name);
-    c.index = index;
-    c.kind = kind;
-    c.frame = std::move(frame);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-    c.tabIndex = tabIndex;
-    return c;
-}
-
-/**
- * Labels have black text unless the design says otherwise. They paint no background of their
- * own: in the window they show its back colour, and in a frame the frame's face, which the
- * style may shade, so a label never stands out as a patch.
- */
-ControlDesign label(QString name, int index, QString frame, int left, int top, int width,
-                    int height, int tabIndex, QString caption) {
-    ControlDesign c = control(std::move(name), index, ControlKind::Label, std::move(frame), left,
-                              top, width, height, tabIndex);
-    c.caption = std::move(caption);
-    c.foreground = kBlack;
-    return c;
+    return {u"MS Sans Serif"_s, points, false};
 }
 
 WindowDesign makeDesign() {
-    WindowDesign w;
-    w.name = QStringLiteral("About");
-    w.caption = QString::fromUtf16(abouttexts::caption);
-    w.clientWidth = 8400;
-    w.clientHeight = 4920;
-    w.outerWidthPx = kAboutOuterWidthPx;
-    w.outerHeightPx = kAboutOuterHeightPx;
-    w.background = kBackColour;
-    w.font = sansSerif(9.75);
-    w.icon = QString::fromLatin1(resources::aboutIcon);
-    w.minimizeButton = false;
-
-    const QString inWindow;
-    const QString frame1 = QStringLiteral("Frame1");
-    const QString frame2 = QStringLiteral("Frame2");
-    auto& controls = w.controls;
-
-    ControlDesign c = control(frame1, -1, ControlKind::Frame, inWindow, 120, 120, 8175, 2175, 0);
-    c.font = sansSerif(8.25);
-    controls.push_back(c);
-
-    c = control(QStringLiteral("Picture2"), -1, ControlKind::PictureBox, frame1, 360, 360, 1710,
-                1725, 9);
-    c.picture = QString::fromLatin1(resources::portrait);
-    c.pictureSize = QSize(110, 111);
-    c.toolTip = QString::fromUtf16(abouttexts::portraitToolTip);
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label1"), -1, frame1, 2640, 180, 4845, 870, 1,
-              QString::fromUtf16(abouttexts::title));
-    c.foreground = kAboutBlue;
-    c.font = sansSerif(18.0);
-    c.alignment = kCentred;
-    c.wordWrap = true;
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label2"), 0, frame1, 4500, 1260, 1005, 240, 2,
-              QString::fromUtf16(abouttexts::version));
-    c.alignment = kCentred;
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label2"), 1, frame1, 2820, 1680, 4455, 240, 3,
-              abouttexts::copyright());
-    c.alignment = kCentred;
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label2"), 2, inWindow, 720, 2400, 7110, 480, 4,
-              QString::fromUtf16(abouttexts::description));
-    c.alignment = kCentred;
-    c.wordWrap = true;
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = control(frame2, -1, ControlKind::Frame, inWindow, 120, 2880, 8175, 1335, 6);
-    c.caption = QString::fromUtf16(abouttexts::acknowledgementCaption);
-    c.foreground = kAboutBlue;
-    controls.push_back(c);
-
-    // A fixed box: the paragraph wraps within it.
-    c = label(QStringLiteral("Label3"), -1, frame2, 240, 360, 7695, 735, 7,
-              QString::fromUtf16(abouttexts::acknowledgement));
-    c.alignment = kCentred;
-    c.wordWrap = true;
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label4"), -1, frame2, 6000, 1080, 1950, 195, 8,
-              QString::fromUtf16(abouttexts::authorPrefix) + abouttexts::authorEmail());
-    c.foreground = kAboutBlue;
-    c.font = sansSerif(8.25);
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = control(QStringLiteral("Clear"), -1, ControlKind::CommandButton, inWindow, 6600, 4320, 1695,
-                495, 5);
-    c.picture = QString::fromLatin1(resources::cancelButton);
-    c.pictureSize = QSize(65, 28);
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label5"), 1, inWindow, 1560, 4320, 3165, 240, 10,
-              QString::fromUtf16(abouttexts::moreProgrammes));
-    c.autoSize = true;
-    controls.push_back(c);
-
-    c = label(QStringLiteral("Label5"), 2, inWindow, 1020, 4560, 4200, 240, 11,
-              abouttexts::webPage());
-    c.foreground = kAboutBlue;
-    c.autoSize = true;
-    controls.push_back(c);
-
+    using enum ControlKind;
+    WindowDesign w{
+        .name = u"About"_s,
+        .caption = QString::fromUtf16(abouttexts::caption),
+        .clientWidth = 8400,
+        .clientHeight = 4920,
+        .outerWidthPx = kAboutOuterWidthPx,
+        .outerHeightPx = kAboutOuterHeightPx,
+        .background = kBackColour,
+        .font = sansSerif(9.75),
+        .icon = QString::fromLatin1(resources::aboutIcon),
+        .minimizeButton = false,
+    };
+    // Labels have black text unless a row says otherwise. They paint no background of their own:
+    // in the window they show its back colour, and in a frame the frame's face, which the style
+    // may shade, so a label never stands out as a patch. Label3 is a fixed box that its paragraph
+    // wraps within; the other labels follow their texts.
+    // clang-format off
+    w.controls = {
+        {.name = u"Frame1"_s, .kind = Frame, .left = 120, .top = 120, .width = 8175, .height = 2175, .tabIndex = 0, .font = sansSerif(8.25)},
+        {.name = u"Picture2"_s, .kind = PictureBox, .frame = u"Frame1"_s, .left = 360, .top = 360, .width = 1710, .height = 1725, .tabIndex = 9, .toolTip = QString::fromUtf16(abouttexts::portraitToolTip), .picture = QString::fromLatin1(resources::portrait), .pictureSize = QSize(110, 111)},
+        {.name = u"Label1"_s, .kind = Label, .frame = u"Frame1"_s, .left = 2640, .top = 180, .width = 4845, .height = 870, .tabIndex = 1, .caption = abouttexts::title(), .foreground = kAboutBlue, .font = sansSerif(18.0), .alignment = kCentred, .wordWrap = true, .autoSize = true},
+        {.name = u"Label2"_s, .index = 0, .kind = Label, .frame = u"Frame1"_s, .left = 4500, .top = 1260, .width = 1005, .height = 240, .tabIndex = 2, .caption = abouttexts::version(), .foreground = kBlack, .alignment = kCentred, .autoSize = true},
+        {.name = u"Label2"_s, .index = 1, .kind = Label, .frame = u"Frame1"_s, .left = 2820, .top = 1680, .width = 4455, .height = 240, .tabIndex = 3, .caption = abouttexts::copyright(), .foreground = kBlack, .alignment = kCentred, .autoSize = true},
+        {.name = u"Label2"_s, .index = 2, .kind = Label, .left = 720, .top = 2400, .width = 7110, .height = 480, .tabIndex = 4, .caption = QString::fromUtf16(abouttexts::description), .foreground = kBlack, .alignment = kCentred, .wordWrap = true, .autoSize = true},
+        {.name = u"Frame2"_s, .kind = Frame, .left = 120, .top = 2880, .width = 8175, .height = 1335, .tabIndex = 6, .caption = QString::fromUtf16(abouttexts::acknowledgementCaption), .foreground = kAboutBlue},
+        {.name = u"Label3"_s, .kind = Label, .frame = u"Frame2"_s, .left = 240, .top = 360, .width = 7695, .height = 735, .tabIndex = 7, .caption = QString::fromUtf16(abouttexts::acknowledgement), .foreground = kBlack, .alignment = kCentred, .wordWrap = true},
+        {.name = u"Label4"_s, .kind = Label, .frame = u"Frame2"_s, .left = 6000, .top = 1080, .width = 1950, .height = 195, .tabIndex = 8, .caption = QString::fromUtf16(abouttexts::authorPrefix) + abouttexts::authorEmail(), .foreground = kAboutBlue, .font = sansSerif(8.25), .autoSize = true},
+        {.name = u"Clear"_s, .kind = CommandButton, .left = 6600, .top = 4320, .width = 1695, .height = 495, .tabIndex = 5, .picture = QString::fromLatin1(resources::cancelButton), .pictureSize = QSize(65, 28)},
+        {.name = u"Label5"_s, .index = 1, .kind = Label, .left = 1560, .top = 4320, .width = 3165, .height = 240, .tabIndex = 10, .caption = QString::fromUtf16(abouttexts::moreProgrammes), .foreground = kBlack, .autoSize = true},
+        {.name = u"Label5"_s, .index = 2, .kind = Label, .left = 1020, .top = 4560, .width = 4200, .height = 240, .tabIndex = 11, .caption = abouttexts::webPage(), .foreground = kAboutBlue, .autoSize = true},
+    };
+    // clang-format on
     return w;
 }
 

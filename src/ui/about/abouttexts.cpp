@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "abouttexts.h"
+
+#include "version.h"
 
 #ifndef VELMORA_COPYRIGHT
 #error "VELMORA_COPYRIGHT is set by the build"
@@ -11,6 +14,14 @@
 #endif
 
 namespace velmora::ui::abouttexts {
+
+QString title() {
+    return QString::fromLatin1(kName) + u' ';
+}
+
+QString version() {
+    return QStringLiteral("Version ") + QString::fromLatin1(kVersion);
+}
 
 QString copyright() {
     return QString::fromUtf8(VELMORA_COPYRIGHT);

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop.h"
+
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -136,7 +139,7 @@ private:
         QMetaObject::invokeMethod(
             this,
             [parent, text = problemText(what, url, reason)] {
-                showProblem(parent, QStringLiteral("Velmora"), text);
+                showProblem(parent, text);
             },
             Qt::QueuedConnection);
     }
@@ -166,8 +169,9 @@ void registerDocumentOpener() {
 
 Q_COREAPP_STARTUP_FUNCTION(registerDocumentOpener)
 
-void showProblem(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+void showProblem(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kName), text, QMessageBox::Ok,
+                    parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
@@ -182,7 +186,7 @@ bool openWithDesktop(const QUrl& url, QWidget* parent, const QString& what) {
     if (handed && problem.isEmpty()) {
         return true;
     }
-    showProblem(parent, QStringLiteral("Velmora"), problemText(what, url, problem));
+    showProblem(parent, problemText(what, url, problem));
     return false;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -16,7 +17,10 @@ namespace velmora::ui {
  */
 bool openWithDesktop(const QUrl& url, QWidget* parent, const QString& what);
 
-/** Shows one warning message (modal to `parent`, or to the application when null). */
-void showProblem(QWidget* parent, const QString& title, const QString& text);
+/**
+ * Shows one warning message under the program's name, modal to `parent` (or to the application
+ * when null); its text can be selected and copied.
+ */
+void showProblem(QWidget* parent, const QString& text);
 
 } // namespace velmora::ui

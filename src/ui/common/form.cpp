@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
 #include "etchedframe.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace velmora::ui {
 
@@ -41,54 +43,42 @@ QRect fittedToText(const QLabel& label, const QRect& box, bool wordWrap) {
     return {QPoint(left, box.top()), text};
 }
 
+/** The field of a control that holds `property`, or nullptr when it has no such property. */
+template <class C> auto* propertyField(C& control, Property property) {
+    decltype(&control.left) none = nullptr;
+    switch (property) {
+    case Property::Left:
+        return &control.left;
+    case Property::Width:
+        return &control.width;
+    case Property::Top:
+        return &control.top;
+    case Property::Height:
+        return &control.height;
+    case Property::FontSize:
+        return control.fontSize ? &*control.fontSize : none;
+    }
+    return none;
+}
+
 } // namespace
 
 bool readProperty(const Control& control, Property property, float& value) {
-    switch (property) {
-    case Property::Left:
-        value = control.left;
-        return true;
-    case Property::Width:
-        value = control.width;
-        return true;
-    case Property::Top:
-        value = control.top;
-        return true;
-    case Property::Height:
-        value = control.height;
-        return true;
-    case Property::FontSize:
-        if (!control.fontSize) {
-            return false;
-        }
-        value = *control.fontSize;
-        return true;
+    const float* field = propertyField(control, property);
+    if (field == nullptr) {
+        return false;
     }
-    return false;
+    value = *field;
+    return true;
 }
 
 bool writeProperty(Control& control, Property property, float value) {
-    switch (property) {
-    case Property::Left:
-        control.left = value;
-        return true;
-    case Property::Width:
-        control.width = value;
-        return true;
-    case Property::Top:
-        control.top = value;
-        return true;
-    case Property::Height:
-        control.height = value;
-        return true;
-    case Property::FontSize:
-        if (!control.fontSize) {
-            return false;
-        }
-        control.fontSize = value;
-        return true;
+    float* field = propertyField(control, property);
+    if (field == nullptr) {
+        return false;
     }
-    return false;
+    *field = value;
+    return true;
 }
 
 QFont designFont(const FontDesign& design) {
@@ -319,6 +309,31 @@ const Control* Form::find(QStringView name, int index) const {
 QWidget* Form::widget(QStringView name, int index) const {
     const Control* c = find(name, index);
     return c != nullptr ? c->widget.data() : nullptr;
+}
+
+namespace {
+
+QString controlName(QStringView name, int index) {
+    return index >= 0 ? QStringLiteral("%1(%2)").arg(name).arg(index) : name.toString();
+}
+
+} // namespace
+
+QWidget* Form::required(QStringView name, int index) const {
+    QWidget* w = widget(name, index);
+    if (w == nullptr) {
+        throw std::logic_error(QStringLiteral("the design of %1 has no control %2")
+                                   .arg(m_design.name, controlName(name, index))
+                                   .toStdString());
+    }
+    return w;
+}
+
+void Form::throwWrongType(QStringView name, int index, const char* type) const {
+    throw std::logic_error(
+        QStringLiteral("the control %1 of %2 is no %3")
+            .arg(controlName(name, index), m_design.name, QString::fromLatin1(type))
+            .toStdString());
 }
 
 } // namespace velmora::ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "design.h"
@@ -62,8 +63,18 @@ public:
     /** The control called `name` (with `index` in a control array), or nullptr. */
     [[nodiscard]] const Control* find(QStringView name, int index = -1) const;
     [[nodiscard]] QWidget* widget(QStringView name, int index = -1) const;
+
+    /**
+     * The widget of a control the window wires: a name the design does not have, or a widget of
+     * another type, is a fault in the program and throws std::logic_error naming the control, so
+     * that it shows at start-up rather than as a null pointer later.
+     */
     template <class T> [[nodiscard]] T* widgetAs(QStringView name, int index = -1) const {
-        return qobject_cast<T*>(widget(name, index));
+        auto* typed = qobject_cast<T*>(required(name, index));
+        if (typed == nullptr) {
+            throwWrongType(name, index, T::staticMetaObject.className());
+        }
+        return typed;
     }
 
     /** The window's outer size in twips, as the scaling step last set it. */
@@ -84,6 +95,8 @@ public:
     void focusFirst();
 
 private:
+    [[nodiscard]] QWidget* required(QStringView name, int index) const;
+    [[noreturn]] void throwWrongType(QStringView name, int index, const char* type) const;
     QWidget* create(const ControlDesign& control, QWidget* parent) const;
     void setUpWindow();
     void setUpTabOrder();

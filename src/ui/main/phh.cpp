@@ -1,27 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "phh.h"
 
+#include "aciddrawing.h"
 #include "classicscrollbar.h"
 #include "controlindex.h"
+#include "diagramcommands.h"
+#include "exampleacids.h"
 #include "phhdesign.h"
 #include "picturebutton.h"
+#include "plotbox.h"
 
-#include "ui/common/desktop.h"
+#include "ui/about/about.h"
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
+#include "ui/common/theorydocument.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
-#include <QScreen>
+#include <QMenu>
 #include <QScrollBar>
-#include <QUrl>
 
-#include <algorithm>
+#include <cmath>
 
 namespace velmora::ui {
 
@@ -32,23 +35,25 @@ constexpr int kBarMin = 10;
 constexpr int kBarMax = 130;
 constexpr int kBarSingleStep = 1;
 constexpr int kBarPageStep = 10;
-/** Designed Values of the bars, ten times the start pKa of Form_Load. */
-constexpr std::array<int, 4> kStartValues{21, 54, 97, 123};
 
-QString theoryFileName() {
-    return QString::fromLatin1(kTheoryDocument);
+/** The designed Value of bar `index`: the start acid's exponent in tenths. */
+int startValue(int index) {
+    return static_cast<int>(std::lround(model::kStartExponents[slot(index - 1)] * 10.0));
+}
+
+/**
+ * The exponent that a bar's Value stands for, Value / 10. Bars 1 to 3 divide in single precision
+ * and bar 4 in double: pKa1..pKa3 hold the float nearest to their tenth (a Value of 22 gives
+ * 2.2000000476837158), pKa4 the double nearest.
+ */
+double barExponent(int index, int tenths) {
+    if (index < model::kMaxProtons) {
+        return static_cast<double>(static_cast<float>(tenths) / 10.0f);
+    }
+    return static_cast<double>(tenths) / 10.0;
 }
 
 } // namespace
-
-QString pKaText(double pKa) {
-    QString text = QString::number(pKa, 'f', 1);
-    // "##.0": no digit before the point below 1.
-    if (text.startsWith(QLatin1String("0."))) {
-        text.remove(0, 1);
-    }
-    return text;
-}
 
 pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
     setObjectName(QStringLiteral("pHH"));
@@ -93,13 +98,6 @@ pHH::~pHH() {
 
 void pHH::wireControls() {
     Form& f = *m_form;
-    m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
-    m_Pict_pole->setPlot(&m_plot);
-    m_Pict_pole->setAccessibleName(QStringLiteral("Distribution diagram"));
-    m_Pict_pole->setReadoutSource([this](double pH) { return readoutAt(pH); });
-    m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
-    connect(m_Pict_pole, &PlotBox::devicePixelRatioChanged, this, &pHH::grafik);
-
     const auto command = [&](const char16_t* name, const QString& accessible,
                              void (pHH::*handler)()) {
         auto* button = f.widgetAs<QAbstractButton>(name);
@@ -110,9 +108,9 @@ void pHH::wireControls() {
     command(u"Comm_about", QStringLiteral("About"), &pHH::Comm_about_Click);
     command(u"Comm_exit", QStringLiteral("Exit"), &pHH::Comm_exit_Click);
 
-    f.widget(u"Frame1")->setAccessibleName(QStringLiteral("Type of acid"));
+    f.widgetAs<QWidget>(u"Frame1")->setAccessibleName(QStringLiteral("Type of acid"));
     // An empty frame that only sets the commands apart from the acid types.
-    f.widget(u"Frame2")->setAccessibleName(QStringLiteral("Separator"));
+    f.widgetAs<QWidget>(u"Frame2")->setAccessibleName(QStringLiteral("Separator"));
 
     static const std::array<QString, 4> acidNames{
         QStringLiteral("Monoprotic acid HA"), QStringLiteral("Diprotic acid H2A"),
@@ -120,7 +118,7 @@ void pHH::wireControls() {
     m_acidTypes = new QButtonGroup(this);
     m_acidTypes->setExclusive(true);
     for (int index = 1; index <= 4; ++index) {
-        QAbstractButton* button = f.widgetAs<QAbstractButton>(u"Option1", index);
+        auto* button = f.widgetAs<QAbstractButton>(u"Option1", index);
         button->setAccessibleName(acidNames[slot(index - 1)]);
         m_acidTypes->addButton(button, index);
         m_Option1[slot(index)] = button;
@@ -134,15 +132,16 @@ void pHH::wireControls() {
         bar->setSingleStep(kBarSingleStep);
         bar->setPageStep(kBarPageStep);
         bar->setTracking(true);
-        bar->setValue(kStartValues[slot(index - 1)]);
+        bar->setValue(startValue(index));
         bar->setAccessibleName(QStringLiteral("pKa %1").arg(index));
         m_VScroll1[slot(index)] = bar;
 
-        QLabel* label = f.widgetAs<QLabel>(u"Lab_pKa", index);
+        auto* label = f.widgetAs<QLabel>(u"Lab_pKa", index);
         label->setAccessibleName(QStringLiteral("Value of pKa %1").arg(index));
         m_Lab_pKa[slot(index)] = label;
 
-        f.widget(u"Label1", index - 1)->setAccessibleName(QStringLiteral("Bar %1").arg(index));
+        f.widgetAs<QLabel>(u"Label1", index - 1)
+            ->setAccessibleName(QStringLiteral("Bar %1").arg(index));
     }
     // Connected only now: the designed Values above are no changes of Value. The connections
     // are direct, so a write of a new Value runs the handler nested inside the write.
@@ -151,16 +150,39 @@ void pHH::wireControls() {
         connect(bar, &QScrollBar::valueChanged, this, [this, index] { VScroll1_Change(index); });
         connect(bar, &QScrollBar::sliderMoved, this, [this, index] { VScroll1_Scroll(index); });
     }
+
+    m_examples = new ExampleAcids(
+        *m_acidTypes, {m_VScroll1[1], m_VScroll1[2], m_VScroll1[3], m_VScroll1[4]}, *this);
+    connect(m_examples, &ExampleAcids::labelsChanged, this, &pHH::grafik);
+    m_drawing = std::make_unique<AcidDrawing>(m_acid, *m_examples);
+    m_commands = new DiagramCommands(*this, *m_drawing);
+
+    m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
+    m_Pict_pole->setAccessibleName(QStringLiteral("Distribution diagram"));
+    m_Pict_pole->setPlot(&m_plot);
+    m_Pict_pole->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
+    m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
+    connect(m_Pict_pole, &PlotBox::devicePixelRatioChanged, this, &pHH::grafik);
     setUpPlotMenu();
+}
+
+void pHH::setUpPlotMenu() {
+    m_plotMenu = new QMenu(this);
+    m_plotMenu->setObjectName(QStringLiteral("plotMenu"));
+    m_plotMenu->addMenu(m_examples->menu());
+    m_plotMenu->addSeparator();
+    m_commands->addTo(*m_plotMenu);
+    m_Pict_pole->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_Pict_pole, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        // The menu covers the plot; a readout left standing under it would only be in the way.
+        m_Pict_pole->hideReadout();
+        m_plotMenu->popup(m_Pict_pole->mapToGlobal(at));
+    });
 }
 
 void pHH::Form_Load() {
     scaleform(*m_form, kMainOuterWidthPx, kMainOuterHeightPx);
-    m_acid.pKa1 = 2.1;
-    m_acid.pKa2 = 5.4;
-    m_acid.pKa3 = 9.7;
-    m_acid.pKa4 = 12.3;
-    m_acid.computeConstants();
+    m_acid = model::Acid::startAcid();
     grafik();
 }
 
@@ -180,67 +202,31 @@ int pHH::value(int index) const {
     return m_VScroll1[slot(index)]->value();
 }
 
-void pHH::setExponent(int index, int tenths) {
-    // The bars' quotient is single precision; pKa4 alone keeps it in double.
-    const double single = static_cast<double>(static_cast<float>(tenths) / 10.0f);
-    switch (index) {
-    case 1:
-        m_acid.pKa1 = single;
-        break;
-    case 2:
-        m_acid.pKa2 = single;
-        break;
-    case 3:
-        m_acid.pKa3 = single;
-        break;
-    case 4:
-        m_acid.pKa4 = static_cast<double>(tenths) / 10.0;
-        break;
-    default:
-        break;
-    }
-}
-
-void pHH::clearExponent(int index) {
-    switch (index) {
-    case 2:
-        m_acid.pKa2 = 0.0;
-        break;
-    case 3:
-        m_acid.pKa3 = 0.0;
-        break;
-    case 4:
-        m_acid.pKa4 = 0.0;
-        break;
-    default:
-        break;
-    }
-}
-
-double pHH::exponent(int index) const {
-    return m_acid.exponents()[slot(index - 1)];
+void pHH::setExponent(int index) {
+    m_acid.setPKa(index, barExponent(index, value(index)));
 }
 
 void pHH::VScroll1_Change(int Index) {
     if (validIndex(Index)) {
-        // 1, 2: the bar's own pKa and label.
-        setExponent(Index, value(Index));
-        m_Lab_pKa[slot(Index)]->setText(pKaText(exponent(Index)));
-        // 3: lower neighbours down, nearest first, enabled or not. Every test reads the Values
+        // The bar's own exponent and its label follow its Value.
+        setExponent(Index);
+        m_Lab_pKa[slot(Index)]->setText(pKaText(m_acid.pKa(Index)));
+        // Lower neighbours come down, nearest first, enabled or not. Every test reads the Values
         // afresh: the writes run nested handlings that may have moved other bars meanwhile.
         for (int k = Index - 1; k >= 1; --k) {
             if (value(k) > value(k + 1)) {
                 m_VScroll1[slot(k)]->setValue(value(k + 1));
             }
         }
-        // 4: higher enabled neighbours up, nearest first.
+        // Higher enabled neighbours go up, nearest first.
         for (int k = Index + 1; k <= 4; ++k) {
             if (value(k) < value(k - 1) && m_VScroll1[slot(k)]->isEnabledTo(this)) {
                 m_VScroll1[slot(k)]->setValue(value(k - 1));
             }
         }
     }
-    // 5, 6
+    // Waiting events run first, so the bars and labels show their new Values; then the diagram
+    // is drawn anew.
     QCoreApplication::processEvents();
     grafik();
 }
@@ -257,83 +243,40 @@ void pHH::VScroll1_Scroll(int Index) {
 void pHH::Option1_Click(int Index) {
     if (validIndex(Index)) {
         const int n = Index;
-        // 1: the constants the acid does not have.
+        // The constants past the acid's type are absent.
         for (int k = n + 1; k <= 4; ++k) {
-            clearExponent(k);
+            m_acid.setPKa(k, 0.0);
         }
-        // 2, 3: bars and labels of the type on, the others off. Bar 1 and its label stay on.
-        if (n == 1) {
-            for (int k = 2; k <= 4; ++k) {
-                m_VScroll1[slot(k)]->setEnabled(false);
-                m_Lab_pKa[slot(k)]->setEnabled(false);
-            }
-        } else {
-            for (int k = 2; k <= 4; ++k) {
-                m_VScroll1[slot(k)]->setEnabled(k <= n);
-            }
-            for (int k = 2; k <= 4; ++k) {
-                m_Lab_pKa[slot(k)]->setEnabled(k <= n);
-            }
+        // The bars and labels of the type are on, the others off; bar 1 and its label stay on.
+        for (int k = 2; k <= 4; ++k) {
+            m_VScroll1[slot(k)]->setEnabled(k <= n);
+            m_Lab_pKa[slot(k)]->setEnabled(k <= n);
         }
-        // 4: raise the bars of the type into order; each raise runs its own handling first.
+        // The bars of the type are raised into order; each raise runs its own handling first.
         for (int k = 2; k <= n; ++k) {
             if (value(k) < value(k - 1)) {
                 m_VScroll1[slot(k)]->setValue(value(k - 1));
             }
         }
-        // 5: the constants come back from the bars, which kept their Values.
+        // The constants of the type come back from the bars, which kept their Values.
         for (int k = 2; k <= n; ++k) {
-            setExponent(k, value(k));
+            setExponent(k);
         }
     }
-    // 6
     grafik();
 }
 
 void pHH::grafik() {
-    markShownExample();
+    m_examples->follow();
     m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
-    const diagram::LabelTexts labels = labelTexts();
-    // Without an example acid the drawing is the original one, generic names and all.
-    m_lastDrawing = m_plot.redraw(m_acid, m_example != nullptr ? &labels : nullptr);
-    ++m_redrawCount;
-    describeDiagram();
+    const diagram::DrawnDiagram drawn = m_plot.redraw(m_acid, m_examples->labels());
+    m_Pict_pole->setAccessibleDescription(m_drawing->summary(drawn));
     m_Pict_pole->update();
-}
-
-QStringList pHH::theoryFolders() const {
-    if (m_theoryFolders) {
-        return m_theoryFolders();
-    }
-    QStringList folders{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                        QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/" VELMORA_DOCDIR_FROM_BIN)),
-                        QStringLiteral(VELMORA_DOCDIR)};
-    folders.removeDuplicates();
-    return folders;
-}
-
-void pHH::setTheoryFolders(std::function<QStringList()> folders) {
-    m_theoryFolders = std::move(folders);
+    emit diagramDrawn(drawn);
 }
 
 void pHH::Comm_theory_Click() {
-    const QStringList folders = theoryFolders();
-    for (const QString& folder : folders) {
-        const QFileInfo document(QDir(folder).filePath(theoryFileName()));
-        if (document.isFile()) {
-            openWithDesktop(QUrl::fromLocalFile(document.absoluteFilePath()), this,
-                            QStringLiteral("the theory document"));
-            return;
-        }
-    }
-    QStringList places;
-    for (const QString& folder : folders) {
-        places << QDir::toNativeSeparators(folder);
-    }
-    showProblem(this, QStringLiteral("Velmora"),
-                QStringLiteral("The theory document %1 was not found.\n\nLooked in:\n%2")
-                    .arg(theoryFileName(), places.join(u'\n')));
+    openTheoryDocument(theoryFolders(), this);
 }
 
 void pHH::Comm_about_Click() {

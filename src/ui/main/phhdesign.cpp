@@ -1,10 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "phhdesign.h"
 
 #include "pictures.h"
+#include "version.h"
 
-#include <array>
+#include "model/acid.h"
+
+#include <cstddef>
 
 namespace velmora::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString pKaText(double pKa) {
+    QString text = QString::number(pKa, 'f', 1);
+    // "##.0": no digit before the point below 1.
+    if (text.startsWith(QLatin1String("0."))) {
+        text.remove(0, 1);
+    }
+    return text;
+}
 
 namespace {
 
@@ -12,166 +27,63 @@ const QColor kWindowGrey{224, 224, 224};
 const QColor kPaleYellow{255, 255, 192};
 const QColor kDigitGrey{192, 192, 192};
 const QColor kBlack{0, 0, 0};
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
 
 const QSize kCommandPicture{90, 36};
 const QSize kAcidPicture{110, 30};
 
-ControlDesign commandButton(const QString& name, int top, int tabIndex, const QString& toolTip,
-                            const char* picture) {
-    ControlDesign c;
-    c.name = name;
-    c.kind = ControlKind::CommandButton;
-    c.left = 9480;
-    c.top = top;
-    c.width = 1815;
-    c.height = 495;
-    c.tabIndex = tabIndex;
-    c.toolTip = toolTip;
-    c.background = kWindowGrey;
-    c.picture = QString::fromLatin1(picture);
-    c.pictureSize = kCommandPicture;
-    return c;
+QString picture(const char* path) {
+    return QString::fromLatin1(path);
 }
 
-ControlDesign frame(const QString& name, int top, int height, int tabIndex, const QString& caption,
-                    const QColor& background) {
-    ControlDesign c;
-    c.name = name;
-    c.kind = ControlKind::Frame;
-    c.left = 9480;
-    c.top = top;
-    c.width = 1815;
-    c.height = height;
-    c.tabIndex = tabIndex;
-    c.caption = caption;
-    c.background = background;
-    return c;
-}
-
-/** The acid-type button for `protons` dissociable protons (1 = HA at the top .. 4 = H4A). */
-ControlDesign acidTypeButton(int protons) {
-    static constexpr std::array pictures{resources::acidHA, resources::acidH2A, resources::acidH3A,
-                                         resources::acidH4A};
-    ControlDesign c;
-    c.name = QStringLiteral("Option1");
-    c.index = protons;
-    c.kind = ControlKind::OptionButton;
-    c.frame = QStringLiteral("Frame1");
-    c.left = 120;
-    c.top = 300 + 600 * (protons - 1);
-    c.width = 1575;
-    c.height = 495;
-    c.tabIndex = 16 + protons;
-    c.background = kWindowGrey;
-    c.picture = QString::fromLatin1(pictures[static_cast<std::size_t>(protons - 1)]);
-    c.pictureSize = kAcidPicture;
-    return c;
-}
-
-/** Bars stand 480 twips apart, right of the plot box. */
-int barLeft(int index) {
-    return 7560 + 480 * (index - 1);
-}
-
-ControlDesign scrollBar(int index) {
-    ControlDesign c;
-    c.name = QStringLiteral("VScroll1");
-    c.index = index;
-    c.kind = ControlKind::ScrollBar;
-    c.left = barLeft(index);
-    c.top = 360;
-    c.width = 375;
-    c.height = 4575;
-    c.tabIndex = 3 + index;
-    return c;
-}
-
-/** The digit above bar `index + 1`. */
-ControlDesign digitLabel(int index) {
-    ControlDesign c;
-    c.name = QStringLiteral("Label1");
-    c.index = index;
-    c.kind = ControlKind::Label;
-    c.left = barLeft(index + 1);
-    c.top = 60;
-    c.width = 375;
-    c.height = 255;
-    c.tabIndex = 8 + index;
-    c.caption = QString::number(index + 1);
-    c.background = kDigitGrey;
-    c.foreground = kBlack;
-    c.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    return c;
-}
-
-/** The value label under bar `index`; the outer two are narrower than the inner two. */
-ControlDesign valueLabel(int index, int left, int width, const QString& caption) {
-    ControlDesign c;
-    c.name = QStringLiteral("Lab_pKa");
-    c.index = index;
-    c.kind = ControlKind::Label;
-    c.left = left;
-    c.top = 5040;
-    c.width = width;
-    c.height = 255;
-    c.tabIndex = 11 + index;
-    c.caption = caption;
-    c.toolTip = QStringLiteral(" Value of pKa(%1) ").arg(index);
-    c.background = kPaleYellow;
-    c.foreground = kBlack;
-    c.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    return c;
+/** The caption a value label starts with: the start acid's exponent of its bar. */
+QString startCaption(int index) {
+    return pKaText(model::kStartExponents[static_cast<std::size_t>(index - 1)]);
 }
 
 WindowDesign makeDesign() {
-    WindowDesign w;
-    w.name = QStringLiteral("pHH");
-    w.caption = QStringLiteral("Velmora  1.0");
-    w.clientWidth = 11355;
-    w.clientHeight = 5430;
-    w.outerWidthPx = kMainOuterWidthPx;
-    w.outerHeightPx = kMainOuterHeightPx;
-    w.background = kWindowGrey;
-    w.font = FontDesign{QStringLiteral("System"), 9.75, true};
-    w.icon = QString::fromLatin1(resources::mainIcon);
-    w.minimizeButton = true;
-
-    ControlDesign plot;
-    plot.name = QStringLiteral("Pict_pole");
-    plot.kind = ControlKind::PictureBox;
-    plot.left = 60;
-    plot.top = 60;
-    plot.width = 7425;
-    plot.height = 5250;
-    plot.tabIndex = 2;
-    plot.font = FontDesign{QStringLiteral("Arial"), 9.75, true};
-    w.controls.push_back(plot);
-
-    w.controls.push_back(commandButton(
-        QStringLiteral("Comm_theory"), 120, 3,
-        QStringLiteral(" Theory of polyprotic acids from Wikipedia "), resources::theoryButton));
-    w.controls.push_back(commandButton(QStringLiteral("Comm_about"), 720, 1,
-                                       QStringLiteral(" About this program "),
-                                       resources::aboutButton));
-    w.controls.push_back(commandButton(QStringLiteral("Comm_exit"), 1320, 0,
-                                       QStringLiteral(" Do you really want to exit? "),
-                                       resources::exitButton));
-    w.controls.push_back(frame(QStringLiteral("Frame2"), 1800, 735, 21, QString(), kWindowGrey));
-    w.controls.push_back(frame(QStringLiteral("Frame1"), 2640, 2715, 16,
-                               QStringLiteral("Type of acid"), kPaleYellow));
-    for (int protons = 1; protons <= 4; ++protons) {
-        w.controls.push_back(acidTypeButton(protons));
-    }
-    for (int index = 1; index <= 4; ++index) {
-        w.controls.push_back(scrollBar(index));
-    }
-    for (int index = 0; index <= 3; ++index) {
-        w.controls.push_back(digitLabel(index));
-    }
-    w.controls.push_back(valueLabel(1, 7560, 435, QStringLiteral("2.1")));
-    w.controls.push_back(valueLabel(2, 7980, 495, QStringLiteral("5.4")));
-    w.controls.push_back(valueLabel(3, 8460, 495, QStringLiteral("9.7")));
-    w.controls.push_back(valueLabel(4, 8940, 435, QStringLiteral("12.3")));
+    using enum ControlKind;
+    WindowDesign w{
+        .name = u"pHH"_s,
+        .caption =
+            QStringLiteral("%1  %2").arg(QString::fromLatin1(kName), QString::fromLatin1(kVersion)),
+        .clientWidth = 11355,
+        .clientHeight = 5430,
+        .outerWidthPx = kMainOuterWidthPx,
+        .outerHeightPx = kMainOuterHeightPx,
+        .background = kWindowGrey,
+        .font = {u"System"_s, 9.75, true},
+        .icon = picture(resources::mainIcon),
+        .minimizeButton = true,
+    };
+    // The bars stand 480 twips apart right of the plot box, each with its digit above it and its
+    // value label below it; the outer two value labels are narrower than the inner two.
+    // clang-format off
+    w.controls = {
+        {.name = u"Pict_pole"_s, .kind = PictureBox, .left = 60, .top = 60, .width = 7425, .height = 5250, .tabIndex = 2, .font = FontDesign{u"Arial"_s, 9.75, true}},
+        {.name = u"Comm_theory"_s, .kind = CommandButton, .left = 9480, .top = 120, .width = 1815, .height = 495, .tabIndex = 3, .toolTip = u" Theory of polyprotic acids from Wikipedia "_s, .background = kWindowGrey, .picture = picture(resources::theoryButton), .pictureSize = kCommandPicture},
+        {.name = u"Comm_about"_s, .kind = CommandButton, .left = 9480, .top = 720, .width = 1815, .height = 495, .tabIndex = 1, .toolTip = u" About this program "_s, .background = kWindowGrey, .picture = picture(resources::aboutButton), .pictureSize = kCommandPicture},
+        {.name = u"Comm_exit"_s, .kind = CommandButton, .left = 9480, .top = 1320, .width = 1815, .height = 495, .tabIndex = 0, .toolTip = u" Do you really want to exit? "_s, .background = kWindowGrey, .picture = picture(resources::exitButton), .pictureSize = kCommandPicture},
+        {.name = u"Frame2"_s, .kind = Frame, .left = 9480, .top = 1800, .width = 1815, .height = 735, .tabIndex = 21, .background = kWindowGrey},
+        {.name = u"Frame1"_s, .kind = Frame, .left = 9480, .top = 2640, .width = 1815, .height = 2715, .tabIndex = 16, .caption = u"Type of acid"_s, .background = kPaleYellow},
+        {.name = u"Option1"_s, .index = 1, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 300, .width = 1575, .height = 495, .tabIndex = 17, .background = kWindowGrey, .picture = picture(resources::acidHA), .pictureSize = kAcidPicture},
+        {.name = u"Option1"_s, .index = 2, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 900, .width = 1575, .height = 495, .tabIndex = 18, .background = kWindowGrey, .picture = picture(resources::acidH2A), .pictureSize = kAcidPicture},
+        {.name = u"Option1"_s, .index = 3, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 1500, .width = 1575, .height = 495, .tabIndex = 19, .background = kWindowGrey, .picture = picture(resources::acidH3A), .pictureSize = kAcidPicture},
+        {.name = u"Option1"_s, .index = 4, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 2100, .width = 1575, .height = 495, .tabIndex = 20, .background = kWindowGrey, .picture = picture(resources::acidH4A), .pictureSize = kAcidPicture},
+        {.name = u"VScroll1"_s, .index = 1, .kind = ScrollBar, .left = 7560, .top = 360, .width = 375, .height = 4575, .tabIndex = 4},
+        {.name = u"VScroll1"_s, .index = 2, .kind = ScrollBar, .left = 8040, .top = 360, .width = 375, .height = 4575, .tabIndex = 5},
+        {.name = u"VScroll1"_s, .index = 3, .kind = ScrollBar, .left = 8520, .top = 360, .width = 375, .height = 4575, .tabIndex = 6},
+        {.name = u"VScroll1"_s, .index = 4, .kind = ScrollBar, .left = 9000, .top = 360, .width = 375, .height = 4575, .tabIndex = 7},
+        {.name = u"Label1"_s, .index = 0, .kind = Label, .left = 7560, .top = 60, .width = 375, .height = 255, .tabIndex = 8, .caption = u"1"_s, .background = kDigitGrey, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Label1"_s, .index = 1, .kind = Label, .left = 8040, .top = 60, .width = 375, .height = 255, .tabIndex = 9, .caption = u"2"_s, .background = kDigitGrey, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Label1"_s, .index = 2, .kind = Label, .left = 8520, .top = 60, .width = 375, .height = 255, .tabIndex = 10, .caption = u"3"_s, .background = kDigitGrey, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Label1"_s, .index = 3, .kind = Label, .left = 9000, .top = 60, .width = 375, .height = 255, .tabIndex = 11, .caption = u"4"_s, .background = kDigitGrey, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Lab_pKa"_s, .index = 1, .kind = Label, .left = 7560, .top = 5040, .width = 435, .height = 255, .tabIndex = 12, .caption = startCaption(1), .toolTip = u" Value of pKa(1) "_s, .background = kPaleYellow, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Lab_pKa"_s, .index = 2, .kind = Label, .left = 7980, .top = 5040, .width = 495, .height = 255, .tabIndex = 13, .caption = startCaption(2), .toolTip = u" Value of pKa(2) "_s, .background = kPaleYellow, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Lab_pKa"_s, .index = 3, .kind = Label, .left = 8460, .top = 5040, .width = 495, .height = 255, .tabIndex = 14, .caption = startCaption(3), .toolTip = u" Value of pKa(3) "_s, .background = kPaleYellow, .foreground = kBlack, .alignment = kCentred},
+        {.name = u"Lab_pKa"_s, .index = 4, .kind = Label, .left = 8940, .top = 5040, .width = 435, .height = 255, .tabIndex = 15, .caption = startCaption(4), .toolTip = u" Value of pKa(4) "_s, .background = kPaleYellow, .foreground = kBlack, .alignment = kCentred},
+    };
+    // clang-format on
     return w;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plotbox.h"
 
 #include "diagram/geometry.h"
@@ -85,14 +86,34 @@ void PlotBox::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().window());
         return;
     }
-    if (!qFuzzyCompare(m_plot->devicePixelRatio(), devicePixelRatioF())) {
-        // Draws the image afresh, synchronously, at the new ratio.
-        emit devicePixelRatioChanged();
+    if (imageIsStale()) {
+        requestRedraw();
     }
+    // A stale image is shown at its logical size, scaled, until the owner has drawn it again.
     painter.drawImage(QPointF(0, 0), m_plot->image());
     if (const std::optional<diagram::Readout> shown = readout()) {
         diagram::paintReadout(painter, *shown);
     }
+}
+
+bool PlotBox::imageIsStale() const {
+    return m_plot != nullptr && !qFuzzyCompare(m_plot->devicePixelRatio(), devicePixelRatioF());
+}
+
+void PlotBox::requestRedraw() {
+    if (m_redrawRequested) {
+        return;
+    }
+    m_redrawRequested = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_redrawRequested = false;
+            if (imageIsStale()) {
+                emit devicePixelRatioChanged();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void PlotBox::mouseMoveEvent(QMouseEvent* event) {

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "diagram/readout.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -17,7 +19,9 @@ namespace velmora::ui {
  * The plot box `Pict_pole`: shows the retained image of the diagram. Painting copies the last
  * drawing, it never draws the diagram, so a covered and uncovered window shows the diagram at
  * once. When the box finds itself on a screen of another device pixel ratio than the image was
- * drawn for, it asks its owner to draw again (devicePixelRatioChanged) so the diagram stays sharp.
+ * drawn for, the image is stale: the box shows it scaled for the moment and asks its owner,
+ * from the event loop and once, to draw again (devicePixelRatioChanged), so that the diagram is
+ * rebuilt outside painting and stays sharp.
  *
  * It takes the keyboard focus (tab order and click), like the picture box it stands for.
  *
@@ -51,7 +55,10 @@ public:
     void hideReadout();
 
 signals:
-    /** The box's device pixel ratio differs from the image's: the diagram must be drawn again. */
+    /**
+     * The box's device pixel ratio differs from the image's: the diagram must be drawn again.
+     * Emitted from the event loop after the paint that found the image stale, never inside it.
+     */
     void devicePixelRatioChanged();
 
 protected:
@@ -62,10 +69,14 @@ protected:
 
 private:
     void setReadoutTenths(std::optional<int> tenths);
+    [[nodiscard]] bool imageIsStale() const;
+    /** Queues one devicePixelRatioChanged(), unless one is on its way. */
+    void requestRedraw();
 
     const diagram::RetainedPlot* m_plot = nullptr;
     ReadoutSource m_readoutSource;
     std::optional<int> m_readoutTenths; ///< pH x 10, 0..140
+    bool m_redrawRequested = false;
 };
 
 } // namespace velmora::ui

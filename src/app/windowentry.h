@@ -1,9 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 namespace velmora::app {
-
-inline constexpr char kName[] = "Velmora";
-inline constexpr char kVersion[] = "1.0";
 
 /** Name of the entry point of the window module. */
 inline constexpr char kWindowEntry[] = "velmoraRunWindow";

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exampleacids.h"
+
+#include "model/presets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace velmora::ui {
+
+namespace {
+
+/** Decimals a value needs, one or two: 7.0 and 12.9 need one, 2.15 and 7.20 need two. */
+int decimalsOf(double value) {
+    const double tenths = value * 10.0;
+    return std::abs(tenths - std::round(tenths)) < 1e-6 ? 1 : 2;
+}
+
+/**
+ * An example acid's literature values as a teacher reads them, e.g. "2.15, 7.20, 12.35". All
+ * values of one acid get the same number of decimals, as many as the most precise of them needs
+ * (one or two), so "7.0, 12.9" does not pretend a precision the sources do not have.
+ */
+QString presetValuesText(const model::Preset& preset) {
+    int decimals = 1;
+    for (double v : preset.pKa) {
+        decimals = std::max(decimals, decimalsOf(v));
+    }
+    QStringList parts;
+    for (double v : preset.pKa) {
+        parts << QString::number(v, 'f', decimals);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+/** The menu entry of an example acid: "Phosphoric acid (2.15, 7.20, 12.35)". */
+QString menuText(const model::Preset& preset) {
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(preset.name),
+                                         presetValuesText(preset));
+}
+
+} // namespace
+
+ExampleAcids::ExampleAcids(QButtonGroup& acidTypes, const Bars& bars, QWidget& window)
+    : QObject(&window), m_acidTypes(acidTypes), m_bars(bars) {
+    m_menu = new QMenu(QStringLiteral("Example acids"), &window);
+    m_menu->setObjectName(QStringLiteral("examplesMenu"));
+    int lastProtons = 0;
+    for (const model::Preset& preset : model::presets()) {
+        // One group per acid type.
+        if (lastProtons != 0 && preset.protons() != lastProtons) {
+            m_menu->addSeparator();
+        }
+        lastProtons = preset.protons();
+        QAction* action = m_menu->addAction(menuText(preset));
+        action->setData(QString::fromStdString(preset.key));
+        action->setToolTip(QString::fromStdString(preset.source));
+        connect(action, &QAction::triggered, this, [this, &preset] { choose(preset); });
+    }
+    // The entry of the example the diagram shows is ticked; the others carry no empty boxes.
+    connect(m_menu, &QMenu::aboutToShow, this, [this] {
+        for (QAction* action : m_menu->actions()) {
+            const bool ticked = m_example != nullptr && !action->isSeparator() &&
+                                action->data().toString() == QString::fromStdString(m_example->key);
+            action->setCheckable(ticked);
+            action->setChecked(ticked);
+        }
+    });
+}
+
+bool ExampleAcids::holds(const model::Preset& preset) const {
+    const int n = preset.protons();
+    if (m_acidTypes.checkedId() != n) {
+        return false;
+    }
+    const auto tenths = preset.tenths();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+        if (m_bars[k]->value() != tenths[k]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const model::Preset* ExampleAcids::shown() const {
+    return m_example != nullptr && holds(*m_example) ? m_example : nullptr;
+}
+
+diagram::LabelTexts ExampleAcids::labels() const {
+    const model::Preset* example = shown();
+    return example != nullptr ? diagram::presetLabels(*example) : diagram::LabelTexts{};
+}
+
+QStringList ExampleAcids::heading() const {
+    const model::Preset* example = shown();
+    if (example == nullptr) {
+        return {};
+    }
+    QStringList lines{QString::fromStdString(example->name),
+                      QStringLiteral("pKa %1 (25 °C)").arg(presetValuesText(*example))};
+    if (!example->note.empty()) {
+        lines << QString::fromStdString(example->note);
+    }
+    return lines;
+}
+
+void ExampleAcids::follow() {
+    if (m_example != nullptr && !m_choosing && !holds(*m_example)) {
+        m_example = nullptr;
+    }
+}
+
+void ExampleAcids::choose(const model::Preset& preset) {
+    const int n = preset.protons();
+    if (n < 1 || n > model::kMaxProtons) {
+        return;
+    }
+    m_example = &preset;
+    m_choosing = true;
+    // The same path as the user's clicks: the type's button, then each bar's Value in turn.
+    m_acidTypes.button(n)->click();
+    const auto tenths = preset.tenths();
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+        m_bars[k]->setValue(tenths[k]);
+    }
+    m_choosing = false;
+    // The last redraw above already showed the formulas; one more only if the bars could not
+    // hold the values, so that the diagram returns to the generic names.
+    if (!holds(preset)) {
+        emit labelsChanged();
+    }
+}
+
+} // namespace velmora::ui
