@@ -26,16 +26,6 @@ constexpr std::array<RoleFont, static_cast<std::size_t>(TextRole::Count)> kRoleF
     {8.0, true},
 }};
 
-std::vector<FormulaPiece> labelPieces(const QString& formula) {
-    std::vector<FormulaPiece> pieces = mergedFormulaPieces(formula);
-    for (FormulaPiece& piece : pieces) {
-        if (piece.row == FormulaRow::Raised) {
-            piece.text.replace(u'-', QChar(0x2212));
-        }
-    }
-    return pieces;
-}
-
 double rowOffset(FormulaRow row) {
     switch (row) {
     case FormulaRow::Raised:
@@ -121,7 +111,7 @@ QRectF ChartText::formulaBounds(const QString& formula) {
     double x = 0.0;
     double top = 0.0;
     double bottom = height(TextRole::Label);
-    for (const FormulaPiece& piece : labelPieces(formula)) {
+    for (const FormulaPiece& piece : typesetFormulaPieces(formula)) {
         const TextRole role = rowRole(piece.row);
         const double y = rowOffset(piece.row);
         top = std::min(top, y);
@@ -135,7 +125,7 @@ void ChartText::drawFormula(QPainter& painter, const QPointF& topLeft, const QSt
                             const QColor& colour) {
     painter.setPen(colour);
     double x = topLeft.x();
-    for (const FormulaPiece& piece : labelPieces(formula)) {
+    for (const FormulaPiece& piece : typesetFormulaPieces(formula)) {
         const TextRole role = rowRole(piece.row);
         draw(painter, role, QPointF(x, topLeft.y() + rowOffset(piece.row)), piece.text);
         x += width(role, piece.text);

@@ -8,6 +8,7 @@
 
 #include "model/fractions.h"
 #include "model/numbertext.h"
+#include "model/samplegrid.h"
 
 #include <QFile>
 #include <QPainter>
@@ -49,36 +50,6 @@ QStringList speciesHeader(const ExportRequest& request) {
 
 namespace {
 
-/**
- * The pH of row `i`: the double nearest to i times the step as a decimal number, so that the
- * rows read 0.3 and 0.7 rather than the products' 0.30000000000000004 and 0.7000000000000001.
- * A step with more than nine decimals is used as the plain product.
- */
-class RowPh {
-public:
-    explicit RowPh(double step) : m_step(step) {
-        double scale = 1.0;
-        for (int decimals = 0; decimals <= 9; ++decimals, scale *= 10.0) {
-            const double units = std::round(step * scale);
-            if (units / scale == step) {
-                m_units = units;
-                m_scale = scale;
-                return;
-            }
-        }
-    }
-    [[nodiscard]] double operator()(long i) const {
-        const auto row = static_cast<double>(i);
-        // Both operands are whole numbers held exactly, so the quotient is correctly rounded.
-        return m_scale > 0.0 ? row * m_units / m_scale : row * m_step;
-    }
-
-private:
-    double m_step;
-    double m_units = 0.0;
-    double m_scale = 0.0;
-};
-
 void appendNumber(QByteArray& out, double value) {
     out += QByteArray::fromStdString(model::shortestText(value));
 }
@@ -99,18 +70,9 @@ QByteArray fractionsCsv(const ExportRequest& request) {
         }
         out += '\n';
     };
-    // Each row's pH is formed from its index, so no error accumulates; the last row is 14.
-    constexpr double lastPh = 14.0;
-    const double step = request.step;
-    const RowPh rowPh(step);
-    for (long i = 0;; ++i) {
-        const double pH = rowPh(i);
-        if (pH >= lastPh - step * 1e-6) {
-            break;
-        }
+    for (const double pH : model::inclusiveGrid(0.0, 14.0, request.step)) {
         row(pH);
     }
-    row(lastPh);
     return out;
 }
 

@@ -58,6 +58,16 @@ std::vector<FormulaPiece> mergedFormulaPieces(const QString& formula) {
     return merged;
 }
 
+std::vector<FormulaPiece> typesetFormulaPieces(const QString& formula) {
+    std::vector<FormulaPiece> pieces = mergedFormulaPieces(formula);
+    for (FormulaPiece& piece : pieces) {
+        if (piece.row == FormulaRow::Raised) {
+            piece.text.replace(u'-', QChar(0x2212));
+        }
+    }
+    return pieces;
+}
+
 QString spokenFormula(const QString& formula) {
     QString spoken = formula;
     spoken.replace(u'^', u' ');

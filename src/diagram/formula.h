@@ -40,6 +40,12 @@ struct FormulaPiece {
 [[nodiscard]] std::vector<FormulaPiece> mergedFormulaPieces(const QString& formula);
 
 /**
+ * mergedFormulaPieces() as set in a text face: a hyphen in a raised charge becomes a true minus
+ * sign (U+2212), which reads better than a hyphen.
+ */
+[[nodiscard]] std::vector<FormulaPiece> typesetFormulaPieces(const QString& formula);
+
+/**
  * A formula as a screen reader should say it: the caret becomes a blank, so that the count
  * before a written-out charge is not read as part of it ("HPO4 2-", not "HPO42-").
  */

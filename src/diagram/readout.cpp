@@ -48,18 +48,6 @@ QString percentText(double alpha) {
 
 namespace {
 
-/** The pieces of a species name as the box sets them: runs joined, charges with a true minus. */
-std::vector<FormulaPiece> formulaPiecesForBox(const QString& name) {
-    std::vector<FormulaPiece> pieces = mergedFormulaPieces(name);
-    // A typographic minus reads better than a hyphen in a charge.
-    for (FormulaPiece& piece : pieces) {
-        if (piece.row == FormulaRow::Raised) {
-            piece.text.replace(u'-', QChar(0x2212));
-        }
-    }
-    return pieces;
-}
-
 /** The fonts of the box, sized in points at 96 dpi like the diagram's own text. */
 struct ReadoutFonts {
     QFont normal;
@@ -172,7 +160,7 @@ void paintReadout(QPainter& p, const Readout& r) {
     double percentWidth = 0.0;
     for (int j = 0; j < r.species; ++j) {
         const auto slot = static_cast<std::size_t>(j);
-        formulas.push_back(formulaPiecesForBox(r.names[slot]));
+        formulas.push_back(typesetFormulaPieces(r.names[slot]));
         percents.push_back(percentText(r.alpha[slot]));
         const QFontMetricsF& face = j == r.predominant ? bold : normal;
         nameWidth = std::max(nameWidth, formulaWidth(formulas.back(), face, script));
