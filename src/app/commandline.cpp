@@ -241,8 +241,10 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
                                      stepOption};
     single << solution.all();
+    // A flag has no values to count: its name is listed each time it is given.
     for (const QCommandLineOption& option : single) {
-        if (parser.values(option).size() > 1) {
+        if (parser.values(option).size() > 1 ||
+            parser.optionNames().count(option.names().first()) > 1) {
             return refuse(
                 QStringLiteral("--%1 is given more than once").arg(option.names().first()));
         }
