@@ -225,10 +225,15 @@ void TestSolveCli::refused_data() {
     row("titrant too dilute", titration + QStringList{"--titrant", "acid:1e-7"},
         "--titrant: 1e-7 must be from 1e-6 to 10 mol/L");
     row("end volume zero", titration + QStringList{"--to", "0"},
-        "--to: 0 must be more than 0 and at most 100000 mL");
+        "--to: 0 must be from 0.001 to 100000 mL");
+    row("end volume below a microlitre", titration + QStringList{"--to", "0.0009"},
+        "--to: 0.0009 must be from 0.001 to 100000 mL");
     row("default end volume out of range",
         titration + QStringList{"--conc", "10", "--volume", "1000", "--titrant", "base:1e-6"},
-        "--to: the default end volume 4.8e+10 mL must be more than 0 and at most 100000 mL");
+        "--to: the default end volume 4.8e+10 mL must be from 0.001 to 100000 mL; give --to");
+    row("default end volume below a microlitre",
+        titration + QStringList{"--pka", "4.76", "--conc", "1e-10", "--titrant", "base:10"},
+        "--to: the default end volume 3e-10 mL must be from 0.001 to 100000 mL; give --to");
     // Every option is taken once.
     for (const char* option : {"--plot", "--charge", "--conc", "--as", "--base", "--acid",
                                "--names", "--size", "--volume", "--titrant", "--to"}) {

@@ -121,7 +121,7 @@ SolutionOptions::SolutionOptions()
                                "1e-6 to 10 (default base:0.1)."),
                 QStringLiteral("T")),
       m_to(QStringLiteral("to"),
-           QStringLiteral("Titration: the last volume added, up to 100000 mL (default 20 % past "
+           QStringLiteral("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
                           "the last equivalence point the titrant reaches)."),
            QStringLiteral("VMAX")) {}
 

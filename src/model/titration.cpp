@@ -180,8 +180,8 @@ std::string problemWithTitrantConcentration(double concentration) {
 }
 
 std::string problemWithEndVolume(double volume) {
-    if (!(volume > 0.0 && volume <= kMaxTitrationVolume)) {
-        return "must be more than 0 and at most 100000 mL";
+    if (!(volume >= kMinTitrationVolume && volume <= kMaxTitrationVolume)) {
+        return "must be from 0.001 to 100000 mL";
     }
     return {};
 }
