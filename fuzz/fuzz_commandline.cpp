@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Feeds arbitrary text to the command line's value parsing: --pka, --step and --scale.
-// The input is split at newlines into the three values.
+// Feeds arbitrary text to the command line's value parsing: --pka, --step and --scale, and the
+// solution's --conc, --size and --titrant. The input is split at newlines into the values.
 #include "app/commandline.h"
 
 #include <QString>
@@ -41,9 +41,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          (png.request.scale < 1 || png.request.scale > 8))) {
         __builtin_trap();
     }
+    // A solution and a titration's data: what is accepted is in range.
+    const CommandLine solve = velmora::app::parseCommandLine(
+        {QStringLiteral("velmora"), QStringLiteral("--solve"), QStringLiteral("--pka"), pka,
+         QStringLiteral("--conc"), parts.value(3, QStringLiteral("0.1"))});
+    const CommandLine titration = velmora::app::parseCommandLine(
+        {QStringLiteral("velmora"), QStringLiteral("--export"), QStringLiteral("x.csv"),
+         QStringLiteral("--plot"), QStringLiteral("titration"), QStringLiteral("--pka"), pka,
+         QStringLiteral("--size"), parts.value(4, QStringLiteral("960x600")),
+         QStringLiteral("--titrant"), parts.value(5, QStringLiteral("base:0.1")),
+         QStringLiteral("--step"), step});
+    if (solve.action == CommandLine::Action::Solve) {
+        const double c = solve.chart->request.solution.concentration;
+        if (!(c >= 1e-10 && c <= 10.0)) {
+            __builtin_trap();
+        }
+    }
+    if (titration.action == CommandLine::Action::Export) {
+        const auto& request = titration.chart->request;
+        if (request.size.width() < 320 || request.size.height() > 4096 ||
+            !(request.titration.titrantConcentration >= 1e-6) || !(titration.chart->step > 0.0)) {
+            __builtin_trap();
+        }
+    }
     // Every refusal is one line.
-    if (csv.problem.contains(u'\n') || png.problem.contains(u'\n')) {
-        __builtin_trap();
+    for (const CommandLine* line : {&csv, &png, &solve, &titration}) {
+        if (line->problem.contains(u'\n')) {
+            __builtin_trap();
+        }
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 // The command line and the export: parsing in process, then the real program end to end.
 
 #include "files.h"
+#include "program.h"
 #include "testsupport.h"
 
 #include "app/commandline.h"
@@ -31,112 +32,10 @@ using namespace velmora;
 using Action = app::CommandLine::Action;
 using diagram::ExportFormat;
 
-namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-/** How to start the program: environment changes, a shell prefix, a working folder. */
-struct Launch {
-    QStringList unset{};                  ///< environment variables to remove
-    QList<QPair<QString, QString>> set{}; ///< environment variables to set
-    QString shellPrefix{};                ///< shell commands run first (limits, umask)
-    QStringList wrapper{};                ///< a command that runs the program (setpriv ...)
-};
-
-/** Runs the program with `arguments` as `launch` says. */
-Run runProgram(const QStringList& arguments, const Launch& launch = {}) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : launch.unset) {
-        env.remove(name);
-    }
-    for (const auto& [name, value] : launch.set) {
-        env.insert(name, value);
-    }
-    process.setProcessEnvironment(env);
-    QStringList command = launch.wrapper + QStringList{QStringLiteral(VELMORA_BINARY)} + arguments;
-    if (!launch.shellPrefix.isEmpty()) {
-        // The shell sets limits, then runs the command as "$@".
-        command = QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"),
-                              launch.shellPrefix + QStringLiteral("; exec \"$@\""),
-                              QStringLiteral("sh")} +
-                  command;
-    }
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-/** Runs the program with its standard output on `fd` (a full device, a pipe nobody reads). */
-Run runWithOutputTo(int fd, const QStringList& arguments) {
-    int err[2];
-    if (::pipe(err) != 0) {
-        return {};
-    }
-    QByteArrayList bytes{QByteArray(VELMORA_BINARY)};
-    for (const QString& argument : arguments) {
-        bytes << argument.toUtf8();
-    }
-    std::vector<char*> argv;
-    for (QByteArray& b : bytes) {
-        argv.push_back(b.data());
-    }
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(fd, STDOUT_FILENO);
-        ::dup2(err[1], STDERR_FILENO);
-        ::close(err[0]);
-        // The test framework's handlers are not the program's: start from the defaults.
-        std::signal(SIGPIPE, SIG_DFL);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(err[1]);
-    Run run;
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(err[0], buffer, sizeof buffer)) > 0) {
-        run.err.append(buffer, static_cast<qsizetype>(n));
-    }
-    ::close(err[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-    return run;
-}
-
-/** One line on stderr that starts as `start` says and contains `reason`. */
-bool oneLine(const Run& run, const QByteArray& start, const QByteArray& reason) {
-    return run.err.count('\n') == 1 && run.err.endsWith('\n') && run.err.startsWith(start) &&
-           run.err.contains(reason);
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QList<QByteArray> csvLines(const QByteArray& data) {
-    QList<QByteArray> lines = data.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast();
-    }
-    return lines;
-}
-
-} // namespace
+using namespace velmora::test;
 
 Q_DECLARE_METATYPE(std::optional<ExportFormat>)
-Q_DECLARE_METATYPE(Launch)
+Q_DECLARE_METATYPE(velmora::test::Launch)
 
 class TestExport : public QObject {
     Q_OBJECT
@@ -460,6 +359,13 @@ void TestExport::refusalWritesNothing_data() {
     QTest::newRow("bad pka") << QStringList{"--pka", "5,4"};
     QTest::newRow("bad scale") << QStringList{"--scale", "0"};
     QTest::newRow("bad step") << QStringList{"--step", "2"};
+    QTest::newRow("chart, concentration out of range")
+        << QStringList{"--plot", "logc", "--conc", "20"};
+    QTest::newRow("chart, size out of range")
+        << QStringList{"--plot", "fractions", "--size", "9x9"};
+    QTest::newRow("titration, end volume out of range")
+        << QStringList{"--plot", "titration", "--to", "0"};
+    QTest::newRow("solution option with the main diagram") << QStringList{"--names", "HA,A-"};
 }
 
 void TestExport::refusalWritesNothing() {
@@ -718,6 +624,10 @@ void TestExport::commandLineNeedsNoDisplay_data() {
         << QStringList{"--list-presets"}
         << Launch{.set = {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", "none"}}}
         << QByteArray("acetic |");
+    QTest::newRow("xcb named, no X server, --solve")
+        << QStringList{"--solve", "--pka", "4.76"}
+        << Launch{.unset = noDisplay, .set = {{"QT_QPA_PLATFORM", "xcb"}}}
+        << QByteArray("pH 2.8829\n");
     QTest::newRow("-platform xcb given, --help")
         << QStringList{"-platform", "xcb", "--help"} << Launch{.unset = noDisplay}
         << QByteArray("Usage: velmora [options]\n");
@@ -776,6 +686,8 @@ void TestExport::standardOutputFailure_data() {
         << QStringList{"--help"} << true << QByteArray("Broken pipe");
     QTest::newRow("--version, closed pipe")
         << QStringList{"--version"} << true << QByteArray("Broken pipe");
+    QTest::newRow("--solve, full device") << QStringList{"--solve", "--pka", "4.76"} << false
+                                          << QByteArray("No space left on device");
 }
 
 void TestExport::standardOutputFailure() {
@@ -809,7 +721,10 @@ void TestExport::versionAndHelp() {
     QCOMPARE(help.status, 0);
     // The usage line names the program, not the path it was started from.
     QVERIFY2(help.out.startsWith("Usage: velmora [options]\n"), help.out.constData());
-    QVERIFY(help.out.contains("--export"));
+    for (const char* option : {"--export", "--solve", "--plot <KIND>", "--conc", "--names",
+                               "--size <WxH>", "--titrant", "--to <VMAX>"}) {
+        QVERIFY2(help.out.contains(option), option);
+    }
     QVERIFY(help.out.contains("(default 2.1,5.4,9.7,12.3)"));
     QCOMPARE(help.err, QByteArray());
 }

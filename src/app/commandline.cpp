@@ -156,17 +156,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Distribution diagrams of mono- to tetraprotic acids.\n"
-                       "Without options the window opens; with --export the diagram or its data "
-                       "is written to a file and no display is needed."));
+        QStringLiteral("Distribution diagrams of mono- to tetraprotic acids; the pH, log-"
+                       "concentration diagram and titration curve of an acid's solution.\n"
+                       "Without options the window opens; with --export a drawing or its data "
+                       "is written to a file, with --solve a solution's pH and species are "
+                       "printed, and no display is needed."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version."));
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
-        QStringLiteral("Writes the diagram to FILE: .png, .svg or .pdf for the picture, .csv for "
-                       "the species fractions."),
+        QStringLiteral("Writes the diagram (or the chart --plot names) to FILE: .png, .svg or .pdf "
+                       "for the picture, .csv for its data."),
         QStringLiteral("FILE"));
     QStringList startValues;
     for (double pKa : model::kStartExponents) {
@@ -175,7 +177,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     const QCommandLineOption pkaOption(
         QStringLiteral("pka"),
         QStringLiteral("One to four comma-separated pKa values from 0 to 14, not decreasing "
-                       "(default %1).")
+                       "(default %1); for --solve and the solution's charts one to six from -5 to "
+                       "25.")
             .arg(startValues.join(u',')),
         QStringLiteral("LIST"));
     const QCommandLineOption scaleOption(
@@ -183,7 +186,10 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         QStringLiteral("PNG only: whole-number magnification 1 to 8 (default 1)."),
         QStringLiteral("N"));
     const QCommandLineOption stepOption(
-        QStringLiteral("step"), QStringLiteral("CSV only: pH step from 0.001 to 1 (default 0.1)."),
+        QStringLiteral("step"),
+        QStringLiteral("CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the "
+                       "volume step, 0.001 mL to the end volume (default 0.05), at most a million "
+                       "rows."),
         QStringLiteral("S"));
     const QCommandLineOption presetOption(
         QStringLiteral("preset"),
@@ -195,6 +201,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         QStringLiteral("Lists the example acids that --preset takes."));
     parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption,
                        scaleOption, stepOption});
+    const SolutionOptions solution;
+    parser.addOptions(solution.all());
 
     CommandLine result;
     const auto refuse = [&result](const QString& problem) {
@@ -233,17 +241,39 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         result.action = CommandLine::Action::ListPresets;
         return result;
     }
-    for (const QCommandLineOption* option :
-         {&exportOption, &pkaOption, &presetOption, &scaleOption, &stepOption}) {
-        if (parser.values(*option).size() > 1) {
+    QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
+                                     stepOption};
+    single << solution.all();
+    // A flag has no values to count: its name is listed each time it is given.
+    for (const QCommandLineOption& option : single) {
+        if (parser.values(option).size() > 1 ||
+            parser.optionNames().count(option.names().first()) > 1) {
             return refuse(
-                QStringLiteral("--%1 is given more than once").arg(option->names().first()));
+                QStringLiteral("--%1 is given more than once").arg(option.names().first()));
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(
             QStringLiteral("unexpected argument '%1'")
                 .arg(diagram::shownName(parser.positionalArguments().first().toLatin1())));
+    }
+    if (solution.solves(parser)) {
+        if (parser.isSet(exportOption)) {
+            return refuse(QStringLiteral("--solve: use either --solve or --export, not both"));
+        }
+        for (const QCommandLineOption* option : {&presetOption, &scaleOption, &stepOption}) {
+            if (parser.isSet(*option)) {
+                return refuse(
+                    QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
+            }
+        }
+        result.chart.emplace();
+        if (const QString problem = solution.readSolve(parser, pkaOption, *result.chart);
+            !problem.isEmpty()) {
+            return refuse(problem);
+        }
+        result.action = CommandLine::Action::Solve;
+        return result;
     }
     if (!parser.isSet(exportOption)) {
         for (const QCommandLineOption* option :
@@ -252,6 +282,9 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                 return refuse(
                     QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
             }
+        }
+        if (const QString problem = solution.problemWithoutExport(parser); !problem.isEmpty()) {
+            return refuse(problem);
         }
         return result;
     }
@@ -275,6 +308,36 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (parser.isSet(stepOption) && result.format != diagram::ExportFormat::Csv) {
         return refuse(QStringLiteral("--step applies to .csv only"));
     }
+    if (parser.isSet(scaleOption)) {
+        bool ok = false;
+        const int scale = text(scaleOption).trimmed().toInt(&ok);
+        if (!ok || scale < diagram::kMinScale || scale > diagram::kMaxScale) {
+            return refuse(QStringLiteral("--scale: '%1' is not a whole number from 1 to 8")
+                              .arg(shown(scaleOption)));
+        }
+        result.request.scale = scale;
+    }
+
+    QString plotProblem;
+    const std::optional<diagram::ChartKind> chart = solution.chartKind(parser, plotProblem);
+    if (!plotProblem.isEmpty()) {
+        return refuse(plotProblem);
+    }
+    if (chart) {
+        if (parser.isSet(presetOption)) {
+            return refuse(QStringLiteral("--preset applies to --plot main only"));
+        }
+        result.chart = ChartExport{.request = {}, .scale = result.request.scale, .step = 0.0};
+        const QString problem =
+            solution.readChart(parser, pkaOption, stepOption, *chart, result.format, *result.chart);
+        if (!problem.isEmpty()) {
+            return refuse(problem);
+        }
+        return result;
+    }
+    if (const QString problem = solution.problemWithMainDiagram(parser); !problem.isEmpty()) {
+        return refuse(problem);
+    }
 
     result.request.acid = model::Acid::startAcid();
     if (parser.isSet(presetOption)) {
@@ -294,15 +357,6 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         if (!problem.isEmpty()) {
             return refuse(QStringLiteral("--pka: ") + problem);
         }
-    }
-    if (parser.isSet(scaleOption)) {
-        bool ok = false;
-        const int scale = text(scaleOption).trimmed().toInt(&ok);
-        if (!ok || scale < diagram::kMinScale || scale > diagram::kMaxScale) {
-            return refuse(QStringLiteral("--scale: '%1' is not a whole number from 1 to 8")
-                              .arg(shown(scaleOption)));
-        }
-        result.request.scale = scale;
     }
     if (parser.isSet(stepOption)) {
         double step = 0.0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "solutionoptions.h"
+
 #include "diagram/export.h"
 
 #include <QByteArrayList>
@@ -11,15 +13,17 @@ namespace velmora::app {
 
 /** What the command line asks for. */
 struct CommandLine {
-    enum class Action { Window, Export, Help, Version, ListPresets, Refused };
+    enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
     QString file;        ///< Export: the same name as text (invalid bytes replaced)
     diagram::ExportFormat format = diagram::ExportFormat::Png;
-    diagram::ExportRequest request; ///< Export: acid and options
-    QString problem;                ///< Refused: one line naming the option and the problem
-    QString helpText;               ///< Help: the text to print
-    QString presetName;             ///< Export: the example acid's name, if one was chosen
+    diagram::ExportRequest request; ///< Export of the main diagram: acid and options
+    /** Export of a solution's chart (--plot fractions, logc, titration); Solve: the solution. */
+    std::optional<ChartExport> chart;
+    QString problem;    ///< Refused: one line naming the option and the problem
+    QString helpText;   ///< Help: the text to print
+    QString presetName; ///< Export: the example acid's name, if one was chosen
 };
 
 /**

@@ -5,6 +5,9 @@
 #include "version.h"
 
 #include "diagram/atomicfile.h"
+#include "diagram/solutionchart.h"
+#include "diagram/solutiondata.h"
+#include "model/solution.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +16,9 @@
 
 #include <array>
 #include <cerrno>
+#include <clocale>
 #include <csignal>
+#include <memory>
 
 #include <unistd.h>
 
@@ -53,18 +58,32 @@ int printOutput(const QString& text) {
     return 1;
 }
 
+/** Writes a solution's chart or its data as the command line asks; the reason if it failed. */
+QString writeChart(const velmora::app::CommandLine& line) {
+    using velmora::diagram::ExportFormat;
+    const velmora::app::ChartExport& chart = *line.chart;
+    if (line.format == ExportFormat::Csv) {
+        return velmora::diagram::writeFileAtomically(
+            line.fileName, velmora::diagram::chartCsv(chart.request, chart.step));
+    }
+    return velmora::diagram::writeDrawing(
+        line.fileName, line.format, velmora::diagram::chartDrawing(chart.request), chart.scale);
+}
+
 int exportDiagram(const velmora::app::CommandLine& line) {
     using velmora::diagram::ExportFormat;
     const QString problem =
-        velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
+        line.chart ? writeChart(line)
+                   : velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
     if (!problem.isEmpty()) {
         printLine(
             STDERR_FILENO,
             QStringLiteral("velmora: cannot write %1: %2").arg(shownName(line.fileName), problem));
         return 1;
     }
-    const QStringList missing =
-        line.format == ExportFormat::Csv ? QStringList() : velmora::diagram::missingDiagramFonts();
+    const QStringList missing = line.format == ExportFormat::Csv ? QStringList()
+                                : line.chart ? velmora::diagram::missingChartFonts()
+                                             : velmora::diagram::missingDiagramFonts();
     if (!missing.isEmpty()) {
         printLine(STDERR_FILENO,
                   QStringLiteral("velmora: warning: the diagram's font %1 is missing and no "
@@ -73,6 +92,18 @@ int exportDiagram(const velmora::app::CommandLine& line) {
                       .arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
     }
     return 0;
+}
+
+/** Prints a solution's pH and its species, one line each. */
+int printSolution(const velmora::app::CommandLine& line) {
+    const velmora::diagram::ChartRequest& request = line.chart->request;
+    const velmora::model::SolutionState state =
+        velmora::model::solveSolution(request.acid, request.solution);
+    QStringList lines;
+    for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
+        lines << QString::fromStdString(text);
+    }
+    return printOutput(lines.join(u'\n'));
 }
 
 /** Command-line work: no display, no chatter from the toolkit, nothing but our own lines. */
@@ -85,15 +116,21 @@ int runCommandLine(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const QByteArrayList arguments = velmora::app::commandArguments(argc, argv);
-    // Qt's window options mean nothing here: the toolkit sees the program's name only.
-    int qtArgc = 1;
-    std::array<char*, 2> qtArgv{argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv.data());
-    QCoreApplication::setApplicationName(QString::fromLatin1(kName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-
     const velmora::app::CommandLine line = velmora::app::parseCommandLine(arguments);
     using Action = velmora::app::CommandLine::Action;
+    // Qt's window options mean nothing here: the toolkit sees the program's name only. Only a
+    // drawing needs the graphics side (fonts, the off-screen platform); text output starts
+    // without it.
+    int qtArgc = 1;
+    std::array<char*, 2> qtArgv{argv[0], nullptr};
+    const std::unique_ptr<QCoreApplication> app =
+        line.action == Action::Export ? std::make_unique<QGuiApplication>(qtArgc, qtArgv.data())
+                                      : std::make_unique<QCoreApplication>(qtArgc, qtArgv.data());
+    QCoreApplication::setApplicationName(QString::fromLatin1(kName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // The application takes the user's locale; numbers printed by the C library keep a point.
+    std::setlocale(LC_NUMERIC, "C");
+
     switch (line.action) {
     case Action::Help:
         return printOutput(line.helpText.trimmed());
@@ -107,6 +144,8 @@ int runCommandLine(int argc, char** argv) {
         return 2;
     case Action::Export:
         return exportDiagram(line);
+    case Action::Solve:
+        return printSolution(line);
     case Action::Window:
         break;
     }

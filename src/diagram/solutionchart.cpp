@@ -258,4 +258,30 @@ QImage chartImage(const ChartRequest& request, qreal scale) {
     return image;
 }
 
+Drawing chartDrawing(const ChartRequest& request) {
+    QString title;
+    switch (request.kind) {
+    case ChartKind::Fractions:
+        title = QStringLiteral("Species fractions vs pH");
+        break;
+    case ChartKind::LogC:
+        title = QStringLiteral("Log concentrations vs pH");
+        break;
+    case ChartKind::Titration:
+        title = QStringLiteral("Titration curve");
+        break;
+    }
+    return {request.size, title, [request](QPainter& painter) {
+                paintChart(painter, QRectF(QPointF(0, 0), QSizeF(request.size)), request);
+            }};
+}
+
+QStringList missingChartFonts() {
+    // The tick numbers, the axis titles, the markers' values and the species' formulas.
+    static const QString sample =
+        QStringLiteral("0123456789.,+-\u2212/() pH fraction \u03b1 log c mol L V mL "
+                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
+    return familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
+}
+
 } // namespace velmora::diagram

@@ -4,6 +4,7 @@
 #include "chartaxes.h"
 #include "chartdata.h"
 #include "charttext.h"
+#include "encode.h"
 #include "polylineclip.h"
 
 #include <QImage>
@@ -95,6 +96,15 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
  * ratio (so it is the same drawing, only sharper); the returned image's ratio is 1.
  */
 [[nodiscard]] QImage chartImage(const ChartRequest& request, qreal scale = 1.0);
+
+/** The chart of `request` as a drawing of request.size that the encoders take (PNG, SVG, PDF). */
+[[nodiscard]] Drawing chartDrawing(const ChartRequest& request);
+
+/**
+ * The font families the charts' texts are drawn in that no installed font can draw (digits,
+ * letters, signs, the minus sign and α); empty where everything is legible.
+ */
+[[nodiscard]] QStringList missingChartFonts();
 
 /** Colours of the markers. */
 [[nodiscard]] QColor markerColour();

@@ -116,7 +116,11 @@ double Titrator::endVolume() const {
     if (whole.empty()) {
         return m_titration.sampleVolume;
     }
-    return kEndVolumeFactor * whole.back();
+    // The product carries the last bits of the decimal inputs (1.2 · 75.00000000000001); at twelve
+    // significant digits the end reads as the volume it is (90), on the axis and in the data.
+    const double end = kEndVolumeFactor * whole.back();
+    const double scale = std::pow(10.0, 11.0 - std::floor(std::log10(end)));
+    return std::round(end * scale) / scale;
 }
 
 std::vector<TitrationPoint> Titrator::curve(int count) const {
@@ -149,9 +153,15 @@ std::vector<TitrationPoint> Titrator::drawingCurve(int count, double pHStep) con
             points.push_back({volume, pH});
         }
     }
-    std::inplace_merge(
-        points.begin(), points.begin() + static_cast<std::ptrdiff_t>(even), points.end(),
-        [](const TitrationPoint& a, const TitrationPoint& b) { return a.volume < b.volume; });
+    const auto byVolume = [](const TitrationPoint& a, const TitrationPoint& b) {
+        return a.volume < b.volume;
+    };
+    // The pH points come in rising pH, which is falling volume where an acid is added.
+    const auto extra = points.begin() + static_cast<std::ptrdiff_t>(even);
+    if (direction() < 0.0) {
+        std::reverse(extra, points.end());
+    }
+    std::inplace_merge(points.begin(), extra, points.end(), byVolume);
     return points;
 }
 
@@ -170,8 +180,8 @@ std::string problemWithTitrantConcentration(double concentration) {
 }
 
 std::string problemWithEndVolume(double volume) {
-    if (!(volume > 0.0 && volume <= kMaxTitrationVolume)) {
-        return "must be more than 0 and at most 100000 mL";
+    if (!(volume >= kMinTitrationVolume && volume <= kMaxTitrationVolume)) {
+        return "must be from 0.001 to 100000 mL";
     }
     return {};
 }

@@ -15,7 +15,12 @@ inline constexpr double kMinSampleVolume = 0.1;            ///< mL
 inline constexpr double kMaxSampleVolume = 1000.0;         ///< mL
 inline constexpr double kMinTitrantConcentration = 1.0e-6; ///< mol/L
 inline constexpr double kMaxTitrantConcentration = 10.0;   ///< mol/L
-inline constexpr double kMaxTitrationVolume = 100000.0;    ///< mL, largest end volume
+/**
+ * mL, smallest end volume: below a microlitre the volume axis has no legible numbers, and a data
+ * file at its finest step (a microlitre) would not have a row at 0 and at the end.
+ */
+inline constexpr double kMinTitrationVolume = 0.001;
+inline constexpr double kMaxTitrationVolume = 100000.0; ///< mL, largest end volume
 /** The default end volume lies this much past the last equivalence point. */
 inline constexpr double kEndVolumeFactor = 1.2;
 

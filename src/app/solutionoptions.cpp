@@ -1,0 +1,427 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solutionoptions.h"
+
+#include "diagram/atomicfile.h"
+#include "diagram/export.h"
+#include "diagram/solutiondata.h"
+#include "model/acid.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::app {
+
+namespace {
+
+/** A value's bytes as given (the parser sees each byte as one Latin-1 character). */
+QByteArray bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    return parser.value(option).toLatin1();
+}
+
+QString textOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    return QString::fromUtf8(bytesOf(parser, option));
+}
+
+QString nameOf(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().constFirst();
+}
+
+/** "--conc: 20 must be from 1e-10 to 10 mol/L": the option, the value and the model's words. */
+QString outOfRange(const QCommandLineOption& option, const QString& value,
+                   const std::string& problem) {
+    return QStringLiteral("%1: %2 %3")
+        .arg(nameOf(option), diagram::shownName(value), QString::fromStdString(problem));
+}
+
+/** Reads a finite number; otherwise the problem naming the option. */
+QString readNumber(const QString& text, const QCommandLineOption& option, double& value) {
+    bool ok = false;
+    value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        return QStringLiteral("%1: '%2' is not a number")
+            .arg(nameOf(option), diagram::shownName(text.trimmed()));
+    }
+    return {};
+}
+
+QString readWhole(const QString& text, const QCommandLineOption& option, int& value) {
+    bool ok = false;
+    value = text.trimmed().toInt(&ok);
+    if (!ok) {
+        return QStringLiteral("%1: '%2' is not a whole number")
+            .arg(nameOf(option), diagram::shownName(text.trimmed()));
+    }
+    return {};
+}
+
+/** Reads a number of the option that `check` (a model's problemWith… function) accepts. */
+template <typename Check>
+QString readChecked(const QCommandLineParser& parser, const QCommandLineOption& option,
+                    double& value, Check check) {
+    const QString text = textOf(parser, option);
+    if (QString problem = readNumber(text, option, value); !problem.isEmpty()) {
+        return problem;
+    }
+    const std::string problem = check(value);
+    return problem.empty() ? QString() : outOfRange(option, text.trimmed(), problem);
+}
+
+QString numberText(double value) {
+    return QString::number(value, 'g', 6);
+}
+
+} // namespace
+
+SolutionOptions::SolutionOptions()
+    : m_solve(QStringLiteral("solve"),
+              QStringLiteral("Prints the pH of a solution of the acid (--pka, needed here) and "
+                             "every species' concentration and share; takes --charge, --conc, "
+                             "--as, --base, --acid and --names.")),
+      m_plot(QStringLiteral("plot"),
+             QStringLiteral("With --export: main (the distribution diagram, default), fractions, "
+                            "logc or titration. These three take --pka with 1 to 6 values, the "
+                            "solution's options and --size."),
+             QStringLiteral("KIND")),
+      m_charge(QStringLiteral("charge"),
+               QStringLiteral("Charge of the fully protonated acid, -6 to 6 (default 0; 1 for "
+                              "NH4+)."),
+               QStringLiteral("Z")),
+      m_conc(QStringLiteral("conc"),
+             QStringLiteral("Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). "
+                            "Given, the fractions and logc charts mark the solution's pH."),
+             QStringLiteral("C")),
+      m_as(QStringLiteral("as"),
+           QStringLiteral("The species the acid is dissolved as: 0 (the acid itself, default) to "
+                          "n (its salt without protons), with Na+ or Cl- as counter-ions."),
+           QStringLiteral("K")),
+      m_base(QStringLiteral("base"),
+             QStringLiteral("Strong base added (as NaOH), 0 to 10 mol/L (default 0)."),
+             QStringLiteral("CB")),
+      m_acid(QStringLiteral("acid"),
+             QStringLiteral("Strong acid added (as HCl), 0 to 10 mol/L (default 0)."),
+             QStringLiteral("CA")),
+      m_names(QStringLiteral("names"),
+              QStringLiteral("The species' formulas, n + 1 of them comma-separated, fully "
+                             "protonated first; charges after a caret (H2PO4^-,HPO4^2-)."),
+              QStringLiteral("LIST")),
+      m_size(QStringLiteral("size"),
+             QStringLiteral("A chart's size in pixels, 320x200 to 4096x4096 (default 960x600)."),
+             QStringLiteral("WxH")),
+      m_volume(QStringLiteral("volume"),
+               QStringLiteral("Titration: the sample's volume, 0.1 to 1000 mL (default 25)."),
+               QStringLiteral("V0")),
+      m_titrant(QStringLiteral("titrant"),
+                QStringLiteral("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
+                               "1e-6 to 10 (default base:0.1)."),
+                QStringLiteral("T")),
+      m_to(QStringLiteral("to"),
+           QStringLiteral("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
+                          "the last equivalence point the titrant reaches)."),
+           QStringLiteral("VMAX")) {}
+
+QList<QCommandLineOption> SolutionOptions::all() const {
+    return {m_solve, m_plot,  m_charge, m_conc,   m_as,      m_base,
+            m_acid,  m_names, m_size,   m_volume, m_titrant, m_to};
+}
+
+bool SolutionOptions::solves(const QCommandLineParser& parser) const {
+    return parser.isSet(m_solve);
+}
+
+std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineParser& parser,
+                                                             QString& problem) const {
+    if (!parser.isSet(m_plot)) {
+        return std::nullopt;
+    }
+    const QString kind = textOf(parser, m_plot).trimmed().toLower();
+    if (kind == u"fractions") {
+        return diagram::ChartKind::Fractions;
+    }
+    if (kind == u"logc") {
+        return diagram::ChartKind::LogC;
+    }
+    if (kind == u"titration") {
+        return diagram::ChartKind::Titration;
+    }
+    if (kind != u"main") {
+        problem =
+            QStringLiteral("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
+                .arg(diagram::shownName(bytesOf(parser, m_plot)));
+    }
+    return std::nullopt;
+}
+
+QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option : {&m_plot, &m_size, &m_volume, &m_titrant, &m_to}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) + QStringLiteral(" is only used with --export");
+        }
+    }
+    for (const QCommandLineOption* option :
+         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) + QStringLiteral(" is only used with --export or --solve");
+        }
+    }
+    return {};
+}
+
+QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option :
+         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) +
+                   QStringLiteral(" applies to --plot fractions, logc or titration only");
+        }
+    }
+    for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+        }
+    }
+    return {};
+}
+
+QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                   ChartExport& out) const {
+    for (const QCommandLineOption* option : {&m_plot, &m_size}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) + QStringLiteral(" is only used with --export");
+        }
+    }
+    for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
+        if (parser.isSet(*option)) {
+            return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+        }
+    }
+    if (!parser.isSet(pka)) {
+        return QStringLiteral("--solve needs the acid's constants: --pka LIST");
+    }
+    if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
+        return problem;
+    }
+    return readSolution(parser, out.request);
+}
+
+QString SolutionOptions::readChart(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                   const QCommandLineOption& step, diagram::ChartKind kind,
+                                   diagram::ExportFormat format, ChartExport& out) const {
+    out.request.kind = kind;
+    if (kind != diagram::ChartKind::Titration) {
+        for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
+            if (parser.isSet(*option)) {
+                return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+            }
+        }
+    }
+    if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
+        return problem;
+    }
+    if (QString problem = readSolution(parser, out.request); !problem.isEmpty()) {
+        return problem;
+    }
+    if (parser.isSet(m_size)) {
+        const QString text = textOf(parser, m_size).trimmed();
+        static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})[xX](\\d{1,9})$"));
+        const QRegularExpressionMatch match = pattern.match(text);
+        if (!match.hasMatch()) {
+            return QStringLiteral("--size: '%1' is not WIDTHxHEIGHT in pixels (such as 960x600)")
+                .arg(diagram::shownName(text));
+        }
+        const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+        if (size.width() < diagram::kMinChartSize.width() ||
+            size.height() < diagram::kMinChartSize.height() ||
+            size.width() > diagram::kMaxChartSize.width() ||
+            size.height() > diagram::kMaxChartSize.height()) {
+            return QStringLiteral("--size: %1 is out of range (320x200 to 4096x4096)").arg(text);
+        }
+        out.request.size = size;
+    }
+    if (format == diagram::ExportFormat::Png) {
+        const int widest = std::max(out.request.size.width(), out.request.size.height());
+        if (static_cast<long long>(widest) * out.scale > kMaxPngSide) {
+            return QStringLiteral("--scale: %1x%2 at %3 would be more than %4 pixels a side")
+                .arg(out.request.size.width())
+                .arg(out.request.size.height())
+                .arg(out.scale)
+                .arg(kMaxPngSide);
+        }
+    }
+    if (kind == diagram::ChartKind::Titration) {
+        if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    if (format == diagram::ExportFormat::Csv) {
+        return readStep(parser, step, out);
+    }
+    return {};
+}
+
+QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                  diagram::ChartRequest& request) const {
+    std::vector<double> constants;
+    if (parser.isSet(pka)) {
+        for (const QString& part : textOf(parser, pka).split(u',')) {
+            double value = 0.0;
+            if (QString problem = readNumber(part, pka, value); !problem.isEmpty()) {
+                return problem;
+            }
+            constants.push_back(value);
+        }
+    } else {
+        // The distribution diagram's start acid, so that every drawing starts from the same one.
+        const model::Acid start = model::Acid::startAcid();
+        const auto& all = start.exponents();
+        constants.assign(all.begin(), all.begin() + start.protonCount());
+    }
+    if (const std::string problem = model::problemWithConstants(constants); !problem.empty()) {
+        return QStringLiteral("--pka: ") + QString::fromStdString(problem);
+    }
+    int charge = 0;
+    if (parser.isSet(m_charge)) {
+        const QString text = textOf(parser, m_charge);
+        if (QString problem = readWhole(text, m_charge, charge); !problem.isEmpty()) {
+            return problem;
+        }
+        if (const std::string problem = model::problemWithCharge(charge); !problem.empty()) {
+            return outOfRange(m_charge, text.trimmed(), problem);
+        }
+    }
+    std::vector<std::string> names;
+    if (parser.isSet(m_names)) {
+        const QByteArray bytes = bytesOf(parser, m_names);
+        const QString text = QString::fromUtf8(bytes);
+        if (text.toUtf8() != bytes) {
+            return QStringLiteral("--names: '%1' is not UTF-8 text").arg(diagram::shownName(bytes));
+        }
+        for (const QString& name : text.split(u',')) {
+            names.push_back(name.trimmed().toStdString());
+        }
+        const auto species = static_cast<int>(constants.size()) + 1;
+        if (const std::string problem = model::problemWithNames(names, species); !problem.empty()) {
+            return QStringLiteral("--names: ") + QString::fromStdString(problem);
+        }
+    }
+    request.acid = model::PolyproticAcid(constants, charge, std::move(names));
+    return {};
+}
+
+QString SolutionOptions::readSolution(const QCommandLineParser& parser,
+                                      diagram::ChartRequest& request) const {
+    model::Solution& solution = request.solution;
+    if (parser.isSet(m_conc)) {
+        if (QString problem = readChecked(parser, m_conc, solution.concentration,
+                                          model::problemWithConcentration);
+            !problem.isEmpty()) {
+            return problem;
+        }
+        request.showSolution = true;
+    }
+    if (parser.isSet(m_as)) {
+        const QString text = textOf(parser, m_as);
+        if (QString problem = readWhole(text, m_as, solution.dissolvedAs); !problem.isEmpty()) {
+            return problem;
+        }
+        const std::string problem =
+            model::problemWithDissolvedAs(solution.dissolvedAs, request.acid);
+        if (!problem.empty()) {
+            return outOfRange(m_as, text.trimmed(), problem);
+        }
+    }
+    for (auto [option, value] :
+         {std::pair{&m_base, &solution.strongBase}, std::pair{&m_acid, &solution.strongAcid}}) {
+        if (parser.isSet(*option)) {
+            if (QString problem =
+                    readChecked(parser, *option, *value, model::problemWithStrongConcentration);
+                !problem.isEmpty()) {
+                return problem;
+            }
+        }
+    }
+    return {};
+}
+
+QString SolutionOptions::readTitration(const QCommandLineParser& parser,
+                                       diagram::ChartRequest& request) const {
+    model::Titration& titration = request.titration;
+    if (parser.isSet(m_volume)) {
+        if (QString problem = readChecked(parser, m_volume, titration.sampleVolume,
+                                          model::problemWithSampleVolume);
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    if (parser.isSet(m_titrant)) {
+        const QString text = textOf(parser, m_titrant).trimmed();
+        const qsizetype colon = text.indexOf(u':');
+        const QString kind = text.left(colon).trimmed().toLower();
+        if (colon < 0 || (kind != u"base" && kind != u"acid")) {
+            return QStringLiteral("--titrant: '%1' is not base:CT or acid:CT")
+                .arg(diagram::shownName(text));
+        }
+        titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
+        const QString concentration = text.mid(colon + 1);
+        if (QString problem = readNumber(concentration, m_titrant, titration.titrantConcentration);
+            !problem.isEmpty()) {
+            return problem;
+        }
+        const std::string problem =
+            model::problemWithTitrantConcentration(titration.titrantConcentration);
+        if (!problem.empty()) {
+            return outOfRange(m_titrant, concentration.trimmed(), problem);
+        }
+    }
+    if (parser.isSet(m_to)) {
+        return readChecked(parser, m_to, titration.endVolume, model::problemWithEndVolume);
+    }
+    // The default end follows from the solution and the titrant; it has the same limits.
+    const double end = model::Titrator(request.acid, request.solution, titration).endVolume();
+    if (const std::string problem = model::problemWithEndVolume(end); !problem.empty()) {
+        return QStringLiteral("--to: the default end volume %1 mL %2; give --to")
+            .arg(numberText(end), QString::fromStdString(problem));
+    }
+    return {};
+}
+
+QString SolutionOptions::readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
+                                  ChartExport& out) const {
+    const bool titration = out.request.kind == diagram::ChartKind::Titration;
+    out.step = titration ? diagram::kDefaultVolumeStep : diagram::kDefaultPhStep;
+    const double end =
+        titration ? model::Titrator(out.request.acid, out.request.solution, out.request.titration)
+                        .endVolume()
+                  : 0.0;
+    if (parser.isSet(step)) {
+        const QString text = textOf(parser, step);
+        if (QString problem = readNumber(text, step, out.step); !problem.isEmpty()) {
+            return problem;
+        }
+        if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
+            return QStringLiteral("--step: %1 is out of range (0.001 to 1)")
+                .arg(diagram::shownName(text.trimmed()));
+        }
+        if (titration && (out.step < kMinVolumeStep || out.step > end)) {
+            return QStringLiteral("--step: %1 is out of range (0.001 to %2 mL, the end volume)")
+                .arg(diagram::shownName(text.trimmed()), numberText(end));
+        }
+    }
+    const double rows = diagram::chartCsvRows(out.request, out.step);
+    if (rows > diagram::kMaxDataRows) {
+        const QString which = parser.isSet(step) ? QStringLiteral("a step of")
+                                                 : QStringLiteral("the default step of");
+        return QStringLiteral("--step: %1 %2 mL up to %3 mL gives %4 rows, more than %5; give a "
+                              "larger --step or a smaller --to")
+            .arg(which, numberText(out.step), numberText(end), QString::number(rows, 'f', 0),
+                 QString::number(diagram::kMaxDataRows, 'f', 0));
+    }
+    return {};
+}
+
+} // namespace velmora::app

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "diagram/chartdata.h"
+#include "diagram/encode.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace velmora::app {
+
+/** A solution's chart to write, or the solution to solve: what it shows and its format's options.
+ */
+struct ChartExport {
+    diagram::ChartRequest request;
+    int scale = 1;     ///< PNG: whole-number magnification
+    double step = 0.0; ///< CSV: pH (fractions, log c) or mL (titration) from row to row
+};
+
+/** The smallest --step of a titration's data, in mL; the largest is the end volume. */
+inline constexpr double kMinVolumeStep = 0.001;
+/**
+ * The most pixels a chart's PNG may have on a side (its size times --scale): 8192 × 8192 RGB
+ * pixels already take 256 MiB while the picture is made.
+ */
+inline constexpr int kMaxPngSide = 8192;
+
+/**
+ * The options of a solution (--solve) and of its charts (--plot fractions, logc or titration):
+ * their definitions for the command line's one parser, and the reading of their values once the
+ * parser has taken the arguments apart. Every problem comes back as one line that names the
+ * option, as the command line refuses it; an empty text means the values are fine.
+ */
+class SolutionOptions {
+public:
+    SolutionOptions();
+
+    /** Every option defined here, in the order the help lists them. */
+    [[nodiscard]] QList<QCommandLineOption> all() const;
+
+    /** --solve is given. */
+    [[nodiscard]] bool solves(const QCommandLineParser& parser) const;
+
+    /**
+     * The chart --plot names, or nothing for the main diagram (--plot main or no --plot);
+     * `problem` is set for an unknown kind.
+     */
+    [[nodiscard]] std::optional<diagram::ChartKind> chartKind(const QCommandLineParser& parser,
+                                                              QString& problem) const;
+
+    /** Refuses the options of a solution and its charts that come without --export or --solve. */
+    [[nodiscard]] QString problemWithoutExport(const QCommandLineParser& parser) const;
+
+    /** Refuses the options of a solution and its charts given with the main diagram. */
+    [[nodiscard]] QString problemWithMainDiagram(const QCommandLineParser& parser) const;
+
+    /**
+     * Reads --solve's acid and solution into `out.request` (--pka is needed); the options of the
+     * charts are refused.
+     */
+    [[nodiscard]] QString readSolve(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                    ChartExport& out) const;
+
+    /**
+     * Reads a chart of `kind` to be written as `format`: the acid (--pka, default the start
+     * acid), the solution, the size, a titration's options and a CSV's --step. The scale is the
+     * caller's.
+     */
+    [[nodiscard]] QString readChart(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                    const QCommandLineOption& step, diagram::ChartKind kind,
+                                    diagram::ExportFormat format, ChartExport& out) const;
+
+private:
+    [[nodiscard]] QString readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
+                                   diagram::ChartRequest& request) const;
+    [[nodiscard]] QString readSolution(const QCommandLineParser& parser,
+                                       diagram::ChartRequest& request) const;
+    [[nodiscard]] QString readTitration(const QCommandLineParser& parser,
+                                        diagram::ChartRequest& request) const;
+    [[nodiscard]] QString readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
+                                   ChartExport& out) const;
+
+    QCommandLineOption m_solve;
+    QCommandLineOption m_plot;
+    QCommandLineOption m_charge;
+    QCommandLineOption m_conc;
+    QCommandLineOption m_as;
+    QCommandLineOption m_base;
+    QCommandLineOption m_acid;
+    QCommandLineOption m_names;
+    QCommandLineOption m_size;
+    QCommandLineOption m_volume;
+    QCommandLineOption m_titrant;
+    QCommandLineOption m_to;
+};
+
+} // namespace velmora::app

@@ -1,0 +1,634 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's solutions and charts: --solve and --plot fractions, logc and titration,
+// parsed in process, then the real program end to end.
+
+#include "files.h"
+#include "program.h"
+
+#include "app/commandline.h"
+#include "diagram/solutionchart.h"
+#include "model/solution.h"
+#include "model/titration.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+using namespace velmora;
+using namespace velmora::test;
+using Action = app::CommandLine::Action;
+using diagram::ChartKind;
+
+namespace {
+
+/**
+ * The pH of a solution by bisection on its charge balance written out with plain powers of ten
+ * (fine for the moderate constants of the rows), independent of the program's root finder.
+ */
+double referencePh(const QList<double>& pKa, int dissolvedAs, double concentration, double base,
+                   double acid) {
+    const auto balance = [&](double pH) {
+        const double h = std::pow(10.0, -pH);
+        std::vector<double> terms{1.0};
+        double beta = 1.0;
+        for (const double p : pKa) {
+            beta *= std::pow(10.0, -p);
+            terms.push_back(beta / std::pow(h, static_cast<double>(terms.size())));
+        }
+        double sum = 0.0;
+        double given = 0.0;
+        for (std::size_t j = 0; j < terms.size(); ++j) {
+            sum += terms[j];
+            given += (dissolvedAs - static_cast<double>(j)) * terms[j];
+        }
+        return h - 1e-14 / h + base - acid + concentration * given / sum;
+    };
+    double low = -2.0;
+    double high = 16.0;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = 0.5 * (low + high);
+        (balance(middle) > 0.0 ? low : high) = middle;
+    }
+    return 0.5 * (low + high);
+}
+
+/** The fractions at pH with plain powers, as referencePh() forms them. */
+std::vector<double> referenceFractions(const QList<double>& pKa, double pH) {
+    std::vector<double> terms{1.0};
+    double logBeta = 0.0;
+    for (const double p : pKa) {
+        logBeta -= p;
+        terms.push_back(std::pow(10.0, logBeta + static_cast<double>(terms.size()) * pH));
+    }
+    double sum = 0.0;
+    for (const double t : terms) {
+        sum += t;
+    }
+    for (double& t : terms) {
+        t /= sum;
+    }
+    return terms;
+}
+
+/** A number as the C library prints it (Qt's asprintf drops the # of "%#.4g"). */
+QString printed(const char* format, double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return QString::fromLatin1(buffer);
+}
+
+/** Whether any pixel of the image has exactly the colour `colour`. */
+bool hasColour(const QImage& image, const QColor& colour) {
+    const QRgb wanted = colour.rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] | 0xff000000u) == wanted) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestSolveCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refused_data();
+    void refused();
+    void accepted_data();
+    void accepted();
+    void solveOutput_data();
+    void solveOutput();
+    void solveKeepsTheDecimalPoint();
+    void pictures_data();
+    void pictures();
+    void dataFiles_data();
+    void dataFiles();
+    void mainPlotUnchanged_data();
+    void mainPlotUnchanged();
+    void chartWithoutFontsWarns();
+
+private:
+    QTemporaryDir m_dir;
+    [[nodiscard]] QString path(const QString& name) const { return m_dir.filePath(name); }
+};
+
+void TestSolveCli::initTestCase() {
+    QVERIFY(m_dir.isValid());
+}
+
+void TestSolveCli::refused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("problem");
+    const auto row = [](const char* name, const QStringList& args, const char* problem) {
+        QTest::newRow(name) << args << QString::fromUtf8(problem);
+    };
+    const QStringList solve{"--solve", "--pka", "4.76"};
+    const QStringList logc{"--export", "a.png", "--plot", "logc"};
+    const QStringList titration{"--export", "a.png", "--plot", "titration"};
+    const QStringList titrationCsv{"--export", "a.csv", "--plot", "titration"};
+    row("solve without pka", {"--solve"}, "--solve needs the acid's constants: --pka");
+    row("solve with export", solve + QStringList{"--export", "a.png"}, "--solve: use either");
+    row("solve, pka decreasing", {"--solve", "--pka", "5,4"}, "--pka: values must be in non-");
+    row("solve, seven constants", {"--solve", "--pka", "1,2,3,4,5,6,7"},
+        "--pka: needs 1 to 6 values");
+    row("solve, pka above 25", {"--solve", "--pka", "25.5"}, "--pka: values must be from -5 to 25");
+    row("solve, pka below -5", {"--solve", "--pka", "-6"}, "--pka: values must be from -5 to 25");
+    row("solve, pka not a number", {"--solve", "--pka", "4,x"}, "--pka: 'x' is not a number");
+    row("too many names", solve + QStringList{"--names", "A,B,C"}, "--names: needs 2 names");
+    row("too few names", solve + QStringList{"--names", "HA"}, "--names: needs 2 names");
+    row("empty name", solve + QStringList{"--names", "HA,"}, "--names: each name needs 1 to 49");
+    row("species index too high", solve + QStringList{"--as", "2"},
+        "--as: 2 must be a species index from 0 to 1");
+    row("species index negative", solve + QStringList{"--as", "-1"}, "--as: -1 must be");
+    row("species index not whole", solve + QStringList{"--as", "0.5"},
+        "--as: '0.5' is not a whole number");
+    row("concentration too high", solve + QStringList{"--conc", "10.5"},
+        "--conc: 10.5 must be from 1e-10 to 10 mol/L");
+    row("concentration zero", solve + QStringList{"--conc", "0"}, "--conc: 0 must be from");
+    row("concentration nan", solve + QStringList{"--conc", "nan"}, "--conc: 'nan' is not a number");
+    row("base negative", solve + QStringList{"--base", "-0.1"},
+        "--base: -0.1 must be from 0 to 10");
+    row("acid too high", solve + QStringList{"--acid", "11"}, "--acid: 11 must be from 0 to 10");
+    row("charge 7", solve + QStringList{"--charge", "7"}, "--charge: 7 must be a whole number");
+    row("charge not whole", solve + QStringList{"--charge", "+1.5"},
+        "--charge: '+1.5' is not a whole number");
+    row("solve with size", solve + QStringList{"--size", "400x300"},
+        "--size is only used with --export");
+    row("solve with plot", solve + QStringList{"--plot", "logc"}, "--plot is only used with");
+    row("solve with volume", solve + QStringList{"--volume", "10"},
+        "--volume applies to --plot titration only");
+    row("solve with scale", solve + QStringList{"--scale", "2"}, "--scale is only used with");
+    row("solve with preset", solve + QStringList{"--preset", "acetic"}, "--preset is only used");
+    row("conc alone", {"--conc", "0.1"}, "--conc is only used with --export or --solve");
+    row("titrant alone", {"--titrant", "base:0.1"}, "--titrant is only used with --export");
+    row("unknown plot", {"--export", "a.png", "--plot", "pie"}, "--plot: unknown kind 'pie'");
+    row("conc with the main diagram", {"--export", "a.png", "--conc", "0.1"},
+        "--conc applies to --plot fractions, logc or titration only");
+    row("size with plot main", {"--export", "a.png", "--plot", "main", "--size", "400x300"},
+        "--size applies to --plot fractions, logc or titration only");
+    row("titrant with plot main", {"--export", "a.csv", "--plot", "main", "--titrant", "acid:1"},
+        "--titrant applies to --plot titration only");
+    row("names with the main diagram", {"--export", "a.svg", "--names", "HA,A-"},
+        "--names applies to --plot fractions");
+    row("volume with logc", logc + QStringList{"--volume", "10"},
+        "--volume applies to --plot titration only");
+    row("to with fractions", {"--export", "a.png", "--plot", "fractions", "--to", "10"},
+        "--to applies to --plot titration only");
+    row("preset with a chart", logc + QStringList{"--preset", "acetic"},
+        "--preset applies to --plot main only");
+    row("chart pka of the main diagram's range is not enough", logc + QStringList{"--pka", "26"},
+        "--pka: values must be from -5 to 25");
+    row("size malformed", logc + QStringList{"--size", "960"}, "--size: '960' is not WIDTHxHEIGHT");
+    row("size with blanks inside", logc + QStringList{"--size", "960 x 600"},
+        "--size: '960 x 600' is not");
+    row("size too small", logc + QStringList{"--size", "319x200"},
+        "--size: 319x200 is out of range (320x200 to 4096x4096)");
+    row("size too large", logc + QStringList{"--size", "960x4097"}, "--size: 960x4097 is out");
+    row("size overflowing", logc + QStringList{"--size", "999999999x600"}, "is out of range");
+    row("scale too large for the size", logc + QStringList{"--size", "4096x600", "--scale", "3"},
+        "--scale: 4096x600 at 3 would be more than 8192 pixels a side");
+    row("scale with a chart's svg", {"--export", "a.svg", "--plot", "logc", "--scale", "2"},
+        "--scale applies to .png only");
+    row("step with a chart's pdf", {"--export", "a.pdf", "--plot", "titration", "--step", "1"},
+        "--step applies to .csv only");
+    row("pH step too small", {"--export", "a.csv", "--plot", "logc", "--step", "0.0005"},
+        "--step: 0.0005 is out of range (0.001 to 1)");
+    row("pH step too large", {"--export", "a.csv", "--plot", "fractions", "--step", "1.5"},
+        "--step: 1.5 is out of range");
+    row("volume step too small", titrationCsv + QStringList{"--step", "0.0001"},
+        "--step: 0.0001 is out of range (0.001 to 120 mL, the end volume)");
+    row("volume step past the end", titrationCsv + QStringList{"--to", "10", "--step", "11"},
+        "--step: 11 is out of range (0.001 to 10 mL");
+    row("too many rows", titrationCsv + QStringList{"--to", "2000", "--step", "0.001"},
+        "--step: a step of 0.001 mL up to 2000 mL gives 2000001 rows, more than 1000000");
+    row("too many rows by default", titrationCsv + QStringList{"--to", "100000"},
+        "--step: the default step of 0.05 mL up to 100000 mL gives 2000001 rows");
+    row("sample volume too small", titration + QStringList{"--volume", "0.05"},
+        "--volume: 0.05 must be from 0.1 to 1000 mL");
+    row("titrant without its kind", titration + QStringList{"--titrant", "0.1"},
+        "--titrant: '0.1' is not base:CT or acid:CT");
+    row("titrant of an unknown kind", titration + QStringList{"--titrant", "salt:0.1"},
+        "--titrant: 'salt:0.1' is not");
+    row("titrant concentration missing", titration + QStringList{"--titrant", "base:"},
+        "--titrant: '' is not a number");
+    row("titrant too dilute", titration + QStringList{"--titrant", "acid:1e-7"},
+        "--titrant: 1e-7 must be from 1e-6 to 10 mol/L");
+    row("end volume zero", titration + QStringList{"--to", "0"},
+        "--to: 0 must be from 0.001 to 100000 mL");
+    row("end volume below a microlitre", titration + QStringList{"--to", "0.0009"},
+        "--to: 0.0009 must be from 0.001 to 100000 mL");
+    row("default end volume out of range",
+        titration + QStringList{"--conc", "10", "--volume", "1000", "--titrant", "base:1e-6"},
+        "--to: the default end volume 4.8e+10 mL must be from 0.001 to 100000 mL; give --to");
+    row("default end volume below a microlitre",
+        titration + QStringList{"--pka", "4.76", "--conc", "1e-10", "--titrant", "base:10"},
+        "--to: the default end volume 3e-10 mL must be from 0.001 to 100000 mL; give --to");
+    // Every option is taken once.
+    for (const char* option : {"--plot", "--charge", "--conc", "--as", "--base", "--acid",
+                               "--names", "--size", "--volume", "--titrant", "--to"}) {
+        const QString value = QString::fromLatin1(option) == u"--plot" ? "titration" : "1";
+        const QByteArray name = QByteArray(option) + " twice";
+        QTest::newRow(name.constData()) << (titration + QStringList{option, value, option, value})
+                                        << QString::fromLatin1(option) + " is given more than once";
+    }
+    row("solve twice", {"--solve", "--solve", "--pka", "4"}, "--solve is given more than once");
+    // Shown values stay on one line.
+    row("newline in a kind", {"--export", "a.png", "--plot", "log\nc"}, "'log\\nc'");
+    row("escape in a size", logc + QStringList{"--size", "1x\x1b"}, "'1x\\x1b'");
+    row("bytes that are not UTF-8 in the names",
+        {"--solve", "--pka", "4", "--names", QString::fromLatin1("HA,A\xff")},
+        "--names: 'HA,A\\xff' is not UTF-8 text");
+}
+
+void TestSolveCli::refused() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, problem);
+    QByteArrayList bytes{"velmora"};
+    for (const QString& argument : arguments) {
+        // Latin-1 keeps a lone byte (\xff) the byte it is.
+        bytes << (argument.contains(QChar(0xff)) ? argument.toLatin1() : argument.toUtf8());
+    }
+    const app::CommandLine line = app::parseCommandLine(bytes);
+    QCOMPARE(line.action, Action::Refused);
+    QVERIFY2(line.problem.contains(problem), qPrintable(line.problem));
+    QVERIFY2(!line.problem.contains(u'\n'), qPrintable(line.problem));
+}
+
+void TestSolveCli::accepted_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<double>>("pKa");
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QList<double>>("solution"); // C, k, base, acid
+    QTest::addColumn<bool>("marker");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<QList<double>>("titration"); // V0, base (1) or acid (0), Ct, VMAX
+    const QList<double> start{2.1, 5.4, 9.7, 12.3};
+    const QList<double> plain{0.1, 0, 0, 0};
+    const QList<double> defaultTitration{25, 1, 0.1, 0};
+    const QSize size(960, 600);
+    QTest::newRow("fractions, defaults")
+        << QStringList{"--export", "f.png", "--plot", "fractions"} << int(ChartKind::Fractions)
+        << start << "H4A,H3A-,H2A2-,HA3-,A4-" << plain << false << size << 1 << 0.0
+        << defaultTitration;
+    QTest::newRow("fractions, every option")
+        << QStringList{"--export", "f.png",    "--plot", "fractions", "--pka",
+                       "-5,0,25",  "--charge", "-1",     "--names",   "H3X^-, H2X^2-,HX^3-,X^4-",
+                       "--conc",   "1e-10",    "--as",   "3",         "--base",
+                       "10",       "--acid",   "0",      "--size",    "4096x200",
+                       "--scale",  "2"}
+        << int(ChartKind::Fractions) << QList<double>{-5, 0, 25} << "H3X^-,H2X^2-,HX^3-,X^4-"
+        << QList<double>{1e-10, 3, 10, 0} << true << QSize(4096, 200) << 2 << 0.0
+        << defaultTitration;
+    QTest::newRow("logc csv, default step, kind in capitals")
+        << QStringList{"--export", "l.csv", "--plot", "LogC", "--pka", "4.76", "--charge", "+1"}
+        << int(ChartKind::LogC) << QList<double>{4.76} << "HA^+,A" << plain << false << size << 1
+        << 0.1 << defaultTitration;
+    QTest::newRow("logc csv, finest step")
+        << QStringList{"--export", "l.csv", "--plot", "logc",
+                       "--step",   "0.001", "--size", "320X200"}
+        << int(ChartKind::LogC) << start << "H4A,H3A-,H2A2-,HA3-,A4-" << plain << false
+        << QSize(320, 200) << 1 << 0.001 << defaultTitration;
+    QTest::newRow("titration, defaults")
+        << QStringList{"--export", "t.pdf", "--plot", "titration", "--pka", "4.76"}
+        << int(ChartKind::Titration) << QList<double>{4.76} << "HA,A-" << plain << false << size
+        << 1 << 0.0 << defaultTitration;
+    QTest::newRow("titration csv, acid titrant, every option")
+        << QStringList{"--export",  "t.csv",   "--plot", "titration", "--pka",    "4.76",
+                       "--as",      "1",       "--conc", "0.05",      "--volume", "1000",
+                       "--titrant", "acid:10", "--to",   "100000",    "--step",   "0.5"}
+        << int(ChartKind::Titration) << QList<double>{4.76} << "HA,A-"
+        << QList<double>{0.05, 1, 0, 0} << true << size << 1 << 0.5
+        << QList<double>{1000, 0, 10, 100000};
+    QTest::newRow("titration csv, default step")
+        << QStringList{"--export",           "t.csv",     "--plot",  "titration", "--pka",
+                       "2.148,7.198,12.319", "--titrant", "base:0.2"}
+        << int(ChartKind::Titration) << QList<double>{2.148, 7.198, 12.319} << "H3A,H2A-,HA2-,A3-"
+        << plain << false << size << 1 << 0.05 << QList<double>{25, 1, 0.2, 0};
+    QTest::newRow("solve, every option")
+        << QStringList{"--solve", "--pka",     "9.25",   "--charge", "1",
+                       "--names", "NH4^+,NH3", "--conc", "0.2",      "--as",
+                       "1",       "--base",    "0.01",   "--acid",   "0.02"}
+        << -1 << QList<double>{9.25} << "NH4^+,NH3" << QList<double>{0.2, 1, 0.01, 0.02} << true
+        << size << 1 << 0.0 << defaultTitration;
+}
+
+void TestSolveCli::accepted() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, kind);
+    QFETCH(QList<double>, pKa);
+    QFETCH(QString, names);
+    QFETCH(QList<double>, solution);
+    QFETCH(bool, marker);
+    QFETCH(QSize, size);
+    QFETCH(int, scale);
+    QFETCH(double, step);
+    QFETCH(QList<double>, titration);
+    const app::CommandLine line = app::parseCommandLine(QStringList{"velmora"} + arguments);
+    QVERIFY2(line.action == (kind < 0 ? Action::Solve : Action::Export), qPrintable(line.problem));
+    QVERIFY(line.chart.has_value());
+    const diagram::ChartRequest& request = line.chart->request;
+    if (kind >= 0) {
+        QCOMPARE(int(request.kind), kind);
+    }
+    const std::vector<double> exponents = request.acid.exponents();
+    QCOMPARE(QList<double>(exponents.begin(), exponents.end()), pKa);
+    QCOMPARE(diagram::speciesTexts(request.acid).join(u','), names);
+    QCOMPARE(request.solution.concentration, solution[0]);
+    QCOMPARE(request.solution.dissolvedAs, int(solution[1]));
+    QCOMPARE(request.solution.strongBase, solution[2]);
+    QCOMPARE(request.solution.strongAcid, solution[3]);
+    QCOMPARE(request.showSolution, marker);
+    QCOMPARE(request.size, size);
+    QCOMPARE(line.chart->scale, scale);
+    QCOMPARE(line.chart->step, step);
+    QCOMPARE(request.titration.sampleVolume, titration[0]);
+    QCOMPARE(request.titration.titrant == model::Titrant::Base, titration[1] == 1.0);
+    QCOMPARE(request.titration.titrantConcentration, titration[2]);
+    QCOMPARE(request.titration.endVolume, titration[3]);
+}
+
+void TestSolveCli::solveOutput_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<double>>("pKa");
+    QTest::addColumn<QList<double>>("solution"); // C, k, base, acid
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("textbook"); // the pH as the textbooks give it
+    QTest::newRow("0.1 M acetic acid")
+        << QStringList{"--pka", "4.76", "--names", "CH3COOH,CH3COO^-"} << QList<double>{4.76}
+        << QList<double>{0.1, 0, 0, 0} << QStringList{"CH3COOH", "CH3COO^-"} << "2.8829";
+    QTest::newRow("0.1 M sodium acetate")
+        << QStringList{"--pka", "4.76", "--as", "1"} << QList<double>{4.76}
+        << QList<double>{0.1, 1, 0, 0} << QStringList{"HA", "A-"} << "8.88";
+    QTest::newRow("0.1 M ammonium chloride")
+        << QStringList{"--pka", "9.25", "--charge", "1", "--conc", "0.1"} << QList<double>{9.25}
+        << QList<double>{0.1, 0, 0, 0} << QStringList{"HA^+", "A"} << "5.125";
+    QTest::newRow("1.0e-8 M HCl") << QStringList{"--pka", "4.76",   "--conc",
+                                                 "1e-10", "--acid", "1e-8"}
+                                  << QList<double>{4.76} << QList<double>{1e-10, 0, 0, 1e-8}
+                                  << QStringList{"HA", "A-"} << "6.978";
+    QTest::newRow("phosphate buffer with NaOH")
+        << QStringList{"--pka",   "2.148,7.198,12.319",          "--base", "0.15",
+                       "--names", "H3PO4,H2PO4^-,HPO4^2-,PO4^3-"}
+        << QList<double>{2.148, 7.198, 12.319} << QList<double>{0.1, 0, 0.15, 0}
+        << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"} << "";
+    QTest::newRow("six constants, doubly charged, dissolved as species 4")
+        << QStringList{"--pka",    "0,1.5,2,2.66,6.16,10.24",
+                       "--charge", "2",
+                       "--conc",   "0.01",
+                       "--as",     "4"}
+        << QList<double>{0, 1.5, 2, 2.66, 6.16, 10.24} << QList<double>{0.01, 4, 0, 0}
+        << QStringList{"H6A^2+", "H5A^+", "H4A", "H3A-", "H2A2-", "HA3-", "A4-"} << "";
+}
+
+void TestSolveCli::solveOutput() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<double>, pKa);
+    QFETCH(QList<double>, solution);
+    QFETCH(QStringList, names);
+    QFETCH(QString, textbook);
+    const Run run = runProgram(QStringList{"--solve"} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    const double pH = referencePh(pKa, int(solution[1]), solution[0], solution[2], solution[3]);
+    const std::vector<double> alpha = referenceFractions(pKa, pH);
+    QStringList expected{QStringLiteral("pH ") + printed("%.4f", pH)};
+    for (qsizetype j = 0; j < names.size(); ++j) {
+        const double a = alpha[static_cast<std::size_t>(j)];
+        expected << QStringLiteral("%1 %2 mol/L %3 %")
+                        .arg(names[j], printed("%#.4g", solution[0] * a),
+                             printed("%#.4g", 100.0 * a));
+    }
+    QCOMPARE(QString::fromUtf8(run.out), expected.join(u'\n') + u'\n');
+    QVERIFY2(run.out.startsWith("pH " + textbook.toLatin1()), run.out.constData());
+}
+
+void TestSolveCli::solveKeepsTheDecimalPoint() {
+    // A locale with a decimal comma of our own, since the machine may have none installed.
+    QTemporaryDir locales;
+    QProcess localedef;
+    localedef.start(QStringLiteral("localedef"),
+                    {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")});
+    if (!localedef.waitForFinished(60000) || localedef.exitStatus() != QProcess::NormalExit ||
+        localedef.exitCode() != 0) {
+        QSKIP("no locale with a decimal comma can be made here");
+    }
+    const Run run = runProgram({"--solve", "--pka", "4.76"},
+                               {.set = {{"LOCPATH", locales.path()}, {"LC_ALL", "de_DE.UTF-8"}}});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out,
+             QByteArray("pH 2.8829\nHA 0.09869 mol/L 98.69 %\nA- 0.001310 mol/L 1.310 %\n"));
+}
+
+void TestSolveCli::pictures_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QSize>("pixels");  // PNG: the image's size
+    QTest::addColumn<QString>("title"); // SVG: an axis title kept as text
+    QTest::addColumn<bool>("marker");   // PNG: the solution's pH or a titration's points marked
+    const QStringList phosphoric{"--pka", "2.148,7.198,12.319", "--names",
+                                 "H3PO4,H2PO4^-,HPO4^2-,PO4^3-"};
+    QTest::newRow("fractions png, default size")
+        << "f.png" << QStringList{"--plot", "fractions"} + phosphoric << QSize(960, 600)
+        << QString() << false;
+    QTest::newRow("fractions png, marked, 720x450 at 2")
+        << "f2.png"
+        << QStringList{"--plot", "fractions", "--conc",  "0.1",
+                       "--size", "720x450",   "--scale", "2"} +
+               phosphoric
+        << QSize(1440, 900) << QString() << true;
+    QTest::newRow("fractions svg") << "f.svg" << QStringList{"--plot", "fractions"} + phosphoric
+                                   << QSize() << "fraction α" << false;
+    QTest::newRow("logc png, marked, smallest")
+        << "l.png" << QStringList{"--plot", "logc", "--conc", "0.01", "--size", "320x200"}
+        << QSize(320, 200) << QString() << true;
+    QTest::newRow("logc svg") << "l.svg" << QStringList{"--plot", "logc"} << QSize()
+                              << "log c / (mol/L)" << false;
+    QTest::newRow("logc pdf") << "l.pdf" << QStringList{"--plot", "logc"} << QSize() << QString()
+                              << false;
+    QTest::newRow("titration png at 3")
+        << "t.png" << QStringList{"--plot", "titration", "--pka", "4.76", "--scale", "3"}
+        << QSize(2880, 1800) << QString() << true;
+    QTest::newRow("titration svg, acid titrant")
+        << "t.svg"
+        << QStringList{"--plot", "titration", "--pka", "4.76", "--as", "1", "--titrant", "acid:0.1"}
+        << QSize() << "V / mL" << false;
+    QTest::newRow("titration pdf")
+        << "t.pdf" << QStringList{"--plot", "titration"} << QSize() << QString() << false;
+}
+
+void TestSolveCli::pictures() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, arguments);
+    QFETCH(QSize, pixels);
+    QFETCH(QString, title);
+    QFETCH(bool, marker);
+    const QString file = path(name);
+    const Run run = runProgram(QStringList{"--export", file} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, QByteArray());
+    const QByteArray bytes = readAll(file);
+    if (name.endsWith(u".png")) {
+        const QImage image(file);
+        QCOMPARE(image.size(), pixels);
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        // The species' curves in their colours, and the marker only where it was asked for.
+        if (!name.startsWith(u't')) {
+            QVERIFY(hasColour(image, diagram::speciesColour(0)));
+        }
+        QCOMPARE(hasColour(image, diagram::markerColour()), marker);
+    } else if (name.endsWith(u".svg")) {
+        QVERIFY(bytes.contains("viewBox=\"0 0 960 600\""));
+        // The texts in the order drawn (a title may come in pieces where a letter needs another
+        // font): the axis titles are among them as text.
+        QString texts;
+        const QRegularExpression text(QStringLiteral(">([^<]*)</text>"));
+        for (const QRegularExpressionMatch& match : text.globalMatch(QString::fromUtf8(bytes))) {
+            texts += match.captured(1) + u'|';
+        }
+        texts.remove(QStringLiteral("|"));
+        QVERIFY2(texts.contains(title), qPrintable(texts));
+        QVERIFY(bytes.contains(">pH</text>"));
+    } else {
+        QVERIFY(bytes.startsWith("%PDF"));
+        // 960 x 600 pixels at 96 dpi are 720 x 450 points, on one page.
+        const QString pdf = QString::fromLatin1(bytes);
+        QVERIFY(pdf.contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 720(\\.0*)? "
+                                                               "450(\\.0*)?\\]"))));
+        // Page objects, not the /Pages tree.
+        QCOMPARE(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"))), 1);
+    }
+}
+
+void TestSolveCli::dataFiles_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QByteArray>("lastButOne"); // first cell of the row before the last
+    QTest::addColumn<QByteArray>("last");       // first cell of the last row
+    QTest::addColumn<QStringList>("solution");  // titration: the sample as --solve takes it
+    QTest::newRow("fractions, seven species")
+        << QStringList{"--plot", "fractions", "--pka", "0,1.5,2,2.66,6.16,10.24", "--charge", "2"}
+        << QByteArray("pH,H6A^2+,H5A^+,H4A,H3A-,H2A2-,HA3-,A4-") << 141 << QByteArray("13.9")
+        << QByteArray("14") << QStringList();
+    QTest::newRow("logc, default step")
+        << QStringList{"--plot",  "logc",
+                       "--pka",   "2.148,7.198,12.319",
+                       "--names", "H3PO4,H2PO4^-,HPO4^2-,PO4^3-"}
+        << QByteArray("pH,log[H+],log[OH-],H3PO4,H2PO4^-,HPO4^2-,PO4^3-") << 141
+        << QByteArray("13.9") << QByteArray("14") << QStringList();
+    QTest::newRow("logc, step 0.3")
+        << QStringList{"--plot", "logc", "--pka", "4.76", "--conc", "0.001", "--step", "0.3"}
+        << QByteArray("pH,log[H+],log[OH-],HA,A-") << 48 << QByteArray("13.8") << QByteArray("14")
+        << QStringList();
+    QTest::newRow("titration, acetic acid, defaults")
+        << QStringList{"--plot", "titration", "--pka", "4.76"} << QByteArray("V/mL,pH") << 601
+        << QByteArray("29.95") << QByteArray("30") << QStringList{"--pka", "4.76"};
+    // 1.2 · 3 · 0.1 mol/L · 25 mL / 0.1 mol/L: the end is 90 mL, not the product's last bits.
+    QTest::newRow("titration, phosphoric acid, defaults")
+        << QStringList{"--plot", "titration", "--pka", "2.148,7.198,12.319"}
+        << QByteArray("V/mL,pH") << 1801 << QByteArray("89.95") << QByteArray("90")
+        << QStringList{"--pka", "2.148,7.198,12.319"};
+    QTest::newRow("titration, step that does not divide the end")
+        << QStringList{"--plot", "titration", "--pka", "4.76", "--to", "1", "--step", "0.3"}
+        << QByteArray("V/mL,pH") << 5 << QByteArray("0.9") << QByteArray("1")
+        << QStringList{"--pka", "4.76"};
+    QTest::newRow("titration with acid, step 0.5")
+        << QStringList{"--plot",    "titration", "--pka", "4.76", "--as",   "1",
+                       "--titrant", "acid:0.2",  "--to",  "12.5", "--step", "0.5"}
+        << QByteArray("V/mL,pH") << 26 << QByteArray("12") << QByteArray("12.5")
+        << QStringList{"--pka", "4.76", "--as", "1"};
+}
+
+void TestSolveCli::dataFiles() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, header);
+    QFETCH(int, rows);
+    QFETCH(QByteArray, lastButOne);
+    QFETCH(QByteArray, last);
+    QFETCH(QStringList, solution);
+    const QString file = path(QStringLiteral("data.csv"));
+    const Run run = runProgram(QStringList{"--export", file} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    const QList<QByteArray> lines = csvLines(readAll(file));
+    QCOMPARE(lines.size(), rows + 1);
+    QCOMPARE(lines.front(), header);
+    QCOMPARE(lines[rows - 1].split(',').front(), lastButOne);
+    QCOMPARE(lines[rows].split(',').front(), last);
+    const qsizetype columns = header.count(',') + 1;
+    for (qsizetype i = 1; i <= rows; ++i) {
+        const QList<QByteArray> cells = lines[i].split(',');
+        QCOMPARE(cells.size(), columns);
+        double sum = 0.0; // of every column but the first
+        for (qsizetype j = 0; j < columns; ++j) {
+            bool ok = false;
+            const double value = cells[j].toDouble(&ok);
+            QVERIFY2(ok, lines[i].constData());
+            sum += j > 0 ? value : 0.0;
+        }
+        if (header.startsWith("pH,log")) {
+            // log[H+] is −pH and log[OH−] is pH − 14, exactly.
+            QCOMPARE(cells[1].toDouble(), -cells[0].toDouble());
+            QCOMPARE(cells[2].toDouble(), cells[0].toDouble() - 14.0);
+        } else if (header.startsWith("pH,")) {
+            QVERIFY2(std::abs(sum - 1.0) <= 1e-15, lines[i].constData());
+        }
+    }
+    if (!solution.isEmpty()) {
+        // Before any titrant the pH is the sample's own, as --solve finds it.
+        const Run solved = runProgram(QStringList{"--solve"} + solution);
+        QCOMPARE(solved.status, 0);
+        const double pH = lines[1].split(',')[1].toDouble();
+        QCOMPARE(solved.out.left(solved.out.indexOf('\n')), "pH " + QByteArray::number(pH, 'f', 4));
+    }
+}
+
+void TestSolveCli::mainPlotUnchanged_data() {
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("csv") << "csv" << QStringList{"--pka", "3,7", "--step", "0.05"};
+    QTest::newRow("png") << "png" << QStringList{"--preset", "citric", "--scale", "2"};
+    QTest::newRow("svg") << "svg" << QStringList{"--pka", "2.1,5.4,9.7,12.3"};
+}
+
+void TestSolveCli::mainPlotUnchanged() {
+    QFETCH(QString, suffix);
+    QFETCH(QStringList, options);
+    const QString plain = path(QStringLiteral("plain.") + suffix);
+    const QString main = path(QStringLiteral("main.") + suffix);
+    QCOMPARE(runProgram(QStringList{"--export", plain} + options).status, 0);
+    QCOMPARE(runProgram(QStringList{"--export", main, "--plot", "main"} + options).status, 0);
+    const QByteArray bytes = readAll(plain);
+    QVERIFY(bytes.size() > 100);
+    QCOMPARE(readAll(main), bytes);
+}
+
+void TestSolveCli::chartWithoutFontsWarns() {
+    const QString config = path(QStringLiteral("nofonts.conf"));
+    QVERIFY(test::putFile(QFile::encodeName(config),
+                          "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n"));
+    const QString file = path(QStringLiteral("boxes.png"));
+    const Run run =
+        runProgram({"--export", file, "--plot", "logc"}, {.set = {{"FONTCONFIG_FILE", config}}});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QImage(file).size(), QSize(960, 600));
+    QVERIFY2(oneLine(run, "velmora: warning: ", "Arial"), run.err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestSolveCli)
+#include "test_solvecli.moc"
