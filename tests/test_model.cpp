@@ -288,22 +288,35 @@ void TestModel::shortestTextReadsBack() {
 void TestModel::summary_data() {
     QTest::addColumn<Exponents>("pKa");
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("sentence");
     QTest::newRow("start acid")
-        << Exponents{2.1, 5.4, 9.7, 12.3} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"}
+        << Exponents{2.1, 5.4, 9.7, 12.3} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"} << 1
         << "Tetraprotic acid. H4A predominates below pH 2.1, H3A- from 2.1 to 5.4, H2A2- from "
            "5.4 to 9.7, HA3- from 9.7 to 12.3, A4- above 12.3.";
     // Between two equal constants a species never leads; it is left out.
     QTest::newRow("equal middle constants")
-        << Exponents{2, 5, 5, 12} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"}
+        << Exponents{2, 5, 5, 12} << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"} << 1
         << "Tetraprotic acid. H4A predominates below pH 2.0, H3A- from 2.0 to 5.0, HA3- from "
            "5.0 to 12.0, A4- above 12.0.";
-    QTest::newRow("boundaries to 0.1") << Exponents{4.76, 0, 0, 0} << QStringList{"HAc", "Ac-"}
+    QTest::newRow("boundaries to 0.1") << Exponents{4.76, 0, 0, 0} << QStringList{"HAc", "Ac-"} << 1
                                        << "Monoprotic acid. HAc predominates below pH 4.8, Ac- "
                                           "above 4.8.";
+    QTest::newRow("boundaries to 0.01")
+        << Exponents{4.76, 0, 0, 0} << QStringList{"HAc", "Ac-"} << 2
+        << "Monoprotic acid. HAc predominates below pH 4.76, Ac- above 4.76.";
+    // Literature values said as precisely as they are written, trailing zero kept.
+    QTest::newRow("phosphoric to 0.01")
+        << Exponents{2.15, 7.2, 12.35, 0} << QStringList{"H3PO4", "H2PO4-", "HPO42-", "PO43-"} << 2
+        << "Triprotic acid. H3PO4 predominates below pH 2.15, H2PO4- from 2.15 to 7.20, HPO42- "
+           "from 7.20 to 12.35, PO43- above 12.35.";
+    // Two constants 0.01 apart: the middle species still leads for that hundredth.
+    QTest::newRow("close constants to 0.01")
+        << Exponents{2.00, 2.01, 0, 0} << QStringList{"H2A", "HA-", "A2-"} << 2
+        << "Diprotic acid. H2A predominates below pH 2.00, HA- from 2.00 to 2.01, A2- above 2.01.";
     // The names are read as they are given: the caller makes them speakable.
     QTest::newRow("names as given")
-        << Exponents{2.15, 7.2, 12.35, 0} << QStringList{"H3PO4", "H2PO4 -", "HPO4^2-", "x"}
+        << Exponents{2.15, 7.2, 12.35, 0} << QStringList{"H3PO4", "H2PO4 -", "HPO4^2-", "x"} << 1
         << "Triprotic acid. H3PO4 predominates below pH 2.2, H2PO4 - from 2.2 to 7.2, HPO4^2- "
            "from 7.2 to 12.4, x above 12.4.";
 }
@@ -311,12 +324,13 @@ void TestModel::summary_data() {
 void TestModel::summary() {
     QFETCH(Exponents, pKa);
     QFETCH(QStringList, names);
+    QFETCH(int, decimals);
     QFETCH(QString, sentence);
     SpeciesNames species;
     for (qsizetype j = 0; j < names.size(); ++j) {
         species[static_cast<std::size_t>(j)] = names[j].toStdString();
     }
-    QCOMPARE(QString::fromStdString(describe(Acid(pKa), species)), sentence);
+    QCOMPARE(QString::fromStdString(describe(Acid(pKa), species, decimals)), sentence);
 }
 
 QTEST_APPLESS_MAIN(TestModel)

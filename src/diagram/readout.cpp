@@ -131,12 +131,15 @@ void paintReadout(QPainter& p, const Readout& r) {
     const QFontMetricsF script(fonts.script, p.device());
     const QFontMetricsF note(fonts.note, p.device());
 
-    // The heading: the acid's name in bold, its values, then its note wrapped to the box.
+    // The heading: the acid's name in bold, its values, then the further entries (the values'
+    // source, a note) wrapped to the box, each a small paragraph of its own.
     constexpr double kNoteWidth = 240.0;
+    constexpr double kParagraphGap = 3.0;
     struct HeadingLine {
         QString text;
         const QFont* font;
         const QFontMetricsF* metrics;
+        double gapBefore = 0.0;
     };
     std::vector<HeadingLine> heading;
     for (qsizetype i = 0; i < r.heading.size(); ++i) {
@@ -145,8 +148,10 @@ void paintReadout(QPainter& p, const Readout& r) {
         } else if (i == 1) {
             heading.push_back({r.heading.at(i), &fonts.normal, &normal});
         } else {
+            double gap = i > 2 ? kParagraphGap : 0.0;
             for (const QString& line : wrapped(r.heading.at(i), note, kNoteWidth)) {
-                heading.push_back({line, &fonts.note, &note});
+                heading.push_back({line, &fonts.note, &note, gap});
+                gap = 0.0;
             }
         }
     }
@@ -178,7 +183,7 @@ void paintReadout(QPainter& p, const Readout& r) {
     const double noteHeight = note.lineSpacing();
     double height = 2 * pad + rowHeight * (1 + r.species);
     for (const HeadingLine& line : heading) {
-        height += line.metrics == &note ? noteHeight : rowHeight;
+        height += line.gapBefore + (line.metrics == &note ? noteHeight : rowHeight);
     }
     if (!heading.empty()) {
         height += 4.0; // the rule under the heading
@@ -206,6 +211,7 @@ void paintReadout(QPainter& p, const Readout& r) {
     p.setPen(Qt::black);
     for (const HeadingLine& line : heading) {
         const bool isNote = line.metrics == &note;
+        y += line.gapBefore;
         const double baseline = nextRow(isNote ? noteHeight : rowHeight, *line.metrics);
         p.setFont(*line.font);
         p.setPen(isNote ? QColor(64, 64, 64) : QColor(Qt::black));

@@ -21,7 +21,7 @@ struct Readout {
     std::array<double, model::kMaxSpecies> alpha{}; ///< fractions from the model, not pixels
     int predominant = 0;
     LabelTexts names;    ///< label texts of the species
-    QStringList heading; ///< e.g. an example acid's name, values, note
+    QStringList heading; ///< e.g. an example acid's name, values, their source, a note
 };
 
 /** The pH range of the readout and the plot columns it maps to. */

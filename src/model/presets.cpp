@@ -87,6 +87,17 @@ std::array<int, kMaxProtons> Preset::tenths() const {
     return values;
 }
 
+int Preset::decimals() const {
+    int most = 1;
+    for (double v : pKa) {
+        const double tenths = v * 10.0;
+        if (std::abs(tenths - std::round(tenths)) >= 1e-6) {
+            most = 2;
+        }
+    }
+    return most;
+}
+
 std::span<const Preset> presets() {
     return table();
 }

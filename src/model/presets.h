@@ -31,6 +31,12 @@ struct Preset {
     [[nodiscard]] Acid acid() const;
     /** The acid with its values rounded to tenths, as the scroll bars can hold them. */
     [[nodiscard]] std::array<int, kMaxProtons> tenths() const;
+    /**
+     * Decimals the values are written with, one or two: as many as the most precise of them
+     * needs, so "7.0, 12.9" does not pretend a precision its source lacks, and "2.15, 7.20, 12.35"
+     * keeps its second decimal throughout.
+     */
+    [[nodiscard]] int decimals() const;
 };
 
 /** All example acids, from mono- to tetraprotic. */

@@ -40,20 +40,27 @@ struct Lines {
     }
 };
 
-double tenth(double pH) {
-    return std::round(pH * 10.0) / 10.0;
+/** 1 or 2: the places a boundary is rounded to and written with. */
+int placesOf(int decimals) {
+    return decimals >= 2 ? 2 : 1;
 }
 
-std::string formatPh(double pH) {
+double rounded(double pH, int places) {
+    const double scale = places == 2 ? 100.0 : 10.0;
+    return std::round(pH * scale) / scale;
+}
+
+std::string formatPh(double pH, int places) {
     char text[16];
-    std::snprintf(text, sizeof text, "%.1f", pH);
+    std::snprintf(text, sizeof text, "%.*f", places, pH);
     return text;
 }
 
 } // namespace
 
-std::vector<Predominance> predominance(const Acid& acid) {
-    // A fine scan finds each change of leader; bisection pins the boundary well below 0.1 pH.
+std::vector<Predominance> predominance(const Acid& acid, int decimals) {
+    const int places = placesOf(decimals);
+    // A fine scan finds each change of leader; bisection pins the boundary far below 0.01 pH.
     constexpr double step = 0.01;
     const Lines lines(acid);
     std::vector<Predominance> ranges;
@@ -71,21 +78,22 @@ std::vector<Predominance> predominance(const Acid& acid) {
             const double mid = (lo + hi) / 2.0;
             (lines.leader(mid) == current ? lo : hi) = mid;
         }
-        const double boundary = tenth(hi);
+        const double boundary = rounded(hi, places);
         ranges.back().to = boundary;
         ranges.push_back({next, boundary, 14.0});
         current = next;
     }
-    // Ranges that shrink to nothing at 0.1 pH do not predominate visibly.
+    // Ranges that shrink to nothing at the rounding do not predominate visibly.
     std::erase_if(ranges, [](const Predominance& r) { return r.to <= r.from; });
     return ranges;
 }
 
-std::string describe(const Acid& acid, const SpeciesNames& names) {
+std::string describe(const Acid& acid, const SpeciesNames& names, int decimals) {
+    const int places = placesOf(decimals);
     static const char* const kinds[] = {"Monoprotic", "Diprotic", "Triprotic", "Tetraprotic"};
     const int protons = acid.protonCount();
     std::string text = std::string(kinds[protons - 1]) + " acid.";
-    const std::vector<Predominance> ranges = predominance(acid);
+    const std::vector<Predominance> ranges = predominance(acid, places);
     const auto name = [&](const Predominance& r) -> const std::string& {
         return names[static_cast<std::size_t>(r.species)];
     };
@@ -96,11 +104,12 @@ std::string describe(const Acid& acid, const SpeciesNames& names) {
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const Predominance& r = ranges[i];
         if (i == 0) {
-            text += " " + name(r) + " predominates below pH " + formatPh(r.to);
+            text += " " + name(r) + " predominates below pH " + formatPh(r.to, places);
         } else if (i + 1 == ranges.size()) {
-            text += ", " + name(r) + " above " + formatPh(r.from) + ".";
+            text += ", " + name(r) + " above " + formatPh(r.from, places) + ".";
         } else {
-            text += ", " + name(r) + " from " + formatPh(r.from) + " to " + formatPh(r.to);
+            text += ", " + name(r) + " from " + formatPh(r.from, places) + " to " +
+                    formatPh(r.to, places);
         }
     }
     return text;

@@ -28,9 +28,11 @@ diagram::Readout AcidDrawing::readoutAt(double pH) const {
 }
 
 QString AcidDrawing::summary(const diagram::DrawnDiagram& drawn) const {
-    QString text =
-        QString::fromStdString(model::describe(m_acid, diagram::spokenNames(drawn.labels)));
-    if (const model::Preset* example = m_examples.shown()) {
+    // An example's boundaries are said as precisely as its literature values are written.
+    const model::Preset* example = m_examples.shown();
+    QString text = QString::fromStdString(model::describe(
+        m_acid, diagram::spokenNames(drawn.labels), example != nullptr ? example->decimals() : 1));
+    if (example != nullptr) {
         text.prepend(QString::fromStdString(example->name) + QStringLiteral(". "));
     }
     return text;

@@ -10,35 +10,15 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 namespace velmora::ui {
 
 namespace {
 
-/** Decimals a value needs, one or two: 7.0 and 12.9 need one, 2.15 and 7.20 need two. */
-int decimalsOf(double value) {
-    const double tenths = value * 10.0;
-    return std::abs(tenths - std::round(tenths)) < 1e-6 ? 1 : 2;
-}
-
-/**
- * An example acid's literature values as a teacher reads them, e.g. "2.15, 7.20, 12.35". All
- * values of one acid get the same number of decimals, as many as the most precise of them needs
- * (one or two), so "7.0, 12.9" does not pretend a precision the sources do not have.
- */
+/** An example acid's literature values joined as a teacher reads them: "2.15, 7.20, 12.35". */
 QString presetValuesText(const model::Preset& preset) {
-    int decimals = 1;
-    for (double v : preset.pKa) {
-        decimals = std::max(decimals, decimalsOf(v));
-    }
-    QStringList parts;
-    for (double v : preset.pKa) {
-        parts << QString::number(v, 'f', decimals);
-    }
-    return parts.join(QStringLiteral(", "));
+    return exampleValueTexts(preset).join(QStringLiteral(", "));
 }
 
 /** The menu entry of an example acid: "Phosphoric acid (2.15, 7.20, 12.35)". */
@@ -48,6 +28,14 @@ QString menuText(const model::Preset& preset) {
 }
 
 } // namespace
+
+QStringList exampleValueTexts(const model::Preset& preset) {
+    QStringList texts;
+    for (double v : preset.pKa) {
+        texts << QString::number(v, 'f', preset.decimals());
+    }
+    return texts;
+}
 
 ExampleAcids::ExampleAcids(QButtonGroup& acidTypes, const Bars& bars, QWidget& window)
     : QObject(&window), m_acidTypes(acidTypes), m_bars(bars) {
@@ -105,7 +93,8 @@ QStringList ExampleAcids::heading() const {
         return {};
     }
     QStringList lines{QString::fromStdString(example->name),
-                      QStringLiteral("pKa %1 (25 °C)").arg(presetValuesText(*example))};
+                      QStringLiteral("pKa %1 (25 °C)").arg(presetValuesText(*example)),
+                      QString::fromStdString(example->source)};
     if (!example->note.empty()) {
         lines << QString::fromStdString(example->note);
     }
@@ -132,8 +121,9 @@ void ExampleAcids::choose(const model::Preset& preset) {
         m_bars[k]->setValue(tenths[k]);
     }
     m_choosing = false;
-    // The last redraw above already showed the formulas; one more only if the bars could not
-    // hold the values, so that the diagram returns to the generic names.
+    // The last redraw above already showed the example: its formulas, and its literature values in
+    // the window's model. One more only if the bars could not hold the values, so that the
+    // diagram returns to the generic names and the bars' values.
     if (!holds(preset)) {
         emit labelsChanged();
     }

@@ -22,14 +22,21 @@ struct Preset;
 namespace velmora::ui {
 
 /**
+ * An example acid's literature values as the window writes them, one text per constant, all with
+ * the acid's own number of decimals: "2.15", "7.20", "12.35"; "7.0", "12.9".
+ */
+[[nodiscard]] QStringList exampleValueTexts(const model::Preset& preset);
+
+/**
  * The main window's example acids: the "Example acids" menu, one entry per acid grouped by acid
  * type, and the example the diagram shows with its labels.
  *
  * Choosing an example takes the user's path: a click on its acid-type button, then each bar of
  * the type set in increasing order to the acid's value in tenths, each write running the bar's
  * handling with its cascade and redraw. The example is shown (its formulas on the diagram, its
- * name and values over the readout) while the acid type is its type and the enabled bars hold its
- * values; the first departure ends it for good.
+ * name, values, source and note over the readout) while the acid type is its type and the enabled
+ * bars hold its values in tenths; the first departure ends it for good. While it is shown, the
+ * window's model holds the example's literature values exactly (the window sees to that).
  */
 class ExampleAcids : public QObject {
     Q_OBJECT
@@ -51,7 +58,10 @@ public:
     [[nodiscard]] const model::Preset* shown() const;
     /** The label texts of the diagram: the shown example's formulas, or all empty (generic). */
     [[nodiscard]] diagram::LabelTexts labels() const;
-    /** The readout's heading: the shown example's name, literature values and note, or none. */
+    /**
+     * The readout's heading: the shown example's name, its literature values, their source and its
+     * note (if any), or nothing.
+     */
     [[nodiscard]] QStringList heading() const;
 
     /** Chooses `preset` the way a user would (see the class). */

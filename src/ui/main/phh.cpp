@@ -10,6 +10,7 @@
 #include "picturebutton.h"
 #include "plotbox.h"
 
+#include "model/presets.h"
 #include "ui/about/about.h"
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
@@ -19,12 +20,14 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 
 #include <cmath>
+#include <cstddef>
 
 namespace velmora::ui {
 
@@ -51,6 +54,25 @@ double barExponent(int index, int tenths) {
         return static_cast<double>(static_cast<float>(tenths) / 10.0f);
     }
     return static_cast<double>(tenths) / 10.0;
+}
+
+/**
+ * Shows `text` in a value label, in the label's designed font. The labels are made for tenths; a
+ * literature value with two decimals can be a character longer ("10.27" under the narrow bar 4),
+ * and such a text is set just small enough that no digit is cut off, on the same baseline.
+ */
+void showValue(QLabel& label, const QFont& designed, const QString& text) {
+    QFont font = designed;
+    const qreal room = label.contentsRect().width();
+    while (QFontMetricsF(font, &label).boundingRect(text).width() > room &&
+           font.pointSizeF() > 1.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    const qreal drop =
+        QFontMetricsF(designed, &label).ascent() - QFontMetricsF(font, &label).ascent();
+    label.setContentsMargins(0, qRound(drop), 0, 0);
+    label.setFont(font);
+    label.setText(text);
 }
 
 } // namespace
@@ -182,6 +204,9 @@ void pHH::setUpPlotMenu() {
 
 void pHH::Form_Load() {
     scaleform(*m_form, kMainOuterWidthPx, kMainOuterHeightPx);
+    for (int index = 1; index <= 4; ++index) {
+        m_valueFonts[slot(index)] = m_Lab_pKa[slot(index)]->font();
+    }
     m_acid = model::Acid::startAcid();
     grafik();
 }
@@ -266,8 +291,37 @@ void pHH::Option1_Click(int Index) {
     grafik();
 }
 
-void pHH::grafik() {
+void pHH::followExample() {
     m_examples->follow();
+    const model::Preset* shown = m_examples->shown();
+    if (m_exact != nullptr && m_exact != shown) {
+        // The window has left the example: an exponent that still holds a literature value
+        // (the handlers have not written it from its bar, nor cleared it) comes from its bar
+        // again, and every label the example wrote shows its bar's tenth.
+        for (int k = 1; k <= m_exact->protons(); ++k) {
+            if (m_acid.pKa(k) == m_exact->pKa[static_cast<std::size_t>(k - 1)]) {
+                setExponent(k);
+            }
+            showValue(*m_Lab_pKa[slot(k)], m_valueFonts[slot(k)],
+                      pKaText(barExponent(k, value(k))));
+        }
+        m_exact = nullptr;
+    }
+    if (shown != nullptr) {
+        // The bars stand at the nearest tenth; the model and the labels hold the literature
+        // values. Written on every redraw, as a click on the example's own acid type reads the
+        // exponents back from the bars.
+        const QStringList texts = exampleValueTexts(*shown);
+        for (int k = 1; k <= shown->protons(); ++k) {
+            m_acid.setPKa(k, shown->pKa[static_cast<std::size_t>(k - 1)]);
+            showValue(*m_Lab_pKa[slot(k)], m_valueFonts[slot(k)], texts.at(k - 1));
+        }
+        m_exact = shown;
+    }
+}
+
+void pHH::grafik() {
+    followExample();
     m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
     const diagram::DrawnDiagram drawn = m_plot.redraw(m_acid, m_examples->labels());
     m_Pict_pole->setAccessibleDescription(m_drawing->summary(drawn));

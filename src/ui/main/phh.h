@@ -6,6 +6,7 @@
 #include "model/acid.h"
 #include "ui/common/screendensity.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,6 +18,10 @@ class QButtonGroup;
 class QLabel;
 class QMenu;
 class QScrollBar;
+
+namespace velmora::model {
+struct Preset;
+}
 
 namespace velmora::ui {
 
@@ -46,6 +51,13 @@ class PlotBox;
  * (ExampleAcids) and the commands that take the diagram out of the window (DiagramCommands),
  * which are window shortcuts too. The plot's accessible description is a spoken summary of the
  * diagram, renewed on every grafik().
+ *
+ * While an example acid is shown, the model holds its literature values exactly (2.15, not the
+ * bar's 2.2) and the value labels show them with the acid's own decimals; the bars stand at the
+ * nearest tenth. Every grafik() first brings the model in line with the example: its values while
+ * it is shown, and, once the window has left it, the bars' values back in every exponent that
+ * still held a literature value, with the labels in tenths again. So the drawing, the readout,
+ * the spoken summary and every export read one and the same acid.
  */
 class pHH : public QWidget {
     Q_OBJECT
@@ -102,15 +114,20 @@ private:
     [[nodiscard]] int value(int index) const;
     /** Sets pKa(index) to the exponent bar `index`'s Value stands for. */
     void setExponent(int index);
+    /** Brings the model and the value labels in line with the example acid shown, if any. */
+    void followExample();
 
     std::unique_ptr<Form> m_form;
     model::Acid m_acid;
+    /** The example acid whose literature values the model holds, or nullptr. */
+    const model::Preset* m_exact = nullptr;
     diagram::RetainedPlot m_plot;
     bool m_ending = false;
 
     PlotBox* m_Pict_pole = nullptr;
     std::array<QScrollBar*, 5> m_VScroll1{};     // index 1..4
     std::array<QLabel*, 5> m_Lab_pKa{};          // index 1..4
+    std::array<QFont, 5> m_valueFonts{};         // index 1..4: the value labels' fonts as laid out
     std::array<QAbstractButton*, 5> m_Option1{}; // index 1..4
     QButtonGroup* m_acidTypes = nullptr;
     QPointer<About> m_about;
