@@ -6,6 +6,7 @@
 
 #include "pictures.h"
 #include "ui/main/phh.h"
+#include "ui/solution/solutioncompanion.h"
 #include "version.h"
 
 #include <QApplication>
@@ -80,5 +81,9 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     // The start window: its construction is its load; Exit and its close box end the program.
     velmora::ui::pHH window;
     window.show();
+    if (QCoreApplication::arguments().contains(
+            QString::fromLatin1(velmora::app::kSolutionOption))) {
+        window.solution().open();
+    }
     return QApplication::exec();
 }

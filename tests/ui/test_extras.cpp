@@ -9,7 +9,7 @@
 #include "model/fractions.h"
 #include "model/presets.h"
 #include "ui/common/form.h"
-#include "ui/main/diagramcommands.h"
+#include "ui/common/diagramcommands.h"
 #include "ui/main/exampleacids.h"
 #include "ui/main/phh.h"
 #include "ui/main/phhdesign.h"
