@@ -5,6 +5,7 @@
 #include "windowentry.h"
 
 #include "pictures.h"
+#include "ui/common/svgicon.h"
 #include "ui/main/phh.h"
 #include "ui/solution/solutioncompanion.h"
 #include "version.h"
@@ -77,7 +78,8 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromLatin1(velmora::kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(velmora::resources::mainIcon)));
+    QApplication::setWindowIcon(velmora::ui::svgWindowIcon(
+        QString::fromLatin1(velmora::resources::mainIcon), QSize(32, 32)));
     // The start window: its construction is its load; Exit and its close box end the program.
     velmora::ui::pHH window;
     window.show();

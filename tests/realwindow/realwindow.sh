@@ -20,28 +20,11 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 
-display=""
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    # -noreset: a server resets when its last client leaves (each xdotool call is a client), and
-    # a program that connects at that moment fails to start.
-    Xvfb ":$n" -screen 0 2560x2048x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 50); do
-        if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-            display=":$n"
-            break 2
-        fi
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null
-done
-if [ -z "$display" ]; then
+. "$(dirname "$0")/../../scripts/private-display.sh"
+if ! start_private_display 90 140 2560x2048x24; then
     echo "SKIP: Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
     exit 77
 fi
-export DISPLAY=$display
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 # The solution window remembers itself here, not in the user's own folder.
 export XDG_CONFIG_HOME=$work/config

@@ -13,6 +13,7 @@
 #include "ui/about/about.h"
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
+#include "ui/common/svgicon.h"
 #include "ui/common/theorydocument.h"
 #include "ui/solution/followedacid.h"
 #include "ui/solution/solutioncompanion.h"
@@ -76,7 +77,7 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
         case ControlKind::OptionButton:
         case ControlKind::CommandButton: {
             auto* button = new PictureButton(parent);
-            button->setIcon(QIcon(control.picture));
+            button->setIcon(svgIcon(control.picture));
             button->setCheckable(control.kind == ControlKind::OptionButton);
             return button;
         }

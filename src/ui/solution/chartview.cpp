@@ -93,27 +93,41 @@ void ChartView::rebuild() {
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    refresh();
+    queueRefresh();
 }
 
 void ChartView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    refresh();
+    queueRefresh();
+}
+
+void ChartView::queueRefresh() {
+    if (m_refreshQueued) {
+        return;
+    }
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            if (isVisible() && isStale()) {
+                rebuild();
+                update();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (isStale() && !m_rebuildQueued) {
-        // Found only here, a new device pixel ratio: the old image shown scaled, once.
-        m_rebuildQueued = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_rebuildQueued = false;
-                refresh();
-                update();
-            },
-            Qt::QueuedConnection);
+    if (isStale()) {
+        if (m_image.isNull() || m_builtSize != size() || m_requestChanged) {
+            // Painted before the queued rebuild came: the image must fit, so it is drawn now.
+            rebuild();
+        } else {
+            // Only the device pixel ratio changed: the old image shown scaled, once.
+            queueRefresh();
+        }
     }
     if (m_image.isNull()) {
         painter.fillRect(rect(), Qt::white);

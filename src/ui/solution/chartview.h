@@ -17,9 +17,10 @@ namespace velmora::ui {
  * The chart is painted into a retained image of the widget's size at its device pixel ratio, and
  * painting only copies that image. The image is rebuilt when it is stale (the request, the size
  * or the ratio changed) and only while the view is shown: a request for a hidden view is stored
- * and drawn when the view is next shown. Rebuilding happens where the change is noticed (a new
- * request, a resize, the view shown), outside painting; a change of ratio found while painting
- * shows the old image scaled once and rebuilds from the event loop.
+ * and drawn when the view is next shown. A new request for the shown view is drawn at once. A
+ * resize or the view shown queues one rebuild from the event loop, so that the sizes a layout
+ * passes through on its way are not drawn; a paint that comes first draws the image itself, and
+ * a change of ratio found while painting shows the old image scaled once until the rebuild.
  *
  * The readout is painted over the image and is no part of it: the mouse over the plot shows it at
  * the pointer, leaving hides it; with the focus, Left and Right move it by a small step (0.1 pH,
@@ -67,6 +68,8 @@ protected:
 private:
     /** Rebuilds the image if it is stale and the view is shown. */
     void refresh();
+    /** Queues one refresh() from the event loop, unless one is on its way. */
+    void queueRefresh();
     void rebuild();
     /** The readout's steps along the axis: small and big. */
     [[nodiscard]] std::pair<double, double> steps() const;
@@ -78,7 +81,7 @@ private:
     QSize m_builtSize;
     qreal m_builtRatio = 0.0;
     bool m_requestChanged = true;
-    bool m_rebuildQueued = false;
+    bool m_refreshQueued = false;
     int m_builds = 0;
     std::optional<double> m_readout;
 };

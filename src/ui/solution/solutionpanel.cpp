@@ -140,6 +140,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
         edit->setToolTip(QStringLiteral("Caret notation: HPO4^2-, NH4^+"));
         auto* label = new QLabel(group);
         label->setBuddy(edit);
+        // As wide as the widest generic name, so that the panel keeps its width.
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("H₆A¹²⁻")));
         cell(j, row, label, edit);
         m_nameLabels[static_cast<std::size_t>(j)] = label;
         m_nameEdits[static_cast<std::size_t>(j)] = edit;
@@ -194,6 +196,7 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     });
 
     m_dissolved = new QComboBox(group);
+    m_dissolved->setMinimumContentsLength(12);
     m_dissolved->setAccessibleName(QStringLiteral("Species dissolved"));
     auto* dissolvedLabel = new QLabel(QStringLiteral("&Dissolved"), group);
     dissolvedLabel->setBuddy(m_dissolved);

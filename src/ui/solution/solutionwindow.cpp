@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -68,8 +69,9 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(m_panel->sizeHint().width() + 24);
-    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // A fixed width: the views keep their size whatever the panel shows (a problem, other names).
+    scroll->setFixedWidth(m_panel->sizeHint().width() +
+                          scroll->verticalScrollBar()->sizeHint().width());
     layout->addWidget(scroll);
 
     auto* right = new QVBoxLayout;
@@ -87,6 +89,10 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_line->setAccessibleName(QStringLiteral("Solution"));
     m_line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_line->setWordWrap(true);
+    // Room for two lines from the start, so that the views keep their height while the line
+    // grows and shrinks with the acid.
+    m_line->setMinimumHeight(2 * m_line->fontMetrics().lineSpacing());
+    m_line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(m_line);
     layout->addLayout(right, 1);
     setCentralWidget(central);
