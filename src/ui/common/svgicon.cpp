@@ -34,17 +34,16 @@ public:
                QIcon::State state) override {
         const qreal ratio =
             painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
-        QPixmap picture = scaledPixmap(rect.size(), mode, state, ratio);
-        painter->drawPixmap(rect, picture);
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+    /** The picture `pixels` large (device pixels, as QIcon asks), for the ratio `scale`. */
+    QPixmap scaledPixmap(const QSize& pixels, QIcon::Mode mode, QIcon::State /*state*/,
                          qreal scale) override {
-        const QSize pixels = size * scale;
         if (pixels.isEmpty()) {
             return {};
         }
@@ -64,7 +63,6 @@ public:
             const QStyleOption option;
             picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
         }
-        static_cast<void>(state);
         picture.setDevicePixelRatio(scale);
         m_pixmaps.insert(key, picture);
         return picture;
