@@ -137,7 +137,10 @@ private:
     void report(const QPointer<QWidget>& parent, const QString& what, const QUrl& url,
                 const QString& reason) {
         QMetaObject::invokeMethod(
-            this, [parent, text = problemText(what, url, reason)] { showProblem(parent, text); },
+            this,
+            [parent, text = problemText(what, url, reason)] {
+                showProblem(parent, text);
+            },
             Qt::QueuedConnection);
     }
 

@@ -8,9 +8,9 @@
 #include "phhdesign.h"
 #include "picturebutton.h"
 #include "plotbox.h"
-#include "ui/common/diagramcommands.h"
 
 #include "ui/about/about.h"
+#include "ui/common/diagramcommands.h"
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
 #include "ui/common/svgicon.h"
