@@ -4,7 +4,8 @@
 # Ctrl+L opens the solution window with its caption; a click on the HA face leaves two species
 # colours in the main plot and in the solution window's Fractions view; the solution window
 # resized to 1200 x 800 draws its chart to the new edges; Exit ends the program with status 0 and
-# the solution window's settings are remembered in the configuration folder.
+# the solution window's settings are remembered in the configuration folder; `velmora --solution`
+# opens both windows, the solution window at its remembered size.
 # Exits 77 (skipped) when no X server can be started here.
 set -u
 program=$1
@@ -147,3 +148,21 @@ echo "Exit: the program ended with status 0"
 grep -q '^size=@Size(1200 800)$' "$XDG_CONFIG_HOME/velmora/velmora.conf" ||
     fail "the solution window's size is not remembered in $XDG_CONFIG_HOME/velmora/velmora.conf"
 echo "the solution window's size is remembered"
+
+# --solution: the main window starts as always, the solution window beside it at its remembered
+# size; the command line would refuse the option, the window takes it.
+"$program" --solution >"$work/app.log" 2>&1 &
+app_pid=$!
+window=$(wait_for_window '^Velmora  1\.0$')
+[ -n "$window" ] || fail "velmora --solution opened no main window"
+solution=$(wait_for_window '^Velmora – Solution$')
+[ -n "$solution" ] || fail "velmora --solution opened no solution window"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
+[ "$S_WIDTH" = 1200 ] && [ "$S_HEIGHT" = 800 ] ||
+    fail "the solution window opened at ${S_WIDTH}x$S_HEIGHT, not at its remembered 1200x800"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+echo "--solution: both windows open, the solution window at its remembered size"
+
