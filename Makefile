@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps build run test test-asan soak bench bench-startup clean fuzz
+.PHONY: all deps build run test test-asan soak bench bench-startup bench-window-startup clean fuzz
 
 all: build
 
@@ -44,6 +44,11 @@ bench:
 bench-startup:
 	$(MAKE) build PRESET=release
 	bench/startup.sh build/release/bin
+
+# The main window's time until it is mapped under Xvfb, against a bare Qt window of its size.
+bench-window-startup:
+	$(MAKE) build PRESET=release
+	bench/window-startup.sh build/release/bin
 
 clean:
 	rm -rf build

@@ -18,7 +18,9 @@
 #include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include <unistd.h>
 
@@ -229,10 +231,25 @@ int runWindow(int argc, char** argv) {
     return 1;
 }
 
+/**
+ * Whether the arguments ask for command-line work once `--solution` is set aside: that option
+ * asks for the window (with the solution window open beside it), so it alone needs a display.
+ * Given with command-line work, it stays in the arguments and the parser refuses it there.
+ */
+bool wantsCommandLineBesidesTheSolution(int argc, char** argv) {
+    std::vector<const char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (i == 0 || std::strcmp(argv[i], velmora::app::kSolutionOption) != 0) {
+            rest.push_back(argv[i]);
+        }
+    }
+    return velmora::app::wantsCommandLine(static_cast<int>(rest.size()), rest.data());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (velmora::app::wantsCommandLine(argc, argv)) {
+    if (wantsCommandLineBesidesTheSolution(argc, argv)) {
         return runCommandLine(argc, argv);
     }
     return runWindow(argc, argv);

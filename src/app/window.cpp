@@ -5,7 +5,9 @@
 #include "windowentry.h"
 
 #include "pictures.h"
+#include "ui/common/svgicon.h"
 #include "ui/main/phh.h"
+#include "ui/solution/solutioncompanion.h"
 #include "version.h"
 
 #include <QApplication>
@@ -76,9 +78,14 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     QCoreApplication::setApplicationName(QString::fromLatin1(velmora::kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(velmora::resources::mainIcon)));
+    QApplication::setWindowIcon(velmora::ui::svgWindowIcon(
+        QString::fromLatin1(velmora::resources::mainIcon), QSize(32, 32)));
     // The start window: its construction is its load; Exit and its close box end the program.
     velmora::ui::pHH window;
     window.show();
+    if (QCoreApplication::arguments().contains(
+            QString::fromLatin1(velmora::app::kSolutionOption))) {
+        window.solution().open();
+    }
     return QApplication::exec();
 }

@@ -7,5 +7,7 @@ namespace velmora::app {
 inline constexpr char kWindowEntry[] = "velmoraRunWindow";
 /** Signature of the entry point: the program's arguments in, its exit status out. */
 using WindowEntry = int (*)(int argc, char** argv);
+/** The option that opens the solution window beside the main window at start. */
+inline constexpr char kSolutionOption[] = "--solution";
 
 } // namespace velmora::app

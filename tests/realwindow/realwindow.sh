@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program on a private X display and drives it like a user: the window maps at
-# its designed size with its caption, the plot shows the backdrop and five species colours, a
-# click on the HA face leaves two, and Exit ends the program with status 0.
+# its designed size with its caption, the plot shows the backdrop and five species colours;
+# Ctrl+L opens the solution window with its caption; a click on the HA face leaves two species
+# colours in the main plot and in the solution window's Fractions view; the solution window
+# resized to 1200 x 800 draws its chart to the new edges; Exit ends the program with status 0 and
+# the solution window's settings are remembered in the configuration folder; `velmora --solution`
+# opens both windows, the solution window at its remembered size.
 # Exits 77 (skipped) when no X server can be started here.
 set -u
 program=$1
@@ -17,41 +21,32 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 
-display=""
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    # -noreset: a server resets when its last client leaves (each xdotool call is a client), and
-    # a program that connects at that moment fails to start.
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 50); do
-        if DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
-            display=":$n"
-            break 2
-        fi
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null
-done
-if [ -z "$display" ]; then
+. "$(dirname "$0")/../../scripts/private-display.sh"
+if ! start_private_display 90 140 2560x2048x24; then
     echo "SKIP: Xvfb could not start: $(tail -n 3 "$work/xvfb.log")"
     exit 77
 fi
-export DISPLAY=$display
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+# The solution window remembers itself here, not in the user's own folder.
+export XDG_CONFIG_HOME=$work/config
 
 fail() { echo "FAIL: $*"; exit 1; }
 
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Velmora  1\.0$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+# The first window whose caption matches the pattern, waited for up to ten seconds.
+wait_for_window() {
+    local found=""
+    for _ in $(seq 1 100); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && break
+        sleep 0.1
+    done
+    echo "$found"
+}
+
+window=$(wait_for_window '^Velmora  1\.0$')
 [ -n "$window" ] || fail "no window with the caption 'Velmora  1.0' appeared"
 sleep 1
 
@@ -76,6 +71,35 @@ for c in 255,0,0 0,0,0 128,0,128 0,128,128 0,0,255; do
 done
 echo "start diagram: backdrop and five species colours present"
 
+# Ctrl+L on the main window opens the solution window.
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key --window "$window" ctrl+l
+solution=$(wait_for_window '^Velmora – Solution$')
+[ -n "$solution" ] || fail "Ctrl+L opened no window captioned 'Velmora – Solution'"
+# Top left, clear of the main window in the middle of the screen.
+xdotool windowmove "$solution" 0 0
+sleep 1
+echo "Ctrl+L: the solution window is open"
+
+# The species colours in the solution window's chart, right of its panel and above its last line:
+# a curve drawn smoothly blends its colour with white, so a pixel counts for species 0, 2, 3 or 4
+# when it is such a blend of red, purple, teal or blue (species 1 is black, like the axes).
+chart_species() {
+    eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
+    import -window root -crop "$((S_WIDTH - 420))x$((S_HEIGHT - 110))+$((S_X + 400))+$((S_Y + 60))" \
+        "$work/chart.png"
+    convert "$work/chart.png" -format %c histogram:info:- |
+        sed -n 's/^ *\([0-9]*\):.*(\s*\([0-9]*\),\s*\([0-9]*\),\s*\([0-9]*\)).*/\1 \2 \3 \4/p' |
+        awk 'function near(a, b) { return a - b <= 3 && b - a <= 3 }
+             $2 >= 250 && near($3, $4) && $3 < 200 { s["red"] += $1 }
+             near($2, $4) && $2 - $3 > 40 && $2 < 235 { s["purple"] += $1 }
+             near($3, $4) && $3 - $2 > 40 && $2 < 200 { s["teal"] += $1 }
+             $4 >= 250 && near($2, $3) && $2 < 200 { s["blue"] += $1 }
+             END { for (c in s) if (s[c] >= 20) print c }' | sort
+}
+species=$(chart_species | tr '\n' ' ')
+[ "$species" = "blue purple red teal " ] || fail "the solution window's start chart shows '$species'"
+
 # The HA face: Frame1 at (632, 176), Option1(1) at (8, 20) in it, 105 x 33.
 xdotool mousemove $((X + 632 + 8 + 52)) $((Y + 176 + 20 + 16)) click 1
 sleep 1
@@ -87,6 +111,27 @@ for c in 128,0,128 0,128,128 0,0,255; do
     has "$c" "$colours" && fail "species colour $c still shown after choosing HA"
 done
 echo "HA: two species colours"
+species=$(chart_species | tr '\n' ' ')
+[ "$species" = "red " ] || fail "after HA the solution window's chart shows '$species', not red and black only"
+echo "HA: the solution window's Fractions view follows with two species colours"
+
+# Resized, the chart fills the new size: its frame's right edge lies near the window's right edge
+# and its bottom edge near the bottom, above the tick numbers, the axis title and the last line.
+xdotool windowsize "$solution" 1200 800
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
+[ "$S_WIDTH" = 1200 ] && [ "$S_HEIGHT" = 800 ] || fail "the solution window is ${S_WIDTH}x$S_HEIGHT after resizing"
+# A column (or row) of the strip whose mean is dark is a frame line across the whole strip.
+dark_lines() { # geometry, then the scale that keeps one pixel per column or row
+    import -window root -crop "$1" "$work/strip.png"
+    convert "$work/strip.png" -colorspace Gray -scale "$2" -depth 8 txt:- |
+        sed -n 's/^\([0-9]*\),\([0-9]*\):.*gray(\([0-9.]*\)%\{0,1\}).*/\1 \2 \3/p'
+}
+right=$(dark_lines "60x500+$((S_X + 1140))+$((S_Y + 150))" '60x1!' | awk '$3 < 40 { print $1 }' | tail -n 1)
+[ -n "$right" ] || fail "no frame line within 60 px of the resized window's right edge"
+bottom=$(dark_lines "500x130+$((S_X + 600))+$((S_Y + 670))" '1x130!' | awk '$3 < 40 { print $2 }' | tail -n 1)
+[ -n "$bottom" ] || fail "no frame line within 130 px of the resized window's bottom edge"
+echo "resized to 1200x800: the chart's frame reaches x $((1140 + right)) and y $((670 + bottom))"
 
 # Exit: at (632, 88), 121 x 33.
 xdotool mousemove $((X + 632 + 60)) $((Y + 88 + 16)) click 1
@@ -100,3 +145,24 @@ status=$?
 app_pid=""
 [ "$status" = 0 ] || fail "the program ended with status $status"
 echo "Exit: the program ended with status 0"
+grep -q '^size=@Size(1200 800)$' "$XDG_CONFIG_HOME/velmora/velmora.conf" ||
+    fail "the solution window's size is not remembered in $XDG_CONFIG_HOME/velmora/velmora.conf"
+echo "the solution window's size is remembered"
+
+# --solution: the main window starts as always, the solution window beside it at its remembered
+# size; the command line would refuse the option, the window takes it.
+"$program" --solution >"$work/app.log" 2>&1 &
+app_pid=$!
+window=$(wait_for_window '^Velmora  1\.0$')
+[ -n "$window" ] || fail "velmora --solution opened no main window"
+solution=$(wait_for_window '^Velmora – Solution$')
+[ -n "$solution" ] || fail "velmora --solution opened no solution window"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
+[ "$S_WIDTH" = 1200 ] && [ "$S_HEIGHT" = 800 ] ||
+    fail "the solution window opened at ${S_WIDTH}x$S_HEIGHT, not at its remembered 1200x800"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+echo "--solution: both windows open, the solution window at its remembered size"
+

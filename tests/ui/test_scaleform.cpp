@@ -2,13 +2,16 @@
 // Windows built from their designs: every control keeps its designed pixel position and size at
 // 15 and at 12 twips per pixel, fonts follow the horizontal factor, scroll bars skip only their
 // font step, a window loaded again is scaled afresh, and a control the design lacks is a loud
-// fault.
+// fault. The windows' pictures are drawn as Qt's own SVG icons draw them, at every pixel ratio.
 
 #include "testsupport.h"
 
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
+#include "ui/common/svgicon.h"
 #include "ui/main/phh.h"
+
+#include "pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -110,6 +113,8 @@ private slots:
     void mainWindowOuterSizeAndClientArea();
     void reloadedWindowIsScaledAfresh();
     void wiringAMissingControlFailsLoudly();
+    void picturesDrawLikeQtsSvgIcons_data();
+    void picturesDrawLikeQtsSvgIcons();
 };
 
 void TestScaleform::controlsKeepTheirPixels_data() {
@@ -259,6 +264,35 @@ void TestScaleform::wiringAMissingControlFailsLoudly() {
         QCOMPARE(QString::fromUtf8(fault.what()),
                  QStringLiteral("the design of Sample has no control Knob(3)"));
     }
+}
+
+void TestScaleform::picturesDrawLikeQtsSvgIcons_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+    for (const velmora::resources::Picture& picture : velmora::resources::pictures()) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            QTest::addRow("%s at %.0fx", picture.path, ratio)
+                << QString::fromLatin1(picture.path) << picture.size << ratio;
+        }
+    }
+}
+
+void TestScaleform::picturesDrawLikeQtsSvgIcons() {
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    const QPixmap ours = svgIcon(path).pixmap(size, ratio);
+    QCOMPARE(ours.size(), size * ratio);
+    QCOMPARE(ours.devicePixelRatio(), ratio);
+    const QPixmap qts = QIcon(path).pixmap(size, ratio);
+    QCOMPARE(ours.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             qts.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // Disabled, the style's own grey version of it.
+    QCOMPARE(svgIcon(path).pixmap(size, ratio, QIcon::Disabled).size(), size * ratio);
+    // A window icon is handed over at the one size it was drawn at.
+    const QIcon window = svgWindowIcon(path, size, ratio);
+    QCOMPARE(window.availableSizes(), QList<QSize>{size * ratio});
 }
 
 QTEST_MAIN(TestScaleform)

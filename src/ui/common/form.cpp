@@ -2,11 +2,11 @@
 #include "form.h"
 
 #include "etchedframe.h"
+#include "svgicon.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -81,9 +81,16 @@ bool writeProperty(Control& control, Property property, float value) {
     return true;
 }
 
+/** The window icons' designed size (the pictures' table gives 32 x 32 for both windows). */
+constexpr QSize kWindowIconSize{32, 32};
+
 QFont designFont(const FontDesign& design) {
+    return designFont(design, QFontDatabase::hasFamily(design.face));
+}
+
+QFont designFont(const FontDesign& design, bool faceInstalled) {
     QFont font;
-    if (QFontDatabase::hasFamily(design.face)) {
+    if (faceInstalled) {
         font.setFamily(design.face);
     } else {
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
@@ -164,9 +171,10 @@ void Form::setUpWindow() {
     palette.setColor(QPalette::Button, m_design.background);
     m_window->setPalette(palette);
     m_window->setAutoFillBackground(true);
-    m_window->setFont(designFont(m_design.font));
+    m_window->setFont(designFont(m_design.font, hasFace(m_design.font.face)));
     if (!m_design.icon.isEmpty()) {
-        m_window->setWindowIcon(QIcon(m_design.icon));
+        m_window->setWindowIcon(
+            svgWindowIcon(m_design.icon, kWindowIconSize, m_window->devicePixelRatioF()));
     }
     // The client area keeps its designed pixel size at every density, as the outer size that the
     // scaling step sets does; the window manager adds its decorations.
@@ -176,7 +184,16 @@ void Form::setUpWindow() {
 }
 
 QFont Form::fontOf(const ControlDesign& control) const {
-    return designFont(control.font ? *control.font : m_design.font);
+    const FontDesign& font = control.font ? *control.font : m_design.font;
+    return designFont(font, hasFace(font.face));
+}
+
+bool Form::hasFace(const QString& face) const {
+    const auto known = m_faces.constFind(face);
+    if (known != m_faces.cend()) {
+        return *known;
+    }
+    return *m_faces.insert(face, QFontDatabase::hasFamily(face));
 }
 
 QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
@@ -185,7 +202,7 @@ QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
         auto* label = new QLabel(parent);
         if (!control.picture.isEmpty()) {
             const QSize size = control.pictureSize.isValid() ? control.pictureSize : QSize(32, 32);
-            label->setPixmap(QIcon(control.picture).pixmap(size, label->devicePixelRatioF()));
+            label->setPixmap(svgIcon(control.picture).pixmap(size, label->devicePixelRatioF()));
         }
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
@@ -193,7 +210,7 @@ QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(parent);
         if (!control.picture.isEmpty()) {
-            button->setIcon(QIcon(control.picture));
+            button->setIcon(svgIcon(control.picture));
         } else {
             button->setText(control.caption);
         }
@@ -205,7 +222,7 @@ QWidget* Form::create(const ControlDesign& control, QWidget* parent) const {
         button->setAutoExclusive(false);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         if (!control.picture.isEmpty()) {
-            button->setIcon(QIcon(control.picture));
+            button->setIcon(svgIcon(control.picture));
         }
         return button;
     }

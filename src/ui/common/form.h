@@ -4,6 +4,7 @@
 #include "design.h"
 #include "screendensity.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
@@ -101,14 +102,22 @@ private:
     void setUpWindow();
     void setUpTabOrder();
     [[nodiscard]] QFont fontOf(const ControlDesign& control) const;
+    /**
+     * Whether a font face is installed. The font database answers through fontconfig's
+     * substitution rules, slowly: it is asked once per face, not once per control.
+     */
+    [[nodiscard]] bool hasFace(const QString& face) const;
 
     QWidget* m_window;
     WindowDesign m_design;
     ScreenDensity m_density;
     std::vector<Control> m_controls;
+    mutable QHash<QString, bool> m_faces;
 };
 
 /** The font of a design, with a sans face of the same size and weight where the face is missing. */
 [[nodiscard]] QFont designFont(const FontDesign& font);
+/** designFont() when it is known whether the face is installed. */
+[[nodiscard]] QFont designFont(const FontDesign& font, bool faceInstalled);
 
 } // namespace velmora::ui

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagramcommands.h"
+#include "ui/common/diagramcommands.h"
 
 #include "diagram/export.h"
 #include "diagram/grafik.h"

@@ -4,7 +4,6 @@
 #include "aciddrawing.h"
 #include "classicscrollbar.h"
 #include "controlindex.h"
-#include "diagramcommands.h"
 #include "exampleacids.h"
 #include "phhdesign.h"
 #include "picturebutton.h"
@@ -12,9 +11,13 @@
 
 #include "model/presets.h"
 #include "ui/about/about.h"
+#include "ui/common/diagramcommands.h"
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
+#include "ui/common/svgicon.h"
 #include "ui/common/theorydocument.h"
+#include "ui/solution/followedacid.h"
+#include "ui/solution/solutioncompanion.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,7 +99,7 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
         case ControlKind::OptionButton:
         case ControlKind::CommandButton: {
             auto* button = new PictureButton(parent);
-            button->setIcon(QIcon(control.picture));
+            button->setIcon(svgIcon(control.picture));
             button->setCheckable(control.kind == ControlKind::OptionButton);
             return button;
         }
@@ -178,6 +181,9 @@ void pHH::wireControls() {
     connect(m_examples, &ExampleAcids::labelsChanged, this, &pHH::grafik);
     m_drawing = std::make_unique<AcidDrawing>(m_acid, *m_examples);
     m_commands = new DiagramCommands(*this, *m_drawing);
+    m_solution =
+        new SolutionCompanion(*this, [this] { return followedAcid(m_acid, m_examples->labels()); });
+    connect(this, &pHH::diagramDrawn, m_solution, &SolutionCompanion::windowChanged);
 
     m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
     m_Pict_pole->setAccessibleName(QStringLiteral("Distribution diagram"));
@@ -192,6 +198,7 @@ void pHH::setUpPlotMenu() {
     m_plotMenu = new QMenu(this);
     m_plotMenu->setObjectName(QStringLiteral("plotMenu"));
     m_plotMenu->addMenu(m_examples->menu());
+    m_plotMenu->addAction(m_solution->openAction());
     m_plotMenu->addSeparator();
     m_commands->addTo(*m_plotMenu);
     m_Pict_pole->setContextMenuPolicy(Qt::CustomContextMenu);

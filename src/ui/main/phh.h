@@ -31,6 +31,7 @@ class DiagramCommands;
 class ExampleAcids;
 class Form;
 class PlotBox;
+class SolutionCompanion;
 
 /**
  * The main window `pHH`: the distribution diagram in the plot box `Pict_pole`, the acid-type
@@ -50,7 +51,8 @@ class PlotBox;
  * The plot has a pH readout (see PlotBox) and a context menu with the example acids
  * (ExampleAcids) and the commands that take the diagram out of the window (DiagramCommands),
  * which are window shortcuts too. The plot's accessible description is a spoken summary of the
- * diagram, renewed on every grafik().
+ * diagram, renewed on every grafik(). The same menu opens the solution window (SolutionCompanion),
+ * which follows the acid after every grafik().
  *
  * While an example acid is shown, the model holds its literature values exactly (2.15, not the
  * bar's 2.2) and the value labels show them with the acid's own decimals; the bars stand at the
@@ -85,6 +87,8 @@ public:
     [[nodiscard]] DiagramCommands& commands() const { return *m_commands; }
     /** The diagram's content: the acid with the labels of the example shown. */
     [[nodiscard]] const AcidDrawing& drawing() const { return *m_drawing; }
+    /** The solution window beside this one ("Solution…", Ctrl+L), following its acid. */
+    [[nodiscard]] SolutionCompanion& solution() const { return *m_solution; }
 
 public slots:
     void Comm_theory_Click();
@@ -135,6 +139,7 @@ private:
     ExampleAcids* m_examples = nullptr;
     std::unique_ptr<AcidDrawing> m_drawing;
     DiagramCommands* m_commands = nullptr;
+    SolutionCompanion* m_solution = nullptr;
     QMenu* m_plotMenu = nullptr;
 };
 

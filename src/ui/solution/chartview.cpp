@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartview.h"
+
+#include "diagram/chartoverlay.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::ui {
+
+namespace {
+
+/** Readout steps along the pH axis. */
+constexpr double kSmallPhStep = 0.1;
+constexpr double kBigPhStep = 1.0;
+/** Where the first arrow key puts a hidden readout on a pH axis: neutral water. */
+constexpr double kKeyboardStartPh = 7.0;
+
+/**
+ * The multiple of `step` nearest to `value`, as the double nearest to that decimal: 71 steps of
+ * 0.1 are 7.1, not 7.1000000000000005. The steps are a nice tick step or a tenth of one.
+ */
+double snapped(double value, double step) {
+    const double count = std::round(value / step);
+    if (step >= 1.0) {
+        return count * step;
+    }
+    return count / std::round(1.0 / step);
+}
+
+} // namespace
+
+ChartView::ChartView(diagram::ChartKind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    diagram::ChartRequest request;
+    request.kind = kind;
+    m_chart.setRequest(request);
+}
+
+diagram::ChartRequest ChartView::request() const {
+    diagram::ChartRequest request = m_chart.request();
+    request.size = size();
+    return request;
+}
+
+void ChartView::setRequest(const diagram::ChartRequest& request) {
+    diagram::ChartRequest own = request;
+    own.kind = m_kind;
+    own.size = m_chart.request().size;
+    if (own == m_chart.request()) {
+        return;
+    }
+    m_chart.setRequest(own);
+    m_requestChanged = true;
+    refresh();
+    update();
+}
+
+bool ChartView::isStale() const {
+    return m_requestChanged || m_image.isNull() || m_builtSize != size() ||
+           !qFuzzyCompare(m_builtRatio, devicePixelRatioF());
+}
+
+void ChartView::refresh() {
+    if (isVisible() && isStale()) {
+        rebuild();
+    }
+}
+
+void ChartView::rebuild() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = size().expandedTo(QSize(1, 1));
+    const QSize pixels(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+    if (m_image.size() != pixels) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+    }
+    m_image.setDevicePixelRatio(ratio);
+    QPainter painter(&m_image);
+    m_chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(logical)));
+    painter.end();
+    m_builtSize = size();
+    m_builtRatio = ratio;
+    m_requestChanged = false;
+    ++m_builds;
+}
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    queueRefresh();
+}
+
+void ChartView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    queueRefresh();
+}
+
+void ChartView::queueRefresh() {
+    if (m_refreshQueued) {
+        return;
+    }
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            if (isVisible() && isStale()) {
+                rebuild();
+                update();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (isStale()) {
+        if (m_image.isNull() || m_builtSize != size() || m_requestChanged) {
+            // Painted before the queued rebuild came: the image must fit, so it is drawn now.
+            rebuild();
+        } else {
+            // Only the device pixel ratio changed: the old image shown scaled, once.
+            queueRefresh();
+        }
+    }
+    if (m_image.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    painter.drawImage(QRectF(rect()), m_image);
+    if (const std::optional<diagram::ChartReadout> shown = readout()) {
+        diagram::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText);
+    }
+}
+
+std::optional<diagram::ChartReadout> ChartView::readout() const {
+    if (!m_readout) {
+        return std::nullopt;
+    }
+    return m_chart.readoutAtValue(*m_readout);
+}
+
+void ChartView::showReadoutAt(double value) {
+    const diagram::PlotMapping& map = m_chart.layout().mapping;
+    value = std::clamp(value, map.xMin(), map.xMax());
+    if (m_readout != value) {
+        m_readout = value;
+        update();
+    }
+}
+
+void ChartView::hideReadout() {
+    if (m_readout) {
+        m_readout.reset();
+        update();
+    }
+}
+
+std::pair<double, double> ChartView::steps() const {
+    if (m_kind != diagram::ChartKind::Titration) {
+        return {kSmallPhStep, kBigPhStep};
+    }
+    const double tick = m_chart.layout().xTicks.step;
+    return {tick / 10.0, tick};
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event) {
+    const diagram::ChartReadout at = m_chart.readoutAt(event->position().x());
+    if (at.inside && !isStale()) {
+        showReadoutAt(at.x);
+    } else {
+        hideReadout();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void ChartView::leaveEvent(QEvent* event) {
+    hideReadout();
+    QWidget::leaveEvent(event);
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    const diagram::PlotMapping& map = m_chart.layout().mapping;
+    const auto [small, big] = steps();
+    const double step = event->modifiers().testFlag(Qt::ShiftModifier) ? big : small;
+    const auto moveBy = [&](double direction) {
+        if (!m_readout) {
+            const double start = m_kind == diagram::ChartKind::Titration
+                                     ? (map.xMin() + map.xMax()) / 2.0
+                                     : kKeyboardStartPh;
+            showReadoutAt(snapped(start, small));
+            return;
+        }
+        // On the grid of the small step, so that steps land on round values.
+        showReadoutAt(snapped(*m_readout + direction * step, small));
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveBy(-1.0);
+        break;
+    case Qt::Key_Right:
+        moveBy(1.0);
+        break;
+    case Qt::Key_Home:
+        showReadoutAt(map.xMin());
+        break;
+    case Qt::Key_End:
+        showReadoutAt(map.xMax());
+        break;
+    case Qt::Key_Escape:
+        if (!m_readout) {
+            event->ignore();
+            return;
+        }
+        hideReadout();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+QSize ChartView::sizeHint() const {
+    return diagram::kDefaultChartSize;
+}
+
+QSize ChartView::minimumSizeHint() const {
+    return diagram::kMinChartSize;
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "solutionsettings.h"
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace velmora::ui {
+
+class NumberField;
+
+/**
+ * The solution window's controls: the acid (its pKa values, the charge of its fully protonated
+ * form and the species' formulas), the solution (concentration, the species dissolved) and the
+ * titration (titrant and its concentration, the start volume), with the "Follow the main window"
+ * box above them.
+ *
+ * Every field is checked as it is edited, by the model's own checks; a problem is shown beside the
+ * field in the model's words and the field keeps it until it is mended. inputs() holds the
+ * inputs as they last were all fine: that is what the window draws, so invalid input never
+ * reaches a drawing. pKa values out of order are such a problem; the panel never reorders them.
+ *
+ * The formulas are the generic ones, renamed with every change of the constants or the charge,
+ * until the user types one; then they are the user's until "Generic names". A constant added
+ * then gets the generic name of its new species.
+ */
+class SolutionPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SolutionPanel(QWidget* parent = nullptr);
+
+    /** The inputs as they last were all fine. */
+    [[nodiscard]] const SolutionInputs& inputs() const { return m_inputs; }
+    /** Shows `acid` as the program's own choice (the main window's acid): no acidEdited(). */
+    void setAcid(const model::PolyproticAcid& acid);
+    /** Shows all the inputs (the remembered ones): no signals. */
+    void setInputs(const SolutionInputs& inputs);
+
+    /** The shown constants, 1..6. */
+    [[nodiscard]] int constantCount() const { return static_cast<int>(m_pKa.size()); }
+
+    [[nodiscard]] QCheckBox* followBox() const { return m_follow; }
+    /** pKa spin box i = 0..5 (those past constantCount() are hidden). */
+    [[nodiscard]] QDoubleSpinBox* pKaBox(int i) const { return m_pKaBoxes.at(i); }
+    [[nodiscard]] QPushButton* addButton() const { return m_add; }
+    [[nodiscard]] QPushButton* removeButton() const { return m_remove; }
+    [[nodiscard]] QSpinBox* chargeBox() const { return m_charge; }
+    /** The formula of species j = 0..6 (those past the acid's species are hidden). */
+    [[nodiscard]] QLineEdit* nameEdit(int j) const { return m_nameEdits.at(j); }
+    [[nodiscard]] QPushButton* genericButton() const { return m_generic; }
+    [[nodiscard]] NumberField* concentrationField() const { return m_concentration; }
+    [[nodiscard]] QSlider* concentrationSlider() const { return m_slider; }
+    [[nodiscard]] QComboBox* dissolvedBox() const { return m_dissolved; }
+    [[nodiscard]] QComboBox* titrantBox() const { return m_titrant; }
+    [[nodiscard]] NumberField* titrantField() const { return m_titrantConcentration; }
+    [[nodiscard]] NumberField* volumeField() const { return m_volume; }
+    [[nodiscard]] QLabel* constantsProblem() const { return m_constantsProblem; }
+    [[nodiscard]] QLabel* namesProblem() const { return m_namesProblem; }
+
+signals:
+    /** The user changed a field of the acid, whether or not it is fine now. */
+    void acidEdited();
+    /** inputs() changed. */
+    void inputsChanged();
+
+private:
+    QWidget* buildAcidGroup();
+    QWidget* buildSolutionGroup();
+    QWidget* buildTitrationGroup();
+
+    /** A user's edit of the acid: checks it, takes it when fine, tells the window. */
+    void acidFieldEdited();
+    void addConstant();
+    void removeConstant();
+    void useGenericNames();
+    /** The fields of the acid from m_pKa, m_chargeValue and the names. */
+    void showAcidFields();
+    /** The names as they stand in the fields. */
+    [[nodiscard]] std::vector<std::string> fieldNames() const;
+    /** Checks the acid's fields; takes the acid into inputs() when all are fine. */
+    void takeAcid();
+    /** The species list for inputs().acid, the wanted species where it has it. */
+    void showDissolved();
+    void showSolutionFields();
+    /** Takes the solution and titration fields that are fine; inputsChanged() when that changed. */
+    void takeSolution();
+    void setInputsChanged(const SolutionInputs& before);
+
+    SolutionInputs m_inputs;
+    std::vector<double> m_pKa; ///< as given or edited, exactly
+    int m_chargeValue = 0;
+    bool m_ownNames = false; ///< the user's formulas rather than the generic ones
+    int m_wantedDissolved = 0;
+    bool m_updating = false;
+
+    QCheckBox* m_follow = nullptr;
+    std::array<QLabel*, model::kMaxConstants> m_pKaLabels{};
+    std::array<QDoubleSpinBox*, model::kMaxConstants> m_pKaBoxes{};
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
+    QLabel* m_constantsProblem = nullptr;
+    QSpinBox* m_charge = nullptr;
+    std::array<QLabel*, model::kMaxSolutionSpecies> m_nameLabels{};
+    std::array<QLineEdit*, model::kMaxSolutionSpecies> m_nameEdits{};
+    QLabel* m_namesProblem = nullptr;
+    QPushButton* m_generic = nullptr;
+    NumberField* m_concentration = nullptr;
+    QSlider* m_slider = nullptr;
+    QComboBox* m_dissolved = nullptr;
+    QComboBox* m_titrant = nullptr;
+    NumberField* m_titrantConcentration = nullptr;
+    NumberField* m_volume = nullptr;
+};
+
+} // namespace velmora::ui

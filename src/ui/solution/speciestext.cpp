@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "speciestext.h"
+
+#include "diagram/formula.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace velmora::ui {
+
+namespace {
+
+QChar subscript(QChar c) {
+    return c.isDigit() ? QChar(0x2080 + c.digitValue()) : c;
+}
+
+QChar superscript(QChar c) {
+    static constexpr char16_t kDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    if (c.isDigit()) {
+        return QChar(kDigits[c.digitValue()]);
+    }
+    if (c == u'+') {
+        return QChar(0x207A);
+    }
+    if (c == u'-' || c == QChar(0x2212)) {
+        return QChar(0x207B);
+    }
+    return c;
+}
+
+/** A count after an ion: none for one ("Na"), the number otherwise ("Na2"). */
+QString counted(const QString& ion, int count) {
+    return count > 1 ? ion + QString::number(count) : ion;
+}
+
+} // namespace
+
+QString unicodeFormula(const QString& formula) {
+    QString text;
+    for (const diagram::FormulaPiece& piece : diagram::formulaPieces(formula)) {
+        for (const QChar c : piece.text) {
+            switch (piece.row) {
+            case diagram::FormulaRow::Lowered:
+                text += subscript(c);
+                break;
+            case diagram::FormulaRow::Raised:
+                text += superscript(c);
+                break;
+            case diagram::FormulaRow::Base:
+                text += c;
+                break;
+            }
+        }
+    }
+    return text;
+}
+
+QString dissolvedFormula(const model::PolyproticAcid& acid, int k) {
+    QString base;
+    for (const diagram::FormulaPiece& piece :
+         diagram::formulaPieces(QString::fromStdString(acid.speciesName(k)))) {
+        if (piece.row != diagram::FormulaRow::Raised) {
+            base += piece.text;
+        }
+    }
+    const int charge = acid.speciesCharge(k);
+    if (charge < 0) {
+        return counted(QStringLiteral("Na"), -charge) + base;
+    }
+    if (charge > 0) {
+        return base + counted(QStringLiteral("Cl"), charge);
+    }
+    return base;
+}
+
+QString dissolvedText(const model::PolyproticAcid& acid, int k) {
+    return QStringLiteral("as ") + unicodeFormula(dissolvedFormula(acid, k));
+}
+
+QString concentrationText(double value) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return QString::number(value);
+    }
+    if (std::abs(value) >= 1.0e-3) {
+        return QString::number(value, 'g', 3);
+    }
+    const int exponent = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    double mantissa = value / std::pow(10.0, exponent);
+    // 9.996e-5 rounds up to the next power.
+    if (std::abs(QString::number(mantissa, 'g', 3).toDouble()) >= 10.0) {
+        return concentrationText(std::copysign(std::pow(10.0, exponent + 1), value));
+    }
+    mantissa = QString::number(mantissa, 'g', 3).toDouble();
+    return QStringLiteral("%1e%2").arg(QString::number(mantissa, 'g', 3)).arg(exponent);
+}
+
+QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& solution,
+                     const model::SolutionState& state) {
+    QStringList species;
+    for (int j = 0; j < acid.speciesCount(); ++j) {
+        species << QStringLiteral("%1 %2").arg(
+            unicodeFormula(QString::fromStdString(acid.speciesName(j))),
+            concentrationText(state.concentration[static_cast<std::size_t>(j)]));
+    }
+    return QStringLiteral("%1 mol/L %2: pH %3 · %4 mol/L")
+        .arg(concentrationText(solution.concentration), dissolvedText(acid, solution.dissolvedAs))
+        .arg(state.pH, 0, 'f', 2)
+        .arg(species.join(QStringLiteral(", ")));
+}
+
+} // namespace velmora::ui

@@ -1,0 +1,1096 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solution window driven like a user: opened from the main window, following it and leaving
+// it, every control with good and bad input, the views at any size and device pixel ratio, the
+// readout, the commands that take a chart out, and the settings remembered between runs.
+
+#include "testsupport.h"
+
+#include "diagram/solutionchart.h"
+#include "diagram/solutiondata.h"
+#include "model/presets.h"
+#include "ui/common/diagramcommands.h"
+#include "ui/main/exampleacids.h"
+#include "ui/main/phh.h"
+#include "ui/solution/chartdrawing.h"
+#include "ui/solution/chartview.h"
+#include "ui/solution/followedacid.h"
+#include "ui/solution/numberfield.h"
+#include "ui/solution/solutioncompanion.h"
+#include "ui/solution/solutionpanel.h"
+#include "ui/solution/solutionwindow.h"
+#include "ui/solution/speciestext.h"
+#include "ui/solution/windowplacement.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::ui;
+using diagram::ChartKind;
+using test::messagesDuring;
+
+namespace {
+
+constexpr ScreenDensity kDensity{15.0f, 15.0f};
+/** Readout rows of the titration: one tick step of the volume axis, and the axis' end. */
+constexpr double kOneTick = 1000.0;
+constexpr double kAxisEnd = -1.0;
+
+using MainStep = std::function<void(pHH&)>;
+using PanelStep = std::function<void(SolutionPanel&)>;
+
+QAction* exampleAction(const pHH& w, const QString& key) {
+    for (QAction* a : w.examples().menu()->actions()) {
+        if (a->data().toString() == key) {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+/** Opens the solution window of `main` and waits until it is on the screen. */
+SolutionWindow* openSolution(pHH& main) {
+    main.solution().open();
+    SolutionWindow* solution = main.solution().window();
+    if (solution != nullptr && !QTest::qWaitForWindowExposed(solution)) {
+        return nullptr;
+    }
+    return solution;
+}
+
+/** Types `text` into a line edit key by key, replacing what it held. */
+void typeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+/** Pastes `text` over everything a line edit held: one edit by the user. */
+void pasteInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+QStringList namesOf(const model::PolyproticAcid& acid) {
+    QStringList list;
+    for (const std::string& name : acid.speciesNames()) {
+        list << QString::fromStdString(name);
+    }
+    return list;
+}
+
+QStringList comboTexts(const QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i) {
+        texts << box->itemText(i);
+    }
+    return texts;
+}
+
+/** Sizes the window so that its shown view is `size`. */
+void sizeViewTo(SolutionWindow& window, const QSize& size) {
+    for (int attempt = 0; attempt < 3 && window.shownView()->size() != size; ++attempt) {
+        window.resize(window.size() + size - window.shownView()->size());
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MainStep)
+Q_DECLARE_METATYPE(PanelStep)
+Q_DECLARE_METATYPE(diagram::ChartKind)
+Q_DECLARE_METATYPE(std::optional<int>)
+
+class TestSolutionWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void chargeReadOffAFormula_data();
+    void chargeReadOffAFormula();
+    void mainAcidAsTheSolutionTakesIt_data();
+    void mainAcidAsTheSolutionTakesIt();
+    void dissolvedTexts_data();
+    void dissolvedTexts();
+    void concentrationTexts_data();
+    void concentrationTexts();
+    void solutionLineNamesPhAndSpecies_data();
+    void solutionLineNamesPhAndSpecies();
+
+    void ctrlLOpensOneSolutionWindow();
+    void followsTheMainWindow_data();
+    void followsTheMainWindow();
+    void hiddenViewsWaitUntilShown();
+    void editingTheAcidEndsFollowing_data();
+    void editingTheAcidEndsFollowing();
+    void solutionFieldsKeepFollowing_data();
+    void solutionFieldsKeepFollowing();
+    void invalidInputNeverReachesTheDrawing_data();
+    void invalidInputNeverReachesTheDrawing();
+    void ownAcidFields_data();
+    void ownAcidFields();
+    void keyboardAndNames();
+
+    void viewsFillAnySize_data();
+    void viewsFillAnySize();
+    void readoutFromMouseAndKeys_data();
+    void readoutFromMouseAndKeys();
+
+    void copySaveAndExportTheShownChart_data();
+    void copySaveAndExportTheShownChart();
+    void failedSaveSaysWhy();
+    void printWritesOnePage();
+    void longTitrationDataKeepsItsRowsInBounds();
+
+    void remembersItselfBetweenRuns_data();
+    void remembersItselfBetweenRuns();
+    void damagedSettingsGiveDefaults();
+    void placement_data();
+    void placement();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestSolutionWindow::initTestCase() {
+    QVERIFY(m_config.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+}
+
+void TestSolutionWindow::init() {
+    // Every test starts without remembered settings.
+    QFile::remove(solutionSettingsFile());
+    QVERIFY(solutionSettingsFile().startsWith(m_config.path()));
+}
+
+void TestSolutionWindow::chargeReadOffAFormula_data() {
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<std::optional<int>>("charge");
+    QTest::newRow("neutral") << "H3PO4" << std::optional(0);
+    QTest::newRow("caret plus") << "H2Gly^+" << std::optional(1);
+    QTest::newRow("caret two minus") << "HPO4^2-" << std::optional(-2);
+    QTest::newRow("generic two minus") << "HA2-" << std::optional(-2);
+    QTest::newRow("generic minus") << "A-" << std::optional(-1);
+    QTest::newRow("two plus") << "H3A^2+" << std::optional(2);
+    QTest::newRow("twelve minus") << "A^12-" << std::optional(-12);
+    QTest::newRow("raised letters are no charge") << "X^ab" << std::optional<int>();
+}
+
+void TestSolutionWindow::chargeReadOffAFormula() {
+    QFETCH(QString, formula);
+    QFETCH(std::optional<int>, charge);
+    QCOMPARE(ui::formulaCharge(formula), charge);
+}
+
+void TestSolutionWindow::mainAcidAsTheSolutionTakesIt_data() {
+    QTest::addColumn<MainStep>("step");
+    QTest::addColumn<int>("constants");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("start acid") << MainStep([](pHH&) {}) << 4 << 0
+                                << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
+    QTest::newRow("bars 3 and 4 on the same tenth")
+        << MainStep([](pHH& w) { w.VScroll1(3)->setValue(123); }) << 4 << 0
+        << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
+    QTest::newRow("monoprotic") << MainStep([](pHH& w) {
+        QTest::mouseClick(w.Option1(1), Qt::LeftButton);
+    }) << 1 << 0 << QStringList{"HA", "A-"};
+    QTest::newRow("phosphoric acid")
+        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("phosphoric"))->trigger(); }) << 3
+        << 0 << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
+    QTest::newRow("glycine, a cation when fully protonated")
+        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); }) << 2
+        << 1 << QStringList{"H2Gly^+", "HGly", "Gly^-"};
+    QTest::newRow("example left") << MainStep([](pHH& w) {
+        exampleAction(w, QStringLiteral("citric"))->trigger();
+        w.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }) << 3 << 0 << QStringList{"H3A", "H2A-", "HA2-", "A3-"};
+}
+
+void TestSolutionWindow::mainAcidAsTheSolutionTakesIt() {
+    QFETCH(MainStep, step);
+    QFETCH(int, constants);
+    QFETCH(int, charge);
+    QFETCH(QStringList, names);
+    pHH main(kDensity);
+    step(main);
+    const model::PolyproticAcid acid = ui::followedAcid(main.acid(), main.examples().labels());
+    QCOMPARE(acid.constantCount(), constants);
+    QCOMPARE(acid.charge(), charge);
+    QCOMPARE(namesOf(acid), names);
+    // The exponents as the main window holds them, in order; equal tenths stay equal.
+    for (int i = 0; i < constants; ++i) {
+        VELMORA_COMPARE_REL(acid.pKa(i), main.acid().pKa(i + 1), 1e-6);
+        QVERIFY(i == 0 || acid.pKa(i) >= acid.pKa(i - 1));
+    }
+    QCOMPARE(acid.pKa(0), main.acid().pKa1());
+}
+
+void TestSolutionWindow::dissolvedTexts_data() {
+    QTest::addColumn<QList<double>>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("H3A") << QList<double>{2, 7, 12} << 0 << QStringList()
+                         << QStringList{"as H₃A", "as NaH₂A", "as Na₂HA", "as Na₃A"};
+    QTest::newRow("HA+ (ammonium-like)")
+        << QList<double>{9.25} << 1 << QStringList() << QStringList{"as HACl", "as A"};
+    QTest::newRow("H2A2+") << QList<double>{2, 4} << 2 << QStringList()
+                           << QStringList{"as H₂ACl₂", "as HACl", "as A"};
+    QTest::newRow("HA-") << QList<double>{10} << -1 << QStringList()
+                         << QStringList{"as NaHA", "as Na₂A"};
+    QTest::newRow("phosphoric acid")
+        << QList<double>{2.15, 7.2, 12.35} << 0
+        << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"}
+        << QStringList{"as H₃PO₄", "as NaH₂PO₄", "as Na₂HPO₄", "as Na₃PO₄"};
+    QTest::newRow("glycine") << QList<double>{2.34, 9.6} << 1
+                             << QStringList{"H2Gly^+", "HGly", "Gly^-"}
+                             << QStringList{"as H₂GlyCl", "as HGly", "as NaGly"};
+}
+
+void TestSolutionWindow::dissolvedTexts() {
+    QFETCH(QList<double>, pKa);
+    QFETCH(int, charge);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, texts);
+    std::vector<std::string> own;
+    for (const QString& name : names) {
+        own.push_back(name.toStdString());
+    }
+    const model::PolyproticAcid acid(std::vector<double>(pKa.begin(), pKa.end()), charge, own);
+    SolutionPanel panel;
+    panel.setAcid(acid);
+    QCOMPARE(comboTexts(panel.dissolvedBox()), texts);
+}
+
+void TestSolutionWindow::concentrationTexts_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("tenth") << 0.1 << "0.1";
+    QTest::newRow("one") << 1.0 << "1";
+    QTest::newRow("three digits") << 0.0042658 << "0.00427";
+    QTest::newRow("micromolar") << 1.0e-6 << "1e-6";
+    QTest::newRow("small, three digits") << 3.16227766e-8 << "3.16e-8";
+    QTest::newRow("rounds up to the next power") << 9.9996e-5 << "1e-4";
+    QTest::newRow("tiny") << 6.63e-25 << "6.63e-25";
+}
+
+void TestSolutionWindow::concentrationTexts() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(ui::concentrationText(value), text);
+}
+
+void TestSolutionWindow::solutionLineNamesPhAndSpecies_data() {
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<QString>("start");
+    // Textbook anchors: 0.1 M acetic acid pH 2.88, 0.1 M sodium acetate pH 8.88.
+    QTest::newRow("acetic acid") << "acetic" << 0 << "0.1 mol/L as HAc: pH 2.88 · ";
+    QTest::newRow("sodium acetate") << "acetic" << 1 << "0.1 mol/L as NaAc: pH 8.88 · ";
+    QTest::newRow("phosphoric acid") << "phosphoric" << 0 << "0.1 mol/L as H₃PO₄: pH 1.63 · ";
+}
+
+void TestSolutionWindow::solutionLineNamesPhAndSpecies() {
+    QFETCH(QString, preset);
+    QFETCH(int, dissolvedAs);
+    QFETCH(QString, start);
+    const model::Preset* p = model::findPreset(preset.toStdString());
+    const model::PolyproticAcid acid(p->pKa, 0, p->formulas);
+    const model::Solution solution{0.1, dissolvedAs, 0.0, 0.0};
+    const model::SolutionState state = model::solveSolution(acid, solution);
+    const QString line = solutionLine(acid, solution, state);
+    QVERIFY2(line.startsWith(start), qPrintable(line));
+    QVERIFY(line.endsWith(u" mol/L"));
+    for (int j = 0; j < acid.speciesCount(); ++j) {
+        const QString part = unicodeFormula(QString::fromStdString(acid.speciesName(j))) + u' ' +
+                             concentrationText(state.concentration[static_cast<std::size_t>(j)]);
+        QVERIFY2(line.contains(part), qPrintable(part));
+    }
+}
+
+void TestSolutionWindow::ctrlLOpensOneSolutionWindow() {
+    pHH main(kDensity);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QAction* open = main.solution().openAction();
+    QCOMPARE(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QVERIFY(main.plotMenu()->actions().contains(open));
+    QCOMPARE(open->text(), QStringLiteral("Solution…"));
+
+    QTest::keyClick(&main, Qt::Key_L, Qt::ControlModifier);
+    QPointer<SolutionWindow> solution = main.solution().window();
+    QVERIFY(solution != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(solution));
+    QCOMPARE(solution->windowTitle(), QStringLiteral("Velmora – Solution"));
+    QCOMPARE(solution->tabs()->count(), 3);
+    QCOMPARE(solution->tabs()->tabText(0), QStringLiteral("Fractions"));
+    QCOMPARE(solution->tabs()->tabText(1), QStringLiteral("Log c"));
+    QCOMPARE(solution->tabs()->tabText(2), QStringLiteral("Titration"));
+    // Its own shortcuts pick the views.
+    solution->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(solution));
+    for (const int index : {2, 0, 1}) {
+        QTest::keyClick(solution, static_cast<Qt::Key>(Qt::Key_1 + index), Qt::ControlModifier);
+        QCOMPARE(solution->tabs()->currentIndex(), index);
+    }
+
+    // Again: the same window, raised.
+    open->trigger();
+    QCOMPARE(main.solution().window(), solution.data());
+    // Closed, it goes; the main window stays.
+    QVERIFY(solution->close());
+    QTRY_VERIFY(solution.isNull());
+    QVERIFY(main.isVisible());
+    open->trigger();
+    QVERIFY(main.solution().window() != nullptr);
+}
+
+void TestSolutionWindow::followsTheMainWindow_data() {
+    QTest::addColumn<MainStep>("step");
+    QTest::addColumn<int>("constants");
+    QTest::addColumn<int>("charge");
+    QTest::newRow("bar 1 up") << MainStep([](pHH& w) {
+        w.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }) << 4 << 0;
+    QTest::newRow("bar 4 down past the others")
+        << MainStep([](pHH& w) { w.VScroll1(4)->setValue(15); }) << 4 << 0;
+    QTest::newRow("acid type HA") << MainStep([](pHH& w) {
+        QTest::mouseClick(w.Option1(1), Qt::LeftButton);
+    }) << 1 << 0;
+    QTest::newRow("acid type H2A")
+        << MainStep([](pHH& w) { QTest::mouseClick(w.Option1(2), Qt::LeftButton); }) << 2 << 0;
+    QTest::newRow("example phosphoric acid")
+        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("phosphoric"))->trigger(); }) << 3
+        << 0;
+    QTest::newRow("example glycine")
+        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); }) << 2
+        << 1;
+    QTest::newRow("example EDTA") << MainStep([](pHH& w) {
+        exampleAction(w, QStringLiteral("edta"))->trigger();
+    }) << 4 << 0;
+}
+
+void TestSolutionWindow::followsTheMainWindow() {
+    QFETCH(MainStep, step);
+    QFETCH(int, constants);
+    QFETCH(int, charge);
+    pHH main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    QVERIFY(solution->following());
+    ChartView* shown = solution->shownView();
+    const int builds = shown->builds();
+
+    QSignalSpy drawings(&main, &pHH::diagramDrawn);
+    step(main);
+    const model::PolyproticAcid expected = followedAcid(main.acid(), main.examples().labels());
+    QCOMPARE(expected.constantCount(), constants);
+    QCOMPARE(expected.charge(), charge);
+    // At once, without waiting for the event loop: the panel, the request and the shown image.
+    QCOMPARE(solution->panel().inputs().acid, expected);
+    QCOMPARE(shown->request().acid, expected);
+    QVERIFY(!shown->isStale());
+    QVERIFY(shown->builds() > builds);
+    QVERIFY(shown->builds() - builds <= drawings.count());
+    QVERIFY(solution->following());
+    QCOMPARE(solution->panel().constantCount(), constants);
+    QCOMPARE(solution->panel().chargeBox()->value(), charge);
+    const model::SolutionState state = model::solveSolution(expected, solution->request().solution);
+    QCOMPARE(solution->solutionLine()->text(),
+             solutionLine(expected, solution->request().solution, state));
+}
+
+void TestSolutionWindow::hiddenViewsWaitUntilShown() {
+    pHH main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    ChartView* fractions = solution->view(ChartKind::Fractions);
+    ChartView* logc = solution->view(ChartKind::LogC);
+    ChartView* titration = solution->view(ChartKind::Titration);
+    QCOMPARE(solution->shownView(), fractions);
+    QCOMPARE(logc->builds(), 0);
+    QCOMPARE(titration->builds(), 0);
+
+    for (int k = 0; k < 5; ++k) {
+        main.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    // The hidden views took the request but drew nothing.
+    QCOMPARE(logc->builds(), 0);
+    QCOMPARE(titration->builds(), 0);
+    QVERIFY(logc->isStale());
+    QCOMPARE(logc->request().acid, fractions->request().acid);
+
+    // Shown, a view draws once, at its size in the window.
+    solution->tabs()->setCurrentWidget(titration);
+    QTRY_VERIFY(!titration->isStale());
+    QCOMPARE(titration->builds(), 1);
+    QVERIFY(!titration->isStale());
+    QCOMPARE(logc->builds(), 0);
+    const int fractionsBuilds = fractions->builds();
+    main.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(titration->builds(), 2);
+    QCOMPARE(fractions->builds(), fractionsBuilds);
+    QVERIFY(fractions->isStale());
+}
+
+void TestSolutionWindow::editingTheAcidEndsFollowing_data() {
+    QTest::addColumn<PanelStep>("edit");
+    QTest::newRow("pKa 2 up") << PanelStep([](SolutionPanel& p) { p.pKaBox(1)->stepUp(); });
+    QTest::newRow("pKa 1 typed") << PanelStep([](SolutionPanel& p) {
+        typeInto(p.pKaBox(0)->findChild<QLineEdit*>(), QStringLiteral("3.25"));
+    });
+    QTest::newRow("charge") << PanelStep([](SolutionPanel& p) { p.chargeBox()->stepUp(); });
+    QTest::newRow("a formula typed")
+        << PanelStep([](SolutionPanel& p) { typeInto(p.nameEdit(0), QStringLiteral("H4Y")); });
+    QTest::newRow("constant added")
+        << PanelStep([](SolutionPanel& p) { QTest::mouseClick(p.addButton(), Qt::LeftButton); });
+    QTest::newRow("constant removed")
+        << PanelStep([](SolutionPanel& p) { QTest::mouseClick(p.removeButton(), Qt::LeftButton); });
+    QTest::newRow("generic names") << PanelStep(
+        [](SolutionPanel& p) { QTest::mouseClick(p.genericButton(), Qt::LeftButton); });
+}
+
+void TestSolutionWindow::editingTheAcidEndsFollowing() {
+    QFETCH(PanelStep, edit);
+    pHH main(kDensity);
+    exampleAction(main, QStringLiteral("phosphoric"))->trigger();
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    SolutionPanel& panel = solution->panel();
+    const model::Exponents mainBefore = main.acid().exponents();
+    QSignalSpy drawings(&main, &pHH::diagramDrawn);
+
+    edit(panel);
+    QVERIFY(!solution->following());
+    QVERIFY(!panel.followBox()->isChecked());
+    // The main window is left as it is.
+    QCOMPARE(drawings.count(), 0);
+    QCOMPARE(main.acid().exponents(), mainBefore);
+    const model::PolyproticAcid own = panel.inputs().acid;
+    QCOMPARE(solution->request().acid, own);
+
+    // The main window's changes no longer reach the solution window...
+    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(panel.inputs().acid, own);
+    // ...until following is checked again: then its acid comes back at once.
+    QTest::mouseClick(panel.followBox(), Qt::LeftButton, {},
+                      QPoint(8, panel.followBox()->height() / 2));
+    QVERIFY(solution->following());
+    QCOMPARE(panel.inputs().acid, followedAcid(main.acid(), main.examples().labels()));
+    QCOMPARE(solution->shownView()->request().acid, panel.inputs().acid);
+}
+
+void TestSolutionWindow::solutionFieldsKeepFollowing_data() {
+    QTest::addColumn<PanelStep>("edit");
+    QTest::addColumn<std::function<bool(const diagram::ChartRequest&)>>("took");
+    using Took = std::function<bool(const diagram::ChartRequest&)>;
+    QTest::newRow("concentration typed")
+        << PanelStep([](SolutionPanel& p) { typeInto(p.concentrationField(), "0.025"); })
+        << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 0.025; });
+    QTest::newRow("concentration on the slider")
+        << PanelStep([](SolutionPanel& p) { p.concentrationSlider()->setValue(300); })
+        << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 1e-3; });
+    QTest::newRow("slider by a page") << PanelStep([](SolutionPanel& p) {
+        p.concentrationSlider()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    }) << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 0.01; });
+    QTest::newRow("dissolved as the second salt") << PanelStep([](SolutionPanel& p) {
+        p.dissolvedBox()->setFocus();
+        QTest::keyClick(p.dissolvedBox(), Qt::Key_Down);
+        QTest::keyClick(p.dissolvedBox(), Qt::Key_Down);
+    }) << Took([](const diagram::ChartRequest& r) { return r.solution.dissolvedAs == 2; });
+    QTest::newRow("acid titrant") << PanelStep([](SolutionPanel& p) {
+        p.titrantBox()->setFocus();
+        QTest::keyClick(p.titrantBox(), Qt::Key_Down);
+    }) << Took([](const diagram::ChartRequest& r) {
+        return r.titration.titrant == model::Titrant::Acid;
+    });
+    QTest::newRow("titrant concentration")
+        << PanelStep([](SolutionPanel& p) { typeInto(p.titrantField(), "2e-1"); })
+        << Took([](const diagram::ChartRequest& r) {
+               return r.titration.titrantConcentration == 0.2;
+           });
+    QTest::newRow("start volume") << PanelStep([](SolutionPanel& p) {
+        typeInto(p.volumeField(), "50");
+    }) << Took([](const diagram::ChartRequest& r) { return r.titration.sampleVolume == 50.0; });
+}
+
+void TestSolutionWindow::solutionFieldsKeepFollowing() {
+    using Took = std::function<bool(const diagram::ChartRequest&)>;
+    QFETCH(PanelStep, edit);
+    QFETCH(Took, took);
+    pHH main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    const int builds = solution->shownView()->builds();
+    edit(solution->panel());
+    QVERIFY(solution->following());
+    QVERIFY(took(solution->request()));
+    QVERIFY(took(solution->shownView()->request()));
+    QVERIFY(solution->shownView()->builds() > builds);
+    QVERIFY(!solution->shownView()->isStale());
+    // Still following: the next bar step arrives.
+    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(solution->request().acid, followedAcid(main.acid(), main.examples().labels()));
+    QVERIFY(took(solution->request()));
+}
+
+void TestSolutionWindow::invalidInputNeverReachesTheDrawing_data() {
+    QTest::addColumn<PanelStep>("edit");
+    QTest::addColumn<std::function<QLabel*(SolutionPanel&)>>("problemLabel");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<PanelStep>("mend");
+    using Label = std::function<QLabel*(SolutionPanel&)>;
+    const auto field = [](NumberField* (SolutionPanel::*which)() const) {
+        return Label([which](SolutionPanel& p) { return (p.*which)()->problemLabel(); });
+    };
+    const auto typed = [](NumberField* (SolutionPanel::*which)() const, const char* text) {
+        return PanelStep([which, text](SolutionPanel& p) { pasteInto((p.*which)(), text); });
+    };
+    QTest::newRow("concentration not a number")
+        << typed(&SolutionPanel::concentrationField, "0.1x")
+        << field(&SolutionPanel::concentrationField) << "is not a number"
+        << typed(&SolutionPanel::concentrationField, "0.2");
+    QTest::newRow("concentration 0")
+        << typed(&SolutionPanel::concentrationField, "0")
+        << field(&SolutionPanel::concentrationField) << "must be from 1e-10 to 10 mol/L"
+        << typed(&SolutionPanel::concentrationField, "1e-3");
+    QTest::newRow("concentration with a comma")
+        << typed(&SolutionPanel::concentrationField, "0,1")
+        << field(&SolutionPanel::concentrationField) << "is not a number"
+        << typed(&SolutionPanel::concentrationField, "0.2");
+    QTest::newRow("titrant too weak")
+        << typed(&SolutionPanel::titrantField, "1e-7") << field(&SolutionPanel::titrantField)
+        << "must be from 1e-6 to 10 mol/L" << typed(&SolutionPanel::titrantField, "0.5");
+    QTest::newRow("volume too large")
+        << typed(&SolutionPanel::volumeField, "5000") << field(&SolutionPanel::volumeField)
+        << "must be from 0.1 to 1000 mL" << typed(&SolutionPanel::volumeField, "10");
+    QTest::newRow("volume empty") << typed(&SolutionPanel::volumeField, "")
+                                  << field(&SolutionPanel::volumeField) << "is not a number"
+                                  << typed(&SolutionPanel::volumeField, "10");
+    QTest::newRow("pKa out of order")
+        << PanelStep([](SolutionPanel& p) { p.pKaBox(1)->setValue(1.0); })
+        << Label([](SolutionPanel& p) { return p.constantsProblem(); })
+        << "values must be in non-decreasing order"
+        << PanelStep([](SolutionPanel& p) { p.pKaBox(0)->setValue(0.5); });
+    QTest::newRow("formula emptied")
+        << PanelStep([](SolutionPanel& p) { pasteInto(p.nameEdit(2), ""); })
+        << Label([](SolutionPanel& p) { return p.namesProblem(); })
+        << "each name needs 1 to 49 characters"
+        << PanelStep([](SolutionPanel& p) { pasteInto(p.nameEdit(2), "HP"); });
+    QTest::newRow("formula with a comma")
+        << PanelStep([](SolutionPanel& p) { pasteInto(p.nameEdit(0), "H3,PO4"); })
+        << Label([](SolutionPanel& p) { return p.namesProblem(); })
+        << "a name may not contain commas or control characters" << PanelStep([](SolutionPanel& p) {
+               QTest::mouseClick(p.genericButton(), Qt::LeftButton);
+           });
+    QTest::newRow("formula with a blank at the end")
+        << PanelStep([](SolutionPanel& p) { pasteInto(p.nameEdit(1), "H2PO4^- "); })
+        << Label([](SolutionPanel& p) { return p.namesProblem(); })
+        << "a name may not start or end with a blank"
+        << PanelStep([](SolutionPanel& p) { pasteInto(p.nameEdit(1), "H2PO4-"); });
+}
+
+void TestSolutionWindow::invalidInputNeverReachesTheDrawing() {
+    using Label = std::function<QLabel*(SolutionPanel&)>;
+    QFETCH(PanelStep, edit);
+    QFETCH(Label, problemLabel);
+    QFETCH(QString, problem);
+    QFETCH(PanelStep, mend);
+    pHH main(kDensity);
+    exampleAction(main, QStringLiteral("phosphoric"))->trigger();
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    SolutionPanel& panel = solution->panel();
+    const diagram::ChartRequest before = solution->request();
+    const int builds = solution->shownView()->builds();
+    QLabel* label = problemLabel(panel);
+    QVERIFY(label->isHidden());
+
+    edit(panel);
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), problem);
+    // The drawing keeps the last good input.
+    QCOMPARE(solution->request(), before);
+    QCOMPARE(solution->shownView()->builds(), builds);
+    QCOMPARE(solution->shownView()->request().acid, before.acid);
+
+    mend(panel);
+    QVERIFY(label->isHidden());
+    QVERIFY(!(solution->request() == before));
+    QCOMPARE(solution->shownView()->builds(), builds + 1);
+}
+
+void TestSolutionWindow::ownAcidFields_data() {
+    QTest::addColumn<PanelStep>("edit");
+    QTest::addColumn<QList<double>>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("pKa 1 to 3") << PanelStep([](SolutionPanel& p) { p.pKaBox(0)->setValue(3.0); })
+                                << QList<double>{3.0, 7.2, 12.4} << 0
+                                << QStringList{"H3A", "H2A-", "HA2-", "A3-"};
+    QTest::newRow("charge +1 renames the generic species")
+        << PanelStep([](SolutionPanel& p) { p.chargeBox()->setValue(1); })
+        << QList<double>{2.2, 7.2, 12.4} << 1 << QStringList{"H3A^+", "H2A", "HA-", "A2-"};
+    QTest::newRow("a fourth constant two above the third")
+        << PanelStep([](SolutionPanel& p) { QTest::mouseClick(p.addButton(), Qt::LeftButton); })
+        << QList<double>{2.2, 7.2, 12.4, 14.4} << 0
+        << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
+    QTest::newRow("one constant less")
+        << PanelStep([](SolutionPanel& p) { QTest::mouseClick(p.removeButton(), Qt::LeftButton); })
+        << QList<double>{2.2, 7.2} << 0 << QStringList{"H2A", "HA-", "A2-"};
+    QTest::newRow("own formulas") << PanelStep([](SolutionPanel& p) {
+        const QStringList own{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
+        for (int j = 0; j < 4; ++j) {
+            typeInto(p.nameEdit(j), own[j]);
+        }
+    }) << QList<double>{2.2, 7.2, 12.4}
+                                  << 0 << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
+    QTest::newRow("own formulas, then a constant added")
+        << PanelStep([](SolutionPanel& p) {
+               typeInto(p.nameEdit(0), "H3Cit");
+               QTest::mouseClick(p.addButton(), Qt::LeftButton);
+           })
+        << QList<double>{2.2, 7.2, 12.4, 14.4} << 0
+        << QStringList{"H3Cit", "H2A-", "HA2-", "A3-", "A4-"};
+    QTest::newRow("own formulas, then generic names") << PanelStep([](SolutionPanel& p) {
+        typeInto(p.nameEdit(0), "H3Cit");
+        QTest::mouseClick(p.genericButton(), Qt::LeftButton);
+    }) << QList<double>{2.2, 7.2, 12.4} << 0 << QStringList{"H3A", "H2A-", "HA2-", "A3-"};
+}
+
+void TestSolutionWindow::ownAcidFields() {
+    QFETCH(PanelStep, edit);
+    QFETCH(QList<double>, pKa);
+    QFETCH(int, charge);
+    QFETCH(QStringList, names);
+    SolutionWindow solution;
+    SolutionPanel& panel = solution.panel();
+    panel.setAcid(model::PolyproticAcid(std::vector<double>{2.2, 7.2, 12.4}));
+    edit(panel);
+    const model::PolyproticAcid acid = solution.request().acid;
+    const std::vector<double> exponents = acid.exponents();
+    QCOMPARE(QList<double>(exponents.begin(), exponents.end()), pKa);
+    QCOMPARE(acid.charge(), charge);
+    QCOMPARE(namesOf(acid), names);
+    // The fields show the acid: one spin box per constant, one formula per species.
+    for (int i = 0; i < model::kMaxConstants; ++i) {
+        QCOMPARE(panel.pKaBox(i)->isVisibleTo(&panel), i < pKa.size());
+    }
+    for (int j = 0; j < model::kMaxSolutionSpecies; ++j) {
+        QCOMPARE(panel.nameEdit(j)->isVisibleTo(&panel), j < names.size());
+        if (j < names.size()) {
+            QCOMPARE(panel.nameEdit(j)->text(), names[j]);
+        }
+    }
+    QCOMPARE(panel.dissolvedBox()->count(), names.size());
+    QCOMPARE(panel.addButton()->isEnabled(), pKa.size() < 6);
+}
+
+void TestSolutionWindow::keyboardAndNames() {
+    SolutionWindow solution;
+    const QList<QWidget*> fields = solution.panel().findChildren<QWidget*>();
+    int inputs = 0;
+    for (QWidget* w : fields) {
+        const bool input =
+            qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QSlider*>(w) ||
+            (qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractSpinBox*>(w->parentWidget()));
+        if (!input) {
+            continue;
+        }
+        ++inputs;
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->metaObject()->className()));
+        QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->accessibleName()));
+    }
+    QVERIFY(inputs >= 20);
+    // Every field that has a label is that label's buddy, so Alt and the letter reach it.
+    for (const QLabel* label : solution.panel().findChildren<QLabel*>()) {
+        if (label->text().contains(u'&')) {
+            QVERIFY2(label->buddy() != nullptr, qPrintable(label->text()));
+        }
+    }
+    for (ChartView* view : solution.findChildren<ChartView*>()) {
+        QVERIFY(!view->accessibleName().isEmpty());
+        QCOMPARE(view->focusPolicy(), Qt::StrongFocus);
+    }
+    QVERIFY(!solution.solutionLine()->accessibleName().isEmpty());
+}
+
+void TestSolutionWindow::viewsFillAnySize_data() {
+    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<QSize>("size");
+    for (const auto& [kind, name] :
+         {std::pair{ChartKind::Fractions, "fractions"}, std::pair{ChartKind::LogC, "log c"},
+          std::pair{ChartKind::Titration, "titration"}}) {
+        for (const QSize size : {QSize(420, 300), QSize(960, 600), QSize(1500, 1000)}) {
+            QTest::addRow("%s %dx%d", name, size.width(), size.height()) << kind << size;
+        }
+    }
+}
+
+void TestSolutionWindow::viewsFillAnySize() {
+    // Run once as it is and once with QT_SCALE_FACTOR=2 (test_solutionwindow_2x).
+    QFETCH(diagram::ChartKind, kind);
+    QFETCH(QSize, size);
+    const qreal ratio = test::scaleFactor();
+    pHH main;
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    solution->tabs()->setCurrentWidget(solution->view(kind));
+    sizeViewTo(*solution, size);
+    ChartView* view = solution->shownView();
+    QCOMPARE(view->size(), size);
+    QVERIFY(!view->isStale());
+    // The image has the view's size in device pixels, drawn at the view's ratio.
+    QCOMPARE(view->image().size(), size * ratio);
+    QCOMPARE(view->image().devicePixelRatio(), ratio);
+    QCOMPARE(view->request().size, size);
+    // The frame reaches near the right and bottom edges, whatever the size.
+    const QRect frame = view->chart().layout().mapping.frame();
+    QVERIFY2(frame.right() > size.width() - 30, qPrintable(QString::number(frame.right())));
+    QVERIFY2(frame.bottom() > size.height() - 70, qPrintable(QString::number(frame.bottom())));
+    // The frame's right edge is a dark line in the image, white just inside the plot corner.
+    const QImage image = view->image();
+    const int y = qRound((frame.top() + frame.bottom()) / 2.0 * ratio);
+    QVERIFY(image.pixelColor(qRound(frame.right() * ratio), y).lightness() < 100);
+    // The screen shows the image as it is, one image pixel per device pixel.
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), image.size());
+    QCOMPARE(shown.pixel(qRound(frame.right() * ratio), y),
+             image.pixel(qRound(frame.right() * ratio), y));
+
+    // The maximised window's view fills it as well.
+    solution->showMaximized();
+    QTRY_VERIFY(solution->isMaximized());
+    QApplication::processEvents();
+    QVERIFY(!view->isStale());
+    QCOMPARE(view->image().size(), view->size() * ratio);
+}
+
+void TestSolutionWindow::readoutFromMouseAndKeys_data() {
+    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<double>("value"); // pH, or mL in tick steps or at the end of the axis
+    const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right), home(Qt::Key_Home),
+        end(Qt::Key_End), bigRight(Qt::ShiftModifier, Qt::Key_Right);
+    for (const auto& [kind, name] :
+         {std::pair{ChartKind::Fractions, "fractions"}, std::pair{ChartKind::LogC, "log c"}}) {
+        QTest::addRow("%s: first Right shows pH 7", name) << kind << QList{right} << 7.0;
+        QTest::addRow("%s: tenths", name) << kind << QList{right, right, right, left} << 7.1;
+        QTest::addRow("%s: Shift, whole units", name)
+            << kind << QList{right, bigRight, bigRight} << 9.0;
+        QTest::addRow("%s: Home", name) << kind << QList{home, left} << 0.0;
+        QTest::addRow("%s: End", name) << kind << QList{end, right} << 14.0;
+    }
+    QTest::newRow("titration: Home") << ChartKind::Titration << QList{home} << 0.0;
+    QTest::newRow("titration: a tick step from the start")
+        << ChartKind::Titration << QList{home, bigRight} << kOneTick;
+    QTest::newRow("titration: a tenth of it")
+        << ChartKind::Titration << QList{home, right, right} << kOneTick / 5;
+    QTest::newRow("titration: End") << ChartKind::Titration << QList{end, right} << kAxisEnd;
+}
+
+void TestSolutionWindow::readoutFromMouseAndKeys() {
+    QFETCH(diagram::ChartKind, kind);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(double, value);
+    pHH main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    solution->tabs()->setCurrentWidget(solution->view(kind));
+    sizeViewTo(*solution, QSize(960, 600));
+    ChartView* view = solution->shownView();
+    const diagram::PlotMapping& map = view->chart().layout().mapping;
+    const QImage before = view->image();
+
+    // The mouse: the readout at the value under the pointer, from the model.
+    const double at = (map.xMin() + map.xMax()) / 3.0;
+    QTest::mouseMove(view, QPoint(qRound(map.xOf(at)), map.frame().center().y()));
+    QVERIFY(view->readoutValue().has_value());
+    VELMORA_COMPARE_REL(*view->readoutValue(), at, 0.0, (map.xMax() - map.xMin()) / 500.0);
+    const diagram::ChartReadout shown = *view->readout();
+    const diagram::ChartReadout model =
+        diagram::chartReadout(view->request(), *view->readoutValue());
+    QCOMPARE(shown.values.size(), model.values.size());
+    for (std::size_t i = 0; i < shown.values.size(); ++i) {
+        QCOMPARE(shown.values[i].name, model.values[i].name);
+        QCOMPARE(shown.values[i].value, model.values[i].value);
+    }
+    QCOMPARE(int(shown.values.size()),
+             kind == ChartKind::Titration
+                 ? 1
+                 : main.acid().protonCount() + 1 + (kind == ChartKind::LogC ? 2 : 0));
+    // An overlay: on the screen, not in the retained image.
+    QVERIFY(view->image() == before);
+    QVERIFY(view->grab().toImage().convertToFormat(QImage::Format_RGB32) !=
+            before.convertToFormat(QImage::Format_RGB32));
+    QTest::mouseMove(view, QPoint(2, 2)); // left of the frame
+    QVERIFY(!view->readoutValue().has_value());
+
+    // The keyboard.
+    view->setFocus();
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(view, key.key(), key.keyboardModifiers());
+    }
+    QVERIFY(view->readoutValue().has_value());
+    if (value == kAxisEnd) {
+        value = map.xMax();
+    } else if (kind == ChartKind::Titration) {
+        // In steps of the volume axis' ticks, whatever they are at this size.
+        value = value / kOneTick * view->chart().layout().xTicks.step;
+    }
+    QCOMPARE(*view->readoutValue(), value);
+    // It follows the main window's changes at the same place.
+    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const diagram::ChartReadout moved = *view->readout();
+    QCOMPARE(moved.x, *view->readoutValue());
+    if (kind != ChartKind::Titration) {
+        QCOMPARE(moved.values.back().value,
+                 diagram::chartReadout(view->request(), moved.x).values.back().value);
+    }
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!view->readoutValue().has_value());
+}
+
+void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
+    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<QString>("header");
+    QTest::newRow("fractions") << ChartKind::Fractions << "pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
+    QTest::newRow("logc") << ChartKind::LogC << "pH,log[H+],log[OH-],H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
+    QTest::newRow("titration") << ChartKind::Titration << "V/mL,pH";
+}
+
+void TestSolutionWindow::copySaveAndExportTheShownChart() {
+    QFETCH(diagram::ChartKind, kind);
+    QFETCH(QString, header);
+    pHH main(kDensity);
+    exampleAction(main, QStringLiteral("phosphoric"))->trigger();
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    solution->tabs()->setCurrentWidget(solution->view(kind));
+    sizeViewTo(*solution, QSize(700, 450));
+    DiagramCommands& commands = solution->commands();
+
+    // Copy: the chart at the view's size, twice as sharp, the same drawing as the command line's.
+    QGuiApplication::clipboard()->clear();
+    commands.copyDiagram();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), QSize(1400, 900));
+    QVERIFY(copied == diagram::chartImage(solution->shownView()->request(), 2.0)
+                          .convertToFormat(copied.format()));
+
+    QTemporaryDir dir;
+    const QString stem = viewKey(kind);
+    QCOMPARE(QFileInfo(commands.suggestedPath(QStringLiteral("png"))).fileName(),
+             stem + QStringLiteral(".png"));
+    for (const auto& [suffix, start] :
+         {std::pair{"png", QByteArray("\x89PNG")}, std::pair{"svg", QByteArray("<?xml")},
+          std::pair{"pdf", QByteArray("%PDF")}}) {
+        const QString path = dir.filePath(stem + u'.' + QString::fromLatin1(suffix));
+        bool ok = false;
+        QCOMPARE(messagesDuring([&] { ok = commands.saveDiagramTo(path); }), QStringList());
+        QVERIFY(ok);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().startsWith(start), suffix);
+    }
+    const QString csv = dir.filePath(stem + QStringLiteral(".csv"));
+    QVERIFY(commands.exportDataTo(csv));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QCOMPARE(QString::fromUtf8(file.readLine()).trimmed(), header);
+    const diagram::ChartRequest request = solution->drawing().request();
+    QCOMPARE(file.readAll(), diagram::chartCsv(request, dataStep(request)).mid(header.size() + 1));
+    // PNG at twice the size, and nothing else left in the folder.
+    QImage png(dir.filePath(stem + QStringLiteral(".png")));
+    QCOMPARE(png.size(), QSize(1400, 900));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4);
+}
+
+void TestSolutionWindow::failedSaveSaysWhy() {
+    SolutionWindow solution;
+    QTemporaryDir dir;
+    for (const QString& name : {QStringLiteral("missing/chart.png"), QStringLiteral("chart.txt")}) {
+        const QString path = dir.filePath(name);
+        bool ok = true;
+        const QStringList messages =
+            messagesDuring([&] { ok = solution.commands().saveDiagramTo(path); });
+        QVERIFY(!ok);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+        QVERIFY(!QFile::exists(path));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestSolutionWindow::printWritesOnePage() {
+    SolutionWindow solution;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    QVERIFY(solution.commands().printDiagram(printer));
+    QFile file(printer.outputFileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
+}
+
+void TestSolutionWindow::longTitrationDataKeepsItsRowsInBounds() {
+    // 1000 mL of a 10 mol/L solution titrated with 1e-6 mol/L: the end volume is enormous.
+    diagram::ChartRequest request;
+    request.kind = ChartKind::Titration;
+    request.solution.concentration = 10.0;
+    request.titration = {1000.0, model::Titrant::Base, 1.0e-6, 0.0};
+    const double step = dataStep(request);
+    QVERIFY(diagram::chartCsvRows(request, step) <= 10000.0);
+    QVERIFY(diagram::chartCsvRows(request, step / 2) > 10000.0 || step == 0.05);
+    request.titration = model::Titration{};
+    request.solution = model::Solution{};
+    QCOMPARE(dataStep(request), 0.05);
+    request.kind = ChartKind::LogC;
+    QCOMPARE(dataStep(request), 0.1);
+}
+
+void TestSolutionWindow::remembersItselfBetweenRuns_data() {
+    QTest::addColumn<bool>("follow");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<bool>("kept"); // whether the position is used again
+    QTest::newRow("following, on the screen") << true << QPoint(30, 40) << true;
+    QTest::newRow("own acid, on the screen") << false << QPoint(50, 20) << true;
+    QTest::newRow("a screen that is gone") << true << QPoint(20000, 15000) << false;
+    QTest::newRow("above the screen") << false << QPoint(100, -400) << false;
+}
+
+void TestSolutionWindow::remembersItselfBetweenRuns() {
+    QFETCH(bool, follow);
+    QFETCH(QPoint, position);
+    QFETCH(bool, kept);
+    SolutionInputs inputs;
+    {
+        pHH main(kDensity);
+        exampleAction(main, QStringLiteral("glycine"))->trigger();
+        SolutionWindow* solution = openSolution(main);
+        QVERIFY(solution != nullptr);
+        SolutionPanel& panel = solution->panel();
+        typeInto(panel.concentrationField(), "0.05");
+        panel.dissolvedBox()->setFocus();
+        QTest::keyClick(panel.dissolvedBox(), Qt::Key_Down);
+        typeInto(panel.titrantField(), "0.2");
+        typeInto(panel.volumeField(), "20");
+        panel.titrantBox()->setFocus();
+        QTest::keyClick(panel.titrantBox(), Qt::Key_Down);
+        if (!follow) {
+            panel.pKaBox(0)->setValue(2.5);
+            typeInto(panel.nameEdit(1), "HGly^0");
+        }
+        solution->tabs()->setCurrentIndex(2);
+        solution->resize(760, 540);
+        solution->move(position);
+        inputs = panel.inputs();
+        QVERIFY(solution->close());
+    }
+    QVERIFY(QFile::exists(solutionSettingsFile()));
+
+    // The main window starts as always, whatever the file holds.
+    pHH main(kDensity);
+    QCOMPARE(main.acid().exponents(), model::Acid::startAcid().exponents());
+    main.move(100, 100);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    QCOMPARE(solution->following(), follow);
+    const SolutionInputs& restored = solution->panel().inputs();
+    QCOMPARE(restored.solution, inputs.solution);
+    QCOMPARE(restored.titration, inputs.titration);
+    if (follow) {
+        QCOMPARE(restored.acid, followedAcid(main.acid(), main.examples().labels()));
+    } else {
+        QCOMPARE(restored.acid, inputs.acid);
+    }
+    QCOMPARE(solution->shownView()->kind(), ChartKind::Titration);
+    QCOMPARE(solution->size(), QSize(760, 540));
+    if (kept) {
+        QCOMPARE(solution->pos(), position);
+    } else {
+        QVERIFY(liesOnAScreen(solution->pos(), solution->size(), availableScreenAreas()));
+    }
+}
+
+void TestSolutionWindow::damagedSettingsGiveDefaults() {
+    {
+        QSettings settings(solutionSettingsFile(), QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("solution"));
+        settings.setValue(QStringLiteral("follow"), false);
+        settings.setValue(QStringLiteral("pKa"), QStringLiteral("9,2")); // out of order
+        settings.setValue(QStringLiteral("charge"), 1);
+        settings.setValue(QStringLiteral("concentration"), QStringLiteral("lots"));
+        settings.setValue(QStringLiteral("volume"), 1e9);
+        settings.setValue(QStringLiteral("view"), QStringLiteral("pie"));
+        settings.setValue(QStringLiteral("titrantConcentration"), QStringLiteral("0.3"));
+    }
+    const SolutionWindowState state = loadSolutionState();
+    const SolutionWindowState defaults;
+    QVERIFY(state.follow);
+    QCOMPARE(state.inputs.acid, defaults.inputs.acid);
+    QCOMPARE(state.inputs.solution, defaults.inputs.solution);
+    QCOMPARE(state.inputs.titration.sampleVolume, defaults.inputs.titration.sampleVolume);
+    QCOMPARE(state.inputs.titration.titrantConcentration, 0.3);
+    QCOMPARE(state.view, ChartKind::Fractions);
+}
+
+void TestSolutionWindow::placement_data() {
+    QTest::addColumn<QRect>("anchor");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("position");
+    const QRect screen(0, 0, 1920, 1080);
+    QTest::newRow("right of it") << QRect(10, 10, 757, 362) << QSize(900, 600) << QPoint(775, 10);
+    QTest::newRow("left of it") << QRect(1100, 10, 757, 362) << QSize(900, 600) << QPoint(192, 10);
+    QTest::newRow("below it") << QRect(600, 10, 757, 362) << QSize(900, 600) << QPoint(600, 380);
+    QTest::newRow("no side has room: the most room, moved onto the screen")
+        << QRect(580, 350, 757, 362) << QSize(1100, 680) << QPoint(580, 400);
+}
+
+void TestSolutionWindow::placement() {
+    QFETCH(QRect, anchor);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, position);
+    const QRect screen(0, 0, 1920, 1080);
+    QCOMPARE(besidePosition(anchor, size, screen), position);
+    QVERIFY(liesOnAScreen(position, size, {screen}));
+    QVERIFY(!liesOnAScreen(QPoint(1900, 10), size, {screen}));
+    QVERIFY(liesOnAScreen(QPoint(1900, 10), size, {screen, QRect(1920, 0, 1280, 1024)}));
+}
+
+QTEST_MAIN(TestSolutionWindow)
+#include "test_solutionwindow.moc"
