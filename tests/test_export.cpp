@@ -133,6 +133,10 @@ void TestExport::refusedCommandLines_data() {
     row("step nan", {"--export", "a.csv", "--step", "nan"}, "step");
     row("pka without export", {"--pka", "2"}, "pka");
     row("stray argument", {"--export", "a.png", "extra"}, "extra");
+    row("solution window with export", {"--solution", "--export", "a.png"},
+        "--solution opens the window");
+    row("solution window with solve", {"--solve", "--pka", "4.76", "--solution"},
+        "--solution opens the window");
     row("export twice", {"--export", "a.png", "--export=b.png"},
         "--export is given more than once");
     row("pka twice", {"--export", "a.png", "--pka", "2", "--pka", "3"}, "--pka is given more");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "windowentry.h"
 
 #include "diagram/atomicfile.h"
 #include "diagram/labels.h"
@@ -199,8 +200,13 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     const QCommandLineOption listOption(
         QStringLiteral("list-presets"),
         QStringLiteral("Lists the example acids that --preset takes."));
+    // The window's own option: the program handles it before the command line is read, so here
+    // it only appears in the help and is refused beside command-line work.
+    const QCommandLineOption solutionWindowOption(
+        QString::fromLatin1(kSolutionOption).mid(2),
+        QStringLiteral("Opens the solution window beside the main window (no other option)."));
     parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption,
-                       scaleOption, stepOption});
+                       scaleOption, stepOption, solutionWindowOption});
     const SolutionOptions solution;
     parser.addOptions(solution.all());
 
@@ -240,6 +246,9 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (parser.isSet(listOption)) {
         result.action = CommandLine::Action::ListPresets;
         return result;
+    }
+    if (parser.isSet(solutionWindowOption)) {
+        return refuse(QStringLiteral("--solution opens the window and takes no other option"));
     }
     QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
                                      stepOption};

@@ -72,8 +72,16 @@ fi
 # The metadata says what the build was told.
 grep -q "<url type=\"homepage\">$web_page</url>" "$metainfo" || fail "the homepage is not $web_page"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version"
-shots=$(grep -c "<image[^>]*>$pictures_url/[a-z]*\.png</image>" "$metainfo")
-[ "$shots" = 2 ] || fail "expected two screenshots from $pictures_url, found $shots"
+# Every screenshot is one of the README's pictures, served from the pictures' address.
+shots=$(grep -o "<image[^>]*>[^<]*</image>" "$metainfo" | sed 's/<[^>]*>//g')
+[ -n "$shots" ] || fail "the metainfo has no screenshots"
+for shot in $shots; do
+    case "$shot" in
+    "$pictures_url"/*) [ -s "$prefix/$docdir/docs/${shot#"$pictures_url"/}" ] ||
+        fail "the screenshot $shot is none of the README's pictures" ;;
+    *) fail "the screenshot $shot is not served from $pictures_url" ;;
+    esac
+done
 
 # The manual page: groff reads it without a warning, and man shows the options.
 page="$prefix/$mandir/man1/velmora.1"
