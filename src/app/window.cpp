@@ -13,7 +13,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <fontconfig/fontconfig.h>
+
 #include <string_view>
+#include <thread>
 
 #include <unistd.h>
 
@@ -62,10 +65,15 @@ void startingHandler(QtMsgType type, const QMessageLogContext& context, const QS
 } // namespace
 
 extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
+    // Reading the font configuration (dozens of files) is the largest single cost before the
+    // first text can be drawn; it runs beside the connection to the display, which the window
+    // system needs first anyway. The toolkit's own font set-up then finds it done.
+    std::thread fontConfiguration([] { FcInit(); });
     QList<HeldMessage> held;
     heldMessages = &held;
     previousHandler = qInstallMessageHandler(startingHandler);
     QApplication app(argc, argv);
+    fontConfiguration.join();
     qInstallMessageHandler(previousHandler);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {
