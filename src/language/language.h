@@ -13,10 +13,10 @@ namespace velmora::language {
 
 /** The user's language settings as the environment gives them. */
 struct Environment {
-    QString language;   ///< LANGUAGE: languages in order of preference, colon-separated
-    QString lcAll;      ///< LC_ALL
-    QString lcMessages; ///< LC_MESSAGES
-    QString lang;       ///< LANG
+    QString language{};   ///< LANGUAGE: languages in order of preference, colon-separated
+    QString lcAll{};      ///< LC_ALL
+    QString lcMessages{}; ///< LC_MESSAGES
+    QString lang{};       ///< LANG
 
     /** The settings of this process. */
     [[nodiscard]] static Environment current();
