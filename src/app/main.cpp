@@ -129,7 +129,7 @@ int runCommandLine(int argc, char** argv) {
     CommandLine line = velmora::app::parseCommandLine(arguments);
     using Action = CommandLine::Action;
     // Translators load only for a language other than English; they outlive the application.
-    velmora::language::Translators translators(velmora::language::programFolder());
+    velmora::language::Translators translators;
     // Qt's window options mean nothing here: the toolkit sees the program's name only. Only a
     // drawing needs the graphics side (fonts, the off-screen platform); text output starts
     // without it.
@@ -216,7 +216,7 @@ bool noDisplay(int argc, char** argv) {
  * without one.
  */
 int windowFailed(const char* text, const QStringList& details = {}) {
-    const velmora::language::Translators translators(velmora::language::programFolder());
+    const velmora::language::Translators translators;
     QString line = translators.text("velmora::app::CommandLine", text);
     for (const QString& detail : details) {
         line = line.arg(detail);

@@ -78,7 +78,7 @@ void startingHandler(QtMsgType type, const QMessageLogContext& context, const QS
 
 extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     // The window speaks the user's language from its first text on; nothing loads for English.
-    velmora::language::Translators languages(velmora::language::programFolder());
+    velmora::language::Translators languages;
     translators = &languages;
     QList<HeldMessage> held;
     heldMessages = &held;

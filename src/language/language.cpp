@@ -113,13 +113,15 @@ QString programFolder() {
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
 }
 
-Translators::Translators(const QString& programFolder, const Environment& environment) {
+Translators::Translators(const Environment& environment, const QString& programFolder) {
+    // English, the usual case of command-line work, asks nothing of the file system.
     const QStringList wanted = wantedLanguages(environment);
     if (wanted.isEmpty()) {
         return;
     }
-    const std::optional<Translation> found =
-        findTranslation(wanted, translationFolders(programFolder));
+    const std::optional<Translation> found = findTranslation(
+        wanted,
+        translationFolders(programFolder.isEmpty() ? language::programFolder() : programFolder));
     if (!found) {
         return;
     }

@@ -68,9 +68,13 @@ struct Translation {
  */
 class Translators {
 public:
-    /** The translators of the language the environment asks for; none for English. */
-    explicit Translators(const QString& programFolder,
-                         const Environment& environment = Environment::current());
+    /**
+     * The translators of the language the environment asks for, looked for from the folder of
+     * the running program (programFolder(), found only when a language other than English is
+     * wanted) or from `programFolder`; none for English.
+     */
+    explicit Translators(const Environment& environment = Environment::current(),
+                         const QString& programFolder = {});
     Translators(const Translators&) = delete;
     Translators& operator=(const Translators&) = delete;
     ~Translators();

@@ -248,7 +248,7 @@ void TestLanguage::translatorsOfTheBuild() {
     QFETCH(QString, name);
     QFETCH(QString, frameCaption);
     // The test runs beside the program, where the build puts the translations.
-    const language::Translators translators(language::programFolder(), environment);
+    const language::Translators translators(environment);
     QCOMPARE(translators.name(), name);
     QCOMPARE(translators.active(), !name.isEmpty());
     QCOMPARE(translators.text("velmora::ui::pHH", "Type of acid"), frameCaption);
@@ -262,8 +262,7 @@ void TestLanguage::modelTextsInTheLanguage() {
     const model::Acid diprotic({2.0, 7.0, 0.0, 0.0});
     const model::SpeciesNames species{"H2A", "HA-", "A2-"};
     {
-        language::Translators translators(language::programFolder(),
-                                          Environment{.language = "de", .lang = "C.UTF-8"});
+        language::Translators translators(Environment{.language = "de", .lang = "C.UTF-8"});
         QVERIFY(translators.install());
         QCOMPARE(language::problemText(problem),
                  QStringLiteral("braucht 3 Namen, einen je Spezies"));

@@ -165,7 +165,7 @@ void TestWindowLanguage::initTestCase() {
     QVERIFY(m_config.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
     // As the window module does: the translators first, then the windows.
-    m_translators = std::make_unique<language::Translators>(language::programFolder());
+    m_translators = std::make_unique<language::Translators>();
     m_translators->install();
     m_language = m_translators->active() ? m_translators->name() : QStringLiteral("en");
     const QString asked = qEnvironmentVariable("LANGUAGE");
