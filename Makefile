@@ -20,7 +20,8 @@ run: build
 
 # Reads every translatable text of the sources anew into translations/velmora_*.ts, keeping the
 # translations made; new texts come in unfinished, texts that are gone are dropped.
-translations-update: build
+translations-update: deps
+	@test -f $(BUILD)/build.ninja || cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET) --target translations_update
 
 test: build

@@ -228,7 +228,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
     <message>
         <source>The species&apos; formulas, n + 1 of them comma-separated, fully protonated first; charges after a caret (H2PO4^-,HPO4^2-).</source>
-        <translation>Die Formeln der Spezies, n + 1 durch Kommas getrennt, die vollständig protonierte zuerst; Ladungen nach einem Zirkumflex (H2PO4^-,HPO4^2-).</translation>
+        <translation>Die Formeln der Spezies, n + 1 durch Kommas getrennt, die vollständig protonierte zuerst; Ladungen nach dem Zeichen ^ (H2PO4^-,HPO4^2-).</translation>
     </message>
     <message>
         <source>LIST</source>
@@ -585,7 +585,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>Das Programm berechnet die Anteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
+        <translation>Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -638,7 +638,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
     <message>
         <source>The program for it failed (xdg-open ended with status 4).</source>
-        <translation>Das zuständige Programm ist gescheitert (xdg-open endete mit Status 4).</translation>
+        <translation>Das zuständige Programm meldete einen Fehler (xdg-open endete mit Status 4).</translation>
     </message>
     <message>
         <source>The opener xdg-open ended with status %1.</source>
@@ -818,7 +818,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Caret notation: HPO4^2-, NH4^+</source>
-        <translation>Ladung nach einem Zirkumflex: HPO4^2-, NH4^+</translation>
+        <translation>Ladung nach dem Zeichen ^: HPO4^2-, NH4^+</translation>
     </message>
     <message>
         <source>Generic &amp;names</source>

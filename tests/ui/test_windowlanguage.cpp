@@ -275,8 +275,8 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("about description",
         "The program calculates the concentration fractions of polyprotic acids species as "
         "functions of pH",
-        "Das Programm berechnet die Anteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom "
-        "pH-Wert");
+        "Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in "
+        "Abhängigkeit vom pH-Wert");
     row("message", "The theory document explain_multiproticacids.pdf was not found.",
         "Das Theoriedokument explain_multiproticacids.pdf wurde nicht gefunden.");
 }
