@@ -2,7 +2,8 @@
 PRESET ?= dev
 BUILD  := build/$(PRESET)
 
-.PHONY: all deps build run test test-asan soak bench bench-startup bench-window-startup clean fuzz
+.PHONY: all deps build run test test-asan soak bench bench-startup bench-window-startup clean fuzz \
+	translations-update
 
 all: build
 
@@ -16,6 +17,12 @@ build: deps
 
 run: build
 	$(BUILD)/bin/velmora
+
+# Reads every translatable text of the sources anew into translations/velmora_*.ts, keeping the
+# translations made; new texts come in unfinished, texts that are gone are dropped.
+translations-update: deps
+	@test -f $(BUILD)/build.ninja || cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) --target translations_update
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure

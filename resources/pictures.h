@@ -23,10 +23,15 @@ inline constexpr char cancelButton[] = ":/cancel.svg";
 inline constexpr char portrait[] = ":/portrait.svg";
 inline constexpr char aboutIcon[] = ":/about_icon.svg";
 
-/** One picture compiled into the program. Pictures are shown at exactly this size. */
+/**
+ * One picture compiled into the program. Pictures are shown at exactly this size. A button face
+ * that shows a word names it in its title and marks it (id "word", its box "wordbox"), so that
+ * the word can be drawn in the user's language (ui/common's svgIcon()).
+ */
 struct Picture {
     const char* path;
     QSize size;
+    const char* word = nullptr; ///< the English word on the face, or null
 };
 
 /** Every picture of the program, for code and tests that walk them all. */

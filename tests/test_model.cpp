@@ -6,6 +6,7 @@
 
 #include "model/acid.h"
 #include "model/fractions.h"
+#include "model/message.h"
 #include "model/numbertext.h"
 #include "model/summary.h"
 
@@ -51,6 +52,9 @@ private slots:
     void shortestTextReadsBack();
     void summary_data();
     void summary();
+    void placesFilled_data();
+    void placesFilled();
+    void summaryInAnotherOrder();
 };
 
 void TestModel::constants_data() {
@@ -331,6 +335,52 @@ void TestModel::summary() {
         species[static_cast<std::size_t>(j)] = names[j].toStdString();
     }
     QCOMPARE(QString::fromStdString(describe(Acid(pKa), species, decimals)), sentence);
+}
+
+void TestModel::placesFilled_data() {
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("in order") << "%1 from %2 to %3" << QStringList{"a", "b", "c"}
+                              << "a from b to c";
+    QTest::newRow("moved by a translation")
+        << "von %2 bis %3: %1" << QStringList{"a", "b", "c"} << "von b bis c: a";
+    QTest::newRow("twice") << "%1, %1" << QStringList{"x"} << "x, x";
+    QTest::newRow("a place without an argument stays") << "%1 %2" << QStringList{"x"} << "x %2";
+    QTest::newRow("percent signs of the text")
+        << "20 % past %1, 100%" << QStringList{"V"} << "20 % past V, 100%";
+    QTest::newRow("no place zero") << "%0 %1" << QStringList{"x"} << "%0 x";
+    QTest::newRow("an argument with a place of its own")
+        << "%1 and %2" << QStringList{"%2", "y"} << "%2 and y";
+}
+
+void TestModel::placesFilled() {
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+    std::vector<std::string> values;
+    for (const QString& argument : arguments) {
+        values.push_back(argument.toStdString());
+    }
+    QCOMPARE(QString::fromStdString(filled(pattern.toStdString(), values)), text);
+}
+
+void TestModel::summaryInAnotherOrder() {
+    // A translation may put each clause's numbers before its species; the pieces are asked for in
+    // the summary's context.
+    const Translate reordered = [](const char* context, const char* text) {
+        if (std::string_view(context) != kSummaryContext) {
+            return std::string("(wrong context)");
+        }
+        const std::string english(text);
+        return english == "%1 predominates below pH %2" ? std::string("below pH %2: %1")
+               : english == ", %1 from %2 to %3"        ? std::string("; %2 to %3: %1")
+               : english == ", %1 above %2."            ? std::string("; above %2: %1.")
+                                                        : english;
+    };
+    const SpeciesNames names{"H2A", "HA-", "A2-"};
+    QCOMPARE(QString::fromStdString(describe(Acid({2.0, 7.0, 0, 0}), names, 1, reordered)),
+             QStringLiteral("Diprotic acid. below pH 2.0: H2A; 2.0 to 7.0: HA-; above 7.0: A2-."));
 }
 
 QTEST_APPLESS_MAIN(TestModel)

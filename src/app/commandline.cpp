@@ -4,6 +4,7 @@
 
 #include "diagram/atomicfile.h"
 #include "diagram/labels.h"
+#include "language/modeltexts.h"
 #include "model/presets.h"
 
 #include <QCommandLineParser>
@@ -31,7 +32,7 @@ bool parseFinite(const QString& text, double& value) {
 QString parsePkaList(const QString& text, model::Acid& acid) {
     const QStringList parts = text.split(u',');
     if (parts.size() > model::kMaxProtons) {
-        return QStringLiteral("at most %1 values, got %2")
+        return CommandLine::tr("at most %1 values, got %2")
             .arg(model::kMaxProtons)
             .arg(parts.size());
     }
@@ -39,18 +40,18 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
     for (qsizetype i = 0; i < parts.size(); ++i) {
         double v = 0.0;
         if (!parseFinite(parts[i], v)) {
-            return QStringLiteral("'%1' is not a number")
+            return CommandLine::tr("'%1' is not a number")
                 .arg(diagram::shownName(parts[i].trimmed()));
         }
         if (v < kMinPka || v > kMaxPka) {
-            return QStringLiteral("%1 is out of range (0 to 14)")
+            return CommandLine::tr("%1 is out of range (0 to 14)")
                 .arg(diagram::shownName(parts[i].trimmed()));
         }
         if (i > 0 && v == 0.0) {
-            return QStringLiteral("value %1 is 0, which marks an absent constant").arg(i + 1);
+            return CommandLine::tr("value %1 is 0, which marks an absent constant").arg(i + 1);
         }
         if (i > 0 && v < values[static_cast<std::size_t>(i - 1)]) {
-            return QStringLiteral("values must not decrease (%1 after %2)")
+            return CommandLine::tr("values must not decrease (%1 after %2)")
                 .arg(diagram::shownName(parts[i].trimmed()),
                      diagram::shownName(parts[i - 1].trimmed()));
         }
@@ -123,23 +124,34 @@ QString presetListing() {
             values << QString::number(v, 'f', 2);
         }
         lines << QStringLiteral("%1 | %2 | %3 | pKa %4 | %5")
-                     .arg(QString::fromStdString(preset.key), QString::fromStdString(preset.name),
+                     .arg(QString::fromStdString(preset.key), language::presetName(preset),
                           formulas.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-                          QString::fromStdString(preset.source));
+                          language::presetSource(preset));
     }
     return lines.join(u'\n');
 }
 
 namespace {
 
+/** The refusal of an option given without --export. */
+QString onlyWithExport(const QCommandLineOption& option) {
+    return CommandLine::tr("--%1 is only used with --export").arg(option.names().first());
+}
+
 /** The usage line names the program, not the path it was started from. */
 QString helpNamingTheProgram(const QString& help) {
     const QString program = QCoreApplication::instance() != nullptr
                                 ? QCoreApplication::arguments().value(0)
                                 : QStringLiteral("<executable_name>");
-    const QString usage = QStringLiteral("Usage: ");
-    if (!program.isEmpty() && help.startsWith(usage + program)) {
-        return usage + QStringLiteral("velmora") + help.mid(usage.size() + program.size());
+    // The parser's own words around the program's name, in the user's language (Qt's
+    // translation, not the program's: named through constants, so they are not read as ours).
+    static constexpr char kParser[] = "QCommandLineParser";
+    static constexpr char kUsage[] = "Usage: %1";
+    const QString usage = QCoreApplication::translate(kParser, kUsage);
+    const qsizetype at = usage.indexOf(QLatin1String("%1"));
+    const QString before = usage.left(at);
+    if (!program.isEmpty() && at >= 0 && help.startsWith(before + program)) {
+        return before + QStringLiteral("velmora") + help.mid(before.size() + program.size());
     }
     return help;
 }
@@ -157,54 +169,57 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Distribution diagrams of mono- to tetraprotic acids; the pH, log-"
-                       "concentration diagram and titration curve of an acid's solution.\n"
-                       "Without options the window opens; with --export a drawing or its data "
-                       "is written to a file, with --solve a solution's pH and species are "
-                       "printed, and no display is needed."));
+        CommandLine::tr("Distribution diagrams of mono- to tetraprotic acids; the pH, log-"
+                        "concentration diagram and titration curve of an acid's solution.\n"
+                        "Without options the window opens; with --export a drawing or its data "
+                        "is written to a file, with --solve a solution's pH and species are "
+                        "printed, and no display is needed."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
+                                  CommandLine::tr("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version."));
+                                     CommandLine::tr("Shows the version."));
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
-        QStringLiteral("Writes the diagram (or the chart --plot names) to FILE: .png, .svg or .pdf "
-                       "for the picture, .csv for its data."),
-        QStringLiteral("FILE"));
+        CommandLine::tr("Writes the diagram (or the chart --plot names) to FILE: .png, .svg or "
+                        ".pdf for the picture, .csv for its data."),
+        //: The value of --export, as its description names it.
+        CommandLine::tr("FILE"));
     QStringList startValues;
     for (double pKa : model::kStartExponents) {
         startValues << QString::number(pKa);
     }
     const QCommandLineOption pkaOption(
         QStringLiteral("pka"),
-        QStringLiteral("One to four comma-separated pKa values from 0 to 14, not decreasing "
-                       "(default %1); for --solve and the solution's charts one to six from -5 to "
-                       "25.")
+        CommandLine::tr("One to four comma-separated pKa values from 0 to 14, not decreasing "
+                        "(default %1); for --solve and the solution's charts one to six from -5 "
+                        "to 25.")
             .arg(startValues.join(u',')),
-        QStringLiteral("LIST"));
+        //: The value of --pka and --names: a comma-separated list.
+        CommandLine::tr("LIST"));
     const QCommandLineOption scaleOption(
         QStringLiteral("scale"),
-        QStringLiteral("PNG only: whole-number magnification 1 to 8 (default 1)."),
+        CommandLine::tr("PNG only: whole-number magnification 1 to 8 (default 1)."),
         QStringLiteral("N"));
     const QCommandLineOption stepOption(
         QStringLiteral("step"),
-        QStringLiteral("CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the "
-                       "volume step, 0.001 mL to the end volume (default 0.05), at most a million "
-                       "rows."),
+        CommandLine::tr("CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the "
+                        "volume step, 0.001 mL to the end volume (default 0.05), at most a million "
+                        "rows."),
         QStringLiteral("S"));
     const QCommandLineOption presetOption(
         QStringLiteral("preset"),
-        QStringLiteral("Uses an example acid with its literature values and formulas instead of "
-                       "--pka (see --list-presets)."),
-        QStringLiteral("NAME"));
+        CommandLine::tr("Uses an example acid with its literature values and formulas instead of "
+                        "--pka (see --list-presets)."),
+        //: The value of --preset: the name of an example acid as --list-presets shows it.
+        CommandLine::tr("NAME"));
     const QCommandLineOption listOption(
         QStringLiteral("list-presets"),
-        QStringLiteral("Lists the example acids that --preset takes."));
+        CommandLine::tr("Lists the example acids that --preset takes."));
     // The window's own option: the program handles it before the command line is read, so here
     // it only appears in the help and is refused beside command-line work.
     const QCommandLineOption solutionWindowOption(
         QString::fromLatin1(kSolutionOption).mid(2),
-        QStringLiteral("Opens the solution window beside the main window (no other option)."));
+        CommandLine::tr("Opens the solution window beside the main window (no other option)."));
     parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption,
                        scaleOption, stepOption, solutionWindowOption});
     const SolutionOptions solution;
@@ -248,7 +263,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         return result;
     }
     if (parser.isSet(solutionWindowOption)) {
-        return refuse(QStringLiteral("--solution opens the window and takes no other option"));
+        return refuse(CommandLine::tr("--solution opens the window and takes no other option"));
     }
     QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
                                      stepOption};
@@ -258,22 +273,21 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         if (parser.values(option).size() > 1 ||
             parser.optionNames().count(option.names().first()) > 1) {
             return refuse(
-                QStringLiteral("--%1 is given more than once").arg(option.names().first()));
+                CommandLine::tr("--%1 is given more than once").arg(option.names().first()));
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refuse(
-            QStringLiteral("unexpected argument '%1'")
+            CommandLine::tr("unexpected argument '%1'")
                 .arg(diagram::shownName(parser.positionalArguments().first().toLatin1())));
     }
     if (solution.solves(parser)) {
         if (parser.isSet(exportOption)) {
-            return refuse(QStringLiteral("--solve: use either --solve or --export, not both"));
+            return refuse(CommandLine::tr("--solve: use either --solve or --export, not both"));
         }
         for (const QCommandLineOption* option : {&presetOption, &scaleOption, &stepOption}) {
             if (parser.isSet(*option)) {
-                return refuse(
-                    QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
+                return refuse(onlyWithExport(*option));
             }
         }
         result.chart.emplace();
@@ -288,8 +302,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         for (const QCommandLineOption* option :
              {&pkaOption, &presetOption, &scaleOption, &stepOption}) {
             if (parser.isSet(*option)) {
-                return refuse(
-                    QStringLiteral("--%1 is only used with --export").arg(option->names().first()));
+                return refuse(onlyWithExport(*option));
             }
         }
         if (const QString problem = solution.problemWithoutExport(parser); !problem.isEmpty()) {
@@ -302,26 +315,26 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     result.fileName = bytes(exportOption);
     result.file = text(exportOption);
     if (result.fileName.isEmpty()) {
-        return refuse(QStringLiteral("--export: no file name given"));
+        return refuse(CommandLine::tr("--export: no file name given"));
     }
     const auto format = diagram::formatForFile(result.file);
     if (!format) {
         return refuse(
-            QStringLiteral("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
+            CommandLine::tr("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
                 .arg(shown(exportOption)));
     }
     result.format = *format;
     if (parser.isSet(scaleOption) && result.format != diagram::ExportFormat::Png) {
-        return refuse(QStringLiteral("--scale applies to .png only"));
+        return refuse(CommandLine::tr("--scale applies to .png only"));
     }
     if (parser.isSet(stepOption) && result.format != diagram::ExportFormat::Csv) {
-        return refuse(QStringLiteral("--step applies to .csv only"));
+        return refuse(CommandLine::tr("--step applies to .csv only"));
     }
     if (parser.isSet(scaleOption)) {
         bool ok = false;
         const int scale = text(scaleOption).trimmed().toInt(&ok);
         if (!ok || scale < diagram::kMinScale || scale > diagram::kMaxScale) {
-            return refuse(QStringLiteral("--scale: '%1' is not a whole number from 1 to 8")
+            return refuse(CommandLine::tr("--scale: '%1' is not a whole number from 1 to 8")
                               .arg(shown(scaleOption)));
         }
         result.request.scale = scale;
@@ -334,7 +347,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     }
     if (chart) {
         if (parser.isSet(presetOption)) {
-            return refuse(QStringLiteral("--preset applies to --plot main only"));
+            return refuse(CommandLine::tr("--preset applies to --plot main only"));
         }
         result.chart = ChartExport{.request = {}, .scale = result.request.scale, .step = 0.0};
         const QString problem =
@@ -351,11 +364,11 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     result.request.acid = model::Acid::startAcid();
     if (parser.isSet(presetOption)) {
         if (parser.isSet(pkaOption)) {
-            return refuse(QStringLiteral("--preset: use either --preset or --pka, not both"));
+            return refuse(CommandLine::tr("--preset: use either --preset or --pka, not both"));
         }
         const model::Preset* preset = model::findPreset(bytes(presetOption).toStdString());
         if (preset == nullptr) {
-            return refuse(QStringLiteral("--preset: unknown acid '%1' (see --list-presets)")
+            return refuse(CommandLine::tr("--preset: unknown acid '%1' (see --list-presets)")
                               .arg(shown(presetOption)));
         }
         result.request.acid = preset->acid();
@@ -370,11 +383,11 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (parser.isSet(stepOption)) {
         double step = 0.0;
         if (!parseFinite(text(stepOption), step)) {
-            return refuse(QStringLiteral("--step: '%1' is not a number").arg(shown(stepOption)));
+            return refuse(CommandLine::tr("--step: '%1' is not a number").arg(shown(stepOption)));
         }
         if (step < diagram::kMinStep || step > diagram::kMaxStep) {
             return refuse(
-                QStringLiteral("--step: %1 is out of range (0.001 to 1)").arg(shown(stepOption)));
+                CommandLine::tr("--step: %1 is out of range (0.001 to 1)").arg(shown(stepOption)));
         }
         result.request.step = step;
     }

@@ -6,13 +6,20 @@
 #include "diagram/export.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace velmora::app {
 
-/** What the command line asks for. */
+/**
+ * What the command line asks for. Its texts (the help, the refusals, the program's messages) are
+ * in the user's language: CommandLine::tr() is their translators' context.
+ */
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(velmora::app::CommandLine)
+
+public:
     enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
@@ -46,7 +53,8 @@ struct CommandLine {
 /** The program's arguments as bytes, the program first, without Qt's own window options. */
 [[nodiscard]] QByteArrayList commandArguments(int argc, const char* const* argv);
 
-/** The example acids, one per line: key, name, formulas, values, source. */
+/** The example acids, one per line: key, name, formulas, values, source (name and source in the
+ * user's language). */
 [[nodiscard]] QString presetListing();
 
 /** Parses a list of one to four pKa values as --pka takes it; returns the problem or "". */

@@ -7,6 +7,7 @@
 #include "diagram/atomicfile.h"
 #include "diagram/solutionchart.h"
 #include "diagram/solutiondata.h"
+#include "language/language.h"
 #include "model/solution.h"
 
 #include <QFile>
@@ -28,6 +29,7 @@ namespace {
 
 using velmora::kName;
 using velmora::kVersion;
+using velmora::app::CommandLine;
 using velmora::diagram::shownName;
 
 /** Writes one line to `fd`; false with errno set if any of it could not be written. */
@@ -55,8 +57,10 @@ int printOutput(const QString& text) {
         return 0;
     }
     const int error = errno;
-    printLine(STDERR_FILENO, QStringLiteral("velmora: cannot write to standard output: ") +
-                                 qt_error_string(error));
+    printLine(
+        STDERR_FILENO,
+        QStringLiteral("velmora: ") +
+            CommandLine::tr("cannot write to standard output: %1").arg(qt_error_string(error)));
     return 1;
 }
 
@@ -80,7 +84,8 @@ int exportDiagram(const velmora::app::CommandLine& line) {
     if (!problem.isEmpty()) {
         printLine(
             STDERR_FILENO,
-            QStringLiteral("velmora: cannot write %1: %2").arg(shownName(line.fileName), problem));
+            QStringLiteral("velmora: ") +
+                CommandLine::tr("cannot write %1: %2").arg(shownName(line.fileName), problem));
         return 1;
     }
     const QStringList missing = line.format == ExportFormat::Csv ? QStringList()
@@ -88,10 +93,10 @@ int exportDiagram(const velmora::app::CommandLine& line) {
                                              : velmora::diagram::missingDiagramFonts();
     if (!missing.isEmpty()) {
         printLine(STDERR_FILENO,
-                  QStringLiteral("velmora: warning: the diagram's font %1 is missing and no "
-                                 "installed font stands in for it; the texts in %2 show as empty "
-                                 "boxes")
-                      .arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
+                  QStringLiteral("velmora: ") +
+                      CommandLine::tr("warning: the diagram's font %1 is missing and no installed "
+                                      "font stands in for it; the texts in %2 show as empty boxes")
+                          .arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
     }
     return 0;
 }
@@ -108,7 +113,10 @@ int printSolution(const velmora::app::CommandLine& line) {
     return printOutput(lines.join(u'\n'));
 }
 
-/** Command-line work: no display, no chatter from the toolkit, nothing but our own lines. */
+/**
+ * Command-line work: no display, no chatter from the toolkit, nothing but our own lines, in the
+ * user's language (the data printed and written stay as they are in every language).
+ */
 int runCommandLine(int argc, char** argv) {
     // Drawn off screen whatever the environment names: a window system that is named but not
     // there would otherwise end the program before it has said a word.
@@ -118,8 +126,10 @@ int runCommandLine(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const QByteArrayList arguments = velmora::app::commandArguments(argc, argv);
-    const velmora::app::CommandLine line = velmora::app::parseCommandLine(arguments);
-    using Action = velmora::app::CommandLine::Action;
+    CommandLine line = velmora::app::parseCommandLine(arguments);
+    using Action = CommandLine::Action;
+    // Translators load only for a language other than English; they outlive the application.
+    velmora::language::Translators translators;
     // Qt's window options mean nothing here: the toolkit sees the program's name only. Only a
     // drawing needs the graphics side (fonts, the off-screen platform); text output starts
     // without it.
@@ -132,6 +142,11 @@ int runCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // The application takes the user's locale; numbers printed by the C library keep a point.
     std::setlocale(LC_NUMERIC, "C");
+    // The help and the refusals are written while the arguments are read: read once more in the
+    // user's language. What the command line asks for does not depend on it.
+    if (translators.install() && (line.action == Action::Help || line.action == Action::Refused)) {
+        line = velmora::app::parseCommandLine(arguments);
+    }
 
     switch (line.action) {
     case Action::Help:
@@ -155,10 +170,10 @@ int runCommandLine(int argc, char** argv) {
 }
 
 /**
- * Why no window can open here, or nothing when there is a display to try. Qt's desktop
- * platforms need a display server; without one they end the program with an abort.
+ * Whether no window can open here: Qt's desktop platforms need a display server; without one
+ * they end the program with an abort.
  */
-QString missingDisplay(int argc, char** argv) {
+bool noDisplay(int argc, char** argv) {
     QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
     bool displayOption = false;
     for (int i = 1; i + 1 < argc; ++i) {
@@ -190,10 +205,24 @@ QString missingDisplay(int argc, char** argv) {
                               : name.startsWith("wayland") ? wayland
                                                            : true;
         if (possible) {
-            return {};
+            return false;
         }
     }
-    return QStringLiteral("no display (set DISPLAY or WAYLAND_DISPLAY, or use --export)");
+    return true;
+}
+
+/**
+ * Why the window cannot open, in one line. No application runs yet: the line is translated
+ * without one.
+ */
+int windowFailed(const char* text, const QStringList& details = {}) {
+    const velmora::language::Translators translators;
+    QString line = translators.text("velmora::app::CommandLine", text);
+    for (const QString& detail : details) {
+        line = line.arg(detail);
+    }
+    printLine(STDERR_FILENO, QStringLiteral("velmora: ") + line);
+    return 1;
 }
 
 /**
@@ -202,12 +231,12 @@ QString missingDisplay(int argc, char** argv) {
  * A module that cannot be loaded is reported in one line.
  */
 int runWindow(int argc, char** argv) {
-    if (const QString problem = missingDisplay(argc, argv); !problem.isEmpty()) {
-        printLine(STDERR_FILENO, QStringLiteral("velmora: cannot open a window: ") + problem);
-        return 1;
+    if (noDisplay(argc, argv)) {
+        return windowFailed(QT_TRANSLATE_NOOP("velmora::app::CommandLine",
+                                              "cannot open a window: no display (set DISPLAY or "
+                                              "WAYLAND_DISPLAY, or use --export)"));
     }
-    const QString programDir =
-        QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+    const QString programDir = velmora::language::programFolder();
     const QStringList candidates{
         programDir + QStringLiteral("/libvelmora_window.so"),
         programDir + QStringLiteral("/" VELMORA_MODULE_RELDIR "/libvelmora_window.so")};
@@ -225,10 +254,13 @@ int runWindow(int argc, char** argv) {
         problem = module.errorString();
     }
     if (problem.isEmpty()) {
-        problem = QStringLiteral("not found in %1").arg(candidates.join(QStringLiteral(" or ")));
+        //: %1 and %2 are the two places the window module is looked for in.
+        return windowFailed(QT_TRANSLATE_NOOP("velmora::app::CommandLine",
+                                              "cannot load the window: not found in %1 or %2"),
+                            candidates);
     }
-    printLine(STDERR_FILENO, QStringLiteral("velmora: cannot load the window: ") + problem);
-    return 1;
+    return windowFailed(
+        QT_TRANSLATE_NOOP("velmora::app::CommandLine", "cannot load the window: %1"), {problem});
 }
 
 /**

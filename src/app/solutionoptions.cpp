@@ -4,6 +4,7 @@
 #include "diagram/atomicfile.h"
 #include "diagram/export.h"
 #include "diagram/solutiondata.h"
+#include "language/modeltexts.h"
 #include "model/acid.h"
 
 #include <QCommandLineParser>
@@ -34,9 +35,15 @@ QString nameOf(const QCommandLineOption& option) {
 
 /** "--conc: 20 must be from 1e-10 to 10 mol/L": the option, the value and the model's words. */
 QString outOfRange(const QCommandLineOption& option, const QString& value,
-                   const std::string& problem) {
-    return QStringLiteral("%1: %2 %3")
-        .arg(nameOf(option), diagram::shownName(value), QString::fromStdString(problem));
+                   const model::Problem& problem) {
+    //: A value out of range: %1 is the option, %2 the value given, %3 the problem with it.
+    return SolutionOptions::tr("%1: %2 %3")
+        .arg(nameOf(option), diagram::shownName(value), language::problemText(problem));
+}
+
+/** The problem of an option's values as a whole: "--pka: needs 1 to 6 values". */
+QString withOption(const QString& option, const model::Problem& problem) {
+    return option + QStringLiteral(": ") + language::problemText(problem);
 }
 
 /** Reads a finite number; otherwise the problem naming the option. */
@@ -44,7 +51,7 @@ QString readNumber(const QString& text, const QCommandLineOption& option, double
     bool ok = false;
     value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value)) {
-        return QStringLiteral("%1: '%2' is not a number")
+        return SolutionOptions::tr("%1: '%2' is not a number")
             .arg(nameOf(option), diagram::shownName(text.trimmed()));
     }
     return {};
@@ -54,7 +61,7 @@ QString readWhole(const QString& text, const QCommandLineOption& option, int& va
     bool ok = false;
     value = text.trimmed().toInt(&ok);
     if (!ok) {
-        return QStringLiteral("%1: '%2' is not a whole number")
+        return SolutionOptions::tr("%1: '%2' is not a whole number")
             .arg(nameOf(option), diagram::shownName(text.trimmed()));
     }
     return {};
@@ -68,7 +75,7 @@ QString readChecked(const QCommandLineParser& parser, const QCommandLineOption& 
     if (QString problem = readNumber(text, option, value); !problem.isEmpty()) {
         return problem;
     }
-    const std::string problem = check(value);
+    const model::Problem problem = check(value);
     return problem.empty() ? QString() : outOfRange(option, text.trimmed(), problem);
 }
 
@@ -76,53 +83,58 @@ QString numberText(double value) {
     return QString::number(value, 'g', 6);
 }
 
+/** The refusal of a titration's option beside another chart. */
+QString onlyForTitration(const QCommandLineOption& option) {
+    return SolutionOptions::tr("%1 applies to --plot titration only").arg(nameOf(option));
+}
+
 } // namespace
 
 SolutionOptions::SolutionOptions()
     : m_solve(QStringLiteral("solve"),
-              QStringLiteral("Prints the pH of a solution of the acid (--pka, needed here) and "
-                             "every species' concentration and share; takes --charge, --conc, "
-                             "--as, --base, --acid and --names.")),
+              tr("Prints the pH of a solution of the acid (--pka, needed here) and "
+                 "every species' concentration and share; takes --charge, --conc, "
+                 "--as, --base, --acid and --names.")),
       m_plot(QStringLiteral("plot"),
-             QStringLiteral("With --export: main (the distribution diagram, default), fractions, "
-                            "logc or titration. These three take --pka with 1 to 6 values, the "
-                            "solution's options and --size."),
-             QStringLiteral("KIND")),
+             tr("With --export: main (the distribution diagram, default), fractions, "
+                "logc or titration. These three take --pka with 1 to 6 values, the "
+                "solution's options and --size."),
+             //: The value of --plot: which chart.
+             tr("KIND")),
       m_charge(QStringLiteral("charge"),
-               QStringLiteral("Charge of the fully protonated acid, -6 to 6 (default 0; 1 for "
-                              "NH4+)."),
+               tr("Charge of the fully protonated acid, -6 to 6 (default 0; 1 for "
+                  "NH4+)."),
                QStringLiteral("Z")),
       m_conc(QStringLiteral("conc"),
-             QStringLiteral("Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). "
-                            "Given, the fractions and logc charts mark the solution's pH."),
+             tr("Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). "
+                "Given, the fractions and logc charts mark the solution's pH."),
              QStringLiteral("C")),
       m_as(QStringLiteral("as"),
-           QStringLiteral("The species the acid is dissolved as: 0 (the acid itself, default) to "
-                          "n (its salt without protons), with Na+ or Cl- as counter-ions."),
+           tr("The species the acid is dissolved as: 0 (the acid itself, default) to "
+              "n (its salt without protons), with Na+ or Cl- as counter-ions."),
            QStringLiteral("K")),
-      m_base(QStringLiteral("base"),
-             QStringLiteral("Strong base added (as NaOH), 0 to 10 mol/L (default 0)."),
+      m_base(QStringLiteral("base"), tr("Strong base added (as NaOH), 0 to 10 mol/L (default 0)."),
              QStringLiteral("CB")),
-      m_acid(QStringLiteral("acid"),
-             QStringLiteral("Strong acid added (as HCl), 0 to 10 mol/L (default 0)."),
+      m_acid(QStringLiteral("acid"), tr("Strong acid added (as HCl), 0 to 10 mol/L (default 0)."),
              QStringLiteral("CA")),
       m_names(QStringLiteral("names"),
-              QStringLiteral("The species' formulas, n + 1 of them comma-separated, fully "
-                             "protonated first; charges after a caret (H2PO4^-,HPO4^2-)."),
-              QStringLiteral("LIST")),
+              tr("The species' formulas, n + 1 of them comma-separated, fully "
+                 "protonated first; charges after a caret (H2PO4^-,HPO4^2-)."),
+              //: The value of --names: a comma-separated list.
+              tr("LIST")),
       m_size(QStringLiteral("size"),
-             QStringLiteral("A chart's size in pixels, 320x200 to 4096x4096 (default 960x600)."),
+             tr("A chart's size in pixels, 320x200 to 4096x4096 (default 960x600)."),
              QStringLiteral("WxH")),
       m_volume(QStringLiteral("volume"),
-               QStringLiteral("Titration: the sample's volume, 0.1 to 1000 mL (default 25)."),
+               tr("Titration: the sample's volume, 0.1 to 1000 mL (default 25)."),
                QStringLiteral("V0")),
       m_titrant(QStringLiteral("titrant"),
-                QStringLiteral("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
-                               "1e-6 to 10 (default base:0.1)."),
+                tr("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
+                   "1e-6 to 10 (default base:0.1)."),
                 QStringLiteral("T")),
       m_to(QStringLiteral("to"),
-           QStringLiteral("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
-                          "the last equivalence point the titrant reaches)."),
+           tr("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
+              "the last equivalence point the titrant reaches)."),
            QStringLiteral("VMAX")) {}
 
 QList<QCommandLineOption> SolutionOptions::all() const {
@@ -150,9 +162,8 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
         return diagram::ChartKind::Titration;
     }
     if (kind != u"main") {
-        problem =
-            QStringLiteral("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
-                .arg(diagram::shownName(bytesOf(parser, m_plot)));
+        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
+                      .arg(diagram::shownName(bytesOf(parser, m_plot)));
     }
     return std::nullopt;
 }
@@ -160,13 +171,13 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
 QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option : {&m_plot, &m_size, &m_volume, &m_titrant, &m_to}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) + QStringLiteral(" is only used with --export");
+            return tr("%1 is only used with --export").arg(nameOf(*option));
         }
     }
     for (const QCommandLineOption* option :
          {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) + QStringLiteral(" is only used with --export or --solve");
+            return tr("%1 is only used with --export or --solve").arg(nameOf(*option));
         }
     }
     return {};
@@ -176,13 +187,13 @@ QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser
     for (const QCommandLineOption* option :
          {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) +
-                   QStringLiteral(" applies to --plot fractions, logc or titration only");
+            return tr("%1 applies to --plot fractions, logc or titration only")
+                .arg(nameOf(*option));
         }
     }
     for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+            return onlyForTitration(*option);
         }
     }
     return {};
@@ -192,16 +203,16 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
                                    ChartExport& out) const {
     for (const QCommandLineOption* option : {&m_plot, &m_size}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) + QStringLiteral(" is only used with --export");
+            return tr("%1 is only used with --export").arg(nameOf(*option));
         }
     }
     for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
         if (parser.isSet(*option)) {
-            return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+            return onlyForTitration(*option);
         }
     }
     if (!parser.isSet(pka)) {
-        return QStringLiteral("--solve needs the acid's constants: --pka LIST");
+        return tr("--solve needs the acid's constants: --pka LIST");
     }
     if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
         return problem;
@@ -216,7 +227,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
     if (kind != diagram::ChartKind::Titration) {
         for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
             if (parser.isSet(*option)) {
-                return nameOf(*option) + QStringLiteral(" applies to --plot titration only");
+                return onlyForTitration(*option);
             }
         }
     }
@@ -231,7 +242,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})[xX](\\d{1,9})$"));
         const QRegularExpressionMatch match = pattern.match(text);
         if (!match.hasMatch()) {
-            return QStringLiteral("--size: '%1' is not WIDTHxHEIGHT in pixels (such as 960x600)")
+            return tr("--size: '%1' is not WIDTHxHEIGHT in pixels (such as 960x600)")
                 .arg(diagram::shownName(text));
         }
         const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
@@ -239,14 +250,14 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
             size.height() < diagram::kMinChartSize.height() ||
             size.width() > diagram::kMaxChartSize.width() ||
             size.height() > diagram::kMaxChartSize.height()) {
-            return QStringLiteral("--size: %1 is out of range (320x200 to 4096x4096)").arg(text);
+            return tr("--size: %1 is out of range (320x200 to 4096x4096)").arg(text);
         }
         out.request.size = size;
     }
     if (format == diagram::ExportFormat::Png) {
         const int widest = std::max(out.request.size.width(), out.request.size.height());
         if (static_cast<long long>(widest) * out.scale > kMaxPngSide) {
-            return QStringLiteral("--scale: %1x%2 at %3 would be more than %4 pixels a side")
+            return tr("--scale: %1x%2 at %3 would be more than %4 pixels a side")
                 .arg(out.request.size.width())
                 .arg(out.request.size.height())
                 .arg(out.scale)
@@ -281,8 +292,8 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
         const auto& all = start.exponents();
         constants.assign(all.begin(), all.begin() + start.protonCount());
     }
-    if (const std::string problem = model::problemWithConstants(constants); !problem.empty()) {
-        return QStringLiteral("--pka: ") + QString::fromStdString(problem);
+    if (const model::Problem problem = model::problemWithConstants(constants); !problem.empty()) {
+        return withOption(QStringLiteral("--pka"), problem);
     }
     int charge = 0;
     if (parser.isSet(m_charge)) {
@@ -290,7 +301,7 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
         if (QString problem = readWhole(text, m_charge, charge); !problem.isEmpty()) {
             return problem;
         }
-        if (const std::string problem = model::problemWithCharge(charge); !problem.empty()) {
+        if (const model::Problem problem = model::problemWithCharge(charge); !problem.empty()) {
             return outOfRange(m_charge, text.trimmed(), problem);
         }
     }
@@ -299,14 +310,15 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
         const QByteArray bytes = bytesOf(parser, m_names);
         const QString text = QString::fromUtf8(bytes);
         if (text.toUtf8() != bytes) {
-            return QStringLiteral("--names: '%1' is not UTF-8 text").arg(diagram::shownName(bytes));
+            return tr("--names: '%1' is not UTF-8 text").arg(diagram::shownName(bytes));
         }
         for (const QString& name : text.split(u',')) {
             names.push_back(name.trimmed().toStdString());
         }
         const auto species = static_cast<int>(constants.size()) + 1;
-        if (const std::string problem = model::problemWithNames(names, species); !problem.empty()) {
-            return QStringLiteral("--names: ") + QString::fromStdString(problem);
+        if (const model::Problem problem = model::problemWithNames(names, species);
+            !problem.empty()) {
+            return withOption(QStringLiteral("--names"), problem);
         }
     }
     request.acid = model::PolyproticAcid(constants, charge, std::move(names));
@@ -329,7 +341,7 @@ QString SolutionOptions::readSolution(const QCommandLineParser& parser,
         if (QString problem = readWhole(text, m_as, solution.dissolvedAs); !problem.isEmpty()) {
             return problem;
         }
-        const std::string problem =
+        const model::Problem problem =
             model::problemWithDissolvedAs(solution.dissolvedAs, request.acid);
         if (!problem.empty()) {
             return outOfRange(m_as, text.trimmed(), problem);
@@ -363,8 +375,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         const qsizetype colon = text.indexOf(u':');
         const QString kind = text.left(colon).trimmed().toLower();
         if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return QStringLiteral("--titrant: '%1' is not base:CT or acid:CT")
-                .arg(diagram::shownName(text));
+            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(diagram::shownName(text));
         }
         titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
         const QString concentration = text.mid(colon + 1);
@@ -372,7 +383,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
             !problem.isEmpty()) {
             return problem;
         }
-        const std::string problem =
+        const model::Problem problem =
             model::problemWithTitrantConcentration(titration.titrantConcentration);
         if (!problem.empty()) {
             return outOfRange(m_titrant, concentration.trimmed(), problem);
@@ -383,9 +394,10 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
     }
     // The default end follows from the solution and the titrant; it has the same limits.
     const double end = model::Titrator(request.acid, request.solution, titration).endVolume();
-    if (const std::string problem = model::problemWithEndVolume(end); !problem.empty()) {
-        return QStringLiteral("--to: the default end volume %1 mL %2; give --to")
-            .arg(numberText(end), QString::fromStdString(problem));
+    if (const model::Problem problem = model::problemWithEndVolume(end); !problem.empty()) {
+        //: %1 is the volume, %2 the problem with it ("must be from 0.001 to 100000 mL").
+        return tr("--to: the default end volume %1 mL %2; give --to")
+            .arg(numberText(end), language::problemText(problem));
     }
     return {};
 }
@@ -404,22 +416,24 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
             return problem;
         }
         if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
-            return QStringLiteral("--step: %1 is out of range (0.001 to 1)")
+            return tr("--step: %1 is out of range (0.001 to 1)")
                 .arg(diagram::shownName(text.trimmed()));
         }
         if (titration && (out.step < kMinVolumeStep || out.step > end)) {
-            return QStringLiteral("--step: %1 is out of range (0.001 to %2 mL, the end volume)")
+            return tr("--step: %1 is out of range (0.001 to %2 mL, the end volume)")
                 .arg(diagram::shownName(text.trimmed()), numberText(end));
         }
     }
     const double rows = diagram::chartCsvRows(out.request, out.step);
     if (rows > diagram::kMaxDataRows) {
-        const QString which = parser.isSet(step) ? QStringLiteral("a step of")
-                                                 : QStringLiteral("the default step of");
-        return QStringLiteral("--step: %1 %2 mL up to %3 mL gives %4 rows, more than %5; give a "
-                              "larger --step or a smaller --to")
-            .arg(which, numberText(out.step), numberText(end), QString::number(rows, 'f', 0),
-                 QString::number(diagram::kMaxDataRows, 'f', 0));
+        //: %1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.
+        const QString text = parser.isSet(step)
+                                 ? tr("--step: a step of %1 mL up to %2 mL gives %3 rows, more "
+                                      "than %4; give a larger --step or a smaller --to")
+                                 : tr("--step: the default step of %1 mL up to %2 mL gives %3 "
+                                      "rows, more than %4; give a larger --step or a smaller --to");
+        return text.arg(numberText(out.step), numberText(end), QString::number(rows, 'f', 0),
+                        QString::number(diagram::kMaxDataRows, 'f', 0));
     }
     return {};
 }

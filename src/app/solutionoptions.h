@@ -5,6 +5,7 @@
 #include "diagram/encode.h"
 
 #include <QCommandLineOption>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -34,9 +35,12 @@ inline constexpr int kMaxPngSide = 8192;
  * The options of a solution (--solve) and of its charts (--plot fractions, logc or titration):
  * their definitions for the command line's one parser, and the reading of their values once the
  * parser has taken the arguments apart. Every problem comes back as one line that names the
- * option, as the command line refuses it; an empty text means the values are fine.
+ * option, as the command line refuses it, in the user's language; an empty text means the values
+ * are fine.
  */
 class SolutionOptions {
+    Q_DECLARE_TR_FUNCTIONS(velmora::app::SolutionOptions)
+
 public:
     SolutionOptions();
 

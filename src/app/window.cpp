@@ -4,6 +4,7 @@
 
 #include "windowentry.h"
 
+#include "language/language.h"
 #include "pictures.h"
 #include "ui/common/svgicon.h"
 #include "ui/main/phh.h"
@@ -34,6 +35,8 @@ struct HeldMessage {
 
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage>* heldMessages = nullptr;
+/** The translators of the run, loaded before the window system starts. */
+velmora::language::Translators* translators = nullptr;
 
 /**
  * While the window system starts, Qt's complaints are held back. If it cannot start at all, Qt
@@ -52,11 +55,23 @@ void startingHandler(QtMsgType type, const QMessageLogContext& context, const QS
             reason = held.text.section(u'\n', 0, 0).simplified();
         }
     }
-    const QByteArray line =
-        QStringLiteral("velmora: cannot open a window: no display could be opened%1 (set DISPLAY "
-                       "or WAYLAND_DISPLAY, or use --export)\n")
-            .arg(reason.isEmpty() ? QString() : QStringLiteral(": ") + reason)
-            .toUtf8();
+    // No application runs yet: the line is translated without one.
+    const char* const source =
+        reason.isEmpty()
+            ? QT_TRANSLATE_NOOP("velmora::app::CommandLine",
+                                "cannot open a window: no display could be opened (set DISPLAY "
+                                "or WAYLAND_DISPLAY, or use --export)")
+            //: %1 is the window system's own reason, in English.
+            : QT_TRANSLATE_NOOP("velmora::app::CommandLine",
+                                "cannot open a window: no display could be opened: %1 (set "
+                                "DISPLAY or WAYLAND_DISPLAY, or use --export)");
+    QString translated = translators != nullptr
+                             ? translators->text("velmora::app::CommandLine", source)
+                             : QString::fromUtf8(source);
+    if (!reason.isEmpty()) {
+        translated = translated.arg(reason);
+    }
+    const QByteArray line = (QStringLiteral("velmora: ") + translated + u'\n').toUtf8();
     [[maybe_unused]] const ssize_t written =
         ::write(STDERR_FILENO, line.constData(), static_cast<std::size_t>(line.size()));
     ::_exit(1);
@@ -69,6 +84,9 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     // first text can be drawn; it runs beside the connection to the display, which the window
     // system needs first anyway. The toolkit's own font set-up then finds it done.
     std::thread fontConfiguration([] { FcInit(); });
+    // The window speaks the user's language from its first text on; nothing loads for English.
+    velmora::language::Translators languages;
+    translators = &languages;
     QList<HeldMessage> held;
     heldMessages = &held;
     previousHandler = qInstallMessageHandler(startingHandler);
@@ -76,6 +94,7 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     fontConfiguration.join();
     qInstallMessageHandler(previousHandler);
     heldMessages = nullptr;
+    translators->install();
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
         if (previousHandler != nullptr) {

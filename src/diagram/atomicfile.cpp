@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -41,12 +42,18 @@ QString notRegular(mode_t mode) {
     if (S_ISDIR(mode)) {
         return systemReason(EISDIR);
     }
-    const char* kind = S_ISFIFO(mode)   ? "a FIFO"
-                       : S_ISCHR(mode)  ? "a character device"
-                       : S_ISBLK(mode)  ? "a block device"
-                       : S_ISSOCK(mode) ? "a socket"
-                                        : "a special file";
-    return QStringLiteral("it is %1, not a regular file").arg(QLatin1String(kind));
+    const char* const kind =
+        S_ISFIFO(mode)
+            ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile", "it is a FIFO, not a regular file")
+        : S_ISCHR(mode)  ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
+                                             "it is a character device, not a regular file")
+        : S_ISBLK(mode)  ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
+                                             "it is a block device, not a regular file")
+        : S_ISSOCK(mode) ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
+                                             "it is a socket, not a regular file")
+                         : QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
+                                             "it is a special file, not a regular file");
+    return QCoreApplication::translate("velmora::diagram::AtomicFile", kind);
 }
 
 /** Where the bytes go: a regular file that exists, or the name of one to create. */
@@ -96,9 +103,10 @@ QString resolveTarget(const QByteArray& given, Target& target) {
         const int found = ::stat(folderOf(path).constData(), &folder) == 0 ? 0 : errno;
         if (found != 0 || !S_ISDIR(folder.st_mode)) {
             const QString reason = systemReason(found != 0 ? found : ENOTDIR);
-            return hop == 0
-                       ? reason
-                       : QStringLiteral("%1 (the link leads to %2)").arg(reason, shownName(path));
+            return hop == 0 ? reason
+                            : QCoreApplication::translate("velmora::diagram::AtomicFile",
+                                                          "%1 (the link leads to %2)")
+                                  .arg(reason, shownName(path));
         }
         if (baseNameOf(path).isEmpty()) {
             return systemReason(EISDIR);
@@ -381,7 +389,7 @@ QString writeOnce(const Target& target, const QByteArray& data, const AtomicWrit
 QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
                             const AtomicWriteOptions& options) {
     if (path.isEmpty()) {
-        return QStringLiteral("no file name given");
+        return QCoreApplication::translate("velmora::diagram::AtomicFile", "no file name given");
     }
     if (path.contains('\0')) {
         return systemReason(EINVAL);

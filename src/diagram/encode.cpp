@@ -6,6 +6,7 @@
 #include "version.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageSize>
@@ -139,8 +140,11 @@ QString writeDrawing(const QByteArray& path, ExportFormat format, const Drawing&
                      qreal scale) {
     const std::optional<QByteArray> bytes = encodeDrawing(drawing, format, scale);
     if (!bytes) {
-        return format == ExportFormat::Csv ? QStringLiteral("a drawing is not a table")
-                                           : QStringLiteral("the drawing could not be encoded");
+        return format == ExportFormat::Csv
+                   ? QCoreApplication::translate("velmora::diagram::Encode",
+                                                 "a drawing is not a table")
+                   : QCoreApplication::translate("velmora::diagram::Encode",
+                                                 "the drawing could not be encoded");
     }
     return writeFileAtomically(path, *bytes);
 }

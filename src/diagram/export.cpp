@@ -10,6 +10,7 @@
 #include "model/numbertext.h"
 #include "model/samplegrid.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 
@@ -87,7 +88,8 @@ QString writeExportToPath(const QByteArray& path, ExportFormat format,
                           const ExportRequest& request) {
     const std::optional<QByteArray> bytes = encodeExport(format, request);
     if (!bytes) {
-        return QStringLiteral("the diagram could not be encoded");
+        return QCoreApplication::translate("velmora::diagram::Encode",
+                                           "the diagram could not be encoded");
     }
     return writeFileAtomically(path, *bytes);
 }

@@ -48,44 +48,53 @@ std::vector<std::string> genericSpeciesNames(int constants, int charge) {
     return names;
 }
 
-std::string problemWithConstants(std::span<const double> pKa) {
+Problem problemWithConstants(std::span<const double> pKa) {
     if (pKa.empty() || pKa.size() > static_cast<std::size_t>(kMaxConstants)) {
-        return "needs 1 to 6 values";
+        //: The problems of the model are shown beside an input field ("must be from 1e-10 to 10
+        //: mol/L") and on the command line after the option and its value ("--conc: 20 must be
+        //: from 1e-10 to 10 mol/L"); keep the numbers as they are written.
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "needs 1 to 6 values")};
     }
     for (const double value : pKa) {
         if (!std::isfinite(value) || value < kMinPka || value > kMaxPka) {
-            return "values must be from -5 to 25";
+            return {QT_TRANSLATE_NOOP("velmora::model::Problem", "values must be from -5 to 25")};
         }
     }
     if (!std::is_sorted(pKa.begin(), pKa.end())) {
-        return "values must be in non-decreasing order";
+        return {
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "values must be in non-decreasing order")};
     }
     return {};
 }
 
-std::string problemWithCharge(int charge) {
+Problem problemWithCharge(int charge) {
     if (charge < kMinCharge || charge > kMaxCharge) {
-        return "must be a whole number from -6 to 6";
+        return {
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "must be a whole number from -6 to 6")};
     }
     return {};
 }
 
-std::string problemWithNames(const std::vector<std::string>& names, int species) {
+Problem problemWithNames(const std::vector<std::string>& names, int species) {
     if (static_cast<int>(names.size()) != species) {
-        return "needs " + std::to_string(species) + " names, one per species";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "needs %1 names, one per species"),
+                {std::to_string(species)}};
     }
     for (const std::string& name : names) {
         if (name.empty() || name.size() > static_cast<std::size_t>(kMaxFormulaLength)) {
-            return "each name needs 1 to 49 characters";
+            return {
+                QT_TRANSLATE_NOOP("velmora::model::Problem", "each name needs 1 to 49 characters")};
         }
         if (name.front() == ' ' || name.back() == ' ') {
-            return "a name may not start or end with a blank";
+            return {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                      "a name may not start or end with a blank")};
         }
         const bool bad = std::any_of(name.begin(), name.end(), [](char c) {
             return c == ',' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7f;
         });
         if (bad) {
-            return "a name may not contain commas or control characters";
+            return {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                      "a name may not contain commas or control characters")};
         }
     }
     return {};
@@ -95,7 +104,7 @@ PolyproticAcid::PolyproticAcid() : PolyproticAcid(std::array<double, 1>{4.76}) {
 
 PolyproticAcid::PolyproticAcid(std::span<const double> pKa, int charge,
                                std::vector<std::string> names) {
-    std::string problem = problemWithConstants(pKa);
+    Problem problem = problemWithConstants(pKa);
     if (problem.empty()) {
         problem = problemWithCharge(charge);
     }
@@ -104,7 +113,7 @@ PolyproticAcid::PolyproticAcid(std::span<const double> pKa, int charge,
         problem = problemWithNames(names, count + 1);
     }
     if (!problem.empty()) {
-        throw std::invalid_argument(problem);
+        throw std::invalid_argument(problem.english());
     }
     m_count = count;
     m_charge = charge;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "message.h"
+
 #include <array>
 #include <span>
 #include <string>
@@ -50,8 +52,8 @@ public:
     /**
      * An acid from its exponents (1..6, each −5..25, non-decreasing), the charge of its fully
      * protonated form (−6..6) and optionally its own species formulas (n + 1 of them, see
-     * problemWithNames()). Throws std::invalid_argument with the problem's text when any of
-     * them is out of range; check them first with the problemWith… functions.
+     * problemWithNames()). Throws std::invalid_argument with the problem's English text when any
+     * of them is out of range; check them first with the problemWith… functions.
      */
     explicit PolyproticAcid(std::span<const double> pKa, int charge = 0,
                             std::vector<std::string> names = {});
@@ -113,15 +115,15 @@ private:
 [[nodiscard]] std::vector<std::string> genericSpeciesNames(int constants, int charge);
 
 /**
- * Checks of the acid's inputs. Each returns an empty text when the input is fine, otherwise the
+ * Checks of the acid's inputs. Each returns no problem when the input is fine, otherwise the
  * problem in a few words ("needs 1 to 6 values"), for a message that names the input.
  */
-[[nodiscard]] std::string problemWithConstants(std::span<const double> pKa);
-[[nodiscard]] std::string problemWithCharge(int charge);
+[[nodiscard]] Problem problemWithConstants(std::span<const double> pKa);
+[[nodiscard]] Problem problemWithCharge(int charge);
 /**
  * Names: exactly `species` of them, each 1..49 characters, without commas (they head the data
  * files' columns), blanks at either end or control characters. Caret notation is allowed.
  */
-[[nodiscard]] std::string problemWithNames(const std::vector<std::string>& names, int species);
+[[nodiscard]] Problem problemWithNames(const std::vector<std::string>& names, int species);
 
 } // namespace velmora::model

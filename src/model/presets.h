@@ -20,7 +20,7 @@ namespace velmora::model {
  */
 struct Preset {
     std::string key;                   ///< the name --preset takes, e.g. "phosphoric"
-    std::string name;                  ///< e.g. "Phosphoric acid"
+    std::string name;                  ///< e.g. "Phosphoric acid" (English; see kPresetContext)
     std::vector<std::string> formulas; ///< protons + 1 entries, fully protonated first
     std::vector<double> pKa;           ///< 1..4 values, not decreasing
     std::string source;

@@ -142,23 +142,25 @@ std::vector<std::string> solutionReport(const PolyproticAcid& acid, const Soluti
     return lines;
 }
 
-std::string problemWithConcentration(double concentration) {
+Problem problemWithConcentration(double concentration) {
     if (!(concentration >= kMinConcentration && concentration <= kMaxConcentration)) {
-        return "must be from 1e-10 to 10 mol/L";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 1e-10 to 10 mol/L")};
     }
     return {};
 }
 
-std::string problemWithDissolvedAs(int dissolvedAs, const PolyproticAcid& acid) {
+Problem problemWithDissolvedAs(int dissolvedAs, const PolyproticAcid& acid) {
     if (dissolvedAs < 0 || dissolvedAs > acid.constantCount()) {
-        return "must be a species index from 0 to " + std::to_string(acid.constantCount());
+        return {
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "must be a species index from 0 to %1"),
+            {std::to_string(acid.constantCount())}};
     }
     return {};
 }
 
-std::string problemWithStrongConcentration(double concentration) {
+Problem problemWithStrongConcentration(double concentration) {
     if (!(concentration >= 0.0 && concentration <= kMaxStrongConcentration)) {
-        return "must be from 0 to 10 mol/L";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 0 to 10 mol/L")};
     }
     return {};
 }

@@ -121,10 +121,10 @@ struct SolutionState {
 [[nodiscard]] std::vector<std::string> solutionReport(const PolyproticAcid& acid,
                                                       const SolutionState& state);
 
-/** Checks of a solution's inputs; empty when fine, else the problem in a few words. */
-[[nodiscard]] std::string problemWithConcentration(double concentration);
-[[nodiscard]] std::string problemWithDissolvedAs(int dissolvedAs, const PolyproticAcid& acid);
+/** Checks of a solution's inputs; none when fine, else the problem in a few words. */
+[[nodiscard]] Problem problemWithConcentration(double concentration);
+[[nodiscard]] Problem problemWithDissolvedAs(int dissolvedAs, const PolyproticAcid& acid);
 /** The strong base or acid: 0 to 10 mol/L. */
-[[nodiscard]] std::string problemWithStrongConcentration(double concentration);
+[[nodiscard]] Problem problemWithStrongConcentration(double concentration);
 
 } // namespace velmora::model

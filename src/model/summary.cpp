@@ -88,31 +88,56 @@ std::vector<Predominance> predominance(const Acid& acid, int decimals) {
     return ranges;
 }
 
-std::string describe(const Acid& acid, const SpeciesNames& names, int decimals) {
+std::string describe(const Acid& acid, const SpeciesNames& names, int decimals,
+                     const Translate& translate) {
+    const auto text = [&translate](const char* english) {
+        return translate ? translate(kSummaryContext, english) : std::string(english);
+    };
     const int places = placesOf(decimals);
-    static const char* const kinds[] = {"Monoprotic", "Diprotic", "Triprotic", "Tetraprotic"};
+    // The sentence is read to screen-reader users: the acid's kind, then where each species
+    // predominates: "Triprotic acid. H3A predominates below pH 2.1, H2A- from 2.1 to 5.4, HA2- from
+    // 5.4 to 9.7, A3- above 9.7."
+    static const char* const kinds[] = {
+        //: The spoken description of the diagram starts with the acid's kind.
+        QT_TRANSLATE_NOOP("velmora::model::Summary", "Monoprotic acid."),
+        QT_TRANSLATE_NOOP("velmora::model::Summary", "Diprotic acid."),
+        QT_TRANSLATE_NOOP("velmora::model::Summary", "Triprotic acid."),
+        QT_TRANSLATE_NOOP("velmora::model::Summary", "Tetraprotic acid.")};
     const int protons = acid.protonCount();
-    std::string text = std::string(kinds[protons - 1]) + " acid.";
+    std::string sentence = text(kinds[protons - 1]) + ' ';
     const std::vector<Predominance> ranges = predominance(acid, places);
     const auto name = [&](const Predominance& r) -> const std::string& {
         return names[static_cast<std::size_t>(r.species)];
     };
     if (ranges.size() == 1) {
-        return text + " " + name(ranges.front()) +
-               " predominates over the whole range from pH 0 to 14.";
+        return sentence +
+               //: %1 is a species' formula.
+               filled(text(QT_TRANSLATE_NOOP("velmora::model::Summary",
+                                             "%1 predominates over the whole range from pH 0 to "
+                                             "14.")),
+                      {name(ranges.front())});
     }
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const Predominance& r = ranges[i];
+        const std::string from = formatPh(r.from, places);
+        const std::string to = formatPh(r.to, places);
         if (i == 0) {
-            text += " " + name(r) + " predominates below pH " + formatPh(r.to, places);
+            sentence += filled(
+                //: The first species of the spoken description: %1 its formula, %2 a pH.
+                text(QT_TRANSLATE_NOOP("velmora::model::Summary", "%1 predominates below pH %2")),
+                {name(r), to});
         } else if (i + 1 == ranges.size()) {
-            text += ", " + name(r) + " above " + formatPh(r.from, places) + ".";
+            //: The last species of the spoken description: %1 its formula, %2 a pH.
+            sentence += filled(text(QT_TRANSLATE_NOOP("velmora::model::Summary", ", %1 above %2.")),
+                               {name(r), from});
         } else {
-            text += ", " + name(r) + " from " + formatPh(r.from, places) + " to " +
-                    formatPh(r.to, places);
+            //: A species in the middle of the spoken description: %1 its formula, %2 and %3 pH.
+            sentence +=
+                filled(text(QT_TRANSLATE_NOOP("velmora::model::Summary", ", %1 from %2 to %3")),
+                       {name(r), from, to});
         }
     }
-    return text;
+    return sentence;
 }
 
 } // namespace velmora::model

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "acid.h"
+#include "message.h"
 
 #include <string>
 #include <vector>
@@ -27,8 +28,11 @@ struct Predominance {
  * One sentence per diagram for a screen reader, e.g. "Triprotic acid. H3A predominates below
  * pH 2.1, H2A- from 2.1 to 5.4, HA2- from 5.4 to 9.7, A3- above 9.7." The species are called by
  * `names` exactly as given: the caller passes them as they are to be read aloud. The pH
- * boundaries are written with `decimals` places (1 or 2), as the constants themselves are.
+ * boundaries are written with `decimals` places (1 or 2), as the constants themselves are. The
+ * sentence is made of marked pieces in the context kSummaryContext, each given by `translate`
+ * (English without it), so that a translation can order each clause's name and numbers.
  */
-[[nodiscard]] std::string describe(const Acid& acid, const SpeciesNames& names, int decimals = 1);
+[[nodiscard]] std::string describe(const Acid& acid, const SpeciesNames& names, int decimals = 1,
+                                   const Translate& translate = {});
 
 } // namespace velmora::model

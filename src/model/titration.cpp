@@ -165,23 +165,23 @@ std::vector<TitrationPoint> Titrator::drawingCurve(int count, double pHStep) con
     return points;
 }
 
-std::string problemWithSampleVolume(double volume) {
+Problem problemWithSampleVolume(double volume) {
     if (!(volume >= kMinSampleVolume && volume <= kMaxSampleVolume)) {
-        return "must be from 0.1 to 1000 mL";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 0.1 to 1000 mL")};
     }
     return {};
 }
 
-std::string problemWithTitrantConcentration(double concentration) {
+Problem problemWithTitrantConcentration(double concentration) {
     if (!(concentration >= kMinTitrantConcentration && concentration <= kMaxTitrantConcentration)) {
-        return "must be from 1e-6 to 10 mol/L";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 1e-6 to 10 mol/L")};
     }
     return {};
 }
 
-std::string problemWithEndVolume(double volume) {
+Problem problemWithEndVolume(double volume) {
     if (!(volume >= kMinTitrationVolume && volume <= kMaxTitrationVolume)) {
-        return "must be from 0.001 to 100000 mL";
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 0.001 to 100000 mL")};
     }
     return {};
 }

@@ -128,9 +128,9 @@ private:
     Titration m_titration;
 };
 
-/** Checks of a titration's inputs; empty when fine, else the problem in a few words. */
-[[nodiscard]] std::string problemWithSampleVolume(double volume);
-[[nodiscard]] std::string problemWithTitrantConcentration(double concentration);
-[[nodiscard]] std::string problemWithEndVolume(double volume);
+/** Checks of a titration's inputs; none when fine, else the problem in a few words. */
+[[nodiscard]] Problem problemWithSampleVolume(double volume);
+[[nodiscard]] Problem problemWithTitrantConcentration(double concentration);
+[[nodiscard]] Problem problemWithEndVolume(double volume);
 
 } // namespace velmora::model

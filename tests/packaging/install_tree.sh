@@ -3,14 +3,16 @@
 # Installs the build into an empty prefix as a distributor does (cmake --install) and checks the
 # tree: the program runs from it, the manual page renders without a warning, the launcher and the
 # AppStream metadata pass their validators without a single hint or note, the metadata carries the
-# build's web page, and the documentation folder holds the licence, the README with its pictures
-# and the theory document.
+# build's web page, the documentation folder holds the licence, the README with its pictures
+# and the theory document, and the translations are installed where the program finds them.
 # Exits 77 (skipped) when a validator or groff is not installed.
 #
 # install_tree.sh CMAKE BUILD_DIR VERSION WEB_PAGE PICTURES_URL BINDIR LIBDIR DATADIR MANDIR DOCDIR
+#                 TRANSLATIONS_DIR LANGUAGES COMPLETE_LANGUAGES (the lists comma-separated)
 set -u
 cmake=$1 build=$2 version=$3 web_page=$4 pictures_url=$5
 bindir=$6 libdir=$7 datadir=$8 mandir=$9 docdir=${10}
+translations=${11} languages=${12} complete=${13}
 
 for tool in desktop-file-validate appstreamcli groff man; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -61,6 +63,21 @@ done | grep . && failed=1
 out=$("$prefix/$bindir/velmora" --version 2>&1)
 [ "$out" = "Velmora $version" ] || fail "velmora --version gave: $out"
 
+# Every shipped language is installed compiled, and the installed program speaks the complete
+# ones: its help is then no longer the English one.
+english=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 "$prefix/$bindir/velmora" --help 2>&1)
+for language in ${languages//,/ }; do
+    [ -s "$prefix/$translations/velmora_$language.qm" ] ||
+        fail "$translations/velmora_$language.qm is missing or empty"
+done
+for language in ${complete//,/ }; do
+    out=$(env -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 LANGUAGE="$language" "$prefix/$bindir/velmora" --help 2>&1)
+    { [ -n "$out" ] && ! echo "$out" | grep -qF "Shows this help."; } ||
+        fail "the installed program's help in $language is English"
+done
+[ "$(echo "$english" | head -n 1)" = "Usage: velmora [options]" ] ||
+    fail "the installed program's English help starts: $(echo "$english" | head -n 1)"
+
 # Validators: not a single hint, warning or note.
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate failed"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
@@ -88,7 +105,9 @@ page="$prefix/$mandir/man1/velmora.1"
 out=$(groff -k -man -Tutf8 -ww -z "$page" 2>&1)
 [ -z "$out" ] || fail "groff: $out"
 rendered=$(MANWIDTH=100 man -l "$page" 2>&1)
-for text in NAME SYNOPSIS OPTIONS "--export FILE" "--list-presets" "EXAMPLE ACIDS" "$docdir"; do
+# Written from the English help, whatever language the build ran in.
+for text in NAME SYNOPSIS OPTIONS "--export FILE" "--list-presets" "EXAMPLE ACIDS" "$docdir" \
+    "Shows this help."; do
     echo "$rendered" | grep -qF -- "$text" || fail "the manual page does not show \"$text\""
 done
 

@@ -82,10 +82,12 @@ void About::Clear_Click() {
 
 void About::Label4_Click() {
     openWithDesktop(QUrl(QStringLiteral("mailto:") + authorEmail()), this,
+                    //: Takes the place of %1 in "The desktop could not open %1."
                     tr("a new e-mail to the author"));
 }
 
 void About::Label5_Click(int /*Index: either line opens the page*/) {
+    //: Takes the place of %1 in "The desktop could not open %1."
     openWithDesktop(QUrl(webPage()), this, tr("the web page of further chemistry programs"));
 }
 

@@ -4,24 +4,28 @@
 #include <QString>
 
 /**
- * Every text of the About window in one place. The description and acknowledgement are ours and
- * fixed here; the title and version line are made of the program's name and version
- * (version.h); the copyright line, the author's e-mail address and the web page come from the
- * build (CMake cache variables VELMORA_COPYRIGHT, VELMORA_AUTHOR_EMAIL, VELMORA_WEB_PAGE), so a
- * distributor can change them without touching the code.
+ * Every text of the About window in one place. The caption, description, acknowledgement and the
+ * other words are ours and fixed here, in the user's language; the title and version line are
+ * made of the program's name and version (version.h); the copyright line, the author's e-mail
+ * address and the web page come from the build (CMake cache variables VELMORA_COPYRIGHT,
+ * VELMORA_AUTHOR_EMAIL, VELMORA_WEB_PAGE), so a distributor can change them without touching the
+ * code.
  */
 namespace velmora::ui::abouttexts {
 
-inline constexpr char16_t caption[] = u" About";
-inline constexpr char16_t description[] = u"The program calculates the concentration fractions of "
-                                          u"polyprotic acids species as functions of pH";
-inline constexpr char16_t acknowledgementCaption[] = u"Acknowledgement";
-inline constexpr char16_t acknowledgement[] =
-    u"Our thanks go to the chemistry teachers and students who tried the first drafts in their "
-    u"lessons, told us where the diagrams were hard to read and helped us make them clearer.";
-inline constexpr char16_t authorPrefix[] = u"Author: ";
-inline constexpr char16_t portraitToolTip[] = u"Author";
-inline constexpr char16_t moreProgrammes[] = u"Find more chemical programs here:";
+/** The window's caption, " About". */
+[[nodiscard]] QString caption();
+/** What the program does, under the title. */
+[[nodiscard]] QString description();
+/** The caption of the acknowledgement's frame and its paragraph. */
+[[nodiscard]] QString acknowledgementCaption();
+[[nodiscard]] QString acknowledgement();
+/** The author's line: "Author: " and the e-mail address. */
+[[nodiscard]] QString authorLine();
+/** The portrait's tooltip. */
+[[nodiscard]] QString portraitToolTip();
+/** The line above the web page. */
+[[nodiscard]] QString moreProgrammes();
 
 /** The title: the program's name. */
 [[nodiscard]] QString title();

@@ -24,7 +24,10 @@ QString address(const QUrl& url) {
 
 /** The one message of a failed hand-over: what could not be opened, its address, and why. */
 QString problemText(const QString& what, const QUrl& url, const QString& reason) {
-    QString text = QStringLiteral("The desktop could not open %1.\n\n%2").arg(what, address(url));
+    //: %1 names what was to be opened ("the theory document"), %2 is its address.
+    QString text =
+        QCoreApplication::translate("velmora::ui::Desktop", "The desktop could not open %1.\n\n%2")
+            .arg(what, address(url));
     if (!reason.isEmpty()) {
         text += QStringLiteral("\n\n") + reason;
     }
@@ -34,18 +37,25 @@ QString problemText(const QString& what, const QUrl& url, const QString& reason)
 /** Why the opener failed, from how it ended (its exit statuses are those of xdg-open). */
 QString openerEnded(int code, QProcess::ExitStatus status) {
     if (status != QProcess::NormalExit) {
-        return QStringLiteral("The opener xdg-open stopped unexpectedly.");
+        return QCoreApplication::translate("velmora::ui::Desktop",
+                                           "The opener xdg-open stopped unexpectedly.");
     }
     switch (code) {
     case 2:
-        return QStringLiteral("The file does not exist (xdg-open ended with status 2).");
+        return QCoreApplication::translate(
+            "velmora::ui::Desktop", "The file does not exist (xdg-open ended with status 2).");
     case 3:
-        return QStringLiteral("No program to open it was found; is one installed? (xdg-open ended "
-                              "with status 3.)");
+        return QCoreApplication::translate("velmora::ui::Desktop",
+                                           "No program to open it was found; is one "
+                                           "installed? (xdg-open ended with "
+                                           "status 3.)");
     case 4:
-        return QStringLiteral("The program for it failed (xdg-open ended with status 4).");
+        return QCoreApplication::translate(
+            "velmora::ui::Desktop", "The program for it failed (xdg-open ended with status 4).");
     default:
-        return QStringLiteral("The opener xdg-open ended with status %1.").arg(code);
+        return QCoreApplication::translate("velmora::ui::Desktop",
+                                           "The opener xdg-open ended with status %1.")
+            .arg(code);
     }
 }
 
@@ -97,7 +107,8 @@ public slots:
         const QString what = m_expecting ? m_what : address(url);
         const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (program.isEmpty()) {
-            const QString reason = QStringLiteral(
+            const QString reason = QCoreApplication::translate(
+                "velmora::ui::Desktop",
                 "The opener xdg-open, which hands documents to their programs, is not installed.");
             if (m_expecting) {
                 m_problem = reason;
@@ -123,7 +134,9 @@ public slots:
                     if (error == QProcess::FailedToStart) {
                         process->deleteLater();
                         report(parent, what, url,
-                               QStringLiteral("The opener xdg-open could not be started: %1")
+                               QCoreApplication::translate("velmora::ui::Desktop",
+                                                           "The opener xdg-open could not be "
+                                                           "started: %1")
                                    .arg(process->errorString()));
                     }
                 });
@@ -137,10 +150,7 @@ private:
     void report(const QPointer<QWidget>& parent, const QString& what, const QUrl& url,
                 const QString& reason) {
         QMetaObject::invokeMethod(
-            this,
-            [parent, text = problemText(what, url, reason)] {
-                showProblem(parent, text);
-            },
+            this, [parent, text = problemText(what, url, reason)] { showProblem(parent, text); },
             Qt::QueuedConnection);
     }
 

@@ -43,13 +43,10 @@ QString withSuffix(const QString& path, const QString& suffix) {
 
 DiagramCommands::DiagramCommands(QWidget& window, const DrawingSource& drawing)
     : QObject(&window), m_window(window), m_drawing(drawing) {
-    m_copyAction =
-        command(QStringLiteral("Copy diagram"), QKeySequence::Copy, &DiagramCommands::copyDiagram);
-    m_saveAction =
-        command(QStringLiteral("Save diagram…"), QKeySequence::Save, &DiagramCommands::saveDiagram);
-    m_exportAction =
-        command(QStringLiteral("Export data…"), QKeySequence(), &DiagramCommands::exportData);
-    m_printAction = command(QStringLiteral("Print…"), QKeySequence::Print, &DiagramCommands::print);
+    m_copyAction = command(tr("Copy diagram"), QKeySequence::Copy, &DiagramCommands::copyDiagram);
+    m_saveAction = command(tr("Save diagram…"), QKeySequence::Save, &DiagramCommands::saveDiagram);
+    m_exportAction = command(tr("Export data…"), QKeySequence(), &DiagramCommands::exportData);
+    m_printAction = command(tr("Print…"), QKeySequence::Print, &DiagramCommands::print);
 }
 
 QAction* DiagramCommands::command(const QString& text, const QKeySequence& keys,
@@ -90,12 +87,12 @@ void DiagramCommands::rememberFolder(const QString& path) {
 }
 
 void DiagramCommands::saveDiagram() {
-    const QString png = QStringLiteral("PNG image (*.png)");
-    const QString svg = QStringLiteral("SVG drawing (*.svg)");
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG drawing (*.svg)");
+    const QString pdf = tr("PDF document (*.pdf)");
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("Save diagram"), suggestedPath(QStringLiteral("png")),
+        &m_window, tr("Save diagram"), suggestedPath(QStringLiteral("png")),
         QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) {
         return;
@@ -112,19 +109,19 @@ bool DiagramCommands::saveDiagramTo(const QString& path) {
     const std::optional<diagram::ExportFormat> format = diagram::formatForFile(path);
     if (!format || *format == diagram::ExportFormat::Csv) {
         showProblem(&m_window,
-                    QStringLiteral("The diagram was not saved to %1.\n\nThe file name must end in "
-                                   ".png, .svg or .pdf, which decides the kind of file.")
+                    tr("The diagram was not saved to %1.\n\nThe file name must end in .png, .svg "
+                       "or .pdf, which decides the kind of file.")
                         .arg(nativePath(path)));
         return false;
     }
     return write(path, *format, kSavedImageScale,
-                 QStringLiteral("The diagram could not be saved to %1.\n\n%2"));
+                 tr("The diagram could not be saved to %1.\n\n%2"));
 }
 
 void DiagramCommands::exportData() {
-    QString path = QFileDialog::getSaveFileName(&m_window, QStringLiteral("Export data"),
-                                                suggestedPath(QStringLiteral("csv")),
-                                                QStringLiteral("CSV table (*.csv)"));
+    QString path =
+        QFileDialog::getSaveFileName(&m_window, tr("Export data"),
+                                     suggestedPath(QStringLiteral("csv")), tr("CSV table (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -135,7 +132,7 @@ void DiagramCommands::exportData() {
 
 bool DiagramCommands::exportDataTo(const QString& path) {
     return write(path, diagram::ExportFormat::Csv, 1,
-                 QStringLiteral("The data could not be exported to %1.\n\n%2"));
+                 tr("The data could not be exported to %1.\n\n%2"));
 }
 
 bool DiagramCommands::write(const QString& path, diagram::ExportFormat format, int scale,
@@ -154,7 +151,7 @@ void DiagramCommands::print() {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(m_drawing.title());
     QPrintDialog dialog(&printer, &m_window);
-    dialog.setWindowTitle(QStringLiteral("Print diagram"));
+    dialog.setWindowTitle(tr("Print diagram"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -167,9 +164,11 @@ bool DiagramCommands::printDiagram(QPrinter& printer) {
         const QString where = printer.outputFileName().isEmpty()
                                   ? printer.printerName()
                                   : nativePath(printer.outputFileName());
-        showProblem(&m_window, QStringLiteral("The diagram could not be printed on %1.\n\nThe "
-                                              "printer or its file could not be opened.")
-                                   .arg(where.isEmpty() ? QStringLiteral("the printer") : where));
+        showProblem(&m_window, tr("The diagram could not be printed on %1.\n\nThe printer or its "
+                                  "file could not be opened.")
+                                   //: Takes the place of %1 in "The diagram could not be
+                                   //: printed on %1." when the printer has no name.
+                                   .arg(where.isEmpty() ? tr("the printer") : where));
         return false;
     }
     // The painter's origin is the top-left corner of the printable area.

@@ -25,15 +25,19 @@ bool openTheoryDocument(const QStringList& folders, QWidget* parent) {
     for (const QString& folder : folders) {
         const QFileInfo document(QDir(folder).filePath(name));
         if (document.isFile()) {
-            return openWithDesktop(QUrl::fromLocalFile(document.absoluteFilePath()), parent,
-                                   QStringLiteral("the theory document"));
+            return openWithDesktop(
+                QUrl::fromLocalFile(document.absoluteFilePath()), parent,
+                //: Takes the place of %1 in "The desktop could not open %1."
+                QCoreApplication::translate("velmora::ui::TheoryDocument", "the theory document"));
         }
     }
     QStringList places;
     for (const QString& folder : folders) {
         places << QDir::toNativeSeparators(folder);
     }
-    showProblem(parent, QStringLiteral("The theory document %1 was not found.\n\nLooked in:\n%2")
+    showProblem(parent, QCoreApplication::translate(
+                            "velmora::ui::TheoryDocument",
+                            "The theory document %1 was not found.\n\nLooked in:\n%2")
                             .arg(name, places.join(u'\n')));
     return false;
 }

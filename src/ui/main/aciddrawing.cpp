@@ -4,6 +4,7 @@
 #include "exampleacids.h"
 
 #include "diagram/labels.h"
+#include "language/modeltexts.h"
 #include "model/presets.h"
 #include "model/summary.h"
 
@@ -31,9 +32,10 @@ QString AcidDrawing::summary(const diagram::DrawnDiagram& drawn) const {
     // An example's boundaries are said as precisely as its literature values are written.
     const model::Preset* example = m_examples.shown();
     QString text = QString::fromStdString(model::describe(
-        m_acid, diagram::spokenNames(drawn.labels), example != nullptr ? example->decimals() : 1));
+        m_acid, diagram::spokenNames(drawn.labels), example != nullptr ? example->decimals() : 1,
+        language::modelTranslation()));
     if (example != nullptr) {
-        text.prepend(QString::fromStdString(example->name) + QStringLiteral(". "));
+        text.prepend(language::presetName(*example) + QStringLiteral(". "));
     }
     return text;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exampleacids.h"
 
+#include "language/modeltexts.h"
 #include "model/presets.h"
 
 #include <QAbstractButton>
@@ -23,8 +24,7 @@ QString presetValuesText(const model::Preset& preset) {
 
 /** The menu entry of an example acid: "Phosphoric acid (2.15, 7.20, 12.35)". */
 QString menuText(const model::Preset& preset) {
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(preset.name),
-                                         presetValuesText(preset));
+    return QStringLiteral("%1 (%2)").arg(language::presetName(preset), presetValuesText(preset));
 }
 
 } // namespace
@@ -39,7 +39,7 @@ QStringList exampleValueTexts(const model::Preset& preset) {
 
 ExampleAcids::ExampleAcids(QButtonGroup& acidTypes, const Bars& bars, QWidget& window)
     : QObject(&window), m_acidTypes(acidTypes), m_bars(bars) {
-    m_menu = new QMenu(QStringLiteral("Example acids"), &window);
+    m_menu = new QMenu(tr("Example acids"), &window);
     m_menu->setObjectName(QStringLiteral("examplesMenu"));
     int lastProtons = 0;
     for (const model::Preset& preset : model::presets()) {
@@ -50,7 +50,7 @@ ExampleAcids::ExampleAcids(QButtonGroup& acidTypes, const Bars& bars, QWidget& w
         lastProtons = preset.protons();
         QAction* action = m_menu->addAction(menuText(preset));
         action->setData(QString::fromStdString(preset.key));
-        action->setToolTip(QString::fromStdString(preset.source));
+        action->setToolTip(language::presetSource(preset));
         connect(action, &QAction::triggered, this, [this, &preset] { choose(preset); });
     }
     // The entry of the example the diagram shows is ticked; the others carry no empty boxes.
@@ -92,11 +92,12 @@ QStringList ExampleAcids::heading() const {
     if (example == nullptr) {
         return {};
     }
-    QStringList lines{QString::fromStdString(example->name),
-                      QStringLiteral("pKa %1 (25 °C)").arg(presetValuesText(*example)),
-                      QString::fromStdString(example->source)};
+    QStringList lines{language::presetName(*example),
+                      //: The readout's line of an example acid's values: "pKa 2.15, 7.20, 12.35".
+                      tr("pKa %1 (25 °C)").arg(presetValuesText(*example)),
+                      language::presetSource(*example)};
     if (!example->note.empty()) {
-        lines << QString::fromStdString(example->note);
+        lines << language::presetNote(*example);
     }
     return lines;
 }

@@ -129,17 +129,16 @@ void pHH::wireControls() {
         button->setAccessibleName(accessible);
         connect(button, &QAbstractButton::clicked, this, handler);
     };
-    command(u"Comm_theory", QStringLiteral("Theory"), &pHH::Comm_theory_Click);
-    command(u"Comm_about", QStringLiteral("About"), &pHH::Comm_about_Click);
-    command(u"Comm_exit", QStringLiteral("Exit"), &pHH::Comm_exit_Click);
+    command(u"Comm_theory", tr("Theory"), &pHH::Comm_theory_Click);
+    command(u"Comm_about", tr("About"), &pHH::Comm_about_Click);
+    command(u"Comm_exit", tr("Exit"), &pHH::Comm_exit_Click);
 
-    f.widgetAs<QWidget>(u"Frame1")->setAccessibleName(QStringLiteral("Type of acid"));
+    f.widgetAs<QWidget>(u"Frame1")->setAccessibleName(tr("Type of acid"));
     // An empty frame that only sets the commands apart from the acid types.
-    f.widgetAs<QWidget>(u"Frame2")->setAccessibleName(QStringLiteral("Separator"));
+    f.widgetAs<QWidget>(u"Frame2")->setAccessibleName(tr("Separator"));
 
-    static const std::array<QString, 4> acidNames{
-        QStringLiteral("Monoprotic acid HA"), QStringLiteral("Diprotic acid H2A"),
-        QStringLiteral("Triprotic acid H3A"), QStringLiteral("Tetraprotic acid H4A")};
+    const std::array<QString, 4> acidNames{tr("Monoprotic acid HA"), tr("Diprotic acid H2A"),
+                                           tr("Triprotic acid H3A"), tr("Tetraprotic acid H4A")};
     m_acidTypes = new QButtonGroup(this);
     m_acidTypes->setExclusive(true);
     for (int index = 1; index <= 4; ++index) {
@@ -158,15 +157,14 @@ void pHH::wireControls() {
         bar->setPageStep(kBarPageStep);
         bar->setTracking(true);
         bar->setValue(startValue(index));
-        bar->setAccessibleName(QStringLiteral("pKa %1").arg(index));
+        bar->setAccessibleName(tr("pKa %1").arg(index));
         m_VScroll1[slot(index)] = bar;
 
         auto* label = f.widgetAs<QLabel>(u"Lab_pKa", index);
-        label->setAccessibleName(QStringLiteral("Value of pKa %1").arg(index));
+        label->setAccessibleName(tr("Value of pKa %1").arg(index));
         m_Lab_pKa[slot(index)] = label;
 
-        f.widgetAs<QLabel>(u"Label1", index - 1)
-            ->setAccessibleName(QStringLiteral("Bar %1").arg(index));
+        f.widgetAs<QLabel>(u"Label1", index - 1)->setAccessibleName(tr("Bar %1").arg(index));
     }
     // Connected only now: the designed Values above are no changes of Value. The connections
     // are direct, so a write of a new Value runs the handler nested inside the write.
@@ -186,7 +184,7 @@ void pHH::wireControls() {
     connect(this, &pHH::diagramDrawn, m_solution, &SolutionCompanion::windowChanged);
 
     m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
-    m_Pict_pole->setAccessibleName(QStringLiteral("Distribution diagram"));
+    m_Pict_pole->setAccessibleName(tr("Distribution diagram"));
     m_Pict_pole->setPlot(&m_plot);
     m_Pict_pole->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
     m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());

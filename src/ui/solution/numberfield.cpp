@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numberfield.h"
 
+#include "language/modeltexts.h"
+
 #include <QLabel>
 #include <QLocale>
 
@@ -47,9 +49,9 @@ QString NumberField::problem() const {
     bool ok = false;
     const double number = QLocale::c().toDouble(text().trimmed(), &ok);
     if (!ok || !std::isfinite(number)) {
-        return QStringLiteral("is not a number");
+        return tr("is not a number");
     }
-    return QString::fromStdString(m_check(number));
+    return language::problemText(m_check(number));
 }
 
 void NumberField::showText(const QString& text) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/message.h"
+
 #include <QLineEdit>
 
 #include <functional>
 #include <optional>
-#include <string>
 
 class QLabel;
 
@@ -14,14 +15,14 @@ namespace velmora::ui {
 /**
  * A typed number with its check: a line edit and, beside it, a small red label that says what is
  * wrong with the text ("is not a number", or the model's own words, "must be from 0.1 to 1000
- * mL"), hidden while the text is fine. Numbers are read in the C locale (a point for decimals,
- * "1e-6" allowed), as the program writes them.
+ * mL", in the user's language), hidden while the text is fine. Numbers are read in the C locale (a
+ * point for decimals, "1e-6" allowed), as the program writes them.
  */
 class NumberField : public QLineEdit {
     Q_OBJECT
 public:
-    /** The model's check of a value: empty when fine, else the problem. */
-    using Check = std::function<std::string(double)>;
+    /** The model's check of a value: no problem when fine, else the problem. */
+    using Check = std::function<model::Problem(double)>;
 
     NumberField(Check checker, QWidget* parent = nullptr);
 

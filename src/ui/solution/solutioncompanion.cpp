@@ -8,7 +8,7 @@ namespace velmora::ui {
 
 SolutionCompanion::SolutionCompanion(QWidget& window, SolutionWindow::AcidSource acid)
     : QObject(&window), m_window(window), m_acid(std::move(acid)) {
-    m_open = new QAction(QStringLiteral("Solution…"), &window);
+    m_open = new QAction(tr("Solution…"), &window);
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_open->setShortcutContext(Qt::WindowShortcut);
     window.addAction(m_open);

@@ -4,6 +4,8 @@
 #include "numberfield.h"
 #include "speciestext.h"
 
+#include "language/modeltexts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -56,8 +58,8 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("solutionPanel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_follow = new QCheckBox(QStringLiteral("&Follow the main window"), this);
-    m_follow->setAccessibleName(QStringLiteral("Follow the main window"));
+    m_follow = new QCheckBox(tr("&Follow the main window"), this);
+    m_follow->setAccessibleName(tr("Follow the main window"));
     m_follow->setChecked(true);
     layout->addWidget(m_follow);
     layout->addWidget(buildAcidGroup());
@@ -73,7 +75,7 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* SolutionPanel::buildAcidGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Acid"), this);
+    auto* group = new QGroupBox(tr("Acid"), this);
     auto* grid = new QGridLayout(group);
     // Two fields to a row: a label and its field, twice.
     const auto cell = [grid](int index, int firstRow, QLabel* label, QWidget* field) {
@@ -88,8 +90,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
         box->setRange(model::kMinPka, model::kMaxPka);
         box->setDecimals(2);
         box->setSingleStep(0.1);
-        box->setAccessibleName(QStringLiteral("pKa %1").arg(i + 1));
-        auto* label = new QLabel(QStringLiteral("pKa &%1").arg(i + 1), group);
+        box->setAccessibleName(tr("pKa %1").arg(i + 1));
+        auto* label = new QLabel(tr("pKa &%1").arg(i + 1), group);
         label->setBuddy(box);
         cell(i, row, label, box);
         m_pKaLabels[static_cast<std::size_t>(i)] = label;
@@ -104,10 +106,10 @@ QWidget* SolutionPanel::buildAcidGroup() {
     }
     row += model::kMaxConstants / 2;
     auto* buttons = new QHBoxLayout;
-    m_add = new QPushButton(QStringLiteral("&Add constant"), group);
-    m_add->setAccessibleName(QStringLiteral("Add a constant"));
-    m_remove = new QPushButton(QStringLiteral("&Remove constant"), group);
-    m_remove->setAccessibleName(QStringLiteral("Remove the last constant"));
+    m_add = new QPushButton(tr("&Add constant"), group);
+    m_add->setAccessibleName(tr("Add a constant"));
+    m_remove = new QPushButton(tr("&Remove constant"), group);
+    m_remove->setAccessibleName(tr("Remove the last constant"));
     buttons->addWidget(m_add);
     buttons->addWidget(m_remove);
     grid->addLayout(buttons, row++, 0, 1, 4);
@@ -118,8 +120,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
 
     m_charge = new QSpinBox(group);
     m_charge->setRange(model::kMinCharge, model::kMaxCharge);
-    m_charge->setAccessibleName(QStringLiteral("Charge of the fully protonated form"));
-    auto* chargeLabel = new QLabel(QStringLiteral("Char&ge of the fully protonated form"), group);
+    m_charge->setAccessibleName(tr("Charge of the fully protonated form"));
+    auto* chargeLabel = new QLabel(tr("Char&ge of the fully protonated form"), group);
     chargeLabel->setBuddy(m_charge);
     chargeLabel->setWordWrap(true);
     grid->addWidget(chargeLabel, row, 0, 1, 3);
@@ -132,12 +134,12 @@ QWidget* SolutionPanel::buildAcidGroup() {
         acidFieldEdited();
     });
 
-    grid->addWidget(new QLabel(QStringLiteral("Formulas of the species:"), group), row++, 0, 1, 4);
+    grid->addWidget(new QLabel(tr("Formulas of the species:"), group), row++, 0, 1, 4);
     for (int j = 0; j < model::kMaxSolutionSpecies; ++j) {
         auto* edit = new QLineEdit(group);
         edit->setMaxLength(model::kMaxFormulaLength + 1);
-        edit->setAccessibleName(QStringLiteral("Formula of species %1").arg(j + 1));
-        edit->setToolTip(QStringLiteral("Caret notation: HPO4^2-, NH4^+"));
+        edit->setAccessibleName(tr("Formula of species %1").arg(j + 1));
+        edit->setToolTip(tr("Caret notation: HPO4^2-, NH4^+"));
         auto* label = new QLabel(group);
         label->setBuddy(edit);
         // As wide as the widest generic name, so that the panel keeps its width.
@@ -153,8 +155,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
     row += (model::kMaxSolutionSpecies + 1) / 2;
     m_namesProblem = problemLabel(group);
     grid->addWidget(m_namesProblem, row++, 0, 1, 4);
-    m_generic = new QPushButton(QStringLiteral("Generic &names"), group);
-    m_generic->setAccessibleName(QStringLiteral("Generic names"));
+    m_generic = new QPushButton(tr("Generic &names"), group);
+    m_generic->setAccessibleName(tr("Generic names"));
     grid->addWidget(m_generic, row++, 0, 1, 4);
     connect(m_generic, &QPushButton::clicked, this, &SolutionPanel::useGenericNames);
     grid->setColumnStretch(1, 1);
@@ -163,12 +165,12 @@ QWidget* SolutionPanel::buildAcidGroup() {
 }
 
 QWidget* SolutionPanel::buildSolutionGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Solution"), this);
+    auto* group = new QGroupBox(tr("Solution"), this);
     auto* grid = new QGridLayout(group);
     m_concentration =
         new NumberField([](double c) { return model::problemWithConcentration(c); }, group);
-    m_concentration->setAccessibleName(QStringLiteral("Concentration in mol/L"));
-    auto* label = new QLabel(QStringLiteral("Conc&entration (mol/L)"), group);
+    m_concentration->setAccessibleName(tr("Concentration in mol/L"));
+    auto* label = new QLabel(tr("Conc&entration (mol/L)"), group);
     label->setBuddy(m_concentration);
     grid->addWidget(label, 0, 0);
     grid->addWidget(m_concentration, 0, 1);
@@ -177,8 +179,8 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     m_slider->setRange(0, kSliderDecades * kSliderPerDecade);
     m_slider->setSingleStep(kSliderPerDecade / 10);
     m_slider->setPageStep(kSliderPerDecade);
-    m_slider->setAccessibleName(QStringLiteral("Concentration on a logarithmic scale"));
-    m_slider->setToolTip(QStringLiteral("10⁻⁶ to 1 mol/L"));
+    m_slider->setAccessibleName(tr("Concentration on a logarithmic scale"));
+    m_slider->setToolTip(tr("10⁻⁶ to 1 mol/L"));
     grid->addWidget(m_slider, 2, 0, 1, 2);
     connect(m_concentration, &NumberField::edited, this, [this] {
         if (const std::optional<double> c = m_concentration->value()) {
@@ -197,8 +199,8 @@ QWidget* SolutionPanel::buildSolutionGroup() {
 
     m_dissolved = new QComboBox(group);
     m_dissolved->setMinimumContentsLength(12);
-    m_dissolved->setAccessibleName(QStringLiteral("Species dissolved"));
-    auto* dissolvedLabel = new QLabel(QStringLiteral("&Dissolved"), group);
+    m_dissolved->setAccessibleName(tr("Species dissolved"));
+    auto* dissolvedLabel = new QLabel(tr("&Dissolved"), group);
     dissolvedLabel->setBuddy(m_dissolved);
     grid->addWidget(dissolvedLabel, 3, 0);
     grid->addWidget(m_dissolved, 3, 1);
@@ -210,13 +212,13 @@ QWidget* SolutionPanel::buildSolutionGroup() {
 }
 
 QWidget* SolutionPanel::buildTitrationGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Titration"), this);
+    auto* group = new QGroupBox(tr("Titration"), this);
     auto* grid = new QGridLayout(group);
     m_titrant = new QComboBox(group);
-    m_titrant->addItem(QStringLiteral("strong base (NaOH)"));
-    m_titrant->addItem(QStringLiteral("strong acid (HCl)"));
-    m_titrant->setAccessibleName(QStringLiteral("Titrant"));
-    auto* titrantLabel = new QLabel(QStringLiteral("&Titrant"), group);
+    m_titrant->addItem(tr("strong base (NaOH)"));
+    m_titrant->addItem(tr("strong acid (HCl)"));
+    m_titrant->setAccessibleName(tr("Titrant"));
+    auto* titrantLabel = new QLabel(tr("&Titrant"), group);
     titrantLabel->setBuddy(m_titrant);
     grid->addWidget(titrantLabel, 0, 0);
     grid->addWidget(m_titrant, 0, 1);
@@ -224,8 +226,8 @@ QWidget* SolutionPanel::buildTitrationGroup() {
 
     m_titrantConcentration =
         new NumberField([](double c) { return model::problemWithTitrantConcentration(c); }, group);
-    m_titrantConcentration->setAccessibleName(QStringLiteral("Titrant concentration in mol/L"));
-    auto* concentrationLabel = new QLabel(QStringLiteral("Its concentration (mo&l/L)"), group);
+    m_titrantConcentration->setAccessibleName(tr("Titrant concentration in mol/L"));
+    auto* concentrationLabel = new QLabel(tr("Its concentration (mo&l/L)"), group);
     concentrationLabel->setBuddy(m_titrantConcentration);
     grid->addWidget(concentrationLabel, 1, 0);
     grid->addWidget(m_titrantConcentration, 1, 1);
@@ -233,8 +235,8 @@ QWidget* SolutionPanel::buildTitrationGroup() {
     connect(m_titrantConcentration, &NumberField::edited, this, &SolutionPanel::takeSolution);
 
     m_volume = new NumberField([](double v) { return model::problemWithSampleVolume(v); }, group);
-    m_volume->setAccessibleName(QStringLiteral("Start volume in mL"));
-    auto* volumeLabel = new QLabel(QStringLiteral("Start vol&ume (mL)"), group);
+    m_volume->setAccessibleName(tr("Start volume in mL"));
+    auto* volumeLabel = new QLabel(tr("Start vol&ume (mL)"), group);
     volumeLabel->setBuddy(m_volume);
     grid->addWidget(volumeLabel, 3, 0);
     grid->addWidget(m_volume, 3, 1);
@@ -328,11 +330,11 @@ void SolutionPanel::acidFieldEdited() {
 
 void SolutionPanel::takeAcid() {
     const SolutionInputs before = m_inputs;
-    const QString constantsProblem = QString::fromStdString(model::problemWithConstants(m_pKa));
+    const QString constantsProblem = language::problemText(model::problemWithConstants(m_pKa));
     showProblem(*m_constantsProblem, *m_pKaBoxes[0], constantsProblem);
     const std::vector<std::string> names = fieldNames();
     const QString namesProblem =
-        m_ownNames ? QString::fromStdString(model::problemWithNames(names, constantCount() + 1))
+        m_ownNames ? language::problemText(model::problemWithNames(names, constantCount() + 1))
                    : QString();
     showProblem(*m_namesProblem, *m_nameEdits[0], namesProblem);
     if (!constantsProblem.isEmpty() || !namesProblem.isEmpty()) {

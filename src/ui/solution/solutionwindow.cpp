@@ -30,16 +30,20 @@ namespace velmora::ui {
 
 namespace {
 
-/** The views in tab order, with their tab texts and accessible names. */
+/** The views in tab order, with their tab texts and accessible names (translated where shown). */
 struct ViewDesign {
     diagram::ChartKind kind;
     const char* tab;
     const char* accessible;
 };
 constexpr std::array<ViewDesign, 3> kViews{{
-    {diagram::ChartKind::Fractions, "Fractions", "Fractions chart"},
-    {diagram::ChartKind::LogC, "Log c", "Log-concentration chart"},
-    {diagram::ChartKind::Titration, "Titration", "Titration chart"},
+    {diagram::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart")},
+    //: The tab of the chart of log c, as its axis names it.
+    {diagram::ChartKind::LogC, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log c"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log-concentration chart")},
+    {diagram::ChartKind::Titration, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart")},
 }};
 
 /** The window's first size: the charts' default size with the panel beside them. */
@@ -59,7 +63,7 @@ int viewIndex(diagram::ChartKind kind) {
 SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     : QMainWindow(parent), m_mainAcid(std::move(mainAcid)) {
     setObjectName(QStringLiteral("solutionWindow"));
-    setWindowTitle(QStringLiteral("Velmora – Solution"));
+    setWindowTitle(tr("Velmora – Solution"));
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -79,14 +83,14 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_tabs->setDocumentMode(true);
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         auto* view = new ChartView(kViews[i].kind);
-        view->setAccessibleName(QString::fromUtf8(kViews[i].accessible));
+        view->setAccessibleName(tr(kViews[i].accessible));
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         m_views[i] = view;
-        m_tabs->addTab(view, QString::fromUtf8(kViews[i].tab));
+        m_tabs->addTab(view, tr(kViews[i].tab));
     }
     right->addWidget(m_tabs, 1);
     m_line = new QLabel(central);
-    m_line->setAccessibleName(QStringLiteral("Solution"));
+    m_line->setAccessibleName(tr("Solution"));
     m_line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_line->setWordWrap(true);
     // Room for two lines from the start, so that the views keep their height while the line
@@ -135,17 +139,17 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
 SolutionWindow::~SolutionWindow() = default;
 
 void SolutionWindow::buildMenus() {
-    QMenu* chart = menuBar()->addMenu(QStringLiteral("&Chart"));
+    QMenu* chart = menuBar()->addMenu(tr("&Chart"));
     m_commands->addTo(*chart);
     chart->addSeparator();
-    QAction* close = chart->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    QAction* close = chart->addAction(tr("Close"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
 
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     auto* group = new QActionGroup(this);
     std::array<QAction*, 3> actions{};
     for (std::size_t i = 0; i < kViews.size(); ++i) {
-        QAction* action = viewMenu->addAction(QString::fromUtf8(kViews[i].tab));
+        QAction* action = viewMenu->addAction(tr(kViews[i].tab));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -256,8 +260,9 @@ SolutionWindowState SolutionWindow::state() const {
 
 void SolutionWindow::saveSettings() const {
     if (!saveSolutionState(state())) {
-        std::fprintf(stderr, "velmora: the solution window's settings could not be written to %s\n",
-                     qUtf8Printable(solutionSettingsFile()));
+        std::fprintf(stderr, "velmora: %s\n",
+                     qUtf8Printable(tr("the solution window's settings could not be written to %1")
+                                        .arg(solutionSettingsFile())));
     }
 }
 

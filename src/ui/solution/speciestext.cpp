@@ -3,6 +3,7 @@
 
 #include "diagram/formula.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -76,7 +77,8 @@ QString dissolvedFormula(const model::PolyproticAcid& acid, int k) {
 }
 
 QString dissolvedText(const model::PolyproticAcid& acid, int k) {
-    return QStringLiteral("as ") + unicodeFormula(dissolvedFormula(acid, k));
+    return QCoreApplication::translate("velmora::ui::SpeciesText", "as %1")
+        .arg(unicodeFormula(dissolvedFormula(acid, k)));
 }
 
 QString concentrationText(double value) {
@@ -104,10 +106,12 @@ QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& s
             unicodeFormula(QString::fromStdString(acid.speciesName(j))),
             concentrationText(state.concentration[static_cast<std::size_t>(j)]));
     }
-    return QStringLiteral("%1 mol/L %2: pH %3 · %4 mol/L")
-        .arg(concentrationText(solution.concentration), dissolvedText(acid, solution.dissolvedAs))
-        .arg(state.pH, 0, 'f', 2)
-        .arg(species.join(QStringLiteral(", ")));
+    //: The solution line under the drawing: "0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240,
+    //: … mol/L". %1 is the concentration, %2 what was dissolved ("as H₃A"), %3 the pH and %4 the
+    //: species with their concentrations.
+    return QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mol/L %2: pH %3 · %4 mol/L")
+        .arg(concentrationText(solution.concentration), dissolvedText(acid, solution.dissolvedAs),
+             QString::number(state.pH, 'f', 2), species.join(QStringLiteral(", ")));
 }
 
 } // namespace velmora::ui

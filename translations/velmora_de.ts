@@ -1,0 +1,1050 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>velmora::app::CommandLine</name>
+    <message>
+        <source>at most %1 values, got %2</source>
+        <translation>höchstens %1 Werte, erhalten: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (0 to 14)</source>
+        <translation>%1 liegt außerhalb des Bereichs (0 bis 14)</translation>
+    </message>
+    <message>
+        <source>value %1 is 0, which marks an absent constant</source>
+        <translation>Wert %1 ist 0, was eine fehlende Konstante bedeutet</translation>
+    </message>
+    <message>
+        <source>values must not decrease (%1 after %2)</source>
+        <translation>die Werte dürfen nicht abnehmen (%1 nach %2)</translation>
+    </message>
+    <message>
+        <source>--%1 is only used with --export</source>
+        <translation>--%1 gilt nur zusammen mit --export</translation>
+    </message>
+    <message>
+        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
+Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
+        <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
+Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine Zeichnung oder ihre Daten in eine Datei, mit --solve gibt es den pH-Wert und die Spezies einer Lösung aus, und es braucht keine grafische Anzeige.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Writes the diagram (or the chart --plot names) to FILE: .png, .svg or .pdf for the picture, .csv for its data.</source>
+        <translation>Schreibt das Diagramm (oder das mit --plot gewählte) in DATEI: .png, .svg oder .pdf für das Bild, .csv für seine Daten.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --export, as its description names it.</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>One to four comma-separated pKa values from 0 to 14, not decreasing (default %1); for --solve and the solution&apos;s charts one to six from -5 to 25.</source>
+        <translation>Ein bis vier durch Kommas getrennte pKs-Werte von 0 bis 14, nicht abnehmend (Vorgabe %1); für --solve und die Diagramme der Lösung ein bis sechs von -5 bis 25.</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <extracomment>The value of --pka and --names: a comma-separated list.</extracomment>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>PNG only: whole-number magnification 1 to 8 (default 1).</source>
+        <translation>Nur PNG: ganzzahlige Vergrößerung 1 bis 8 (Vorgabe 1).</translation>
+    </message>
+    <message>
+        <source>CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the volume step, 0.001 mL to the end volume (default 0.05), at most a million rows.</source>
+        <translation>Nur CSV: pH-Schritt von 0.001 bis 1 (Vorgabe 0.1); bei --plot titration der Volumenschritt, 0.001 mL bis zum Endvolumen (Vorgabe 0.05), höchstens eine Million Zeilen.</translation>
+    </message>
+    <message>
+        <source>Uses an example acid with its literature values and formulas instead of --pka (see --list-presets).</source>
+        <translation>Verwendet eine Beispielsäure mit ihren Literaturwerten und Formeln statt --pka (siehe --list-presets).</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>The value of --preset: the name of an example acid as --list-presets shows it.</extracomment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Lists the example acids that --preset takes.</source>
+        <translation>Listet die Beispielsäuren auf, die --preset kennt.</translation>
+    </message>
+    <message>
+        <source>Opens the solution window beside the main window (no other option).</source>
+        <translation>Öffnet das Lösungsfenster neben dem Hauptfenster (keine weitere Option).</translation>
+    </message>
+    <message>
+        <source>--solution opens the window and takes no other option</source>
+        <translation>--solution öffnet das Fenster und nimmt keine weitere Option</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--solve: use either --solve or --export, not both</source>
+        <translation>--solve: entweder --solve oder --export, nicht beides</translation>
+    </message>
+    <message>
+        <source>--export: no file name given</source>
+        <translation>--export: kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>--export: unknown file type of &apos;%1&apos; (use .png, .svg, .pdf or .csv)</source>
+        <translation>--export: unbekannter Dateityp von &apos;%1&apos; (.png, .svg, .pdf oder .csv verwenden)</translation>
+    </message>
+    <message>
+        <source>--scale applies to .png only</source>
+        <translation>--scale gilt nur für .png</translation>
+    </message>
+    <message>
+        <source>--step applies to .csv only</source>
+        <translation>--step gilt nur für .csv</translation>
+    </message>
+    <message>
+        <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
+        <translation>--scale: &apos;%1&apos; ist keine ganze Zahl von 1 bis 8</translation>
+    </message>
+    <message>
+        <source>--preset applies to --plot main only</source>
+        <translation>--preset gilt nur für --plot main</translation>
+    </message>
+    <message>
+        <source>--preset: use either --preset or --pka, not both</source>
+        <translation>--preset: entweder --preset oder --pka, nicht beides</translation>
+    </message>
+    <message>
+        <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
+        <translation>--preset: unbekannte Säure &apos;%1&apos; (siehe --list-presets)</translation>
+    </message>
+    <message>
+        <source>--step: &apos;%1&apos; is not a number</source>
+        <translation>--step: &apos;%1&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>--step: %1 is out of range (0.001 to 1)</source>
+        <translation>--step: %1 liegt außerhalb des Bereichs (0.001 bis 1)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kann nicht in die Standardausgabe schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 show as empty boxes</source>
+        <translation>Warnung: die Schrift %1 des Diagramms fehlt und keine installierte Schrift springt für sie ein; die Texte in %2 erscheinen als leere Kästchen</translation>
+    </message>
+    <message>
+        <source>cannot open a window: no display (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
+        <translation>kann kein Fenster öffnen: keine Anzeige (DISPLAY oder WAYLAND_DISPLAY setzen oder --export verwenden)</translation>
+    </message>
+    <message>
+        <source>cannot load the window: not found in %1 or %2</source>
+        <extracomment>%1 and %2 are the two places the window module is looked for in.</extracomment>
+        <translation>kann das Fenster nicht laden: weder in %1 noch in %2 gefunden</translation>
+    </message>
+    <message>
+        <source>cannot load the window: %1</source>
+        <translation>kann das Fenster nicht laden: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: no display could be opened (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
+        <translation>kann kein Fenster öffnen: keine Anzeige ließ sich öffnen (DISPLAY oder WAYLAND_DISPLAY setzen oder --export verwenden)</translation>
+    </message>
+    <message>
+        <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
+        <translation>kann kein Fenster öffnen: keine Anzeige ließ sich öffnen: %1 (DISPLAY oder WAYLAND_DISPLAY setzen oder --export verwenden)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::SolutionOptions</name>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation>%1: &apos;%2&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number</source>
+        <translation>%1: &apos;%2&apos; ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot titration only</source>
+        <translation>%1 gilt nur für --plot titration</translation>
+    </message>
+    <message>
+        <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
+        <translation>Gibt den pH-Wert einer Lösung der Säure (--pka, hier nötig) und Konzentration und Anteil jeder Spezies aus; nimmt --charge, --conc, --as, --base, --acid und --names.</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Mit --export: main (das Verteilungsdiagramm, Vorgabe), fractions, logc oder titration. Diese drei nehmen --pka mit 1 bis 6 Werten, die Optionen der Lösung und --size.</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <extracomment>The value of --plot: which chart.</extracomment>
+        <translation>ART</translation>
+    </message>
+    <message>
+        <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
+        <translation>Ladung der vollständig protonierten Säure, -6 bis 6 (Vorgabe 0; 1 für NH4+).</translation>
+    </message>
+    <message>
+        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
+        <translation>Gesamtkonzentration der Säure, 1e-10 bis 10 mol/L (Vorgabe 0.1). Ist sie angegeben, markieren die Diagramme fractions und logc den pH-Wert der Lösung.</translation>
+    </message>
+    <message>
+        <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
+        <translation>Die Spezies, als die die Säure gelöst wird: 0 (die Säure selbst, Vorgabe) bis n (ihr Salz ohne Protonen), mit Na+ oder Cl- als Gegenionen.</translation>
+    </message>
+    <message>
+        <source>Strong base added (as NaOH), 0 to 10 mol/L (default 0).</source>
+        <translation>Zugesetzte starke Base (als NaOH), 0 bis 10 mol/L (Vorgabe 0).</translation>
+    </message>
+    <message>
+        <source>Strong acid added (as HCl), 0 to 10 mol/L (default 0).</source>
+        <translation>Zugesetzte starke Säure (als HCl), 0 bis 10 mol/L (Vorgabe 0).</translation>
+    </message>
+    <message>
+        <source>The species&apos; formulas, n + 1 of them comma-separated, fully protonated first; charges after a caret (H2PO4^-,HPO4^2-).</source>
+        <translation>Die Formeln der Spezies, n + 1 durch Kommas getrennt, die vollständig protonierte zuerst; Ladungen nach dem Zeichen ^ (H2PO4^-,HPO4^2-).</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <extracomment>The value of --names: a comma-separated list.</extracomment>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>A chart&apos;s size in pixels, 320x200 to 4096x4096 (default 960x600).</source>
+        <translation>Größe eines Diagramms in Pixeln, 320x200 bis 4096x4096 (Vorgabe 960x600).</translation>
+    </message>
+    <message>
+        <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
+        <translation>Titration: das Volumen der Probelösung, 0.1 bis 1000 mL (Vorgabe 25).</translation>
+    </message>
+    <message>
+        <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
+        <translation>Titration: base:CT oder acid:CT, eine starke Base oder Säure mit CT mol/L, 1e-6 bis 10 (Vorgabe base:0.1).</translation>
+    </message>
+    <message>
+        <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
+        <translation>Titration: das zuletzt zugegebene Volumen, 0.001 bis 100000 mL (Vorgabe 20 % über den letzten Äquivalenzpunkt hinaus, den die Maßlösung erreicht).</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
+        <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc oder titration verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 is only used with --export</source>
+        <translation>%1 gilt nur zusammen mit --export</translation>
+    </message>
+    <message>
+        <source>%1 is only used with --export or --solve</source>
+        <translation>%1 gilt nur zusammen mit --export oder --solve</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot fractions, logc or titration only</source>
+        <translation>%1 gilt nur für --plot fractions, logc oder titration</translation>
+    </message>
+    <message>
+        <source>--solve needs the acid&apos;s constants: --pka LIST</source>
+        <translation>--solve braucht die Konstanten der Säure: --pka LISTE</translation>
+    </message>
+    <message>
+        <source>--size: &apos;%1&apos; is not WIDTHxHEIGHT in pixels (such as 960x600)</source>
+        <translation>--size: &apos;%1&apos; ist nicht BREITExHÖHE in Pixeln (etwa 960x600)</translation>
+    </message>
+    <message>
+        <source>--size: %1 is out of range (320x200 to 4096x4096)</source>
+        <translation>--size: %1 liegt außerhalb des Bereichs (320x200 bis 4096x4096)</translation>
+    </message>
+    <message>
+        <source>--scale: %1x%2 at %3 would be more than %4 pixels a side</source>
+        <translation>--scale: %1x%2 mal %3 ergäbe mehr als %4 Pixel je Seite</translation>
+    </message>
+    <message>
+        <source>--names: &apos;%1&apos; is not UTF-8 text</source>
+        <translation>--names: &apos;%1&apos; ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
+        <translation>--titrant: &apos;%1&apos; ist nicht base:CT oder acid:CT</translation>
+    </message>
+    <message>
+        <source>--to: the default end volume %1 mL %2; give --to</source>
+        <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
+        <translation>--to: das vorgegebene Endvolumen %1 mL %2; --to angeben</translation>
+    </message>
+    <message>
+        <source>--step: %1 is out of range (0.001 to 1)</source>
+        <translation>--step: %1 liegt außerhalb des Bereichs (0.001 bis 1)</translation>
+    </message>
+    <message>
+        <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>
+        <translation>--step: %1 liegt außerhalb des Bereichs (0.001 bis %2 mL, das Endvolumen)</translation>
+    </message>
+    <message>
+        <source>--step: a step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
+        <extracomment>%1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.</extracomment>
+        <translation>--step: ein Schritt von %1 mL bis %2 mL ergibt %3 Zeilen, mehr als %4; ein größeres --step oder ein kleineres --to angeben</translation>
+    </message>
+    <message>
+        <source>--step: the default step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
+        <translation>--step: der vorgegebene Schritt von %1 mL bis %2 mL ergibt %3 Zeilen, mehr als %4; ein größeres --step oder ein kleineres --to angeben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::diagram::AtomicFile</name>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es ist ein FIFO, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a regular file</source>
+        <translation>es ist ein zeichenorientiertes Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a regular file</source>
+        <translation>es ist ein blockorientiertes Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a regular file</source>
+        <translation>es ist eine Spezialdatei, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 (the link leads to %2)</source>
+        <translation>%1 (die Verknüpfung führt zu %2)</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::diagram::Encode</name>
+    <message>
+        <source>a drawing is not a table</source>
+        <translation>eine Zeichnung ist keine Tabelle</translation>
+    </message>
+    <message>
+        <source>the drawing could not be encoded</source>
+        <translation>die Zeichnung ließ sich nicht kodieren</translation>
+    </message>
+    <message>
+        <source>the diagram could not be encoded</source>
+        <translation>das Diagramm ließ sich nicht kodieren</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::model::Preset</name>
+    <message>
+        <source>Acetic acid</source>
+        <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
+        <translation>Essigsäure</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
+        <translation>CRC Handbook of Chemistry and Physics, Dissoziationskonstanten organischer Säuren</translation>
+    </message>
+    <message>
+        <source>Oxalic acid</source>
+        <translation>Oxalsäure</translation>
+    </message>
+    <message>
+        <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
+        <translation>übliche Lehrbuchwerte; Handbücher nennen 1.25 bis 1.27 und 4.27</translation>
+    </message>
+    <message>
+        <source>Carbonic acid</source>
+        <translation>Kohlensäure</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
+        <translation>CRC Handbook of Chemistry and Physics, Dissoziationskonstanten anorganischer Säuren</translation>
+    </message>
+    <message>
+        <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
+        <translation>Der erste Wert ist der scheinbare, der gelöstes CO2 als H2CO3 zählt; der wahre Wert von H2CO3 liegt bei etwa 3.6.</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfide</source>
+        <translation>Schwefelwasserstoff</translation>
+    </message>
+    <message>
+        <source>older handbook values</source>
+        <translation>ältere Handbuchwerte</translation>
+    </message>
+    <message>
+        <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
+        <translation>Der zweite Wert ist umstritten: neuere Messungen ergeben 17 bis 19.</translation>
+    </message>
+    <message>
+        <source>Glycine</source>
+        <translation>Glycin</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, amino acids</source>
+        <translation>CRC Handbook of Chemistry and Physics, Aminosäuren</translation>
+    </message>
+    <message>
+        <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
+        <translation>HGly ist das Zwitterion H3N+ CH2 COO-, ohne Gesamtladung.</translation>
+    </message>
+    <message>
+        <source>Phosphoric acid</source>
+        <translation>Phosphorsäure</translation>
+    </message>
+    <message>
+        <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
+        <translation>übliche Lehrbuchwerte (Skoog, Fundamentals of Analytical Chemistry)</translation>
+    </message>
+    <message>
+        <source>Citric acid</source>
+        <translation>Citronensäure</translation>
+    </message>
+    <message>
+        <source>Arsenic acid</source>
+        <translation>Arsensäure</translation>
+    </message>
+    <message>
+        <source>EDTA</source>
+        <translation>EDTA</translation>
+    </message>
+    <message>
+        <source>common textbook values for the carboxyl and ammonium groups</source>
+        <translation>übliche Lehrbuchwerte der Carboxy- und Ammoniumgruppen</translation>
+    </message>
+    <message>
+        <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
+        <translation>Die beiden weiteren Konstanten von H6Y2+ (etwa 0.0 und 1.5) sind nicht dargestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::model::Problem</name>
+    <message>
+        <source>needs 1 to 6 values</source>
+        <extracomment>The problems of the model are shown beside an input field (&quot;must be from 1e-10 to 10 mol/L&quot;) and on the command line after the option and its value (&quot;--conc: 20 must be from 1e-10 to 10 mol/L&quot;); keep the numbers as they are written.</extracomment>
+        <translation>braucht 1 bis 6 Werte</translation>
+    </message>
+    <message>
+        <source>values must be from -5 to 25</source>
+        <translation>die Werte müssen zwischen -5 und 25 liegen</translation>
+    </message>
+    <message>
+        <source>values must be in non-decreasing order</source>
+        <translation>die Werte dürfen nicht abnehmen</translation>
+    </message>
+    <message>
+        <source>must be a whole number from -6 to 6</source>
+        <translation>muss eine ganze Zahl von -6 bis 6 sein</translation>
+    </message>
+    <message>
+        <source>needs %1 names, one per species</source>
+        <translation>braucht %1 Namen, einen je Spezies</translation>
+    </message>
+    <message>
+        <source>each name needs 1 to 49 characters</source>
+        <translation>jeder Name braucht 1 bis 49 Zeichen</translation>
+    </message>
+    <message>
+        <source>a name may not start or end with a blank</source>
+        <translation>ein Name darf nicht mit einem Leerzeichen beginnen oder enden</translation>
+    </message>
+    <message>
+        <source>a name may not contain commas or control characters</source>
+        <translation>ein Name darf keine Kommas oder Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>must be from 1e-10 to 10 mol/L</source>
+        <translation>muss zwischen 1e-10 und 10 mol/L liegen</translation>
+    </message>
+    <message>
+        <source>must be a species index from 0 to %1</source>
+        <translation>muss eine Spezies-Nummer von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>must be from 0 to 10 mol/L</source>
+        <translation>muss zwischen 0 und 10 mol/L liegen</translation>
+    </message>
+    <message>
+        <source>must be from 0.1 to 1000 mL</source>
+        <translation>muss zwischen 0.1 und 1000 mL liegen</translation>
+    </message>
+    <message>
+        <source>must be from 1e-6 to 10 mol/L</source>
+        <translation>muss zwischen 1e-6 und 10 mol/L liegen</translation>
+    </message>
+    <message>
+        <source>must be from 0.001 to 100000 mL</source>
+        <translation>muss zwischen 0.001 und 100000 mL liegen</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::model::Summary</name>
+    <message>
+        <source>Monoprotic acid.</source>
+        <extracomment>The spoken description of the diagram starts with the acid&apos;s kind.</extracomment>
+        <translation>Einprotonige Säure.</translation>
+    </message>
+    <message>
+        <source>Diprotic acid.</source>
+        <translation>Zweiprotonige Säure.</translation>
+    </message>
+    <message>
+        <source>Triprotic acid.</source>
+        <translation>Dreiprotonige Säure.</translation>
+    </message>
+    <message>
+        <source>Tetraprotic acid.</source>
+        <translation>Vierprotonige Säure.</translation>
+    </message>
+    <message>
+        <source>%1 predominates over the whole range from pH 0 to 14.</source>
+        <extracomment>%1 is a species&apos; formula.</extracomment>
+        <translation>%1 überwiegt im ganzen Bereich von pH 0 bis 14.</translation>
+    </message>
+    <message>
+        <source>%1 predominates below pH %2</source>
+        <extracomment>The first species of the spoken description: %1 its formula, %2 a pH.</extracomment>
+        <translation>%1 überwiegt unterhalb von pH %2</translation>
+    </message>
+    <message>
+        <source>, %1 above %2.</source>
+        <extracomment>The last species of the spoken description: %1 its formula, %2 a pH.</extracomment>
+        <translation>, %1 oberhalb von %2.</translation>
+    </message>
+    <message>
+        <source>, %1 from %2 to %3</source>
+        <extracomment>A species in the middle of the spoken description: %1 its formula, %2 and %3 pH.</extracomment>
+        <translation>, %1 von %2 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::resources::Picture</name>
+    <message>
+        <source>Theory</source>
+        <extracomment>The word on the Theory button&apos;s face; it has room for about eight letters.</extracomment>
+        <translation>Theorie</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>The word on the About button&apos;s face; it has room for about eight letters.</extracomment>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>The word on the Exit button&apos;s face; it has room for about eight letters.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::About</name>
+    <message>
+        <source>a new e-mail to the author</source>
+        <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
+        <translation>eine neue E-Mail an den Autor</translation>
+    </message>
+    <message>
+        <source>the web page of further chemistry programs</source>
+        <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
+        <translation>die Webseite weiterer Chemieprogramme</translation>
+    </message>
+    <message>
+        <source> About</source>
+        <translation> Über</translation>
+    </message>
+    <message>
+        <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
+        <translation>Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
+    </message>
+    <message>
+        <source>Acknowledgement</source>
+        <translation>Danksagung</translation>
+    </message>
+    <message>
+        <source>Our thanks go to the chemistry teachers and students who tried the first drafts in their lessons, told us where the diagrams were hard to read and helped us make them clearer.</source>
+        <translation>Wir danken den Chemielehrkräften und ihren Klassen, die die ersten Entwürfe im Unterricht erprobt, uns schwer lesbare Stellen gezeigt und geholfen haben, die Diagramme klarer zu machen.</translation>
+    </message>
+    <message>
+        <source>Author: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Find more chemical programs here:</source>
+        <translation>Weitere Chemieprogramme finden Sie hier:</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::Desktop</name>
+    <message>
+        <source>The desktop could not open %1.
+
+%2</source>
+        <extracomment>%1 names what was to be opened (&quot;the theory document&quot;), %2 is its address.</extracomment>
+        <translation>Der Desktop konnte %1 nicht öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The opener xdg-open stopped unexpectedly.</source>
+        <translation>Das Öffnungsprogramm xdg-open wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The file does not exist (xdg-open ended with status 2).</source>
+        <translation>Die Datei existiert nicht (xdg-open endete mit Status 2).</translation>
+    </message>
+    <message>
+        <source>No program to open it was found; is one installed? (xdg-open ended with status 3.)</source>
+        <translation>Es wurde kein passendes Programm zum Öffnen gefunden; ist eines installiert? (xdg-open endete mit Status 3.)</translation>
+    </message>
+    <message>
+        <source>The program for it failed (xdg-open ended with status 4).</source>
+        <translation>Das zuständige Programm meldete einen Fehler (xdg-open endete mit Status 4).</translation>
+    </message>
+    <message>
+        <source>The opener xdg-open ended with status %1.</source>
+        <translation>Das Öffnungsprogramm xdg-open endete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>The opener xdg-open, which hands documents to their programs, is not installed.</source>
+        <translation>Das Öffnungsprogramm xdg-open, das Dokumente an ihre Programme übergibt, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The opener xdg-open could not be started: %1</source>
+        <translation>Das Öffnungsprogramm xdg-open ließ sich nicht starten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::DiagramCommands</name>
+    <message>
+        <source>Copy diagram</source>
+        <translation>Diagramm kopieren</translation>
+    </message>
+    <message>
+        <source>Save diagram…</source>
+        <translation>Diagramm speichern…</translation>
+    </message>
+    <message>
+        <source>Export data…</source>
+        <translation>Daten exportieren…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save diagram</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The diagram was not saved to %1.
+
+The file name must end in .png, .svg or .pdf, which decides the kind of file.</source>
+        <translation>Das Diagramm wurde nicht in %1 gespeichert.
+
+Der Dateiname muss auf .png, .svg oder .pdf enden; die Endung bestimmt die Art der Datei.</translation>
+    </message>
+    <message>
+        <source>The diagram could not be saved to %1.
+
+%2</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Export data</source>
+        <translation>Daten exportieren</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>The data could not be exported to %1.
+
+%2</source>
+        <translation>Die Daten konnten nicht nach %1 exportiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Print diagram</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>The diagram could not be printed on %1.
+
+The printer or its file could not be opened.</source>
+        <translation>Das Diagramm konnte nicht auf %1 gedruckt werden.
+
+Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>the printer</source>
+        <translation>dem Drucker</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::ExampleAcids</name>
+    <message>
+        <source>Example acids</source>
+        <translation>Beispielsäuren</translation>
+    </message>
+    <message>
+        <source>pKa %1 (25 °C)</source>
+        <extracomment>The readout&apos;s line of an example acid&apos;s values: &quot;pKa 2.15, 7.20, 12.35&quot;.</extracomment>
+        <translation>pKs %1 (25 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::NumberField</name>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SolutionCompanion</name>
+    <message>
+        <source>Solution…</source>
+        <translation>Lösung…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SolutionPanel</name>
+    <message>
+        <source>&amp;Follow the main window</source>
+        <translation>Dem &amp;Hauptfenster folgen</translation>
+    </message>
+    <message>
+        <source>Follow the main window</source>
+        <translation>Dem Hauptfenster folgen</translation>
+    </message>
+    <message>
+        <source>Acid</source>
+        <translation>Säure</translation>
+    </message>
+    <message>
+        <source>pKa %1</source>
+        <translation>pKs %1</translation>
+    </message>
+    <message>
+        <source>pKa &amp;%1</source>
+        <translation>pKs &amp;%1</translation>
+    </message>
+    <message>
+        <source>&amp;Add constant</source>
+        <translation>Konstante hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Add a constant</source>
+        <translation>Eine Konstante hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove constant</source>
+        <translation>Konstante &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the last constant</source>
+        <translation>Die letzte Konstante entfernen</translation>
+    </message>
+    <message>
+        <source>Charge of the fully protonated form</source>
+        <translation>Ladung der vollständig protonierten Form</translation>
+    </message>
+    <message>
+        <source>Char&amp;ge of the fully protonated form</source>
+        <translation>&amp;Ladung der vollständig protonierten Form</translation>
+    </message>
+    <message>
+        <source>Formulas of the species:</source>
+        <translation>Formeln der Spezies:</translation>
+    </message>
+    <message>
+        <source>Formula of species %1</source>
+        <translation>Formel der Spezies %1</translation>
+    </message>
+    <message>
+        <source>Caret notation: HPO4^2-, NH4^+</source>
+        <translation>Ladung nach dem Zeichen ^: HPO4^2-, NH4^+</translation>
+    </message>
+    <message>
+        <source>Generic &amp;names</source>
+        <translation>Allgemeine &amp;Namen</translation>
+    </message>
+    <message>
+        <source>Generic names</source>
+        <translation>Allgemeine Namen</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Concentration in mol/L</source>
+        <translation>Konzentration in mol/L</translation>
+    </message>
+    <message>
+        <source>Conc&amp;entration (mol/L)</source>
+        <translation>&amp;Konzentration (mol/L)</translation>
+    </message>
+    <message>
+        <source>Concentration on a logarithmic scale</source>
+        <translation>Konzentration auf logarithmischer Skala</translation>
+    </message>
+    <message>
+        <source>10⁻⁶ to 1 mol/L</source>
+        <translation>10⁻⁶ bis 1 mol/L</translation>
+    </message>
+    <message>
+        <source>Species dissolved</source>
+        <translation>Gelöste Spezies</translation>
+    </message>
+    <message>
+        <source>&amp;Dissolved</source>
+        <translation>&amp;Gelöst</translation>
+    </message>
+    <message>
+        <source>Titration</source>
+        <translation>Titration</translation>
+    </message>
+    <message>
+        <source>strong base (NaOH)</source>
+        <translation>starke Base (NaOH)</translation>
+    </message>
+    <message>
+        <source>strong acid (HCl)</source>
+        <translation>starke Säure (HCl)</translation>
+    </message>
+    <message>
+        <source>Titrant</source>
+        <translation>Maßlösung</translation>
+    </message>
+    <message>
+        <source>&amp;Titrant</source>
+        <translation>&amp;Maßlösung</translation>
+    </message>
+    <message>
+        <source>Titrant concentration in mol/L</source>
+        <translation>Konzentration der Maßlösung in mol/L</translation>
+    </message>
+    <message>
+        <source>Its concentration (mo&amp;l/L)</source>
+        <translation>Ihre Konzen&amp;tration (mol/L)</translation>
+    </message>
+    <message>
+        <source>Start volume in mL</source>
+        <translation>Vorlagevolumen in mL</translation>
+    </message>
+    <message>
+        <source>Start vol&amp;ume (mL)</source>
+        <translation>&amp;Vorlagevolumen (mL)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SolutionWindow</name>
+    <message>
+        <source>Fractions</source>
+        <translation>Anteile</translation>
+    </message>
+    <message>
+        <source>Fractions chart</source>
+        <translation>Diagramm der Anteile</translation>
+    </message>
+    <message>
+        <source>Log c</source>
+        <extracomment>The tab of the chart of log c, as its axis names it.</extracomment>
+        <translation>Log c</translation>
+    </message>
+    <message>
+        <source>Log-concentration chart</source>
+        <translation>Diagramm der logarithmierten Konzentrationen</translation>
+    </message>
+    <message>
+        <source>Titration</source>
+        <translation>Titration</translation>
+    </message>
+    <message>
+        <source>Titration chart</source>
+        <translation>Titrationskurve</translation>
+    </message>
+    <message>
+        <source>Velmora – Solution</source>
+        <translation>Velmora – Lösung</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>the solution window&apos;s settings could not be written to %1</source>
+        <translation>die Einstellungen des Lösungsfensters ließen sich nicht nach %1 schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SpeciesText</name>
+    <message>
+        <source>as %1</source>
+        <translation>als %1</translation>
+    </message>
+    <message>
+        <source>%1 mol/L %2: pH %3 · %4 mol/L</source>
+        <extracomment>The solution line under the drawing: &quot;0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240, … mol/L&quot;. %1 is the concentration, %2 what was dissolved (&quot;as H₃A&quot;), %3 the pH and %4 the species with their concentrations.</extracomment>
+        <translation>%1 mol/L %2: pH %3 · %4 mol/L</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::TheoryDocument</name>
+    <message>
+        <source>the theory document</source>
+        <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
+        <translation>das Theoriedokument</translation>
+    </message>
+    <message>
+        <source>The theory document %1 was not found.
+
+Looked in:
+%2</source>
+        <translation>Das Theoriedokument %1 wurde nicht gefunden.
+
+Gesucht in:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::pHH</name>
+    <message>
+        <source>Theory</source>
+        <translation>Theorie</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Type of acid</source>
+        <translation>Säuretyp</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Monoprotic acid HA</source>
+        <translation>Einprotonige Säure HA</translation>
+    </message>
+    <message>
+        <source>Diprotic acid H2A</source>
+        <translation>Zweiprotonige Säure H2A</translation>
+    </message>
+    <message>
+        <source>Triprotic acid H3A</source>
+        <translation>Dreiprotonige Säure H3A</translation>
+    </message>
+    <message>
+        <source>Tetraprotic acid H4A</source>
+        <translation>Vierprotonige Säure H4A</translation>
+    </message>
+    <message>
+        <source>pKa %1</source>
+        <translation>pKs %1</translation>
+    </message>
+    <message>
+        <source>Value of pKa %1</source>
+        <translation>Wert von pKs %1</translation>
+    </message>
+    <message>
+        <source>Bar %1</source>
+        <translation>Regler %1</translation>
+    </message>
+    <message>
+        <source>Distribution diagram</source>
+        <translation>Verteilungsdiagramm</translation>
+    </message>
+    <message>
+        <source> Value of pKa(%1) </source>
+        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
+        <translation> Wert von pKs(%1) </translation>
+    </message>
+    <message>
+        <source> Theory of polyprotic acids from Wikipedia </source>
+        <translation> Theorie mehrprotoniger Säuren aus der Wikipedia </translation>
+    </message>
+    <message>
+        <source> About this program </source>
+        <translation> Über dieses Programm </translation>
+    </message>
+    <message>
+        <source> Do you really want to exit? </source>
+        <translation> Wollen Sie das Programm wirklich beenden? </translation>
+    </message>
+</context>
+</TS>
