@@ -5,172 +5,173 @@
     <name>velmora::app::CommandLine</name>
     <message>
         <source>at most %1 values, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>au plus %1 valeurs, et non %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is out of range (0 to 14)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors limites (0 à 14)</translation>
     </message>
     <message>
         <source>value %1 is 0, which marks an absent constant</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur n°&#xa0;%1 vaut 0, ce qui désigne une constante absente</translation>
     </message>
     <message>
         <source>values must not decrease (%1 after %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs ne doivent pas décroître (%1 après %2)</translation>
     </message>
     <message>
         <source>--%1 is only used with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne s’emploie qu’avec --export</translation>
     </message>
     <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammes de distribution des monoacides aux tétraacides&#xa0;; pH, diagramme log c et courbe de titrage de la solution d’un acide.
+Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, et aucun affichage graphique n’est nécessaire.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version.</translation>
     </message>
     <message>
         <source>Writes the diagram (or the chart --plot names) to FILE: .png, .svg or .pdf for the picture, .csv for its data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le diagramme (ou celui que choisit --plot) dans FICHIER&#xa0;: .png, .svg ou .pdf pour l’image, .csv pour ses données.</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>The value of --export, as its description names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>One to four comma-separated pKa values from 0 to 14, not decreasing (default %1); for --solve and the solution&apos;s charts one to six from -5 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une à quatre valeurs de pKa séparées par des virgules, de 0 à 14, non décroissantes (par défaut %1)&#xa0;; pour --solve et les diagrammes de la solution, une à six, de -5 à 25.</translation>
     </message>
     <message>
         <source>LIST</source>
         <extracomment>The value of --pka and --names: a comma-separated list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <source>PNG only: whole-number magnification 1 to 8 (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG uniquement&#xa0;: agrandissement entier de 1 à 8 (par défaut 1).</translation>
     </message>
     <message>
         <source>CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the volume step, 0.001 mL to the end volume (default 0.05), at most a million rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV uniquement&#xa0;: le pas de pH, de 0.001 à 1 (par défaut 0.1)&#xa0;; pour --plot titration, le pas de volume, de 0.001 mL au volume final (par défaut 0.05), au plus un million de lignes.</translation>
     </message>
     <message>
         <source>Uses an example acid with its literature values and formulas instead of --pka (see --list-presets).</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilise un exemple d’acide, avec ses valeurs tirées de la littérature et ses formules, au lieu de --pka (voir --list-presets).</translation>
     </message>
     <message>
         <source>NAME</source>
         <extracomment>The value of --preset: the name of an example acid as --list-presets shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>Lists the example acids that --preset takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les exemples d’acides que --preset accepte.</translation>
     </message>
     <message>
         <source>Opens the solution window beside the main window (no other option).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la fenêtre de la solution à côté de la fenêtre principale (sans autre option).</translation>
     </message>
     <message>
         <source>--solution opens the window and takes no other option</source>
-        <translation type="unfinished"></translation>
+        <translation>--solution ouvre la fenêtre et n’accepte aucune autre option</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 apparaît plus d’une fois</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--solve: use either --solve or --export, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--solve: utiliser soit --solve, soit --export, pas les deux</translation>
     </message>
     <message>
         <source>--export: no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>--export: aucun nom de fichier indiqué</translation>
     </message>
     <message>
         <source>--export: unknown file type of &apos;%1&apos; (use .png, .svg, .pdf or .csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export: type de fichier de «&#xa0;%1&#xa0;» inconnu (utiliser .png, .svg, .pdf ou .csv)</translation>
     </message>
     <message>
         <source>--scale applies to .png only</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale ne s’applique qu’à .png</translation>
     </message>
     <message>
         <source>--step applies to .csv only</source>
-        <translation type="unfinished"></translation>
+        <translation>--step ne s’applique qu’à .csv</translation>
     </message>
     <message>
         <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale: «&#xa0;%1&#xa0;» n’est pas un nombre entier de 1 à 8</translation>
     </message>
     <message>
         <source>--preset applies to --plot main only</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset ne s’applique qu’à --plot main</translation>
     </message>
     <message>
         <source>--preset: use either --preset or --pka, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset: utiliser soit --preset, soit --pka, pas les deux</translation>
     </message>
     <message>
         <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset: acide inconnu «&#xa0;%1&#xa0;» (voir --list-presets)</translation>
     </message>
     <message>
         <source>--step: &apos;%1&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 est hors limites (0.001 à 1)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 show as empty boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: la police %1 du diagramme est absente et aucune police installée ne la remplace&#xa0;; les textes de %2 apparaissent comme des rectangles vides</translation>
     </message>
     <message>
         <source>cannot open a window: no display (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir une fenêtre&#xa0;: aucun affichage graphique (définir DISPLAY ou WAYLAND_DISPLAY, ou utiliser --export)</translation>
     </message>
     <message>
         <source>cannot load the window: not found in %1 or %2</source>
         <extracomment>%1 and %2 are the two places the window module is looked for in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger la fenêtre&#xa0;: introuvable ni dans %1 ni dans %2</translation>
     </message>
     <message>
         <source>cannot load the window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger la fenêtre&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot open a window: no display could be opened (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir une fenêtre&#xa0;: aucun affichage graphique n’a pu être ouvert (définir DISPLAY ou WAYLAND_DISPLAY, ou utiliser --export)</translation>
     </message>
     <message>
         <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir une fenêtre&#xa0;: aucun affichage graphique n’a pu être ouvert&#xa0;: %1 (définir DISPLAY ou WAYLAND_DISPLAY, ou utiliser --export)</translation>
     </message>
 </context>
 <context>
@@ -178,185 +179,185 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: «&#xa0;%2&#xa0;» n’est pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 applies to --plot titration only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’applique qu’à --plot titration</translation>
     </message>
     <message>
         <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le pH d’une solution de l’acide (--pka, requis ici) ainsi que la concentration et la fraction de chaque espèce&#xa0;; accepte --charge, --conc, --as, --base, --acid et --names.</translation>
     </message>
     <message>
         <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --export&#xa0;: main (le diagramme de distribution, par défaut), fractions, logc ou titration. Ces trois derniers acceptent --pka avec 1 à 6 valeurs, les options de la solution et --size.</translation>
     </message>
     <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TYPE</translation>
     </message>
     <message>
         <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de l’acide entièrement protoné, de -6 à 6 (par défaut 0&#xa0;; 1 pour NH4+).</translation>
     </message>
     <message>
         <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration totale de l’acide, de 1e-10 à 10 mol/L (par défaut 0.1). Si elle est indiquée, les diagrammes fractions et logc marquent le pH de la solution.</translation>
     </message>
     <message>
         <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’espèce sous la forme de laquelle l’acide est dissous&#xa0;: de 0 (l’acide lui-même, par défaut) à n (son sel sans protons), avec Na+ ou Cl- comme contre-ions.</translation>
     </message>
     <message>
         <source>Strong base added (as NaOH), 0 to 10 mol/L (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Base forte ajoutée (sous forme de NaOH), de 0 à 10 mol/L (par défaut 0).</translation>
     </message>
     <message>
         <source>Strong acid added (as HCl), 0 to 10 mol/L (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide fort ajouté (sous forme de HCl), de 0 à 10 mol/L (par défaut 0).</translation>
     </message>
     <message>
         <source>The species&apos; formulas, n + 1 of them comma-separated, fully protonated first; charges after a caret (H2PO4^-,HPO4^2-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les formules des espèces, n + 1 séparées par des virgules, la forme entièrement protonée en premier&#xa0;; les charges après le signe ^ (H2PO4^-,HPO4^2-).</translation>
     </message>
     <message>
         <source>LIST</source>
         <extracomment>The value of --names: a comma-separated list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTE</translation>
     </message>
     <message>
         <source>A chart&apos;s size in pixels, 320x200 to 4096x4096 (default 960x600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’un diagramme en pixels, de 320x200 à 4096x4096 (par défaut 960x600).</translation>
     </message>
     <message>
         <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
-        <translation type="unfinished"></translation>
+        <translation>Titrage&#xa0;: le volume de la prise d’essai, de 0.1 à 1000 mL (par défaut 25).</translation>
     </message>
     <message>
         <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Titrage&#xa0;: base:CT ou acid:CT, une base forte ou un acide fort à CT mol/L, de 1e-6 à 10 (par défaut base:0.1).</translation>
     </message>
     <message>
         <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
-        <translation type="unfinished"></translation>
+        <translation>Titrage&#xa0;: le dernier volume versé, de 0.001 à 100000 mL (par défaut 20&#xa0;% au-delà du dernier point d’équivalence qu’atteint la solution titrante).</translation>
     </message>
     <message>
         <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
-        <translation type="unfinished"></translation>
+        <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc ou titration)</translation>
     </message>
     <message>
         <source>%1 is only used with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’emploie qu’avec --export</translation>
     </message>
     <message>
         <source>%1 is only used with --export or --solve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’emploie qu’avec --export ou --solve</translation>
     </message>
     <message>
         <source>%1 applies to --plot fractions, logc or titration only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’applique qu’à --plot fractions, logc ou titration</translation>
     </message>
     <message>
         <source>--solve needs the acid&apos;s constants: --pka LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>--solve a besoin des constantes de l’acide&#xa0;: --pka LISTE</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not WIDTHxHEIGHT in pixels (such as 960x600)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: «&#xa0;%1&#xa0;» n’est pas de la forme LARGEURxHAUTEUR en pixels (par exemple 960x600)</translation>
     </message>
     <message>
         <source>--size: %1 is out of range (320x200 to 4096x4096)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: %1 est hors limites (320x200 à 4096x4096)</translation>
     </message>
     <message>
         <source>--scale: %1x%2 at %3 would be more than %4 pixels a side</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale: %1x%2 multiplié par %3 dépasserait %4 pixels de côté</translation>
     </message>
     <message>
         <source>--names: &apos;%1&apos; is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>--names: «&#xa0;%1&#xa0;» n’est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
-        <translation type="unfinished"></translation>
+        <translation>--titrant: «&#xa0;%1&#xa0;» n’est ni base:CT ni acid:CT</translation>
     </message>
     <message>
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--to: le volume final par défaut, %1 mL, %2&#xa0;; indiquer --to</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 est hors limites (0.001 à 1)</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 est hors limites (0.001 à %2 mL, le volume final)</translation>
     </message>
     <message>
         <source>--step: a step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
         <extracomment>%1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--step: un pas de %1 mL jusqu’à %2 mL donne %3 lignes, plus de %4&#xa0;; indiquer un --step plus grand ou un --to plus petit</translation>
     </message>
     <message>
         <source>--step: the default step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: le pas par défaut de %1 mL jusqu’à %2 mL donne %3 lignes, plus de %4&#xa0;; indiquer un --step plus grand ou un --to plus petit</translation>
     </message>
 </context>
 <context>
     <name>velmora::diagram::AtomicFile</name>
     <message>
         <source>it is a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un tube nommé (FIFO), pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un périphérique en mode caractère, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un périphérique en mode bloc, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un socket, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un fichier spécial, pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 (the link leads to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (le lien mène à %2)</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier indiqué</translation>
     </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>
     <message>
         <source>a drawing is not a table</source>
-        <translation type="unfinished"></translation>
+        <translation>un dessin n’est pas un tableau</translation>
     </message>
     <message>
         <source>the drawing could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>le dessin n’a pas pu être encodé</translation>
     </message>
     <message>
         <source>the diagram could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>le diagramme n’a pas pu être encodé</translation>
     </message>
 </context>
 <context>
@@ -364,83 +365,83 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Acetic acid</source>
         <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acide acétique</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, constantes de dissociation des acides organiques</translation>
     </message>
     <message>
         <source>Oxalic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide oxalique</translation>
     </message>
     <message>
         <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs usuelles des manuels&#xa0;; les tables de référence donnent 1.25 à 1.27 et 4.27</translation>
     </message>
     <message>
         <source>Carbonic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide carbonique</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, constantes de dissociation des acides inorganiques</translation>
     </message>
     <message>
         <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première valeur est la valeur apparente, qui compte le CO2 dissous comme H2CO3&#xa0;; la vraie valeur de H2CO3 est d’environ 3.6.</translation>
     </message>
     <message>
         <source>Hydrogen sulfide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfure d’hydrogène</translation>
     </message>
     <message>
         <source>older handbook values</source>
-        <translation type="unfinished"></translation>
+        <translation>anciennes valeurs des tables de référence</translation>
     </message>
     <message>
         <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
-        <translation type="unfinished"></translation>
+        <translation>La seconde valeur est contestée&#xa0;: des mesures plus récentes la situent entre 17 et 19.</translation>
     </message>
     <message>
         <source>Glycine</source>
-        <translation type="unfinished"></translation>
+        <translation>Glycine</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, amino acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, acides aminés</translation>
     </message>
     <message>
         <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>HGly est le zwitterion H3N+ CH2 COO-, de charge globale nulle.</translation>
     </message>
     <message>
         <source>Phosphoric acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide phosphorique</translation>
     </message>
     <message>
         <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs usuelles des manuels (Skoog, Fundamentals of Analytical Chemistry)</translation>
     </message>
     <message>
         <source>Citric acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide citrique</translation>
     </message>
     <message>
         <source>Arsenic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide arsénique</translation>
     </message>
     <message>
         <source>EDTA</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA</translation>
     </message>
     <message>
         <source>common textbook values for the carboxyl and ammonium groups</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs usuelles des manuels pour les groupes carboxyle et ammonium</translation>
     </message>
     <message>
         <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux autres constantes de H6Y2+ (environ 0.0 et 1.5) ne sont pas représentées.</translation>
     </message>
 </context>
 <context>
@@ -448,59 +449,59 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>needs 1 to 6 values</source>
         <extracomment>The problems of the model are shown beside an input field (&quot;must be from 1e-10 to 10 mol/L&quot;) and on the command line after the option and its value (&quot;--conc: 20 must be from 1e-10 to 10 mol/L&quot;); keep the numbers as they are written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>attend de 1 à 6 valeurs</translation>
     </message>
     <message>
         <source>values must be from -5 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs doivent se situer entre -5 et 25</translation>
     </message>
     <message>
         <source>values must be in non-decreasing order</source>
-        <translation type="unfinished"></translation>
+        <translation>les valeurs ne doivent pas décroître</translation>
     </message>
     <message>
         <source>must be a whole number from -6 to 6</source>
-        <translation type="unfinished"></translation>
+        <translation>doit être un nombre entier de -6 à 6</translation>
     </message>
     <message>
         <source>needs %1 names, one per species</source>
-        <translation type="unfinished"></translation>
+        <translation>attend %1 noms, un par espèce</translation>
     </message>
     <message>
         <source>each name needs 1 to 49 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque nom doit compter de 1 à 49 caractères</translation>
     </message>
     <message>
         <source>a name may not start or end with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ne peut ni commencer ni finir par un espace</translation>
     </message>
     <message>
         <source>a name may not contain commas or control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ne peut contenir ni virgule ni caractère de contrôle</translation>
     </message>
     <message>
         <source>must be from 1e-10 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>doit se situer entre 1e-10 et 10 mol/L</translation>
     </message>
     <message>
         <source>must be a species index from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>doit être un numéro d’espèce de 0 à %1</translation>
     </message>
     <message>
         <source>must be from 0 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>doit se situer entre 0 et 10 mol/L</translation>
     </message>
     <message>
         <source>must be from 0.1 to 1000 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>doit se situer entre 0.1 et 1000 mL</translation>
     </message>
     <message>
         <source>must be from 1e-6 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>doit se situer entre 1e-6 et 10 mol/L</translation>
     </message>
     <message>
         <source>must be from 0.001 to 100000 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>doit se situer entre 0.001 et 100000 mL</translation>
     </message>
 </context>
 <context>
@@ -508,39 +509,39 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Monoprotic acid.</source>
         <extracomment>The spoken description of the diagram starts with the acid&apos;s kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monoacide.</translation>
     </message>
     <message>
         <source>Diprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diacide.</translation>
     </message>
     <message>
         <source>Triprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Triacide.</translation>
     </message>
     <message>
         <source>Tetraprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tétraacide.</translation>
     </message>
     <message>
         <source>%1 predominates over the whole range from pH 0 to 14.</source>
         <extracomment>%1 is a species&apos; formula.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 prédomine sur tout le domaine de pH 0 à 14.</translation>
     </message>
     <message>
         <source>%1 predominates below pH %2</source>
         <extracomment>The first species of the spoken description: %1 its formula, %2 a pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 prédomine en dessous de pH %2</translation>
     </message>
     <message>
         <source>, %1 above %2.</source>
         <extracomment>The last species of the spoken description: %1 its formula, %2 a pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 au-dessus de %2.</translation>
     </message>
     <message>
         <source>, %1 from %2 to %3</source>
         <extracomment>A species in the middle of the spoken description: %1 its formula, %2 and %3 pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 de %2 à %3</translation>
     </message>
 </context>
 <context>
@@ -548,22 +549,22 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Theory</source>
         <extracomment>The word on the Theory button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Théorie</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>The word on the About button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>The word on the Exit button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -571,45 +572,45 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>a new e-mail to the author</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau courriel à l’auteur</translation>
     </message>
     <message>
         <source>the web page of further chemistry programs</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la page web d’autres programmes de chimie</translation>
     </message>
     <message>
         <source> About</source>
-        <translation type="unfinished"></translation>
+        <translation> À propos</translation>
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme calcule les fractions molaires des espèces des polyacides en fonction du pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements</translation>
     </message>
     <message>
         <source>Our thanks go to the chemistry teachers and students who tried the first drafts in their lessons, told us where the diagrams were hard to read and helped us make them clearer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci aux professeurs de chimie et à leurs élèves qui ont testé les premières versions en classe, nous ont montré les diagrammes peu lisibles et ont aidé à les rendre plus clairs.</translation>
     </message>
     <message>
         <source>Author: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur</translation>
     </message>
     <message>
         <source>Find more chemical programs here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Découvrez d’autres programmes de chimie ici&#xa0;:</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
@@ -619,331 +620,341 @@ Without options the window opens; with --export a drawing or its data is written
 
 %2</source>
         <extracomment>%1 names what was to be opened (&quot;the theory document&quot;), %2 is its address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le bureau n’a pas pu ouvrir %1.
+
+%2</translation>
     </message>
     <message>
         <source>The opener xdg-open stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’ouverture xdg-open s’est arrêté de façon inattendue.</translation>
     </message>
     <message>
         <source>The file does not exist (xdg-open ended with status 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’existe pas (xdg-open s’est terminé avec le code de sortie 2).</translation>
     </message>
     <message>
         <source>No program to open it was found; is one installed? (xdg-open ended with status 3.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme capable de l’ouvrir n’a été trouvé&#xa0;; un tel programme est-il installé&#xa0;? (xdg-open s’est terminé avec le code de sortie 3.)</translation>
     </message>
     <message>
         <source>The program for it failed (xdg-open ended with status 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme associé a échoué (xdg-open s’est terminé avec le code de sortie 4).</translation>
     </message>
     <message>
         <source>The opener xdg-open ended with status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’ouverture xdg-open s’est terminé avec le code de sortie %1.</translation>
     </message>
     <message>
         <source>The opener xdg-open, which hands documents to their programs, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’ouverture xdg-open, qui confie les documents à leurs programmes, n’est pas installé.</translation>
     </message>
     <message>
         <source>The opener xdg-open could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d’ouverture xdg-open n’a pas pu être lancé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DiagramCommands</name>
     <message>
         <source>Copy diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le diagramme</translation>
     </message>
     <message>
         <source>Save diagram…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le diagramme…</translation>
     </message>
     <message>
         <source>Export data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le diagramme</translation>
     </message>
     <message>
         <source>The diagram was not saved to %1.
 
 The file name must end in .png, .svg or .pdf, which decides the kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme n’a pas été enregistré dans %1.
+
+Le nom du fichier doit se terminer par .png, .svg ou .pdf&#xa0;; cette extension détermine le type de fichier.</translation>
     </message>
     <message>
         <source>The diagram could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme n’a pas pu être enregistré dans %1.
+
+%2</translation>
     </message>
     <message>
         <source>Export data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les données</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau CSV (*.csv)</translation>
     </message>
     <message>
         <source>The data could not be exported to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n’ont pas pu être exportées vers %1.
+
+%2</translation>
     </message>
     <message>
         <source>Print diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le diagramme</translation>
     </message>
     <message>
         <source>The diagram could not be printed on %1.
 
 The printer or its file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diagramme n’a pas pu être imprimé sur %1.
+
+L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>l’imprimante</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::ExampleAcids</name>
     <message>
         <source>Example acids</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemples d’acides</translation>
     </message>
     <message>
         <source>pKa %1 (25 °C)</source>
         <extracomment>The readout&apos;s line of an example acid&apos;s values: &quot;pKa 2.15, 7.20, 12.35&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1 (25&#xa0;°C)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::NumberField</name>
     <message>
         <source>is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un nombre</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution…</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionPanel</name>
     <message>
         <source>&amp;Follow the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivre la fenêtre principale</translation>
     </message>
     <message>
         <source>Follow the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre la fenêtre principale</translation>
     </message>
     <message>
         <source>Acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Acide</translation>
     </message>
     <message>
         <source>pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1</translation>
     </message>
     <message>
         <source>pKa &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Add constant</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter une constante</translation>
     </message>
     <message>
         <source>Add a constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une constante</translation>
     </message>
     <message>
         <source>&amp;Remove constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer une constante</translation>
     </message>
     <message>
         <source>Remove the last constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la dernière constante</translation>
     </message>
     <message>
         <source>Charge of the fully protonated form</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge de la forme entièrement protonée</translation>
     </message>
     <message>
         <source>Char&amp;ge of the fully protonated form</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harge de la forme entièrement protonée</translation>
     </message>
     <message>
         <source>Formulas of the species:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formules des espèces&#xa0;:</translation>
     </message>
     <message>
         <source>Formula of species %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formule de l’espèce %1</translation>
     </message>
     <message>
         <source>Caret notation: HPO4^2-, NH4^+</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge après le signe ^&#xa0;: HPO4^2-, NH4^+</translation>
     </message>
     <message>
         <source>Generic &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noms génériques</translation>
     </message>
     <message>
         <source>Generic names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms génériques</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Concentration in mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration en mol/L</translation>
     </message>
     <message>
         <source>Conc&amp;entration (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Concentration (mol/L)</translation>
     </message>
     <message>
         <source>Concentration on a logarithmic scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration sur une échelle logarithmique</translation>
     </message>
     <message>
         <source>10⁻⁶ to 1 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>10⁻⁶ à 1 mol/L</translation>
     </message>
     <message>
         <source>Species dissolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluté apporté</translation>
     </message>
     <message>
         <source>&amp;Dissolved</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;oluté apporté</translation>
     </message>
     <message>
         <source>Titration</source>
-        <translation type="unfinished"></translation>
+        <translation>Titrage</translation>
     </message>
     <message>
         <source>strong base (NaOH)</source>
-        <translation type="unfinished"></translation>
+        <translation>base forte (NaOH)</translation>
     </message>
     <message>
         <source>strong acid (HCl)</source>
-        <translation type="unfinished"></translation>
+        <translation>acide fort (HCl)</translation>
     </message>
     <message>
         <source>Titrant</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution titrante</translation>
     </message>
     <message>
         <source>&amp;Titrant</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution &amp;titrante</translation>
     </message>
     <message>
         <source>Titrant concentration in mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration de la solution titrante en mol/L</translation>
     </message>
     <message>
         <source>Its concentration (mo&amp;l/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa concentration (mo&amp;l/L)</translation>
     </message>
     <message>
         <source>Start volume in mL</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume initial en mL</translation>
     </message>
     <message>
         <source>Start vol&amp;ume (mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume initial (mL)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
     <message>
         <source>Fractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fractions</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme des fractions</translation>
     </message>
     <message>
         <source>Log c</source>
         <extracomment>The tab of the chart of log c, as its axis names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Log c</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme des logarithmes des concentrations</translation>
     </message>
     <message>
         <source>Titration</source>
-        <translation type="unfinished"></translation>
+        <translation>Titrage</translation>
     </message>
     <message>
         <source>Titration chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de titrage</translation>
     </message>
     <message>
         <source>Velmora – Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora – Solution</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagramme</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>the solution window&apos;s settings could not be written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de la fenêtre de la solution n’ont pas pu être écrits dans %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SpeciesText</name>
     <message>
         <source>as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 mol/L %2: pH %3 · %4 mol/L</source>
         <extracomment>The solution line under the drawing: &quot;0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240, … mol/L&quot;. %1 is the concentration, %2 what was dissolved (&quot;as H₃A&quot;), %3 the pH and %4 the species with their concentrations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 à %1 mol/L&#xa0;: pH %3 · %4 mol/L</translation>
     </message>
 </context>
 <context>
@@ -951,86 +962,89 @@ The printer or its file could not be opened.</source>
     <message>
         <source>the theory document</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le document de théorie</translation>
     </message>
     <message>
         <source>The theory document %1 was not found.
 
 Looked in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document de théorie %1 est introuvable.
+
+Emplacements examinés&#xa0;:
+%2</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::pHH</name>
     <message>
         <source>Theory</source>
-        <translation type="unfinished"></translation>
+        <translation>Théorie</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Type of acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d’acide</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>Monoprotic acid HA</source>
-        <translation type="unfinished"></translation>
+        <translation>Monoacide HA</translation>
     </message>
     <message>
         <source>Diprotic acid H2A</source>
-        <translation type="unfinished"></translation>
+        <translation>Diacide H2A</translation>
     </message>
     <message>
         <source>Triprotic acid H3A</source>
-        <translation type="unfinished"></translation>
+        <translation>Triacide H3A</translation>
     </message>
     <message>
         <source>Tetraprotic acid H4A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tétraacide H4A</translation>
     </message>
     <message>
         <source>pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1</translation>
     </message>
     <message>
         <source>Value of pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du pKa %1</translation>
     </message>
     <message>
         <source>Bar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre %1</translation>
     </message>
     <message>
         <source>Distribution diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme de distribution</translation>
     </message>
     <message>
         <source> Value of pKa(%1) </source>
         <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Valeur du pKa(%1) </translation>
     </message>
     <message>
         <source> Theory of polyprotic acids from Wikipedia </source>
-        <translation type="unfinished"></translation>
+        <translation> Théorie des polyacides sur Wikipédia </translation>
     </message>
     <message>
         <source> About this program </source>
-        <translation type="unfinished"></translation>
+        <translation> À propos de ce programme </translation>
     </message>
     <message>
         <source> Do you really want to exit? </source>
-        <translation type="unfinished"></translation>
+        <translation> Voulez-vous vraiment quitter&#xa0;? </translation>
     </message>
 </context>
 </TS>
