@@ -5,172 +5,173 @@
     <name>velmora::app::CommandLine</name>
     <message>
         <source>at most %1 values, got %2</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo %1 valores, pero hay %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número</translation>
     </message>
     <message>
         <source>%1 is out of range (0 to 14)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera del intervalo (de 0 a 14)</translation>
     </message>
     <message>
         <source>value %1 is 0, which marks an absent constant</source>
-        <translation type="unfinished"></translation>
+        <translation>el valor %1 es 0, lo que indica una constante ausente</translation>
     </message>
     <message>
         <source>values must not decrease (%1 after %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores no deben disminuir (%1 después de %2)</translation>
     </message>
     <message>
         <source>--%1 is only used with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo se usa con --export</translation>
     </message>
     <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramas de distribución de ácidos monopróticos a tetrapróticos; el pH, el diagrama log c y la curva de valoración de una disolución de un ácido.
+Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se imprimen el pH y las especies de una disolución, y en ambos casos no hace falta pantalla gráfica.</translation>
     </message>
     <message>
         <source>Shows this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Shows the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>Writes the diagram (or the chart --plot names) to FILE: .png, .svg or .pdf for the picture, .csv for its data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el diagrama (o el gráfico que indique --plot) en ARCHIVO: .png, .svg o .pdf para la imagen, .csv para sus datos.</translation>
     </message>
     <message>
         <source>FILE</source>
         <extracomment>The value of --export, as its description names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO</translation>
     </message>
     <message>
         <source>One to four comma-separated pKa values from 0 to 14, not decreasing (default %1); for --solve and the solution&apos;s charts one to six from -5 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>De uno a cuatro valores de pKa separados por comas, de 0 a 14, en orden no decreciente (por defecto %1); para --solve y los gráficos de la disolución, de uno a seis, de -5 a 25.</translation>
     </message>
     <message>
         <source>LIST</source>
         <extracomment>The value of --pka and --names: a comma-separated list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTA</translation>
     </message>
     <message>
         <source>PNG only: whole-number magnification 1 to 8 (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo PNG: ampliación entera de 1 a 8 (por defecto 1).</translation>
     </message>
     <message>
         <source>CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the volume step, 0.001 mL to the end volume (default 0.05), at most a million rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo CSV: paso de pH de 0.001 a 1 (por defecto 0.1); con --plot titration, el paso de volumen, de 0.001 mL al volumen final (por defecto 0.05), como máximo un millón de filas.</translation>
     </message>
     <message>
         <source>Uses an example acid with its literature values and formulas instead of --pka (see --list-presets).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa un ácido de ejemplo con sus valores bibliográficos y sus fórmulas en lugar de --pka (véase --list-presets).</translation>
     </message>
     <message>
         <source>NAME</source>
         <extracomment>The value of --preset: the name of an example acid as --list-presets shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>Lists the example acids that --preset takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enumera los ácidos de ejemplo que admite --preset.</translation>
     </message>
     <message>
         <source>Opens the solution window beside the main window (no other option).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la ventana de la disolución junto a la ventana principal (sin ninguna otra opción).</translation>
     </message>
     <message>
         <source>--solution opens the window and takes no other option</source>
-        <translation type="unfinished"></translation>
+        <translation>--solution abre la ventana y no admite ninguna otra opción</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se ha indicado más de una vez</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--solve: use either --solve or --export, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--solve: use --solve o --export, no ambos</translation>
     </message>
     <message>
         <source>--export: no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>--export: no se ha indicado ningún nombre de archivo</translation>
     </message>
     <message>
         <source>--export: unknown file type of &apos;%1&apos; (use .png, .svg, .pdf or .csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>--export: tipo de archivo desconocido en &apos;%1&apos; (use .png, .svg, .pdf o .csv)</translation>
     </message>
     <message>
         <source>--scale applies to .png only</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale solo se aplica a .png</translation>
     </message>
     <message>
         <source>--step applies to .csv only</source>
-        <translation type="unfinished"></translation>
+        <translation>--step solo se aplica a .csv</translation>
     </message>
     <message>
         <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale: &apos;%1&apos; no es un número entero de 1 a 8</translation>
     </message>
     <message>
         <source>--preset applies to --plot main only</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset solo se aplica a --plot main</translation>
     </message>
     <message>
         <source>--preset: use either --preset or --pka, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset: use --preset o --pka, no ambos</translation>
     </message>
     <message>
         <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>--preset: ácido desconocido &apos;%1&apos; (véase --list-presets)</translation>
     </message>
     <message>
         <source>--step: &apos;%1&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: &apos;%1&apos; no es un número</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 está fuera del intervalo (de 0.001 a 1)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 show as empty boxes</source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: falta la fuente %1 del diagrama y ninguna fuente instalada la sustituye; los textos de %2 aparecen como recuadros vacíos</translation>
     </message>
     <message>
         <source>cannot open a window: no display (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir una ventana: no hay pantalla (defina DISPLAY o WAYLAND_DISPLAY, o use --export)</translation>
     </message>
     <message>
         <source>cannot load the window: not found in %1 or %2</source>
         <extracomment>%1 and %2 are the two places the window module is looked for in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la ventana: no se encontró ni en %1 ni en %2</translation>
     </message>
     <message>
         <source>cannot load the window: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la ventana: %1</translation>
     </message>
     <message>
         <source>cannot open a window: no display could be opened (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir una ventana: no se pudo abrir ninguna pantalla (defina DISPLAY o WAYLAND_DISPLAY, o use --export)</translation>
     </message>
     <message>
         <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir una ventana: no se pudo abrir ninguna pantalla: %1 (defina DISPLAY o WAYLAND_DISPLAY, o use --export)</translation>
     </message>
 </context>
 <context>
@@ -178,185 +179,185 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; no es un número</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &apos;%2&apos; no es un número entero</translation>
     </message>
     <message>
         <source>%1 applies to --plot titration only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se aplica a --plot titration</translation>
     </message>
     <message>
         <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime el pH de una disolución del ácido (--pka, aquí obligatorio) y la concentración y la fracción de cada especie; admite --charge, --conc, --as, --base, --acid y --names.</translation>
     </message>
     <message>
         <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --export: main (el diagrama de distribución, por defecto), fractions, logc o titration. Estos tres últimos admiten --pka con 1 a 6 valores, las opciones de la disolución y --size.</translation>
     </message>
     <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TIPO</translation>
     </message>
     <message>
         <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga del ácido totalmente protonado, de -6 a 6 (por defecto 0; 1 para NH4+).</translation>
     </message>
     <message>
         <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentración total del ácido, de 1e-10 a 10 mol/L (por defecto 0.1). Si se indica, los gráficos fractions y logc marcan el pH de la disolución.</translation>
     </message>
     <message>
         <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
-        <translation type="unfinished"></translation>
+        <translation>La especie con la que se prepara la disolución del ácido: de 0 (el propio ácido, por defecto) a n (su sal sin protones), con Na+ o Cl- como contraiones.</translation>
     </message>
     <message>
         <source>Strong base added (as NaOH), 0 to 10 mol/L (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Base fuerte añadida (como NaOH), de 0 a 10 mol/L (por defecto 0).</translation>
     </message>
     <message>
         <source>Strong acid added (as HCl), 0 to 10 mol/L (default 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fuerte añadido (como HCl), de 0 a 10 mol/L (por defecto 0).</translation>
     </message>
     <message>
         <source>The species&apos; formulas, n + 1 of them comma-separated, fully protonated first; charges after a caret (H2PO4^-,HPO4^2-).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fórmulas de las especies, n + 1 separadas por comas, primero la totalmente protonada; las cargas, tras el signo ^ (H2PO4^-,HPO4^2-).</translation>
     </message>
     <message>
         <source>LIST</source>
         <extracomment>The value of --names: a comma-separated list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LISTA</translation>
     </message>
     <message>
         <source>A chart&apos;s size in pixels, 320x200 to 4096x4096 (default 960x600).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del gráfico en píxeles, de 320x200 a 4096x4096 (por defecto 960x600).</translation>
     </message>
     <message>
         <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración: el volumen de la muestra, de 0.1 a 1000 mL (por defecto 25).</translation>
     </message>
     <message>
         <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración: base:CT o acid:CT, una base o un ácido fuerte de CT mol/L, de 1e-6 a 10 (por defecto base:0.1).</translation>
     </message>
     <message>
         <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración: el último volumen añadido, de 0.001 a 100000 mL (por defecto, un 20 % más allá del último punto de equivalencia que alcanza el valorante).</translation>
     </message>
     <message>
         <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
-        <translation type="unfinished"></translation>
+        <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc o titration)</translation>
     </message>
     <message>
         <source>%1 is only used with --export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se usa con --export</translation>
     </message>
     <message>
         <source>%1 is only used with --export or --solve</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se usa con --export o --solve</translation>
     </message>
     <message>
         <source>%1 applies to --plot fractions, logc or titration only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo se aplica a --plot fractions, logc o titration</translation>
     </message>
     <message>
         <source>--solve needs the acid&apos;s constants: --pka LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>--solve necesita las constantes del ácido: --pka LISTA</translation>
     </message>
     <message>
         <source>--size: &apos;%1&apos; is not WIDTHxHEIGHT in pixels (such as 960x600)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: &apos;%1&apos; no es ANCHOxALTO en píxeles (por ejemplo, 960x600)</translation>
     </message>
     <message>
         <source>--size: %1 is out of range (320x200 to 4096x4096)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size: %1 está fuera del intervalo (de 320x200 a 4096x4096)</translation>
     </message>
     <message>
         <source>--scale: %1x%2 at %3 would be more than %4 pixels a side</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale: %1x%2 multiplicado por %3 daría más de %4 píxeles por lado</translation>
     </message>
     <message>
         <source>--names: &apos;%1&apos; is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>--names: &apos;%1&apos; no es texto UTF-8</translation>
     </message>
     <message>
         <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
-        <translation type="unfinished"></translation>
+        <translation>--titrant: &apos;%1&apos; no es base:CT ni acid:CT</translation>
     </message>
     <message>
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--to: el volumen final por defecto, %1 mL, %2; indique --to</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 está fuera del intervalo (de 0.001 a 1)</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: %1 está fuera del intervalo (de 0.001 a %2 mL, el volumen final)</translation>
     </message>
     <message>
         <source>--step: a step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
         <extracomment>%1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--step: un paso de %1 mL hasta %2 mL da %3 filas, más de %4; indique un --step mayor o un --to menor</translation>
     </message>
     <message>
         <source>--step: the default step of %1 mL up to %2 mL gives %3 rows, more than %4; give a larger --step or a smaller --to</source>
-        <translation type="unfinished"></translation>
+        <translation>--step: el paso por defecto de %1 mL hasta %2 mL da %3 filas, más de %4; indique un --step mayor o un --to menor</translation>
     </message>
 </context>
 <context>
     <name>velmora::diagram::AtomicFile</name>
     <message>
         <source>it is a FIFO, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un FIFO, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a character device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo de caracteres, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a block device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo de bloques, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un socket, no un archivo normal</translation>
     </message>
     <message>
         <source>it is a special file, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo especial, no un archivo normal</translation>
     </message>
     <message>
         <source>%1 (the link leads to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el enlace apunta a %2)</translation>
     </message>
     <message>
         <source>no file name given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ningún nombre de archivo</translation>
     </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>
     <message>
         <source>a drawing is not a table</source>
-        <translation type="unfinished"></translation>
+        <translation>un dibujo no es una tabla</translation>
     </message>
     <message>
         <source>the drawing could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar el dibujo</translation>
     </message>
     <message>
         <source>the diagram could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar el diagrama</translation>
     </message>
 </context>
 <context>
@@ -364,83 +365,83 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Acetic acid</source>
         <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ácido acético</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, constantes de disociación de ácidos orgánicos</translation>
     </message>
     <message>
         <source>Oxalic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido oxálico</translation>
     </message>
     <message>
         <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
-        <translation type="unfinished"></translation>
+        <translation>valores habituales de los libros de texto; los manuales dan de 1.25 a 1.27 y 4.27</translation>
     </message>
     <message>
         <source>Carbonic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido carbónico</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, constantes de disociación de ácidos inorgánicos</translation>
     </message>
     <message>
         <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
-        <translation type="unfinished"></translation>
+        <translation>El primer valor es el aparente, que cuenta el CO2 disuelto como H2CO3; el valor real del H2CO3 es de aproximadamente 3.6.</translation>
     </message>
     <message>
         <source>Hydrogen sulfide</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulfuro de hidrógeno</translation>
     </message>
     <message>
         <source>older handbook values</source>
-        <translation type="unfinished"></translation>
+        <translation>valores de manuales antiguos</translation>
     </message>
     <message>
         <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
-        <translation type="unfinished"></translation>
+        <translation>El segundo valor es discutido: mediciones más recientes lo sitúan entre 17 y 19.</translation>
     </message>
     <message>
         <source>Glycine</source>
-        <translation type="unfinished"></translation>
+        <translation>Glicina</translation>
     </message>
     <message>
         <source>CRC Handbook of Chemistry and Physics, amino acids</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Handbook of Chemistry and Physics, aminoácidos</translation>
     </message>
     <message>
         <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
-        <translation type="unfinished"></translation>
+        <translation>HGly es el zwitterión H3N+ CH2 COO-, sin carga neta.</translation>
     </message>
     <message>
         <source>Phosphoric acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido fosfórico</translation>
     </message>
     <message>
         <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
-        <translation type="unfinished"></translation>
+        <translation>valores habituales de los libros de texto (Skoog, Fundamentals of Analytical Chemistry)</translation>
     </message>
     <message>
         <source>Citric acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido cítrico</translation>
     </message>
     <message>
         <source>Arsenic acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido arsénico</translation>
     </message>
     <message>
         <source>EDTA</source>
-        <translation type="unfinished"></translation>
+        <translation>EDTA</translation>
     </message>
     <message>
         <source>common textbook values for the carboxyl and ammonium groups</source>
-        <translation type="unfinished"></translation>
+        <translation>valores habituales de los libros de texto para los grupos carboxilo y amonio</translation>
     </message>
     <message>
         <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las otras dos constantes del H6Y2+ (aproximadamente 0.0 y 1.5) no se muestran.</translation>
     </message>
 </context>
 <context>
@@ -448,59 +449,59 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>needs 1 to 6 values</source>
         <extracomment>The problems of the model are shown beside an input field (&quot;must be from 1e-10 to 10 mol/L&quot;) and on the command line after the option and its value (&quot;--conc: 20 must be from 1e-10 to 10 mol/L&quot;); keep the numbers as they are written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>necesita de 1 a 6 valores</translation>
     </message>
     <message>
         <source>values must be from -5 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores deben estar entre -5 y 25</translation>
     </message>
     <message>
         <source>values must be in non-decreasing order</source>
-        <translation type="unfinished"></translation>
+        <translation>los valores no deben disminuir</translation>
     </message>
     <message>
         <source>must be a whole number from -6 to 6</source>
-        <translation type="unfinished"></translation>
+        <translation>debe ser un número entero de -6 a 6</translation>
     </message>
     <message>
         <source>needs %1 names, one per species</source>
-        <translation type="unfinished"></translation>
+        <translation>necesita %1 nombres, uno por especie</translation>
     </message>
     <message>
         <source>each name needs 1 to 49 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>cada nombre necesita de 1 a 49 caracteres</translation>
     </message>
     <message>
         <source>a name may not start or end with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre no puede empezar ni terminar con un espacio</translation>
     </message>
     <message>
         <source>a name may not contain commas or control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre no puede contener comas ni caracteres de control</translation>
     </message>
     <message>
         <source>must be from 1e-10 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>debe estar entre 1e-10 y 10 mol/L</translation>
     </message>
     <message>
         <source>must be a species index from 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>debe ser un número de especie de 0 a %1</translation>
     </message>
     <message>
         <source>must be from 0 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>debe estar entre 0 y 10 mol/L</translation>
     </message>
     <message>
         <source>must be from 0.1 to 1000 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>debe estar entre 0.1 y 1000 mL</translation>
     </message>
     <message>
         <source>must be from 1e-6 to 10 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>debe estar entre 1e-6 y 10 mol/L</translation>
     </message>
     <message>
         <source>must be from 0.001 to 100000 mL</source>
-        <translation type="unfinished"></translation>
+        <translation>debe estar entre 0.001 y 100000 mL</translation>
     </message>
 </context>
 <context>
@@ -508,39 +509,39 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Monoprotic acid.</source>
         <extracomment>The spoken description of the diagram starts with the acid&apos;s kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ácido monoprótico.</translation>
     </message>
     <message>
         <source>Diprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido diprótico.</translation>
     </message>
     <message>
         <source>Triprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido triprótico.</translation>
     </message>
     <message>
         <source>Tetraprotic acid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido tetraprótico.</translation>
     </message>
     <message>
         <source>%1 predominates over the whole range from pH 0 to 14.</source>
         <extracomment>%1 is a species&apos; formula.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 predomina en todo el intervalo de pH 0 a 14.</translation>
     </message>
     <message>
         <source>%1 predominates below pH %2</source>
         <extracomment>The first species of the spoken description: %1 its formula, %2 a pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 predomina por debajo de pH %2</translation>
     </message>
     <message>
         <source>, %1 above %2.</source>
         <extracomment>The last species of the spoken description: %1 its formula, %2 a pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 por encima de %2.</translation>
     </message>
     <message>
         <source>, %1 from %2 to %3</source>
         <extracomment>A species in the middle of the spoken description: %1 its formula, %2 and %3 pH.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 de %2 a %3</translation>
     </message>
 </context>
 <context>
@@ -548,22 +549,22 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>Theory</source>
         <extracomment>The word on the Theory button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Teoría</translation>
     </message>
     <message>
         <source>About</source>
         <extracomment>The word on the About button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>The word on the Exit button&apos;s face; it has room for about eight letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -571,45 +572,45 @@ Without options the window opens; with --export a drawing or its data is written
     <message>
         <source>a new e-mail to the author</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un correo electrónico nuevo al autor</translation>
     </message>
     <message>
         <source>the web page of further chemistry programs</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la página web de otros programas de química</translation>
     </message>
     <message>
         <source> About</source>
-        <translation type="unfinished"></translation>
+        <translation> Acerca de</translation>
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa calcula las fracciones molares de las especies de los ácidos polipróticos en función del pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
-        <translation type="unfinished"></translation>
+        <translation>Agradecimientos</translation>
     </message>
     <message>
         <source>Our thanks go to the chemistry teachers and students who tried the first drafts in their lessons, told us where the diagrams were hard to read and helped us make them clearer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damos las gracias a los profesores de química y a los alumnos que probaron los primeros borradores en sus clases, nos señalaron dónde costaba leer los diagramas y nos ayudaron a hacerlos más claros.</translation>
     </message>
     <message>
         <source>Author: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor: %1</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Find more chemical programs here:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuentre más programas de química aquí:</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
@@ -619,331 +620,341 @@ Without options the window opens; with --export a drawing or its data is written
 
 %2</source>
         <extracomment>%1 names what was to be opened (&quot;the theory document&quot;), %2 is its address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El escritorio no pudo abrir %1.
+
+%2</translation>
     </message>
     <message>
         <source>The opener xdg-open stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de apertura xdg-open se detuvo de forma inesperada.</translation>
     </message>
     <message>
         <source>The file does not exist (xdg-open ended with status 2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe (xdg-open terminó con el estado 2).</translation>
     </message>
     <message>
         <source>No program to open it was found; is one installed? (xdg-open ended with status 3.)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa para abrirlo; ¿hay alguno instalado? (xdg-open terminó con el estado 3.)</translation>
     </message>
     <message>
         <source>The program for it failed (xdg-open ended with status 4).</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa correspondiente falló (xdg-open terminó con el estado 4).</translation>
     </message>
     <message>
         <source>The opener xdg-open ended with status %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de apertura xdg-open terminó con el estado %1.</translation>
     </message>
     <message>
         <source>The opener xdg-open, which hands documents to their programs, is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa de apertura xdg-open, que entrega cada documento a su programa, no está instalado.</translation>
     </message>
     <message>
         <source>The opener xdg-open could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el programa de apertura xdg-open: %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::DiagramCommands</name>
     <message>
         <source>Copy diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar diagrama</translation>
     </message>
     <message>
         <source>Save diagram…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar diagrama…</translation>
     </message>
     <message>
         <source>Export data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar diagrama</translation>
     </message>
     <message>
         <source>The diagram was not saved to %1.
 
 The file name must end in .png, .svg or .pdf, which decides the kind of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagrama no se guardó en %1.
+
+El nombre del archivo debe terminar en .png, .svg o .pdf; la extensión determina el tipo de archivo.</translation>
     </message>
     <message>
         <source>The diagram could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el diagrama en %1.
+
+%2</translation>
     </message>
     <message>
         <source>Export data</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar datos</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla CSV (*.csv)</translation>
     </message>
     <message>
         <source>The data could not be exported to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron exportar los datos a %1.
+
+%2</translation>
     </message>
     <message>
         <source>Print diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir diagrama</translation>
     </message>
     <message>
         <source>The diagram could not be printed on %1.
 
 The printer or its file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el diagrama en %1.
+
+No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::ExampleAcids</name>
     <message>
         <source>Example acids</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácidos de ejemplo</translation>
     </message>
     <message>
         <source>pKa %1 (25 °C)</source>
         <extracomment>The readout&apos;s line of an example acid&apos;s values: &quot;pKa 2.15, 7.20, 12.35&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1 (25 °C)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::NumberField</name>
     <message>
         <source>is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
-        <translation type="unfinished"></translation>
+        <translation>Disolución…</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionPanel</name>
     <message>
         <source>&amp;Follow the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seguir la ventana principal</translation>
     </message>
     <message>
         <source>Follow the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir la ventana principal</translation>
     </message>
     <message>
         <source>Acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido</translation>
     </message>
     <message>
         <source>pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1</translation>
     </message>
     <message>
         <source>pKa &amp;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Add constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir constante</translation>
     </message>
     <message>
         <source>Add a constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una constante</translation>
     </message>
     <message>
         <source>&amp;Remove constant</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar constante</translation>
     </message>
     <message>
         <source>Remove the last constant</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la última constante</translation>
     </message>
     <message>
         <source>Charge of the fully protonated form</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de la forma totalmente protonada</translation>
     </message>
     <message>
         <source>Char&amp;ge of the fully protonated form</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carga de la forma totalmente protonada</translation>
     </message>
     <message>
         <source>Formulas of the species:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmulas de las especies:</translation>
     </message>
     <message>
         <source>Formula of species %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fórmula de la especie %1</translation>
     </message>
     <message>
         <source>Caret notation: HPO4^2-, NH4^+</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga tras el signo ^: HPO4^2-, NH4^+</translation>
     </message>
     <message>
         <source>Generic &amp;names</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombres genéricos</translation>
     </message>
     <message>
         <source>Generic names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres genéricos</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Disolución</translation>
     </message>
     <message>
         <source>Concentration in mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentración en mol/L</translation>
     </message>
     <message>
         <source>Conc&amp;entration (mol/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oncentración (mol/L)</translation>
     </message>
     <message>
         <source>Concentration on a logarithmic scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentración en escala logarítmica</translation>
     </message>
     <message>
         <source>10⁻⁶ to 1 mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>De 10⁻⁶ a 1 mol/L</translation>
     </message>
     <message>
         <source>Species dissolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Especie disuelta</translation>
     </message>
     <message>
         <source>&amp;Dissolved</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disuelto</translation>
     </message>
     <message>
         <source>Titration</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración</translation>
     </message>
     <message>
         <source>strong base (NaOH)</source>
-        <translation type="unfinished"></translation>
+        <translation>base fuerte (NaOH)</translation>
     </message>
     <message>
         <source>strong acid (HCl)</source>
-        <translation type="unfinished"></translation>
+        <translation>ácido fuerte (HCl)</translation>
     </message>
     <message>
         <source>Titrant</source>
-        <translation type="unfinished"></translation>
+        <translation>Valorante</translation>
     </message>
     <message>
         <source>&amp;Titrant</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoran&amp;te</translation>
     </message>
     <message>
         <source>Titrant concentration in mol/L</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentración del valorante en mol/L</translation>
     </message>
     <message>
         <source>Its concentration (mo&amp;l/L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Su concentración (mo&amp;l/L)</translation>
     </message>
     <message>
         <source>Start volume in mL</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen inicial en mL</translation>
     </message>
     <message>
         <source>Start vol&amp;ume (mL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen &amp;inicial (mL)</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
     <message>
         <source>Fractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fracciones</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de fracciones molares</translation>
     </message>
     <message>
         <source>Log c</source>
         <extracomment>The tab of the chart of log c, as its axis names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Log c</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico logarítmico de concentraciones</translation>
     </message>
     <message>
         <source>Titration</source>
-        <translation type="unfinished"></translation>
+        <translation>Valoración</translation>
     </message>
     <message>
         <source>Titration chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva de valoración</translation>
     </message>
     <message>
         <source>Velmora – Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora – Disolución</translation>
     </message>
     <message>
         <source>Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Disolución</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>the solution window&apos;s settings could not be written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir la configuración de la ventana de la disolución en %1</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::SpeciesText</name>
     <message>
         <source>as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>como %1</translation>
     </message>
     <message>
         <source>%1 mol/L %2: pH %3 · %4 mol/L</source>
         <extracomment>The solution line under the drawing: &quot;0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240, … mol/L&quot;. %1 is the concentration, %2 what was dissolved (&quot;as H₃A&quot;), %3 the pH and %4 the species with their concentrations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mol/L %2: pH %3 · %4 mol/L</translation>
     </message>
 </context>
 <context>
@@ -951,86 +962,89 @@ The printer or its file could not be opened.</source>
     <message>
         <source>the theory document</source>
         <extracomment>Takes the place of %1 in &quot;The desktop could not open %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el documento de teoría</translation>
     </message>
     <message>
         <source>The theory document %1 was not found.
 
 Looked in:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el documento de teoría %1.
+
+Se buscó en:
+%2</translation>
     </message>
 </context>
 <context>
     <name>velmora::ui::pHH</name>
     <message>
         <source>Theory</source>
-        <translation type="unfinished"></translation>
+        <translation>Teoría</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Type of acid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ácido</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador</translation>
     </message>
     <message>
         <source>Monoprotic acid HA</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido monoprótico HA</translation>
     </message>
     <message>
         <source>Diprotic acid H2A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido diprótico H2A</translation>
     </message>
     <message>
         <source>Triprotic acid H3A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido triprótico H3A</translation>
     </message>
     <message>
         <source>Tetraprotic acid H4A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ácido tetraprótico H4A</translation>
     </message>
     <message>
         <source>pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pKa %1</translation>
     </message>
     <message>
         <source>Value of pKa %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de pKa %1</translation>
     </message>
     <message>
         <source>Bar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra %1</translation>
     </message>
     <message>
         <source>Distribution diagram</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de distribución</translation>
     </message>
     <message>
         <source> Value of pKa(%1) </source>
         <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Valor de pKa(%1) </translation>
     </message>
     <message>
         <source> Theory of polyprotic acids from Wikipedia </source>
-        <translation type="unfinished"></translation>
+        <translation> Teoría de los ácidos polipróticos, de la Wikipedia </translation>
     </message>
     <message>
         <source> About this program </source>
-        <translation type="unfinished"></translation>
+        <translation> Acerca de este programa </translation>
     </message>
     <message>
         <source> Do you really want to exit? </source>
-        <translation type="unfinished"></translation>
+        <translation> ¿Realmente desea salir del programa? </translation>
     </message>
 </context>
 </TS>
