@@ -733,6 +733,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>the printer</source>
+        <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>dem Drucker</translation>
     </message>
 </context>

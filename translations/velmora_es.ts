@@ -733,6 +733,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>the printer</source>
+        <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>la impresora</translation>
     </message>
 </context>

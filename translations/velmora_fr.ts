@@ -733,6 +733,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>the printer</source>
+        <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>l’imprimante</translation>
     </message>
 </context>

@@ -247,7 +247,15 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         return diagram::shownName(bytes(option));
     };
     if (!parser.parse(latin1)) {
-        return refuse(diagram::shownName(parser.errorText().toLatin1()));
+        // The parser's text is in the user's language, which Latin-1 cannot carry: it is made
+        // again from the arguments as they are shown, each byte that is no text escaped.
+        QStringList shownArguments;
+        for (const QByteArray& argument : arguments) {
+            shownArguments << diagram::shownName(argument);
+        }
+        const QString problem = parser.errorText();
+        return refuse(parser.parse(shownArguments) ? diagram::shownName(problem.toLatin1())
+                                                   : parser.errorText());
     }
     if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;

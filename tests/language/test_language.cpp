@@ -117,8 +117,8 @@ private slots:
 
     void helpInTheUsersLanguage_data();
     void helpInTheUsersLanguage();
-    void messagesInGerman_data();
-    void messagesInGerman();
+    void messagesInTheLanguage_data();
+    void messagesInTheLanguage();
     void helpOfEveryCompleteLanguage_data();
     void helpOfEveryCompleteLanguage();
     void dataTheSameInEveryLanguage_data();
@@ -355,31 +355,43 @@ void TestLanguage::helpInTheUsersLanguage() {
     QCOMPARE(help.contains(QStringLiteral("--export <DATEI>")), german);
 }
 
-void TestLanguage::messagesInGerman_data() {
+void TestLanguage::messagesInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("line"); // the start of the one line on stderr
-    QTest::newRow("our refusal") << QStringList{"--export", "x.png", "--pka", "3,2"} << 2
+    QTest::newRow("our refusal") << "de" << QStringList{"--export", "x.png", "--pka", "3,2"} << 2
                                  << "velmora: --pka: die Werte dürfen nicht abnehmen (2 nach 3)\n";
     QTest::newRow("the parser's refusal")
-        << QStringList{"--frob"} << 2 << "velmora: Unbekannte Option 'frob'.\n";
+        << "de" << QStringList{"--frob"} << 2 << "velmora: Unbekannte Option 'frob'.\n";
+    // Qt's own texts in languages whose letters Latin-1 has: they stay the letters they are.
+    QTest::newRow("the parser's refusal in Spanish")
+        << "es" << QStringList{"--frob"} << 2 << "velmora: Opción desconocida «frob».\n";
+    QTest::newRow("the parser's missing value in French")
+        << "fr" << QStringList{"--export", "x.png", "--pka"} << 2
+        << "velmora: Valeur manquante après \"--pka\".\n";
+    QTest::newRow("the parser's refusal of a name that is no text")
+        << "es" << QStringList{QStringLiteral("--fr\u001bob")} << 2
+        << "velmora: Opción desconocida «fr\\x1bob».\n";
     QTest::newRow("the model's problem")
-        << QStringList{"--solve", "--pka", "2", "--conc", "20"} << 2
+        << "de" << QStringList{"--solve", "--pka", "2", "--conc", "20"} << 2
         << "velmora: --conc: 20 muss zwischen 1e-10 und 10 mol/L liegen\n";
     QTest::newRow("the model's problem with a number")
-        << QStringList{"--solve", "--pka", "2", "--names", "A"} << 2
+        << "de" << QStringList{"--solve", "--pka", "2", "--names", "A"} << 2
         << "velmora: --names: braucht 2 Namen, einen je Spezies\n";
     QTest::newRow("a write failure")
-        << QStringList{"--export", "/nonexistent-folder-of-velmora/x.csv"} << 1
+        << "de" << QStringList{"--export", "/nonexistent-folder-of-velmora/x.csv"} << 1
         << "velmora: kann /nonexistent-folder-of-velmora/x.csv nicht schreiben: ";
-    QTest::newRow("no display") << QStringList{} << 1 << "velmora: kann kein Fenster öffnen: ";
+    QTest::newRow("no display") << "de" << QStringList{} << 1
+                                << "velmora: kann kein Fenster öffnen: ";
 }
 
-void TestLanguage::messagesInGerman() {
+void TestLanguage::messagesInTheLanguage() {
+    QFETCH(QString, language);
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, line);
-    Launch launch = inLanguage("de");
+    Launch launch = inLanguage(language);
     launch.unset << "DISPLAY"
                  << "WAYLAND_DISPLAY"
                  << "QT_QPA_PLATFORM";

@@ -249,48 +249,63 @@ QString TestWindowLanguage::shown(const QString& what) {
 
 void TestWindowLanguage::textsInTheLanguage_data() {
     QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("en");
-    QTest::addColumn<QString>("de");
-    const auto row = [](const char* what, const char* en, const char* de) {
-        QTest::newRow(what) << QString::fromUtf8(what) << QString::fromUtf8(en)
-                            << QString::fromUtf8(de);
+    QTest::addColumn<QStringList>("texts"); ///< en, de, es, fr
+    const auto row = [](const char* what, const char* en, const char* de, const char* es,
+                        const char* fr) {
+        QTest::newRow(what) << QString::fromUtf8(what)
+                            << QStringList{QString::fromUtf8(en), QString::fromUtf8(de),
+                                           QString::fromUtf8(es), QString::fromUtf8(fr)};
     };
-    row("frame caption", "Type of acid", "Säuretyp");
+    row("frame caption", "Type of acid", "Säuretyp", "Tipo de ácido", "Type d’acide");
     row("exit tooltip", " Do you really want to exit? ",
-        " Wollen Sie das Programm wirklich beenden? ");
-    row("value tooltip", " Value of pKa(3) ", " Wert von pKs(3) ");
-    row("plot menu", "Example acids", "Beispielsäuren");
-    row("copy command", "Copy diagram", "Diagramm kopieren");
-    row("example acid", "Acetic acid (4.76)", "Essigsäure (4.76)");
-    row("spoken summary", "Tetraprotic acid", "Vierprotonige Säure");
-    row("theory face", "Theory", "Theorie");
-    row("solution title", "Velmora – Solution", "Velmora – Lösung");
-    row("solution tab", "Fractions", "Anteile");
-    row("solution menu", "&Chart", "&Diagramm");
+        " Wollen Sie das Programm wirklich beenden? ", " ¿Realmente desea salir del programa? ",
+        " Voulez-vous vraiment quitter\u00a0? ");
+    row("value tooltip", " Value of pKa(3) ", " Wert von pKs(3) ", " Valor de pKa(3) ",
+        " Valeur du pKa(3) ");
+    row("plot menu", "Example acids", "Beispielsäuren", "Ácidos de ejemplo", "Exemples d’acides");
+    row("copy command", "Copy diagram", "Diagramm kopieren", "Copiar diagrama",
+        "Copier le diagramme");
+    row("example acid", "Acetic acid (4.76)", "Essigsäure (4.76)", "Ácido acético (4.76)",
+        "Acide acétique (4.76)");
+    row("spoken summary", "Tetraprotic acid", "Vierprotonige Säure", "Ácido tetraprótico",
+        "Tétraacide");
+    row("theory face", "Theory", "Theorie", "Teoría", "Théorie");
+    row("solution title", "Velmora – Solution", "Velmora – Lösung", "Velmora – Disolución",
+        "Velmora – Solution");
+    row("solution tab", "Fractions", "Anteile", "Fracciones", "Fractions");
+    row("solution menu", "&Chart", "&Diagramm", "&Gráfico", "&Diagramme");
     row("problem beside a field", "must be from 1e-10 to 10 mol/L",
-        "muss zwischen 1e-10 und 10 mol/L liegen");
-    row("dissolved", "as H₄A", "als H₄A");
-    row("solution line", "0.1 mol/L as H₄A", "0.1 mol/L als H₄A");
-    row("about caption", " About", " Über");
+        "muss zwischen 1e-10 und 10 mol/L liegen", "debe estar entre 1e-10 y 10 mol/L",
+        "doit se situer entre 1e-10 et 10 mol/L");
+    row("dissolved", "as H₄A", "als H₄A", "como H₄A", "H₄A");
+    row("solution line", "0.1 mol/L as H₄A", "0.1 mol/L als H₄A", "0.1 mol/L como H₄A",
+        "H₄A à 0.1 mol/L\u00a0");
+    row("about caption", " About", " Über", " Acerca de", " À propos");
     row("about description",
         "The program calculates the concentration fractions of polyprotic acids species as "
         "functions of pH",
         "Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in "
-        "Abhängigkeit vom pH-Wert");
+        "Abhängigkeit vom pH-Wert",
+        "El programa calcula las fracciones molares de las especies de los ácidos polipróticos "
+        "en función del pH",
+        "Le programme calcule les fractions molaires des espèces des polyacides en fonction du "
+        "pH");
     row("message", "The theory document explain_multiproticacids.pdf was not found.",
-        "Das Theoriedokument explain_multiproticacids.pdf wurde nicht gefunden.");
+        "Das Theoriedokument explain_multiproticacids.pdf wurde nicht gefunden.",
+        "No se encontró el documento de teoría explain_multiproticacids.pdf.",
+        "Le document de théorie explain_multiproticacids.pdf est introuvable.");
 }
 
 void TestWindowLanguage::textsInTheLanguage() {
     QFETCH(QString, what);
-    QFETCH(QString, en);
-    QFETCH(QString, de);
-    // A language added to the complete ones gets its column here; its other checks hold at once.
-    const QHash<QString, QString> expected{{QStringLiteral("en"), en}, {QStringLiteral("de"), de}};
-    if (!expected.contains(m_language)) {
+    QFETCH(QStringList, texts);
+    static const QStringList languages{QStringLiteral("en"), QStringLiteral("de"),
+                                       QStringLiteral("es"), QStringLiteral("fr")};
+    const qsizetype column = languages.indexOf(m_language);
+    if (column < 0) {
         QSKIP("no expected texts of this language in the table");
     }
-    QCOMPARE(shown(what), expected.value(m_language));
+    QCOMPARE(shown(what), texts.at(column));
 }
 
 void TestWindowLanguage::nothingLeftInEnglish() {

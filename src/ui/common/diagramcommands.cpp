@@ -161,14 +161,16 @@ void DiagramCommands::print() {
 bool DiagramCommands::printDiagram(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        const QString where = printer.outputFileName().isEmpty()
-                                  ? printer.printerName()
-                                  : nativePath(printer.outputFileName());
+        QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                           : nativePath(printer.outputFileName());
+        if (where.isEmpty()) {
+            //: Takes the place of %1 in "The diagram could not be printed on %1." when the
+            //: printer has no name.
+            where = tr("the printer");
+        }
         showProblem(&m_window, tr("The diagram could not be printed on %1.\n\nThe printer or its "
                                   "file could not be opened.")
-                                   //: Takes the place of %1 in "The diagram could not be
-                                   //: printed on %1." when the printer has no name.
-                                   .arg(where.isEmpty() ? tr("the printer") : where));
+                                   .arg(where));
         return false;
     }
     // The painter's origin is the top-left corner of the printable area.
