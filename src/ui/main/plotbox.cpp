@@ -3,6 +3,7 @@
 
 #include "diagram/geometry.h"
 #include "diagram/retainedplot.h"
+#include "ui/common/readoutkeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -132,41 +133,23 @@ void PlotBox::leaveEvent(QEvent* event) {
 }
 
 void PlotBox::keyPressEvent(QKeyEvent* event) {
-    const bool bigStep = event->modifiers().testFlag(Qt::ShiftModifier);
-    const int step = bigStep ? 10 : 1;
-    const auto moveBy = [&](int delta) {
-        if (!m_readoutTenths) {
-            setReadoutTenths(kKeyboardStartTenth);
-            return;
-        }
-        setReadoutTenths(std::clamp(*m_readoutTenths + delta, kLowestTenth, kHighestTenth));
+    const ReadoutMoves moves{
+        .step =
+            [this](int direction, bool big) {
+                if (!m_readoutTenths) {
+                    setReadoutTenths(kKeyboardStartTenth);
+                    return;
+                }
+                const int delta = direction * (big ? 10 : 1);
+                setReadoutTenths(std::clamp(*m_readoutTenths + delta, kLowestTenth, kHighestTenth));
+            },
+        .first = [this] { setReadoutTenths(kLowestTenth); },
+        .last = [this] { setReadoutTenths(kHighestTenth); },
+        .hide = [this] { hideReadout(); },
     };
-    switch (event->key()) {
-    case Qt::Key_Left:
-        moveBy(-step);
-        break;
-    case Qt::Key_Right:
-        moveBy(step);
-        break;
-    case Qt::Key_Home:
-        setReadoutTenths(kLowestTenth);
-        break;
-    case Qt::Key_End:
-        setReadoutTenths(kHighestTenth);
-        break;
-    case Qt::Key_Escape:
-        if (!m_readoutTenths) {
-            // Nothing to hide: the key goes on to the window.
-            event->ignore();
-            return;
-        }
-        hideReadout();
-        break;
-    default:
+    if (!handleReadoutKey(*event, m_readoutTenths.has_value(), moves)) {
         QWidget::keyPressEvent(event);
-        return;
     }
-    event->accept();
 }
 
 } // namespace velmora::ui

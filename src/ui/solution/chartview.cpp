@@ -2,6 +2,7 @@
 #include "chartview.h"
 
 #include "diagram/chartoverlay.h"
+#include "ui/common/readoutkeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -188,43 +189,27 @@ void ChartView::leaveEvent(QEvent* event) {
 void ChartView::keyPressEvent(QKeyEvent* event) {
     const diagram::PlotMapping& map = m_chart.layout().mapping;
     const auto [small, big] = steps();
-    const double step = event->modifiers().testFlag(Qt::ShiftModifier) ? big : small;
-    const auto moveBy = [&](double direction) {
-        if (!m_readout) {
-            const double start = m_kind == diagram::ChartKind::Titration
-                                     ? (map.xMin() + map.xMax()) / 2.0
-                                     : kKeyboardStartPh;
-            showReadoutAt(snapped(start, small));
-            return;
-        }
-        // On the grid of the small step, so that steps land on round values.
-        showReadoutAt(snapped(*m_readout + direction * step, small));
+    const ReadoutMoves moves{
+        .step =
+            [&, small = small, big = big](int direction, bool bigStep) {
+                if (!m_readout) {
+                    const double start = m_kind == diagram::ChartKind::Titration
+                                             ? (map.xMin() + map.xMax()) / 2.0
+                                             : kKeyboardStartPh;
+                    showReadoutAt(snapped(start, small));
+                    return;
+                }
+                // On the grid of the small step, so that steps land on round values.
+                const double step = bigStep ? big : small;
+                showReadoutAt(snapped(*m_readout + direction * step, small));
+            },
+        .first = [&] { showReadoutAt(map.xMin()); },
+        .last = [&] { showReadoutAt(map.xMax()); },
+        .hide = [this] { hideReadout(); },
     };
-    switch (event->key()) {
-    case Qt::Key_Left:
-        moveBy(-1.0);
-        break;
-    case Qt::Key_Right:
-        moveBy(1.0);
-        break;
-    case Qt::Key_Home:
-        showReadoutAt(map.xMin());
-        break;
-    case Qt::Key_End:
-        showReadoutAt(map.xMax());
-        break;
-    case Qt::Key_Escape:
-        if (!m_readout) {
-            event->ignore();
-            return;
-        }
-        hideReadout();
-        break;
-    default:
+    if (!handleReadoutKey(*event, m_readout.has_value(), moves)) {
         QWidget::keyPressEvent(event);
-        return;
     }
-    event->accept();
 }
 
 QSize ChartView::sizeHint() const {
