@@ -35,10 +35,11 @@ fail() { echo "FAIL: $*"; exit 1; }
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-# The first window whose caption matches the pattern, waited for up to ten seconds.
+# The first window whose caption matches the pattern, waited for up to thirty seconds (the
+# sanitizers slow the start down many times over).
 wait_for_window() {
     local found=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
         [ -n "$found" ] && break
         sleep 0.1
@@ -135,7 +136,7 @@ echo "resized to 1200x800: the chart's frame reaches x $((1140 + right)) and y $
 
 # Exit: at (632, 88), 121 x 33.
 xdotool mousemove $((X + 632 + 60)) $((Y + 88 + 16)) click 1
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
 done
