@@ -3,8 +3,8 @@
 
 #include "theorystyle.h"
 
+#include "diagram/chartdata.h"
 #include "diagram/formula.h"
-#include "diagram/palette.h"
 #include "model/acid.h"
 #include "model/fractions.h"
 #include "model/presets.h"
@@ -35,11 +35,6 @@ model::Acid acidWith(const std::vector<double>& pKa) {
     return acid.acid();
 }
 
-/** The curve colour of species slot j, as the program draws it. */
-QColor speciesColour(int j) {
-    return diagram::paletteColor(diagram::speciesPaletteIndex(j));
-}
-
 /**
  * A species formula set in a given size on one device: measured first, then drawn. The pieces
  * come from the program's formula typesetting; charges get a true minus sign.
@@ -47,7 +42,7 @@ QColor speciesColour(int j) {
 class FormulaLabel {
 public:
     FormulaLabel(const QPaintDevice* device, const QString& formula, double sizePt)
-        : m_pieces(diagram::mergedFormulaPieces(formula)), m_base(kSansFamily),
+        : m_pieces(diagram::typesetFormulaPieces(formula)), m_base(kSansFamily),
           m_unit(unitsPerPoint(device)), m_sizePt(sizePt) {
         m_base.setBold(true);
         m_base.setPointSizeF(sizePt);
@@ -55,10 +50,7 @@ public:
         m_script.setPointSizeF(sizePt * 0.72);
         const QFontMetricsF baseMetrics(m_base, device);
         const QFontMetricsF scriptMetrics(m_script, device);
-        for (diagram::FormulaPiece& piece : m_pieces) {
-            if (piece.row == diagram::FormulaRow::Raised) {
-                piece.text.replace(u'-', QChar(0x2212));
-            }
+        for (const diagram::FormulaPiece& piece : m_pieces) {
             const double advance = piece.row == diagram::FormulaRow::Base
                                        ? baseMetrics.horizontalAdvance(piece.text)
                                        : scriptMetrics.horizontalAdvance(piece.text);
@@ -92,7 +84,7 @@ public:
     }
 
 private:
-    std::vector<diagram::FormulaPiece> m_pieces;
+    const std::vector<diagram::FormulaPiece> m_pieces;
     std::vector<double> m_advances;
     QFont m_base;
     QFont m_script;
@@ -200,7 +192,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
     painter->setClipRect(plot.adjusted(-pt, -pt, pt, pt));
     for (int j = 0; j <= protons; ++j) {
         painter->setPen(
-            QPen(speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPen(diagram::speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(curves[static_cast<std::size_t>(j)]);
     }
 
@@ -234,7 +226,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
             origin.ry() -= box.height();
         }
         placed.push_back(label.box(origin));
-        painter->setPen(speciesColour(j));
+        painter->setPen(diagram::speciesColour(j));
         label.draw(painter, origin);
     }
     painter->setClipping(false);

@@ -26,8 +26,8 @@ QString acidType(int protons) {
 
 QString formulaHtml(const QString& formula) {
     QString html;
-    for (const diagram::FormulaPiece& piece : diagram::mergedFormulaPieces(formula)) {
-        QString text = piece.text.toHtmlEscaped();
+    for (const diagram::FormulaPiece& piece : diagram::typesetFormulaPieces(formula)) {
+        const QString text = piece.text.toHtmlEscaped();
         switch (piece.row) {
         case diagram::FormulaRow::Base:
             html += text;
@@ -36,7 +36,6 @@ QString formulaHtml(const QString& formula) {
             html += QStringLiteral("<sub>%1</sub>").arg(text);
             break;
         case diagram::FormulaRow::Raised:
-            text.replace(u'-', QChar(0x2212));
             html += QStringLiteral("<sup>%1</sup>").arg(text);
             break;
         }
