@@ -276,10 +276,9 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
                                      stepOption};
     single << solution.all();
-    // A flag has no values to count: its name is listed each time it is given.
+    // The parser lists an option's name each time it is given, flag or value alike.
     for (const QCommandLineOption& option : single) {
-        if (parser.values(option).size() > 1 ||
-            parser.optionNames().count(option.names().first()) > 1) {
+        if (parser.optionNames().count(option.names().first()) > 1) {
             return refuse(
                 CommandLine::tr("--%1 is given more than once").arg(option.names().first()));
         }
@@ -321,11 +320,10 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
 
     result.action = CommandLine::Action::Export;
     result.fileName = bytes(exportOption);
-    result.file = text(exportOption);
     if (result.fileName.isEmpty()) {
         return refuse(CommandLine::tr("--export: no file name given"));
     }
-    const auto format = diagram::formatForFile(result.file);
+    const auto format = diagram::formatForFile(text(exportOption));
     if (!format) {
         return refuse(
             CommandLine::tr("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
@@ -381,7 +379,6 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         }
         result.request.acid = preset->acid();
         result.request.labels = diagram::presetLabels(*preset);
-        result.presetName = QString::fromStdString(preset->name);
     } else if (parser.isSet(pkaOption)) {
         const QString problem = parsePkaList(text(pkaOption), result.request.acid);
         if (!problem.isEmpty()) {

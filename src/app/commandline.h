@@ -23,14 +23,12 @@ public:
     enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
-    QString file;        ///< Export: the same name as text (invalid bytes replaced)
     diagram::ExportFormat format = diagram::ExportFormat::Png;
     diagram::ExportRequest request; ///< Export of the main diagram: acid and options
     /** Export of a solution's chart (--plot fractions, logc, titration); Solve: the solution. */
     std::optional<ChartExport> chart;
-    QString problem;    ///< Refused: one line naming the option and the problem
-    QString helpText;   ///< Help: the text to print
-    QString presetName; ///< Export: the example acid's name, if one was chosen
+    QString problem;  ///< Refused: one line naming the option and the problem
+    QString helpText; ///< Help: the text to print
 };
 
 /**

@@ -183,6 +183,15 @@ QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) 
     return {};
 }
 
+QString SolutionOptions::problemWithTitrationOptions(const QCommandLineParser& parser) const {
+    for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
+        if (parser.isSet(*option)) {
+            return onlyForTitration(*option);
+        }
+    }
+    return {};
+}
+
 QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option :
          {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
@@ -191,12 +200,7 @@ QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser
                 .arg(nameOf(*option));
         }
     }
-    for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
-        if (parser.isSet(*option)) {
-            return onlyForTitration(*option);
-        }
-    }
-    return {};
+    return problemWithTitrationOptions(parser);
 }
 
 QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QCommandLineOption& pka,
@@ -206,10 +210,8 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
             return tr("%1 is only used with --export").arg(nameOf(*option));
         }
     }
-    for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
-        if (parser.isSet(*option)) {
-            return onlyForTitration(*option);
-        }
+    if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
+        return problem;
     }
     if (!parser.isSet(pka)) {
         return tr("--solve needs the acid's constants: --pka LIST");
@@ -225,10 +227,8 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                                    diagram::ExportFormat format, ChartExport& out) const {
     out.request.kind = kind;
     if (kind != diagram::ChartKind::Titration) {
-        for (const QCommandLineOption* option : {&m_volume, &m_titrant, &m_to}) {
-            if (parser.isSet(*option)) {
-                return onlyForTitration(*option);
-            }
+        if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
+            return problem;
         }
     }
     if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {

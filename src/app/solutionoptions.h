@@ -80,6 +80,8 @@ public:
                                     diagram::ExportFormat format, ChartExport& out) const;
 
 private:
+    /** Refuses a titration's options (--volume, --titrant, --to) where no titration is drawn. */
+    [[nodiscard]] QString problemWithTitrationOptions(const QCommandLineParser& parser) const;
     [[nodiscard]] QString readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
                                    diagram::ChartRequest& request) const;
     [[nodiscard]] QString readSolution(const QCommandLineParser& parser,

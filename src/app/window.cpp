@@ -65,9 +65,7 @@ void startingHandler(QtMsgType type, const QMessageLogContext& context, const QS
             : QT_TRANSLATE_NOOP("velmora::app::CommandLine",
                                 "cannot open a window: no display could be opened: %1 (set "
                                 "DISPLAY or WAYLAND_DISPLAY, or use --export)");
-    QString translated = translators != nullptr
-                             ? translators->text("velmora::app::CommandLine", source)
-                             : QString::fromUtf8(source);
+    QString translated = translators->text("velmora::app::CommandLine", source);
     if (!reason.isEmpty()) {
         translated = translated.arg(reason);
     }

@@ -74,7 +74,7 @@ private:
     Exponents m_Ka{};
 };
 
-/** 10^(-exponent) in double precision. */
+/** 10^exponent in double precision. */
 [[nodiscard]] double powerOfTen(double exponent);
 
 /**

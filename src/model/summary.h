@@ -20,7 +20,7 @@ struct Predominance {
  * Where each species predominates between pH 0 and 14, in order of rising pH, boundaries rounded
  * to `decimals` places (1 or 2: 0.1 pH for constants in tenths, 0.01 pH for literature values
  * such as 2.15). A species that is never the most abundant (when constants lie close together)
- * is left out. The acid's constants must be current.
+ * is left out.
  */
 [[nodiscard]] std::vector<Predominance> predominance(const Acid& acid, int decimals = 1);
 

@@ -7,6 +7,19 @@
 
 namespace velmora::model {
 
+namespace {
+
+std::vector<double> volumesOf(const std::vector<TitrationMark>& points) {
+    std::vector<double> volumes;
+    volumes.reserve(points.size());
+    for (const TitrationMark& point : points) {
+        volumes.push_back(point.volume);
+    }
+    return volumes;
+}
+
+} // namespace
+
 Titrator::Titrator(const PolyproticAcid& acid, const Solution& solution, const Titration& titration)
     : m_acid(&acid), m_solution(solution), m_titration(titration) {}
 
@@ -81,19 +94,11 @@ std::vector<TitrationMark> Titrator::points(bool half) const {
 }
 
 std::vector<double> Titrator::equivalenceVolumes() const {
-    std::vector<double> volumes;
-    for (const TitrationMark& point : points(false)) {
-        volumes.push_back(point.volume);
-    }
-    return volumes;
+    return volumesOf(points(false));
 }
 
 std::vector<double> Titrator::halfEquivalenceVolumes() const {
-    std::vector<double> volumes;
-    for (const TitrationMark& point : points(true)) {
-        volumes.push_back(point.volume);
-    }
-    return volumes;
+    return volumesOf(points(true));
 }
 
 std::vector<TitrationMark> Titrator::marks() const {
