@@ -98,10 +98,6 @@ double PlotMapping::xValueAt(double x) const {
     return m_xMin + (x - m_frame.left() - 0.5) / (m_frame.width() - 1) * (m_xMax - m_xMin);
 }
 
-double PlotMapping::yValueAt(double y) const {
-    return m_yMin + (m_frame.bottom() + 0.5 - y) / (m_frame.height() - 1) * (m_yMax - m_yMin);
-}
-
 AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y, ChartText& text) {
     AxesLayout layout;
     layout.area = area;

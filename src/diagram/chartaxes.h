@@ -53,7 +53,6 @@ public:
     [[nodiscard]] double xOf(double value) const;
     [[nodiscard]] double yOf(double value) const;
     [[nodiscard]] double xValueAt(double x) const;
-    [[nodiscard]] double yValueAt(double y) const;
     [[nodiscard]] double xMin() const { return m_xMin; }
     [[nodiscard]] double xMax() const { return m_xMax; }
     [[nodiscard]] double yMin() const { return m_yMin; }

@@ -41,7 +41,6 @@ ChartReadout phReadout(double pH) {
     ChartReadout readout;
     readout.inside = pH >= 0.0 && pH <= 14.0;
     readout.x = std::clamp(pH, 0.0, 14.0);
-    readout.xTitle = kPhTitle;
     return readout;
 }
 

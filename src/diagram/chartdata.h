@@ -60,7 +60,6 @@ struct ChartMark {
 
 /** What a chart shows, in axis values, independent of its size: computed once per request. */
 struct ChartData {
-    ChartKind kind = ChartKind::Fractions;
     ChartAxis x;
     ChartAxis y;
     std::vector<ChartCurve> curves;
@@ -84,7 +83,6 @@ struct ReadoutValue {
 struct ChartReadout {
     bool inside = false; ///< false when the x lies outside the plot
     double x = 0.0;      ///< pH, or the added volume in mL
-    QString xTitle;      ///< "pH" or "V / mL"
     std::vector<ReadoutValue> values;
 };
 

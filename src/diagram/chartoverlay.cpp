@@ -33,11 +33,11 @@ QString readoutValueText(ChartKind kind, double value) {
     return tickText(value, 2);
 }
 
-QString readoutHeading(const ChartReadout& readout) {
-    if (readout.xTitle == kVolumeTitle) {
-        return QStringLiteral("V %1 mL").arg(readout.x, 0, 'f', 2);
+QString readoutHeading(ChartKind kind, double x) {
+    if (kind == ChartKind::Titration) {
+        return QStringLiteral("V %1 mL").arg(x, 0, 'f', 2);
     }
-    return QStringLiteral("pH %1").arg(readout.x, 0, 'f', 2);
+    return phMarkerText(x);
 }
 
 void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartReadout& readout,
@@ -56,7 +56,7 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     painter.drawLine(QPointF(x, frame.top() + 1), QPointF(x, frame.bottom() - 1));
 
     // The rows: the heading, then every curve's typeset name and value.
-    const QString heading = readoutHeading(readout);
+    const QString heading = readoutHeading(kind, readout.x);
     std::vector<QString> values;
     double nameWidth = 0.0;
     double valueWidth = 0.0;

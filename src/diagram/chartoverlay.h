@@ -18,8 +18,8 @@ class ChartText;
  */
 [[nodiscard]] QString readoutValueText(ChartKind kind, double value);
 
-/** The readout's position as its box heads it: "pH 4.50" or "V 12.35 mL". */
-[[nodiscard]] QString readoutHeading(const ChartReadout& readout);
+/** The readout's x on a chart of `kind` as its box heads it: "pH 4.50" or "V 12.35 mL". */
+[[nodiscard]] QString readoutHeading(ChartKind kind, double x);
 
 /**
  * Paints a chart's readout over the chart as it was last laid out: a dashed vertical line at the

@@ -22,8 +22,8 @@ struct RoleFont {
 constexpr std::array<RoleFont, static_cast<std::size_t>(TextRole::Count)> kRoleFonts{{
     {9.0, false},
     {10.0, false},
-    {10.0, true},
-    {8.0, true},
+    {kNormalTextSize, true},
+    {kSmallTextSize, true},
 }};
 
 double rowOffset(FormulaRow row) {

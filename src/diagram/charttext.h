@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "formula.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -41,9 +43,6 @@ public:
     /** Sets the fonts up for `device`; keeps what it has while the device's resolution stays. */
     void prepare(const QPaintDevice& device);
 
-    [[nodiscard]] const QFont& font(TextRole role) const { return slot(role).font; }
-    [[nodiscard]] double ascent(TextRole role) const { return slot(role).ascent; }
-    [[nodiscard]] double descent(TextRole role) const { return slot(role).descent; }
     [[nodiscard]] double height(TextRole role) const {
         return slot(role).ascent + slot(role).descent;
     }
@@ -83,8 +82,5 @@ private:
     bool m_raster = false;
     const QPaintDevice* m_device = nullptr;
 };
-
-/** The pixels between a formula's base row and its raised or lowered parts. */
-inline constexpr double kScriptOffset = 5.0;
 
 } // namespace velmora::diagram

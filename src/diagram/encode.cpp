@@ -55,6 +55,13 @@ bool paintInto(QPaintDevice& device, const Drawing& drawing) {
 
 } // namespace
 
+void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size) {
+    const double scale = std::min(target.width() / size.width(), target.height() / size.height());
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    painter.translate(-size.width() / 2.0, -size.height() / 2.0);
+}
+
 QImage rasterize(const Drawing& drawing, qreal scale) {
     QImage image(qRound(drawing.size.width() * scale), qRound(drawing.size.height() * scale),
                  QImage::Format_RGB32);

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,12 @@ struct Drawing {
     QString title;                        ///< the document title of an SVG or PDF
     std::function<void(QPainter&)> paint; ///< paints in logical coordinates, (0, 0) to size
 };
+
+/**
+ * Scales and moves the painter so that a picture of logical size `size`, painted from (0, 0),
+ * stands centred in `target` as large as it fits, its proportions kept.
+ */
+void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size);
 
 /** The drawing as an image `scale` times its logical size, drawn at that scale. */
 [[nodiscard]] QImage rasterize(const Drawing& drawing, qreal scale);

@@ -19,11 +19,8 @@
 namespace velmora::diagram {
 
 void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request) {
-    const double scale = std::min(target.width() / kSurfaceWidth, target.height() / kSurfaceHeight);
     painter.save();
-    painter.translate(target.center());
-    painter.scale(scale, scale);
-    painter.translate(-kSurfaceWidth / 2.0, -kSurfaceHeight / 2.0);
+    fitInto(painter, target, QSizeF(kSurfaceWidth, kSurfaceHeight));
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
@@ -49,30 +46,23 @@ QStringList speciesHeader(const ExportRequest& request) {
     return QStringList(labels.begin(), labels.begin() + protons + 1);
 }
 
-namespace {
-
-void appendNumber(QByteArray& out, double value) {
-    out += QByteArray::fromStdString(model::shortestText(value));
+void appendCsvNumber(QByteArray& out, double value) {
+    out += model::shortestText(value);
 }
-
-} // namespace
 
 QByteArray fractionsCsv(const ExportRequest& request) {
     const model::Acid& acid = request.acid;
     const int species = acid.protonCount() + 1;
 
     QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';
-    const auto row = [&](double pH) {
-        appendNumber(out, pH);
+    for (const double pH : model::inclusiveGrid(0.0, 14.0, request.step)) {
+        appendCsvNumber(out, pH);
         const auto alpha = model::fractionsAt(acid, pH);
         for (int j = 0; j < species; ++j) {
             out += ',';
-            appendNumber(out, alpha[static_cast<std::size_t>(j)]);
+            appendCsvNumber(out, alpha[static_cast<std::size_t>(j)]);
         }
         out += '\n';
-    };
-    for (const double pH : model::inclusiveGrid(0.0, 14.0, request.step)) {
-        row(pH);
     }
     return out;
 }

@@ -40,6 +40,9 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
 /** The diagram as an image `scale` times 495 x 350, drawn at that scale. */
 [[nodiscard]] QImage renderImage(const ExportRequest& request, qreal scale);
 
+/** Appends `value` to a data file's row in the shortest text that reads back to the same double. */
+void appendCsvNumber(QByteArray& out, double value);
+
 /**
  * The species fractions as CSV text: header "pH,<names>", one row per pH from 0 to 14. Each
  * number is the shortest text that reads back to the very double computed, and each row's pH is

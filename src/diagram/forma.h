@@ -7,12 +7,6 @@ namespace velmora::diagram {
 
 class Surface;
 
-/** Size of a raised or lowered part, and of normal text once such a part has been printed. */
-inline constexpr double kSmallTextSize = 8.0;
-inline constexpr double kNormalTextSize = 10.0;
-/** How far a raised or lowered part stands from the base row, in pixels. */
-inline constexpr int kScriptOffset = 5;
-
 /**
  * Prints a species name such as "H2A2-" at the pen as a chemical formula: atom counts lowered
  * and small, charges raised and small.

@@ -7,6 +7,12 @@
 
 namespace velmora::diagram {
 
+/** Size of a raised or lowered part, and of normal text once such a part has been printed. */
+inline constexpr double kSmallTextSize = 8.0;
+inline constexpr double kNormalTextSize = 10.0;
+/** How far a raised or lowered part stands from the base row, in pixels. */
+inline constexpr int kScriptOffset = 5;
+
 /** Where a piece of a typeset formula stands: on the base row, raised or lowered. */
 enum class FormulaRow { Base, Raised, Lowered };
 

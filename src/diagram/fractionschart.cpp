@@ -6,7 +6,6 @@ namespace velmora::diagram {
 ChartData fractionsChartData(const ChartRequest& request) {
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
-    data.kind = ChartKind::Fractions;
     data.x = {0.0, 14.0, kPhTitle};
     data.y = {0.0, 1.0, kFractionTitle};
     const QStringList names = speciesTexts(acid);

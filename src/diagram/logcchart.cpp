@@ -19,7 +19,6 @@ QColor waterColour() {
 ChartData logcChartData(const ChartRequest& request) {
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
-    data.kind = ChartKind::LogC;
     data.x = {0.0, 14.0, kPhTitle};
     data.y = {kLowestLogC, 0.0, kLogCTitle};
     const QStringList names = speciesTexts(acid);

@@ -248,14 +248,7 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
 }
 
 QImage chartImage(const ChartRequest& request, qreal scale) {
-    const QSize pixels(qRound(request.size.width() * scale), qRound(request.size.height() * scale));
-    QImage image(pixels, QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    QPainter painter(&image);
-    paintChart(painter, QRectF(QPointF(0, 0), QSizeF(request.size)), request);
-    painter.end();
-    image.setDevicePixelRatio(1.0);
-    return image;
+    return rasterize(chartDrawing(request), scale);
 }
 
 Drawing chartDrawing(const ChartRequest& request) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutiondata.h"
 
-#include "model/numbertext.h"
+#include "export.h"
+
 #include "model/samplegrid.h"
 
 #include <cmath>
@@ -12,10 +13,6 @@ namespace {
 
 constexpr double kLastPh = 14.0;
 
-void appendNumber(QByteArray& out, double value) {
-    out += model::shortestText(value);
-}
-
 QByteArray speciesHeader(const model::PolyproticAcid& acid) {
     return speciesTexts(acid).join(u',').toUtf8();
 }
@@ -25,11 +22,11 @@ QByteArray speciesHeader(const model::PolyproticAcid& acid) {
 QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) {
     QByteArray out = "pH," + speciesHeader(acid) + '\n';
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
-        appendNumber(out, pH);
+        appendCsvNumber(out, pH);
         const model::SpeciesValues alpha = acid.fractions(pH);
         for (int j = 0; j < acid.speciesCount(); ++j) {
             out += ',';
-            appendNumber(out, alpha[static_cast<std::size_t>(j)]);
+            appendCsvNumber(out, alpha[static_cast<std::size_t>(j)]);
         }
         out += '\n';
     }
@@ -39,16 +36,16 @@ QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) 
 QByteArray logcCsv(const model::PolyproticAcid& acid, double concentration, double step) {
     QByteArray out = "pH,log[H+],log[OH-]," + speciesHeader(acid) + '\n';
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
-        appendNumber(out, pH);
+        appendCsvNumber(out, pH);
         out += ',';
         // 0 − pH, not −pH: the first row reads 0, not -0.
-        appendNumber(out, 0.0 - pH);
+        appendCsvNumber(out, 0.0 - pH);
         out += ',';
-        appendNumber(out, pH - model::kPKw);
+        appendCsvNumber(out, pH - model::kPKw);
         const model::SpeciesValues logC = model::logConcentrations(acid, concentration, pH);
         for (int j = 0; j < acid.speciesCount(); ++j) {
             out += ',';
-            appendNumber(out, logC[static_cast<std::size_t>(j)]);
+            appendCsvNumber(out, logC[static_cast<std::size_t>(j)]);
         }
         out += '\n';
     }
@@ -62,9 +59,9 @@ QByteArray titrationCsv(const model::PolyproticAcid& acid, const model::Solution
     const std::vector<double> pHs = titrator.pHsAt(volumes);
     QByteArray out = "V/mL,pH\n";
     for (std::size_t i = 0; i < volumes.size(); ++i) {
-        appendNumber(out, volumes[i]);
+        appendCsvNumber(out, volumes[i]);
         out += ',';
-        appendNumber(out, pHs[i]);
+        appendCsvNumber(out, pHs[i]);
         out += '\n';
     }
     return out;

@@ -18,7 +18,6 @@ QColor curveColour() {
 ChartData titrationChartData(const ChartRequest& request) {
     const model::Titrator titrator(request.acid, request.solution, request.titration);
     ChartData data;
-    data.kind = ChartKind::Titration;
     data.x = {0.0, titrator.endVolume(), kVolumeTitle};
     data.y = {0.0, 14.0, kPhTitle};
     ChartCurve curve{{}, curveColour(), false, {}, {}};
@@ -44,7 +43,6 @@ ChartReadout titrationReadout(const ChartRequest& request, double volume) {
     const double end = titrator.endVolume();
     readout.inside = volume >= 0.0 && volume <= end;
     readout.x = std::clamp(volume, 0.0, end);
-    readout.xTitle = kVolumeTitle;
     readout.values.push_back({kPhTitle, curveColour(), titrator.pHAt(readout.x)});
     return readout;
 }
