@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <array>
 #include <cmath>
 
 namespace velmora::ui {
@@ -35,12 +34,8 @@ void ChartDrawing::paint(QPainter& painter, const QRectF& target) const {
     // the texts keep their proportions to the curves.
     const diagram::ChartRequest shown = request();
     const QSizeF logical(shown.size);
-    const double scale =
-        std::min(target.width() / logical.width(), target.height() / logical.height());
     painter.save();
-    painter.translate(target.center());
-    painter.scale(scale, scale);
-    painter.translate(-logical.width() / 2.0, -logical.height() / 2.0);
+    diagram::fitInto(painter, target, logical);
     diagram::paintChart(painter, QRectF(QPointF(0, 0), logical), shown);
     painter.restore();
 }
@@ -51,10 +46,8 @@ QString ChartDrawing::write(const QString& path, diagram::ExportFormat format, i
     if (format == diagram::ExportFormat::Csv) {
         return diagram::writeFileAtomically(name, diagram::chartCsv(shown, dataStep(shown)));
     }
-    const diagram::Drawing drawing{
-        shown.size, title(), [shown](QPainter& painter) {
-            diagram::paintChart(painter, QRectF(QPointF(0, 0), QSizeF(shown.size)), shown);
-        }};
+    diagram::Drawing drawing = diagram::chartDrawing(shown);
+    drawing.title = title();
     return diagram::writeDrawing(name, format, drawing, scale);
 }
 

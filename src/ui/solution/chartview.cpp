@@ -61,17 +61,17 @@ void ChartView::setRequest(const diagram::ChartRequest& request) {
     m_chart.setRequest(own);
     m_requestChanged = true;
     refresh();
-    update();
 }
 
 bool ChartView::isStale() const {
     return m_requestChanged || m_image.isNull() || m_builtSize != size() ||
-           !qFuzzyCompare(m_builtRatio, devicePixelRatioF());
+           !qFuzzyCompare(m_image.devicePixelRatio(), devicePixelRatioF());
 }
 
 void ChartView::refresh() {
     if (isVisible() && isStale()) {
         rebuild();
+        update();
     }
 }
 
@@ -87,7 +87,6 @@ void ChartView::rebuild() {
     m_chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(logical)));
     painter.end();
     m_builtSize = size();
-    m_builtRatio = ratio;
     m_requestChanged = false;
     ++m_builds;
 }
@@ -111,10 +110,7 @@ void ChartView::queueRefresh() {
         this,
         [this] {
             m_refreshQueued = false;
-            if (isVisible() && isStale()) {
-                rebuild();
-                update();
-            }
+            refresh();
         },
         Qt::QueuedConnection);
 }

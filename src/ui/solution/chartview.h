@@ -66,7 +66,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    /** Rebuilds the image if it is stale and the view is shown. */
+    /** Rebuilds the image and repaints the view if the image is stale and the view is shown. */
     void refresh();
     /** Queues one refresh() from the event loop, unless one is on its way. */
     void queueRefresh();
@@ -79,7 +79,6 @@ private:
     diagram::ChartText m_overlayText;
     QImage m_image;
     QSize m_builtSize;
-    qreal m_builtRatio = 0.0;
     bool m_requestChanged = true;
     bool m_refreshQueued = false;
     int m_builds = 0;

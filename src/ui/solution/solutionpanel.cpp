@@ -67,11 +67,7 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(buildTitrationGroup());
     layout->addStretch(1);
 
-    m_pKa = m_inputs.acid.exponents();
-    m_chargeValue = m_inputs.acid.charge();
-    showAcidFields();
-    showDissolved();
-    showSolutionFields();
+    setInputs(SolutionInputs{});
 }
 
 QWidget* SolutionPanel::buildAcidGroup() {
@@ -126,12 +122,10 @@ QWidget* SolutionPanel::buildAcidGroup() {
     chargeLabel->setWordWrap(true);
     grid->addWidget(chargeLabel, row, 0, 1, 3);
     grid->addWidget(m_charge, row++, 3);
-    connect(m_charge, &QSpinBox::valueChanged, this, [this](int value) {
-        if (m_updating) {
-            return;
+    connect(m_charge, &QSpinBox::valueChanged, this, [this] {
+        if (!m_updating) {
+            acidFieldEdited();
         }
-        m_chargeValue = value;
-        acidFieldEdited();
     });
 
     grid->addWidget(new QLabel(tr("Formulas of the species:"), group), row++, 0, 1, 4);
@@ -248,7 +242,10 @@ QWidget* SolutionPanel::buildTitrationGroup() {
 void SolutionPanel::setAcid(const model::PolyproticAcid& acid) {
     const SolutionInputs before = m_inputs;
     m_pKa = acid.exponents();
-    m_chargeValue = acid.charge();
+    {
+        const QSignalBlocker quiet(m_charge);
+        m_charge->setValue(acid.charge());
+    }
     m_ownNames = !acid.hasGenericNames();
     m_inputs.acid = acid;
     showAcidFields();
@@ -282,9 +279,8 @@ void SolutionPanel::showAcidFields() {
     }
     m_add->setEnabled(count < model::kMaxConstants);
     m_remove->setEnabled(count > 1);
-    m_charge->setValue(m_chargeValue);
 
-    const std::vector<std::string> generic = model::genericSpeciesNames(count, m_chargeValue);
+    const std::vector<std::string> generic = model::genericSpeciesNames(count, m_charge->value());
     const std::vector<std::string>& own = m_inputs.acid.speciesNames();
     for (int j = 0; j < model::kMaxSolutionSpecies; ++j) {
         const auto slot = static_cast<std::size_t>(j);
@@ -317,7 +313,7 @@ void SolutionPanel::acidFieldEdited() {
         // The generic names follow the constants and the charge.
         m_updating = true;
         const std::vector<std::string> generic =
-            model::genericSpeciesNames(constantCount(), m_chargeValue);
+            model::genericSpeciesNames(constantCount(), m_charge->value());
         for (int j = 0; j <= constantCount(); ++j) {
             m_nameEdits[static_cast<std::size_t>(j)]->setText(
                 QString::fromStdString(generic[static_cast<std::size_t>(j)]));
@@ -340,7 +336,7 @@ void SolutionPanel::takeAcid() {
     if (!constantsProblem.isEmpty() || !namesProblem.isEmpty()) {
         return;
     }
-    m_inputs.acid = model::PolyproticAcid(m_pKa, m_chargeValue,
+    m_inputs.acid = model::PolyproticAcid(m_pKa, m_charge->value(),
                                           m_ownNames ? names : std::vector<std::string>{});
     showDissolved();
     setInputsChanged(before);
@@ -354,7 +350,7 @@ void SolutionPanel::addConstant() {
     if (m_ownNames) {
         const int count = constantCount();
         m_nameEdits[static_cast<std::size_t>(count)]->setText(
-            QString::fromStdString(model::genericSpeciesName(count, m_chargeValue, count)));
+            QString::fromStdString(model::genericSpeciesName(count, m_charge->value(), count)));
     }
     showAcidFields();
     acidFieldEdited();

@@ -100,8 +100,7 @@ private:
 
     SolutionInputs m_inputs;
     std::vector<double> m_pKa; ///< as given or edited, exactly
-    int m_chargeValue = 0;
-    bool m_ownNames = false; ///< the user's formulas rather than the generic ones
+    bool m_ownNames = false;   ///< the user's formulas rather than the generic ones
     int m_wantedDissolved = 0;
     bool m_updating = false;
 

@@ -215,8 +215,7 @@ void SolutionWindow::followToggled(bool checked) {
 
 void SolutionWindow::redraw() {
     const diagram::ChartRequest drawn = request();
-    // The shown view first: it is the one the user waits for.
-    shownView()->setRequest(drawn);
+    // Only the shown view draws now; the others keep the request until they are shown.
     for (ChartView* view : m_views) {
         view->setRequest(drawn);
     }

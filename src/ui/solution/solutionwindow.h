@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-class QAction;
 class QLabel;
 class QTabWidget;
 

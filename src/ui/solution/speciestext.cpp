@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace velmora::ui {
 
