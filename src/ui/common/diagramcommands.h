@@ -58,9 +58,6 @@ public:
     DiagramCommands(QWidget& window, const DrawingSource& drawing);
 
     [[nodiscard]] QAction* copyAction() const { return m_copyAction; }
-    [[nodiscard]] QAction* saveAction() const { return m_saveAction; }
-    [[nodiscard]] QAction* exportAction() const { return m_exportAction; }
-    [[nodiscard]] QAction* printAction() const { return m_printAction; }
 
     /** Adds the commands to `menu`: copy, save, export, a separator, print. */
     void addTo(QMenu& menu) const;

@@ -84,10 +84,12 @@ bool writeProperty(Control& control, Property property, float value) {
 /** The window icons' designed size (the pictures' table gives 32 x 32 for both windows). */
 constexpr QSize kWindowIconSize{32, 32};
 
-QFont designFont(const FontDesign& design) {
-    return designFont(design, QFontDatabase::hasFamily(design.face));
-}
+namespace {
 
+/**
+ * The font of a design, with a sans face of the same size and weight where the face is not
+ * installed.
+ */
 QFont designFont(const FontDesign& design, bool faceInstalled) {
     QFont font;
     if (faceInstalled) {
@@ -101,6 +103,8 @@ QFont designFont(const FontDesign& design, bool faceInstalled) {
     font.setBold(design.bold);
     return font;
 }
+
+} // namespace
 
 Form::Form(QWidget& window, const WindowDesign& design, ScreenDensity density,
            const Factory& factory)

@@ -115,9 +115,4 @@ private:
     mutable QHash<QString, bool> m_faces;
 };
 
-/** The font of a design, with a sans face of the same size and weight where the face is missing. */
-[[nodiscard]] QFont designFont(const FontDesign& font);
-/** designFont() when it is known whether the face is installed. */
-[[nodiscard]] QFont designFont(const FontDesign& font, bool faceInstalled);
-
 } // namespace velmora::ui

@@ -80,7 +80,7 @@ void showValue(QLabel& label, const QFont& designed, const QString& text) {
 
 } // namespace
 
-pHH::pHH(ScreenDensity density) : QWidget(nullptr) {
+pHH::pHH(ScreenDensity density) : QWidget(nullptr), m_plot(devicePixelRatioF()) {
     setObjectName(QStringLiteral("pHH"));
     auto* barStyle = new ClassicScrollBarStyle();
     barStyle->setParent(this);
@@ -187,7 +187,6 @@ void pHH::wireControls() {
     m_Pict_pole->setAccessibleName(tr("Distribution diagram"));
     m_Pict_pole->setPlot(&m_plot);
     m_Pict_pole->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
-    m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
     connect(m_Pict_pole, &PlotBox::devicePixelRatioChanged, this, &pHH::grafik);
     setUpPlotMenu();
 }

@@ -85,8 +85,6 @@ public:
     [[nodiscard]] QMenu* plotMenu() const { return m_plotMenu; }
     [[nodiscard]] ExampleAcids& examples() const { return *m_examples; }
     [[nodiscard]] DiagramCommands& commands() const { return *m_commands; }
-    /** The diagram's content: the acid with the labels of the example shown. */
-    [[nodiscard]] const AcidDrawing& drawing() const { return *m_drawing; }
     /** The solution window beside this one ("Solution…", Ctrl+L), following its acid. */
     [[nodiscard]] SolutionCompanion& solution() const { return *m_solution; }
 
