@@ -7,10 +7,13 @@
 #include <QByteArrayList>
 
 #include <algorithm>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace velmora::test {
@@ -67,6 +70,53 @@ inline int modeOf(const QByteArray& path) {
 inline bool isLink(const QByteArray& path) {
     struct stat status {};
     return ::lstat(path.constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+/**
+ * A file that is not a regular one at `path`: "fifo", "folder", "socket" (bound by a socket
+ * kept open while the returned object lives) or "device" (a link to /dev/null).
+ */
+class SpecialFile {
+public:
+    SpecialFile(const QByteArray& path, const QByteArray& kind) {
+        if (kind == "fifo") {
+            m_made = ::mkfifo(path.constData(), 0600) == 0;
+        } else if (kind == "folder") {
+            m_made = ::mkdir(path.constData(), 0700) == 0;
+        } else if (kind == "device") {
+            m_made = ::symlink("/dev/null", path.constData()) == 0;
+        } else if (kind == "socket") {
+            m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            if (m_socket >= 0 && static_cast<std::size_t>(path.size()) < sizeof address.sun_path) {
+                std::copy(path.begin(), path.end(), address.sun_path);
+                m_made = ::bind(m_socket, reinterpret_cast<const sockaddr*>(&address),
+                                sizeof address) == 0;
+            }
+        }
+    }
+    ~SpecialFile() {
+        if (m_socket >= 0) {
+            ::close(m_socket);
+        }
+    }
+    SpecialFile(const SpecialFile&) = delete;
+    SpecialFile& operator=(const SpecialFile&) = delete;
+
+    [[nodiscard]] bool made() const { return m_made; }
+
+private:
+    bool m_made = false;
+    int m_socket = -1;
+};
+
+/** The identity and kind of what is at `path` itself (a link not followed), to see it is untouched.
+ */
+inline std::pair<ino_t, mode_t> identityOf(const QByteArray& path) {
+    struct stat status {};
+    return ::lstat(path.constData(), &status) == 0 ? std::pair(status.st_ino, status.st_mode)
+                                                   : std::pair(ino_t{}, mode_t{});
 }
 
 } // namespace velmora::test

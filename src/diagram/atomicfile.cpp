@@ -38,7 +38,9 @@ QByteArray baseNameOf(const QByteArray& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-QString notRegular(mode_t mode) {
+} // namespace
+
+QString notRegularFileReason(unsigned int mode) {
     if (S_ISDIR(mode)) {
         return systemReason(EISDIR);
     }
@@ -55,6 +57,8 @@ QString notRegular(mode_t mode) {
                                              "it is a special file, not a regular file");
     return QCoreApplication::translate("velmora::diagram::AtomicFile", kind);
 }
+
+namespace {
 
 /** Where the bytes go: a regular file that exists, or the name of one to create. */
 struct Target {
@@ -85,7 +89,7 @@ QString resolveTarget(const QByteArray& given, Target& target) {
                 continue;
             }
             if (!S_ISREG(status.st_mode)) {
-                return notRegular(status.st_mode);
+                return notRegularFileReason(status.st_mode);
             }
             // A file the user has made read-only is not replaced behind their back.
             if (::access(path.constData(), W_OK) != 0) {

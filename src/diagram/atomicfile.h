@@ -41,6 +41,12 @@ struct AtomicWriteOptions {
                                           const AtomicWriteOptions& options = {});
 
 /**
+ * Why a file of the kind `mode` (a stat() mode) is neither written nor read as a file: "it is a
+ * FIFO, not a regular file", or the system's words for a folder.
+ */
+[[nodiscard]] QString notRegularFileReason(unsigned int mode);
+
+/**
  * A file name or a value as a message shows it: decoded as UTF-8, with bytes that are not valid
  * UTF-8 as \xNN and control characters escaped (\n, \t, \x1b, \u2028), so that a message that
  * shows it stays on one line and names the file unmistakably.

@@ -180,7 +180,7 @@ private:
 
 void TestSolutionWindow::initTestCase() {
     QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
 void TestSolutionWindow::init() {
@@ -1059,7 +1059,9 @@ void TestSolutionWindow::damagedSettingsGiveDefaults() {
         settings.setValue(QStringLiteral("view"), QStringLiteral("pie"));
         settings.setValue(QStringLiteral("titrantConcentration"), QStringLiteral("0.3"));
     }
-    const SolutionWindowState state = loadSolutionState();
+    SolutionSettings settings;
+    const SolutionWindowState state = settings.load();
+    QVERIFY(settings.problem().isEmpty());
     const SolutionWindowState defaults;
     QVERIFY(state.follow);
     QCOMPARE(state.inputs.acid, defaults.inputs.acid);

@@ -163,7 +163,7 @@ private:
 
 void TestWindowLanguage::initTestCase() {
     QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
     // As the window module does: the translators first, then the windows.
     m_translators = std::make_unique<language::Translators>();
     m_translators->install();

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionsettings.h"
 
+#include "diagram/settingsfile.h"
 #include "model/numbertext.h"
 
+#include <QFile>
 #include <QLocale>
-#include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <array>
@@ -16,47 +18,57 @@ namespace velmora::ui {
 
 namespace {
 
-// One organisation and application name for the file, whatever the program calls itself.
-constexpr auto kOrganisation = "velmora";
-constexpr auto kApplication = "velmora";
 constexpr auto kGroup = "solution";
 
 constexpr std::array kViews{diagram::ChartKind::Fractions, diagram::ChartKind::LogC,
                             diagram::ChartKind::Titration};
 
-QSettings openSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-}
+// One folder and file name, whatever the program calls itself.
+constexpr auto kSettingsFolder = "velmora";
+constexpr auto kSettingsName = "velmora.conf";
 
-std::optional<double> number(const QSettings& settings, const QString& key) {
+using Values = QMap<QString, QString>;
+
+std::optional<double> number(const Values& values, const QString& key) {
+    const std::optional<QString> text = diagram::settingsvalue::toText(values.value(key));
     bool ok = false;
-    const double value = QLocale::c().toDouble(settings.value(key).toString(), &ok);
+    const double value = text ? QLocale::c().toDouble(*text, &ok) : 0.0;
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
 }
 
-std::optional<int> whole(const QSettings& settings, const QString& key) {
-    bool ok = false;
-    const int value = settings.value(key).toString().toInt(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+std::optional<int> whole(const Values& values, const QString& key) {
+    return diagram::settingsvalue::toInt(values.value(key));
+}
+
+std::optional<QString> text(const Values& values, const QString& key) {
+    return values.contains(key) ? diagram::settingsvalue::toText(values.value(key)) : std::nullopt;
 }
 
 /** The own acid, when all its parts are there and fit together. */
-std::optional<model::PolyproticAcid> loadAcid(const QSettings& settings) {
+std::optional<model::PolyproticAcid> loadAcid(const Values& values) {
     std::vector<double> pKa;
-    for (const QString& text : settings.value(QStringLiteral("pKa")).toString().split(u',')) {
+    const std::optional<QString> list = text(values, QStringLiteral("pKa"));
+    if (!list) {
+        return std::nullopt;
+    }
+    for (const QString& item : list->split(u',')) {
         bool ok = false;
-        pKa.push_back(QLocale::c().toDouble(text.trimmed(), &ok));
+        pKa.push_back(QLocale::c().toDouble(item.trimmed(), &ok));
         if (!ok) {
             return std::nullopt;
         }
     }
-    const std::optional<int> charge = whole(settings, QStringLiteral("charge"));
+    const std::optional<int> charge = whole(values, QStringLiteral("charge"));
+    const std::optional<QStringList> given =
+        diagram::settingsvalue::toList(values.value(QStringLiteral("names")));
+    if (!given) {
+        return std::nullopt;
+    }
     std::vector<std::string> names;
-    for (const QString& name : settings.value(QStringLiteral("names")).toStringList()) {
+    for (const QString& name : *given) {
         names.push_back(name.toStdString());
     }
     if (!model::problemWithConstants(pKa).empty() || !charge ||
@@ -87,32 +99,29 @@ QString viewKey(diagram::ChartKind kind) {
 }
 
 QString solutionSettingsFile() {
-    return openSettings().fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           QLatin1String(kSettingsFolder) + u'/' + QLatin1String(kSettingsName);
 }
 
-SolutionWindowState loadSolutionState() {
+SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
+    using namespace diagram::settingsvalue;
     SolutionWindowState state;
-    QSettings settings = openSettings();
-    settings.beginGroup(QString::fromLatin1(kGroup));
-
-    const QSize size = settings.value(QStringLiteral("size")).toSize();
-    if (size.isValid() && !size.isEmpty()) {
-        state.size = size;
+    if (const std::optional<QSize> size = toSize(values.value(QStringLiteral("size")));
+        size && size->isValid() && !size->isEmpty()) {
+        state.size = *size;
     }
-    if (settings.contains(QStringLiteral("position"))) {
-        state.position = settings.value(QStringLiteral("position")).toPoint();
-    }
-    state.maximized = settings.value(QStringLiteral("maximized"), false).toBool();
-    const QString view = settings.value(QStringLiteral("view")).toString();
+    state.position = toPoint(values.value(QStringLiteral("position")));
+    state.maximized = toBool(values.value(QStringLiteral("maximized"))).value_or(false);
+    const std::optional<QString> view = text(values, QStringLiteral("view"));
     for (const diagram::ChartKind kind : kViews) {
         if (view == viewKey(kind)) {
             state.view = kind;
         }
     }
 
-    state.follow = settings.value(QStringLiteral("follow"), true).toBool();
+    state.follow = toBool(values.value(QStringLiteral("follow"))).value_or(true);
     if (!state.follow) {
-        if (const std::optional<model::PolyproticAcid> acid = loadAcid(settings)) {
+        if (const std::optional<model::PolyproticAcid> acid = loadAcid(values)) {
             state.inputs.acid = *acid;
         } else {
             state.follow = true;
@@ -120,74 +129,113 @@ SolutionWindowState loadSolutionState() {
     }
 
     model::Solution& solution = state.inputs.solution;
-    if (const auto c = number(settings, QStringLiteral("concentration"));
+    if (const auto c = number(values, QStringLiteral("concentration"));
         c && model::problemWithConcentration(*c).empty()) {
         solution.concentration = *c;
     }
-    if (const auto k = whole(settings, QStringLiteral("dissolvedAs"));
+    if (const auto k = whole(values, QStringLiteral("dissolvedAs"));
         k && *k >= 0 && *k <= model::kMaxConstants) {
         // Checked against the acid once it is known: the main window's may have fewer species.
         solution.dissolvedAs = *k;
     }
     model::Titration& titration = state.inputs.titration;
-    titration.titrant = settings.value(QStringLiteral("titrant")).toString() == u"acid"
-                            ? model::Titrant::Acid
-                            : model::Titrant::Base;
-    if (const auto c = number(settings, QStringLiteral("titrantConcentration"));
+    titration.titrant = text(values, QStringLiteral("titrant")) == u"acid" ? model::Titrant::Acid
+                                                                           : model::Titrant::Base;
+    if (const auto c = number(values, QStringLiteral("titrantConcentration"));
         c && model::problemWithTitrantConcentration(*c).empty()) {
         titration.titrantConcentration = *c;
     }
-    if (const auto v = number(settings, QStringLiteral("volume"));
+    if (const auto v = number(values, QStringLiteral("volume"));
         v && model::problemWithSampleVolume(*v).empty()) {
         titration.sampleVolume = *v;
     }
     return state;
 }
 
-bool saveSolutionState(const SolutionWindowState& state) {
-    QSettings settings = openSettings();
-    settings.beginGroup(QString::fromLatin1(kGroup));
+QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
+    using namespace diagram::settingsvalue;
+    Values values;
     if (state.size) {
-        settings.setValue(QStringLiteral("size"), *state.size);
+        values.insert(QStringLiteral("size"), fromSize(*state.size));
     }
     if (state.position) {
-        settings.setValue(QStringLiteral("position"), *state.position);
+        values.insert(QStringLiteral("position"), fromPoint(*state.position));
     }
-    settings.setValue(QStringLiteral("maximized"), state.maximized);
-    settings.setValue(QStringLiteral("view"), viewKey(state.view));
-    settings.setValue(QStringLiteral("follow"), state.follow);
+    values.insert(QStringLiteral("maximized"), fromBool(state.maximized));
+    values.insert(QStringLiteral("view"), fromText(viewKey(state.view)));
+    values.insert(QStringLiteral("follow"), fromBool(state.follow));
 
     const SolutionInputs& inputs = state.inputs;
-    if (state.follow) {
-        for (const char* key : {"pKa", "charge", "names"}) {
-            settings.remove(QString::fromLatin1(key));
-        }
-    } else {
+    // A following window has no acid of its own: it leaves the one in the file as it is, for
+    // the instance (or the next run) that has one.
+    if (!state.follow) {
         QStringList pKa;
         for (const double value : inputs.acid.exponents()) {
             pKa << numberText(value);
         }
-        settings.setValue(QStringLiteral("pKa"), pKa.join(u','));
-        settings.setValue(QStringLiteral("charge"), inputs.acid.charge());
+        values.insert(QStringLiteral("pKa"), fromText(pKa.join(u',')));
+        values.insert(QStringLiteral("charge"), fromInt(inputs.acid.charge()));
         QStringList names;
         if (!inputs.acid.hasGenericNames()) {
             for (const std::string& name : inputs.acid.speciesNames()) {
                 names << QString::fromStdString(name);
             }
         }
-        settings.setValue(QStringLiteral("names"), names);
+        values.insert(QStringLiteral("names"), fromList(names));
     }
-    settings.setValue(QStringLiteral("concentration"), numberText(inputs.solution.concentration));
-    settings.setValue(QStringLiteral("dissolvedAs"), inputs.solution.dissolvedAs);
-    settings.setValue(QStringLiteral("titrant"), inputs.titration.titrant == model::Titrant::Acid
-                                                     ? QStringLiteral("acid")
-                                                     : QStringLiteral("base"));
-    settings.setValue(QStringLiteral("titrantConcentration"),
-                      numberText(inputs.titration.titrantConcentration));
-    settings.setValue(QStringLiteral("volume"), numberText(inputs.titration.sampleVolume));
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    values.insert(QStringLiteral("concentration"),
+                  fromText(numberText(inputs.solution.concentration)));
+    values.insert(QStringLiteral("dissolvedAs"), fromInt(inputs.solution.dissolvedAs));
+    values.insert(QStringLiteral("titrant"),
+                  fromText(inputs.titration.titrant == model::Titrant::Acid
+                               ? QStringLiteral("acid")
+                               : QStringLiteral("base")));
+    values.insert(QStringLiteral("titrantConcentration"),
+                  fromText(numberText(inputs.titration.titrantConcentration)));
+    values.insert(QStringLiteral("volume"), fromText(numberText(inputs.titration.sampleVolume)));
+    return values;
+}
+
+SolutionWindowState SolutionSettings::load() {
+    const diagram::SettingsRead read = diagram::readSettings(
+        QFile::encodeName(solutionSettingsFile()), QString::fromLatin1(kGroup));
+    m_problem = read.problem;
+    if (!m_problem.isEmpty()) {
+        const SolutionWindowState defaults;
+        settle(defaults);
+        return defaults;
+    }
+    const SolutionWindowState state = stateFromSettings(read.values);
+    settle(state);
+    return state;
+}
+
+void SolutionSettings::settle(const SolutionWindowState& state) {
+    m_written = settingsValues(state);
+}
+
+QString SolutionSettings::save(const SolutionWindowState& state, Scope scope) {
+    if (!m_problem.isEmpty()) {
+        return {};
+    }
+    const Values now = settingsValues(state);
+    Values changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        const bool geometry =
+            it.key() == u"size" || it.key() == u"position" || it.key() == u"maximized";
+        if (scope == Scope::WithoutGeometry && geometry) {
+            continue;
+        }
+        if (m_written.value(it.key()) != it.value()) {
+            changed.insert(it.key(), it.value());
+        }
+    }
+    const QString problem = diagram::writeSettings(QFile::encodeName(solutionSettingsFile()),
+                                                   QString::fromLatin1(kGroup), changed);
+    if (problem.isEmpty()) {
+        m_written.insert(changed);
+    }
+    return problem;
 }
 
 } // namespace velmora::ui

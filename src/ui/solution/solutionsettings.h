@@ -6,6 +6,7 @@
 #include "model/solution.h"
 #include "model/titration.h"
 
+#include <QMap>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -40,17 +41,50 @@ struct SolutionWindowState {
 [[nodiscard]] QString solutionSettingsFile();
 
 /**
- * The remembered state. Every value is checked as if typed (the model's problemWith… checks,
- * the known view names); a missing or unfit value gives way to its default, so a damaged file
- * never keeps the window from opening.
+ * The solution window's remembered state, shared by every instance of the program.
+ *
+ * Every value read is checked as if typed (the model's problemWith… checks, the known view
+ * names); a missing or unfit value gives way to its default, so a damaged file never keeps the
+ * window from opening. A file that is not a regular file (a FIFO, a device, a folder) or cannot
+ * be read is not used at all: the window starts with its defaults and writes nothing.
+ *
+ * Each instance writes only the values it changed, each under its own key, so that what another
+ * instance changed meanwhile survives: the last change of a key wins, never the last instance
+ * to close.
  */
-[[nodiscard]] SolutionWindowState loadSolutionState();
+class SolutionSettings {
+public:
+    /** The remembered state; problem() says why the file could not be used, if it could not. */
+    [[nodiscard]] SolutionWindowState load();
 
-/**
- * Remembers `state`; the acid only when it is the window's own. The file is written whole or not
- * at all (QSettings writes through a temporary file); returns false when it could not be written.
- */
-[[nodiscard]] bool saveSolutionState(const SolutionWindowState& state);
+    /**
+     * Takes `state` as what this instance has in the file now: later saves write only what
+     * differs from it. load() does this with the state it read.
+     */
+    void settle(const SolutionWindowState& state);
+
+    /** What a save writes: everything, or all but the window's size and place. */
+    enum class Scope { Everything, WithoutGeometry };
+
+    /**
+     * Writes the values of `state` that differ from what this instance read or wrote last.
+     * Returns an empty string on success (or when the file is not used), otherwise the reason.
+     */
+    [[nodiscard]] QString save(const SolutionWindowState& state, Scope scope = Scope::Everything);
+
+    /** Why the file is not used, or an empty string. */
+    [[nodiscard]] const QString& problem() const { return m_problem; }
+
+private:
+    QMap<QString, QString> m_written; ///< the encoded values this instance has in the file
+    QString m_problem;
+};
+
+/** The state as keys and encoded values of the settings file (the acid only when it is own). */
+[[nodiscard]] QMap<QString, QString> settingsValues(const SolutionWindowState& state);
+
+/** The state that encoded values give, each value checked, defaults for what does not fit. */
+[[nodiscard]] SolutionWindowState stateFromSettings(const QMap<QString, QString>& values);
 
 /** The settings' names of the views: "fractions", "logc", "titration". */
 [[nodiscard]] QString viewKey(diagram::ChartKind kind);

@@ -7,6 +7,7 @@
 #include "speciestext.h"
 #include "windowplacement.h"
 
+#include "diagram/atomicfile.h"
 #include "ui/common/diagramcommands.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -45,6 +47,9 @@ constexpr std::array<ViewDesign, 3> kViews{{
     {diagram::ChartKind::Titration, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart")},
 }};
+
+/** How long after a change the window waits before it remembers it. */
+constexpr int kSaveDelayMs = 500;
 
 /** The window's first size: the charts' default size with the panel beside them. */
 constexpr QSize kStartSize{1100, 680};
@@ -105,7 +110,14 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_commands = new DiagramCommands(*this, *m_drawing);
     buildMenus();
 
-    const SolutionWindowState remembered = loadSolutionState();
+    const SolutionWindowState remembered = m_settings.load();
+    if (!m_settings.problem().isEmpty()) {
+        std::fprintf(stderr, "velmora: %s\n",
+                     qUtf8Printable(tr("the solution window's settings in %1 are not used (%2); "
+                                       "it starts with its defaults and remembers nothing")
+                                        .arg(diagram::shownName(solutionSettingsFile()),
+                                             m_settings.problem())));
+    }
     SolutionInputs inputs = remembered.inputs;
     const bool follow = remembered.follow && m_mainAcid;
     if (follow) {
@@ -134,9 +146,26 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         }
     });
     redraw();
+    // What the window shows now is what it has in the file: only what changes from here on is
+    // written, so that another instance's changes survive.
+    m_settings.settle(state());
+    // Remembered a moment after each change, in one write for a run of changes.
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(kSaveDelayMs);
+    // The window's size and place are written when it closes, not at every move.
+    connect(m_saveTimer, &QTimer::timeout, this,
+            [this] { report(m_settings.save(state(), SolutionSettings::Scope::WithoutGeometry)); });
+    const auto remember = [this] { m_saveTimer->start(); };
+    connect(m_panel, &SolutionPanel::inputsChanged, this, remember);
+    connect(m_panel->followBox(), &QCheckBox::toggled, this, remember);
+    connect(m_tabs, &QTabWidget::currentChanged, this, remember);
 }
 
-SolutionWindow::~SolutionWindow() = default;
+SolutionWindow::~SolutionWindow() {
+    // A window that goes with the main window gets no close event: what changed is kept anyway.
+    saveSettings();
+}
 
 void SolutionWindow::buildMenus() {
     QMenu* chart = menuBar()->addMenu(tr("&Chart"));
@@ -257,11 +286,19 @@ SolutionWindowState SolutionWindow::state() const {
     return state;
 }
 
-void SolutionWindow::saveSettings() const {
-    if (!saveSolutionState(state())) {
+void SolutionWindow::saveSettings() {
+    m_saveTimer->stop();
+    report(m_settings.save(state()));
+}
+
+void SolutionWindow::report(const QString& problem) {
+    // Said once: a disk that stays full would otherwise repeat it after every change.
+    if (!problem.isEmpty() && !m_saveFailureReported) {
+        m_saveFailureReported = true;
         std::fprintf(stderr, "velmora: %s\n",
-                     qUtf8Printable(tr("the solution window's settings could not be written to %1")
-                                        .arg(solutionSettingsFile())));
+                     qUtf8Printable(tr("the solution window's settings could not be written to "
+                                       "%1: %2")
+                                        .arg(diagram::shownName(solutionSettingsFile()), problem)));
     }
 }
 

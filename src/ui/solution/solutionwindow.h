@@ -13,6 +13,7 @@
 
 class QLabel;
 class QTabWidget;
+class QTimer;
 
 namespace velmora::ui {
 
@@ -36,7 +37,7 @@ class SolutionPanel;
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
  * shown view and inputs are remembered between runs (solutionsettings.h): read when it is built,
- * written when it closes.
+ * and what changed written shortly after each change and when it closes.
  */
 class SolutionWindow : public QMainWindow {
     Q_OBJECT
@@ -70,8 +71,11 @@ public:
 
     /** The state as it would be remembered now. */
     [[nodiscard]] SolutionWindowState state() const;
-    /** Remembers the state; a file that cannot be written is reported once on stderr. */
-    void saveSettings() const;
+    /**
+     * Remembers what changed of the state; a file that cannot be written is reported once on
+     * stderr. Changes are also remembered by themselves half a second after they are made.
+     */
+    void saveSettings();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +83,8 @@ protected:
 private:
     void buildMenus();
     void followToggled(bool checked);
+    /** Says on stderr, once in the window's life, why its settings could not be written. */
+    void report(const QString& problem);
     /** Draws the current inputs: the shown view now, the others when shown. */
     void redraw();
 
@@ -89,6 +95,9 @@ private:
     QLabel* m_line = nullptr;
     std::unique_ptr<ChartDrawing> m_drawing;
     DiagramCommands* m_commands = nullptr;
+    SolutionSettings m_settings;
+    QTimer* m_saveTimer = nullptr;
+    bool m_saveFailureReported = false;
     std::optional<QPoint> m_rememberedPosition;
     bool m_placed = false;
 };

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solution window's remembered settings as users meet them: a special file in place of the
+// settings file, two instances of the program sharing the file, and a file that could not be
+// read cleanly.
+
+#include "testsupport.h"
+
+#include "files.h"
+
+#include "diagram/settingsfile.h"
+#include "ui/main/phh.h"
+#include "ui/solution/numberfield.h"
+#include "ui/solution/solutioncompanion.h"
+#include "ui/solution/solutionpanel.h"
+#include "ui/solution/solutionsettings.h"
+#include "ui/solution/solutionwindow.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace velmora;
+using namespace velmora::ui;
+using test::contentsOf;
+using test::entriesOf;
+using test::putFile;
+
+namespace {
+
+constexpr ScreenDensity kDensity{15.0f, 15.0f};
+
+/** What the program writes on standard error while it lives. */
+class ErrorCapture {
+public:
+    ErrorCapture() {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        m_file = ::open(m_path.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        ::dup2(m_file, STDERR_FILENO);
+    }
+    ~ErrorCapture() { restore(); }
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+    /** Ends the capture and gives what was written. */
+    QByteArray text() {
+        restore();
+        return contentsOf(m_path);
+    }
+
+private:
+    void restore() {
+        if (m_saved >= 0) {
+            std::fflush(stderr);
+            ::dup2(m_saved, STDERR_FILENO);
+            ::close(m_saved);
+            ::close(m_file);
+            m_saved = -1;
+        }
+    }
+    QTemporaryDir m_dir;
+    QByteArray m_path = QFile::encodeName(m_dir.path()) + "/stderr";
+    int m_saved = -1;
+    int m_file = -1;
+};
+
+/** Types `text` into a line edit as one edit. */
+void typeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+QByteArray settingsPath() {
+    return QFile::encodeName(solutionSettingsFile());
+}
+
+QMap<QString, QString> fileValues() {
+    return diagram::readSettings(settingsPath(), QStringLiteral("solution")).values;
+}
+
+} // namespace
+
+class TestSolutionSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void specialFilesAreLeftAlone_data();
+    void specialFilesAreLeftAlone();
+    void twoInstancesKeepEachOthersChanges();
+    void changesAreWrittenWhenMade();
+    void aDamagedFileIsReadAndKept_data();
+    void aDamagedFileIsReadAndKept();
+    void aFailedWriteIsReportedOnce();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestSolutionSettings::initTestCase() {
+    QVERIFY(m_config.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
+
+void TestSolutionSettings::init() {
+    const QByteArray folder = QFile::encodeName(m_config.path()) + "/velmora";
+    QDir(QFile::decodeName(folder)).removeRecursively();
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    QVERIFY(solutionSettingsFile().startsWith(m_config.path()));
+}
+
+void TestSolutionSettings::specialFilesAreLeftAlone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "fifo"
+                          << "FIFO";
+    QTest::newRow("folder") << "folder"
+                            << "directory";
+    QTest::newRow("socket") << "socket"
+                            << "socket";
+    QTest::newRow("device behind a link") << "device"
+                                          << "character device";
+}
+
+void TestSolutionSettings::specialFilesAreLeftAlone() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    const QByteArray path = settingsPath();
+    const test::SpecialFile special(path, kind.toLatin1());
+    QVERIFY(special.made());
+    const auto before = test::identityOf(path);
+    const QByteArrayList entries = entriesOf(QFile::encodeName(m_config.path()) + "/velmora");
+
+    ErrorCapture errors;
+    {
+        // Ctrl+L in a running main window, as --solution does it at start.
+        pHH main(kDensity);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.solution().open();
+        SolutionWindow* solution = main.solution().window();
+        QVERIFY(solution != nullptr);
+        QVERIFY(solution->following());
+        QCOMPARE(solution->panel().inputs().solution, model::Solution{});
+        typeInto(solution->panel().concentrationField(), QStringLiteral("0.02"));
+        solution->saveSettings();
+        QVERIFY(solution->close());
+    }
+    const QString said = QString::fromUtf8(errors.text());
+    QCOMPARE(said.count(u'\n'), 1);
+    QVERIFY2(said.contains(u"velmora.conf") && said.contains(reason), qPrintable(said));
+
+    QCOMPARE(test::identityOf(path), before);
+    QCOMPARE(entriesOf(QFile::encodeName(m_config.path()) + "/velmora"), entries);
+}
+
+void TestSolutionSettings::twoInstancesKeepEachOthersChanges() {
+    // Both start from nothing remembered; A takes an acid of its own, B only follows.
+    pHH mainA(kDensity);
+    pHH mainB(kDensity);
+    mainA.solution().open();
+    mainB.solution().open();
+    SolutionWindow* a = mainA.solution().window();
+    SolutionWindow* b = mainB.solution().window();
+    QVERIFY(a != nullptr && b != nullptr);
+    a->panel().pKaBox(0)->setValue(3.5);
+    QVERIFY(!a->following());
+    typeInto(b->panel().volumeField(), QStringLiteral("20"));
+
+    QVERIFY(a->close());
+    QCOMPARE(fileValues().value(QStringLiteral("follow")), QStringLiteral("false"));
+    QVERIFY(b->close());
+
+    const QMap<QString, QString> values = fileValues();
+    QCOMPARE(values.value(QStringLiteral("follow")), QStringLiteral("false"));
+    QCOMPARE(diagram::settingsvalue::toText(values.value(QStringLiteral("pKa"))),
+             QStringLiteral("3.5,5.4,9.7,12.3"));
+    QCOMPARE(values.value(QStringLiteral("volume")), QStringLiteral("20"));
+
+    // The next run has both: A's acid and B's volume.
+    SolutionSettings next;
+    const SolutionWindowState state = next.load();
+    QVERIFY(!state.follow);
+    QCOMPARE(state.inputs.acid.exponents().front(), 3.5);
+    QCOMPARE(state.inputs.titration.sampleVolume, 20.0);
+}
+
+void TestSolutionSettings::changesAreWrittenWhenMade() {
+    pHH main(kDensity);
+    main.solution().open();
+    SolutionWindow* solution = main.solution().window();
+    QVERIFY(solution != nullptr);
+    QVERIFY(!QFile::exists(solutionSettingsFile()));
+    typeInto(solution->panel().titrantField(), QStringLiteral("0.25"));
+    // Written a moment later without closing: a program that is killed keeps it.
+    QTRY_COMPARE_WITH_TIMEOUT(fileValues().value(QStringLiteral("titrantConcentration")),
+                              QStringLiteral("0.25"), 3000);
+    // Nothing else: what this instance did not change is not its to write, and its size and
+    // place are written when it closes.
+    QCOMPARE(fileValues().keys(), QStringList{QStringLiteral("titrantConcentration")});
+}
+
+void TestSolutionSettings::aDamagedFileIsReadAndKept_data() {
+    QTest::addColumn<QByteArray>("head");
+    QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("random bytes") << QByteArray("\x8f\x01\"\xff,=;[\x00x\n\xfe\xfd]\n", 15);
+    QTest::newRow("a line with no key") << QByteArray("=value without a key\n");
+}
+
+void TestSolutionSettings::aDamagedFileIsReadAndKept() {
+    QFETCH(QByteArray, head);
+    const QByteArray foreign("[other]\nmine=keep me\n");
+    QVERIFY(putFile(settingsPath(), head + "[solution]\nvolume=20\n" + foreign));
+    ErrorCapture errors;
+    {
+        SolutionWindow solution;
+        QCOMPARE(solution.panel().inputs().titration.sampleVolume, 20.0);
+        typeInto(solution.panel().concentrationField(), QStringLiteral("0.03"));
+        QVERIFY(solution.close());
+    }
+    QCOMPARE(errors.text(), QByteArray());
+    const QByteArray after = contentsOf(settingsPath());
+    QVERIFY2(after.startsWith(head) && after.contains(foreign), after.constData());
+    QCOMPARE(fileValues().value(QStringLiteral("concentration")), QStringLiteral("0.03"));
+    QCOMPARE(fileValues().value(QStringLiteral("volume")), QStringLiteral("20"));
+}
+
+void TestSolutionSettings::aFailedWriteIsReportedOnce() {
+    // A file larger than the process may write: the write fails for every user, root too.
+    const QByteArray before = "[solution]\nvolume=20\n[other]\nbig=" + QByteArray(8192, 'x') + '\n';
+    QVERIFY(putFile(settingsPath(), before));
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    ErrorCapture errors;
+    {
+        SolutionWindow solution;
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        typeInto(solution.panel().concentrationField(), QStringLiteral("0.03"));
+        solution.saveSettings();
+        typeInto(solution.panel().concentrationField(), QStringLiteral("0.04"));
+        solution.saveSettings();
+        solution.close();
+    }
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    const QString said = QString::fromUtf8(errors.text());
+    QCOMPARE(said.count(u'\n'), 1);
+    QVERIFY2(said.contains(u"could not be written") && said.contains(u"File too large"),
+             qPrintable(said));
+    QCOMPARE(contentsOf(settingsPath()), before);
+}
+
+QTEST_MAIN(TestSolutionSettings)
+#include "test_solutionsettings.moc"
