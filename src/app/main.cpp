@@ -5,6 +5,7 @@
 #include "version.h"
 
 #include "diagram/atomicfile.h"
+#include "diagram/encode.h"
 #include "diagram/solutionchart.h"
 #include "diagram/solutiondata.h"
 #include "language/language.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QLibrary>
 
 #include <array>
@@ -78,9 +80,16 @@ QString writeChart(const velmora::app::CommandLine& line) {
 
 int exportDiagram(const velmora::app::CommandLine& line) {
     using velmora::diagram::ExportFormat;
-    const QString problem =
-        line.chart ? writeChart(line)
+    velmora::diagram::sayOnLackOfMemory(
+        (QStringLiteral("velmora: ") +
+         CommandLine::tr("cannot write %1: %2")
+             .arg(shownName(line.fileName), velmora::diagram::outOfMemory()))
+            .toUtf8());
+    const QString problem = velmora::diagram::withinMemory([&line] {
+        return line.chart
+                   ? writeChart(line)
                    : velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
+    });
     if (!problem.isEmpty()) {
         printLine(
             STDERR_FILENO,
@@ -103,12 +112,21 @@ int exportDiagram(const velmora::app::CommandLine& line) {
 
 /** Prints a solution's pH and its species, one line each. */
 int printSolution(const velmora::app::CommandLine& line) {
-    const velmora::diagram::ChartRequest& request = line.chart->request;
-    const velmora::model::SolutionState state =
-        velmora::model::solveSolution(request.acid, request.solution);
+    velmora::diagram::sayOnLackOfMemory(
+        (QStringLiteral("velmora: ") + velmora::diagram::outOfMemory()).toUtf8());
     QStringList lines;
-    for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
-        lines << QString::fromStdString(text);
+    const QString problem = velmora::diagram::withinMemory([&] {
+        const velmora::diagram::ChartRequest& request = line.chart->request;
+        const velmora::model::SolutionState state =
+            velmora::model::solveSolution(request.acid, request.solution);
+        for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
+            lines << QString::fromStdString(text);
+        }
+        return QString();
+    });
+    if (!problem.isEmpty()) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + problem);
+        return 1;
     }
     return printOutput(lines.join(u'\n'));
 }
@@ -122,6 +140,17 @@ int runCommandLine(int argc, char** argv) {
     // there would otherwise end the program before it has said a word.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qunsetenv("QT_QPA_PLATFORMTHEME");
+    // A file is the same on every machine: the screen's scaling and font resolution are the
+    // window's business, and would otherwise change how the texts of a drawing are rasterized.
+    for (const char* setting :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI",
+          "QT_USE_PHYSICAL_DPI", "QT_DEVICE_PIXEL_RATIO"}) {
+        qunsetenv(setting);
+    }
+    // The same file for the same command: the order of the fonts embedded in a PDF follows a
+    // hash table, which is otherwise seeded anew in every process.
+    QHashSeed::setDeterministicGlobalSeed();
     // A closed pipe is reported as the error it is rather than ending the program unannounced.
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});

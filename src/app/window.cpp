@@ -4,6 +4,7 @@
 
 #include "windowentry.h"
 
+#include "diagram/encode.h"
 #include "language/language.h"
 #include "pictures.h"
 #include "ui/common/svgicon.h"
@@ -99,6 +100,11 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
             previousHandler(message.type, context, message.text);
         }
     }
+
+    // What the commands cannot catch of a lack of memory (deep in Qt's PDF engine) ends the
+    // program with one line rather than an abort.
+    velmora::diagram::sayOnLackOfMemory(
+        (QStringLiteral("velmora: ") + velmora::diagram::outOfMemory()).toUtf8());
 
     QCoreApplication::setApplicationName(QString::fromLatin1(velmora::kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::kVersion));

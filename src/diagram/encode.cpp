@@ -15,6 +15,12 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <exception>
+#include <new>
+
+#include <unistd.h>
 
 namespace velmora::diagram {
 
@@ -65,6 +71,10 @@ void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size) {
 QImage rasterize(const Drawing& drawing, qreal scale) {
     QImage image(qRound(drawing.size.width() * scale), qRound(drawing.size.height() * scale),
                  QImage::Format_RGB32);
+    if (image.isNull()) {
+        // No memory for the pixels: nothing to paint on, and a painter would only complain.
+        return image;
+    }
     image.fill(Qt::white);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
@@ -143,9 +153,70 @@ std::optional<QByteArray> encodeDrawing(const Drawing& drawing, ExportFormat for
     return std::nullopt;
 }
 
+QString outOfMemory() {
+    return qt_error_string(ENOMEM);
+}
+
+namespace {
+
+// Written from the terminate handler, where nothing may be allocated: a fixed buffer.
+std::array<char, 1024> lackOfMemoryLine{};
+std::size_t lackOfMemoryLength = 0;
+std::terminate_handler previousTerminate = nullptr;
+
+[[noreturn]] void terminateSayingWhy() {
+    if (const std::exception_ptr exception = std::current_exception()) {
+        try {
+            std::rethrow_exception(exception);
+        } catch (const std::bad_alloc&) {
+            [[maybe_unused]] const ssize_t written =
+                ::write(STDERR_FILENO, lackOfMemoryLine.data(), lackOfMemoryLength);
+            ::_exit(1);
+        } catch (...) {
+        }
+    }
+    if (previousTerminate != nullptr) {
+        previousTerminate();
+    }
+    std::abort();
+}
+
+} // namespace
+
+void sayOnLackOfMemory(const QByteArray& line) {
+    lackOfMemoryLength =
+        std::min<std::size_t>(static_cast<std::size_t>(line.size()), lackOfMemoryLine.size() - 1);
+    std::copy_n(line.constData(), lackOfMemoryLength, lackOfMemoryLine.begin());
+    if (lackOfMemoryLength > 0 && lackOfMemoryLine[lackOfMemoryLength - 1] != '\n') {
+        lackOfMemoryLine[lackOfMemoryLength++] = '\n';
+    }
+    static const bool installed = [] {
+        previousTerminate = std::set_terminate(terminateSayingWhy);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString withinMemory(const std::function<QString()>& write) {
+    try {
+        return write();
+    } catch (const std::bad_alloc&) {
+        return outOfMemory();
+    }
+}
+
 QString writeDrawing(const QByteArray& path, ExportFormat format, const Drawing& drawing,
                      qreal scale) {
-    const std::optional<QByteArray> bytes = encodeDrawing(drawing, format, scale);
+    std::optional<QByteArray> bytes;
+    if (format == ExportFormat::Png) {
+        const QImage image = rasterize(drawing, scale);
+        if (image.isNull()) {
+            return outOfMemory();
+        }
+        bytes = encodePng(image);
+    } else {
+        bytes = encodeDrawing(drawing, format, scale);
+    }
     if (!bytes) {
         return format == ExportFormat::Csv
                    ? QCoreApplication::translate("velmora::diagram::Encode",

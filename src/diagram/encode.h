@@ -37,7 +37,10 @@ struct Drawing {
  */
 void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size);
 
-/** The drawing as an image `scale` times its logical size, drawn at that scale. */
+/**
+ * The drawing as an image `scale` times its logical size, drawn at that scale; a null image when
+ * there is no memory for its pixels.
+ */
 [[nodiscard]] QImage rasterize(const Drawing& drawing, qreal scale);
 
 /** PNG bytes of an image, or nothing if it cannot be encoded. */
@@ -52,6 +55,26 @@ void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size);
 /** The drawing as PNG (at `scale`), SVG or PDF; nothing for CSV or when encoding fails. */
 [[nodiscard]] std::optional<QByteArray> encodeDrawing(const Drawing& drawing, ExportFormat format,
                                                       qreal scale);
+
+/** The reason given when a drawing or its data does not fit in memory, in the system's words. */
+[[nodiscard]] QString outOfMemory();
+
+/**
+ * Runs `write`, which returns the reason it failed or an empty string, and gives its answer; a
+ * lack of memory while it runs (std::bad_alloc) is a failure like any, with outOfMemory() as its
+ * reason. What was allocated is freed on the way out, and the file writer leaves no temporary
+ * file behind, so the program goes on as before.
+ */
+[[nodiscard]] QString withinMemory(const std::function<QString()>& write);
+
+/**
+ * Parts of Qt's drawing code (the PDF engine among them) cannot pass an exception on: a lack of
+ * memory deep inside them ends the program through std::terminate. From this call on, such an
+ * end writes `line` on standard error and leaves with status 1 instead of aborting; the file
+ * writer has left no temporary file, since encoding comes before writing. Called again, the line
+ * is replaced (set it before each export, so that it names the file).
+ */
+void sayOnLackOfMemory(const QByteArray& line);
 
 /**
  * Encodes the drawing in memory and writes it to `path` (the file name's bytes) through

@@ -10,7 +10,6 @@
 #include "model/numbertext.h"
 #include "model/samplegrid.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 
@@ -67,21 +66,12 @@ QByteArray fractionsCsv(const ExportRequest& request) {
     return out;
 }
 
-std::optional<QByteArray> encodeExport(ExportFormat format, const ExportRequest& request) {
-    if (format == ExportFormat::Csv) {
-        return fractionsCsv(request);
-    }
-    return encodeDrawing(diagramDrawing(request), format, request.scale);
-}
-
 QString writeExportToPath(const QByteArray& path, ExportFormat format,
                           const ExportRequest& request) {
-    const std::optional<QByteArray> bytes = encodeExport(format, request);
-    if (!bytes) {
-        return QCoreApplication::translate("velmora::diagram::Encode",
-                                           "the diagram could not be encoded");
+    if (format == ExportFormat::Csv) {
+        return writeFileAtomically(path, fractionsCsv(request));
     }
-    return writeFileAtomically(path, *bytes);
+    return writeDrawing(path, format, diagramDrawing(request), request.scale);
 }
 
 QString writeExport(const QString& path, ExportFormat format, const ExportRequest& request) {

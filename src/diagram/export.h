@@ -53,10 +53,6 @@ void appendCsvNumber(QByteArray& out, double value);
 /** The species names of the request's acid as they are written out (labels win). */
 [[nodiscard]] QStringList speciesHeader(const ExportRequest& request);
 
-/** The file's content: the encoded picture or the CSV bytes; nothing if encoding failed. */
-[[nodiscard]] std::optional<QByteArray> encodeExport(ExportFormat format,
-                                                     const ExportRequest& request);
-
 /**
  * Writes the diagram or its data to the file `path` (its name's bytes as the system knows them)
  * whole or not at all, through writeFileAtomically: a failed export leaves no partial file and

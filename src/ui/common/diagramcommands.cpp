@@ -68,7 +68,16 @@ void DiagramCommands::addTo(QMenu& menu) const {
 }
 
 void DiagramCommands::copyDiagram() {
-    QGuiApplication::clipboard()->setImage(m_drawing.image(kClipboardScale));
+    QImage image;
+    const QString problem = diagram::withinMemory([&] {
+        image = m_drawing.image(kClipboardScale);
+        return image.isNull() ? diagram::outOfMemory() : QString();
+    });
+    if (!problem.isEmpty()) {
+        showProblem(&m_window, tr("The diagram could not be copied.\n\n%1").arg(problem));
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(image);
 }
 
 QString DiagramCommands::suggestedPath(const QString& suffix) const {
@@ -137,7 +146,8 @@ bool DiagramCommands::exportDataTo(const QString& path) {
 
 bool DiagramCommands::write(const QString& path, diagram::ExportFormat format, int scale,
                             const QString& failure) {
-    const QString reason = m_drawing.write(path, format, scale);
+    const QString reason =
+        diagram::withinMemory([&] { return m_drawing.write(path, format, scale); });
     if (reason.isEmpty()) {
         return true;
     }
@@ -175,8 +185,16 @@ bool DiagramCommands::printDiagram(QPrinter& printer) {
     }
     // The painter's origin is the top-left corner of the printable area.
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    m_drawing.paint(painter, page);
-    return painter.end();
+    const QString problem = diagram::withinMemory([&] {
+        m_drawing.paint(painter, page);
+        return QString();
+    });
+    const bool ended = painter.end();
+    if (!problem.isEmpty()) {
+        showProblem(&m_window, tr("The diagram could not be printed.\n\n%1").arg(problem));
+        return false;
+    }
+    return ended;
 }
 
 } // namespace velmora::ui

@@ -64,8 +64,19 @@ void ChartView::setRequest(const diagram::ChartRequest& request) {
 }
 
 bool ChartView::isStale() const {
-    return m_requestChanged || m_image.isNull() || m_builtSize != size() ||
-           !qFuzzyCompare(m_image.devicePixelRatio(), devicePixelRatioF());
+    const bool noImage = m_image.isNull() && m_failedSize != size();
+    return m_requestChanged || noImage || m_builtSize != size() ||
+           !qFuzzyCompare(m_builtRatio, devicePixelRatioF());
+}
+
+qreal ChartView::imageRatio(QSize logical, qreal ratio) {
+    const double pixels = logical.width() * ratio * logical.height() * ratio;
+    if (pixels <= kMaxImagePixels) {
+        return ratio;
+    }
+    // Fewer pixels than the screen has for the view, stretched when shown: a view larger than any
+    // screen (a window set to 32767 pixels a side) costs no more memory than a large screen.
+    return ratio * std::sqrt(kMaxImagePixels / pixels);
 }
 
 void ChartView::refresh() {
@@ -76,18 +87,26 @@ void ChartView::refresh() {
 }
 
 void ChartView::rebuild() {
-    const qreal ratio = devicePixelRatioF();
     const QSize logical = size().expandedTo(QSize(1, 1));
-    const QSize pixels(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+    const qreal ratio = imageRatio(logical, devicePixelRatioF());
+    const QSize pixels(std::max(1, qRound(logical.width() * ratio)),
+                       std::max(1, qRound(logical.height() * ratio)));
+    m_builtSize = size();
+    m_builtRatio = devicePixelRatioF();
+    m_requestChanged = false;
     if (m_image.size() != pixels) {
         m_image = QImage(pixels, QImage::Format_RGB32);
+        if (m_image.isNull()) {
+            // No memory for it: the view stays white, and is tried again at another size.
+            m_failedSize = size();
+            return;
+        }
+        m_failedSize = QSize();
     }
     m_image.setDevicePixelRatio(ratio);
     QPainter painter(&m_image);
     m_chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(logical)));
     painter.end();
-    m_builtSize = size();
-    m_requestChanged = false;
     ++m_builds;
 }
 

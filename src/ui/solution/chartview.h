@@ -57,6 +57,15 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
 
+    /** The most pixels the retained image has: those of an 8K screen (about 127 MiB). */
+    static constexpr double kMaxImagePixels = 7680.0 * 4320.0;
+    /**
+     * The device pixel ratio of the image of a view of `logical` size on a screen of `ratio`:
+     * the screen's, unless that would take more than kMaxImagePixels; then less, and the image
+     * is stretched when shown.
+     */
+    [[nodiscard]] static qreal imageRatio(QSize logical, qreal ratio);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +88,8 @@ private:
     diagram::ChartText m_overlayText;
     QImage m_image;
     QSize m_builtSize;
+    qreal m_builtRatio = 0.0; ///< the view's device pixel ratio when the image was built
+    QSize m_failedSize;       ///< the size for which no image could be had, if any
     bool m_requestChanged = true;
     bool m_refreshQueued = false;
     int m_builds = 0;
