@@ -104,6 +104,8 @@ private slots:
     void aDamagedFileIsReadAndKept_data();
     void aDamagedFileIsReadAndKept();
     void aFailedWriteIsReportedOnce();
+    void unfitValuesGiveWayToDefaults_data();
+    void unfitValuesGiveWayToDefaults();
 
 private:
     QTemporaryDir m_config;
@@ -261,6 +263,71 @@ void TestSolutionSettings::aFailedWriteIsReportedOnce() {
     QVERIFY2(said.contains(u"could not be written") && said.contains(u"File too large"),
              qPrintable(said));
     QCOMPARE(contentsOf(settingsPath()), before);
+}
+
+void TestSolutionSettings::unfitValuesGiveWayToDefaults_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    const QList<std::pair<const char*, const char*>> rows{
+        {"size", "@Size(-5 300)"},
+        {"size", "@Size(800)"},
+        {"size", "@Point(800 600)"},
+        {"position", "@Point(a b)"},
+        {"maximized", "perhaps"},
+        {"view", "pie"},
+        {"follow", "2"},
+        {"pKa", "9,2"},
+        {"pKa", "nan"},
+        {"pKa", "1e999"},
+        {"pKa", "3,,5"},
+        {"charge", "99"},
+        {"charge", "1.5"},
+        {"names", "HA"},
+        {"names", "\"unclosed, A-"},
+        {"concentration", "-1"},
+        {"concentration", "inf"},
+        {"concentration", "0,05"},
+        {"dissolvedAs", "-1"},
+        {"dissolvedAs", "7"},
+        {"titrantConcentration", "0"},
+        {"volume", "1e9"},
+        {"volume", "@Size(1 2)"},
+    };
+    for (const auto& [key, value] : rows) {
+        QTest::addRow("%s=%s", key, value)
+            << QString::fromLatin1(key) << QString::fromLatin1(value);
+    }
+}
+
+void TestSolutionSettings::unfitValuesGiveWayToDefaults() {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    // An own acid that is fine in every part but the one under test.
+    QMap<QString, QString> values{{QStringLiteral("follow"), QStringLiteral("false")},
+                                  {QStringLiteral("pKa"), QStringLiteral("\"3,5\"")},
+                                  {QStringLiteral("charge"), QStringLiteral("0")},
+                                  {QStringLiteral("names"), QStringLiteral("H2B, HB-, B2-")}};
+    const SolutionWindowState fine = stateFromSettings(values);
+    QVERIFY(!fine.follow);
+    QCOMPARE(fine.inputs.acid.exponents(), (std::vector<double>{3.0, 5.0}));
+    values.insert(key, value);
+    const SolutionWindowState state = stateFromSettings(values);
+    const SolutionWindowState defaults;
+    const bool acidKey = key == u"pKa" || key == u"charge" || key == u"names" || key == u"follow";
+    if (acidKey) {
+        // Any unfit part of the own acid: the main window's acid is followed instead.
+        QVERIFY(state.follow);
+        QCOMPARE(state.inputs.acid, defaults.inputs.acid);
+    } else {
+        QVERIFY(!state.follow);
+        QCOMPARE(state.inputs.acid, fine.inputs.acid);
+    }
+    QCOMPARE(state.inputs.solution, defaults.inputs.solution);
+    QCOMPARE(state.inputs.titration, defaults.inputs.titration);
+    QCOMPARE(state.view, defaults.view);
+    QCOMPARE(state.size, defaults.size);
+    QCOMPARE(state.position, defaults.position);
+    QCOMPARE(state.maximized, defaults.maximized);
 }
 
 QTEST_MAIN(TestSolutionSettings)
