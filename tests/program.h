@@ -61,6 +61,17 @@ inline Run runProgram(const QStringList& arguments, const Launch& launch = {}) {
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+/**
+ * Runs the program with arguments written as printf formats ("1\\377", "H\\342\\200\\250A"), so
+ * that an argument can hold any byte, UTF-8 or not, as the shell hands it over.
+ */
+inline Run runWithBytes(const QStringList& formats) {
+    // Each format (the program's path first) is replaced by its bytes in turn.
+    return runProgram(formats,
+                      {.shellPrefix = QStringLiteral("for a; do set -- \"$@\" "
+                                                     "\"$(printf -- \"$a\")\"; shift; done")});
+}
+
 /** Runs the program with its standard output on `fd` (a full device, a pipe nobody reads). */
 inline Run runWithOutputTo(int fd, const QStringList& arguments) {
     int err[2];

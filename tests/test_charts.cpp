@@ -5,6 +5,8 @@
 #include "testsupport.h"
 
 #include "diagram/chartaxes.h"
+#include "diagram/chartdata.h"
+#include "diagram/chartoverlay.h"
 #include "diagram/charttext.h"
 #include "diagram/palette.h"
 #include "diagram/solutionchart.h"
@@ -146,6 +148,8 @@ private slots:
     void niceTicks();
     void tickTexts_data();
     void tickTexts();
+    void drawnNumbers_data();
+    void drawnNumbers();
     void speciesColours();
     void formulaBounds_data();
     void formulaBounds();
@@ -214,6 +218,29 @@ void TestCharts::tickTexts_data() {
     QTest::newRow("negative zero") << -0.0 << 1 << QStringLiteral("0.0");
     QTest::newRow("rounds to zero") << -1e-17 << 0 << QStringLiteral("0");
     QTest::newRow("half") << 2.5 << 1 << QStringLiteral("2.5");
+    QTest::newRow("rounds to zero from below") << -0.004 << 2 << QStringLiteral("0.00");
+    QTest::newRow("rounds to a negative") << -0.006 << 2 << QStringLiteral("\u22120.01");
+}
+
+void TestCharts::drawnNumbers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("decimal, negative zero") << diagram::decimalText(-0.0, 2) << "0.00";
+    QTest::newRow("decimal, rounds to zero") << diagram::decimalText(-0.04, 1) << "0.0";
+    QTest::newRow("decimal, rounds to a negative") << diagram::decimalText(-0.05001, 1) << "-0.1";
+    QTest::newRow("decimal, negative") << diagram::decimalText(-2.25, 2) << "-2.25";
+    QTest::newRow("the pH marker a hair below zero") << diagram::phMarkerText(-1e-9) << "pH 0.00";
+    QTest::newRow("the pH marker below zero") << diagram::phMarkerText(-0.5) << "pH -0.50";
+    QTest::newRow("the readout's pH a hair below zero")
+        << diagram::readoutHeading(diagram::ChartKind::LogC, -1e-12) << "pH 0.00";
+    QTest::newRow("the readout's volume at a hair below zero")
+        << diagram::readoutHeading(diagram::ChartKind::Titration, -1e-12) << "V 0.00 mL";
+}
+
+void TestCharts::drawnNumbers() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
 }
 
 void TestCharts::tickTexts() {

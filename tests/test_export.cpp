@@ -18,7 +18,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -71,6 +73,10 @@ private slots:
     void windowWithoutDisplaySaysSo();
     void standardOutputFailure_data();
     void standardOutputFailure();
+    void closedStandardDescriptors_data();
+    void closedStandardDescriptors();
+    void solutionWindowOption_data();
+    void solutionWindowOption();
     void versionAndHelp();
 
 private:
@@ -137,6 +143,10 @@ void TestExport::refusedCommandLines_data() {
         "--solution opens the window");
     row("solution window with solve", {"--solve", "--pka", "4.76", "--solution"},
         "--solution opens the window");
+    row("solution window twice", {"--solution", "--solution"},
+        "--solution is given more than once");
+    row("solution window twice with export", {"--solution", "--export", "a.png", "--solution"},
+        "--solution is given more than once");
     row("export twice", {"--export", "a.png", "--export=b.png"},
         "--export is given more than once");
     row("pka twice", {"--export", "a.png", "--pka", "2", "--pka", "3"}, "--pka is given more");
@@ -588,15 +598,20 @@ void TestExport::fileNamesKeptByteForByte() {
 
 void TestExport::missingFontsAreNamed_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("png") << "boxes.png" << true;
-    QTest::newRow("pdf") << "boxes.pdf" << true;
-    QTest::newRow("csv, no text drawn") << "boxes.csv" << false;
+    QTest::addColumn<QByteArray>("warning"); // how the warning ends, or none
+    const QByteArray boxes = "show as empty boxes\n";
+    QTest::newRow("png") << "boxes.png" << boxes;
+    QTest::newRow("pdf") << "boxes.pdf" << boxes;
+    // An SVG keeps its texts as text, and its viewer draws them.
+    QTest::newRow("svg") << "boxes.svg"
+                         << QByteArray("keep that font's name and show in whatever font the viewer "
+                                       "has\n");
+    QTest::newRow("csv, no text drawn") << "boxes.csv" << QByteArray();
 }
 
 void TestExport::missingFontsAreNamed() {
     QFETCH(QString, name);
-    QFETCH(bool, warned);
+    QFETCH(QByteArray, warning);
     // A font configuration without a single font.
     const QString config = path(QStringLiteral("nofonts.conf"));
     QVERIFY(test::putFile(QFile::encodeName(config),
@@ -605,10 +620,16 @@ void TestExport::missingFontsAreNamed() {
     const Run run = runProgram({"--export", file}, {.set = {{"FONTCONFIG_FILE", config}}});
     QCOMPARE(run.status, 0);
     QVERIFY(test::contentsOf(QFile::encodeName(file)).size() > 100);
-    if (warned) {
+    if (!warning.isEmpty()) {
         QVERIFY2(oneLine(run, "velmora: warning: ", "Arial"), run.err.constData());
+        QVERIFY2(run.err.endsWith(warning), run.err.constData());
     } else {
         QCOMPARE(run.err, QByteArray());
+    }
+    if (name.endsWith(u".svg")) {
+        const QByteArray svg = test::contentsOf(QFile::encodeName(file));
+        QVERIFY(svg.contains("font-family=\"Arial\""));
+        QVERIFY(svg.contains(">Concentration fraction vs pH</text>"));
     }
 }
 
@@ -713,6 +734,80 @@ void TestExport::standardOutputFailure() {
     QCOMPARE(run.status, 1);
     QVERIFY2(oneLine(run, "velmora: cannot write to standard output: ", reason),
              run.err.constData());
+}
+
+void TestExport::closedStandardDescriptors_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("closing"); // the shell's redirection
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray badDescriptor =
+        QByteArray("velmora: cannot write to standard output: ") + std::strerror(EBADF) + '\n';
+    QTest::newRow("--solve, output closed")
+        << QStringList{"--solve", "--pka", "4.76"} << ">&-" << 1 << badDescriptor;
+    QTest::newRow("--version, output closed")
+        << QStringList{"--version"} << ">&-" << 1 << badDescriptor;
+    QTest::newRow("--help, output closed") << QStringList{"--help"} << ">&-" << 1 << badDescriptor;
+    QTest::newRow("--list-presets, output and input closed")
+        << QStringList{"--list-presets"} << ">&- <&-" << 1 << badDescriptor;
+    // Nothing to print: the file is written as ever, and no other file takes the number.
+    QTest::newRow("--export, output closed")
+        << QStringList{"--export", "closed.csv"} << ">&-" << 0 << QByteArray();
+    QTest::newRow("refused, error output closed")
+        << QStringList{"--export", "closed.csv", "--pka", "x"} << "2>&-" << 2 << QByteArray();
+}
+
+void TestExport::closedStandardDescriptors() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, closing);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("closed.csv"));
+    arguments.replaceInStrings(QStringLiteral("closed.csv"), file);
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  QStringList{"-c", "exec \"$@\" " + closing, "sh", VELMORA_BINARY} + arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardError(), err);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QByteArray data = test::contentsOf(QFile::encodeName(file));
+    if (status == 0) {
+        QVERIFY(data.startsWith("pH,H4A,H3A-,H2A2-,HA3-,A4-\n0,"));
+        QVERIFY(data.endsWith('\n'));
+    } else {
+        QVERIFY(data.isNull());
+    }
+}
+
+void TestExport::solutionWindowOption_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    // Alone, the option asks for the window, which cannot open without a display.
+    QTest::newRow("once") << QStringList{"--solution"} << 1
+                          << QByteArray("velmora: cannot open a window: no display (set DISPLAY or "
+                                        "WAYLAND_DISPLAY, or use --export)\n");
+    const QByteArray twice("velmora: --solution is given more than once\n");
+    QTest::newRow("twice") << QStringList{"--solution", "--solution"} << 2 << twice;
+    QTest::newRow("three times") << QStringList{"--solution", "--solution", "--solution"} << 2
+                                 << twice;
+    QTest::newRow("twice around Qt's option")
+        << QStringList{"--solution", "-platform", "xcb", "--solution"} << 2 << twice;
+    QTest::newRow("with command-line work")
+        << QStringList{"--solution", "--solve", "--pka", "4", "--solution"} << 2 << twice;
+}
+
+void TestExport::solutionWindowOption() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    const Run run = runProgram(
+        arguments, {.unset = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}});
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, QByteArray());
 }
 
 void TestExport::versionAndHelp() {

@@ -50,6 +50,8 @@ private slots:
     void columnsAgreeWithFractions();
     void shortestTextReadsBack_data();
     void shortestTextReadsBack();
+    void noSignOnZero_data();
+    void noSignOnZero();
     void summary_data();
     void summary();
     void placesFilled_data();
@@ -287,6 +289,38 @@ void TestModel::shortestTextReadsBack() {
     const std::string got = velmora::model::shortestText(value);
     QCOMPARE(QString::fromStdString(got), text);
     QCOMPARE(std::stod(got), value);
+}
+
+void TestModel::noSignOnZero_data() {
+    QTest::addColumn<QString>("format"); // f: fixedText, g: significantText, s: shortestText
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("negative zero, four places") << "f" << -0.0 << 4 << "0.0000";
+    QTest::newRow("a hair below zero, four places") << "f" << -1e-17 << 4 << "0.0000";
+    QTest::newRow("just short of the last place") << "f" << -0.00004 << 4 << "0.0000";
+    QTest::newRow("rounds to the last place") << "f" << -0.00006 << 4 << "-0.0001";
+    QTest::newRow("negative zero, no places") << "f" << -0.0 << 0 << "0";
+    QTest::newRow("rounds to minus one") << "f" << -0.6 << 0 << "-1";
+    QTest::newRow("negative, two places") << "f" << -1.5 << 2 << "-1.50";
+    QTest::newRow("negative ten") << "f" << -10.0 << 1 << "-10.0";
+    QTest::newRow("a pH") << "f" << 2.88294 << 4 << "2.8829";
+    QTest::newRow("significant negative zero") << "g" << -0.0 << 4 << "0.000";
+    QTest::newRow("significant tiny negative") << "g" << -1e-300 << 4 << "-1.000e-300";
+    QTest::newRow("significant, zeros kept") << "g" << 0.00131 << 4 << "0.001310";
+    QTest::newRow("shortest negative zero") << "s" << -0.0 << 0 << "0";
+    QTest::newRow("shortest tiny negative") << "s" << -5e-324 << 0 << "-5e-324";
+}
+
+void TestModel::noSignOnZero() {
+    QFETCH(QString, format);
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(QString, text);
+    const std::string got = format == u"f"   ? fixedText(value, digits)
+                            : format == u"g" ? significantText(value, digits)
+                                             : shortestText(value);
+    QCOMPARE(QString::fromStdString(got), text);
 }
 
 void TestModel::summary_data() {

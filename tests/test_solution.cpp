@@ -11,6 +11,7 @@
 #include "model/samplegrid.h"
 #include "model/solution.h"
 #include "model/titration.h"
+#include "model/utf8.h"
 
 #include <QtTest>
 
@@ -71,6 +72,15 @@ std::pair<PolyproticAcid, Solution> fetchedSolution() {
             Solution{concentration, dissolvedAs, strongBase, strongAcid}};
 }
 
+/** `text` `count` times over. */
+std::string repeated(const std::string& text, int count) {
+    std::string all;
+    for (int i = 0; i < count; ++i) {
+        all += text;
+    }
+    return all;
+}
+
 } // namespace
 
 class TestSolution : public QObject {
@@ -82,6 +92,9 @@ private slots:
     void namesOfTheMainDiagram();
     void refusedInputs_data();
     void refusedInputs();
+    void acceptedNames_data();
+    void acceptedNames();
+    void controlAndFormatCharactersAsQtKnowsThem();
     void fractionsSumToOneEverywhere_data();
     void fractionsSumToOneEverywhere();
     void fractionsAgreeWithTheMainDiagram();
@@ -171,6 +184,40 @@ void TestSolution::refusedInputs_data() {
                              << "a name may not contain commas or control characters";
     QTest::newRow("leading blank")
         << Doubles{5} << 0 << Names{" HX", "X-"} << "a name may not start or end with a blank";
+    // Lengths count characters: "é" is two bytes, "𝛼" four, each one character.
+    QTest::newRow("50 characters of two bytes") << Doubles{5} << 0 << Names{"HX", repeated("é", 50)}
+                                                << "each name needs 1 to 49 characters";
+    QTest::newRow("50 characters of four bytes")
+        << Doubles{5} << 0 << Names{repeated("𝛼", 50), "X"} << "each name needs 1 to 49 characters";
+    QTest::newRow("50 ASCII letters") << Doubles{5} << 0 << Names{"HX", std::string(50, 'X')}
+                                      << "each name needs 1 to 49 characters";
+    // Every character that breaks a line, hides or turns the text around is refused.
+    const char* control = "a name may not contain commas or control characters";
+    for (const auto& [name, character] : std::vector<std::pair<const char*, const char*>>{
+             {"delete", "\x7f"},
+             {"C1 control U+0080", "\u0080"},
+             {"next line U+0085", "\u0085"},
+             {"C1 control U+009F", "\u009f"},
+             {"soft hyphen U+00AD", "\u00ad"},
+             {"zero-width space U+200B", "\u200b"},
+             {"left-to-right mark U+200E", "\u200e"},
+             {"line separator U+2028", "\u2028"},
+             {"paragraph separator U+2029", "\u2029"},
+             {"right-to-left override U+202E", "\u202e"},
+             {"isolate U+2066", "\u2066"},
+             {"byte-order mark U+FEFF", "\ufeff"},
+             {"tag U+E0041", "\U000e0041"}}) {
+        QTest::newRow(name) << Doubles{5} << 0 << Names{"HX", std::string("X") + character}
+                            << control;
+    }
+    // Bytes that are no UTF-8 are no name.
+    const char* utf8 = "a name must be UTF-8 text";
+    QTest::newRow("a lone byte") << Doubles{5} << 0 << Names{"H\xffX", "X-"} << utf8;
+    QTest::newRow("a stray continuation byte") << Doubles{5} << 0 << Names{"HX", "\x80"} << utf8;
+    QTest::newRow("a sequence cut short") << Doubles{5} << 0 << Names{"HX", "X\xe2\x82"} << utf8;
+    QTest::newRow("an overlong slash") << Doubles{5} << 0 << Names{"HX\xc0\xaf", "X"} << utf8;
+    QTest::newRow("a surrogate") << Doubles{5} << 0 << Names{"HX", "\xed\xa0\x80"} << utf8;
+    QTest::newRow("past U+10FFFF") << Doubles{5} << 0 << Names{"HX", "\xf4\x90\x80\x80"} << utf8;
 }
 
 void TestSolution::refusedInputs() {
@@ -183,6 +230,42 @@ void TestSolution::refusedInputs() {
         QFAIL("the acid was accepted");
     } catch (const std::invalid_argument& e) {
         QCOMPARE(QString::fromStdString(e.what()), problem);
+    }
+}
+
+void TestSolution::acceptedNames_data() {
+    QTest::addColumn<Names>("names");
+    QTest::newRow("49 characters of two bytes") << Names{repeated("é", 49), "X"};
+    QTest::newRow("25 characters of two bytes") << Names{repeated("é", 25), "X"};
+    QTest::newRow("49 characters of four bytes") << Names{"HX", repeated("𝛼", 49)};
+    QTest::newRow("49 ASCII letters") << Names{std::string(49, 'H'), "X"};
+    QTest::newRow("one character") << Names{"H", "X"};
+    QTest::newRow("subscripts and superscripts") << Names{"H₂PO₄⁻", "HPO₄²⁻"};
+    QTest::newRow("no-break space inside") << Names{"H\u00a0X", "X\u00a0-"};
+    QTest::newRow("a true minus sign, a minus first") << Names{"-HX", "X\u2212"};
+    QTest::newRow("the last character before the C1 controls") << Names{"HX~", "X"};
+    QTest::newRow("the first letter after them") << Names{"HX\u00a1", "X\u00ac"};
+    QTest::newRow("the neighbours of the format characters")
+        << Names{"\u200a\u2010X", "X\u2027\u202f"};
+}
+
+void TestSolution::acceptedNames() {
+    QFETCH(Names, names);
+    QVERIFY(problemWithNames(names, 2).empty());
+    QCOMPARE(PolyproticAcid(Doubles{5}, 0, names).speciesNames(), names);
+}
+
+void TestSolution::controlAndFormatCharactersAsQtKnowsThem() {
+    // Qt's own tables of Unicode, an independent record of every character's category.
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_NotAssigned || category == QChar::Other_Surrogate) {
+            continue; // unknown to this Qt, or no character at all
+        }
+        const bool refused = category == QChar::Other_Control || category == QChar::Other_Format ||
+                             category == QChar::Separator_Line ||
+                             category == QChar::Separator_Paragraph;
+        QVERIFY2(isControlOrFormat(c) == refused, qPrintable(QString::number(c, 16)));
     }
 }
 

@@ -105,6 +105,8 @@ private slots:
     void initTestCase();
     void refused_data();
     void refused();
+    void valuesAsGiven_data();
+    void valuesAsGiven();
     void accepted_data();
     void accepted();
     void solveOutput_data();
@@ -117,6 +119,8 @@ private slots:
     void mainPlotUnchanged_data();
     void mainPlotUnchanged();
     void chartWithoutFontsWarns();
+    void noSignOnZero_data();
+    void noSignOnZero();
 
 private:
     QTemporaryDir m_dir;
@@ -263,6 +267,95 @@ void TestSolveCli::refused() {
     QCOMPARE(line.action, Action::Refused);
     QVERIFY2(line.problem.contains(problem), qPrintable(line.problem));
     QVERIFY2(!line.problem.contains(u'\n'), qPrintable(line.problem));
+}
+
+void TestSolveCli::valuesAsGiven_data() {
+    // Arguments as printf formats: \377 is a byte that is no UTF-8, \302\240 a no-break space,
+    // \303\251 "é", \342\200\250 the line separator U+2028.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err"); // the whole of it
+    QTest::addColumn<QByteArray>("out"); // how it starts
+    const QStringList solve{"--solve", "--pka", "4.76"};
+    // Files in the test's folder, which a refusal leaves as they are.
+    const QStringList titration{"--export", path("t.png"), "--plot", "titration"};
+    const QStringList titrationCsv{"--export", path("t.csv"), "--plot", "titration"};
+    const auto refused = [](const char* name, const QStringList& args, const char* message) {
+        QTest::newRow(name) << args << 2 << "velmora: " + QByteArray(message) + '\n'
+                            << QByteArray();
+    };
+    refused("conc", solve + QStringList{"--conc", "1\\377"}, "--conc: '1\\xff' is not a number");
+    refused("pka of a solution", {"--solve", "--pka", "4,\\3775"},
+            "--pka: '\\xff5' is not a number");
+    refused("pka of the main diagram", {"--export", path("d.png"), "--pka", "2,\\377"},
+            "--pka: '\\xff' is not a number");
+    refused("charge", solve + QStringList{"--charge", "\\377"},
+            "--charge: '\\xff' is not a whole number");
+    refused("as", solve + QStringList{"--as", "1\\377"}, "--as: '1\\xff' is not a whole number");
+    refused("base", solve + QStringList{"--base", "0.1\\377"},
+            "--base: '0.1\\xff' is not a number");
+    refused("acid", solve + QStringList{"--acid", "\\3770.1"},
+            "--acid: '\\xff0.1' is not a number");
+    refused("titrant's kind", titration + QStringList{"--titrant", "b\\377se:0.1"},
+            "--titrant: 'b\\xffse:0.1' is not base:CT or acid:CT");
+    refused("titrant's concentration", titration + QStringList{"--titrant", "acid:0.\\3771"},
+            "--titrant: '0.\\xff1' is not a number");
+    refused("volume", titration + QStringList{"--volume", "25\\377"},
+            "--volume: '25\\xff' is not a number");
+    refused("to", titration + QStringList{"--to", "\\377"}, "--to: '\\xff' is not a number");
+    refused("size", titration + QStringList{"--size", "960x6\\37700"},
+            "--size: '960x6\\xff00' is not WIDTHxHEIGHT in pixels (such as 960x600)");
+    refused("step of a titration", titrationCsv + QStringList{"--step", "0.\\3775"},
+            "--step: '0.\\xff5' is not a number");
+    refused("step of the log c chart",
+            {"--export", path("l.csv"), "--plot", "logc", "--step", "\\377"},
+            "--step: '\\xff' is not a number");
+    refused("step of the main diagram", {"--export", path("d.csv"), "--step", "1\\377"},
+            "--step: '1\\xff' is not a number");
+    refused("scale", {"--export", path("d.png"), "--scale", "\\3772"},
+            "--scale: '\\xff2' is not a whole number from 1 to 8");
+    // Blanks around a value are left out of the message, Unicode's as well; the bytes stay.
+    refused("blanks around a value", solve + QStringList{"--conc", " \\302\\240\\3771\\302\\240 "},
+            "--conc: '\\xff1' is not a number");
+    refused("blanks around a value out of range", solve + QStringList{"--conc", " 20\\302\\240"},
+            "--conc: 20 must be from 1e-10 to 10 mol/L");
+    refused("blanks around a step out of range",
+            titrationCsv + QStringList{"--step", "\\302\\240 0.0001 "},
+            "--step: 0.0001 is out of range (0.001 to 120 mL, the end volume)");
+    refused("blanks around a titrant", titration + QStringList{"--titrant", "\\302\\240x:\\377 "},
+            "--titrant: 'x:\\xff' is not base:CT or acid:CT");
+    QTest::newRow("no-break spaces around a number")
+        << solve + QStringList{"--conc", "\\302\\2400.1\\302\\240"} << 0 << QByteArray()
+        << QByteArray("pH 2.8829\n");
+    // Names count characters, not bytes, and refuse every character that breaks a line or
+    // turns the text around.
+    const QString e25 = QString("\\303\\251").repeated(25);
+    QTest::newRow("25 letters é")
+        << QStringList{"--solve", "--pka", "4.76", "--names", e25 + ",A-"} << 0 << QByteArray()
+        << QString("pH 2.8829\n" + QString(u'é').repeated(25) + ' ').toUtf8();
+    QTest::newRow("49 letters é") << QStringList{"--solve", "--pka", "4.76", "--names",
+                                                 "HA," + QString("\\303\\251").repeated(49)}
+                                  << 0 << QByteArray() << QByteArray("pH 2.8829\nHA ");
+    refused("50 letters é",
+            {"--solve", "--pka", "4.76", "--names", "HA," + QString("\\303\\251").repeated(50)},
+            "--names: each name needs 1 to 49 characters");
+    const char* control = "--names: a name may not contain commas or control characters";
+    refused("line separator in a name", solve + QStringList{"--names", "H\\342\\200\\250A,A-"},
+            control);
+    refused("next line in a name", solve + QStringList{"--names", "HA,A\\302\\205-"}, control);
+    refused("right-to-left override in a name",
+            solve + QStringList{"--names", "HA,\\342\\200\\256-A"}, control);
+}
+
+void TestSolveCli::valuesAsGiven() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    QFETCH(QByteArray, out);
+    const Run run = runWithBytes(arguments);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.startsWith(out), run.out.constData());
 }
 
 void TestSolveCli::accepted_data() {
@@ -628,6 +721,34 @@ void TestSolveCli::chartWithoutFontsWarns() {
     QCOMPARE(run.status, 0);
     QCOMPARE(QImage(file).size(), QSize(960, 600));
     QVERIFY2(oneLine(run, "velmora: warning: ", "Arial"), run.err.constData());
+}
+
+void TestSolveCli::noSignOnZero_data() {
+    QTest::addColumn<QStringList>("arguments"); // after --export FILE for a file
+    QTest::addColumn<QString>("file");          // none: --solve prints
+    QTest::addColumn<QByteArray>("zero");       // the number as it must appear
+    // 1 mol/L of HCl beside a trace of a very weak acid: the pH is a hair below or above 0.
+    const QStringList strong{"--pka", "25", "--conc", "1e-10", "--acid", "1"};
+    QTest::newRow("solve prints the pH")
+        << QStringList{"--solve"} + strong << QString() << QByteArray("pH 0.0000\n");
+    QTest::newRow("the fractions chart marks the pH")
+        << QStringList{"--plot", "fractions"} + strong << "zero.svg" << QByteArray(">pH 0.00<");
+    QTest::newRow("the log c chart marks the pH")
+        << QStringList{"--plot", "logc"} + strong << "zero-logc.svg" << QByteArray(">pH 0.00<");
+}
+
+void TestSolveCli::noSignOnZero() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, zero);
+    const Run run =
+        runProgram(file.isEmpty() ? arguments : QStringList{"--export", path(file)} + arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+    const QByteArray text = file.isEmpty() ? run.out : readAll(path(file));
+    QVERIFY2(text.contains(zero), text.left(2000).constData());
+    QVERIFY(!text.contains("-0.00"));
+    QVERIFY(!text.contains("\u22120.00"));
 }
 
 QTEST_GUILESS_MAIN(TestSolveCli)

@@ -173,6 +173,10 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
         <translation>kann kein Fenster öffnen: keine Anzeige ließ sich öffnen: %1 (DISPLAY oder WAYLAND_DISPLAY setzen oder --export verwenden)</translation>
     </message>
+    <message>
+        <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
+        <translation>Warnung: die Schrift %1 des Diagramms fehlt und keine installierte Schrift springt für sie ein; die Texte in %2 behalten den Namen dieser Schrift und erscheinen in der Schrift, die das Anzeigeprogramm hat</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::SolutionOptions</name>
@@ -502,6 +506,10 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>must be from 0.001 to 100000 mL</source>
         <translation>muss zwischen 0.001 und 100000 mL liegen</translation>
+    </message>
+    <message>
+        <source>a name must be UTF-8 text</source>
+        <translation>ein Name muss UTF-8-Text sein</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,10 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
         <translation>no se puede abrir una ventana: no se pudo abrir ninguna pantalla: %1 (defina DISPLAY o WAYLAND_DISPLAY, o use --export)</translation>
     </message>
+    <message>
+        <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
+        <translation>aviso: falta la fuente %1 del diagrama y ninguna fuente instalada la sustituye; los textos de %2 conservan el nombre de esa fuente y se muestran con la fuente que tenga el visor</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::SolutionOptions</name>
@@ -502,6 +506,10 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>must be from 0.001 to 100000 mL</source>
         <translation>debe estar entre 0.001 y 100000 mL</translation>
+    </message>
+    <message>
+        <source>a name must be UTF-8 text</source>
+        <translation>un nombre debe ser texto UTF-8</translation>
     </message>
 </context>
 <context>

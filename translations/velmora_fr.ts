@@ -173,6 +173,10 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>cannot open a window: no display could be opened: %1 (set DISPLAY or WAYLAND_DISPLAY, or use --export)</source>
         <translation>impossible d’ouvrir une fenêtre&#xa0;: aucun affichage graphique n’a pu être ouvert&#xa0;: %1 (définir DISPLAY ou WAYLAND_DISPLAY, ou utiliser --export)</translation>
     </message>
+    <message>
+        <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
+        <translation>avertissement&#xa0;: la police %1 du diagramme est absente et aucune police installée ne la remplace&#xa0;; les textes de %2 gardent le nom de cette police et s’affichent dans la police dont dispose la visionneuse</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::SolutionOptions</name>
@@ -502,6 +506,10 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>must be from 0.001 to 100000 mL</source>
         <translation>doit se situer entre 0.001 et 100000 mL</translation>
+    </message>
+    <message>
+        <source>a name must be UTF-8 text</source>
+        <translation>un nom doit être du texte UTF-8</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "optionvalue.h"
 #include "windowentry.h"
 
 #include "diagram/atomicfile.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace velmora::app {
@@ -21,16 +21,14 @@ namespace {
 constexpr double kMinPka = 0.0;
 constexpr double kMaxPka = 14.0;
 
-bool parseFinite(const QString& text, double& value) {
-    bool ok = false;
-    value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value);
-}
-
 } // namespace
 
 QString parsePkaList(const QString& text, model::Acid& acid) {
-    const QStringList parts = text.split(u',');
+    return parsePkaList(text.toUtf8(), acid);
+}
+
+QString parsePkaList(const QByteArray& bytes, model::Acid& acid) {
+    const QByteArrayList parts = bytes.split(',');
     if (parts.size() > model::kMaxProtons) {
         return CommandLine::tr("at most %1 values, got %2")
             .arg(model::kMaxProtons)
@@ -39,21 +37,19 @@ QString parsePkaList(const QString& text, model::Acid& acid) {
     model::Exponents values{};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         double v = 0.0;
-        if (!parseFinite(parts[i], v)) {
-            return CommandLine::tr("'%1' is not a number")
-                .arg(diagram::shownName(parts[i].trimmed()));
+        const QString shown = diagram::shownName(trimmedValue(parts[i]));
+        if (!readFinite(parts[i], v)) {
+            return CommandLine::tr("'%1' is not a number").arg(shown);
         }
         if (v < kMinPka || v > kMaxPka) {
-            return CommandLine::tr("%1 is out of range (0 to 14)")
-                .arg(diagram::shownName(parts[i].trimmed()));
+            return CommandLine::tr("%1 is out of range (0 to 14)").arg(shown);
         }
         if (i > 0 && v == 0.0) {
             return CommandLine::tr("value %1 is 0, which marks an absent constant").arg(i + 1);
         }
         if (i > 0 && v < values[static_cast<std::size_t>(i - 1)]) {
             return CommandLine::tr("values must not decrease (%1 after %2)")
-                .arg(diagram::shownName(parts[i].trimmed()),
-                     diagram::shownName(parts[i - 1].trimmed()));
+                .arg(shown, diagram::shownName(trimmedValue(parts[i - 1])));
         }
         values[static_cast<std::size_t>(i)] = v;
     }
@@ -270,17 +266,24 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         result.action = CommandLine::Action::ListPresets;
         return result;
     }
+    // The parser lists an option's name each time it is given, flag or value alike.
+    const auto givenTwice = [&](const QCommandLineOption& option) {
+        return parser.optionNames().count(option.names().first()) > 1
+                   ? CommandLine::tr("--%1 is given more than once").arg(option.names().first())
+                   : QString();
+    };
     if (parser.isSet(solutionWindowOption)) {
-        return refuse(CommandLine::tr("--solution opens the window and takes no other option"));
+        const QString twice = givenTwice(solutionWindowOption);
+        return refuse(!twice.isEmpty() ? twice
+                                       : CommandLine::tr("--solution opens the window and takes "
+                                                         "no other option"));
     }
     QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
                                      stepOption};
     single << solution.all();
-    // The parser lists an option's name each time it is given, flag or value alike.
     for (const QCommandLineOption& option : single) {
-        if (parser.optionNames().count(option.names().first()) > 1) {
-            return refuse(
-                CommandLine::tr("--%1 is given more than once").arg(option.names().first()));
+        if (const QString twice = givenTwice(option); !twice.isEmpty()) {
+            return refuse(twice);
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -337,9 +340,9 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         return refuse(CommandLine::tr("--step applies to .csv only"));
     }
     if (parser.isSet(scaleOption)) {
-        bool ok = false;
-        const int scale = text(scaleOption).trimmed().toInt(&ok);
-        if (!ok || scale < diagram::kMinScale || scale > diagram::kMaxScale) {
+        int scale = 0;
+        if (!readInteger(bytes(scaleOption), scale) || scale < diagram::kMinScale ||
+            scale > diagram::kMaxScale) {
             return refuse(CommandLine::tr("--scale: '%1' is not a whole number from 1 to 8")
                               .arg(shown(scaleOption)));
         }
@@ -380,14 +383,14 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         result.request.acid = preset->acid();
         result.request.labels = diagram::presetLabels(*preset);
     } else if (parser.isSet(pkaOption)) {
-        const QString problem = parsePkaList(text(pkaOption), result.request.acid);
+        const QString problem = parsePkaList(bytes(pkaOption), result.request.acid);
         if (!problem.isEmpty()) {
             return refuse(QStringLiteral("--pka: ") + problem);
         }
     }
     if (parser.isSet(stepOption)) {
         double step = 0.0;
-        if (!parseFinite(text(stepOption), step)) {
+        if (!readFinite(bytes(stepOption), step)) {
             return refuse(CommandLine::tr("--step: '%1' is not a number").arg(shown(stepOption)));
         }
         if (step < diagram::kMinStep || step > diagram::kMaxStep) {

@@ -55,7 +55,13 @@ public:
  * user's language). */
 [[nodiscard]] QString presetListing();
 
-/** Parses a list of one to four pKa values as --pka takes it; returns the problem or "". */
+/**
+ * Parses a list of one to four pKa values as --pka takes it, the value's bytes as given; returns
+ * the problem or "".
+ */
+[[nodiscard]] QString parsePkaList(const QByteArray& bytes, model::Acid& acid);
+
+/** parsePkaList for a list as text (UTF-8 is its bytes). */
 [[nodiscard]] QString parsePkaList(const QString& text, model::Acid& acid);
 
 } // namespace velmora::app

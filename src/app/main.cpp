@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -101,11 +102,17 @@ int exportDiagram(const velmora::app::CommandLine& line) {
                                 : line.chart ? velmora::diagram::missingChartFonts()
                                              : velmora::diagram::missingDiagramFonts();
     if (!missing.isEmpty()) {
+        // A picture shows the missing letters as empty boxes; an SVG keeps its texts as text.
+        const QString warning =
+            line.format == ExportFormat::Svg
+                ? CommandLine::tr("warning: the diagram's font %1 is missing and no installed "
+                                  "font stands in for it; the texts in %2 keep that font's name "
+                                  "and show in whatever font the viewer has")
+                : CommandLine::tr("warning: the diagram's font %1 is missing and no installed "
+                                  "font stands in for it; the texts in %2 show as empty boxes");
         printLine(STDERR_FILENO,
                   QStringLiteral("velmora: ") +
-                      CommandLine::tr("warning: the diagram's font %1 is missing and no installed "
-                                      "font stands in for it; the texts in %2 show as empty boxes")
-                          .arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
+                      warning.arg(missing.join(QStringLiteral(", ")), shownName(line.fileName)));
     }
     return 0;
 }
@@ -295,21 +302,43 @@ int runWindow(int argc, char** argv) {
 /**
  * Whether the arguments ask for command-line work once `--solution` is set aside: that option
  * asks for the window (with the solution window open beside it), so it alone needs a display.
- * Given with command-line work, it stays in the arguments and the parser refuses it there.
+ * Given with command-line work, or given again, it stays in the arguments and the parser refuses
+ * it there.
  */
 bool wantsCommandLineBesidesTheSolution(int argc, char** argv) {
     std::vector<const char*> rest;
+    bool setAside = false;
     for (int i = 0; i < argc; ++i) {
-        if (i == 0 || std::strcmp(argv[i], velmora::app::kSolutionOption) != 0) {
+        if (i > 0 && !setAside && std::strcmp(argv[i], velmora::app::kSolutionOption) == 0) {
+            setAside = true;
+        } else {
             rest.push_back(argv[i]);
         }
     }
     return velmora::app::wantsCommandLine(static_cast<int>(rest.size()), rest.data());
 }
 
+/**
+ * Keeps the standard descriptors taken when the program is started with one of them closed
+ * (`velmora --solve >&-`): otherwise the next file the program or its libraries open would get
+ * that number, and an answer meant for standard output would go into it. A closed one is given
+ * /dev/null opened against its use (standard input for writing only, the outputs for reading
+ * only), so that a write to a closed output still fails, as the system reports it: "Bad file
+ * descriptor".
+ */
+void holdStandardDescriptors() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        // The lower ones are open by now, so the lowest free number open() takes is this one.
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            ::open("/dev/null", (fd == STDIN_FILENO ? O_WRONLY : O_RDONLY) | O_NOCTTY);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    holdStandardDescriptors();
     if (wantsCommandLineBesidesTheSolution(argc, argv)) {
         return runCommandLine(argc, argv);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionoptions.h"
+#include "optionvalue.h"
 
 #include "diagram/atomicfile.h"
 #include "diagram/export.h"
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,20 +25,20 @@ QByteArray bytesOf(const QCommandLineParser& parser, const QCommandLineOption& o
     return parser.value(option).toLatin1();
 }
 
-QString textOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    return QString::fromUtf8(bytesOf(parser, option));
-}
-
 QString nameOf(const QCommandLineOption& option) {
     return QStringLiteral("--") + option.names().constFirst();
 }
 
-/** "--conc: 20 must be from 1e-10 to 10 mol/L": the option, the value and the model's words. */
-QString outOfRange(const QCommandLineOption& option, const QString& value,
+/**
+ * "--conc: 20 must be from 1e-10 to 10 mol/L": the option, the value (its bytes, blanks around
+ * it left out) and the model's words.
+ */
+QString outOfRange(const QCommandLineOption& option, const QByteArray& value,
                    const model::Problem& problem) {
     //: A value out of range: %1 is the option, %2 the value given, %3 the problem with it.
     return SolutionOptions::tr("%1: %2 %3")
-        .arg(nameOf(option), diagram::shownName(value), language::problemText(problem));
+        .arg(nameOf(option), diagram::shownName(trimmedValue(value)),
+             language::problemText(problem));
 }
 
 /** The problem of an option's values as a whole: "--pka: needs 1 to 6 values". */
@@ -46,23 +46,19 @@ QString withOption(const QString& option, const model::Problem& problem) {
     return option + QStringLiteral(": ") + language::problemText(problem);
 }
 
-/** Reads a finite number; otherwise the problem naming the option. */
-QString readNumber(const QString& text, const QCommandLineOption& option, double& value) {
-    bool ok = false;
-    value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
+/** Reads a finite number from a value's bytes; otherwise the problem naming the option. */
+QString readNumber(const QByteArray& bytes, const QCommandLineOption& option, double& value) {
+    if (!readFinite(bytes, value)) {
         return SolutionOptions::tr("%1: '%2' is not a number")
-            .arg(nameOf(option), diagram::shownName(text.trimmed()));
+            .arg(nameOf(option), diagram::shownName(trimmedValue(bytes)));
     }
     return {};
 }
 
-QString readWhole(const QString& text, const QCommandLineOption& option, int& value) {
-    bool ok = false;
-    value = text.trimmed().toInt(&ok);
-    if (!ok) {
+QString readWhole(const QByteArray& bytes, const QCommandLineOption& option, int& value) {
+    if (!readInteger(bytes, value)) {
         return SolutionOptions::tr("%1: '%2' is not a whole number")
-            .arg(nameOf(option), diagram::shownName(text.trimmed()));
+            .arg(nameOf(option), diagram::shownName(trimmedValue(bytes)));
     }
     return {};
 }
@@ -71,12 +67,12 @@ QString readWhole(const QString& text, const QCommandLineOption& option, int& va
 template <typename Check>
 QString readChecked(const QCommandLineParser& parser, const QCommandLineOption& option,
                     double& value, Check check) {
-    const QString text = textOf(parser, option);
-    if (QString problem = readNumber(text, option, value); !problem.isEmpty()) {
+    const QByteArray bytes = bytesOf(parser, option);
+    if (QString problem = readNumber(bytes, option, value); !problem.isEmpty()) {
         return problem;
     }
     const model::Problem problem = check(value);
-    return problem.empty() ? QString() : outOfRange(option, text.trimmed(), problem);
+    return problem.empty() ? QString() : outOfRange(option, bytes, problem);
 }
 
 QString numberText(double value) {
@@ -151,7 +147,7 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
     if (!parser.isSet(m_plot)) {
         return std::nullopt;
     }
-    const QString kind = textOf(parser, m_plot).trimmed().toLower();
+    const QString kind = QString::fromUtf8(bytesOf(parser, m_plot)).trimmed().toLower();
     if (kind == u"fractions") {
         return diagram::ChartKind::Fractions;
     }
@@ -238,19 +234,20 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
         return problem;
     }
     if (parser.isSet(m_size)) {
-        const QString text = textOf(parser, m_size).trimmed();
+        const QByteArray bytes = trimmedValue(bytesOf(parser, m_size));
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})[xX](\\d{1,9})$"));
-        const QRegularExpressionMatch match = pattern.match(text);
+        const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(bytes));
         if (!match.hasMatch()) {
             return tr("--size: '%1' is not WIDTHxHEIGHT in pixels (such as 960x600)")
-                .arg(diagram::shownName(text));
+                .arg(diagram::shownName(bytes));
         }
         const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
         if (size.width() < diagram::kMinChartSize.width() ||
             size.height() < diagram::kMinChartSize.height() ||
             size.width() > diagram::kMaxChartSize.width() ||
             size.height() > diagram::kMaxChartSize.height()) {
-            return tr("--size: %1 is out of range (320x200 to 4096x4096)").arg(text);
+            return tr("--size: %1 is out of range (320x200 to 4096x4096)")
+                .arg(diagram::shownName(bytes));
         }
         out.request.size = size;
     }
@@ -279,7 +276,7 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
                                   diagram::ChartRequest& request) const {
     std::vector<double> constants;
     if (parser.isSet(pka)) {
-        for (const QString& part : textOf(parser, pka).split(u',')) {
+        for (const QByteArray& part : bytesOf(parser, pka).split(',')) {
             double value = 0.0;
             if (QString problem = readNumber(part, pka, value); !problem.isEmpty()) {
                 return problem;
@@ -297,12 +294,12 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
     }
     int charge = 0;
     if (parser.isSet(m_charge)) {
-        const QString text = textOf(parser, m_charge);
-        if (QString problem = readWhole(text, m_charge, charge); !problem.isEmpty()) {
+        const QByteArray bytes = bytesOf(parser, m_charge);
+        if (QString problem = readWhole(bytes, m_charge, charge); !problem.isEmpty()) {
             return problem;
         }
         if (const model::Problem problem = model::problemWithCharge(charge); !problem.empty()) {
-            return outOfRange(m_charge, text.trimmed(), problem);
+            return outOfRange(m_charge, bytes, problem);
         }
     }
     std::vector<std::string> names;
@@ -337,14 +334,14 @@ QString SolutionOptions::readSolution(const QCommandLineParser& parser,
         request.showSolution = true;
     }
     if (parser.isSet(m_as)) {
-        const QString text = textOf(parser, m_as);
-        if (QString problem = readWhole(text, m_as, solution.dissolvedAs); !problem.isEmpty()) {
+        const QByteArray bytes = bytesOf(parser, m_as);
+        if (QString problem = readWhole(bytes, m_as, solution.dissolvedAs); !problem.isEmpty()) {
             return problem;
         }
         const model::Problem problem =
             model::problemWithDissolvedAs(solution.dissolvedAs, request.acid);
         if (!problem.empty()) {
-            return outOfRange(m_as, text.trimmed(), problem);
+            return outOfRange(m_as, bytes, problem);
         }
     }
     for (auto [option, value] :
@@ -371,14 +368,14 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         }
     }
     if (parser.isSet(m_titrant)) {
-        const QString text = textOf(parser, m_titrant).trimmed();
-        const qsizetype colon = text.indexOf(u':');
-        const QString kind = text.left(colon).trimmed().toLower();
+        const QByteArray bytes = trimmedValue(bytesOf(parser, m_titrant));
+        const qsizetype colon = bytes.indexOf(':');
+        const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
         if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(diagram::shownName(text));
+            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(diagram::shownName(bytes));
         }
         titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
-        const QString concentration = text.mid(colon + 1);
+        const QByteArray concentration = bytes.mid(colon + 1);
         if (QString problem = readNumber(concentration, m_titrant, titration.titrantConcentration);
             !problem.isEmpty()) {
             return problem;
@@ -386,7 +383,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         const model::Problem problem =
             model::problemWithTitrantConcentration(titration.titrantConcentration);
         if (!problem.empty()) {
-            return outOfRange(m_titrant, concentration.trimmed(), problem);
+            return outOfRange(m_titrant, concentration, problem);
         }
     }
     if (parser.isSet(m_to)) {
@@ -411,17 +408,17 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                         .endVolume()
                   : 0.0;
     if (parser.isSet(step)) {
-        const QString text = textOf(parser, step);
-        if (QString problem = readNumber(text, step, out.step); !problem.isEmpty()) {
+        const QByteArray bytes = bytesOf(parser, step);
+        if (QString problem = readNumber(bytes, step, out.step); !problem.isEmpty()) {
             return problem;
         }
+        const QString shown = diagram::shownName(trimmedValue(bytes));
         if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
-            return tr("--step: %1 is out of range (0.001 to 1)")
-                .arg(diagram::shownName(text.trimmed()));
+            return tr("--step: %1 is out of range (0.001 to 1)").arg(shown);
         }
         if (titration && (out.step < kMinVolumeStep || out.step > end)) {
             return tr("--step: %1 is out of range (0.001 to %2 mL, the end volume)")
-                .arg(diagram::shownName(text.trimmed()), numberText(end));
+                .arg(shown, numberText(end));
         }
     }
     const double rows = diagram::chartCsvRows(out.request, out.step);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
+#include "model/utf8.h"
+
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
@@ -10,6 +12,7 @@
 #include <climits>
 #include <csignal>
 #include <mutex>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -412,55 +415,13 @@ QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
     return reason;
 }
 
-namespace {
-
-/** The length of the valid UTF-8 sequence at `at` and its code point, or 0 for an invalid one. */
-int utf8Sequence(const QByteArray& bytes, qsizetype at, char32_t& codePoint) {
-    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    int length = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
-    }
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        minimum = 0x80;
-        codePoint = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        minimum = 0x800;
-        codePoint = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        minimum = 0x10000;
-        codePoint = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size()) {
-        return 0;
-    }
-    for (int i = 1; i < length; ++i) {
-        const unsigned char next = byte(at + i);
-        if ((next & 0xC0) != 0x80) {
-            return 0;
-        }
-        codePoint = (codePoint << 6) | (next & 0x3Fu);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    return codePoint < minimum || codePoint > 0x10FFFF || surrogate ? 0 : length;
-}
-
-} // namespace
-
 QString shownName(const QByteArray& bytes) {
     QString shown;
     shown.reserve(bytes.size());
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     for (qsizetype at = 0; at < bytes.size();) {
         char32_t c = 0;
-        const int length = utf8Sequence(bytes, at, c);
+        const int length = model::utf8Sequence(view, static_cast<std::size_t>(at), c);
         if (length == 0) {
             shown += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(bytes[at]), 2, 16,
                                                  QLatin1Char('0'));

@@ -3,12 +3,15 @@
 
 #include "charttext.h"
 
+#include "model/numbertext.h"
+
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 namespace velmora::diagram {
 
@@ -59,15 +62,16 @@ AxisTicks niceTicks(double min, double max, double length, double minSpacing) {
     return ticks;
 }
 
+QString decimalText(double value, int decimals) {
+    std::string text = QString::number(value, 'f', decimals).toStdString();
+    model::dropSignOfZero(text);
+    return QString::fromStdString(text);
+}
+
 QString tickText(double value, int decimals) {
-    QString text = QString::number(value, 'f', decimals);
+    QString text = decimalText(value, decimals);
     if (text.startsWith(u'-')) {
-        // "−0" is just 0.
-        bool zero = true;
-        for (const QChar c : text) {
-            zero = zero && (c == u'-' || c == u'0' || c == u'.');
-        }
-        text = zero ? text.mid(1) : QChar(0x2212) + text.mid(1);
+        text.replace(0, 1, QChar(0x2212));
     }
     return text;
 }

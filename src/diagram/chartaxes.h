@@ -33,6 +33,12 @@ struct AxisTicks {
  */
 [[nodiscard]] AxisTicks niceTicks(double min, double max, double length, double minSpacing);
 
+/**
+ * A number with `decimals` decimals and a point ("2.88", "-1.5"); a value that rounds to zero is
+ * written without a sign ("0.00", never "-0.00"). Every number a drawing writes goes through it.
+ */
+[[nodiscard]] QString decimalText(double value, int decimals);
+
 /** A tick number with `decimals` decimals and a true minus sign ("−14", "0.25"). */
 [[nodiscard]] QString tickText(double value, int decimals);
 

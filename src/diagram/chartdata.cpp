@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartdata.h"
 
+#include "chartaxes.h"
 #include "palette.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ QStringList speciesTexts(const model::PolyproticAcid& acid) {
 }
 
 QString phMarkerText(double pH) {
-    return QStringLiteral("pH %1").arg(pH, 0, 'f', 2);
+    return QStringLiteral("pH %1").arg(decimalText(pH, 2));
 }
 
 void addSolutionMarker(ChartData& data, const ChartRequest& request) {

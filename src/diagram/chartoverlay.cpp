@@ -35,7 +35,7 @@ QString readoutValueText(ChartKind kind, double value) {
 
 QString readoutHeading(ChartKind kind, double x) {
     if (kind == ChartKind::Titration) {
-        return QStringLiteral("V %1 mL").arg(x, 0, 'f', 2);
+        return QStringLiteral("V %1 mL").arg(decimalText(x, 2));
     }
     return phMarkerText(x);
 }

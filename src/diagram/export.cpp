@@ -2,12 +2,12 @@
 #include "export.h"
 
 #include "atomicfile.h"
+#include "csv.h"
 #include "geometry.h"
 #include "grafik.h"
 #include "surface.h"
 
 #include "model/fractions.h"
-#include "model/numbertext.h"
 #include "model/samplegrid.h"
 
 #include <QFile>
@@ -45,15 +45,11 @@ QStringList speciesHeader(const ExportRequest& request) {
     return QStringList(labels.begin(), labels.begin() + protons + 1);
 }
 
-void appendCsvNumber(QByteArray& out, double value) {
-    out += model::shortestText(value);
-}
-
 QByteArray fractionsCsv(const ExportRequest& request) {
     const model::Acid& acid = request.acid;
     const int species = acid.protonCount() + 1;
 
-    QByteArray out = "pH," + speciesHeader(request).join(u',').toUtf8() + '\n';
+    QByteArray out = csvHeader(QStringList{QStringLiteral("pH")} + speciesHeader(request));
     for (const double pH : model::inclusiveGrid(0.0, 14.0, request.step)) {
         appendCsvNumber(out, pH);
         const auto alpha = model::fractionsAt(acid, pH);

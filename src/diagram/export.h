@@ -40,13 +40,10 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
 /** The diagram as an image `scale` times 495 x 350, drawn at that scale. */
 [[nodiscard]] QImage renderImage(const ExportRequest& request, qreal scale);
 
-/** Appends `value` to a data file's row in the shortest text that reads back to the same double. */
-void appendCsvNumber(QByteArray& out, double value);
-
 /**
- * The species fractions as CSV text: header "pH,<names>", one row per pH from 0 to 14. Each
- * number is the shortest text that reads back to the very double computed, and each row's pH is
- * the double nearest to its decimal value (0.3, not 0.30000000000000004).
+ * The species fractions as CSV text: header "pH,<names>" (each name a csvField()), one row per
+ * pH from 0 to 14. Each number is the shortest text that reads back to the very double computed,
+ * and each row's pH is the double nearest to its decimal value (0.3, not 0.30000000000000004).
  */
 [[nodiscard]] QByteArray fractionsCsv(const ExportRequest& request);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readout.h"
 
+#include "chartaxes.h"
 #include "formula.h"
 #include "geometry.h"
 #include "palette.h"
@@ -43,7 +44,7 @@ QString percentText(double alpha) {
     if (percent < 0.1) {
         return QStringLiteral("<0.1 %");
     }
-    return QStringLiteral("%1 %").arg(percent, 0, 'f', 1);
+    return QStringLiteral("%1 %").arg(decimalText(percent, 1));
 }
 
 namespace {
@@ -156,7 +157,7 @@ void paintReadout(QPainter& p, const Readout& r) {
         }
     }
 
-    const QString phText = QStringLiteral("pH %1").arg(r.pH, 0, 'f', 1);
+    const QString phText = QStringLiteral("pH %1").arg(decimalText(r.pH, 1));
     const QString marker = QStringLiteral("\u25B8");
     const double markerWidth = bold.horizontalAdvance(marker) + 3.0;
     std::vector<std::vector<FormulaPiece>> formulas;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutiondata.h"
 
-#include "export.h"
+#include "csv.h"
 
 #include "model/samplegrid.h"
 
@@ -13,14 +13,15 @@ namespace {
 
 constexpr double kLastPh = 14.0;
 
-QByteArray speciesHeader(const model::PolyproticAcid& acid) {
-    return speciesTexts(acid).join(u',').toUtf8();
+/** The header line: the leading columns' titles, then the species' names. */
+QByteArray header(const QStringList& leading, const model::PolyproticAcid& acid) {
+    return csvHeader(leading + speciesTexts(acid));
 }
 
 } // namespace
 
 QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) {
-    QByteArray out = "pH," + speciesHeader(acid) + '\n';
+    QByteArray out = header({QStringLiteral("pH")}, acid);
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
         appendCsvNumber(out, pH);
         const model::SpeciesValues alpha = acid.fractions(pH);
@@ -34,7 +35,8 @@ QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) 
 }
 
 QByteArray logcCsv(const model::PolyproticAcid& acid, double concentration, double step) {
-    QByteArray out = "pH,log[H+],log[OH-]," + speciesHeader(acid) + '\n';
+    QByteArray out =
+        header({QStringLiteral("pH"), QStringLiteral("log[H+]"), QStringLiteral("log[OH-]")}, acid);
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
         appendCsvNumber(out, pH);
         out += ',';
@@ -57,7 +59,7 @@ QByteArray titrationCsv(const model::PolyproticAcid& acid, const model::Solution
     const model::Titrator titrator(acid, solution, titration);
     const std::vector<double> volumes = model::inclusiveGrid(0.0, titrator.endVolume(), step);
     const std::vector<double> pHs = titrator.pHsAt(volumes);
-    QByteArray out = "V/mL,pH\n";
+    QByteArray out = csvHeader({QStringLiteral("V/mL"), QStringLiteral("pH")});
     for (std::size_t i = 0; i < volumes.size(); ++i) {
         appendCsvNumber(out, volumes[i]);
         out += ',';

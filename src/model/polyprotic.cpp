@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "polyprotic.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -81,7 +83,19 @@ Problem problemWithNames(const std::vector<std::string>& names, int species) {
                 {std::to_string(species)}};
     }
     for (const std::string& name : names) {
-        if (name.empty() || name.size() > static_cast<std::size_t>(kMaxFormulaLength)) {
+        // The name read as UTF-8, one character (code point) at a time.
+        std::size_t characters = 0;
+        bool refused = false;
+        for (std::size_t at = 0; at < name.size(); ++characters) {
+            char32_t c = 0;
+            const int length = utf8Sequence(name, at, c);
+            if (length == 0) {
+                return {QT_TRANSLATE_NOOP("velmora::model::Problem", "a name must be UTF-8 text")};
+            }
+            refused = refused || c == U',' || isControlOrFormat(c);
+            at += static_cast<std::size_t>(length);
+        }
+        if (characters == 0 || characters > static_cast<std::size_t>(kMaxFormulaLength)) {
             return {
                 QT_TRANSLATE_NOOP("velmora::model::Problem", "each name needs 1 to 49 characters")};
         }
@@ -89,10 +103,7 @@ Problem problemWithNames(const std::vector<std::string>& names, int species) {
             return {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                       "a name may not start or end with a blank")};
         }
-        const bool bad = std::any_of(name.begin(), name.end(), [](char c) {
-            return c == ',' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7f;
-        });
-        if (bad) {
+        if (refused) {
             return {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                       "a name may not contain commas or control characters")};
         }

@@ -121,8 +121,11 @@ private:
 [[nodiscard]] Problem problemWithConstants(std::span<const double> pKa);
 [[nodiscard]] Problem problemWithCharge(int charge);
 /**
- * Names: exactly `species` of them, each 1..49 characters, without commas (they head the data
- * files' columns), blanks at either end or control characters. Caret notation is allowed.
+ * Names: exactly `species` of them, each UTF-8 text of 1..49 characters (code points, so "é" is
+ * one), without commas (they head the data files' columns), blanks at either end, or control and
+ * format characters (isControlOrFormat(): line breaks such as U+0085 and U+2028, marks of writing
+ * direction, zero-width characters), which would hide or reorder text where the name is shown.
+ * Caret notation is allowed.
  */
 [[nodiscard]] Problem problemWithNames(const std::vector<std::string>& names, int species);
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solution.h"
 
+#include "numbertext.h"
+
 #include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <numbers>
 
 namespace velmora::model {
@@ -16,12 +17,6 @@ namespace {
 constexpr double kLowestPh = -40.0;
 constexpr double kHighestPh = 60.0;
 constexpr std::uintmax_t kMaxIterations = 100;
-
-std::string formatted(const char* format, double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
 
 } // namespace
 
@@ -133,11 +128,11 @@ SpeciesValues logConcentrations(const PolyproticAcid& acid, double concentration
 
 std::vector<std::string> solutionReport(const PolyproticAcid& acid, const SolutionState& state) {
     std::vector<std::string> lines;
-    lines.push_back("pH " + formatted("%.4f", state.pH));
+    lines.push_back("pH " + fixedText(state.pH, 4));
     for (int j = 0; j < state.species; ++j) {
         const auto slot = static_cast<std::size_t>(j);
-        lines.push_back(acid.speciesName(j) + ' ' + formatted("%#.4g", state.concentration[slot]) +
-                        " mol/L " + formatted("%#.4g", 100.0 * state.fraction[slot]) + " %");
+        lines.push_back(acid.speciesName(j) + ' ' + significantText(state.concentration[slot], 4) +
+                        " mol/L " + significantText(100.0 * state.fraction[slot], 4) + " %");
     }
     return lines;
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "summary.h"
 
+#include "numbertext.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace velmora::model {
 
@@ -48,12 +49,6 @@ int placesOf(int decimals) {
 double rounded(double pH, int places) {
     const double scale = places == 2 ? 100.0 : 10.0;
     return std::round(pH * scale) / scale;
-}
-
-std::string formatPh(double pH, int places) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.*f", places, pH);
-    return text;
 }
 
 } // namespace
@@ -119,8 +114,8 @@ std::string describe(const Acid& acid, const SpeciesNames& names, int decimals,
     }
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const Predominance& r = ranges[i];
-        const std::string from = formatPh(r.from, places);
-        const std::string to = formatPh(r.to, places);
+        const std::string from = fixedText(r.from, places);
+        const std::string to = fixedText(r.to, places);
         if (i == 0) {
             sentence += filled(
                 //: The first species of the spoken description: %1 its formula, %2 a pH.

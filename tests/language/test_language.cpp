@@ -59,20 +59,23 @@ std::vector<model::Problem> everyProblem() {
     const model::PolyproticAcid acid;
     const std::array<double, 1> high{30.0};
     const std::array<double, 2> falling{5.0, 4.0};
-    return {model::problemWithConstants({}),
-            model::problemWithConstants(high),
-            model::problemWithConstants(falling),
-            model::problemWithCharge(9),
-            model::problemWithNames({"A"}, 2),
-            model::problemWithNames({""}, 1),
-            model::problemWithNames({" A"}, 1),
-            model::problemWithNames({"A,B"}, 1),
-            model::problemWithConcentration(0.0),
-            model::problemWithDissolvedAs(5, acid),
-            model::problemWithStrongConcentration(-1.0),
-            model::problemWithSampleVolume(0.0),
-            model::problemWithTitrantConcentration(0.0),
-            model::problemWithEndVolume(0.0)};
+    std::vector<model::Problem> problems{model::problemWithConstants({}),
+                                         model::problemWithConstants(high),
+                                         model::problemWithConstants(falling),
+                                         model::problemWithCharge(9),
+                                         model::problemWithNames({"A"}, 2),
+                                         model::problemWithNames({""}, 1),
+                                         model::problemWithNames({" A"}, 1),
+                                         model::problemWithNames({"A,B"}, 1),
+                                         model::problemWithConcentration(0.0),
+                                         model::problemWithDissolvedAs(5, acid),
+                                         model::problemWithStrongConcentration(-1.0),
+                                         model::problemWithSampleVolume(0.0),
+                                         model::problemWithTitrantConcentration(0.0),
+                                         model::problemWithEndVolume(0.0)};
+    // A name whose bytes are no UTF-8 text.
+    problems.push_back(model::problemWithNames({"A\xff"}, 1));
+    return problems;
 }
 
 /** What `pattern` captures in each line of a help that it matches, in order. */

@@ -310,20 +310,26 @@ void TestSolutionWindow::concentrationTexts() {
 void TestSolutionWindow::solutionLineNamesPhAndSpecies_data() {
     QTest::addColumn<QString>("preset");
     QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<double>("strongAcid");
     QTest::addColumn<QString>("start");
     // Textbook anchors: 0.1 M acetic acid pH 2.88, 0.1 M sodium acetate pH 8.88.
-    QTest::newRow("acetic acid") << "acetic" << 0 << "0.1 mol/L as HAc: pH 2.88 · ";
-    QTest::newRow("sodium acetate") << "acetic" << 1 << "0.1 mol/L as NaAc: pH 8.88 · ";
-    QTest::newRow("phosphoric acid") << "phosphoric" << 0 << "0.1 mol/L as H₃PO₄: pH 1.63 · ";
+    QTest::newRow("acetic acid") << "acetic" << 0 << 0.0 << "0.1 mol/L as HAc: pH 2.88 · ";
+    QTest::newRow("sodium acetate") << "acetic" << 1 << 0.0 << "0.1 mol/L as NaAc: pH 8.88 · ";
+    QTest::newRow("phosphoric acid")
+        << "phosphoric" << 0 << 0.0 << "0.1 mol/L as H₃PO₄: pH 1.63 · ";
+    // 1 mol/L of HCl: the pH is a hair below 0, and reads 0.00.
+    QTest::newRow("acetic acid in 1 M HCl")
+        << "acetic" << 0 << 1.0 << "0.1 mol/L as HAc: pH 0.00 · ";
 }
 
 void TestSolutionWindow::solutionLineNamesPhAndSpecies() {
     QFETCH(QString, preset);
     QFETCH(int, dissolvedAs);
+    QFETCH(double, strongAcid);
     QFETCH(QString, start);
     const model::Preset* p = model::findPreset(preset.toStdString());
     const model::PolyproticAcid acid(p->pKa, 0, p->formulas);
-    const model::Solution solution{0.1, dissolvedAs, 0.0, 0.0};
+    const model::Solution solution{0.1, dissolvedAs, 0.0, strongAcid};
     const model::SolutionState state = model::solveSolution(acid, solution);
     const QString line = solutionLine(acid, solution, state);
     QVERIFY2(line.startsWith(start), qPrintable(line));

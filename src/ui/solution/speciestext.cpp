@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speciestext.h"
 
+#include "diagram/chartaxes.h"
 #include "diagram/formula.h"
 
 #include <QCoreApplication>
@@ -110,7 +111,7 @@ QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& s
     //: species with their concentrations.
     return QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mol/L %2: pH %3 · %4 mol/L")
         .arg(concentrationText(solution.concentration), dissolvedText(acid, solution.dissolvedAs),
-             QString::number(state.pH, 'f', 2), species.join(QStringLiteral(", ")));
+             diagram::decimalText(state.pH, 2), species.join(QStringLiteral(", ")));
 }
 
 } // namespace velmora::ui
