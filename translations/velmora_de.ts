@@ -359,9 +359,12 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>the drawing could not be encoded</source>
         <translation>die Zeichnung ließ sich nicht kodieren</translation>
     </message>
+</context>
+<context>
+    <name>velmora::diagram::SettingsFile</name>
     <message>
-        <source>the diagram could not be encoded</source>
-        <translation>das Diagramm ließ sich nicht kodieren</translation>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -744,6 +747,22 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>dem Drucker</translation>
     </message>
+    <message>
+        <source>The diagram could not be copied.
+
+%1</source>
+        <translation>Das Diagramm konnte nicht kopiert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The diagram could not be printed.
+
+%1</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::ExampleAcids</name>
@@ -950,8 +969,12 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>the solution window&apos;s settings could not be written to %1</source>
-        <translation>die Einstellungen des Lösungsfensters ließen sich nicht nach %1 schreiben</translation>
+        <source>the solution window&apos;s settings in %1 are not used (%2); it starts with its defaults and remembers nothing</source>
+        <translation>die Einstellungen des Lösungsfensters in %1 werden nicht verwendet (%2); es startet mit seinen Voreinstellungen und merkt sich nichts</translation>
+    </message>
+    <message>
+        <source>the solution window&apos;s settings could not be written to %1: %2</source>
+        <translation>die Einstellungen des Lösungsfensters ließen sich nicht nach %1 schreiben: %2</translation>
     </message>
 </context>
 <context>

@@ -359,9 +359,12 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>the drawing could not be encoded</source>
         <translation>no se pudo codificar el dibujo</translation>
     </message>
+</context>
+<context>
+    <name>velmora::diagram::SettingsFile</name>
     <message>
-        <source>the diagram could not be encoded</source>
-        <translation>no se pudo codificar el diagrama</translation>
+        <source>it is larger than %1 MiB</source>
+        <translation>ocupa más de %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -744,6 +747,22 @@ No se pudo abrir la impresora o su archivo.</translation>
         <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>la impresora</translation>
     </message>
+    <message>
+        <source>The diagram could not be copied.
+
+%1</source>
+        <translation>No se pudo copiar el diagrama.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The diagram could not be printed.
+
+%1</source>
+        <translation>No se pudo imprimir el diagrama.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::ExampleAcids</name>
@@ -950,8 +969,12 @@ No se pudo abrir la impresora o su archivo.</translation>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>the solution window&apos;s settings could not be written to %1</source>
-        <translation>no se pudo escribir la configuración de la ventana de la disolución en %1</translation>
+        <source>the solution window&apos;s settings in %1 are not used (%2); it starts with its defaults and remembers nothing</source>
+        <translation>no se usa la configuración de la ventana de la disolución en %1 (%2); la ventana empieza con sus valores predeterminados y no recuerda nada</translation>
+    </message>
+    <message>
+        <source>the solution window&apos;s settings could not be written to %1: %2</source>
+        <translation>no se pudo escribir la configuración de la ventana de la disolución en %1: %2</translation>
     </message>
 </context>
 <context>

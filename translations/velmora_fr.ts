@@ -359,9 +359,12 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>the drawing could not be encoded</source>
         <translation>le dessin n’a pas pu être encodé</translation>
     </message>
+</context>
+<context>
+    <name>velmora::diagram::SettingsFile</name>
     <message>
-        <source>the diagram could not be encoded</source>
-        <translation>le diagramme n’a pas pu être encodé</translation>
+        <source>it is larger than %1 MiB</source>
+        <translation>il dépasse %1 Mio</translation>
     </message>
 </context>
 <context>
@@ -744,6 +747,22 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <extracomment>Takes the place of %1 in &quot;The diagram could not be printed on %1.&quot; when the printer has no name.</extracomment>
         <translation>l’imprimante</translation>
     </message>
+    <message>
+        <source>The diagram could not be copied.
+
+%1</source>
+        <translation>Le diagramme n’a pas pu être copié.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The diagram could not be printed.
+
+%1</source>
+        <translation>Le diagramme n’a pas pu être imprimé.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::ExampleAcids</name>
@@ -950,8 +969,12 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>the solution window&apos;s settings could not be written to %1</source>
-        <translation>les réglages de la fenêtre de la solution n’ont pas pu être écrits dans %1</translation>
+        <source>the solution window&apos;s settings in %1 are not used (%2); it starts with its defaults and remembers nothing</source>
+        <translation>les réglages de la fenêtre de la solution dans %1 ne sont pas utilisés (%2)&#xa0;; elle démarre avec ses valeurs par défaut et ne retient rien</translation>
+    </message>
+    <message>
+        <source>the solution window&apos;s settings could not be written to %1: %2</source>
+        <translation>les réglages de la fenêtre de la solution n’ont pas pu être écrits dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
