@@ -4,7 +4,8 @@
 
 #include "files.h"
 
-#include "diagram/atomicfile.h"
+#include "io/atomicfile.h"
+#include "io/shownname.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,7 +19,7 @@
 #include <unistd.h>
 
 using namespace velmora;
-using diagram::AtomicWriteOptions;
+using io::AtomicWriteOptions;
 using test::contentsOf;
 using test::entriesOf;
 using test::modeOf;
@@ -83,7 +84,7 @@ ChildEnd collect(pid_t pid, int reasonFd) {
 /** In a child: writes, sends the reason through `reasonFd`, and ends without cleaning up. */
 [[noreturn]] void writeAndExit(const QByteArray& path, const AtomicWriteOptions& options,
                                int reasonFd) {
-    const QByteArray reason = diagram::writeFileAtomically(path, newContents(), options).toUtf8();
+    const QByteArray reason = io::writeFileAtomically(path, newContents(), options).toUtf8();
     [[maybe_unused]] const ssize_t n =
         ::write(reasonFd, reason.constData(), static_cast<std::size_t>(reason.size()));
     ::_exit(reason.isEmpty() ? 0 : 3);
@@ -257,7 +258,7 @@ void TestAtomicFile::keepsPermissionsAndLinks() {
     const mode_t previous = ::umask(static_cast<mode_t>(umask));
     AtomicWriteOptions options;
     options.unnamedTemporary = unnamed;
-    const QString reason = diagram::writeFileAtomically(path, newContents(), options);
+    const QString reason = io::writeFileAtomically(path, newContents(), options);
     ::umask(previous);
     QCOMPARE(reason, QString());
     QCOMPARE(contentsOf(target), newContents());
@@ -286,7 +287,7 @@ void TestAtomicFile::shownNames_data() {
 void TestAtomicFile::shownNames() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
-    QCOMPARE(diagram::shownName(bytes), shown);
+    QCOMPARE(io::shownName(bytes), shown);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

@@ -5,9 +5,9 @@
 
 #include "program.h"
 
-#include "diagram/csv.h"
 #include "diagram/export.h"
 #include "diagram/solutiondata.h"
+#include "io/csv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -134,7 +134,7 @@ void TestCsv::fields_data() {
 void TestCsv::fields() {
     QFETCH(QString, text);
     QFETCH(QByteArray, field);
-    QCOMPARE(diagram::csvField(text), field);
+    QCOMPARE(io::csvField(text), field);
 }
 
 void TestCsv::everyWriterQuotes_data() {

@@ -5,7 +5,7 @@
 
 #include "files.h"
 
-#include "diagram/settingsfile.h"
+#include "io/settingsfile.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -17,9 +17,9 @@
 #include <unistd.h>
 
 using namespace velmora;
-using namespace velmora::diagram::settingsvalue;
-using diagram::readSettings;
-using diagram::writeSettings;
+using namespace velmora::io::settingsvalue;
+using io::readSettings;
+using io::writeSettings;
 using test::contentsOf;
 using test::putFile;
 
@@ -79,7 +79,7 @@ void TestSettingsFile::textsAsQtReadsAndWritesThem() {
         QSettings qt(QFile::decodeName(path()), QSettings::IniFormat);
         qt.setValue(QStringLiteral("g/k"), text);
     }
-    const diagram::SettingsRead read = readSettings(path(), QStringLiteral("g"));
+    const io::SettingsRead read = readSettings(path(), QStringLiteral("g"));
     QVERIFY(read.problem.isEmpty());
     QCOMPARE(toText(read.values.value(QStringLiteral("k"))), std::optional(text));
 }
@@ -107,7 +107,7 @@ void TestSettingsFile::listsAsQtReadsAndWritesThem() {
         QSettings qt(QFile::decodeName(path()), QSettings::IniFormat);
         qt.setValue(QStringLiteral("g/k"), list);
     }
-    const diagram::SettingsRead read = readSettings(path(), QStringLiteral("g"));
+    const io::SettingsRead read = readSettings(path(), QStringLiteral("g"));
     QCOMPARE(toList(read.values.value(QStringLiteral("k"))), std::optional(list));
 }
 
@@ -161,7 +161,7 @@ void TestSettingsFile::keepsEveryLineItDoesNotOwn() {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     QVERIFY(putFile(path(), before));
-    const diagram::SettingsRead read = readSettings(path(), QStringLiteral("g"));
+    const io::SettingsRead read = readSettings(path(), QStringLiteral("g"));
     QVERIFY(read.problem.isEmpty());
     QVERIFY(
         writeSettings(path(), QStringLiteral("g"), {{QStringLiteral("k"), QStringLiteral("new")}})
@@ -191,7 +191,7 @@ void TestSettingsFile::specialFilesAreNeitherReadNorReplaced() {
     const auto before = test::identityOf(target);
     QElapsedTimer clock;
     clock.start();
-    const diagram::SettingsRead read = readSettings(target, QStringLiteral("g"));
+    const io::SettingsRead read = readSettings(target, QStringLiteral("g"));
     QVERIFY2(read.problem.contains(reason), qPrintable(read.problem));
     QVERIFY(read.values.isEmpty());
     const QString written =

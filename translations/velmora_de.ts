@@ -319,7 +319,18 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
 </context>
 <context>
-    <name>velmora::diagram::AtomicFile</name>
+    <name>velmora::diagram::Encode</name>
+    <message>
+        <source>a drawing is not a table</source>
+        <translation>eine Zeichnung ist keine Tabelle</translation>
+    </message>
+    <message>
+        <source>the drawing could not be encoded</source>
+        <translation>die Zeichnung ließ sich nicht kodieren</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::AtomicFile</name>
     <message>
         <source>it is a FIFO, not a regular file</source>
         <translation>es ist ein FIFO, keine gewöhnliche Datei</translation>
@@ -350,18 +361,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
 </context>
 <context>
-    <name>velmora::diagram::Encode</name>
-    <message>
-        <source>a drawing is not a table</source>
-        <translation>eine Zeichnung ist keine Tabelle</translation>
-    </message>
-    <message>
-        <source>the drawing could not be encoded</source>
-        <translation>die Zeichnung ließ sich nicht kodieren</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::diagram::SettingsFile</name>
+    <name>velmora::io::SettingsFile</name>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>sie ist größer als %1 MiB</translation>

@@ -319,7 +319,18 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
-    <name>velmora::diagram::AtomicFile</name>
+    <name>velmora::diagram::Encode</name>
+    <message>
+        <source>a drawing is not a table</source>
+        <translation>un dibujo no es una tabla</translation>
+    </message>
+    <message>
+        <source>the drawing could not be encoded</source>
+        <translation>no se pudo codificar el dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::AtomicFile</name>
     <message>
         <source>it is a FIFO, not a regular file</source>
         <translation>es un FIFO, no un archivo normal</translation>
@@ -350,18 +361,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
-    <name>velmora::diagram::Encode</name>
-    <message>
-        <source>a drawing is not a table</source>
-        <translation>un dibujo no es una tabla</translation>
-    </message>
-    <message>
-        <source>the drawing could not be encoded</source>
-        <translation>no se pudo codificar el dibujo</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::diagram::SettingsFile</name>
+    <name>velmora::io::SettingsFile</name>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>ocupa más de %1 MiB</translation>

@@ -319,7 +319,18 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
-    <name>velmora::diagram::AtomicFile</name>
+    <name>velmora::diagram::Encode</name>
+    <message>
+        <source>a drawing is not a table</source>
+        <translation>un dessin n’est pas un tableau</translation>
+    </message>
+    <message>
+        <source>the drawing could not be encoded</source>
+        <translation>le dessin n’a pas pu être encodé</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::AtomicFile</name>
     <message>
         <source>it is a FIFO, not a regular file</source>
         <translation>c’est un tube nommé (FIFO), pas un fichier ordinaire</translation>
@@ -350,18 +361,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
-    <name>velmora::diagram::Encode</name>
-    <message>
-        <source>a drawing is not a table</source>
-        <translation>un dessin n’est pas un tableau</translation>
-    </message>
-    <message>
-        <source>the drawing could not be encoded</source>
-        <translation>le dessin n’a pas pu être encodé</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::diagram::SettingsFile</name>
+    <name>velmora::io::SettingsFile</name>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>il dépasse %1 Mio</translation>

@@ -3,8 +3,9 @@
 #include "optionvalue.h"
 #include "windowentry.h"
 
-#include "diagram/atomicfile.h"
 #include "diagram/labels.h"
+#include "io/atomicfile.h"
+#include "io/shownname.h"
 #include "language/modeltexts.h"
 #include "model/presets.h"
 
@@ -37,7 +38,7 @@ QString parsePkaList(const QByteArray& bytes, model::Acid& acid) {
     model::Exponents values{};
     for (qsizetype i = 0; i < parts.size(); ++i) {
         double v = 0.0;
-        const QString shown = diagram::shownName(trimmedValue(parts[i]));
+        const QString shown = io::shownName(trimmedValue(parts[i]));
         if (!readFinite(parts[i], v)) {
             return CommandLine::tr("'%1' is not a number").arg(shown);
         }
@@ -49,7 +50,7 @@ QString parsePkaList(const QByteArray& bytes, model::Acid& acid) {
         }
         if (i > 0 && v < values[static_cast<std::size_t>(i - 1)]) {
             return CommandLine::tr("values must not decrease (%1 after %2)")
-                .arg(shown, diagram::shownName(trimmedValue(parts[i - 1])));
+                .arg(shown, io::shownName(trimmedValue(parts[i - 1])));
         }
         values[static_cast<std::size_t>(i)] = v;
     }
@@ -240,17 +241,17 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         return QString::fromUtf8(bytes(option));
     };
     const auto shown = [&](const QCommandLineOption& option) {
-        return diagram::shownName(bytes(option));
+        return io::shownName(bytes(option));
     };
     if (!parser.parse(latin1)) {
         // The parser's text is in the user's language, which Latin-1 cannot carry: it is made
         // again from the arguments as they are shown, each byte that is no text escaped.
         QStringList shownArguments;
         for (const QByteArray& argument : arguments) {
-            shownArguments << diagram::shownName(argument);
+            shownArguments << io::shownName(argument);
         }
         const QString problem = parser.errorText();
-        return refuse(parser.parse(shownArguments) ? diagram::shownName(problem.toLatin1())
+        return refuse(parser.parse(shownArguments) ? io::shownName(problem.toLatin1())
                                                    : parser.errorText());
     }
     if (parser.isSet(help)) {
@@ -287,9 +288,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return refuse(
-            CommandLine::tr("unexpected argument '%1'")
-                .arg(diagram::shownName(parser.positionalArguments().first().toLatin1())));
+        return refuse(CommandLine::tr("unexpected argument '%1'")
+                          .arg(io::shownName(parser.positionalArguments().first().toLatin1())));
     }
     if (solution.solves(parser)) {
         if (parser.isSet(exportOption)) {

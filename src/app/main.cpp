@@ -4,10 +4,11 @@
 
 #include "version.h"
 
-#include "diagram/atomicfile.h"
 #include "diagram/encode.h"
 #include "diagram/solutionchart.h"
 #include "diagram/solutiondata.h"
+#include "io/atomicfile.h"
+#include "io/shownname.h"
 #include "language/language.h"
 #include "model/solution.h"
 
@@ -33,7 +34,7 @@ namespace {
 using velmora::kName;
 using velmora::kVersion;
 using velmora::app::CommandLine;
-using velmora::diagram::shownName;
+using velmora::io::shownName;
 
 /** Writes one line to `fd`; false with errno set if any of it could not be written. */
 bool printLine(int fd, const QString& text) {
@@ -72,7 +73,7 @@ QString writeChart(const velmora::app::CommandLine& line) {
     using velmora::diagram::ExportFormat;
     const velmora::app::ChartExport& chart = *line.chart;
     if (line.format == ExportFormat::Csv) {
-        return velmora::diagram::writeFileAtomically(
+        return velmora::io::writeFileAtomically(
             line.fileName, velmora::diagram::chartCsv(chart.request, chart.step));
     }
     return velmora::diagram::writeDrawing(

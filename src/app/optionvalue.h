@@ -8,7 +8,7 @@ namespace velmora::app {
 /**
  * An option's value without the blanks around it, as QString::trimmed() leaves its text (any
  * Unicode white space at either end), while the bytes between stay exactly as given, UTF-8 or
- * not: a message shows what was given, a byte that is no text as \xNN (diagram::shownName()).
+ * not: a message shows what was given, a byte that is no text as \xNN (io::shownName()).
  */
 [[nodiscard]] QByteArray trimmedValue(const QByteArray& bytes);
 

@@ -2,9 +2,10 @@
 #include "solutionoptions.h"
 #include "optionvalue.h"
 
-#include "diagram/atomicfile.h"
 #include "diagram/export.h"
 #include "diagram/solutiondata.h"
+#include "io/atomicfile.h"
+#include "io/shownname.h"
 #include "language/modeltexts.h"
 #include "model/acid.h"
 
@@ -37,8 +38,7 @@ QString outOfRange(const QCommandLineOption& option, const QByteArray& value,
                    const model::Problem& problem) {
     //: A value out of range: %1 is the option, %2 the value given, %3 the problem with it.
     return SolutionOptions::tr("%1: %2 %3")
-        .arg(nameOf(option), diagram::shownName(trimmedValue(value)),
-             language::problemText(problem));
+        .arg(nameOf(option), io::shownName(trimmedValue(value)), language::problemText(problem));
 }
 
 /** The problem of an option's values as a whole: "--pka: needs 1 to 6 values". */
@@ -50,7 +50,7 @@ QString withOption(const QString& option, const model::Problem& problem) {
 QString readNumber(const QByteArray& bytes, const QCommandLineOption& option, double& value) {
     if (!readFinite(bytes, value)) {
         return SolutionOptions::tr("%1: '%2' is not a number")
-            .arg(nameOf(option), diagram::shownName(trimmedValue(bytes)));
+            .arg(nameOf(option), io::shownName(trimmedValue(bytes)));
     }
     return {};
 }
@@ -58,7 +58,7 @@ QString readNumber(const QByteArray& bytes, const QCommandLineOption& option, do
 QString readWhole(const QByteArray& bytes, const QCommandLineOption& option, int& value) {
     if (!readInteger(bytes, value)) {
         return SolutionOptions::tr("%1: '%2' is not a whole number")
-            .arg(nameOf(option), diagram::shownName(trimmedValue(bytes)));
+            .arg(nameOf(option), io::shownName(trimmedValue(bytes)));
     }
     return {};
 }
@@ -159,7 +159,7 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
     }
     if (kind != u"main") {
         problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
-                      .arg(diagram::shownName(bytesOf(parser, m_plot)));
+                      .arg(io::shownName(bytesOf(parser, m_plot)));
     }
     return std::nullopt;
 }
@@ -239,7 +239,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
         const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(bytes));
         if (!match.hasMatch()) {
             return tr("--size: '%1' is not WIDTHxHEIGHT in pixels (such as 960x600)")
-                .arg(diagram::shownName(bytes));
+                .arg(io::shownName(bytes));
         }
         const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
         if (size.width() < diagram::kMinChartSize.width() ||
@@ -247,7 +247,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
             size.width() > diagram::kMaxChartSize.width() ||
             size.height() > diagram::kMaxChartSize.height()) {
             return tr("--size: %1 is out of range (320x200 to 4096x4096)")
-                .arg(diagram::shownName(bytes));
+                .arg(io::shownName(bytes));
         }
         out.request.size = size;
     }
@@ -307,7 +307,7 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
         const QByteArray bytes = bytesOf(parser, m_names);
         const QString text = QString::fromUtf8(bytes);
         if (text.toUtf8() != bytes) {
-            return tr("--names: '%1' is not UTF-8 text").arg(diagram::shownName(bytes));
+            return tr("--names: '%1' is not UTF-8 text").arg(io::shownName(bytes));
         }
         for (const QString& name : text.split(u',')) {
             names.push_back(name.trimmed().toStdString());
@@ -372,7 +372,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         const qsizetype colon = bytes.indexOf(':');
         const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
         if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(diagram::shownName(bytes));
+            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(io::shownName(bytes));
         }
         titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
         const QByteArray concentration = bytes.mid(colon + 1);
@@ -412,7 +412,7 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
         if (QString problem = readNumber(bytes, step, out.step); !problem.isEmpty()) {
             return problem;
         }
-        const QString shown = diagram::shownName(trimmedValue(bytes));
+        const QString shown = io::shownName(trimmedValue(bytes));
         if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
             return tr("--step: %1 is out of range (0.001 to 1)").arg(shown);
         }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encode.h"
 
-#include "atomicfile.h"
 #include "geometry.h"
+#include "io/atomicfile.h"
 #include "version.h"
 
 #include <QBuffer>
@@ -224,7 +224,7 @@ QString writeDrawing(const QByteArray& path, ExportFormat format, const Drawing&
                    : QCoreApplication::translate("velmora::diagram::Encode",
                                                  "the drawing could not be encoded");
     }
-    return writeFileAtomically(path, *bytes);
+    return io::writeFileAtomically(path, *bytes);
 }
 
 QStringList familiesWithoutGlyphs(const QStringList& families, const QString& text) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export.h"
 
-#include "atomicfile.h"
-#include "csv.h"
 #include "geometry.h"
 #include "grafik.h"
+#include "solutiondata.h"
 #include "surface.h"
+
+#include "io/atomicfile.h"
 
 #include "model/fractions.h"
 #include "model/samplegrid.h"
@@ -13,7 +14,9 @@
 #include <QFile>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace velmora::diagram {
 
@@ -47,25 +50,17 @@ QStringList speciesHeader(const ExportRequest& request) {
 
 QByteArray fractionsCsv(const ExportRequest& request) {
     const model::Acid& acid = request.acid;
-    const int species = acid.protonCount() + 1;
-
-    QByteArray out = csvHeader(QStringList{QStringLiteral("pH")} + speciesHeader(request));
-    for (const double pH : model::inclusiveGrid(0.0, 14.0, request.step)) {
-        appendCsvNumber(out, pH);
-        const auto alpha = model::fractionsAt(acid, pH);
-        for (int j = 0; j < species; ++j) {
-            out += ',';
-            appendCsvNumber(out, alpha[static_cast<std::size_t>(j)]);
-        }
-        out += '\n';
-    }
-    return out;
+    return speciesFractionsCsv(speciesHeader(request), request.step,
+                               [&acid](double pH, std::span<double> into) {
+                                   const auto alpha = model::fractionsAt(acid, pH);
+                                   std::copy_n(alpha.begin(), into.size(), into.begin());
+                               });
 }
 
 QString writeExportToPath(const QByteArray& path, ExportFormat format,
                           const ExportRequest& request) {
     if (format == ExportFormat::Csv) {
-        return writeFileAtomically(path, fractionsCsv(request));
+        return io::writeFileAtomically(path, fractionsCsv(request));
     }
     return writeDrawing(path, format, diagramDrawing(request), request.scale);
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutiondata.h"
 
-#include "csv.h"
+#include "io/csv.h"
 
 #include "model/samplegrid.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace velmora::diagram {
 
@@ -13,43 +16,41 @@ namespace {
 
 constexpr double kLastPh = 14.0;
 
-/** The header line: the leading columns' titles, then the species' names. */
-QByteArray header(const QStringList& leading, const model::PolyproticAcid& acid) {
-    return csvHeader(leading + speciesTexts(acid));
-}
-
 } // namespace
 
-QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) {
-    QByteArray out = header({QStringLiteral("pH")}, acid);
+QByteArray speciesFractionsCsv(const QStringList& species, double step,
+                               const SpeciesFractions& fractions) {
+    QByteArray out = io::csvHeader(QStringList{QStringLiteral("pH")} + species);
+    std::vector<double> row(static_cast<std::size_t>(species.size()) + 1);
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
-        appendCsvNumber(out, pH);
-        const model::SpeciesValues alpha = acid.fractions(pH);
-        for (int j = 0; j < acid.speciesCount(); ++j) {
-            out += ',';
-            appendCsvNumber(out, alpha[static_cast<std::size_t>(j)]);
-        }
-        out += '\n';
+        row[0] = pH;
+        fractions(pH, std::span(row).subspan(1));
+        io::appendCsvRow(out, row);
     }
     return out;
 }
 
+QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) {
+    return speciesFractionsCsv(speciesTexts(acid), step,
+                               [&acid](double pH, std::span<double> into) {
+                                   const model::SpeciesValues alpha = acid.fractions(pH);
+                                   std::copy_n(alpha.begin(), into.size(), into.begin());
+                               });
+}
+
 QByteArray logcCsv(const model::PolyproticAcid& acid, double concentration, double step) {
-    QByteArray out =
-        header({QStringLiteral("pH"), QStringLiteral("log[H+]"), QStringLiteral("log[OH-]")}, acid);
+    QByteArray out = io::csvHeader(
+        QStringList{QStringLiteral("pH"), QStringLiteral("log[H+]"), QStringLiteral("log[OH-]")} +
+        speciesTexts(acid));
+    std::vector<double> row(static_cast<std::size_t>(acid.speciesCount()) + 3);
     for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
-        appendCsvNumber(out, pH);
-        out += ',';
+        row[0] = pH;
         // 0 − pH, not −pH: the first row reads 0, not -0.
-        appendCsvNumber(out, 0.0 - pH);
-        out += ',';
-        appendCsvNumber(out, pH - model::kPKw);
+        row[1] = 0.0 - pH;
+        row[2] = pH - model::kPKw;
         const model::SpeciesValues logC = model::logConcentrations(acid, concentration, pH);
-        for (int j = 0; j < acid.speciesCount(); ++j) {
-            out += ',';
-            appendCsvNumber(out, logC[static_cast<std::size_t>(j)]);
-        }
-        out += '\n';
+        std::copy_n(logC.begin(), row.size() - 3, row.begin() + 3);
+        io::appendCsvRow(out, row);
     }
     return out;
 }
@@ -59,12 +60,9 @@ QByteArray titrationCsv(const model::PolyproticAcid& acid, const model::Solution
     const model::Titrator titrator(acid, solution, titration);
     const std::vector<double> volumes = model::inclusiveGrid(0.0, titrator.endVolume(), step);
     const std::vector<double> pHs = titrator.pHsAt(volumes);
-    QByteArray out = csvHeader({QStringLiteral("V/mL"), QStringLiteral("pH")});
+    QByteArray out = io::csvHeader({QStringLiteral("V/mL"), QStringLiteral("pH")});
     for (std::size_t i = 0; i < volumes.size(); ++i) {
-        appendCsvNumber(out, volumes[i]);
-        out += ',';
-        appendCsvNumber(out, pHs[i]);
-        out += '\n';
+        io::appendCsvRow(out, std::array{volumes[i], pHs[i]});
     }
     return out;
 }

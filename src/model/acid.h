@@ -27,6 +27,15 @@ inline constexpr Exponents kStartExponents{2.1, 5.4, 9.7, 12.3};
  * An exponent pKa2..pKa4 of exactly 0 marks a constant the acid does not have (its Ka is 0);
  * pKa1 is never absent (pKa1 = 0 is an ordinary constant with Ka1 = 1). The acid type is not
  * stored: it is read off the constants, see protonCount().
+ *
+ * Why this class and PolyproticAcid (polyprotic.h) both exist: Acid is the main window's state,
+ * exactly as its four bars hold it (four slots, 0 meaning "absent", values 0 to 14 in the bars'
+ * steps, the curves computed at the pixel columns' single-precision pH), and its arithmetic is held
+ * to the last pixel by the diagram's tests. PolyproticAcid is the solution chemistry's acid: one
+ * to six constants from −5 to 25 in any precision, a charge and species names, in double
+ * precision throughout. A window that follows the main window converts the one into the other
+ * in one place (ui/solution/followedacid.*); merging them would change either the diagram's
+ * pixels or the solution's numbers.
  */
 class Acid {
 public:

@@ -7,7 +7,7 @@
 
 #include "files.h"
 
-#include "diagram/settingsfile.h"
+#include "io/settingsfile.h"
 #include "ui/main/phh.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutioncompanion.h"
@@ -86,7 +86,7 @@ QByteArray settingsPath() {
 }
 
 QMap<QString, QString> fileValues() {
-    return diagram::readSettings(settingsPath(), QStringLiteral("solution")).values;
+    return io::readSettings(settingsPath(), QStringLiteral("solution")).values;
 }
 
 } // namespace
@@ -187,7 +187,7 @@ void TestSolutionSettings::twoInstancesKeepEachOthersChanges() {
 
     const QMap<QString, QString> values = fileValues();
     QCOMPARE(values.value(QStringLiteral("follow")), QStringLiteral("false"));
-    QCOMPARE(diagram::settingsvalue::toText(values.value(QStringLiteral("pKa"))),
+    QCOMPARE(io::settingsvalue::toText(values.value(QStringLiteral("pKa"))),
              QStringLiteral("3.5,5.4,9.7,12.3"));
     QCOMPARE(values.value(QStringLiteral("volume")), QStringLiteral("20"));
 

@@ -3,10 +3,10 @@
 
 #include "solutionsettings.h"
 
-#include "diagram/atomicfile.h"
 #include "diagram/encode.h"
 #include "diagram/solutionchart.h"
 #include "diagram/solutiondata.h"
+#include "io/atomicfile.h"
 
 #include <QFile>
 #include <QImage>
@@ -44,7 +44,7 @@ QString ChartDrawing::write(const QString& path, diagram::ExportFormat format, i
     const diagram::ChartRequest shown = request();
     const QByteArray name = QFile::encodeName(path);
     if (format == diagram::ExportFormat::Csv) {
-        return diagram::writeFileAtomically(name, diagram::chartCsv(shown, dataStep(shown)));
+        return io::writeFileAtomically(name, diagram::chartCsv(shown, dataStep(shown)));
     }
     diagram::Drawing drawing = diagram::chartDrawing(shown);
     drawing.title = title();

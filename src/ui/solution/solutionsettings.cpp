@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionsettings.h"
 
-#include "diagram/settingsfile.h"
+#include "io/settingsfile.h"
 #include "model/numbertext.h"
 
 #include <QFile>
@@ -30,7 +30,7 @@ constexpr auto kSettingsName = "velmora.conf";
 using Values = QMap<QString, QString>;
 
 std::optional<double> number(const Values& values, const QString& key) {
-    const std::optional<QString> text = diagram::settingsvalue::toText(values.value(key));
+    const std::optional<QString> text = io::settingsvalue::toText(values.value(key));
     bool ok = false;
     const double value = text ? QLocale::c().toDouble(*text, &ok) : 0.0;
     if (!ok || !std::isfinite(value)) {
@@ -40,11 +40,11 @@ std::optional<double> number(const Values& values, const QString& key) {
 }
 
 std::optional<int> whole(const Values& values, const QString& key) {
-    return diagram::settingsvalue::toInt(values.value(key));
+    return io::settingsvalue::toInt(values.value(key));
 }
 
 std::optional<QString> text(const Values& values, const QString& key) {
-    return values.contains(key) ? diagram::settingsvalue::toText(values.value(key)) : std::nullopt;
+    return values.contains(key) ? io::settingsvalue::toText(values.value(key)) : std::nullopt;
 }
 
 /** The own acid, when all its parts are there and fit together. */
@@ -63,7 +63,7 @@ std::optional<model::PolyproticAcid> loadAcid(const Values& values) {
     }
     const std::optional<int> charge = whole(values, QStringLiteral("charge"));
     const std::optional<QStringList> given =
-        diagram::settingsvalue::toList(values.value(QStringLiteral("names")));
+        io::settingsvalue::toList(values.value(QStringLiteral("names")));
     if (!given) {
         return std::nullopt;
     }
@@ -104,7 +104,7 @@ QString solutionSettingsFile() {
 }
 
 SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
-    using namespace diagram::settingsvalue;
+    using namespace io::settingsvalue;
     SolutionWindowState state;
     if (const std::optional<QSize> size = toSize(values.value(QStringLiteral("size")));
         size && size->isValid() && !size->isEmpty()) {
@@ -153,7 +153,7 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
 }
 
 QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
-    using namespace diagram::settingsvalue;
+    using namespace io::settingsvalue;
     Values values;
     if (state.size) {
         values.insert(QStringLiteral("size"), fromSize(*state.size));
@@ -197,8 +197,8 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
 }
 
 SolutionWindowState SolutionSettings::load() {
-    const diagram::SettingsRead read = diagram::readSettings(
-        QFile::encodeName(solutionSettingsFile()), QString::fromLatin1(kGroup));
+    const io::SettingsRead read =
+        io::readSettings(QFile::encodeName(solutionSettingsFile()), QString::fromLatin1(kGroup));
     m_problem = read.problem;
     if (!m_problem.isEmpty()) {
         const SolutionWindowState defaults;
@@ -230,8 +230,8 @@ QString SolutionSettings::save(const SolutionWindowState& state, Scope scope) {
             changed.insert(it.key(), it.value());
         }
     }
-    const QString problem = diagram::writeSettings(QFile::encodeName(solutionSettingsFile()),
-                                                   QString::fromLatin1(kGroup), changed);
+    const QString problem = io::writeSettings(QFile::encodeName(solutionSettingsFile()),
+                                              QString::fromLatin1(kGroup), changed);
     if (problem.isEmpty()) {
         m_written.insert(changed);
     }

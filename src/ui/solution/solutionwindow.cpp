@@ -7,7 +7,8 @@
 #include "speciestext.h"
 #include "windowplacement.h"
 
-#include "diagram/atomicfile.h"
+#include "io/atomicfile.h"
+#include "io/shownname.h"
 #include "ui/common/diagramcommands.h"
 
 #include <QAction>
@@ -112,11 +113,11 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
 
     const SolutionWindowState remembered = m_settings.load();
     if (!m_settings.problem().isEmpty()) {
-        std::fprintf(stderr, "velmora: %s\n",
-                     qUtf8Printable(tr("the solution window's settings in %1 are not used (%2); "
-                                       "it starts with its defaults and remembers nothing")
-                                        .arg(diagram::shownName(solutionSettingsFile()),
-                                             m_settings.problem())));
+        std::fprintf(
+            stderr, "velmora: %s\n",
+            qUtf8Printable(tr("the solution window's settings in %1 are not used (%2); "
+                              "it starts with its defaults and remembers nothing")
+                               .arg(io::shownName(solutionSettingsFile()), m_settings.problem())));
     }
     SolutionInputs inputs = remembered.inputs;
     const bool follow = remembered.follow && m_mainAcid;
@@ -298,7 +299,7 @@ void SolutionWindow::report(const QString& problem) {
         std::fprintf(stderr, "velmora: %s\n",
                      qUtf8Printable(tr("the solution window's settings could not be written to "
                                        "%1: %2")
-                                        .arg(diagram::shownName(solutionSettingsFile()), problem)));
+                                        .arg(io::shownName(solutionSettingsFile()), problem)));
     }
 }
 

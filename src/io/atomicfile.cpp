@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomicfile.h"
 
-#include "model/utf8.h"
+#include "shownname.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -12,13 +12,12 @@
 #include <climits>
 #include <csignal>
 #include <mutex>
-#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace velmora::diagram {
+namespace velmora::io {
 
 namespace {
 
@@ -49,16 +48,16 @@ QString notRegularFileReason(unsigned int mode) {
     }
     const char* const kind =
         S_ISFIFO(mode)
-            ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile", "it is a FIFO, not a regular file")
-        : S_ISCHR(mode)  ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
-                                             "it is a character device, not a regular file")
-        : S_ISBLK(mode)  ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
-                                             "it is a block device, not a regular file")
-        : S_ISSOCK(mode) ? QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
-                                             "it is a socket, not a regular file")
-                         : QT_TRANSLATE_NOOP("velmora::diagram::AtomicFile",
-                                             "it is a special file, not a regular file");
-    return QCoreApplication::translate("velmora::diagram::AtomicFile", kind);
+            ? QT_TRANSLATE_NOOP("velmora::io::AtomicFile", "it is a FIFO, not a regular file")
+        : S_ISCHR(mode) ? QT_TRANSLATE_NOOP("velmora::io::AtomicFile",
+                                            "it is a character device, not a regular file")
+        : S_ISBLK(mode) ? QT_TRANSLATE_NOOP("velmora::io::AtomicFile",
+                                            "it is a block device, not a regular file")
+        : S_ISSOCK(mode)
+            ? QT_TRANSLATE_NOOP("velmora::io::AtomicFile", "it is a socket, not a regular file")
+            : QT_TRANSLATE_NOOP("velmora::io::AtomicFile",
+                                "it is a special file, not a regular file");
+    return QCoreApplication::translate("velmora::io::AtomicFile", kind);
 }
 
 namespace {
@@ -111,7 +110,7 @@ QString resolveTarget(const QByteArray& given, Target& target) {
         if (found != 0 || !S_ISDIR(folder.st_mode)) {
             const QString reason = systemReason(found != 0 ? found : ENOTDIR);
             return hop == 0 ? reason
-                            : QCoreApplication::translate("velmora::diagram::AtomicFile",
+                            : QCoreApplication::translate("velmora::io::AtomicFile",
                                                           "%1 (the link leads to %2)")
                                   .arg(reason, shownName(path));
         }
@@ -396,7 +395,7 @@ QString writeOnce(const Target& target, const QByteArray& data, const AtomicWrit
 QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
                             const AtomicWriteOptions& options) {
     if (path.isEmpty()) {
-        return QCoreApplication::translate("velmora::diagram::AtomicFile", "no file name given");
+        return QCoreApplication::translate("velmora::io::AtomicFile", "no file name given");
     }
     if (path.contains('\0')) {
         return systemReason(EINVAL);
@@ -415,40 +414,4 @@ QString writeFileAtomically(const QByteArray& path, const QByteArray& data,
     return reason;
 }
 
-QString shownName(const QByteArray& bytes) {
-    QString shown;
-    shown.reserve(bytes.size());
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    for (qsizetype at = 0; at < bytes.size();) {
-        char32_t c = 0;
-        const int length = model::utf8Sequence(view, static_cast<std::size_t>(at), c);
-        if (length == 0) {
-            shown += QStringLiteral("\\x%1").arg(static_cast<unsigned char>(bytes[at]), 2, 16,
-                                                 QLatin1Char('0'));
-            ++at;
-            continue;
-        }
-        at += length;
-        if (c == u'\n') {
-            shown += QLatin1String("\\n");
-        } else if (c == u'\t') {
-            shown += QLatin1String("\\t");
-        } else if (c == u'\r') {
-            shown += QLatin1String("\\r");
-        } else if (c < 0x20 || c == 0x7F) {
-            shown += QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'));
-        } else if ((c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029 || c == 0x85) {
-            // C1 controls and the Unicode line and paragraph separators break lines too.
-            shown += QStringLiteral("\\u%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
-        } else {
-            shown += QString::fromUcs4(&c, 1);
-        }
-    }
-    return shown;
-}
-
-QString shownName(const QString& text) {
-    return shownName(text.toUtf8());
-}
-
-} // namespace velmora::diagram
+} // namespace velmora::io

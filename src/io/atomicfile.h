@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace velmora::diagram {
+namespace velmora::io {
 
 /** How writeFileAtomically goes about its work; the defaults are the program's. */
 struct AtomicWriteOptions {
@@ -46,12 +46,4 @@ struct AtomicWriteOptions {
  */
 [[nodiscard]] QString notRegularFileReason(unsigned int mode);
 
-/**
- * A file name or a value as a message shows it: decoded as UTF-8, with bytes that are not valid
- * UTF-8 as \xNN and control characters escaped (\n, \t, \x1b, \u2028), so that a message that
- * shows it stays on one line and names the file unmistakably.
- */
-[[nodiscard]] QString shownName(const QByteArray& bytes);
-[[nodiscard]] QString shownName(const QString& text);
-
-} // namespace velmora::diagram
+} // namespace velmora::io

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace velmora::diagram {
+#include <span>
+
+namespace velmora::io {
 
 /**
  * One text field of a data file (RFC 4180), UTF-8: as it is where it holds nothing special,
@@ -23,4 +25,8 @@ namespace velmora::diagram {
 /** Appends `value` to a data file's row in the shortest text that reads back to the same double. */
 void appendCsvNumber(QByteArray& out, double value);
 
-} // namespace velmora::diagram
+/** Appends one row of numbers, each as appendCsvNumber() writes it, separated by commas, then LF.
+ */
+void appendCsvRow(QByteArray& out, std::span<const double> values);
+
+} // namespace velmora::io

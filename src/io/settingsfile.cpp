@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace velmora::diagram {
+namespace velmora::io {
 
 namespace {
 
@@ -27,7 +27,7 @@ constexpr int kLockAttempts = 50;
 constexpr int kLockPauseMs = 20;
 
 QString tooLarge() {
-    return QCoreApplication::translate("velmora::diagram::SettingsFile", "it is larger than %1 MiB")
+    return QCoreApplication::translate("velmora::io::SettingsFile", "it is larger than %1 MiB")
         .arg(kMaxSettingsBytes / (1024 * 1024));
 }
 
@@ -486,4 +486,4 @@ std::optional<int> toInt(const QString& value) {
 
 } // namespace settingsvalue
 
-} // namespace velmora::diagram
+} // namespace velmora::io

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace velmora::diagram {
+namespace velmora::io {
 
 QByteArray csvField(const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -44,4 +44,14 @@ void appendCsvNumber(QByteArray& out, double value) {
     out += model::shortestText(value);
 }
 
-} // namespace velmora::diagram
+void appendCsvRow(QByteArray& out, std::span<const double> values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        appendCsvNumber(out, values[i]);
+    }
+    out += '\n';
+}
+
+} // namespace velmora::io

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace velmora::diagram {
+namespace velmora::io {
 
 /**
  * The values of one group of an INI settings file, as the program reads them, and why the file
@@ -70,4 +70,4 @@ namespace settingsvalue {
 [[nodiscard]] std::optional<int> toInt(const QString& value);
 } // namespace settingsvalue
 
-} // namespace velmora::diagram
+} // namespace velmora::io
