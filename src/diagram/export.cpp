@@ -3,8 +3,8 @@
 
 #include "atomicfile.h"
 #include "csv.h"
+#include "distributiondiagram.h"
 #include "geometry.h"
-#include "grafik.h"
 #include "surface.h"
 
 #include "model/fractions.h"
@@ -23,7 +23,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
-    grafik(request.acid, surface, request.labels);
+    drawDistributionDiagram(request.acid, surface, request.labels);
     surface.end();
     painter.restore();
 }
