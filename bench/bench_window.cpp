@@ -5,7 +5,7 @@
 
 #include "benchmain.h"
 
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 #include "ui/solution/chartview.h"
 #include "ui/solution/solutioncompanion.h"
 #include "ui/solution/solutionwindow.h"
@@ -20,22 +20,22 @@
 
 #include <benchmark/benchmark.h>
 
-using velmora::ui::pHH;
+using velmora::ui::MainWindow;
 
 namespace {
 
 void BM_Cascade(benchmark::State& state) {
-    pHH window;
+    MainWindow window;
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.VScroll1(4)->setValue(20);
+        window.pKaBar(3)->setValue(20);
         state.PauseTiming();
         // Back to the start acid, highest bar first so that nothing is pushed.
-        window.VScroll1(4)->setValue(123);
-        window.VScroll1(3)->setValue(97);
-        window.VScroll1(2)->setValue(54);
-        window.VScroll1(1)->setValue(21);
+        window.pKaBar(3)->setValue(123);
+        window.pKaBar(2)->setValue(97);
+        window.pKaBar(1)->setValue(54);
+        window.pKaBar(0)->setValue(21);
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -82,7 +82,7 @@ void sizeShownView(velmora::ui::SolutionWindow& solution, const QSize& size) {
  */
 void BM_CascadeWithSolutionWindow(benchmark::State& state) {
     const TemporarySettings settings;
-    pHH window;
+    MainWindow window;
     window.show();
     window.solution().open();
     velmora::ui::SolutionWindow& solution = *window.solution().window();
@@ -97,7 +97,7 @@ void BM_CascadeWithSolutionWindow(benchmark::State& state) {
     int value = 21;
     for (auto _ : state) {
         value = value == 21 ? 22 : 21;
-        window.VScroll1(1)->setValue(value);
+        window.pKaBar(0)->setValue(value);
     }
     if (solution.shownView()->builds() - builds != static_cast<int>(state.iterations())) {
         state.SkipWithError("the shown view did not follow every step");
@@ -113,7 +113,7 @@ BENCHMARK(BM_CascadeWithSolutionWindow)
 /** The main window from its construction (its load) until it is exposed. */
 void BM_OpenMainWindow(benchmark::State& state) {
     for (auto _ : state) {
-        pHH window;
+        MainWindow window;
         window.show();
         if (!waitExposed(window)) {
             state.SkipWithError("the main window was not exposed");
@@ -132,7 +132,7 @@ BENCHMARK(BM_OpenMainWindow)->Unit(benchmark::kMicrosecond);
  */
 void BM_OpenSolutionWindow(benchmark::State& state) {
     const TemporarySettings settings;
-    pHH window;
+    MainWindow window;
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

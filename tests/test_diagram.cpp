@@ -5,11 +5,11 @@
 #include "testsupport.h"
 
 #include "diagram/backdrop.h"
-#include "diagram/forma.h"
-#include "diagram/grafik.h"
+#include "diagram/distributiondiagram.h"
 #include "diagram/labels.h"
 #include "diagram/retainedplot.h"
 #include "diagram/surface.h"
+#include "diagram/typesetformula.h"
 #include "model/fractions.h"
 #include "model/presets.h"
 
@@ -476,7 +476,7 @@ void TestDiagram::typesetting() {
     surface.setCurrentY(penY);
     surface.setFontSize(12.0);
     surface.setForeColor(QColor(128, 0, 128));
-    diagram::forma(surface, name);
+    diagram::typesetFormula(surface, name);
     surface.end();
 
     QCOMPARE(printed.size(), static_cast<std::size_t>(expected.size()));
@@ -532,13 +532,13 @@ void TestDiagram::longNameIsSafe() {
     surface.setRecorder(&printed);
     const QString name =
         QStringLiteral("H2").repeated(5000); // ends on a digit: the look-ahead runs off the end
-    diagram::forma(surface, name);
+    diagram::typesetFormula(surface, name);
     QCOMPARE(printed.size(), std::size_t{10000});
     QCOMPARE(printed.back().text, QStringLiteral("2"));
     QCOMPARE(printed.back().points, 8.0);
 
     printed.clear();
-    diagram::forma(surface, QStringLiteral("A").repeated(9999) + u'^');
+    diagram::typesetFormula(surface, QStringLiteral("A").repeated(9999) + u'^');
     QCOMPARE(printed.size(), std::size_t{9999});
 }
 

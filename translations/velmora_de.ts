@@ -777,6 +777,78 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MainWindow</name>
+    <message>
+        <source>Theory</source>
+        <translation>Theorie</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Type of acid</source>
+        <translation>Säuretyp</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Monoprotic acid HA</source>
+        <translation>Einprotonige Säure HA</translation>
+    </message>
+    <message>
+        <source>Diprotic acid H2A</source>
+        <translation>Zweiprotonige Säure H2A</translation>
+    </message>
+    <message>
+        <source>Triprotic acid H3A</source>
+        <translation>Dreiprotonige Säure H3A</translation>
+    </message>
+    <message>
+        <source>Tetraprotic acid H4A</source>
+        <translation>Vierprotonige Säure H4A</translation>
+    </message>
+    <message>
+        <source>pKa %1</source>
+        <translation>pKs %1</translation>
+    </message>
+    <message>
+        <source>Value of pKa %1</source>
+        <translation>Wert von pKs %1</translation>
+    </message>
+    <message>
+        <source>Bar %1</source>
+        <translation>Regler %1</translation>
+    </message>
+    <message>
+        <source>Distribution diagram</source>
+        <translation>Verteilungsdiagramm</translation>
+    </message>
+    <message>
+        <source> Value of pKa(%1) </source>
+        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
+        <translation> Wert von pKs(%1) </translation>
+    </message>
+    <message>
+        <source> Theory of polyprotic acids from Wikipedia </source>
+        <translation> Theorie mehrprotoniger Säuren aus der Wikipedia </translation>
+    </message>
+    <message>
+        <source> About this program </source>
+        <translation> Über dieses Programm </translation>
+    </message>
+    <message>
+        <source> Do you really want to exit? </source>
+        <translation> Wollen Sie das Programm wirklich beenden? </translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::NumberField</name>
     <message>
         <source>is not a number</source>
@@ -1005,78 +1077,6 @@ Looked in:
 
 Gesucht in:
 %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::ui::pHH</name>
-    <message>
-        <source>Theory</source>
-        <translation>Theorie</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Type of acid</source>
-        <translation>Säuretyp</translation>
-    </message>
-    <message>
-        <source>Separator</source>
-        <translation>Trennlinie</translation>
-    </message>
-    <message>
-        <source>Monoprotic acid HA</source>
-        <translation>Einprotonige Säure HA</translation>
-    </message>
-    <message>
-        <source>Diprotic acid H2A</source>
-        <translation>Zweiprotonige Säure H2A</translation>
-    </message>
-    <message>
-        <source>Triprotic acid H3A</source>
-        <translation>Dreiprotonige Säure H3A</translation>
-    </message>
-    <message>
-        <source>Tetraprotic acid H4A</source>
-        <translation>Vierprotonige Säure H4A</translation>
-    </message>
-    <message>
-        <source>pKa %1</source>
-        <translation>pKs %1</translation>
-    </message>
-    <message>
-        <source>Value of pKa %1</source>
-        <translation>Wert von pKs %1</translation>
-    </message>
-    <message>
-        <source>Bar %1</source>
-        <translation>Regler %1</translation>
-    </message>
-    <message>
-        <source>Distribution diagram</source>
-        <translation>Verteilungsdiagramm</translation>
-    </message>
-    <message>
-        <source> Value of pKa(%1) </source>
-        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
-        <translation> Wert von pKs(%1) </translation>
-    </message>
-    <message>
-        <source> Theory of polyprotic acids from Wikipedia </source>
-        <translation> Theorie mehrprotoniger Säuren aus der Wikipedia </translation>
-    </message>
-    <message>
-        <source> About this program </source>
-        <translation> Über dieses Programm </translation>
-    </message>
-    <message>
-        <source> Do you really want to exit? </source>
-        <translation> Wollen Sie das Programm wirklich beenden? </translation>
     </message>
 </context>
 </TS>

@@ -777,6 +777,78 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MainWindow</name>
+    <message>
+        <source>Theory</source>
+        <translation>Teoría</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Type of acid</source>
+        <translation>Tipo de ácido</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Monoprotic acid HA</source>
+        <translation>Ácido monoprótico HA</translation>
+    </message>
+    <message>
+        <source>Diprotic acid H2A</source>
+        <translation>Ácido diprótico H2A</translation>
+    </message>
+    <message>
+        <source>Triprotic acid H3A</source>
+        <translation>Ácido triprótico H3A</translation>
+    </message>
+    <message>
+        <source>Tetraprotic acid H4A</source>
+        <translation>Ácido tetraprótico H4A</translation>
+    </message>
+    <message>
+        <source>pKa %1</source>
+        <translation>pKa %1</translation>
+    </message>
+    <message>
+        <source>Value of pKa %1</source>
+        <translation>Valor de pKa %1</translation>
+    </message>
+    <message>
+        <source>Bar %1</source>
+        <translation>Barra %1</translation>
+    </message>
+    <message>
+        <source>Distribution diagram</source>
+        <translation>Diagrama de distribución</translation>
+    </message>
+    <message>
+        <source> Value of pKa(%1) </source>
+        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
+        <translation> Valor de pKa(%1) </translation>
+    </message>
+    <message>
+        <source> Theory of polyprotic acids from Wikipedia </source>
+        <translation> Teoría de los ácidos polipróticos, de la Wikipedia </translation>
+    </message>
+    <message>
+        <source> About this program </source>
+        <translation> Acerca de este programa </translation>
+    </message>
+    <message>
+        <source> Do you really want to exit? </source>
+        <translation> ¿Realmente desea salir del programa? </translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::NumberField</name>
     <message>
         <source>is not a number</source>
@@ -1005,78 +1077,6 @@ Looked in:
 
 Se buscó en:
 %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::ui::pHH</name>
-    <message>
-        <source>Theory</source>
-        <translation>Teoría</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Información</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Type of acid</source>
-        <translation>Tipo de ácido</translation>
-    </message>
-    <message>
-        <source>Separator</source>
-        <translation>Separador</translation>
-    </message>
-    <message>
-        <source>Monoprotic acid HA</source>
-        <translation>Ácido monoprótico HA</translation>
-    </message>
-    <message>
-        <source>Diprotic acid H2A</source>
-        <translation>Ácido diprótico H2A</translation>
-    </message>
-    <message>
-        <source>Triprotic acid H3A</source>
-        <translation>Ácido triprótico H3A</translation>
-    </message>
-    <message>
-        <source>Tetraprotic acid H4A</source>
-        <translation>Ácido tetraprótico H4A</translation>
-    </message>
-    <message>
-        <source>pKa %1</source>
-        <translation>pKa %1</translation>
-    </message>
-    <message>
-        <source>Value of pKa %1</source>
-        <translation>Valor de pKa %1</translation>
-    </message>
-    <message>
-        <source>Bar %1</source>
-        <translation>Barra %1</translation>
-    </message>
-    <message>
-        <source>Distribution diagram</source>
-        <translation>Diagrama de distribución</translation>
-    </message>
-    <message>
-        <source> Value of pKa(%1) </source>
-        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
-        <translation> Valor de pKa(%1) </translation>
-    </message>
-    <message>
-        <source> Theory of polyprotic acids from Wikipedia </source>
-        <translation> Teoría de los ácidos polipróticos, de la Wikipedia </translation>
-    </message>
-    <message>
-        <source> About this program </source>
-        <translation> Acerca de este programa </translation>
-    </message>
-    <message>
-        <source> Do you really want to exit? </source>
-        <translation> ¿Realmente desea salir del programa? </translation>
     </message>
 </context>
 </TS>

@@ -777,6 +777,78 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MainWindow</name>
+    <message>
+        <source>Theory</source>
+        <translation>Théorie</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Type of acid</source>
+        <translation>Type d’acide</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Monoprotic acid HA</source>
+        <translation>Monoacide HA</translation>
+    </message>
+    <message>
+        <source>Diprotic acid H2A</source>
+        <translation>Diacide H2A</translation>
+    </message>
+    <message>
+        <source>Triprotic acid H3A</source>
+        <translation>Triacide H3A</translation>
+    </message>
+    <message>
+        <source>Tetraprotic acid H4A</source>
+        <translation>Tétraacide H4A</translation>
+    </message>
+    <message>
+        <source>pKa %1</source>
+        <translation>pKa %1</translation>
+    </message>
+    <message>
+        <source>Value of pKa %1</source>
+        <translation>Valeur du pKa %1</translation>
+    </message>
+    <message>
+        <source>Bar %1</source>
+        <translation>Barre %1</translation>
+    </message>
+    <message>
+        <source>Distribution diagram</source>
+        <translation>Diagramme de distribution</translation>
+    </message>
+    <message>
+        <source> Value of pKa(%1) </source>
+        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
+        <translation> Valeur du pKa(%1) </translation>
+    </message>
+    <message>
+        <source> Theory of polyprotic acids from Wikipedia </source>
+        <translation> Théorie des polyacides sur Wikipédia </translation>
+    </message>
+    <message>
+        <source> About this program </source>
+        <translation> À propos de ce programme </translation>
+    </message>
+    <message>
+        <source> Do you really want to exit? </source>
+        <translation> Voulez-vous vraiment quitter&#xa0;? </translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::NumberField</name>
     <message>
         <source>is not a number</source>
@@ -1005,78 +1077,6 @@ Looked in:
 
 Emplacements examinés&#xa0;:
 %2</translation>
-    </message>
-</context>
-<context>
-    <name>velmora::ui::pHH</name>
-    <message>
-        <source>Theory</source>
-        <translation>Théorie</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Type of acid</source>
-        <translation>Type d’acide</translation>
-    </message>
-    <message>
-        <source>Separator</source>
-        <translation>Séparateur</translation>
-    </message>
-    <message>
-        <source>Monoprotic acid HA</source>
-        <translation>Monoacide HA</translation>
-    </message>
-    <message>
-        <source>Diprotic acid H2A</source>
-        <translation>Diacide H2A</translation>
-    </message>
-    <message>
-        <source>Triprotic acid H3A</source>
-        <translation>Triacide H3A</translation>
-    </message>
-    <message>
-        <source>Tetraprotic acid H4A</source>
-        <translation>Tétraacide H4A</translation>
-    </message>
-    <message>
-        <source>pKa %1</source>
-        <translation>pKa %1</translation>
-    </message>
-    <message>
-        <source>Value of pKa %1</source>
-        <translation>Valeur du pKa %1</translation>
-    </message>
-    <message>
-        <source>Bar %1</source>
-        <translation>Barre %1</translation>
-    </message>
-    <message>
-        <source>Distribution diagram</source>
-        <translation>Diagramme de distribution</translation>
-    </message>
-    <message>
-        <source> Value of pKa(%1) </source>
-        <extracomment>The tooltips of the main window begin and end with a blank, as drawn.</extracomment>
-        <translation> Valeur du pKa(%1) </translation>
-    </message>
-    <message>
-        <source> Theory of polyprotic acids from Wikipedia </source>
-        <translation> Théorie des polyacides sur Wikipédia </translation>
-    </message>
-    <message>
-        <source> About this program </source>
-        <translation> À propos de ce programme </translation>
-    </message>
-    <message>
-        <source> Do you really want to exit? </source>
-        <translation> Voulez-vous vraiment quitter&#xa0;? </translation>
     </message>
 </context>
 </TS>

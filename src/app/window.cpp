@@ -8,7 +8,7 @@
 #include "language/language.h"
 #include "pictures.h"
 #include "ui/common/svgicon.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 #include "ui/solution/solutioncompanion.h"
 #include "version.h"
 
@@ -112,7 +112,7 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
     QApplication::setWindowIcon(velmora::ui::svgWindowIcon(
         QString::fromLatin1(velmora::resources::mainIcon), QSize(32, 32)));
     // The start window: its construction is its load; Exit and its close box end the program.
-    velmora::ui::pHH window;
+    velmora::ui::MainWindow window;
     window.show();
     if (QCoreApplication::arguments().contains(
             QString::fromLatin1(velmora::app::kSolutionOption))) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export.h"
 
+#include "distributiondiagram.h"
 #include "geometry.h"
-#include "grafik.h"
 #include "solutiondata.h"
 #include "surface.h"
 
@@ -26,7 +26,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
-    grafik(request.acid, surface, request.labels);
+    drawDistributionDiagram(request.acid, surface, request.labels);
     surface.end();
     painter.restore();
 }

@@ -23,7 +23,7 @@ void RetainedPlot::setDevicePixelRatio(qreal ratio) {
 DrawnDiagram RetainedPlot::redraw(const model::Acid& acid, const LabelTexts& labels) {
     QPainter painter(&m_image);
     m_surface.begin(painter, &m_backdrop);
-    const DrawnDiagram drawn = grafik(acid, m_surface, labels);
+    const DrawnDiagram drawn = drawDistributionDiagram(acid, m_surface, labels);
     m_surface.end();
     return drawn;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "grafik.h"
+#include "distributiondiagram.h"
 #include "surface.h"
 
 #include <QImage>
@@ -22,7 +22,7 @@ public:
     void setDevicePixelRatio(qreal ratio);
     [[nodiscard]] qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
 
-    /** Redraws the whole diagram of `acid` (see grafik()). */
+    /** Redraws the whole diagram of `acid` (see drawDistributionDiagram()). */
     DrawnDiagram redraw(const model::Acid& acid, const LabelTexts& labels = {});
 
     [[nodiscard]] const QImage& image() const { return m_image; }

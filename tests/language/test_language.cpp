@@ -254,8 +254,9 @@ void TestLanguage::translatorsOfTheBuild() {
     const language::Translators translators(environment);
     QCOMPARE(translators.name(), name);
     QCOMPARE(translators.active(), !name.isEmpty());
-    QCOMPARE(translators.text("velmora::ui::pHH", "Type of acid"), frameCaption);
-    QCOMPARE(translators.text("velmora::ui::pHH", "no such text"), QStringLiteral("no such text"));
+    QCOMPARE(translators.text("velmora::ui::MainWindow", "Type of acid"), frameCaption);
+    QCOMPARE(translators.text("velmora::ui::MainWindow", "no such text"),
+             QStringLiteral("no such text"));
 }
 
 void TestLanguage::modelTextsInTheLanguage() {

@@ -11,8 +11,8 @@
 #include "ui/common/diagramcommands.h"
 #include "ui/common/form.h"
 #include "ui/main/exampleacids.h"
-#include "ui/main/phh.h"
-#include "ui/main/phhdesign.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/mainwindowdesign.h"
 #include "ui/main/plotbox.h"
 
 #include <QAbstractButton>
@@ -54,17 +54,17 @@ QPoint plotPoint(double pH) {
     return {qRound(52 + 30 * pH), 150};
 }
 
-Values barValues(const pHH& w, int n) {
+Values barValues(const MainWindow& w, int n) {
     Values v;
     for (int k = 1; k <= n; ++k) {
-        v << w.VScroll1(k)->value();
+        v << w.pKaBar(k - 1)->value();
     }
     return v;
 }
 
 /** The readout's fractions must be the model's at exactly the readout's pH. */
-void checkReadoutAgainstModel(const pHH& window, double pH) {
-    const std::optional<diagram::Readout> shown = window.Pict_pole()->readout();
+void checkReadoutAgainstModel(const MainWindow& window, double pH) {
+    const std::optional<diagram::Readout> shown = window.plotBox()->readout();
     QVERIFY(shown.has_value());
     QCOMPARE(shown->pH, pH);
     const auto alpha = model::fractionsAt(window.acid(), pH);
@@ -78,7 +78,7 @@ void checkReadoutAgainstModel(const pHH& window, double pH) {
     QCOMPARE(shown->predominant, leader);
 }
 
-QAction* exampleAction(const pHH& w, const QString& key) {
+QAction* exampleAction(const MainWindow& w, const QString& key) {
     for (QAction* a : w.examples().menu()->actions()) {
         if (a->data().toString() == key) {
             return a;
@@ -96,7 +96,7 @@ QStringList lastLabels(const QSignalSpy& drawings) {
 } // namespace
 
 Q_DECLARE_METATYPE(std::optional<double>)
-Q_DECLARE_METATYPE(std::function<void(pHH&)>)
+Q_DECLARE_METATYPE(std::function<void(MainWindow&)>)
 
 class TestExtras : public QObject {
     Q_OBJECT
@@ -145,15 +145,15 @@ private:
      * The window the readout checks share, shown; they leave nothing behind but the acid type.
      * It is hidden after every test, so that it never stands over another test's window.
      */
-    pHH& shownWindow();
-    std::unique_ptr<pHH> m_shared;
+    MainWindow& shownWindow();
+    std::unique_ptr<MainWindow> m_shared;
 };
 
 void TestExtras::initTestCase() {
-    m_shared = std::make_unique<pHH>(kDensity);
+    m_shared = std::make_unique<MainWindow>(kDensity);
 }
 
-pHH& TestExtras::shownWindow() {
+MainWindow& TestExtras::shownWindow() {
     m_shared->show();
     if (!QTest::qWaitForWindowExposed(m_shared.get())) {
         qWarning("the shared window was not exposed");
@@ -182,12 +182,12 @@ void TestExtras::readoutFollowsTheMouse_data() {
 void TestExtras::readoutFollowsTheMouse() {
     QFETCH(int, type);
     QFETCH(double, pH);
-    pHH& window = shownWindow();
-    QTest::mouseClick(window.Option1(type), Qt::LeftButton);
-    PlotBox* plot = window.Pict_pole();
+    MainWindow& window = shownWindow();
+    QTest::mouseClick(window.acidTypeButton(type - 1), Qt::LeftButton);
+    PlotBox* plot = window.plotBox();
     plot->hideReadout();
     const QImage before = window.plot().image();
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
 
     QTest::mouseMove(plot, plotPoint(pH));
     QCOMPARE(plot->readoutPh(), std::optional<double>(pH));
@@ -201,8 +201,8 @@ void TestExtras::readoutFollowsTheMouse() {
 }
 
 void TestExtras::readoutHidesOutsideAndOnLeave() {
-    pHH& window = shownWindow();
-    PlotBox* plot = window.Pict_pole();
+    MainWindow& window = shownWindow();
+    PlotBox* plot = window.plotBox();
     const auto hidden = [&] { return !plot->readoutPh().has_value() && !plot->readout(); };
 
     QTest::mouseMove(plot, plotPoint(5.0));
@@ -213,7 +213,7 @@ void TestExtras::readoutHidesOutsideAndOnLeave() {
     QTest::mouseMove(plot, {485, 150}); // right of pH 14
     QVERIFY(hidden());
     QTest::mouseMove(plot, plotPoint(5.0));
-    QTest::mouseMove(&window, window.VScroll1(2)->geometry().center()); // onto a bar
+    QTest::mouseMove(&window, window.pKaBar(1)->geometry().center()); // onto a bar
     QVERIFY(hidden());
     const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QVERIFY(shown == window.plot().image().convertToFormat(QImage::Format_RGB32));
@@ -253,8 +253,8 @@ void TestExtras::readoutFromTheKeyboard() {
     QFETCH(std::optional<double>, mouseAt);
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(double, pH);
-    pHH& window = shownWindow();
-    PlotBox* plot = window.Pict_pole();
+    MainWindow& window = shownWindow();
+    PlotBox* plot = window.plotBox();
     plot->hideReadout();
     if (mouseAt) {
         QTest::mouseMove(plot, plotPoint(*mouseAt));
@@ -338,11 +338,11 @@ void TestExtras::exampleFromTheMenu() {
     QFETCH(QStringList, labels);
     QFETCH(QStringList, formulas);
     QFETCH(QString, menuText);
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     if (!before.isEmpty()) {
         exampleAction(window, before)->trigger();
     }
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
     QAction* action = exampleAction(window, key);
     QVERIFY(action != nullptr);
     QCOMPARE(action->text(), menuText);
@@ -352,7 +352,7 @@ void TestExtras::exampleFromTheMenu() {
     QCOMPARE(window.acidTypes()->checkedId(), type);
     QCOMPARE(barValues(window, type), values);
     for (int k = 1; k <= type; ++k) {
-        const QLabel* label = window.Lab_pKa(k);
+        const QLabel* label = window.pKaLabel(k - 1);
         QCOMPARE(label->text(), labels[k - 1]);
         // No digit cut off, even of a five-character value under a narrow bar.
         QVERIFY2(label->fontMetrics().boundingRect(label->text()).width() <=
@@ -371,8 +371,8 @@ void TestExtras::exampleFromTheMenu() {
     QCOMPARE(lastLabels(drawings), formulas);
     QCOMPARE(lastArgument<diagram::DrawnDiagram>(drawings).species, type + 1);
     // The readout: the formulas, headed by the acid's name, literature values, source and note.
-    window.Pict_pole()->showReadout(5.0);
-    const diagram::Readout readout = *window.Pict_pole()->readout();
+    window.plotBox()->showReadout(5.0);
+    const diagram::Readout readout = *window.plotBox()->readout();
     for (int j = 0; j <= type; ++j) {
         QCOMPARE(readout.names[static_cast<std::size_t>(j)], formulas[j]);
     }
@@ -389,20 +389,20 @@ void TestExtras::exampleFromTheMenu() {
 void TestExtras::exampleRunsTheUsersPath() {
     // Choosing phosphoric acid takes the path of the user's clicks: the same Values and the same
     // number of redraws, the last of which already shows the literature values.
-    pHH chosen(kDensity);
-    pHH clicked(kDensity);
-    QSignalSpy chosenDrawings(&chosen, &pHH::diagramDrawn);
+    MainWindow chosen(kDensity);
+    MainWindow clicked(kDensity);
+    QSignalSpy chosenDrawings(&chosen, &MainWindow::diagramDrawn);
     exampleAction(chosen, QStringLiteral("phosphoric"))->trigger();
 
-    QSignalSpy clickedDrawings(&clicked, &pHH::diagramDrawn);
-    QTest::mouseClick(clicked.Option1(3), Qt::LeftButton);
-    clicked.VScroll1(1)->setValue(22);
-    clicked.VScroll1(2)->setValue(72);
-    clicked.VScroll1(3)->setValue(124);
+    QSignalSpy clickedDrawings(&clicked, &MainWindow::diagramDrawn);
+    QTest::mouseClick(clicked.acidTypeButton(2), Qt::LeftButton);
+    clicked.pKaBar(0)->setValue(22);
+    clicked.pKaBar(1)->setValue(72);
+    clicked.pKaBar(2)->setValue(124);
     QCOMPARE(chosenDrawings.count(), 4);
     QCOMPARE(clickedDrawings.count(), 4);
     QCOMPARE(barValues(chosen, 4), barValues(clicked, 4));
-    QVERIFY(!chosen.VScroll1(4)->isEnabled());
+    QVERIFY(!chosen.pKaBar(3)->isEnabled());
     QCOMPARE(chosen.acid().exponents(), (model::Exponents{2.15, 7.20, 12.35, 0.0}));
     // The diagram is the drawing of those values, not of the bars' tenths.
     const diagram::LabelTexts formulas = chosen.examples().labels();
@@ -434,10 +434,10 @@ void TestExtras::exampleReadoutUsesTheLiteratureValues() {
     QFETCH(QString, key);
     QFETCH(double, pH);
     QFETCH(QStringList, percents);
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     exampleAction(window, key)->trigger();
-    window.Pict_pole()->showReadout(pH);
-    const diagram::Readout readout = *window.Pict_pole()->readout();
+    window.plotBox()->showReadout(pH);
+    const diagram::Readout readout = *window.plotBox()->readout();
     QCOMPARE(readout.species, percents.size());
     // The fractions worked out here from the literature values, term by term.
     const std::vector<double>& pKa = model::findPreset(key.toStdString())->pKa;
@@ -458,31 +458,31 @@ void TestExtras::exampleReadoutUsesTheLiteratureValues() {
 
 void TestExtras::exampleEndsWhenTheUserMovesOn_data() {
     QTest::addColumn<QString>("key");
-    QTest::addColumn<std::function<void(pHH&)>>("moveOn");
+    QTest::addColumn<std::function<void(MainWindow&)>>("moveOn");
     const auto step = [](int bar, QAbstractSlider::SliderAction a) {
-        return [bar, a](pHH& w) { w.VScroll1(bar)->triggerAction(a); };
+        return [bar, a](MainWindow& w) { w.pKaBar(bar - 1)->triggerAction(a); };
     };
     const auto type = [](int n) {
-        return [n](pHH& w) { QTest::mouseClick(w.Option1(n), Qt::LeftButton); };
+        return [n](MainWindow& w) { QTest::mouseClick(w.acidTypeButton(n - 1), Qt::LeftButton); };
     };
-    using Step = std::function<void(pHH&)>;
+    using Step = std::function<void(MainWindow&)>;
     const QString phosphoric = QStringLiteral("phosphoric");
     QTest::newRow("bar 1 up") << phosphoric << Step(step(1, QAbstractSlider::SliderSingleStepAdd));
     QTest::newRow("bar 3 down a page")
         << phosphoric << Step(step(3, QAbstractSlider::SliderPageStepSub));
-    QTest::newRow("bar 2 away and back") << phosphoric << Step([](pHH& w) {
-        w.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        w.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QTest::newRow("bar 2 away and back") << phosphoric << Step([](MainWindow& w) {
+        w.pKaBar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        w.pKaBar(1)->triggerAction(QAbstractSlider::SliderSingleStepSub);
     });
     // Bar 4 is raised to bar 3 inside the click: a nested handling ends the example.
     QTest::newRow("type 4") << phosphoric << Step(type(4));
-    QTest::newRow("type 2 and back to 3") << phosphoric << Step([=](pHH& w) {
+    QTest::newRow("type 2 and back to 3") << phosphoric << Step([=](MainWindow& w) {
         type(2)(w);
         type(3)(w);
     });
     QTest::newRow("type 1") << phosphoric << Step(type(1));
     QTest::newRow("EDTA, bar 4 below the others")
-        << "edta" << Step([](pHH& w) { w.VScroll1(4)->setValue(15); });
+        << "edta" << Step([](MainWindow& w) { w.pKaBar(3)->setValue(15); });
     QTest::newRow("EDTA, bar 2 to the end")
         << "edta" << Step(step(2, QAbstractSlider::SliderToMaximum));
     QTest::newRow("citric, type 4") << "citric" << Step(type(4));
@@ -492,27 +492,27 @@ void TestExtras::exampleEndsWhenTheUserMovesOn_data() {
 
 void TestExtras::exampleEndsWhenTheUserMovesOn() {
     QFETCH(QString, key);
-    QFETCH(std::function<void(pHH&)>, moveOn);
+    QFETCH(std::function<void(MainWindow&)>, moveOn);
     const model::Preset* preset = model::findPreset(key.toStdString());
     const int n = preset->protons();
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     exampleAction(window, key)->trigger();
     QVERIFY(window.examples().active() != nullptr);
     // The same bars reached by the user's own clicks: no example, the bars' values.
-    pHH twin(kDensity);
-    QTest::mouseClick(twin.Option1(n), Qt::LeftButton);
+    MainWindow twin(kDensity);
+    QTest::mouseClick(twin.acidTypeButton(n - 1), Qt::LeftButton);
     for (int k = 1; k <= n; ++k) {
-        twin.VScroll1(k)->setValue(preset->tenths()[static_cast<std::size_t>(k - 1)]);
+        twin.pKaBar(k - 1)->setValue(preset->tenths()[static_cast<std::size_t>(k - 1)]);
     }
     // Clicking the example's own type again changes nothing: still its literature values.
-    QTest::mouseClick(window.Option1(n), Qt::LeftButton);
-    QTest::mouseClick(twin.Option1(n), Qt::LeftButton);
+    QTest::mouseClick(window.acidTypeButton(n - 1), Qt::LeftButton);
+    QTest::mouseClick(twin.acidTypeButton(n - 1), Qt::LeftButton);
     QVERIFY(window.examples().active() != nullptr);
     QCOMPARE(window.acid().constants(), preset->acid().constants());
-    QCOMPARE(window.Lab_pKa(1)->text(), exampleValueTexts(*preset).first());
+    QCOMPARE(window.pKaLabel(0)->text(), exampleValueTexts(*preset).first());
 
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
-    QSignalSpy twinDrawings(&twin, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
+    QSignalSpy twinDrawings(&twin, &MainWindow::diagramDrawn);
     moveOn(window);
     moveOn(twin);
     QVERIFY(window.examples().active() == nullptr);
@@ -523,17 +523,18 @@ void TestExtras::exampleEndsWhenTheUserMovesOn() {
     QCOMPARE(window.acid().exponents(), twin.acid().exponents());
     const int type = window.acidTypes()->checkedId();
     for (int k = 1; k <= 4; ++k) {
-        const int tenths = window.VScroll1(k)->value();
+        const int tenths = window.pKaBar(k - 1)->value();
         // Every enabled bar's exponent is its Value / 10, bars 1 to 3 in single precision; the
         // labels show tenths, the greyed ones too.
         const double expected = k > type ? 0.0
                                 : k < 4  ? double(float(tenths) / 10.0f)
                                          : tenths / 10.0;
         QCOMPARE(window.acid().pKa(k), expected);
-        QCOMPARE(window.Lab_pKa(k)->text(), QString::number(tenths / 10.0, 'f', 1));
-        QCOMPARE(window.Lab_pKa(k)->text(), twin.Lab_pKa(k)->text());
-        QCOMPARE(window.Lab_pKa(k)->font(), twin.Lab_pKa(k)->font());
-        QCOMPARE(window.Lab_pKa(k)->contentsMargins(), twin.Lab_pKa(k)->contentsMargins());
+        QCOMPARE(window.pKaLabel(k - 1)->text(), QString::number(tenths / 10.0, 'f', 1));
+        QCOMPARE(window.pKaLabel(k - 1)->text(), twin.pKaLabel(k - 1)->text());
+        QCOMPARE(window.pKaLabel(k - 1)->font(), twin.pKaLabel(k - 1)->font());
+        QCOMPARE(window.pKaLabel(k - 1)->contentsMargins(),
+                 twin.pKaLabel(k - 1)->contentsMargins());
     }
     const int species = lastArgument<diagram::DrawnDiagram>(drawings).species;
     QStringList generic;
@@ -542,11 +543,11 @@ void TestExtras::exampleEndsWhenTheUserMovesOn() {
             model::speciesNames(species - 1)[static_cast<std::size_t>(j)]);
     }
     QCOMPARE(lastLabels(drawings), generic);
-    window.Pict_pole()->showReadout(7.0);
-    QVERIFY(window.Pict_pole()->readout()->heading.isEmpty());
-    const QString summary = window.Pict_pole()->accessibleDescription();
+    window.plotBox()->showReadout(7.0);
+    QVERIFY(window.plotBox()->readout()->heading.isEmpty());
+    const QString summary = window.plotBox()->accessibleDescription();
     QVERIFY(!summary.contains(QString::fromStdString(preset->name)));
-    QCOMPARE(summary, twin.Pict_pole()->accessibleDescription());
+    QCOMPARE(summary, twin.plotBox()->accessibleDescription());
 }
 
 void TestExtras::exportDataIsThePresetExport_data() {
@@ -559,7 +560,7 @@ void TestExtras::exportDataIsThePresetExport_data() {
 void TestExtras::exportDataIsThePresetExport() {
     QFETCH(QString, key);
     QTemporaryDir dir;
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     exampleAction(window, key)->trigger();
     const QString fromWindow = dir.filePath(QStringLiteral("window.csv"));
     QVERIFY(window.commands().exportDataTo(fromWindow));
@@ -581,7 +582,7 @@ void TestExtras::exportDataIsThePresetExport() {
 }
 
 void TestExtras::copyPutsTwiceTheSizeOnTheClipboard() {
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -596,7 +597,7 @@ void TestExtras::copyPutsTwiceTheSizeOnTheClipboard() {
 }
 
 void TestExtras::saveDialogsSuggestTheAcid() {
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(documents).isDir()) {
         documents = QDir::homePath();
@@ -606,7 +607,7 @@ void TestExtras::saveDialogsSuggestTheAcid() {
              QDir(documents).filePath("diagram.png"));
     exampleAction(window, QStringLiteral("citric"))->trigger();
     QCOMPARE(commands.suggestedPath(QStringLiteral("csv")), QDir(documents).filePath("citric.csv"));
-    window.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window.pKaBar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(commands.suggestedPath(QStringLiteral("svg")),
              QDir(documents).filePath("diagram.svg"));
 }
@@ -623,7 +624,7 @@ void TestExtras::saveWritesByTheSuffix() {
     QFETCH(QString, name);
     QFETCH(QByteArray, start);
     QTemporaryDir dir;
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     const QString path = dir.filePath(name);
     bool ok = false;
     QCOMPARE(messagesDuring([&] { ok = window.commands().saveDiagramTo(path); }), QStringList());
@@ -652,7 +653,7 @@ void TestExtras::failedSaveSaysSoOnce() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("keep me");
     }
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     bool ok = true;
     const QStringList messages =
         messagesDuring([&] { ok = window.commands().saveDiagramTo(path); });
@@ -685,7 +686,7 @@ void TestExtras::failedWriteGivesTheReason() {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
     }
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     // No room for a single byte in any file this process writes, while the command runs.
     rlimit size{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &size) == 0);
@@ -712,7 +713,7 @@ void TestExtras::failedWriteGivesTheReason() {
 
 void TestExtras::exportWritesTheCsvWithTheFormulas() {
     QTemporaryDir dir;
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     exampleAction(window, QStringLiteral("phosphoric"))->trigger();
     const QString path = dir.filePath(QStringLiteral("phosphoric.csv"));
     QVERIFY(window.commands().exportDataTo(path));
@@ -730,7 +731,7 @@ void TestExtras::exportWritesTheCsvWithTheFormulas() {
     }
 
     // Once a bar moves, the generic names.
-    window.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window.pKaBar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QVERIFY(window.commands().exportDataTo(path));
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -745,7 +746,7 @@ void TestExtras::exportWritesTheCsvWithTheFormulas() {
 
 void TestExtras::printWritesOnePage() {
     QTemporaryDir dir;
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
@@ -797,24 +798,24 @@ void TestExtras::spokenSummary() {
     QFETCH(int, type);
     QFETCH(QString, key);
     QFETCH(QString, summary);
-    pHH window(kDensity);
+    MainWindow window(kDensity);
     if (type > 0) {
-        QTest::mouseClick(window.Option1(type), Qt::LeftButton);
+        QTest::mouseClick(window.acidTypeButton(type - 1), Qt::LeftButton);
     } else {
         exampleAction(window, key)->trigger();
     }
-    QCOMPARE(window.Pict_pole()->accessibleDescription(), summary);
+    QCOMPARE(window.plotBox()->accessibleDescription(), summary);
     // Renewed on every redraw: bar 1 up a whole unit, to 3.0 .. 3.2, said in tenths again.
-    window.VScroll1(1)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    const QString after = window.Pict_pole()->accessibleDescription();
+    window.pKaBar(0)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const QString after = window.plotBox()->accessibleDescription();
     QVERIFY2(after.contains(u"below pH 3."), qPrintable(after));
     static const QRegularExpression hundredths(QStringLiteral("\\d\\.\\d\\d"));
     QVERIFY2(!after.contains(hundredths), qPrintable(after));
 }
 
 void TestExtras::everyControlHasAName() {
-    pHH window(kDensity);
-    for (const ControlDesign& control : pHHDesign().controls) {
+    MainWindow window(kDensity);
+    for (const ControlDesign& control : mainWindowDesign().controls) {
         const QWidget* w = window.form().widget(control.name, control.index);
         QVERIFY(w != nullptr);
         QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(control.name));
@@ -830,13 +831,13 @@ void TestExtras::everyControlHasAName() {
 void TestExtras::sharpAtTheScreensPixelRatio() {
     // Run once as it is and once with QT_SCALE_FACTOR=2 (test_extras_2x).
     const qreal ratio = test::scaleFactor();
-    pHH window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
     exampleAction(window, QStringLiteral("citric"))->trigger();
     QCOMPARE(window.plot().image().size(), QSize(qRound(495 * ratio), qRound(350 * ratio)));
-    QCOMPARE(window.Pict_pole()->geometry(), QRect(4, 4, 495, 350));
+    QCOMPARE(window.plotBox()->geometry(), QRect(4, 4, 495, 350));
     // Every coordinate of the drawing is the one of a drawing at one pixel per unit.
     diagram::RetainedPlot reference(1.0);
     const diagram::DrawnDiagram expected =
@@ -846,9 +847,9 @@ void TestExtras::sharpAtTheScreensPixelRatio() {
     QCOMPARE(drawn.labelAt, expected.labelAt);
     QCOMPARE(drawn.labels, expected.labels);
     // The readout maps the pointer in logical pixels too.
-    QTest::mouseMove(window.Pict_pole(), plotPoint(4.5));
-    QCOMPARE(window.Pict_pole()->readoutPh(), std::optional<double>(4.5));
-    const QImage shown = window.Pict_pole()->grab().toImage();
+    QTest::mouseMove(window.plotBox(), plotPoint(4.5));
+    QCOMPARE(window.plotBox()->readoutPh(), std::optional<double>(4.5));
+    const QImage shown = window.plotBox()->grab().toImage();
     QCOMPARE(shown.size(), window.plot().image().size());
     // The clipboard image does not depend on the screen.
     window.commands().copyDiagram();

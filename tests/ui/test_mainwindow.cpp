@@ -9,7 +9,8 @@
 #include "ui/about/about.h"
 #include "ui/common/form.h"
 #include "ui/common/theorydocument.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/mainwindowdesign.h"
 #include "ui/main/plotbox.h"
 
 #include <QAbstractButton>
@@ -26,7 +27,9 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <stdexcept>
 
 using namespace velmora;
 using namespace velmora::ui;
@@ -72,6 +75,35 @@ About* openAbout() {
     return nullptr;
 }
 
+/** A widget of the window by its accessor, with the index of a row of four (-1 for others). */
+using Accessor = std::function<const QWidget*(const MainWindow&, int)>;
+
+/** The accessor of MainWindow that is called `name`, or an empty function. */
+Accessor accessorCalled(QStringView name) {
+    static const QHash<QString, Accessor> accessors{
+        {QStringLiteral("MainWindow"), [](const MainWindow& w, int) { return &w; }},
+        {QStringLiteral("plotBox"), [](const MainWindow& w, int) { return w.plotBox(); }},
+        {QStringLiteral("theoryButton"), [](const MainWindow& w, int) { return w.theoryButton(); }},
+        {QStringLiteral("aboutButton"), [](const MainWindow& w, int) { return w.aboutButton(); }},
+        {QStringLiteral("exitButton"), [](const MainWindow& w, int) { return w.exitButton(); }},
+        {QStringLiteral("separatorFrame"),
+         [](const MainWindow& w, int) { return w.separatorFrame(); }},
+        {QStringLiteral("acidTypeFrame"),
+         [](const MainWindow& w, int) { return w.acidTypeFrame(); }},
+        {QStringLiteral("acidTypeButton"),
+         [](const MainWindow& w, int i) { return w.acidTypeButton(i); }},
+        {QStringLiteral("pKaBar"), [](const MainWindow& w, int i) { return w.pKaBar(i); }},
+        {QStringLiteral("pKaBarNumber"),
+         [](const MainWindow& w, int i) { return w.pKaBarNumber(i); }},
+        {QStringLiteral("pKaLabel"), [](const MainWindow& w, int i) { return w.pKaLabel(i); }},
+    };
+    return accessors.value(name.toString());
+}
+
+QString fromView(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 /** The start diagram as one drawing on a fresh plot of `ratio` makes it. */
 QImage startDiagram(qreal ratio) {
     diagram::RetainedPlot reference(ratio);
@@ -93,6 +125,12 @@ private slots:
     void coloursAsDesigned();
     void startUpState();
     void tabOrderFromExit();
+    void designNamesReachTheirWidgets_data();
+    void designNamesReachTheirWidgets();
+    void everyDesignedControlHasACodeName_data();
+    void everyDesignedControlHasACodeName();
+    void rowIndexOutsideIsRefused_data();
+    void rowIndexOutsideIsRefused();
 
     void theoryOpensTheDocument_data();
     void theoryOpensTheDocument();
@@ -110,13 +148,13 @@ private slots:
 
 private:
     /** Windows as loaded, untouched: one at 96 dpi (15 twips per pixel), one at 120 dpi. */
-    std::unique_ptr<pHH> m_at96;
-    std::unique_ptr<pHH> m_at120;
+    std::unique_ptr<MainWindow> m_at96;
+    std::unique_ptr<MainWindow> m_at120;
 };
 
 void TestMainWindow::initTestCase() {
-    m_at96 = std::make_unique<pHH>(ScreenDensity{15.0f, 15.0f});
-    m_at120 = std::make_unique<pHH>(ScreenDensity{12.0f, 12.0f});
+    m_at96 = std::make_unique<MainWindow>(ScreenDensity{15.0f, 15.0f});
+    m_at120 = std::make_unique<MainWindow>(ScreenDensity{12.0f, 12.0f});
 }
 
 void TestMainWindow::cleanupTestCase() {
@@ -173,8 +211,8 @@ void TestMainWindow::layoutAsDesigned() {
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
 
-    for (const pHH* loaded : {m_at96.get(), m_at120.get()}) {
-        const pHH& window = *loaded;
+    for (const MainWindow* loaded : {m_at96.get(), m_at120.get()}) {
+        const MainWindow& window = *loaded;
         QWidget* w = window.form().widget(name, index);
         QVERIFY(w != nullptr);
         QCOMPARE(w->geometry(), pixels);
@@ -200,7 +238,7 @@ void TestMainWindow::layoutAsDesigned() {
 }
 
 void TestMainWindow::windowAsDesigned() {
-    const pHH& window = *m_at96;
+    const MainWindow& window = *m_at96;
     QCOMPARE(window.objectName(), QStringLiteral("pHH"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora  1.0"));
     QCOMPARE(window.minimumSize(), QSize(757, 362));
@@ -235,7 +273,7 @@ void TestMainWindow::coloursAsDesigned() {
 }
 
 void TestMainWindow::startUpState() {
-    const pHH& window = *m_at96;
+    const MainWindow& window = *m_at96;
     const model::Acid& acid = window.acid();
     QCOMPARE(acid.pKa1(), 2.1);
     QCOMPARE(acid.pKa2(), 5.4);
@@ -247,7 +285,7 @@ void TestMainWindow::startUpState() {
     const int values[] = {21, 54, 97, 123};
     const char* labels[] = {"2.1", "5.4", "9.7", "12.3"};
     for (int i = 1; i <= 4; ++i) {
-        QScrollBar* bar = window.VScroll1(i);
+        QScrollBar* bar = window.pKaBar(i - 1);
         QCOMPARE(bar->value(), values[i - 1]);
         QCOMPARE(bar->minimum(), 10);
         QCOMPARE(bar->maximum(), 130);
@@ -256,25 +294,25 @@ void TestMainWindow::startUpState() {
         QVERIFY(bar->hasTracking());
         QCOMPARE(bar->orientation(), Qt::Vertical);
         QCOMPARE(bar->accessibleName(), QStringLiteral("pKa %1").arg(i));
-        QCOMPARE(window.Lab_pKa(i)->text(), QString::fromLatin1(labels[i - 1]));
-        QCOMPARE(window.Option1(i)->isChecked(), i == 4);
+        QCOMPARE(window.pKaLabel(i - 1)->text(), QString::fromLatin1(labels[i - 1]));
+        QCOMPARE(window.acidTypeButton(i - 1)->isChecked(), i == 4);
     }
     QCOMPARE(window.acidTypes()->checkedId(), 4);
     QVERIFY(window.acidTypes()->exclusive());
-    QCOMPARE(window.Option1(1)->accessibleName(), QStringLiteral("Monoprotic acid HA"));
-    QCOMPARE(window.Option1(4)->accessibleName(), QStringLiteral("Tetraprotic acid H4A"));
-    QCOMPARE(window.Pict_pole()->accessibleName(), QStringLiteral("Distribution diagram"));
+    QCOMPARE(window.acidTypeButton(0)->accessibleName(), QStringLiteral("Monoprotic acid HA"));
+    QCOMPARE(window.acidTypeButton(3)->accessibleName(), QStringLiteral("Tetraprotic acid H4A"));
+    QCOMPARE(window.plotBox()->accessibleName(), QStringLiteral("Distribution diagram"));
 
-    // Form_Load drew the tetraprotic diagram once: a second drawing would set the first label's
+    // The load drew the tetraprotic diagram once: a second drawing would set the first label's
     // first letter in the 10 pt the first one left behind.
     QVERIFY(window.plot().image() == startDiagram(window.plot().devicePixelRatio()));
-    QVERIFY2(window.Pict_pole()->accessibleDescription().startsWith(u"Tetraprotic acid."),
-             qPrintable(window.Pict_pole()->accessibleDescription()));
+    QVERIFY2(window.plotBox()->accessibleDescription().startsWith(u"Tetraprotic acid."),
+             qPrintable(window.plotBox()->accessibleDescription()));
     QCOMPARE(window.focusWidget(), window.form().widget(u"Comm_exit"));
 }
 
 void TestMainWindow::tabOrderFromExit() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -294,14 +332,104 @@ void TestMainWindow::tabOrderFromExit() {
 
     // Inside the group the arrow keys reach every button; the space bar selects.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), window.Option1(1));
+    QCOMPARE(QApplication::focusWidget(), window.acidTypeButton(0));
     for (int i = 2; i <= 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), window.Option1(i));
+        QCOMPARE(QApplication::focusWidget(), window.acidTypeButton(i - 1));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(window.acidTypes()->checkedId(), 3);
+}
+
+void TestMainWindow::designNamesReachTheirWidgets_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<int>("firstIndex");
+    QTest::addColumn<QString>("code");
+    for (const DesignName& name : kMainWindowControls) {
+        const QString design = fromView(name.design);
+        QTest::newRow(qPrintable(design))
+            << design << name.firstIndex
+            << QString::fromLatin1(name.code.data(), static_cast<qsizetype>(name.code.size()));
+    }
+}
+
+void TestMainWindow::designNamesReachTheirWidgets() {
+    QFETCH(QString, design);
+    QFETCH(int, firstIndex);
+    QFETCH(QString, code);
+    const Accessor reach = accessorCalled(code);
+    QVERIFY2(reach, qPrintable(QStringLiteral("MainWindow has no accessor ") + code));
+    for (const MainWindow* loaded : {m_at96.get(), m_at120.get()}) {
+        const MainWindow& window = *loaded;
+        if (firstIndex < 0) {
+            const QWidget* w = reach(window, -1);
+            QVERIFY(w != nullptr);
+            QCOMPARE(w->objectName(), design);
+            if (w != &window) {
+                QCOMPARE(w, static_cast<const QWidget*>(window.form().widget(design)));
+            }
+            continue;
+        }
+        // A row of four: the code's 0..3 are the design's firstIndex.. in order.
+        for (int i = 0; i < model::kMaxProtons; ++i) {
+            const QWidget* w = reach(window, i);
+            QVERIFY(w != nullptr);
+            QCOMPARE(w->objectName(), QStringLiteral("%1(%2)").arg(design).arg(firstIndex + i));
+            QCOMPARE(w, static_cast<const QWidget*>(window.form().widget(design, firstIndex + i)));
+        }
+    }
+}
+
+void TestMainWindow::everyDesignedControlHasACodeName_data() {
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<int>("index");
+    const WindowDesign& designed = mainWindowDesign();
+    QTest::newRow(qPrintable(designed.name)) << designed.name << -1;
+    for (const ControlDesign& control : designed.controls) {
+        const QString tag = control.index < 0
+                                ? control.name
+                                : QStringLiteral("%1(%2)").arg(control.name).arg(control.index);
+        QTest::newRow(qPrintable(tag)) << control.name << control.index;
+    }
+}
+
+void TestMainWindow::everyDesignedControlHasACodeName() {
+    QFETCH(QString, design);
+    QFETCH(int, index);
+    int entries = 0;
+    for (const DesignName& name : kMainWindowControls) {
+        if (fromView(name.design) != design) {
+            continue;
+        }
+        ++entries;
+        if (index < 0) {
+            QCOMPARE(name.firstIndex, -1);
+        } else {
+            QVERIFY2(index >= name.firstIndex && index < name.firstIndex + model::kMaxProtons,
+                     qPrintable(QString::number(name.firstIndex)));
+        }
+    }
+    QCOMPARE(entries, 1);
+}
+
+void TestMainWindow::rowIndexOutsideIsRefused_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("index");
+    for (const char* code : {"acidTypeButton", "pKaBar", "pKaBarNumber", "pKaLabel"}) {
+        for (int index : {-1, 4, 1000}) {
+            const QByteArray tag = QByteArray(code) + '(' + QByteArray::number(index) + ')';
+            QTest::newRow(tag.constData()) << QString::fromLatin1(code) << index;
+        }
+    }
+}
+
+void TestMainWindow::rowIndexOutsideIsRefused() {
+    QFETCH(QString, code);
+    QFETCH(int, index);
+    const Accessor reach = accessorCalled(code);
+    QVERIFY(reach);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, reach(*m_at96, index));
 }
 
 void TestMainWindow::theoryOpensTheDocument_data() {
@@ -380,7 +508,7 @@ void TestMainWindow::theoryMissingSaysWhereItLooked() {
 }
 
 void TestMainWindow::aboutIsOneModelessWindow() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     QTest::mouseClick(window.form().widget(u"Comm_about"), Qt::LeftButton);
     QPointer<About> about = openAbout();
@@ -391,14 +519,14 @@ void TestMainWindow::aboutIsOneModelessWindow() {
     about->Clear_Click();
     QVERIFY(!about->isVisible());
     QCOMPARE(openAbout(), nullptr);
-    window.Comm_about_Click();
+    window.showAbout();
     QCOMPARE(openAbout(), about.data());
 }
 
 void TestMainWindow::exitEndsTheProgramWithEveryWindow() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
-    window.Comm_about_Click();
+    window.showAbout();
     QPointer<About> about = openAbout();
     QVERIFY(about);
     QCOMPARE(visibleTopLevels(), 2);
@@ -410,15 +538,15 @@ void TestMainWindow::exitEndsTheProgramWithEveryWindow() {
 }
 
 void TestMainWindow::closeBoxEndsTheProgram() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
-    window.Comm_about_Click();
+    window.showAbout();
     QVERIFY(runUntilQuit([&] { window.close(); }));
     QCOMPARE(visibleTopLevels(), 0);
 }
 
 void TestMainWindow::spaceOnTheFirstFocusExits() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -428,20 +556,20 @@ void TestMainWindow::spaceOnTheFirstFocusExits() {
 }
 
 void TestMainWindow::plotKeepsItsLastDrawing() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy redraws(&window, &pHH::diagramDrawn);
+    QSignalSpy redraws(&window, &MainWindow::diagramDrawn);
     // Painting copies the retained image; it never draws the diagram.
     for (int i = 0; i < 3; ++i) {
         window.hide();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.Pict_pole()->repaint();
+        window.plotBox()->repaint();
     }
     QCoreApplication::processEvents();
     QCOMPARE(redraws.count(), 0);
-    const QImage shown = window.Pict_pole()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window.plotBox()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage retained = window.plot().image().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), retained.size());
     QVERIFY(shown == retained);
@@ -449,15 +577,15 @@ void TestMainWindow::plotKeepsItsLastDrawing() {
 
 void TestMainWindow::plotFollowsDevicePixelRatio() {
     const qreal ratio = test::scaleFactor();
-    pHH window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.Pict_pole()->devicePixelRatioF(), ratio);
+    QCOMPARE(window.plotBox()->devicePixelRatioF(), ratio);
     QCOMPARE(window.plot().devicePixelRatio(), ratio);
     const QImage& image = window.plot().image();
     QCOMPARE(image.size(), QSize(qRound(495 * ratio), qRound(350 * ratio)));
     // Still the whole layout in logical pixels, and the start diagram drawn at the ratio.
-    QCOMPARE(window.Pict_pole()->geometry(), QRect(4, 4, 495, 350));
+    QCOMPARE(window.plotBox()->geometry(), QRect(4, 4, 495, 350));
     QVERIFY(image == startDiagram(ratio));
 }
 

@@ -6,8 +6,8 @@
 #include "testsupport.h"
 
 #include "ui/common/form.h"
-#include "ui/main/phh.h"
-#include "ui/main/phhdesign.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/mainwindowdesign.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,16 +30,16 @@ namespace {
 using Values = QList<int>;
 using Exponents = QList<double>;
 
-Values valuesOf(const pHH& w) {
-    return {w.VScroll1(1)->value(), w.VScroll1(2)->value(), w.VScroll1(3)->value(),
-            w.VScroll1(4)->value()};
+Values valuesOf(const MainWindow& w) {
+    return {w.pKaBar(0)->value(), w.pKaBar(1)->value(), w.pKaBar(2)->value(), w.pKaBar(3)->value()};
 }
 
-QStringList labelsOf(const pHH& w) {
-    return {w.Lab_pKa(1)->text(), w.Lab_pKa(2)->text(), w.Lab_pKa(3)->text(), w.Lab_pKa(4)->text()};
+QStringList labelsOf(const MainWindow& w) {
+    return {w.pKaLabel(0)->text(), w.pKaLabel(1)->text(), w.pKaLabel(2)->text(),
+            w.pKaLabel(3)->text()};
 }
 
-Exponents exponentsOf(const pHH& w) {
+Exponents exponentsOf(const MainWindow& w) {
     const auto e = w.acid().exponents();
     return {e[0], e[1], e[2], e[3]};
 }
@@ -145,12 +145,12 @@ void TestPkaBars::exponentPrecision() {
     QFETCH(int, bar);
     QFETCH(int, value);
     QFETCH(double, pKa);
-    pHH window(ScreenDensity{15.0f, 15.0f});
-    window.VScroll1(bar)->setValue(value);
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
+    window.pKaBar(bar - 1)->setValue(value);
     QCOMPARE(window.acid().pKa(bar), pKa); // exactly
     // A step away and back gives the same exponent again.
-    window.VScroll1(bar)->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    window.VScroll1(bar)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window.pKaBar(bar - 1)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    window.pKaBar(bar - 1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(window.acid().pKa(bar), pKa);
 }
 
@@ -215,13 +215,13 @@ void TestPkaBars::cascade() {
     QFETCH(Exponents, pKa);
     QFETCH(int, redraws);
 
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     if (type != 4) {
-        window.Option1(type)->click();
+        window.acidTypeButton(type - 1)->click();
         QCOMPARE(window.acidTypes()->checkedId(), type);
     }
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
-    window.VScroll1(bar)->setValue(to);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
+    window.pKaBar(bar - 1)->setValue(to);
 
     QCOMPARE(valuesOf(window), values);
     QCOMPARE(labelsOf(window), labels);
@@ -231,82 +231,82 @@ void TestPkaBars::cascade() {
 }
 
 void TestPkaBars::indexOutsideRunsOnlyTheRedraw() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     const Values values = valuesOf(window);
     const QStringList labels = labelsOf(window);
     const Exponents exponents = exponentsOf(window);
-    for (int index : {0, 5, -1}) {
-        QSignalSpy drawings(&window, &pHH::diagramDrawn);
-        window.VScroll1_Change(index);
-        window.Option1_Click(index);
+    for (int i : {-1, 4, 5}) {
+        QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
+        window.pKaBarChanged(i);
+        window.acidTypeChosen(i);
         QCOMPARE(drawings.count(), 2);
     }
     QCOMPARE(valuesOf(window), values);
     QCOMPARE(labelsOf(window), labels);
     QCOMPARE(exponentsOf(window), exponents);
-    for (int i = 1; i <= 4; ++i) {
-        QVERIFY(window.VScroll1(i)->isEnabled());
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(window.pKaBar(i)->isEnabled());
     }
 }
 
 void TestPkaBars::acidTypeEdgeCases() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
 
     // Start, then HA: bars and labels 2..4 off, keeping their Values and texts.
-    QTest::mouseClick(window.Option1(1), Qt::LeftButton);
+    QTest::mouseClick(window.acidTypeButton(0), Qt::LeftButton);
     QCOMPARE(drawings.count(), 1);
     QCOMPARE(window.acidTypes()->checkedId(), 1);
     QCOMPARE(valuesOf(window), (Values{21, 54, 97, 123}));
     QCOMPARE(labelsOf(window), (QStringList{"2.1", "5.4", "9.7", "12.3"}));
     QCOMPARE(exponentsOf(window), (Exponents{2.1, 0.0, 0.0, 0.0}));
-    QVERIFY(window.VScroll1(1)->isEnabled() && window.Lab_pKa(1)->isEnabled());
+    QVERIFY(window.pKaBar(0)->isEnabled() && window.pKaLabel(0)->isEnabled());
     for (int k = 2; k <= 4; ++k) {
-        QVERIFY(!window.VScroll1(k)->isEnabled());
-        QVERIFY(!window.Lab_pKa(k)->isEnabled());
+        QVERIFY(!window.pKaBar(k - 1)->isEnabled());
+        QVERIFY(!window.pKaLabel(k - 1)->isEnabled());
     }
     QCOMPARE(speciesDrawn(drawings), 2);
 
     // Bar 1 to 100: the disabled bars do not move.
     drawings.clear();
-    window.VScroll1(1)->setValue(100);
+    window.pKaBar(0)->setValue(100);
     QCOMPARE(drawings.count(), 1);
     QCOMPARE(valuesOf(window), (Values{100, 54, 97, 123}));
     QCOMPARE(window.acid().pKa1(), 10.0);
 
     // Then H4A: bar 2 raised to 100, its nested handling raises bar 3; bar 4 stays.
     drawings.clear();
-    QTest::mouseClick(window.Option1(4), Qt::LeftButton);
+    QTest::mouseClick(window.acidTypeButton(3), Qt::LeftButton);
     QCOMPARE(drawings.count(), 3);
     QCOMPARE(valuesOf(window), (Values{100, 100, 100, 123}));
     QCOMPARE(labelsOf(window), (QStringList{"10.0", "10.0", "10.0", "12.3"}));
     QCOMPARE(exponentsOf(window), (Exponents{10.0, 10.0, 10.0, 12.3}));
     for (int k = 1; k <= 4; ++k) {
-        QVERIFY(window.VScroll1(k)->isEnabled() && window.Lab_pKa(k)->isEnabled());
+        QVERIFY(window.pKaBar(k - 1)->isEnabled() && window.pKaLabel(k - 1)->isEnabled());
     }
     QCOMPARE(speciesDrawn(drawings), 5);
 
     // H2A with ordered bars: nothing moves, one redraw.
     drawings.clear();
-    QTest::mouseClick(window.Option1(2), Qt::LeftButton);
+    QTest::mouseClick(window.acidTypeButton(1), Qt::LeftButton);
     QCOMPARE(drawings.count(), 1);
     QCOMPARE(valuesOf(window), (Values{100, 100, 100, 123}));
     QCOMPARE(exponentsOf(window), (Exponents{10.0, 10.0, 0.0, 0.0}));
-    QVERIFY(window.VScroll1(2)->isEnabled() && window.Lab_pKa(2)->isEnabled());
-    QVERIFY(!window.VScroll1(3)->isEnabled() && !window.Lab_pKa(3)->isEnabled());
-    QVERIFY(!window.VScroll1(4)->isEnabled() && !window.Lab_pKa(4)->isEnabled());
+    QVERIFY(window.pKaBar(1)->isEnabled() && window.pKaLabel(1)->isEnabled());
+    QVERIFY(!window.pKaBar(2)->isEnabled() && !window.pKaLabel(2)->isEnabled());
+    QVERIFY(!window.pKaBar(3)->isEnabled() && !window.pKaLabel(3)->isEnabled());
     QCOMPARE(speciesDrawn(drawings), 3);
 }
 
 void TestPkaBars::smallerTypeLosesNothing() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
-    window.VScroll1(3)->setValue(88);
-    window.VScroll1(4)->setValue(111);
-    window.Option1(1)->click();
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
+    window.pKaBar(2)->setValue(88);
+    window.pKaBar(3)->setValue(111);
+    window.acidTypeButton(0)->click();
     QCOMPARE(exponentsOf(window), (Exponents{2.1, 0.0, 0.0, 0.0}));
-    window.Option1(3)->click();
+    window.acidTypeButton(2)->click();
     QVERIFY(sameExponents(exponentsOf(window), {2.1, 5.4, 8.8, 0.0}));
-    window.Option1(4)->click();
+    window.acidTypeButton(3)->click();
     QVERIFY(sameExponents(exponentsOf(window), {2.1, 5.4, 8.8, 11.1}));
     QCOMPARE(window.acid().pKa4(), 11.1);
     QCOMPARE(labelsOf(window), (QStringList{"2.1", "5.4", "8.8", "11.1"}));
@@ -342,82 +342,82 @@ void TestPkaBars::keyboardSteps() {
     QFETCH(QString, label);
     QFETCH(double, pKa);
 
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.VScroll1(bar)->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), window.VScroll1(bar));
+    window.pKaBar(bar - 1)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), window.pKaBar(bar - 1));
 
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     QCOMPARE(valuesOf(window), values);
-    QCOMPARE(window.Lab_pKa(bar)->text(), label);
+    QCOMPARE(window.pKaLabel(bar - 1)->text(), label);
     QCOMPARE(window.acid().pKa(bar), pKa); // exactly
 }
 
 void TestPkaBars::acidTypeByKeyboard() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
     for (int type : {2, 1, 3, 4}) {
-        window.Option1(type)->setFocus(Qt::TabFocusReason);
+        window.acidTypeButton(type - 1)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(window.acidTypes()->checkedId(), type);
         QCOMPARE(speciesDrawn(drawings), type + 1);
-        QCOMPARE(window.VScroll1(type)->isEnabled(), true);
+        QCOMPARE(window.pKaBar(type - 1)->isEnabled(), true);
         if (type < 4) {
-            QVERIFY(!window.VScroll1(type + 1)->isEnabled());
+            QVERIFY(!window.pKaBar(type)->isEnabled());
         }
     }
 }
 
 void TestPkaBars::mouseOnArrowAndTrough() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QScrollBar* bar = window.VScroll1(2);
+    QScrollBar* bar = window.pKaBar(1);
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, pointOf(bar, QStyle::SC_ScrollBarAddLine));
     QCOMPARE(bar->value(), 55);
-    QCOMPARE(window.Lab_pKa(2)->text(), QStringLiteral("5.5"));
+    QCOMPARE(window.pKaLabel(1)->text(), QStringLiteral("5.5"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, pointOf(bar, QStyle::SC_ScrollBarSubLine));
     QCOMPARE(bar->value(), 54);
     QTest::mouseClick(bar, Qt::LeftButton, {}, pointOf(bar, QStyle::SC_ScrollBarAddPage));
     QCOMPARE(bar->value(), 64);
     QTest::mouseClick(bar, Qt::LeftButton, {}, pointOf(bar, QStyle::SC_ScrollBarSubPage));
     QCOMPARE(bar->value(), 54);
-    QCOMPARE(window.Lab_pKa(2)->text(), QStringLiteral("5.4"));
+    QCOMPARE(window.pKaLabel(1)->text(), QStringLiteral("5.4"));
 }
 
 void TestPkaBars::thumbDragFollows() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QScrollBar* bar = window.VScroll1(2);
+    QScrollBar* bar = window.pKaBar(1);
     QSignalSpy scrolls(bar, &QScrollBar::sliderMoved);
 
     bar->setSliderDown(true);
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
     for (int position : {60, 80, 105}) {
         drawings.clear();
         bar->setSliderPosition(position);
         // Label, neighbours and diagram follow the thumb while it is dragged.
         QCOMPARE(bar->value(), position);
-        QVERIFY2(labelShows(window.Lab_pKa(2)->text(), position),
-                 qPrintable(window.Lab_pKa(2)->text()));
+        QVERIFY2(labelShows(window.pKaLabel(1)->text(), position),
+                 qPrintable(window.pKaLabel(1)->text()));
         QVERIFY(drawings.count() > 0);
     }
     bar->setSliderDown(false);
     QCOMPARE(scrolls.count(), 3);
     QCOMPARE(valuesOf(window), (Values{21, 105, 105, 123}));
-    QCOMPARE(window.Lab_pKa(3)->text(), QStringLiteral("10.5"));
+    QCOMPARE(window.pKaLabel(2)->text(), QStringLiteral("10.5"));
 }
 
 void TestPkaBars::randomWalkKeepsTheWindowConsistent() {
-    pHH window(ScreenDensity{15.0f, 15.0f});
-    QSignalSpy drawings(&window, &pHH::diagramDrawn);
+    MainWindow window(ScreenDensity{15.0f, 15.0f});
+    QSignalSpy drawings(&window, &MainWindow::diagramDrawn);
     int speciesShown = 5; // the start diagram
     std::mt19937 random(20240607u);
     const auto pick = [&](int low, int high) {
@@ -437,17 +437,17 @@ void TestPkaBars::randomWalkKeepsTheWindowConsistent() {
         const int choice = pick(0, 9);
         if (choice < 2) {
             const int to = pick(1, 4);
-            window.Option1(to)->click();
+            window.acidTypeButton(to - 1)->click();
             what = QStringLiteral("type %1").arg(to);
         } else {
             const int bar = pick(1, type); // the user reaches only enabled bars
             if (choice < 6) {
                 const int to = pick(10, 130);
-                window.VScroll1(bar)->setValue(to);
+                window.pKaBar(bar - 1)->setValue(to);
                 what = QStringLiteral("bar %1 to %2").arg(bar).arg(to);
             } else {
                 const auto action = actions[pick(0, 5)];
-                window.VScroll1(bar)->triggerAction(action);
+                window.pKaBar(bar - 1)->triggerAction(action);
                 what = QStringLiteral("bar %1 action %2").arg(bar).arg(int(action));
             }
         }
@@ -463,17 +463,17 @@ void TestPkaBars::randomWalkKeepsTheWindowConsistent() {
         const int n = window.acidTypes()->checkedId();
         QVERIFY2(n >= 1 && n <= 4, qPrintable(context));
         for (int k = 1; k <= 4; ++k) {
-            const QScrollBar* bar = window.VScroll1(k);
+            const QScrollBar* bar = window.pKaBar(k - 1);
             const double pKa = window.acid().exponents()[static_cast<std::size_t>(k - 1)];
             QVERIFY2(bar->isEnabled() == (k <= n), qPrintable(context));
-            QVERIFY2(window.Lab_pKa(k)->isEnabled() == (k <= n), qPrintable(context));
+            QVERIFY2(window.pKaLabel(k - 1)->isEnabled() == (k <= n), qPrintable(context));
             // Every label shows its bar, enabled or not (a disabled one keeps its last text).
-            QVERIFY2(labelShows(window.Lab_pKa(k)->text(), bar->value()), qPrintable(context));
+            QVERIFY2(labelShows(window.pKaLabel(k - 1)->text(), bar->value()), qPrintable(context));
             if (k <= n) {
                 // Approximately: the start values are set in double precision.
                 QVERIFY2(std::abs(pKa - bar->value() / 10.0) < 1e-6, qPrintable(context));
                 if (k > 1) {
-                    QVERIFY2(window.VScroll1(k - 1)->value() <= bar->value(), qPrintable(context));
+                    QVERIFY2(window.pKaBar(k - 2)->value() <= bar->value(), qPrintable(context));
                 }
             } else {
                 QVERIFY2(pKa == 0.0, qPrintable(context));

@@ -9,7 +9,7 @@
 #include "ui/common/form.h"
 #include "ui/common/scaleform.h"
 #include "ui/common/svgicon.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 
 #include "pictures.h"
 
@@ -226,7 +226,7 @@ void TestScaleform::mainWindowOuterSizeAndClientArea() {
     QFETCH(float, outerWidth);
     QFETCH(float, outerHeight);
 
-    pHH window(ScreenDensity{perPixel, perPixel});
+    MainWindow window(ScreenDensity{perPixel, perPixel});
     QCOMPARE(window.form().outerWidth, outerWidth);
     QCOMPARE(window.form().outerHeight, outerHeight);
     // 763 x 388 pixels again; the client area keeps its designed 757 x 362, fixed.
@@ -238,10 +238,10 @@ void TestScaleform::mainWindowOuterSizeAndClientArea() {
 
 void TestScaleform::reloadedWindowIsScaledAfresh() {
     const ScreenDensity dense{12.0f, 12.0f};
-    auto first = std::make_unique<pHH>(dense);
+    auto first = std::make_unique<MainWindow>(dense);
     const Twips once = twipsOf(first->form(), QStringLiteral("Comm_theory"));
     first.reset();
-    pHH second(dense);
+    MainWindow second(dense);
     const Twips again = twipsOf(second.form(), QStringLiteral("Comm_theory"));
     QVERIFY(sameTwips(once, {7584.0f, 1452.0f, 96.0f, 396.0f}));
     QVERIFY(sameTwips(again, once));

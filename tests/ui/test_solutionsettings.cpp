@@ -8,7 +8,7 @@
 #include "files.h"
 
 #include "io/settingsfile.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutioncompanion.h"
 #include "ui/solution/solutionpanel.h"
@@ -148,7 +148,7 @@ void TestSolutionSettings::specialFilesAreLeftAlone() {
     ErrorCapture errors;
     {
         // Ctrl+L in a running main window, as --solution does it at start.
-        pHH main(kDensity);
+        MainWindow main(kDensity);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.solution().open();
@@ -170,8 +170,8 @@ void TestSolutionSettings::specialFilesAreLeftAlone() {
 
 void TestSolutionSettings::twoInstancesKeepEachOthersChanges() {
     // Both start from nothing remembered; A takes an acid of its own, B only follows.
-    pHH mainA(kDensity);
-    pHH mainB(kDensity);
+    MainWindow mainA(kDensity);
+    MainWindow mainB(kDensity);
     mainA.solution().open();
     mainB.solution().open();
     SolutionWindow* a = mainA.solution().window();
@@ -200,7 +200,7 @@ void TestSolutionSettings::twoInstancesKeepEachOthersChanges() {
 }
 
 void TestSolutionSettings::changesAreWrittenWhenMade() {
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     main.solution().open();
     SolutionWindow* solution = main.solution().window();
     QVERIFY(solution != nullptr);

@@ -10,7 +10,7 @@
 #include "model/presets.h"
 #include "ui/common/diagramcommands.h"
 #include "ui/main/exampleacids.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 #include "ui/solution/chartdrawing.h"
 #include "ui/solution/chartview.h"
 #include "ui/solution/followedacid.h"
@@ -57,10 +57,10 @@ constexpr ScreenDensity kDensity{15.0f, 15.0f};
 constexpr double kOneTick = 1000.0;
 constexpr double kAxisEnd = -1.0;
 
-using MainStep = std::function<void(pHH&)>;
+using MainStep = std::function<void(MainWindow&)>;
 using PanelStep = std::function<void(SolutionPanel&)>;
 
-QAction* exampleAction(const pHH& w, const QString& key) {
+QAction* exampleAction(const MainWindow& w, const QString& key) {
     for (QAction* a : w.examples().menu()->actions()) {
         if (a->data().toString() == key) {
             return a;
@@ -70,7 +70,7 @@ QAction* exampleAction(const pHH& w, const QString& key) {
 }
 
 /** Opens the solution window of `main` and waits until it is on the screen. */
-SolutionWindow* openSolution(pHH& main) {
+SolutionWindow* openSolution(MainWindow& main) {
     main.solution().open();
     SolutionWindow* solution = main.solution().window();
     if (solution != nullptr && !QTest::qWaitForWindowExposed(solution)) {
@@ -213,23 +213,23 @@ void TestSolutionWindow::mainAcidAsTheSolutionTakesIt_data() {
     QTest::addColumn<int>("constants");
     QTest::addColumn<int>("charge");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("start acid") << MainStep([](pHH&) {}) << 4 << 0
+    QTest::newRow("start acid") << MainStep([](MainWindow&) {}) << 4 << 0
                                 << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
     QTest::newRow("bars 3 and 4 on the same tenth")
-        << MainStep([](pHH& w) { w.VScroll1(3)->setValue(123); }) << 4 << 0
+        << MainStep([](MainWindow& w) { w.pKaBar(2)->setValue(123); }) << 4 << 0
         << QStringList{"H4A", "H3A-", "H2A2-", "HA3-", "A4-"};
-    QTest::newRow("monoprotic") << MainStep([](pHH& w) {
-        QTest::mouseClick(w.Option1(1), Qt::LeftButton);
+    QTest::newRow("monoprotic") << MainStep([](MainWindow& w) {
+        QTest::mouseClick(w.acidTypeButton(0), Qt::LeftButton);
     }) << 1 << 0 << QStringList{"HA", "A-"};
-    QTest::newRow("phosphoric acid")
-        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("phosphoric"))->trigger(); }) << 3
-        << 0 << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
+    QTest::newRow("phosphoric acid") << MainStep([](MainWindow& w) {
+        exampleAction(w, QStringLiteral("phosphoric"))->trigger();
+    }) << 3 << 0 << QStringList{"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"};
     QTest::newRow("glycine, a cation when fully protonated")
-        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); }) << 2
-        << 1 << QStringList{"H2Gly^+", "HGly", "Gly^-"};
-    QTest::newRow("example left") << MainStep([](pHH& w) {
+        << MainStep([](MainWindow& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); })
+        << 2 << 1 << QStringList{"H2Gly^+", "HGly", "Gly^-"};
+    QTest::newRow("example left") << MainStep([](MainWindow& w) {
         exampleAction(w, QStringLiteral("citric"))->trigger();
-        w.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        w.pKaBar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }) << 3 << 0 << QStringList{"H3A", "H2A-", "HA2-", "A3-"};
 }
 
@@ -238,7 +238,7 @@ void TestSolutionWindow::mainAcidAsTheSolutionTakesIt() {
     QFETCH(int, constants);
     QFETCH(int, charge);
     QFETCH(QStringList, names);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     step(main);
     const model::PolyproticAcid acid = ui::followedAcid(main.acid(), main.examples().labels());
     QCOMPARE(acid.constantCount(), constants);
@@ -342,7 +342,7 @@ void TestSolutionWindow::solutionLineNamesPhAndSpecies() {
 }
 
 void TestSolutionWindow::ctrlLOpensOneSolutionWindow() {
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     main.show();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -383,23 +383,24 @@ void TestSolutionWindow::followsTheMainWindow_data() {
     QTest::addColumn<MainStep>("step");
     QTest::addColumn<int>("constants");
     QTest::addColumn<int>("charge");
-    QTest::newRow("bar 1 up") << MainStep([](pHH& w) {
-        w.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QTest::newRow("bar 1 up") << MainStep([](MainWindow& w) {
+        w.pKaBar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }) << 4 << 0;
     QTest::newRow("bar 4 down past the others")
-        << MainStep([](pHH& w) { w.VScroll1(4)->setValue(15); }) << 4 << 0;
-    QTest::newRow("acid type HA") << MainStep([](pHH& w) {
-        QTest::mouseClick(w.Option1(1), Qt::LeftButton);
+        << MainStep([](MainWindow& w) { w.pKaBar(3)->setValue(15); }) << 4 << 0;
+    QTest::newRow("acid type HA") << MainStep([](MainWindow& w) {
+        QTest::mouseClick(w.acidTypeButton(0), Qt::LeftButton);
     }) << 1 << 0;
     QTest::newRow("acid type H2A")
-        << MainStep([](pHH& w) { QTest::mouseClick(w.Option1(2), Qt::LeftButton); }) << 2 << 0;
-    QTest::newRow("example phosphoric acid")
-        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("phosphoric"))->trigger(); }) << 3
-        << 0;
+        << MainStep([](MainWindow& w) { QTest::mouseClick(w.acidTypeButton(1), Qt::LeftButton); })
+        << 2 << 0;
+    QTest::newRow("example phosphoric acid") << MainStep([](MainWindow& w) {
+        exampleAction(w, QStringLiteral("phosphoric"))->trigger();
+    }) << 3 << 0;
     QTest::newRow("example glycine")
-        << MainStep([](pHH& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); }) << 2
-        << 1;
-    QTest::newRow("example EDTA") << MainStep([](pHH& w) {
+        << MainStep([](MainWindow& w) { exampleAction(w, QStringLiteral("glycine"))->trigger(); })
+        << 2 << 1;
+    QTest::newRow("example EDTA") << MainStep([](MainWindow& w) {
         exampleAction(w, QStringLiteral("edta"))->trigger();
     }) << 4 << 0;
 }
@@ -408,14 +409,14 @@ void TestSolutionWindow::followsTheMainWindow() {
     QFETCH(MainStep, step);
     QFETCH(int, constants);
     QFETCH(int, charge);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     QVERIFY(solution->following());
     ChartView* shown = solution->shownView();
     const int builds = shown->builds();
 
-    QSignalSpy drawings(&main, &pHH::diagramDrawn);
+    QSignalSpy drawings(&main, &MainWindow::diagramDrawn);
     step(main);
     const model::PolyproticAcid expected = followedAcid(main.acid(), main.examples().labels());
     QCOMPARE(expected.constantCount(), constants);
@@ -435,7 +436,7 @@ void TestSolutionWindow::followsTheMainWindow() {
 }
 
 void TestSolutionWindow::hiddenViewsWaitUntilShown() {
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     ChartView* fractions = solution->view(ChartKind::Fractions);
@@ -446,7 +447,7 @@ void TestSolutionWindow::hiddenViewsWaitUntilShown() {
     QCOMPARE(titration->builds(), 0);
 
     for (int k = 0; k < 5; ++k) {
-        main.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        main.pKaBar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
     // The hidden views took the request but drew nothing.
     QCOMPARE(logc->builds(), 0);
@@ -461,7 +462,7 @@ void TestSolutionWindow::hiddenViewsWaitUntilShown() {
     QVERIFY(!titration->isStale());
     QCOMPARE(logc->builds(), 0);
     const int fractionsBuilds = fractions->builds();
-    main.VScroll1(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    main.pKaBar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(titration->builds(), 2);
     QCOMPARE(fractions->builds(), fractionsBuilds);
     QVERIFY(fractions->isStale());
@@ -486,13 +487,13 @@ void TestSolutionWindow::editingTheAcidEndsFollowing_data() {
 
 void TestSolutionWindow::editingTheAcidEndsFollowing() {
     QFETCH(PanelStep, edit);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     exampleAction(main, QStringLiteral("phosphoric"))->trigger();
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     SolutionPanel& panel = solution->panel();
     const model::Exponents mainBefore = main.acid().exponents();
-    QSignalSpy drawings(&main, &pHH::diagramDrawn);
+    QSignalSpy drawings(&main, &MainWindow::diagramDrawn);
 
     edit(panel);
     QVERIFY(!solution->following());
@@ -504,7 +505,7 @@ void TestSolutionWindow::editingTheAcidEndsFollowing() {
     QCOMPARE(solution->request().acid, own);
 
     // The main window's changes no longer reach the solution window...
-    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    main.pKaBar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(panel.inputs().acid, own);
     // ...until following is checked again: then its acid comes back at once.
     QTest::mouseClick(panel.followBox(), Qt::LeftButton, {},
@@ -552,7 +553,7 @@ void TestSolutionWindow::solutionFieldsKeepFollowing() {
     using Took = std::function<bool(const diagram::ChartRequest&)>;
     QFETCH(PanelStep, edit);
     QFETCH(Took, took);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     const int builds = solution->shownView()->builds();
@@ -563,7 +564,7 @@ void TestSolutionWindow::solutionFieldsKeepFollowing() {
     QVERIFY(solution->shownView()->builds() > builds);
     QVERIFY(!solution->shownView()->isStale());
     // Still following: the next bar step arrives.
-    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    main.pKaBar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(solution->request().acid, followedAcid(main.acid(), main.examples().labels()));
     QVERIFY(took(solution->request()));
 }
@@ -630,7 +631,7 @@ void TestSolutionWindow::invalidInputNeverReachesTheDrawing() {
     QFETCH(Label, problemLabel);
     QFETCH(QString, problem);
     QFETCH(PanelStep, mend);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     exampleAction(main, QStringLiteral("phosphoric"))->trigger();
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
@@ -767,7 +768,7 @@ void TestSolutionWindow::viewsFillAnySize() {
     QFETCH(diagram::ChartKind, kind);
     QFETCH(QSize, size);
     const qreal ratio = test::scaleFactor();
-    pHH main;
+    MainWindow main;
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     solution->tabs()->setCurrentWidget(solution->view(kind));
@@ -828,7 +829,7 @@ void TestSolutionWindow::readoutFromMouseAndKeys() {
     QFETCH(diagram::ChartKind, kind);
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(double, value);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     solution->tabs()->setCurrentWidget(solution->view(kind));
@@ -875,7 +876,7 @@ void TestSolutionWindow::readoutFromMouseAndKeys() {
     }
     QCOMPARE(*view->readoutValue(), value);
     // It follows the main window's changes at the same place.
-    main.VScroll1(1)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    main.pKaBar(0)->triggerAction(QAbstractSlider::SliderPageStepAdd);
     const diagram::ChartReadout moved = *view->readout();
     QCOMPARE(moved.x, *view->readoutValue());
     if (kind != ChartKind::Titration) {
@@ -897,7 +898,7 @@ void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
 void TestSolutionWindow::copySaveAndExportTheShownChart() {
     QFETCH(diagram::ChartKind, kind);
     QFETCH(QString, header);
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     exampleAction(main, QStringLiteral("phosphoric"))->trigger();
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
@@ -1003,7 +1004,7 @@ void TestSolutionWindow::remembersItselfBetweenRuns() {
     QFETCH(bool, kept);
     SolutionInputs inputs;
     {
-        pHH main(kDensity);
+        MainWindow main(kDensity);
         exampleAction(main, QStringLiteral("glycine"))->trigger();
         SolutionWindow* solution = openSolution(main);
         QVERIFY(solution != nullptr);
@@ -1028,7 +1029,7 @@ void TestSolutionWindow::remembersItselfBetweenRuns() {
     QVERIFY(QFile::exists(solutionSettingsFile()));
 
     // The main window starts as always, whatever the file holds.
-    pHH main(kDensity);
+    MainWindow main(kDensity);
     QCOMPARE(main.acid().exponents(), model::Acid::startAcid().exponents());
     main.move(100, 100);
     main.show();

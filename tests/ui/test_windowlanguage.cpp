@@ -15,7 +15,7 @@
 #include "ui/common/svgicon.h"
 #include "ui/common/theorydocument.h"
 #include "ui/main/exampleacids.h"
-#include "ui/main/phh.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/plotbox.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutioncompanion.h"
@@ -157,7 +157,7 @@ private:
     QTemporaryDir m_config;
     std::unique_ptr<language::Translators> m_translators;
     QString m_language; ///< "en" or the translation's name
-    std::unique_ptr<pHH> m_main;
+    std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<About> m_about;
 };
 
@@ -171,7 +171,7 @@ void TestWindowLanguage::initTestCase() {
     const QString asked = qEnvironmentVariable("LANGUAGE");
     QVERIFY2(asked.isEmpty() || asked == m_language,
              qPrintable(QStringLiteral("LANGUAGE=%1 gave %2").arg(asked, m_language)));
-    m_main = std::make_unique<pHH>(kDensity);
+    m_main = std::make_unique<MainWindow>(kDensity);
     m_main->solution().open();
     m_about = std::make_unique<About>(kDensity);
     QVERIFY(m_main->solution().window() != nullptr);
@@ -183,7 +183,7 @@ void TestWindowLanguage::cleanupTestCase() {
 }
 
 QString TestWindowLanguage::shown(const QString& what) {
-    pHH& main = *m_main;
+    MainWindow& main = *m_main;
     SolutionWindow& solution = *main.solution().window();
     if (what == u"frame caption") {
         return main.form().widgetAs<QGroupBox>(u"Frame1")->title();
@@ -192,7 +192,7 @@ QString TestWindowLanguage::shown(const QString& what) {
         return main.form().widget(u"Comm_exit")->toolTip();
     }
     if (what == u"value tooltip") {
-        return main.Lab_pKa(3)->toolTip();
+        return main.pKaLabel(2)->toolTip();
     }
     if (what == u"plot menu") {
         return main.plotMenu()->actions().constFirst()->text();
@@ -204,7 +204,7 @@ QString TestWindowLanguage::shown(const QString& what) {
         return main.examples().menu()->actions().constFirst()->text();
     }
     if (what == u"spoken summary") {
-        return main.Pict_pole()->accessibleDescription().section(u'.', 0, 0);
+        return main.plotBox()->accessibleDescription().section(u'.', 0, 0);
     }
     if (what == u"theory face") {
         return faceWord(QString::fromLatin1(resources::theoryButton)).text;

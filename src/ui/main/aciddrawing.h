@@ -3,8 +3,8 @@
 
 #include "ui/common/diagramcommands.h"
 
+#include "diagram/distributiondiagram.h"
 #include "diagram/export.h"
-#include "diagram/grafik.h"
 #include "diagram/readout.h"
 #include "model/acid.h"
 

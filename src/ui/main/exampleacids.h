@@ -41,7 +41,7 @@ namespace velmora::ui {
 class ExampleAcids : public QObject {
     Q_OBJECT
 public:
-    /** The bars VScroll1(1..4) in order, index 0 = bar 1. */
+    /** The window's pKa bars in order, index 0 = the bar of pKa1. */
     using Bars = std::array<QScrollBar*, model::kMaxProtons>;
 
     /**

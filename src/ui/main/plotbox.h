@@ -16,7 +16,7 @@ class RetainedPlot;
 namespace velmora::ui {
 
 /**
- * The plot box `Pict_pole`: shows the retained image of the diagram. Painting copies the last
+ * The main window's plot box: shows the retained image of the diagram. Painting copies the last
  * drawing, it never draws the diagram, so a covered and uncovered window shows the diagram at
  * once. When the box finds itself on a screen of another device pixel ratio than the image was
  * drawn for, the image is stale: the box shows it scaled for the moment and asks its owner,

@@ -17,6 +17,6 @@ class Surface;
  * parts are printed at 8 pt, and the size is set to 10 pt after each, so the size a label leaves
  * behind carries over into the next one. The pen's X is never set here.
  */
-void forma(Surface& surface, const QString& name);
+void typesetFormula(Surface& surface, const QString& name);
 
 } // namespace velmora::diagram

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phhdesign.h"
+#include "mainwindowdesign.h"
 
 #include "pictures.h"
 #include "version.h"
@@ -41,7 +41,7 @@ QString picture(const char* path) {
 /** The tooltip of value label `index`, in the user's language. */
 QString valueToolTip(int index) {
     //: The tooltips of the main window begin and end with a blank, as drawn.
-    return QCoreApplication::translate("velmora::ui::pHH", " Value of pKa(%1) ").arg(index);
+    return QCoreApplication::translate("velmora::ui::MainWindow", " Value of pKa(%1) ").arg(index);
 }
 
 /** The caption a value label starts with: the start acid's exponent of its bar. */
@@ -69,11 +69,11 @@ WindowDesign makeDesign() {
     // clang-format off
     w.controls = {
         {.name = u"Pict_pole"_s, .kind = PictureBox, .left = 60, .top = 60, .width = 7425, .height = 5250, .tabIndex = 2, .font = FontDesign{u"Arial"_s, 9.75, true}},
-        {.name = u"Comm_theory"_s, .kind = CommandButton, .left = 9480, .top = 120, .width = 1815, .height = 495, .tabIndex = 3, .toolTip = QCoreApplication::translate("velmora::ui::pHH", " Theory of polyprotic acids from Wikipedia "), .background = kWindowGrey, .picture = picture(resources::theoryButton), .pictureSize = kCommandPicture},
-        {.name = u"Comm_about"_s, .kind = CommandButton, .left = 9480, .top = 720, .width = 1815, .height = 495, .tabIndex = 1, .toolTip = QCoreApplication::translate("velmora::ui::pHH", " About this program "), .background = kWindowGrey, .picture = picture(resources::aboutButton), .pictureSize = kCommandPicture},
-        {.name = u"Comm_exit"_s, .kind = CommandButton, .left = 9480, .top = 1320, .width = 1815, .height = 495, .tabIndex = 0, .toolTip = QCoreApplication::translate("velmora::ui::pHH", " Do you really want to exit? "), .background = kWindowGrey, .picture = picture(resources::exitButton), .pictureSize = kCommandPicture},
+        {.name = u"Comm_theory"_s, .kind = CommandButton, .left = 9480, .top = 120, .width = 1815, .height = 495, .tabIndex = 3, .toolTip = QCoreApplication::translate("velmora::ui::MainWindow", " Theory of polyprotic acids from Wikipedia "), .background = kWindowGrey, .picture = picture(resources::theoryButton), .pictureSize = kCommandPicture},
+        {.name = u"Comm_about"_s, .kind = CommandButton, .left = 9480, .top = 720, .width = 1815, .height = 495, .tabIndex = 1, .toolTip = QCoreApplication::translate("velmora::ui::MainWindow", " About this program "), .background = kWindowGrey, .picture = picture(resources::aboutButton), .pictureSize = kCommandPicture},
+        {.name = u"Comm_exit"_s, .kind = CommandButton, .left = 9480, .top = 1320, .width = 1815, .height = 495, .tabIndex = 0, .toolTip = QCoreApplication::translate("velmora::ui::MainWindow", " Do you really want to exit? "), .background = kWindowGrey, .picture = picture(resources::exitButton), .pictureSize = kCommandPicture},
         {.name = u"Frame2"_s, .kind = Frame, .left = 9480, .top = 1800, .width = 1815, .height = 735, .tabIndex = 21, .background = kWindowGrey},
-        {.name = u"Frame1"_s, .kind = Frame, .left = 9480, .top = 2640, .width = 1815, .height = 2715, .tabIndex = 16, .caption = QCoreApplication::translate("velmora::ui::pHH", "Type of acid"), .background = kPaleYellow},
+        {.name = u"Frame1"_s, .kind = Frame, .left = 9480, .top = 2640, .width = 1815, .height = 2715, .tabIndex = 16, .caption = QCoreApplication::translate("velmora::ui::MainWindow", "Type of acid"), .background = kPaleYellow},
         {.name = u"Option1"_s, .index = 1, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 300, .width = 1575, .height = 495, .tabIndex = 17, .background = kWindowGrey, .picture = picture(resources::acidHA), .pictureSize = kAcidPicture},
         {.name = u"Option1"_s, .index = 2, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 900, .width = 1575, .height = 495, .tabIndex = 18, .background = kWindowGrey, .picture = picture(resources::acidH2A), .pictureSize = kAcidPicture},
         {.name = u"Option1"_s, .index = 3, .kind = OptionButton, .frame = u"Frame1"_s, .left = 120, .top = 1500, .width = 1575, .height = 495, .tabIndex = 19, .background = kWindowGrey, .picture = picture(resources::acidH3A), .pictureSize = kAcidPicture},
@@ -97,7 +97,7 @@ WindowDesign makeDesign() {
 
 } // namespace
 
-const WindowDesign& pHHDesign() {
+const WindowDesign& mainWindowDesign() {
     static const WindowDesign design = makeDesign();
     return design;
 }

@@ -17,7 +17,7 @@ class Surface;
 struct DrawnDiagram {
     int species = 0;
     std::array<QPointF, model::kMaxSpecies> labelAt{};
-    LabelTexts labels{}; ///< the label text of each species drawn, as passed to forma()
+    LabelTexts labels{}; ///< the label text of each species drawn, as passed to typesetFormula()
 };
 
 /**
@@ -27,9 +27,10 @@ struct DrawnDiagram {
  * its edges.
  *
  * Curves go through every second column (53, 55, ..., 473). Each label is placed by trackers
- * that follow its curve; see the table in grafik.cpp. `labels` replaces the generic species
- * names where it has a text (an example acid's own formulas), see speciesLabels().
+ * that follow its curve; see the table in distributiondiagram.cpp. `labels` replaces the generic
+ * species names where it has a text (an example acid's own formulas), see speciesLabels().
  */
-DrawnDiagram grafik(const model::Acid& acid, Surface& surface, const LabelTexts& labels = {});
+DrawnDiagram drawDistributionDiagram(const model::Acid& acid, Surface& surface,
+                                     const LabelTexts& labels = {});
 
 } // namespace velmora::diagram

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phh.h"
+#include "mainwindow.h"
 
 #include "aciddrawing.h"
 #include "classicscrollbar.h"
-#include "controlindex.h"
 #include "exampleacids.h"
-#include "phhdesign.h"
+#include "mainwindowdesign.h"
 #include "picturebutton.h"
 #include "plotbox.h"
 
@@ -42,18 +41,35 @@ constexpr int kBarMax = 130;
 constexpr int kBarSingleStep = 1;
 constexpr int kBarPageStep = 10;
 
-/** The designed Value of bar `index`: the start acid's exponent in tenths. */
-int startValue(int index) {
-    return static_cast<int>(std::lround(model::kStartExponents[slot(index - 1)] * 10.0));
+/** The number of bars, value labels and acid-type buttons, one per constant. */
+constexpr int kBars = model::kMaxProtons;
+
+/** Whether `i` counts one of the bars, value labels or acid-type buttons (0..3). */
+bool isBar(int i) {
+    return i >= 0 && i < kBars;
 }
 
 /**
- * The exponent that a bar's Value stands for, Value / 10. Bars 1 to 3 divide in single precision
- * and bar 4 in double: pKa1..pKa3 hold the float nearest to their tenth (a Value of 22 gives
- * 2.2000000476837158), pKa4 the double nearest.
+ * Element `i` of one of the window's rows of four. An index outside 0..3 is a fault in the
+ * program: it throws std::out_of_range rather than reading past the row.
  */
-double barExponent(int index, int tenths) {
-    if (index < model::kMaxProtons) {
+template <class Row> auto& ofRow(Row& row, int i) {
+    return row.at(static_cast<std::size_t>(i));
+}
+
+/** The designed Value of bar `i`: the start acid's exponent in tenths. */
+int startValue(int i) {
+    return static_cast<int>(
+        std::lround(model::kStartExponents[static_cast<std::size_t>(i)] * 10.0));
+}
+
+/**
+ * The exponent that bar i's Value stands for, Value / 10. The bars of pKa1 to pKa3 divide in
+ * single precision and the bar of pKa4 in double: pKa1..pKa3 hold the float nearest to their
+ * tenth (a Value of 22 gives 2.2000000476837158), pKa4 the double nearest.
+ */
+double barExponent(int i, int tenths) {
+    if (i < kBars - 1) {
         return static_cast<double>(static_cast<float>(tenths) / 10.0f);
     }
     return static_cast<double>(tenths) / 10.0;
@@ -80,8 +96,8 @@ void showValue(QLabel& label, const QFont& designed, const QString& text) {
 
 } // namespace
 
-pHH::pHH(ScreenDensity density) : QWidget(nullptr), m_plot(devicePixelRatioF()) {
-    setObjectName(QStringLiteral("pHH"));
+MainWindow::MainWindow(ScreenDensity density) : QWidget(nullptr), m_plot(devicePixelRatioF()) {
+    setObjectName(mainWindowDesign().name);
     auto* barStyle = new ClassicScrollBarStyle();
     barStyle->setParent(this);
     const Form::Factory factory = [barStyle](const ControlDesign& control,
@@ -109,205 +125,216 @@ pHH::pHH(ScreenDensity density) : QWidget(nullptr), m_plot(devicePixelRatioF()) 
         }
         return nullptr;
     };
-    m_form = std::make_unique<Form>(*this, pHHDesign(), density, factory);
+    m_form = std::make_unique<Form>(*this, mainWindowDesign(), density, factory);
     wireControls();
-    Form_Load();
+    load();
     m_form->centreOnScreen();
     m_form->focusFirst();
 }
 
-pHH::~pHH() {
+MainWindow::~MainWindow() {
     // An About window still open (or closed and not yet deleted) goes with the main window.
     delete m_about.data();
 }
 
-void pHH::wireControls() {
+void MainWindow::wireControls() {
     Form& f = *m_form;
     const auto command = [&](const char16_t* name, const QString& accessible,
-                             void (pHH::*handler)()) {
+                             void (MainWindow::*handler)()) {
         auto* button = f.widgetAs<QAbstractButton>(name);
         button->setAccessibleName(accessible);
         connect(button, &QAbstractButton::clicked, this, handler);
+        return button;
     };
-    command(u"Comm_theory", tr("Theory"), &pHH::Comm_theory_Click);
-    command(u"Comm_about", tr("About"), &pHH::Comm_about_Click);
-    command(u"Comm_exit", tr("Exit"), &pHH::Comm_exit_Click);
+    m_theoryButton = command(u"Comm_theory", tr("Theory"), &MainWindow::openTheory);
+    m_aboutButton = command(u"Comm_about", tr("About"), &MainWindow::showAbout);
+    m_exitButton = command(u"Comm_exit", tr("Exit"), &MainWindow::exitProgram);
 
-    f.widgetAs<QWidget>(u"Frame1")->setAccessibleName(tr("Type of acid"));
+    m_acidTypeFrame = f.widgetAs<QWidget>(u"Frame1");
+    m_acidTypeFrame->setAccessibleName(tr("Type of acid"));
     // An empty frame that only sets the commands apart from the acid types.
-    f.widgetAs<QWidget>(u"Frame2")->setAccessibleName(tr("Separator"));
+    m_separatorFrame = f.widgetAs<QWidget>(u"Frame2");
+    m_separatorFrame->setAccessibleName(tr("Separator"));
 
-    const std::array<QString, 4> acidNames{tr("Monoprotic acid HA"), tr("Diprotic acid H2A"),
-                                           tr("Triprotic acid H3A"), tr("Tetraprotic acid H4A")};
+    const std::array<QString, kBars> acidNames{tr("Monoprotic acid HA"), tr("Diprotic acid H2A"),
+                                               tr("Triprotic acid H3A"),
+                                               tr("Tetraprotic acid H4A")};
     m_acidTypes = new QButtonGroup(this);
     m_acidTypes->setExclusive(true);
-    for (int index = 1; index <= 4; ++index) {
-        auto* button = f.widgetAs<QAbstractButton>(u"Option1", index);
-        button->setAccessibleName(acidNames[slot(index - 1)]);
-        m_acidTypes->addButton(button, index);
-        m_Option1[slot(index)] = button;
+    for (int i = 0; i < kBars; ++i) {
+        auto* button = f.widgetAs<QAbstractButton>(u"Option1", i + 1);
+        button->setAccessibleName(ofRow(acidNames, i));
+        // The id is the acid's number of protons, as ExampleAcids reads it.
+        m_acidTypes->addButton(button, i + 1);
+        ofRow(m_acidTypeButtons, i) = button;
     }
-    m_Option1[4]->setChecked(true);
-    connect(m_acidTypes, &QButtonGroup::idClicked, this, &pHH::Option1_Click);
+    acidTypeButton(kBars - 1)->setChecked(true);
+    connect(m_acidTypes, &QButtonGroup::idClicked, this,
+            [this](int protons) { acidTypeChosen(protons - 1); });
 
-    for (int index = 1; index <= 4; ++index) {
-        auto* bar = f.widgetAs<QScrollBar>(u"VScroll1", index);
+    for (int i = 0; i < kBars; ++i) {
+        auto* bar = f.widgetAs<QScrollBar>(u"VScroll1", i + 1);
         bar->setRange(kBarMin, kBarMax);
         bar->setSingleStep(kBarSingleStep);
         bar->setPageStep(kBarPageStep);
         bar->setTracking(true);
-        bar->setValue(startValue(index));
-        bar->setAccessibleName(tr("pKa %1").arg(index));
-        m_VScroll1[slot(index)] = bar;
+        bar->setValue(startValue(i));
+        bar->setAccessibleName(tr("pKa %1").arg(i + 1));
+        ofRow(m_pKaBars, i) = bar;
 
-        auto* label = f.widgetAs<QLabel>(u"Lab_pKa", index);
-        label->setAccessibleName(tr("Value of pKa %1").arg(index));
-        m_Lab_pKa[slot(index)] = label;
+        auto* label = f.widgetAs<QLabel>(u"Lab_pKa", i + 1);
+        label->setAccessibleName(tr("Value of pKa %1").arg(i + 1));
+        ofRow(m_pKaLabels, i) = label;
 
-        f.widgetAs<QLabel>(u"Label1", index - 1)->setAccessibleName(tr("Bar %1").arg(index));
+        auto* number = f.widgetAs<QLabel>(u"Label1", i);
+        number->setAccessibleName(tr("Bar %1").arg(i + 1));
+        ofRow(m_pKaBarNumbers, i) = number;
     }
     // Connected only now: the designed Values above are no changes of Value. The connections
     // are direct, so a write of a new Value runs the handler nested inside the write.
-    for (int index = 1; index <= 4; ++index) {
-        QScrollBar* bar = m_VScroll1[slot(index)];
-        connect(bar, &QScrollBar::valueChanged, this, [this, index] { VScroll1_Change(index); });
-        connect(bar, &QScrollBar::sliderMoved, this, [this, index] { VScroll1_Scroll(index); });
+    for (int i = 0; i < kBars; ++i) {
+        QScrollBar* bar = pKaBar(i);
+        connect(bar, &QScrollBar::valueChanged, this, [this, i] { pKaBarChanged(i); });
+        connect(bar, &QScrollBar::sliderMoved, this, [this, i] { pKaBarScrolled(i); });
     }
 
-    m_examples = new ExampleAcids(
-        *m_acidTypes, {m_VScroll1[1], m_VScroll1[2], m_VScroll1[3], m_VScroll1[4]}, *this);
-    connect(m_examples, &ExampleAcids::labelsChanged, this, &pHH::grafik);
+    m_examples = new ExampleAcids(*m_acidTypes, m_pKaBars, *this);
+    connect(m_examples, &ExampleAcids::labelsChanged, this, &MainWindow::redrawDiagram);
     m_drawing = std::make_unique<AcidDrawing>(m_acid, *m_examples);
     m_commands = new DiagramCommands(*this, *m_drawing);
     m_solution =
         new SolutionCompanion(*this, [this] { return followedAcid(m_acid, m_examples->labels()); });
-    connect(this, &pHH::diagramDrawn, m_solution, &SolutionCompanion::windowChanged);
+    connect(this, &MainWindow::diagramDrawn, m_solution, &SolutionCompanion::windowChanged);
 
-    m_Pict_pole = f.widgetAs<PlotBox>(u"Pict_pole");
-    m_Pict_pole->setAccessibleName(tr("Distribution diagram"));
-    m_Pict_pole->setPlot(&m_plot);
-    m_Pict_pole->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
-    connect(m_Pict_pole, &PlotBox::devicePixelRatioChanged, this, &pHH::grafik);
+    m_plotBox = f.widgetAs<PlotBox>(u"Pict_pole");
+    m_plotBox->setAccessibleName(tr("Distribution diagram"));
+    m_plotBox->setPlot(&m_plot);
+    m_plotBox->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
+    connect(m_plotBox, &PlotBox::devicePixelRatioChanged, this, &MainWindow::redrawDiagram);
     setUpPlotMenu();
 }
 
-void pHH::setUpPlotMenu() {
+void MainWindow::setUpPlotMenu() {
     m_plotMenu = new QMenu(this);
     m_plotMenu->setObjectName(QStringLiteral("plotMenu"));
     m_plotMenu->addMenu(m_examples->menu());
     m_plotMenu->addAction(m_solution->openAction());
     m_plotMenu->addSeparator();
     m_commands->addTo(*m_plotMenu);
-    m_Pict_pole->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_Pict_pole, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    m_plotBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_plotBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         // The menu covers the plot; a readout left standing under it would only be in the way.
-        m_Pict_pole->hideReadout();
-        m_plotMenu->popup(m_Pict_pole->mapToGlobal(at));
+        m_plotBox->hideReadout();
+        m_plotMenu->popup(m_plotBox->mapToGlobal(at));
     });
 }
 
-void pHH::Form_Load() {
+void MainWindow::load() {
     scaleform(*m_form, kMainOuterWidthPx, kMainOuterHeightPx);
-    for (int index = 1; index <= 4; ++index) {
-        m_valueFonts[slot(index)] = m_Lab_pKa[slot(index)]->font();
+    for (int i = 0; i < kBars; ++i) {
+        ofRow(m_valueFonts, i) = pKaLabel(i)->font();
     }
     m_acid = model::Acid::startAcid();
-    grafik();
+    redrawDiagram();
 }
 
-QScrollBar* pHH::VScroll1(int Index) const {
-    return validIndex(Index) ? m_VScroll1[slot(Index)] : nullptr;
+QScrollBar* MainWindow::pKaBar(int i) const {
+    return ofRow(m_pKaBars, i);
 }
 
-QLabel* pHH::Lab_pKa(int Index) const {
-    return validIndex(Index) ? m_Lab_pKa[slot(Index)] : nullptr;
+QLabel* MainWindow::pKaLabel(int i) const {
+    return ofRow(m_pKaLabels, i);
 }
 
-QAbstractButton* pHH::Option1(int Index) const {
-    return validIndex(Index) ? m_Option1[slot(Index)] : nullptr;
+QLabel* MainWindow::pKaBarNumber(int i) const {
+    return ofRow(m_pKaBarNumbers, i);
 }
 
-int pHH::value(int index) const {
-    return m_VScroll1[slot(index)]->value();
+QAbstractButton* MainWindow::acidTypeButton(int i) const {
+    return ofRow(m_acidTypeButtons, i);
 }
 
-void pHH::setExponent(int index) {
-    m_acid.setPKa(index, barExponent(index, value(index)));
+int MainWindow::value(int i) const {
+    return pKaBar(i)->value();
 }
 
-void pHH::VScroll1_Change(int Index) {
-    if (validIndex(Index)) {
+void MainWindow::setExponent(int i) {
+    m_acid.setPKa(i + 1, barExponent(i, value(i)));
+}
+
+void MainWindow::pKaBarChanged(int i) {
+    if (isBar(i)) {
         // The bar's own exponent and its label follow its Value.
-        setExponent(Index);
-        m_Lab_pKa[slot(Index)]->setText(pKaText(m_acid.pKa(Index)));
+        setExponent(i);
+        pKaLabel(i)->setText(pKaText(m_acid.pKa(i + 1)));
         // Lower neighbours come down, nearest first, enabled or not. Every test reads the Values
         // afresh: the writes run nested handlings that may have moved other bars meanwhile.
-        for (int k = Index - 1; k >= 1; --k) {
+        for (int k = i - 1; k >= 0; --k) {
             if (value(k) > value(k + 1)) {
-                m_VScroll1[slot(k)]->setValue(value(k + 1));
+                pKaBar(k)->setValue(value(k + 1));
             }
         }
         // Higher enabled neighbours go up, nearest first.
-        for (int k = Index + 1; k <= 4; ++k) {
-            if (value(k) < value(k - 1) && m_VScroll1[slot(k)]->isEnabledTo(this)) {
-                m_VScroll1[slot(k)]->setValue(value(k - 1));
+        for (int k = i + 1; k < kBars; ++k) {
+            if (value(k) < value(k - 1) && pKaBar(k)->isEnabledTo(this)) {
+                pKaBar(k)->setValue(value(k - 1));
             }
         }
     }
     // Waiting events run first, so the bars and labels show their new Values; then the diagram
     // is drawn anew.
     QCoreApplication::processEvents();
-    grafik();
+    redrawDiagram();
 }
 
-void pHH::VScroll1_Scroll(int Index) {
-    if (!validIndex(Index)) {
+void MainWindow::pKaBarScrolled(int i) {
+    if (!isBar(i)) {
         return;
     }
     // The thumb's position becomes the Value, so label and diagram follow the drag.
-    QScrollBar* bar = m_VScroll1[slot(Index)];
+    QScrollBar* bar = pKaBar(i);
     bar->setValue(bar->sliderPosition());
 }
 
-void pHH::Option1_Click(int Index) {
-    if (validIndex(Index)) {
-        const int n = Index;
+void MainWindow::acidTypeChosen(int i) {
+    if (isBar(i)) {
+        const int protons = i + 1;
         // The constants past the acid's type are absent.
-        for (int k = n + 1; k <= 4; ++k) {
+        for (int k = protons + 1; k <= model::kMaxProtons; ++k) {
             m_acid.setPKa(k, 0.0);
         }
-        // The bars and labels of the type are on, the others off; bar 1 and its label stay on.
-        for (int k = 2; k <= 4; ++k) {
-            m_VScroll1[slot(k)]->setEnabled(k <= n);
-            m_Lab_pKa[slot(k)]->setEnabled(k <= n);
+        // The bars and labels of the type are on, the others off; the first bar and its label
+        // stay on.
+        for (int k = 1; k < kBars; ++k) {
+            pKaBar(k)->setEnabled(k <= i);
+            pKaLabel(k)->setEnabled(k <= i);
         }
         // The bars of the type are raised into order; each raise runs its own handling first.
-        for (int k = 2; k <= n; ++k) {
+        for (int k = 1; k <= i; ++k) {
             if (value(k) < value(k - 1)) {
-                m_VScroll1[slot(k)]->setValue(value(k - 1));
+                pKaBar(k)->setValue(value(k - 1));
             }
         }
         // The constants of the type come back from the bars, which kept their Values.
-        for (int k = 2; k <= n; ++k) {
+        for (int k = 1; k <= i; ++k) {
             setExponent(k);
         }
     }
-    grafik();
+    redrawDiagram();
 }
 
-void pHH::followExample() {
+void MainWindow::followExample() {
     m_examples->follow();
     const model::Preset* shown = m_examples->shown();
     if (m_exact != nullptr && m_exact != shown) {
         // The window has left the example: an exponent that still holds a literature value
         // (the handlers have not written it from its bar, nor cleared it) comes from its bar
         // again, and every label the example wrote shows its bar's tenth.
-        for (int k = 1; k <= m_exact->protons(); ++k) {
-            if (m_acid.pKa(k) == m_exact->pKa[static_cast<std::size_t>(k - 1)]) {
+        for (int k = 0; k < m_exact->protons(); ++k) {
+            if (m_acid.pKa(k + 1) == m_exact->pKa[static_cast<std::size_t>(k)]) {
                 setExponent(k);
             }
-            showValue(*m_Lab_pKa[slot(k)], m_valueFonts[slot(k)],
-                      pKaText(barExponent(k, value(k))));
+            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), pKaText(barExponent(k, value(k))));
         }
         m_exact = nullptr;
     }
@@ -316,28 +343,28 @@ void pHH::followExample() {
         // values. Written on every redraw, as a click on the example's own acid type reads the
         // exponents back from the bars.
         const QStringList texts = exampleValueTexts(*shown);
-        for (int k = 1; k <= shown->protons(); ++k) {
-            m_acid.setPKa(k, shown->pKa[static_cast<std::size_t>(k - 1)]);
-            showValue(*m_Lab_pKa[slot(k)], m_valueFonts[slot(k)], texts.at(k - 1));
+        for (int k = 0; k < shown->protons(); ++k) {
+            m_acid.setPKa(k + 1, shown->pKa[static_cast<std::size_t>(k)]);
+            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), texts.at(k));
         }
         m_exact = shown;
     }
 }
 
-void pHH::grafik() {
+void MainWindow::redrawDiagram() {
     followExample();
-    m_plot.setDevicePixelRatio(m_Pict_pole->devicePixelRatioF());
+    m_plot.setDevicePixelRatio(m_plotBox->devicePixelRatioF());
     const diagram::DrawnDiagram drawn = m_plot.redraw(m_acid, m_examples->labels());
-    m_Pict_pole->setAccessibleDescription(m_drawing->summary(drawn));
-    m_Pict_pole->update();
+    m_plotBox->setAccessibleDescription(m_drawing->summary(drawn));
+    m_plotBox->update();
     emit diagramDrawn(drawn);
 }
 
-void pHH::Comm_theory_Click() {
+void MainWindow::openTheory() {
     openTheoryDocument(theoryFolders(), this);
 }
 
-void pHH::Comm_about_Click() {
+void MainWindow::showAbout() {
     if (m_about.isNull()) {
         // Its construction is its load: built from its design and scaled.
         m_about = new About(m_form->density());
@@ -347,20 +374,13 @@ void pHH::Comm_about_Click() {
     m_about->activateWindow();
 }
 
-void pHH::Comm_exit_Click() {
-    endProgram();
-}
-
-void pHH::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Any way of closing the window ends the program.
+    exitProgram();
     event->accept();
 }
 
-void pHH::Form_Unload() {
-    endProgram();
-}
-
-void pHH::endProgram() {
+void MainWindow::exitProgram() {
     if (m_ending) {
         return;
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forma.h"
+#include "typesetformula.h"
 
 #include "formula.h"
 #include "surface.h"
@@ -20,7 +20,7 @@ void printSmall(Surface& surface, int row, const QString& text) {
 
 } // namespace
 
-void forma(Surface& surface, const QString& name) {
+void typesetFormula(Surface& surface, const QString& name) {
     const std::vector<FormulaPiece> pieces = formulaPieces(name);
     if (pieces.empty()) {
         return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Typesets arbitrary names of any length on a real surface.
-#include "diagram/forma.h"
 #include "diagram/surface.h"
+#include "diagram/typesetformula.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -15,7 +15,7 @@ namespace {
 
 QGuiApplication& application() {
     static int argc = 1;
-    static char name[] = "fuzz_forma";
+    static char name[] = "fuzz_typesetformula";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     surface.begin(painter);
     surface.setCurrentX(20.0f);
     surface.setCurrentY(100.0f);
-    velmora::diagram::forma(surface, name);
+    velmora::diagram::typesetFormula(surface, name);
     surface.end();
     // The pen never moves left, and its row stays within one script offset of the base row.
     if (surface.currentX() < 20.0f || surface.currentY() < 95.0f || surface.currentY() > 105.0f) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "grafik.h"
+#include "distributiondiagram.h"
 
-#include "forma.h"
 #include "geometry.h"
 #include "palette.h"
 #include "surface.h"
+#include "typesetformula.h"
 
 #include "model/fractions.h"
 
@@ -96,7 +96,8 @@ float labelColumn(int species, const Trackers& t, const model::Exponents& pKa) {
 
 } // namespace
 
-DrawnDiagram grafik(const model::Acid& acid, Surface& surface, const LabelTexts& labels) {
+DrawnDiagram drawDistributionDiagram(const model::Acid& acid, Surface& surface,
+                                     const LabelTexts& labels) {
     // The model stage: the acid type, the species' labels and every column's terms.
     const int protons = acid.protonCount();
     const LabelTexts names = speciesLabels(protons, labels);
@@ -134,7 +135,7 @@ DrawnDiagram grafik(const model::Acid& acid, Surface& surface, const LabelTexts&
         surface.setCurrentX(labelX);
         surface.setCurrentY(labelY);
         surface.setForeColor(colour);
-        forma(surface, names[slot]);
+        typesetFormula(surface, names[slot]);
 
         drawn.labelAt[slot] = QPointF(static_cast<double>(labelX), static_cast<double>(labelY));
         drawn.labels[slot] = names[slot];
