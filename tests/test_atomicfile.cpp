@@ -234,6 +234,8 @@ void TestAtomicFile::keepsPermissionsAndLinks_data() {
     QTest::addColumn<int>("newMode");
     QTest::newRow("unnamed, over 0640") << true << 0640 << false << 022 << 0640;
     QTest::newRow("named, over 0604") << false << 0604 << false << 022 << 0604;
+    QTest::newRow("named, over 04755 (set-user-ID)") << false << 04755 << false << 022 << 04755;
+    QTest::newRow("unnamed, over 02750 (set-group-ID)") << true << 02750 << false << 022 << 02750;
     QTest::newRow("unnamed, over 0755 through a link") << true << 0755 << true << 022 << 0755;
     QTest::newRow("named, new file through a dangling link") << false << -1 << true << 022 << 0644;
     QTest::newRow("unnamed, new file, umask 077") << true << -1 << false << 077 << 0600;

@@ -150,6 +150,8 @@ private slots:
     void volumeAtIsTheInverse();
     void titrationWithStrongAcidOrBase_data();
     void titrationWithStrongAcidOrBase();
+    void inputBounds_data();
+    void inputBounds();
     void grid_data();
     void grid();
 };
@@ -222,6 +224,8 @@ void TestSolution::refusedInputs_data() {
                              << "a name may not contain commas or control characters";
     QTest::newRow("leading blank")
         << Doubles{5} << 0 << Names{" HX", "X-"} << "a name may not start or end with a blank";
+    QTest::newRow("trailing blank")
+        << Doubles{5} << 0 << Names{"HX", "X- "} << "a name may not start or end with a blank";
     // Lengths count characters: "é" is two bytes, "𝛼" four, each one character.
     QTest::newRow("50 characters of two bytes") << Doubles{5} << 0 << Names{"HX", repeated("é", 50)}
                                                 << "each name needs 1 to 49 characters";
@@ -697,6 +701,43 @@ void TestSolution::titrationWithStrongAcidOrBase() {
     }
 }
 
+void TestSolution::inputBounds_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fine");
+    // Each limit itself is allowed; a little beyond it is not.
+    const struct {
+        const char* input;
+        double low;
+        double high;
+    } limits[] = {{"sample volume", 0.1, 1000.0},
+                  {"titrant concentration", 1e-6, 10.0},
+                  {"end volume", 0.001, 100000.0},
+                  {"concentration", 1e-10, 10.0},
+                  {"strong acid or base", 0.0, 10.0}};
+    for (const auto& limit : limits) {
+        const double below = limit.low == 0.0 ? -1e-12 : limit.low * 0.999;
+        QTest::addRow("%s at its lowest", limit.input) << limit.input << limit.low << true;
+        QTest::addRow("%s below", limit.input) << limit.input << below << false;
+        QTest::addRow("%s at its highest", limit.input) << limit.input << limit.high << true;
+        QTest::addRow("%s above", limit.input) << limit.input << limit.high * 1.001 << false;
+        QTest::addRow("%s not a number", limit.input) << limit.input << std::nan("") << false;
+    }
+}
+
+void TestSolution::inputBounds() {
+    QFETCH(QString, input);
+    QFETCH(double, value);
+    QFETCH(bool, fine);
+    const Problem problem = input == u"sample volume" ? problemWithSampleVolume(value)
+                            : input == u"titrant concentration"
+                                ? problemWithTitrantConcentration(value)
+                            : input == u"end volume"    ? problemWithEndVolume(value)
+                            : input == u"concentration" ? problemWithConcentration(value)
+                                                        : problemWithStrongConcentration(value);
+    QCOMPARE(problem.empty(), fine);
+}
+
 void TestSolution::grid_data() {
     QTest::addColumn<double>("last");
     QTest::addColumn<double>("step");
@@ -709,6 +750,9 @@ void TestSolution::grid_data() {
     QTest::newRow("mL by 0.05 to 24.02") << 24.02 << 0.05 << 482 << 24.0;
     QTest::newRow("step larger than the range") << 0.5 << 1.0 << 2 << 0.0;
     QTest::newRow("no step") << 14.0 << 0.0 << 2 << 0.0;
+    QTest::newRow("no step, nothing to span") << 0.0 << 0.0 << 1 << 0.0;
+    // A step that ends a hair short of the end would leave a sliver: the end takes its place.
+    QTest::newRow("last step a hair short") << 2.0000005 << 1.0 << 3 << 1.0;
 }
 
 void TestSolution::grid() {
@@ -720,7 +764,9 @@ void TestSolution::grid() {
     QCOMPARE(int(values.size()), count);
     QCOMPARE(values.front(), 0.0);
     QCOMPARE(values.back(), last);
-    QCOMPARE(values[values.size() - 2], beforeLast);
+    if (count >= 2) {
+        QCOMPARE(values[values.size() - 2], beforeLast);
+    }
     if (step == 0.1) {
         QCOMPARE(values[3], 0.3);
         QCOMPARE(values[7], 0.7);

@@ -228,6 +228,8 @@ void TestSolveCli::refused_data() {
         "--titrant: '0.1' is not base:CT or acid:CT");
     row("titrant of an unknown kind", titration + QStringList{"--titrant", "salt:0.1"},
         "--titrant: 'salt:0.1' is not");
+    row("titrant kind without its concentration", titration + QStringList{"--titrant", "base"},
+        "--titrant: 'base' is not base:CT or acid:CT");
     row("titrant concentration missing", titration + QStringList{"--titrant", "base:"},
         "--titrant: '' is not a number");
     row("titrant too dilute", titration + QStringList{"--titrant", "acid:1e-7"},
