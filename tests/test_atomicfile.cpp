@@ -347,7 +347,7 @@ void TestAtomicFile::systemCallsInOrder() {
     options.systemCalls.rename = [&](const char* from, const char* to) {
         return fails("rename") ? -1 : ::rename(from, to);
     };
-    QCOMPARE(diagram::writeFileAtomically(path, newContents(), options), reason);
+    QCOMPARE(io::writeFileAtomically(path, newContents(), options), reason);
     QCOMPARE(made, calls);
     if (reason.isEmpty()) {
         QCOMPARE(contentsOf(path), newContents());
