@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,6 +103,8 @@ private slots:
     void sizeLimitLeavesNothing();
     void keepsPermissionsAndLinks_data();
     void keepsPermissionsAndLinks();
+    void systemCallsInOrder_data();
+    void systemCallsInOrder();
     void shownNames_data();
     void shownNames();
 };
@@ -232,6 +235,8 @@ void TestAtomicFile::keepsPermissionsAndLinks_data() {
     QTest::addColumn<int>("newMode");
     QTest::newRow("unnamed, over 0640") << true << 0640 << false << 022 << 0640;
     QTest::newRow("named, over 0604") << false << 0604 << false << 022 << 0604;
+    QTest::newRow("named, over 04755 (set-user-ID)") << false << 04755 << false << 022 << 04755;
+    QTest::newRow("unnamed, over 02750 (set-group-ID)") << true << 02750 << false << 022 << 02750;
     QTest::newRow("unnamed, over 0755 through a link") << true << 0755 << true << 022 << 0755;
     QTest::newRow("named, new file through a dangling link") << false << -1 << true << 022 << 0644;
     QTest::newRow("unnamed, new file, umask 077") << true << -1 << false << 077 << 0600;
@@ -265,6 +270,93 @@ void TestAtomicFile::keepsPermissionsAndLinks() {
     QCOMPARE(modeOf(target), newMode);
     QCOMPARE(test::isLink(path), throughLink);
     QCOMPARE(entriesOf(folder + "/sub"), QByteArrayList{"target.png"});
+}
+
+void TestAtomicFile::systemCallsInOrder_data() {
+    QTest::addColumn<bool>("unnamed");
+    QTest::addColumn<bool>("existing");
+    QTest::addColumn<QByteArray>("failing"); // the call made to fail, if any
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QByteArrayList>("calls");
+    QTest::addColumn<QString>("reason");
+    const QByteArrayList named{"fsync file", "rename", "fsync folder"};
+    QTest::newRow("named, new file") << false << false << QByteArray() << 0 << named << QString();
+    QTest::newRow("named, over a file") << false << true << QByteArray() << 0 << named << QString();
+    QTest::newRow("unnamed, new file")
+        << true << false << QByteArray() << 0
+        << QByteArrayList{"fsync file", "linkat", "fsync folder"} << QString();
+    QTest::newRow("unnamed, over a file")
+        << true << true << QByteArray() << 0
+        << QByteArrayList{"fsync file", "linkat", "rename", "fsync folder"} << QString();
+    const QByteArrayList syncOnly{"fsync file"};
+    QTest::newRow("named, over a file, file not synced")
+        << false << true << QByteArray("fsync file") << EIO << syncOnly << "Input/output error";
+    QTest::newRow("named, new file, file not synced")
+        << false << false << QByteArray("fsync file") << EIO << syncOnly << "Input/output error";
+    QTest::newRow("unnamed, over a file, file not synced")
+        << true << true << QByteArray("fsync file") << ENOSPC << syncOnly
+        << "No space left on device";
+    QTest::newRow("named, over a file, rename refused")
+        << false << true << QByteArray("rename") << EACCES << QByteArrayList{"fsync file", "rename"}
+        << "Permission denied";
+    QTest::newRow("unnamed, over a file, link refused")
+        << true << true << QByteArray("linkat") << ENOSPC << QByteArrayList{"fsync file", "linkat"}
+        << "No space left on device";
+    // The rename has happened by then: the file is in place whatever the folder's sync says.
+    QTest::newRow("named, over a file, folder not synced")
+        << false << true << QByteArray("fsync folder") << EIO << named << QString();
+}
+
+void TestAtomicFile::systemCallsInOrder() {
+    QFETCH(bool, unnamed);
+    QFETCH(bool, existing);
+    QFETCH(QByteArray, failing);
+    QFETCH(int, error);
+    QFETCH(QByteArrayList, calls);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (unnamed && !hasUnnamedFiles(folder)) {
+        QSKIP("the file system here has no unnamed files");
+    }
+    const QByteArray path = folder + "/data.csv";
+    if (existing) {
+        QVERIFY(putFile(path, kOld));
+    }
+    QByteArrayList made;
+    // Each call is noted, then made, unless it is the one to fail.
+    const auto fails = [&](const QByteArray& call) {
+        made << call;
+        if (call == failing) {
+            errno = error;
+            return true;
+        }
+        return false;
+    };
+    AtomicWriteOptions options;
+    options.unnamedTemporary = unnamed;
+    options.systemCalls.fsync = [&](int fd) {
+        struct stat status {};
+        const bool isFolder = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+        return fails(isFolder ? "fsync folder" : "fsync file") ? -1 : ::fsync(fd);
+    };
+    options.systemCalls.linkat = [&](int fromFolder, const char* from, int toFolder, const char* to,
+                                     int flags) {
+        return fails("linkat") ? -1 : ::linkat(fromFolder, from, toFolder, to, flags);
+    };
+    options.systemCalls.rename = [&](const char* from, const char* to) {
+        return fails("rename") ? -1 : ::rename(from, to);
+    };
+    QCOMPARE(io::writeFileAtomically(path, newContents(), options), reason);
+    QCOMPARE(made, calls);
+    if (reason.isEmpty()) {
+        QCOMPARE(contentsOf(path), newContents());
+    } else if (existing) {
+        QCOMPARE(contentsOf(path), kOld);
+    }
+    // No temporary file is left, whatever happened.
+    const bool present = existing || reason.isEmpty();
+    QCOMPARE(entriesOf(folder), present ? QByteArrayList{"data.csv"} : QByteArrayList{});
 }
 
 void TestAtomicFile::shownNames_data() {

@@ -8,6 +8,8 @@
 #include "diagram/chartdata.h"
 #include "diagram/chartoverlay.h"
 #include "diagram/charttext.h"
+#include "diagram/encode.h"
+#include "diagram/labelplacer.h"
 #include "diagram/palette.h"
 #include "diagram/solutionchart.h"
 #include "diagram/solutiondata.h"
@@ -17,7 +19,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -162,8 +166,14 @@ private slots:
     void svgKeepsTextsAndCoordinates_data();
     void svgKeepsTextsAndCoordinates();
     void pdfKeepsTexts();
+    void pdfDrawingFillsItsPage_data();
+    void pdfDrawingFillsItsPage();
     void labelsStayApart_data();
     void labelsStayApart();
+    void labelMargins_data();
+    void labelMargins();
+    void labelOverCurvesAsALastResort_data();
+    void labelOverCurvesAsALastResort();
     void readout_data();
     void readout();
     void readoutOutsideTheFrame();
@@ -497,6 +507,66 @@ void TestCharts::pdfKeepsTexts() {
     QVERIFY(pdf.contains("/FontFile2"));
 }
 
+void TestCharts::pdfDrawingFillsItsPage_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("chart") << QSize(960, 600);
+    QTest::newRow("smallest chart") << QSize(320, 200);
+    QTest::newRow("main diagram") << QSize(495, 350);
+}
+
+void TestCharts::pdfDrawingFillsItsPage() {
+    QFETCH(QSize, size);
+    // Green to the page's edges, a red square 100 px from the top left corner.
+    const QRect square(100, 100, 100, 80);
+    const diagram::Drawing drawing{size, QStringLiteral("frame"), [&](QPainter& painter) {
+                                       painter.fillRect(QRect(QPoint(0, 0), size), Qt::green);
+                                       painter.fillRect(square, Qt::red);
+                                   }};
+    const std::optional<QByteArray> pdf = diagram::encodePdf(drawing);
+    QVERIFY(pdf.has_value());
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("frame.pdf")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(*pdf) == pdf->size());
+    file.close();
+    // The page rendered at 96 dpi: one pixel a logical pixel.
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), file.fileName(),
+                  dir.filePath(QStringLiteral("page"))});
+    if (!render.waitForStarted()) {
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    }
+    QVERIFY(render.waitForFinished(60000));
+    QCOMPARE(render.exitCode(), 0);
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    // Points are rounded up to whole pixels: 350 px are 262.5 pt, rendered as 351 px.
+    QVERIFY2(page.width() - size.width() >= 0 && page.width() - size.width() <= 1 &&
+                 page.height() - size.height() >= 0 && page.height() - size.height() <= 1,
+             qPrintable(QStringLiteral("%1x%2").arg(page.width()).arg(page.height())));
+    const auto isColour = [&](int x, int y, QColor colour) {
+        const QColor pixel = page.pixelColor(x, y);
+        return std::abs(pixel.red() - colour.red()) < 40 &&
+               std::abs(pixel.green() - colour.green()) < 40 &&
+               std::abs(pixel.blue() - colour.blue()) < 40;
+    };
+    // The drawing reaches every corner of the page.
+    const int right = size.width() - 2;
+    const int bottom = size.height() - 2;
+    for (const QPoint corner :
+         {QPoint(1, 1), QPoint(right, 1), QPoint(1, bottom), QPoint(right, bottom)}) {
+        QVERIFY2(isColour(corner.x(), corner.y(), Qt::green),
+                 qPrintable(QStringLiteral("at %1, %2").arg(corner.x()).arg(corner.y())));
+    }
+    // The square stands where it was drawn, to a pixel.
+    QVERIFY(isColour(square.left() + 1, square.top() + 1, Qt::red));
+    QVERIFY(isColour(square.right() - 1, square.bottom() - 1, Qt::red));
+    QVERIFY(isColour(square.left() - 2, square.top() + 10, Qt::green));
+    QVERIFY(isColour(square.left() + 10, square.top() - 2, Qt::green));
+    QVERIFY(isColour(square.right() + 2, square.bottom() - 10, Qt::green));
+    QVERIFY(isColour(square.right() - 10, square.bottom() + 2, Qt::green));
+}
+
 void TestCharts::labelsStayApart_data() {
     QTest::addColumn<ChartKind>("kind");
     QTest::addColumn<Doubles>("pKa");
@@ -539,6 +609,79 @@ void TestCharts::labelsStayApart() {
                      qPrintable(labels[i].text + " and " + labels[k].text));
         }
     }
+}
+
+void TestCharts::labelMargins_data() {
+    // A 20 x 10 label at (100, 50) in a 200 x 100 frame: above it (90, 37) when that is free,
+    // else below it (90, 53).
+    QTest::addColumn<QRectF>("obstacle"); // empty for none
+    QTest::addColumn<QPointF>("anchor");
+    QTest::addColumn<double>("top");
+    const QPointF anchor(100, 50);
+    QTest::newRow("free") << QRectF() << anchor << 37.0;
+    QTest::newRow("a box 2.1 px above") << QRectF(90, 20, 20, 14.9) << anchor << 37.0;
+    QTest::newRow("a box 1.5 px above") << QRectF(90, 20, 20, 15.5) << anchor << 53.0;
+    QTest::newRow("a box 1.5 px to the left") << QRectF(60, 37, 28.5, 10) << anchor << 53.0;
+    QTest::newRow("a box 1.5 px to the right") << QRectF(111.5, 37, 20, 10) << anchor << 53.0;
+    QTest::newRow("a box 2.1 px to the right") << QRectF(112.1, 37, 20, 10) << anchor << 37.0;
+    // The frame keeps the same margin.
+    QTest::newRow("2.1 px below the frame's top") << QRectF() << QPointF(100, 15.1) << 2.1;
+    QTest::newRow("1.5 px below the frame's top") << QRectF() << QPointF(100, 14.5) << 17.5;
+}
+
+void TestCharts::labelMargins() {
+    QFETCH(QRectF, obstacle);
+    QFETCH(QPointF, anchor);
+    QFETCH(double, top);
+    diagram::LabelPlacer placer(QRectF(0, 0, 200, 100));
+    if (!obstacle.isEmpty()) {
+        placer.addObstacle(obstacle);
+    }
+    const std::optional<QRectF> box = placer.place({anchor}, QSizeF(20, 10));
+    QVERIFY(box.has_value());
+    QCOMPARE(box->left(), anchor.x() - 10.0);
+    QVERIFY2(std::abs(box->top() - top) < 1e-9, qPrintable(QString::number(box->top())));
+    // A second label for the same place keeps the margin from the first (or goes further on).
+    const std::optional<QRectF> next = placer.place({anchor, QPointF(30, 50)}, QSizeF(20, 10));
+    QVERIFY(next.has_value());
+    QVERIFY(!next->intersects(box->adjusted(-diagram::kLabelMargin, -diagram::kLabelMargin,
+                                            diagram::kLabelMargin, diagram::kLabelMargin)));
+}
+
+void TestCharts::labelOverCurvesAsALastResort_data() {
+    // Curves every pixel across the whole frame: no place is clear of them, so the label takes
+    // the first place clear of the boxes.
+    QTest::addColumn<QRectF>("obstacle");
+    QTest::addColumn<QRectF>("expected");
+    QTest::newRow("nothing in the way") << QRectF() << QRectF(90, 37, 20, 10);
+    QTest::newRow("above taken") << QRectF(90, 30, 20, 10) << QRectF(90, 53, 20, 10);
+    // Every place by the first anchor taken: the second anchor's first free place, its upper
+    // right corner.
+    QTest::newRow("first anchor boxed in") << QRectF(60, 20, 80, 60) << QRectF(153, 37, 20, 10);
+}
+
+void TestCharts::labelOverCurvesAsALastResort() {
+    QFETCH(QRectF, obstacle);
+    QFETCH(QRectF, expected);
+    diagram::LabelPlacer placer(QRectF(0, 0, 200, 100));
+    for (int y = 0; y < 100; ++y) {
+        placer.addCurve({QPointF(0, y + 0.5), QPointF(200, y + 0.5)});
+    }
+    if (!obstacle.isEmpty()) {
+        placer.addObstacle(obstacle);
+    }
+    const std::vector<QPointF> anchors{QPointF(100, 50), QPointF(150, 50)};
+    const std::optional<QRectF> box = placer.place(anchors, QSizeF(20, 10));
+    QVERIFY(box.has_value());
+    QCOMPARE(*box, expected);
+    // The place is taken now: the next label goes elsewhere, clear of it.
+    const std::optional<QRectF> next = placer.place(anchors, QSizeF(20, 10));
+    QVERIFY(next.has_value());
+    QVERIFY(!next->intersects(*box));
+    // Where no place is clear of the boxes either, the label is left out.
+    diagram::LabelPlacer full(QRectF(0, 0, 200, 100));
+    full.addObstacle(QRectF(0, 0, 200, 100));
+    QVERIFY(!full.place(anchors, QSizeF(20, 10)).has_value());
 }
 
 void TestCharts::readout_data() {

@@ -52,6 +52,8 @@ private slots:
     void shortestTextReadsBack();
     void noSignOnZero_data();
     void noSignOnZero();
+    void signDroppedFromZeroText_data();
+    void signDroppedFromZeroText();
     void summary_data();
     void summary();
     void placesFilled_data();
@@ -321,6 +323,32 @@ void TestModel::noSignOnZero() {
                             : format == u"g" ? significantText(value, digits)
                                              : shortestText(value);
     QCOMPARE(QString::fromStdString(got), text);
+}
+
+void TestModel::signDroppedFromZeroText_data() {
+    // Texts printed in the user's locale may have a decimal comma.
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("point") << "-0.000"
+                           << "0.000";
+    QTest::newRow("comma") << "-0,00"
+                           << "0,00";
+    QTest::newRow("no places") << "-0"
+                               << "0";
+    QTest::newRow("not zero, point") << "-0.010"
+                                     << "-0.010";
+    QTest::newRow("not zero, comma") << "-0,01"
+                                     << "-0,01";
+    QTest::newRow("positive") << "0,00"
+                              << "0,00";
+}
+
+void TestModel::signDroppedFromZeroText() {
+    QFETCH(QString, printed);
+    QFETCH(QString, shown);
+    std::string text = printed.toStdString();
+    dropSignOfZero(text);
+    QCOMPARE(QString::fromStdString(text), shown);
 }
 
 void TestModel::summary_data() {

@@ -56,6 +56,9 @@ void TestSettingsFile::textsAsQtReadsAndWritesThem_data() {
     QTest::newRow("a list of constants") << "2.148,7.198,12.319";
     QTest::newRow("semicolon, equals, hash") << "a;b=c#d";
     QTest::newRow("blanks at the ends") << " e ";
+    QTest::newRow("a blank at the end only") << "e ";
+    QTest::newRow("a blank at the start only") << " e";
+    QTest::newRow("a hash alone") << "a#b";
     QTest::newRow("quote and backslash") << "c\"d\\e";
     QTest::newRow("line breaks and a tab") << "one\ntwo\r\tthree";
     QTest::newRow("an at sign first") << "@Size(1 2)";

@@ -81,6 +81,42 @@ std::string repeated(const std::string& text, int count) {
     return all;
 }
 
+/**
+ * The pH of a titration mixture worked out on its own: every concentration diluted by hand from
+ * V0 to V0 + V, the species' fractions from the products of the constants, and the charge balance
+ * of all ions bisected in pH (long double) until the bracket no longer shrinks.
+ */
+double mixturePh(const Doubles& pKa, const Solution& sample, bool baseTitrant, double titrant,
+                 double v0, double v) {
+    const long double total = v0 + v;
+    const long double acid = sample.concentration * v0 / total;
+    const long double sodium =
+        (sample.strongBase + sample.dissolvedAs * sample.concentration) * v0 / total +
+        (baseTitrant ? titrant * v / total : 0.0L);
+    const long double chloride =
+        sample.strongAcid * v0 / total + (baseTitrant ? 0.0L : titrant * v / total);
+    const auto balance = [&](long double pH) {
+        const long double h = std::pow(10.0L, -pH);
+        // beta_j = Ka1...Kaj / h^j; alpha_j = beta_j / sum(beta).
+        long double beta = 1.0L;
+        long double sum = 1.0L;
+        long double charged = 0.0L;
+        for (std::size_t j = 0; j < pKa.size(); ++j) {
+            beta *= std::pow(10.0L, -static_cast<long double>(pKa[j])) / h;
+            sum += beta;
+            charged += static_cast<long double>(j + 1) * beta;
+        }
+        return h - 1e-14L / h + sodium - chloride - acid * charged / sum;
+    };
+    long double low = -3.0L;
+    long double high = 17.0L;
+    for (int i = 0; i < 200; ++i) {
+        const long double mid = 0.5L * (low + high);
+        (balance(mid) > 0.0L ? low : high) = mid;
+    }
+    return static_cast<double>(0.5L * (low + high));
+}
+
 } // namespace
 
 class TestSolution : public QObject {
@@ -112,6 +148,10 @@ private slots:
     void titrationIsMonotonic_data();
     void titrationIsMonotonic();
     void volumeAtIsTheInverse();
+    void titrationWithStrongAcidOrBase_data();
+    void titrationWithStrongAcidOrBase();
+    void inputBounds_data();
+    void inputBounds();
     void grid_data();
     void grid();
 };
@@ -184,6 +224,8 @@ void TestSolution::refusedInputs_data() {
                              << "a name may not contain commas or control characters";
     QTest::newRow("leading blank")
         << Doubles{5} << 0 << Names{" HX", "X-"} << "a name may not start or end with a blank";
+    QTest::newRow("trailing blank")
+        << Doubles{5} << 0 << Names{"HX", "X- "} << "a name may not start or end with a blank";
     // Lengths count characters: "é" is two bytes, "𝛼" four, each one character.
     QTest::newRow("50 characters of two bytes") << Doubles{5} << 0 << Names{"HX", repeated("é", 50)}
                                                 << "each name needs 1 to 49 characters";
@@ -210,6 +252,12 @@ void TestSolution::refusedInputs_data() {
         QTest::newRow(name) << Doubles{5} << 0 << Names{"HX", std::string("X") + character}
                             << control;
     }
+    // A refused character anywhere in a name refuses it, not only at its end.
+    QTest::newRow("delete first") << Doubles{5} << 0 << Names{"\x7fHX", "X-"} << control;
+    QTest::newRow("delete inside") << Doubles{5} << 0 << Names{"HX", "X\x7f-"} << control;
+    QTest::newRow("delete inside the first name")
+        << Doubles{5} << 0 << Names{"H\x7fX", "X-"} << control;
+    QTest::newRow("tab inside") << Doubles{5} << 0 << Names{"H\tX", "X-"} << control;
     // Bytes that are no UTF-8 are no name.
     const char* utf8 = "a name must be UTF-8 text";
     QTest::newRow("a lone byte") << Doubles{5} << 0 << Names{"H\xffX", "X-"} << utf8;
@@ -605,6 +653,91 @@ void TestSolution::volumeAtIsTheInverse() {
     }
 }
 
+void TestSolution::titrationWithStrongAcidOrBase_data() {
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<double>("strongBase");
+    QTest::addColumn<double>("strongAcid");
+    QTest::addColumn<Titrant>("titrant");
+    const Doubles acetic{4.76};
+    const Doubles phosphoric{2.148, 7.198, 12.319};
+    QTest::newRow("acetic acid with HCl, base added")
+        << acetic << 0 << 0.0 << 0.05 << Titrant::Base;
+    QTest::newRow("acetic acid with NaOH, base added")
+        << acetic << 0 << 0.03 << 0.0 << Titrant::Base;
+    QTest::newRow("acetate with NaOH, acid added") << acetic << 1 << 0.05 << 0.0 << Titrant::Acid;
+    QTest::newRow("acetate with HCl, acid added") << acetic << 1 << 0.0 << 0.02 << Titrant::Acid;
+    QTest::newRow("phosphate with both, base added")
+        << phosphoric << 1 << 0.01 << 0.04 << Titrant::Base;
+    QTest::newRow("phosphate with NaOH, acid added")
+        << phosphoric << 2 << 0.04 << 0.0 << Titrant::Acid;
+}
+
+void TestSolution::titrationWithStrongAcidOrBase() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, dissolvedAs);
+    QFETCH(double, strongBase);
+    QFETCH(double, strongAcid);
+    QFETCH(Titrant, titrant);
+    const PolyproticAcid acid(pKa);
+    const Solution sample{0.1, dissolvedAs, strongBase, strongAcid};
+    const Titration titration{25.0, titrant, 0.1, 0.0};
+    const Titrator titrator(acid, sample, titration);
+    const bool base = titrant == Titrant::Base;
+    // Volumes both sides of the equivalence points, the strong acid's or base's own included.
+    for (const double volume : {0.0, 5.0, 12.5, 20.0, 30.0, 40.0, 55.0}) {
+        const double expected = mixturePh(pKa, sample, base, 0.1, 25.0, volume);
+        const double pH = titrator.pHAt(volume);
+        QVERIFY2(std::abs(pH - expected) <= 1e-8,
+                 qPrintable(QStringLiteral("at %1 mL: pH %2, expected %3")
+                                .arg(volume)
+                                .arg(pH, 0, 'g', 12)
+                                .arg(expected, 0, 'g', 12)));
+        // The explicit volume of that pH is the volume it came from, where the curve is not
+        // flat beyond reading (past the last equivalence point it still is not).
+        if (volume > 0.0) {
+            VELMORA_COMPARE_REL(titrator.volumeAt(pH), volume, 1e-5);
+        }
+    }
+}
+
+void TestSolution::inputBounds_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fine");
+    // Each limit itself is allowed; a little beyond it is not.
+    const struct {
+        const char* input;
+        double low;
+        double high;
+    } limits[] = {{"sample volume", 0.1, 1000.0},
+                  {"titrant concentration", 1e-6, 10.0},
+                  {"end volume", 0.001, 100000.0},
+                  {"concentration", 1e-10, 10.0},
+                  {"strong acid or base", 0.0, 10.0}};
+    for (const auto& limit : limits) {
+        const double below = limit.low == 0.0 ? -1e-12 : limit.low * 0.999;
+        QTest::addRow("%s at its lowest", limit.input) << limit.input << limit.low << true;
+        QTest::addRow("%s below", limit.input) << limit.input << below << false;
+        QTest::addRow("%s at its highest", limit.input) << limit.input << limit.high << true;
+        QTest::addRow("%s above", limit.input) << limit.input << limit.high * 1.001 << false;
+        QTest::addRow("%s not a number", limit.input) << limit.input << std::nan("") << false;
+    }
+}
+
+void TestSolution::inputBounds() {
+    QFETCH(QString, input);
+    QFETCH(double, value);
+    QFETCH(bool, fine);
+    const Problem problem = input == u"sample volume" ? problemWithSampleVolume(value)
+                            : input == u"titrant concentration"
+                                ? problemWithTitrantConcentration(value)
+                            : input == u"end volume"    ? problemWithEndVolume(value)
+                            : input == u"concentration" ? problemWithConcentration(value)
+                                                        : problemWithStrongConcentration(value);
+    QCOMPARE(problem.empty(), fine);
+}
+
 void TestSolution::grid_data() {
     QTest::addColumn<double>("last");
     QTest::addColumn<double>("step");
@@ -617,6 +750,9 @@ void TestSolution::grid_data() {
     QTest::newRow("mL by 0.05 to 24.02") << 24.02 << 0.05 << 482 << 24.0;
     QTest::newRow("step larger than the range") << 0.5 << 1.0 << 2 << 0.0;
     QTest::newRow("no step") << 14.0 << 0.0 << 2 << 0.0;
+    QTest::newRow("no step, nothing to span") << 0.0 << 0.0 << 1 << 0.0;
+    // A step that ends a hair short of the end would leave a sliver: the end takes its place.
+    QTest::newRow("last step a hair short") << 2.0000005 << 1.0 << 3 << 1.0;
 }
 
 void TestSolution::grid() {
@@ -628,7 +764,9 @@ void TestSolution::grid() {
     QCOMPARE(int(values.size()), count);
     QCOMPARE(values.front(), 0.0);
     QCOMPARE(values.back(), last);
-    QCOMPARE(values[values.size() - 2], beforeLast);
+    if (count >= 2) {
+        QCOMPARE(values[values.size() - 2], beforeLast);
+    }
     if (step == 0.1) {
         QCOMPARE(values[3], 0.3);
         QCOMPARE(values[7], 0.7);

@@ -109,6 +109,10 @@ private slots:
     void valuesAsGiven();
     void accepted_data();
     void accepted();
+    void chartSizeBounds_data();
+    void chartSizeBounds();
+    void titrantKindInAnyCase_data();
+    void titrantKindInAnyCase();
     void solveOutput_data();
     void solveOutput();
     void solveKeepsTheDecimalPoint();
@@ -224,6 +228,8 @@ void TestSolveCli::refused_data() {
         "--titrant: '0.1' is not base:CT or acid:CT");
     row("titrant of an unknown kind", titration + QStringList{"--titrant", "salt:0.1"},
         "--titrant: 'salt:0.1' is not");
+    row("titrant kind without its concentration", titration + QStringList{"--titrant", "base"},
+        "--titrant: 'base' is not base:CT or acid:CT");
     row("titrant concentration missing", titration + QStringList{"--titrant", "base:"},
         "--titrant: '' is not a number");
     row("titrant too dilute", titration + QStringList{"--titrant", "acid:1e-7"},
@@ -452,6 +458,71 @@ void TestSolveCli::accepted() {
     QCOMPARE(request.titration.titrant == model::Titrant::Base, titration[1] == 1.0);
     QCOMPARE(request.titration.titrantConcentration, titration[2]);
     QCOMPARE(request.titration.endVolume, titration[3]);
+}
+
+void TestSolveCli::chartSizeBounds_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("accepted");
+    // Each bound of each side on its own, the other side well inside.
+    const struct {
+        const char* side;
+        int low;
+        int high;
+    } sides[] = {{"width", 320, 4096}, {"height", 200, 4096}};
+    for (const auto& side : sides) {
+        for (const int bound : {side.low, side.high}) {
+            for (const int step : {-1, 0, 1}) {
+                const int value = bound + step;
+                const bool inside = value >= side.low && value <= side.high;
+                const bool width = side.side[0] == 'w';
+                QTest::addRow("%s %d", side.side, value)
+                    << (width ? value : 600) << (width ? 600 : value) << inside;
+            }
+        }
+    }
+}
+
+void TestSolveCli::chartSizeBounds() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, accepted);
+    const QString size = QStringLiteral("%1x%2").arg(width).arg(height);
+    const app::CommandLine line = app::parseCommandLine(
+        QStringList{"velmora", "--export", "l.svg", "--plot", "logc", "--size", size});
+    if (!accepted) {
+        QCOMPARE(line.action, Action::Refused);
+        QCOMPARE(line.problem, "--size: " + size + " is out of range (320x200 to 4096x4096)");
+        return;
+    }
+    QVERIFY2(line.action == Action::Export, qPrintable(line.problem));
+    QVERIFY(line.chart.has_value());
+    QCOMPARE(line.chart->request.size, QSize(width, height));
+}
+
+void TestSolveCli::titrantKindInAnyCase_data() {
+    QTest::addColumn<QString>("titrant");
+    QTest::addColumn<bool>("base");
+    QTest::addColumn<double>("concentration");
+    QTest::newRow("BASE") << "BASE:0.1" << true << 0.1;
+    QTest::newRow("Base") << "Base:0.2" << true << 0.2;
+    QTest::newRow("bAsE") << "bAsE:1" << true << 1.0;
+    QTest::newRow("ACID") << "ACID:0.1" << false << 0.1;
+    QTest::newRow("Acid") << "Acid:0.5" << false << 0.5;
+    QTest::newRow("acid") << "acid:2" << false << 2.0;
+}
+
+void TestSolveCli::titrantKindInAnyCase() {
+    QFETCH(QString, titrant);
+    QFETCH(bool, base);
+    QFETCH(double, concentration);
+    const app::CommandLine line = app::parseCommandLine(
+        QStringList{"velmora", "--export", "t.csv", "--plot", "titration", "--titrant", titrant});
+    QVERIFY2(line.action == Action::Export, qPrintable(line.problem));
+    QVERIFY(line.chart.has_value());
+    const model::Titration& titration = line.chart->request.titration;
+    QCOMPARE(titration.titrant == model::Titrant::Base, base);
+    QCOMPARE(titration.titrantConcentration, concentration);
 }
 
 void TestSolveCli::solveOutput_data() {

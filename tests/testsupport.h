@@ -16,6 +16,7 @@
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -75,6 +76,21 @@ inline qreal scaleFactor() {
 }
 
 #ifdef QT_WIDGETS_LIB
+
+/** Types `text` into a line edit key by key, replacing what it held. */
+inline void typeInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+/** Pastes `text` over everything a line edit held: one edit by the user. */
+inline void pasteInto(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
 
 /** Catches every address handed to the desktop in its schemes instead of opening it. */
 class UrlCatcher : public QObject {

@@ -89,10 +89,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--solution öffnet das Fenster und nimmt keine weitere Option</translation>
     </message>
     <message>
-        <source>--%1 is given more than once</source>
-        <translation>--%1 ist mehr als einmal angegeben</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
@@ -179,12 +175,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
 </context>
 <context>
-    <name>velmora::app::SolutionOptions</name>
-    <message>
-        <source>%1: %2 %3</source>
-        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
-        <translation>%1: %2 %3</translation>
-    </message>
+    <name>velmora::app::OptionValue</name>
     <message>
         <source>%1: &apos;%2&apos; is not a number</source>
         <translation>%1: &apos;%2&apos; ist keine Zahl</translation>
@@ -193,6 +184,18 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>%1: &apos;%2&apos; is not a whole number</source>
         <translation>%1: &apos;%2&apos; ist keine ganze Zahl</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::SolutionOptions</name>
     <message>
         <source>%1 applies to --plot titration only</source>
         <translation>%1 gilt nur für --plot titration</translation>

@@ -89,10 +89,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--solution abre la ventana y no admite ninguna otra opción</translation>
     </message>
     <message>
-        <source>--%1 is given more than once</source>
-        <translation>--%1 se ha indicado más de una vez</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
@@ -179,12 +175,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
-    <name>velmora::app::SolutionOptions</name>
-    <message>
-        <source>%1: %2 %3</source>
-        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
-        <translation>%1: %2 %3</translation>
-    </message>
+    <name>velmora::app::OptionValue</name>
     <message>
         <source>%1: &apos;%2&apos; is not a number</source>
         <translation>%1: &apos;%2&apos; no es un número</translation>
@@ -193,6 +184,18 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>%1: &apos;%2&apos; is not a whole number</source>
         <translation>%1: &apos;%2&apos; no es un número entero</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se ha indicado más de una vez</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::SolutionOptions</name>
     <message>
         <source>%1 applies to --plot titration only</source>
         <translation>%1 solo se aplica a --plot titration</translation>

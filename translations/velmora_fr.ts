@@ -89,10 +89,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--solution ouvre la fenêtre et n’accepte aucune autre option</translation>
     </message>
     <message>
-        <source>--%1 is given more than once</source>
-        <translation>--%1 apparaît plus d’une fois</translation>
-    </message>
-    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -179,12 +175,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
-    <name>velmora::app::SolutionOptions</name>
-    <message>
-        <source>%1: %2 %3</source>
-        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
-        <translation>%1: %2 %3</translation>
-    </message>
+    <name>velmora::app::OptionValue</name>
     <message>
         <source>%1: &apos;%2&apos; is not a number</source>
         <translation>%1: «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
@@ -193,6 +184,18 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>%1: &apos;%2&apos; is not a whole number</source>
         <translation>%1: «&#xa0;%2&#xa0;» n’est pas un nombre entier</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A value out of range: %1 is the option, %2 the value given, %3 the problem with it.</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 apparaît plus d’une fois</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::SolutionOptions</name>
     <message>
         <source>%1 applies to --plot titration only</source>
         <translation>%1 ne s’applique qu’à --plot titration</translation>

@@ -3,9 +3,8 @@
 #include "optionvalue.h"
 #include "windowentry.h"
 
-#include "diagram/labels.h"
-#include "io/atomicfile.h"
 #include "io/shownname.h"
+#include "diagram/labels.h"
 #include "language/modeltexts.h"
 #include "model/presets.h"
 
@@ -19,8 +18,12 @@ namespace velmora::app {
 
 namespace {
 
-constexpr double kMinPka = 0.0;
-constexpr double kMaxPka = 14.0;
+/**
+ * The main diagram's pKa values span its pH axis, 0 to 14; the model's acids of --solve and the
+ * solution's charts take model::kMinPka to model::kMaxPka (-5 to 25).
+ */
+constexpr double kMinDiagramPka = 0.0;
+constexpr double kMaxDiagramPka = 14.0;
 
 } // namespace
 
@@ -42,7 +45,7 @@ QString parsePkaList(const QByteArray& bytes, model::Acid& acid) {
         if (!readFinite(parts[i], v)) {
             return CommandLine::tr("'%1' is not a number").arg(shown);
         }
-        if (v < kMinPka || v > kMaxPka) {
+        if (v < kMinDiagramPka || v > kMaxDiagramPka) {
             return CommandLine::tr("%1 is out of range (0 to 14)").arg(shown);
         }
         if (i > 0 && v == 0.0) {
@@ -163,6 +166,254 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return parseCommandLine(bytes);
 }
 
+namespace {
+
+/** The program's options, defined once for the command line's one parser. */
+struct Options {
+    Options();
+
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption exportFile;
+    QCommandLineOption pka;
+    QCommandLineOption preset;
+    QCommandLineOption list;
+    QCommandLineOption scale;
+    QCommandLineOption step;
+    QCommandLineOption solutionWindow;
+    SolutionOptions solution;
+
+    /** The options taken at most once. */
+    [[nodiscard]] QList<QCommandLineOption> single() const {
+        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.all();
+    }
+};
+
+QString startValues() {
+    QStringList values;
+    for (double pKa : model::kStartExponents) {
+        values << QString::number(pKa);
+    }
+    return values.join(u',');
+}
+
+Options::Options()
+    : help({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Shows this help.")),
+      version({QStringLiteral("v"), QStringLiteral("version")},
+              CommandLine::tr("Shows the version.")),
+      exportFile(QStringLiteral("export"),
+                 CommandLine::tr("Writes the diagram (or the chart --plot names) to FILE: .png, "
+                                 ".svg or .pdf for the picture, .csv for its data."),
+                 //: The value of --export, as its description names it.
+                 CommandLine::tr("FILE")),
+      pka(QStringLiteral("pka"),
+          CommandLine::tr("One to four comma-separated pKa values from 0 to 14, not decreasing "
+                          "(default %1); for --solve and the solution's charts one to six from -5 "
+                          "to 25.")
+              .arg(startValues()),
+          //: The value of --pka and --names: a comma-separated list.
+          CommandLine::tr("LIST")),
+      preset(QStringLiteral("preset"),
+             CommandLine::tr("Uses an example acid with its literature values and formulas "
+                             "instead of --pka (see --list-presets)."),
+             //: The value of --preset: the name of an example acid as --list-presets shows it.
+             CommandLine::tr("NAME")),
+      list(QStringLiteral("list-presets"),
+           CommandLine::tr("Lists the example acids that --preset takes.")),
+      scale(QStringLiteral("scale"),
+            CommandLine::tr("PNG only: whole-number magnification 1 to 8 (default 1)."),
+            QStringLiteral("N")),
+      step(QStringLiteral("step"),
+           CommandLine::tr("CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration "
+                           "the volume step, 0.001 mL to the end volume (default 0.05), at most "
+                           "a million rows."),
+           QStringLiteral("S")),
+      // The window's own option: the program handles it before the command line is read, so
+      // here it only appears in the help and is refused beside command-line work.
+      solutionWindow(QString::fromLatin1(kSolutionOption).mid(2),
+                     CommandLine::tr("Opens the solution window beside the main window (no other "
+                                     "option).")) {}
+
+CommandLine refused(const QString& problem) {
+    CommandLine result;
+    result.action = CommandLine::Action::Refused;
+    result.problem = problem;
+    return result;
+}
+
+/** --help, --version and --list-presets, which take the place of any other work. */
+std::optional<CommandLine> readInformation(const QCommandLineParser& parser,
+                                           const Options& options) {
+    CommandLine result;
+    if (parser.isSet(options.help)) {
+        result.action = CommandLine::Action::Help;
+        result.helpText = helpNamingTheProgram(parser.helpText());
+    } else if (parser.isSet(options.version)) {
+        result.action = CommandLine::Action::Version;
+    } else if (parser.isSet(options.list)) {
+        result.action = CommandLine::Action::ListPresets;
+    } else {
+        return std::nullopt;
+    }
+    return result;
+}
+
+/** Refuses what no action takes: options given twice, --solution, stray arguments. */
+QString problemOfAnyAction(const QCommandLineParser& parser, const Options& options) {
+    // The parser lists an option's name each time it is given, flag or value alike.
+    const auto givenTwice = [&parser](const QCommandLineOption& option) {
+        const QString name = option.names().first();
+        return parser.optionNames().count(name) > 1 ? OptionValue::givenTwice(name) : QString();
+    };
+    if (parser.isSet(options.solutionWindow)) {
+        const QString twice = givenTwice(options.solutionWindow);
+        return !twice.isEmpty() ? twice
+                                : CommandLine::tr("--solution opens the window and takes "
+                                                  "no other option");
+    }
+    for (const QCommandLineOption& option : options.single()) {
+        if (const QString twice = givenTwice(option); !twice.isEmpty()) {
+            return twice;
+        }
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return CommandLine::tr("unexpected argument '%1'")
+            .arg(io::shownName(parser.positionalArguments().first().toLatin1()));
+    }
+    return {};
+}
+
+/** --solve: the solution's pH and species. */
+CommandLine readSolve(const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.exportFile)) {
+        return refused(CommandLine::tr("--solve: use either --solve or --export, not both"));
+    }
+    for (const QCommandLineOption* option : {&options.preset, &options.scale, &options.step}) {
+        if (parser.isSet(*option)) {
+            return refused(onlyWithExport(*option));
+        }
+    }
+    CommandLine result;
+    result.chart.emplace();
+    if (const QString problem = options.solution.readSolve(parser, options.pka, *result.chart);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    result.action = CommandLine::Action::Solve;
+    return result;
+}
+
+/** No command-line work: the window, which takes none of the command line's options. */
+CommandLine readWindow(const QCommandLineParser& parser, const Options& options) {
+    for (const QCommandLineOption* option :
+         {&options.pka, &options.preset, &options.scale, &options.step}) {
+        if (parser.isSet(*option)) {
+            return refused(onlyWithExport(*option));
+        }
+    }
+    if (const QString problem = options.solution.problemWithoutExport(parser); !problem.isEmpty()) {
+        return refused(problem);
+    }
+    return {};
+}
+
+/** The main diagram's acid (--preset or --pka) and its data's pH step. */
+QString readMainDiagram(const QCommandLineParser& parser, const Options& options,
+                        CommandLine& result) {
+    if (const QString problem = options.solution.problemWithMainDiagram(parser);
+        !problem.isEmpty()) {
+        return problem;
+    }
+    result.request.acid = model::Acid::startAcid();
+    if (parser.isSet(options.preset)) {
+        if (parser.isSet(options.pka)) {
+            return CommandLine::tr("--preset: use either --preset or --pka, not both");
+        }
+        const OptionValue name(parser, options.preset);
+        const model::Preset* preset = model::findPreset(name.bytes().toStdString());
+        if (preset == nullptr) {
+            return CommandLine::tr("--preset: unknown acid '%1' (see --list-presets)")
+                .arg(io::shownName(name.bytes()));
+        }
+        result.request.acid = preset->acid();
+        result.request.labels = diagram::presetLabels(*preset);
+    } else if (parser.isSet(options.pka)) {
+        const QString problem =
+            parsePkaList(OptionValue(parser, options.pka).bytes(), result.request.acid);
+        if (!problem.isEmpty()) {
+            return QStringLiteral("--pka: ") + problem;
+        }
+    }
+    if (parser.isSet(options.step)) {
+        const OptionValue value(parser, options.step);
+        double step = 0.0;
+        // The main diagram's step is shown with the blanks around it.
+        if (!readFinite(value.bytes(), step)) {
+            return CommandLine::tr("--step: '%1' is not a number")
+                .arg(io::shownName(value.bytes()));
+        }
+        if (step < diagram::kMinStep || step > diagram::kMaxStep) {
+            return CommandLine::tr("--step: %1 is out of range (0.001 to 1)")
+                .arg(io::shownName(value.bytes()));
+        }
+        result.request.step = step;
+    }
+    return {};
+}
+
+/** --export: the file, its format's options, and the main diagram or a solution's chart. */
+CommandLine readExport(const QCommandLineParser& parser, const Options& options) {
+    CommandLine result;
+    result.action = CommandLine::Action::Export;
+    const OptionValue file(parser, options.exportFile);
+    result.fileName = file.bytes();
+    if (result.fileName.isEmpty()) {
+        return refused(CommandLine::tr("--export: no file name given"));
+    }
+    const auto format = diagram::formatForFile(QString::fromUtf8(file.bytes()));
+    if (!format) {
+        return refused(
+            CommandLine::tr("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
+                .arg(io::shownName(file.bytes())));
+    }
+    result.format = *format;
+    if (parser.isSet(options.scale) && result.format != diagram::ExportFormat::Png) {
+        return refused(CommandLine::tr("--scale applies to .png only"));
+    }
+    if (parser.isSet(options.step) && result.format != diagram::ExportFormat::Csv) {
+        return refused(CommandLine::tr("--step applies to .csv only"));
+    }
+    if (parser.isSet(options.scale)) {
+        const OptionValue value(parser, options.scale);
+        int scale = 0;
+        if (!value.readWhole(scale).isEmpty() || scale < diagram::kMinScale ||
+            scale > diagram::kMaxScale) {
+            return refused(CommandLine::tr("--scale: '%1' is not a whole number from 1 to 8")
+                               .arg(io::shownName(value.bytes())));
+        }
+        result.request.scale = scale;
+    }
+
+    QString plotProblem;
+    const std::optional<diagram::ChartKind> chart = options.solution.chartKind(parser, plotProblem);
+    if (!plotProblem.isEmpty()) {
+        return refused(plotProblem);
+    }
+    if (chart) {
+        if (parser.isSet(options.preset)) {
+            return refused(CommandLine::tr("--preset applies to --plot main only"));
+        }
+        result.chart = ChartExport{.request = {}, .scale = result.request.scale, .step = 0.0};
+        const QString problem = options.solution.readChart(parser, options.pka, options.step,
+                                                           *chart, result.format, *result.chart);
+        return problem.isEmpty() ? result : refused(problem);
+    }
+    const QString problem = readMainDiagram(parser, options, result);
+    return problem.isEmpty() ? result : refused(problem);
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QByteArrayList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -171,78 +422,18 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                         "Without options the window opens; with --export a drawing or its data "
                         "is written to a file, with --solve a solution's pH and species are "
                         "printed, and no display is needed."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  CommandLine::tr("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     CommandLine::tr("Shows the version."));
-    const QCommandLineOption exportOption(
-        QStringLiteral("export"),
-        CommandLine::tr("Writes the diagram (or the chart --plot names) to FILE: .png, .svg or "
-                        ".pdf for the picture, .csv for its data."),
-        //: The value of --export, as its description names it.
-        CommandLine::tr("FILE"));
-    QStringList startValues;
-    for (double pKa : model::kStartExponents) {
-        startValues << QString::number(pKa);
-    }
-    const QCommandLineOption pkaOption(
-        QStringLiteral("pka"),
-        CommandLine::tr("One to four comma-separated pKa values from 0 to 14, not decreasing "
-                        "(default %1); for --solve and the solution's charts one to six from -5 "
-                        "to 25.")
-            .arg(startValues.join(u',')),
-        //: The value of --pka and --names: a comma-separated list.
-        CommandLine::tr("LIST"));
-    const QCommandLineOption scaleOption(
-        QStringLiteral("scale"),
-        CommandLine::tr("PNG only: whole-number magnification 1 to 8 (default 1)."),
-        QStringLiteral("N"));
-    const QCommandLineOption stepOption(
-        QStringLiteral("step"),
-        CommandLine::tr("CSV only: pH step from 0.001 to 1 (default 0.1); for --plot titration the "
-                        "volume step, 0.001 mL to the end volume (default 0.05), at most a million "
-                        "rows."),
-        QStringLiteral("S"));
-    const QCommandLineOption presetOption(
-        QStringLiteral("preset"),
-        CommandLine::tr("Uses an example acid with its literature values and formulas instead of "
-                        "--pka (see --list-presets)."),
-        //: The value of --preset: the name of an example acid as --list-presets shows it.
-        CommandLine::tr("NAME"));
-    const QCommandLineOption listOption(
-        QStringLiteral("list-presets"),
-        CommandLine::tr("Lists the example acids that --preset takes."));
-    // The window's own option: the program handles it before the command line is read, so here
-    // it only appears in the help and is refused beside command-line work.
-    const QCommandLineOption solutionWindowOption(
-        QString::fromLatin1(kSolutionOption).mid(2),
-        CommandLine::tr("Opens the solution window beside the main window (no other option)."));
-    parser.addOptions({help, version, exportOption, pkaOption, presetOption, listOption,
-                       scaleOption, stepOption, solutionWindowOption});
-    const SolutionOptions solution;
-    parser.addOptions(solution.all());
+    const Options options;
+    parser.addOptions({options.help, options.version, options.exportFile, options.pka,
+                       options.preset, options.list, options.scale, options.step,
+                       options.solutionWindow});
+    parser.addOptions(options.solution.all());
 
-    CommandLine result;
-    const auto refuse = [&result](const QString& problem) {
-        result.action = CommandLine::Action::Refused;
-        result.problem = problem;
-        return result;
-    };
     // The parser sees every byte as one Latin-1 character, so a value's bytes come back
     // unchanged whatever they are; texts are decoded from them, shown names escaped.
     QStringList latin1;
     for (const QByteArray& argument : arguments) {
         latin1 << QString::fromLatin1(argument);
     }
-    const auto bytes = [&parser](const QCommandLineOption& option) {
-        return parser.value(option).toLatin1();
-    };
-    const auto text = [&](const QCommandLineOption& option) {
-        return QString::fromUtf8(bytes(option));
-    };
-    const auto shown = [&](const QCommandLineOption& option) {
-        return io::shownName(bytes(option));
-    };
     if (!parser.parse(latin1)) {
         // The parser's text is in the user's language, which Latin-1 cannot carry: it is made
         // again from the arguments as they are shown, each byte that is no text escaped.
@@ -251,155 +442,22 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
             shownArguments << io::shownName(argument);
         }
         const QString problem = parser.errorText();
-        return refuse(parser.parse(shownArguments) ? io::shownName(problem.toLatin1())
-                                                   : parser.errorText());
+        return refused(parser.parse(shownArguments) ? io::shownName(problem.toLatin1())
+                                                    : parser.errorText());
     }
-    if (parser.isSet(help)) {
-        result.action = CommandLine::Action::Help;
-        result.helpText = helpNamingTheProgram(parser.helpText());
-        return result;
+    if (std::optional<CommandLine> information = readInformation(parser, options)) {
+        return *information;
     }
-    if (parser.isSet(version)) {
-        result.action = CommandLine::Action::Version;
-        return result;
+    if (const QString problem = problemOfAnyAction(parser, options); !problem.isEmpty()) {
+        return refused(problem);
     }
-    if (parser.isSet(listOption)) {
-        result.action = CommandLine::Action::ListPresets;
-        return result;
+    if (options.solution.solves(parser)) {
+        return readSolve(parser, options);
     }
-    // The parser lists an option's name each time it is given, flag or value alike.
-    const auto givenTwice = [&](const QCommandLineOption& option) {
-        return parser.optionNames().count(option.names().first()) > 1
-                   ? CommandLine::tr("--%1 is given more than once").arg(option.names().first())
-                   : QString();
-    };
-    if (parser.isSet(solutionWindowOption)) {
-        const QString twice = givenTwice(solutionWindowOption);
-        return refuse(!twice.isEmpty() ? twice
-                                       : CommandLine::tr("--solution opens the window and takes "
-                                                         "no other option"));
+    if (!parser.isSet(options.exportFile)) {
+        return readWindow(parser, options);
     }
-    QList<QCommandLineOption> single{exportOption, pkaOption, presetOption, scaleOption,
-                                     stepOption};
-    single << solution.all();
-    for (const QCommandLineOption& option : single) {
-        if (const QString twice = givenTwice(option); !twice.isEmpty()) {
-            return refuse(twice);
-        }
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return refuse(CommandLine::tr("unexpected argument '%1'")
-                          .arg(io::shownName(parser.positionalArguments().first().toLatin1())));
-    }
-    if (solution.solves(parser)) {
-        if (parser.isSet(exportOption)) {
-            return refuse(CommandLine::tr("--solve: use either --solve or --export, not both"));
-        }
-        for (const QCommandLineOption* option : {&presetOption, &scaleOption, &stepOption}) {
-            if (parser.isSet(*option)) {
-                return refuse(onlyWithExport(*option));
-            }
-        }
-        result.chart.emplace();
-        if (const QString problem = solution.readSolve(parser, pkaOption, *result.chart);
-            !problem.isEmpty()) {
-            return refuse(problem);
-        }
-        result.action = CommandLine::Action::Solve;
-        return result;
-    }
-    if (!parser.isSet(exportOption)) {
-        for (const QCommandLineOption* option :
-             {&pkaOption, &presetOption, &scaleOption, &stepOption}) {
-            if (parser.isSet(*option)) {
-                return refuse(onlyWithExport(*option));
-            }
-        }
-        if (const QString problem = solution.problemWithoutExport(parser); !problem.isEmpty()) {
-            return refuse(problem);
-        }
-        return result;
-    }
-
-    result.action = CommandLine::Action::Export;
-    result.fileName = bytes(exportOption);
-    if (result.fileName.isEmpty()) {
-        return refuse(CommandLine::tr("--export: no file name given"));
-    }
-    const auto format = diagram::formatForFile(text(exportOption));
-    if (!format) {
-        return refuse(
-            CommandLine::tr("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
-                .arg(shown(exportOption)));
-    }
-    result.format = *format;
-    if (parser.isSet(scaleOption) && result.format != diagram::ExportFormat::Png) {
-        return refuse(CommandLine::tr("--scale applies to .png only"));
-    }
-    if (parser.isSet(stepOption) && result.format != diagram::ExportFormat::Csv) {
-        return refuse(CommandLine::tr("--step applies to .csv only"));
-    }
-    if (parser.isSet(scaleOption)) {
-        int scale = 0;
-        if (!readInteger(bytes(scaleOption), scale) || scale < diagram::kMinScale ||
-            scale > diagram::kMaxScale) {
-            return refuse(CommandLine::tr("--scale: '%1' is not a whole number from 1 to 8")
-                              .arg(shown(scaleOption)));
-        }
-        result.request.scale = scale;
-    }
-
-    QString plotProblem;
-    const std::optional<diagram::ChartKind> chart = solution.chartKind(parser, plotProblem);
-    if (!plotProblem.isEmpty()) {
-        return refuse(plotProblem);
-    }
-    if (chart) {
-        if (parser.isSet(presetOption)) {
-            return refuse(CommandLine::tr("--preset applies to --plot main only"));
-        }
-        result.chart = ChartExport{.request = {}, .scale = result.request.scale, .step = 0.0};
-        const QString problem =
-            solution.readChart(parser, pkaOption, stepOption, *chart, result.format, *result.chart);
-        if (!problem.isEmpty()) {
-            return refuse(problem);
-        }
-        return result;
-    }
-    if (const QString problem = solution.problemWithMainDiagram(parser); !problem.isEmpty()) {
-        return refuse(problem);
-    }
-
-    result.request.acid = model::Acid::startAcid();
-    if (parser.isSet(presetOption)) {
-        if (parser.isSet(pkaOption)) {
-            return refuse(CommandLine::tr("--preset: use either --preset or --pka, not both"));
-        }
-        const model::Preset* preset = model::findPreset(bytes(presetOption).toStdString());
-        if (preset == nullptr) {
-            return refuse(CommandLine::tr("--preset: unknown acid '%1' (see --list-presets)")
-                              .arg(shown(presetOption)));
-        }
-        result.request.acid = preset->acid();
-        result.request.labels = diagram::presetLabels(*preset);
-    } else if (parser.isSet(pkaOption)) {
-        const QString problem = parsePkaList(bytes(pkaOption), result.request.acid);
-        if (!problem.isEmpty()) {
-            return refuse(QStringLiteral("--pka: ") + problem);
-        }
-    }
-    if (parser.isSet(stepOption)) {
-        double step = 0.0;
-        if (!readFinite(bytes(stepOption), step)) {
-            return refuse(CommandLine::tr("--step: '%1' is not a number").arg(shown(stepOption)));
-        }
-        if (step < diagram::kMinStep || step > diagram::kMaxStep) {
-            return refuse(
-                CommandLine::tr("--step: %1 is out of range (0.001 to 1)").arg(shown(stepOption)));
-        }
-        result.request.step = step;
-    }
-    return result;
+    return readExport(parser, options);
 }
 
 } // namespace velmora::app

@@ -14,7 +14,8 @@ namespace velmora::app {
 
 /**
  * What the command line asks for. Its texts (the help, the refusals, the program's messages) are
- * in the user's language: CommandLine::tr() is their translators' context.
+ * in the user's language: CommandLine::tr() is their translators' context, but for the refusals
+ * of a value that OptionValue reads (OptionValue::tr()).
  */
 struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(velmora::app::CommandLine)
@@ -33,9 +34,10 @@ public:
 
 /**
  * Reads the program's arguments (the first is the program itself) as the bytes the system gave
- * them, so that a file name is kept byte for byte. Anything wrong, an unknown option, an option
- * given twice, a bad value, a missing or unknown file name, an option the file's format does not
- * take, gives Action::Refused with one line that names the option and the problem.
+ * them, so that a file name is kept byte for byte, with one reader per action: --help, --version
+ * and --list-presets, --solve, --export, and the window. Anything wrong, an unknown option, an
+ * option given twice, a bad value, a missing or unknown file name, an option the file's format does
+ * not take, gives Action::Refused with one line that names the option and the problem.
  */
 [[nodiscard]] CommandLine parseCommandLine(const QByteArrayList& arguments);
 

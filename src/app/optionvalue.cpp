@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionvalue.h"
 
+#include "io/shownname.h"
+#include "language/modeltexts.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 
 #include <cmath>
+#include <utility>
 
 namespace velmora::app {
 
@@ -34,6 +40,65 @@ bool readInteger(const QByteArray& bytes, int& value) {
     bool ok = false;
     value = QString::fromUtf8(bytes).trimmed().toInt(&ok);
     return ok;
+}
+
+OptionValue::OptionValue(const QCommandLineParser& parser, const QCommandLineOption& option)
+    : OptionValue(QStringLiteral("--") + option.names().constFirst(),
+                  parser.value(option).toLatin1()) {}
+
+OptionValue::OptionValue(QString name, QByteArray bytes)
+    : m_name(std::move(name)), m_bytes(std::move(bytes)) {}
+
+QString OptionValue::shown() const {
+    return io::shownName(trimmedValue(m_bytes));
+}
+
+QString OptionValue::readNumber(double& value) const {
+    if (!readFinite(m_bytes, value)) {
+        return tr("%1: '%2' is not a number").arg(m_name, shown());
+    }
+    return {};
+}
+
+QString OptionValue::readNumbers(std::vector<double>& values) const {
+    values.clear();
+    for (const QByteArray& part : m_bytes.split(',')) {
+        double value = 0.0;
+        if (QString problem = OptionValue(m_name, part).readNumber(value); !problem.isEmpty()) {
+            return problem;
+        }
+        values.push_back(value);
+    }
+    return {};
+}
+
+QString OptionValue::readWhole(int& value) const {
+    if (!readInteger(m_bytes, value)) {
+        return tr("%1: '%2' is not a whole number").arg(m_name, shown());
+    }
+    return {};
+}
+
+bool OptionValue::readText(QString& text) const {
+    text = QString::fromUtf8(m_bytes);
+    return text.toUtf8() == m_bytes;
+}
+
+QString OptionValue::refusal(const model::Problem& problem) const {
+    if (problem.empty()) {
+        return {};
+    }
+    //: A value out of range: %1 is the option, %2 the value given, %3 the problem with it.
+    return tr("%1: %2 %3").arg(m_name, shown(), language::problemText(problem));
+}
+
+QString OptionValue::refusal(const QString& name, const model::Problem& problem) {
+    return problem.empty() ? QString()
+                           : name + QStringLiteral(": ") + language::problemText(problem);
+}
+
+QString OptionValue::givenTwice(const QString& name) {
+    return tr("--%1 is given more than once").arg(name);
 }
 
 } // namespace velmora::app

@@ -2,10 +2,9 @@
 #include "solutionoptions.h"
 #include "optionvalue.h"
 
+#include "io/shownname.h"
 #include "diagram/export.h"
 #include "diagram/solutiondata.h"
-#include "io/atomicfile.h"
-#include "io/shownname.h"
 #include "language/modeltexts.h"
 #include "model/acid.h"
 
@@ -21,58 +20,8 @@ namespace velmora::app {
 
 namespace {
 
-/** A value's bytes as given (the parser sees each byte as one Latin-1 character). */
-QByteArray bytesOf(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    return parser.value(option).toLatin1();
-}
-
 QString nameOf(const QCommandLineOption& option) {
     return QStringLiteral("--") + option.names().constFirst();
-}
-
-/**
- * "--conc: 20 must be from 1e-10 to 10 mol/L": the option, the value (its bytes, blanks around
- * it left out) and the model's words.
- */
-QString outOfRange(const QCommandLineOption& option, const QByteArray& value,
-                   const model::Problem& problem) {
-    //: A value out of range: %1 is the option, %2 the value given, %3 the problem with it.
-    return SolutionOptions::tr("%1: %2 %3")
-        .arg(nameOf(option), io::shownName(trimmedValue(value)), language::problemText(problem));
-}
-
-/** The problem of an option's values as a whole: "--pka: needs 1 to 6 values". */
-QString withOption(const QString& option, const model::Problem& problem) {
-    return option + QStringLiteral(": ") + language::problemText(problem);
-}
-
-/** Reads a finite number from a value's bytes; otherwise the problem naming the option. */
-QString readNumber(const QByteArray& bytes, const QCommandLineOption& option, double& value) {
-    if (!readFinite(bytes, value)) {
-        return SolutionOptions::tr("%1: '%2' is not a number")
-            .arg(nameOf(option), io::shownName(trimmedValue(bytes)));
-    }
-    return {};
-}
-
-QString readWhole(const QByteArray& bytes, const QCommandLineOption& option, int& value) {
-    if (!readInteger(bytes, value)) {
-        return SolutionOptions::tr("%1: '%2' is not a whole number")
-            .arg(nameOf(option), io::shownName(trimmedValue(bytes)));
-    }
-    return {};
-}
-
-/** Reads a number of the option that `check` (a model's problemWith… function) accepts. */
-template <typename Check>
-QString readChecked(const QCommandLineParser& parser, const QCommandLineOption& option,
-                    double& value, Check check) {
-    const QByteArray bytes = bytesOf(parser, option);
-    if (QString problem = readNumber(bytes, option, value); !problem.isEmpty()) {
-        return problem;
-    }
-    const model::Problem problem = check(value);
-    return problem.empty() ? QString() : outOfRange(option, bytes, problem);
 }
 
 QString numberText(double value) {
@@ -147,7 +96,8 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
     if (!parser.isSet(m_plot)) {
         return std::nullopt;
     }
-    const QString kind = QString::fromUtf8(bytesOf(parser, m_plot)).trimmed().toLower();
+    const OptionValue plot(parser, m_plot);
+    const QString kind = QString::fromUtf8(plot.bytes()).trimmed().toLower();
     if (kind == u"fractions") {
         return diagram::ChartKind::Fractions;
     }
@@ -159,7 +109,7 @@ std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineP
     }
     if (kind != u"main") {
         problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
-                      .arg(io::shownName(bytesOf(parser, m_plot)));
+                      .arg(io::shownName(plot.bytes()));
     }
     return std::nullopt;
 }
@@ -234,7 +184,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
         return problem;
     }
     if (parser.isSet(m_size)) {
-        const QByteArray bytes = trimmedValue(bytesOf(parser, m_size));
+        const QByteArray bytes = trimmedValue(OptionValue(parser, m_size).bytes());
         static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})[xX](\\d{1,9})$"));
         const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(bytes));
         if (!match.hasMatch()) {
@@ -276,12 +226,8 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
                                   diagram::ChartRequest& request) const {
     std::vector<double> constants;
     if (parser.isSet(pka)) {
-        for (const QByteArray& part : bytesOf(parser, pka).split(',')) {
-            double value = 0.0;
-            if (QString problem = readNumber(part, pka, value); !problem.isEmpty()) {
-                return problem;
-            }
-            constants.push_back(value);
+        if (QString problem = OptionValue(parser, pka).readNumbers(constants); !problem.isEmpty()) {
+            return problem;
         }
     } else {
         // The distribution diagram's start acid, so that every drawing starts from the same one.
@@ -289,33 +235,34 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
         const auto& all = start.exponents();
         constants.assign(all.begin(), all.begin() + start.protonCount());
     }
-    if (const model::Problem problem = model::problemWithConstants(constants); !problem.empty()) {
-        return withOption(QStringLiteral("--pka"), problem);
+    if (QString problem =
+            OptionValue::refusal(QStringLiteral("--pka"), model::problemWithConstants(constants));
+        !problem.isEmpty()) {
+        return problem;
     }
     int charge = 0;
     if (parser.isSet(m_charge)) {
-        const QByteArray bytes = bytesOf(parser, m_charge);
-        if (QString problem = readWhole(bytes, m_charge, charge); !problem.isEmpty()) {
+        if (QString problem =
+                OptionValue(parser, m_charge).readCheckedWhole(charge, model::problemWithCharge);
+            !problem.isEmpty()) {
             return problem;
-        }
-        if (const model::Problem problem = model::problemWithCharge(charge); !problem.empty()) {
-            return outOfRange(m_charge, bytes, problem);
         }
     }
     std::vector<std::string> names;
     if (parser.isSet(m_names)) {
-        const QByteArray bytes = bytesOf(parser, m_names);
-        const QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes) {
-            return tr("--names: '%1' is not UTF-8 text").arg(io::shownName(bytes));
+        const OptionValue value(parser, m_names);
+        QString text;
+        if (!value.readText(text)) {
+            return tr("--names: '%1' is not UTF-8 text").arg(io::shownName(value.bytes()));
         }
         for (const QString& name : text.split(u',')) {
             names.push_back(name.trimmed().toStdString());
         }
         const auto species = static_cast<int>(constants.size()) + 1;
-        if (const model::Problem problem = model::problemWithNames(names, species);
-            !problem.empty()) {
-            return withOption(QStringLiteral("--names"), problem);
+        if (QString problem =
+                OptionValue::refusal(value.name(), model::problemWithNames(names, species));
+            !problem.isEmpty()) {
+            return problem;
         }
     }
     request.acid = model::PolyproticAcid(constants, charge, std::move(names));
@@ -326,29 +273,29 @@ QString SolutionOptions::readSolution(const QCommandLineParser& parser,
                                       diagram::ChartRequest& request) const {
     model::Solution& solution = request.solution;
     if (parser.isSet(m_conc)) {
-        if (QString problem = readChecked(parser, m_conc, solution.concentration,
-                                          model::problemWithConcentration);
+        if (QString problem =
+                OptionValue(parser, m_conc)
+                    .readChecked(solution.concentration, model::problemWithConcentration);
             !problem.isEmpty()) {
             return problem;
         }
         request.showSolution = true;
     }
     if (parser.isSet(m_as)) {
-        const QByteArray bytes = bytesOf(parser, m_as);
-        if (QString problem = readWhole(bytes, m_as, solution.dissolvedAs); !problem.isEmpty()) {
+        const auto check = [&request](int k) {
+            return model::problemWithDissolvedAs(k, request.acid);
+        };
+        if (QString problem =
+                OptionValue(parser, m_as).readCheckedWhole(solution.dissolvedAs, check);
+            !problem.isEmpty()) {
             return problem;
-        }
-        const model::Problem problem =
-            model::problemWithDissolvedAs(solution.dissolvedAs, request.acid);
-        if (!problem.empty()) {
-            return outOfRange(m_as, bytes, problem);
         }
     }
     for (auto [option, value] :
          {std::pair{&m_base, &solution.strongBase}, std::pair{&m_acid, &solution.strongAcid}}) {
         if (parser.isSet(*option)) {
-            if (QString problem =
-                    readChecked(parser, *option, *value, model::problemWithStrongConcentration);
+            if (QString problem = OptionValue(parser, *option)
+                                      .readChecked(*value, model::problemWithStrongConcentration);
                 !problem.isEmpty()) {
                 return problem;
             }
@@ -361,33 +308,31 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
                                        diagram::ChartRequest& request) const {
     model::Titration& titration = request.titration;
     if (parser.isSet(m_volume)) {
-        if (QString problem = readChecked(parser, m_volume, titration.sampleVolume,
-                                          model::problemWithSampleVolume);
+        if (QString problem =
+                OptionValue(parser, m_volume)
+                    .readChecked(titration.sampleVolume, model::problemWithSampleVolume);
             !problem.isEmpty()) {
             return problem;
         }
     }
     if (parser.isSet(m_titrant)) {
-        const QByteArray bytes = trimmedValue(bytesOf(parser, m_titrant));
+        const QByteArray bytes = trimmedValue(OptionValue(parser, m_titrant).bytes());
         const qsizetype colon = bytes.indexOf(':');
         const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
         if (colon < 0 || (kind != u"base" && kind != u"acid")) {
             return tr("--titrant: '%1' is not base:CT or acid:CT").arg(io::shownName(bytes));
         }
         titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
-        const QByteArray concentration = bytes.mid(colon + 1);
-        if (QString problem = readNumber(concentration, m_titrant, titration.titrantConcentration);
+        if (QString problem = OptionValue(nameOf(m_titrant), bytes.mid(colon + 1))
+                                  .readChecked(titration.titrantConcentration,
+                                               model::problemWithTitrantConcentration);
             !problem.isEmpty()) {
             return problem;
         }
-        const model::Problem problem =
-            model::problemWithTitrantConcentration(titration.titrantConcentration);
-        if (!problem.empty()) {
-            return outOfRange(m_titrant, concentration, problem);
-        }
     }
     if (parser.isSet(m_to)) {
-        return readChecked(parser, m_to, titration.endVolume, model::problemWithEndVolume);
+        return OptionValue(parser, m_to)
+            .readChecked(titration.endVolume, model::problemWithEndVolume);
     }
     // The default end follows from the solution and the titrant; it has the same limits.
     const double end = model::Titrator(request.acid, request.solution, titration).endVolume();
@@ -408,11 +353,11 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                         .endVolume()
                   : 0.0;
     if (parser.isSet(step)) {
-        const QByteArray bytes = bytesOf(parser, step);
-        if (QString problem = readNumber(bytes, step, out.step); !problem.isEmpty()) {
+        const OptionValue value(parser, step);
+        if (QString problem = value.readNumber(out.step); !problem.isEmpty()) {
             return problem;
         }
-        const QString shown = io::shownName(trimmedValue(bytes));
+        const QString shown = value.shown();
         if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
             return tr("--step: %1 is out of range (0.001 to 1)").arg(shown);
         }

@@ -194,6 +194,21 @@ QByteArray randomTag() {
     return tag;
 }
 
+/** The calls of `calls` that are given, the system's own for the others. */
+int syncToDisk(const AtomicWriteOptions::SystemCalls& calls, int fd) {
+    return calls.fsync ? calls.fsync(fd) : ::fsync(fd);
+}
+
+int linkAt(const AtomicWriteOptions::SystemCalls& calls, int fromFolder, const char* from,
+           int toFolder, const char* to, int flags) {
+    return calls.linkat ? calls.linkat(fromFolder, from, toFolder, to, flags)
+                        : ::linkat(fromFolder, from, toFolder, to, flags);
+}
+
+int renameFile(const AtomicWriteOptions::SystemCalls& calls, const char* from, const char* to) {
+    return calls.rename ? calls.rename(from, to) : ::rename(from, to);
+}
+
 /** A name for a temporary file beside `target` that shows which file it belongs to. */
 QByteArray temporaryName(const QByteArray& target) {
     return folderOf(target) + "/." + baseNameOf(target).left(64) + '.' + randomTag() + ".part";
@@ -202,7 +217,8 @@ QByteArray temporaryName(const QByteArray& target) {
 /** The temporary file of one write; whatever is left of it goes when it goes. */
 class Temporary {
 public:
-    explicit Temporary(const Target& target) : m_target(target) {}
+    Temporary(const Target& target, const AtomicWriteOptions::SystemCalls& calls)
+        : m_target(target), m_calls(calls) {}
     ~Temporary() {
         if (m_fd >= 0) {
             ::close(m_fd);
@@ -282,7 +298,7 @@ public:
                 return systemReason(errno);
             }
         }
-        if (::fsync(m_fd) != 0) {
+        if (syncToDisk(m_calls, m_fd) != 0) {
             return systemReason(errno);
         }
         return {};
@@ -296,14 +312,14 @@ public:
         }
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
         const auto link = [&](const QByteArray& to) {
-            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) ==
-                0) {
+            if (linkAt(m_calls, AT_FDCWD, self.constData(), AT_FDCWD, to.constData(),
+                       AT_SYMLINK_FOLLOW) == 0) {
                 return 0;
             }
             // Without /proc, the same call by descriptor (allowed to privileged processes).
             const int first = errno;
             if (first == ENOENT &&
-                ::linkat(m_fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) {
+                linkAt(m_calls, m_fd, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0) {
                 return 0;
             }
             return first == ENOENT ? errno : first;
@@ -346,7 +362,7 @@ public:
             return systemReason(errno);
         }
         if (!m_placed) {
-            if (::rename(m_name.constData(), m_target.path.constData()) != 0) {
+            if (renameFile(m_calls, m_name.constData(), m_target.path.constData()) != 0) {
                 return systemReason(errno);
             }
             m_name.clear();
@@ -355,7 +371,7 @@ public:
         const int folder =
             ::open(folderOf(m_target.path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (folder >= 0) {
-            ::fsync(folder);
+            syncToDisk(m_calls, folder);
             ::close(folder);
         }
         return {};
@@ -363,6 +379,7 @@ public:
 
 private:
     const Target& m_target;
+    const AtomicWriteOptions::SystemCalls& m_calls;
     int m_fd = -1;
     QByteArray m_name; ///< the named temporary file, removed unless renamed
     bool m_placed = false;
@@ -372,7 +389,7 @@ private:
 QString writeOnce(const Target& target, const QByteArray& data, const AtomicWriteOptions& options,
                   bool unnamed, bool& impossible) {
     impossible = false;
-    Temporary temporary(target);
+    Temporary temporary(target, options.systemCalls);
     QString reason = temporary.open(unnamed);
     if (reason.isEmpty()) {
         reason = temporary.write(data);

@@ -20,6 +20,19 @@ struct AtomicWriteOptions {
      * place. Tests use it to interrupt a write at its most delicate moment.
      */
     std::function<void()> beforeCommit;
+    /**
+     * The system calls that put the data onto the disk and the file in place, each empty for the
+     * system's own: fsync() of the file and then of its folder, linkat() that names an unnamed
+     * file, rename() that puts a named one in place. Each returns and sets errno as the system's
+     * call does. Tests use them to watch every call and to make one fail.
+     */
+    struct SystemCalls {
+        std::function<int(int fd)> fsync;
+        std::function<int(int fromFolder, const char* from, int toFolder, const char* to,
+                          int flags)>
+            linkat;
+        std::function<int(const char* from, const char* to)> rename;
+    } systemCalls;
 };
 
 /**

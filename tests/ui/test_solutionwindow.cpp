@@ -49,6 +49,8 @@ using namespace velmora;
 using namespace velmora::ui;
 using diagram::ChartKind;
 using test::messagesDuring;
+using test::pasteInto;
+using test::typeInto;
 
 namespace {
 
@@ -77,21 +79,6 @@ SolutionWindow* openSolution(MainWindow& main) {
         return nullptr;
     }
     return solution;
-}
-
-/** Types `text` into a line edit key by key, replacing what it held. */
-void typeInto(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-/** Pastes `text` over everything a line edit held: one edit by the user. */
-void pasteInto(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    edit->insert(text);
 }
 
 QStringList namesOf(const model::PolyproticAcid& acid) {

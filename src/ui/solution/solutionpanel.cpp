@@ -43,9 +43,6 @@ double sliderConcentration(int position) {
     return concentrationText(exact).toDouble();
 }
 
-/** The gap a newly added constant keeps from the last one. */
-constexpr double kAddedConstantGap = 2.0;
-
 QLabel* problemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     setUpProblemLabel(*label);
@@ -96,8 +93,7 @@ QWidget* SolutionPanel::buildAcidGroup() {
             if (m_updating || i >= constantCount()) {
                 return;
             }
-            m_pKa[static_cast<std::size_t>(i)] = value;
-            acidFieldEdited();
+            acidFieldEdited(m_state.setConstant(i, value));
         });
     }
     row += model::kMaxConstants / 2;
@@ -109,8 +105,20 @@ QWidget* SolutionPanel::buildAcidGroup() {
     buttons->addWidget(m_add);
     buttons->addWidget(m_remove);
     grid->addLayout(buttons, row++, 0, 1, 4);
-    connect(m_add, &QPushButton::clicked, this, &SolutionPanel::addConstant);
-    connect(m_remove, &QPushButton::clicked, this, &SolutionPanel::removeConstant);
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        if (m_state.canAddConstant()) {
+            const bool changed = m_state.addConstant();
+            showAcidFields();
+            acidFieldEdited(changed);
+        }
+    });
+    connect(m_remove, &QPushButton::clicked, this, [this] {
+        if (m_state.canRemoveConstant()) {
+            const bool changed = m_state.removeConstant();
+            showAcidFields();
+            acidFieldEdited(changed);
+        }
+    });
     m_constantsProblem = problemLabel(group);
     grid->addWidget(m_constantsProblem, row++, 0, 1, 4);
 
@@ -122,9 +130,9 @@ QWidget* SolutionPanel::buildAcidGroup() {
     chargeLabel->setWordWrap(true);
     grid->addWidget(chargeLabel, row, 0, 1, 3);
     grid->addWidget(m_charge, row++, 3);
-    connect(m_charge, &QSpinBox::valueChanged, this, [this] {
+    connect(m_charge, &QSpinBox::valueChanged, this, [this](int charge) {
         if (!m_updating) {
-            acidFieldEdited();
+            acidFieldEdited(m_state.setCharge(charge));
         }
     });
 
@@ -141,9 +149,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
         cell(j, row, label, edit);
         m_nameLabels[static_cast<std::size_t>(j)] = label;
         m_nameEdits[static_cast<std::size_t>(j)] = edit;
-        connect(edit, &QLineEdit::textEdited, this, [this] {
-            m_ownNames = true;
-            acidFieldEdited();
+        connect(edit, &QLineEdit::textEdited, this, [this, j](const QString& text) {
+            acidFieldEdited(m_state.setName(j, text.toStdString()));
         });
     }
     row += (model::kMaxSolutionSpecies + 1) / 2;
@@ -152,7 +159,8 @@ QWidget* SolutionPanel::buildAcidGroup() {
     m_generic = new QPushButton(tr("Generic &names"), group);
     m_generic->setAccessibleName(tr("Generic names"));
     grid->addWidget(m_generic, row++, 0, 1, 4);
-    connect(m_generic, &QPushButton::clicked, this, &SolutionPanel::useGenericNames);
+    connect(m_generic, &QPushButton::clicked, this,
+            [this] { acidFieldEdited(m_state.useGenericNames()); });
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return group;
@@ -199,8 +207,10 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     grid->addWidget(dissolvedLabel, 3, 0);
     grid->addWidget(m_dissolved, 3, 1);
     connect(m_dissolved, &QComboBox::activated, this, [this](int index) {
-        m_wantedDissolved = index;
-        takeSolution();
+        const SolutionInputs before = inputs();
+        m_state.setDissolved(index);
+        takeSolutionFields();
+        setInputsChanged(before);
     });
     return group;
 }
@@ -240,29 +250,26 @@ QWidget* SolutionPanel::buildTitrationGroup() {
 }
 
 void SolutionPanel::setAcid(const model::PolyproticAcid& acid) {
-    const SolutionInputs before = m_inputs;
-    m_pKa = acid.exponents();
-    {
-        const QSignalBlocker quiet(m_charge);
-        m_charge->setValue(acid.charge());
-    }
-    m_ownNames = !acid.hasGenericNames();
-    m_inputs.acid = acid;
-    showAcidFields();
-    // The main window's acid is always fine: no problem left standing.
-    showProblem(*m_constantsProblem, *m_pKaBoxes[0], QString());
-    showProblem(*m_namesProblem, *m_nameEdits[0], QString());
-    showDissolved();
+    const SolutionInputs before = inputs();
+    m_state.setAcid(acid);
+    showAcid();
     setInputsChanged(before);
 }
 
 void SolutionPanel::setInputs(const SolutionInputs& inputs) {
-    m_wantedDissolved = inputs.solution.dissolvedAs;
-    m_inputs.solution = inputs.solution;
-    m_inputs.titration = inputs.titration;
+    m_state.setInputs(inputs);
     showSolutionFields();
-    const QSignalBlocker blocker(this);
-    setAcid(inputs.acid);
+    showAcid();
+}
+
+void SolutionPanel::showAcid() {
+    {
+        const QSignalBlocker quiet(m_charge);
+        m_charge->setValue(m_state.charge());
+    }
+    showAcidFields();
+    showAcidProblems();
+    showDissolved();
 }
 
 void SolutionPanel::showAcidFields() {
@@ -274,142 +281,93 @@ void SolutionPanel::showAcidFields() {
         m_pKaBoxes[slot]->setVisible(shown);
         m_pKaLabels[slot]->setVisible(shown);
         if (shown) {
-            m_pKaBoxes[slot]->setValue(m_pKa[slot]);
+            m_pKaBoxes[slot]->setValue(m_state.constants()[slot]);
         }
     }
-    m_add->setEnabled(count < model::kMaxConstants);
-    m_remove->setEnabled(count > 1);
+    m_add->setEnabled(m_state.canAddConstant());
+    m_remove->setEnabled(m_state.canRemoveConstant());
 
-    const std::vector<std::string> generic = model::genericSpeciesNames(count, m_charge->value());
-    const std::vector<std::string>& own = m_inputs.acid.speciesNames();
+    // The labels name the species generically for the charge as it stands now.
+    const std::vector<std::string> generic = model::genericSpeciesNames(count, m_state.charge());
     for (int j = 0; j < model::kMaxSolutionSpecies; ++j) {
         const auto slot = static_cast<std::size_t>(j);
         const bool shown = j <= count;
         m_nameEdits[slot]->setVisible(shown);
         m_nameLabels[slot]->setVisible(shown);
-        if (!shown) {
-            continue;
+        if (shown) {
+            m_nameLabels[slot]->setText(unicodeFormula(QString::fromStdString(generic[slot])));
         }
-        m_nameLabels[slot]->setText(unicodeFormula(QString::fromStdString(generic[slot])));
-        if (!m_ownNames) {
-            m_nameEdits[slot]->setText(QString::fromStdString(generic[slot]));
-        } else if (j < static_cast<int>(own.size()) && m_inputs.acid.constantCount() == count) {
-            m_nameEdits[slot]->setText(QString::fromStdString(own[slot]));
+    }
+    m_updating = false;
+    showNames();
+}
+
+void SolutionPanel::showNames() {
+    m_updating = true;
+    for (int j = 0; j <= constantCount(); ++j) {
+        QLineEdit& edit = *m_nameEdits[static_cast<std::size_t>(j)];
+        const QString name = QString::fromStdString(m_state.name(j));
+        // The user's own formulas stand as typed: the cursor stays where it is.
+        if (!m_state.ownNames() || edit.text() != name) {
+            edit.setText(name);
         }
     }
     m_updating = false;
 }
 
-std::vector<std::string> SolutionPanel::fieldNames() const {
-    std::vector<std::string> names;
-    for (int j = 0; j <= constantCount(); ++j) {
-        names.push_back(m_nameEdits[static_cast<std::size_t>(j)]->text().toStdString());
-    }
-    return names;
+void SolutionPanel::showAcidProblems() {
+    showProblem(*m_constantsProblem, *m_pKaBoxes[0],
+                language::problemText(m_state.constantsProblem()));
+    showProblem(*m_namesProblem, *m_nameEdits[0], language::problemText(m_state.namesProblem()));
 }
 
-void SolutionPanel::acidFieldEdited() {
-    if (!m_ownNames) {
-        // The generic names follow the constants and the charge.
-        m_updating = true;
-        const std::vector<std::string> generic =
-            model::genericSpeciesNames(constantCount(), m_charge->value());
-        for (int j = 0; j <= constantCount(); ++j) {
-            m_nameEdits[static_cast<std::size_t>(j)]->setText(
-                QString::fromStdString(generic[static_cast<std::size_t>(j)]));
-        }
-        m_updating = false;
-    }
+void SolutionPanel::acidFieldEdited(bool changed) {
+    showNames();
     emit acidEdited();
-    takeAcid();
-}
-
-void SolutionPanel::takeAcid() {
-    const SolutionInputs before = m_inputs;
-    const QString constantsProblem = language::problemText(model::problemWithConstants(m_pKa));
-    showProblem(*m_constantsProblem, *m_pKaBoxes[0], constantsProblem);
-    const std::vector<std::string> names = fieldNames();
-    const QString namesProblem =
-        m_ownNames ? language::problemText(model::problemWithNames(names, constantCount() + 1))
-                   : QString();
-    showProblem(*m_namesProblem, *m_nameEdits[0], namesProblem);
-    if (!constantsProblem.isEmpty() || !namesProblem.isEmpty()) {
-        return;
+    showAcidProblems();
+    if (changed) {
+        showDissolved();
+        emit inputsChanged();
     }
-    m_inputs.acid = model::PolyproticAcid(m_pKa, m_charge->value(),
-                                          m_ownNames ? names : std::vector<std::string>{});
-    showDissolved();
-    setInputsChanged(before);
-}
-
-void SolutionPanel::addConstant() {
-    if (constantCount() >= model::kMaxConstants) {
-        return;
-    }
-    m_pKa.push_back(std::min(m_pKa.back() + kAddedConstantGap, model::kMaxPka));
-    if (m_ownNames) {
-        const int count = constantCount();
-        m_nameEdits[static_cast<std::size_t>(count)]->setText(
-            QString::fromStdString(model::genericSpeciesName(count, m_charge->value(), count)));
-    }
-    showAcidFields();
-    acidFieldEdited();
-}
-
-void SolutionPanel::removeConstant() {
-    if (constantCount() <= 1) {
-        return;
-    }
-    m_pKa.pop_back();
-    showAcidFields();
-    acidFieldEdited();
-}
-
-void SolutionPanel::useGenericNames() {
-    m_ownNames = false;
-    acidFieldEdited();
 }
 
 void SolutionPanel::showDissolved() {
-    const model::PolyproticAcid& acid = m_inputs.acid;
+    const model::PolyproticAcid& acid = inputs().acid;
     m_dissolved->clear();
     for (int k = 0; k < acid.speciesCount(); ++k) {
         m_dissolved->addItem(dissolvedText(acid, k));
     }
-    m_inputs.solution.dissolvedAs = std::min(m_wantedDissolved, acid.constantCount());
-    m_dissolved->setCurrentIndex(m_inputs.solution.dissolvedAs);
+    m_dissolved->setCurrentIndex(inputs().solution.dissolvedAs);
 }
 
 void SolutionPanel::showSolutionFields() {
     m_updating = true;
-    const model::Solution& solution = m_inputs.solution;
+    const model::Solution& solution = inputs().solution;
+    const model::Titration& titration = inputs().titration;
     m_concentration->showText(concentrationText(solution.concentration));
     m_slider->setValue(sliderPosition(solution.concentration));
-    m_titrant->setCurrentIndex(m_inputs.titration.titrant == model::Titrant::Acid ? 1 : 0);
-    m_titrantConcentration->showText(concentrationText(m_inputs.titration.titrantConcentration));
-    m_volume->showText(QString::number(m_inputs.titration.sampleVolume, 'g', 6));
+    m_titrant->setCurrentIndex(titration.titrant == model::Titrant::Acid ? 1 : 0);
+    m_titrantConcentration->showText(concentrationText(titration.titrantConcentration));
+    m_volume->showText(QString::number(titration.sampleVolume, 'g', 6));
     m_updating = false;
 }
 
 void SolutionPanel::takeSolution() {
-    const SolutionInputs before = m_inputs;
-    if (const std::optional<double> c = m_concentration->value()) {
-        m_inputs.solution.concentration = *c;
-    }
-    m_inputs.solution.dissolvedAs = std::min(m_wantedDissolved, m_inputs.acid.constantCount());
-    m_inputs.titration.titrant =
-        m_titrant->currentIndex() == 1 ? model::Titrant::Acid : model::Titrant::Base;
-    if (const std::optional<double> c = m_titrantConcentration->value()) {
-        m_inputs.titration.titrantConcentration = *c;
-    }
-    if (const std::optional<double> v = m_volume->value()) {
-        m_inputs.titration.sampleVolume = *v;
-    }
+    const SolutionInputs before = inputs();
+    takeSolutionFields();
     setInputsChanged(before);
 }
 
+void SolutionPanel::takeSolutionFields() {
+    m_state.setConcentration(m_concentration->value());
+    m_state.setTitrant(m_titrant->currentIndex() == 1 ? model::Titrant::Acid
+                                                      : model::Titrant::Base);
+    m_state.setTitrantConcentration(m_titrantConcentration->value());
+    m_state.setSampleVolume(m_volume->value());
+}
+
 void SolutionPanel::setInputsChanged(const SolutionInputs& before) {
-    if (!(m_inputs == before)) {
+    if (!(inputs() == before)) {
         emit inputsChanged();
     }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "solutionsettings.h"
+#include "solutionpanelstate.h"
 
 #include <QWidget>
 
@@ -32,9 +32,8 @@ class NumberField;
  * inputs as they last were all fine: that is what the window draws, so invalid input never
  * reaches a drawing. pKa values out of order are such a problem; the panel never reorders them.
  *
- * The formulas are the generic ones, renamed with every change of the constants or the charge,
- * until the user types one; then they are the user's until "Generic names". A constant added
- * then gets the generic name of its new species.
+ * The panel only shows a SolutionPanelState and forwards the user's edits to it: every rule of
+ * the fields (the constants added and removed, the formulas, the species dissolved) is there.
  */
 class SolutionPanel : public QWidget {
     Q_OBJECT
@@ -42,14 +41,14 @@ public:
     explicit SolutionPanel(QWidget* parent = nullptr);
 
     /** The inputs as they last were all fine. */
-    [[nodiscard]] const SolutionInputs& inputs() const { return m_inputs; }
+    [[nodiscard]] const SolutionInputs& inputs() const { return m_state.inputs(); }
     /** Shows `acid` as the program's own choice (the main window's acid): no acidEdited(). */
     void setAcid(const model::PolyproticAcid& acid);
     /** Shows all the inputs (the remembered ones): no signals. */
     void setInputs(const SolutionInputs& inputs);
 
     /** The shown constants, 1..6. */
-    [[nodiscard]] int constantCount() const { return static_cast<int>(m_pKa.size()); }
+    [[nodiscard]] int constantCount() const { return m_state.constantCount(); }
 
     [[nodiscard]] QCheckBox* followBox() const { return m_follow; }
     /** pKa spin box i = 0..5 (those past constantCount() are hidden). */
@@ -80,28 +79,27 @@ private:
     QWidget* buildSolutionGroup();
     QWidget* buildTitrationGroup();
 
-    /** A user's edit of the acid: checks it, takes it when fine, tells the window. */
-    void acidFieldEdited();
-    void addConstant();
-    void removeConstant();
-    void useGenericNames();
-    /** The fields of the acid from m_pKa, m_chargeValue and the names. */
+    /**
+     * After a user's edit of the acid that the state took (`changed` says whether inputs()
+     * changed): shows the formulas and problems, tells the window.
+     */
+    void acidFieldEdited(bool changed);
+    /** Every field of the acid, its problems and the species list, as the state has them. */
+    void showAcid();
+    /** The constants, the buttons and every formula with its label, as the state has them. */
     void showAcidFields();
-    /** The names as they stand in the fields. */
-    [[nodiscard]] std::vector<std::string> fieldNames() const;
-    /** Checks the acid's fields; takes the acid into inputs() when all are fine. */
-    void takeAcid();
+    /** The formulas of the acid's species, as the state has them. */
+    void showNames();
+    void showAcidProblems();
     /** The species list for inputs().acid, the wanted species where it has it. */
     void showDissolved();
     void showSolutionFields();
     /** Takes the solution and titration fields that are fine; inputsChanged() when that changed. */
     void takeSolution();
+    void takeSolutionFields();
     void setInputsChanged(const SolutionInputs& before);
 
-    SolutionInputs m_inputs;
-    std::vector<double> m_pKa; ///< as given or edited, exactly
-    bool m_ownNames = false;   ///< the user's formulas rather than the generic ones
-    int m_wantedDissolved = 0;
+    SolutionPanelState m_state;
     bool m_updating = false;
 
     QCheckBox* m_follow = nullptr;

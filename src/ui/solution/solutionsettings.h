@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "solutioninputs.h"
+
 #include "diagram/chartdata.h"
-#include "model/polyprotic.h"
-#include "model/solution.h"
-#include "model/titration.h"
 
 #include <QMap>
 #include <QPoint>
@@ -14,15 +13,6 @@
 #include <optional>
 
 namespace velmora::ui {
-
-/** What the solution window's controls set: the acid, the solution and the titration. */
-struct SolutionInputs {
-    model::PolyproticAcid acid;
-    model::Solution solution;
-    model::Titration titration;
-
-    friend bool operator==(const SolutionInputs&, const SolutionInputs&) = default;
-};
 
 /** The solution window as it is remembered between runs. */
 struct SolutionWindowState {

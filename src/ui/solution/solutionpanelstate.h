@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "solutioninputs.h"
+
+#include "model/message.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::ui {
+
+/**
+ * What the solution panel shows, and every rule its edits follow, without a widget: the pKa
+ * values as given or edited, the charge, the species' formulas as they stand in their fields,
+ * the species the user wants dissolved, the problems of the acid's fields and the inputs as
+ * they last were all fine.
+ *
+ * Every edit is checked by the model's own checks. An acid with a problem stays in the fields
+ * with its problem and is not taken: inputs() keeps the last acid that was fine, so invalid
+ * input never reaches a drawing. pKa values out of order are such a problem; they are never
+ * reordered.
+ *
+ * The formulas are the generic ones, renamed with every change of the constants or the charge,
+ * until the user types one; then they are the user's until useGenericNames(). A constant added
+ * then gets the generic name of its new species. The formulas of species past the last one keep
+ * what they held, as hidden fields do.
+ *
+ * Each edit returns whether inputs() changed.
+ */
+class SolutionPanelState {
+public:
+    /** The gap a newly added constant keeps from the last one (and never past the model's top). */
+    static constexpr double kAddedConstantGap = 2.0;
+
+    SolutionPanelState();
+
+    /** The inputs as they last were all fine. */
+    [[nodiscard]] const SolutionInputs& inputs() const { return m_inputs; }
+
+    /** The constants as given or edited, exactly, 1..6 of them. */
+    [[nodiscard]] const std::vector<double>& constants() const { return m_pKa; }
+    [[nodiscard]] int constantCount() const { return static_cast<int>(m_pKa.size()); }
+    [[nodiscard]] int charge() const { return m_charge; }
+    [[nodiscard]] bool canAddConstant() const { return constantCount() < model::kMaxConstants; }
+    [[nodiscard]] bool canRemoveConstant() const { return constantCount() > 1; }
+
+    /** True when the formulas are the user's rather than the generic ones. */
+    [[nodiscard]] bool ownNames() const { return m_ownNames; }
+    /** The formula of species j = 0..6 as its field holds it (those past the last are hidden). */
+    [[nodiscard]] const std::string& name(int j) const;
+    /** The formulas of the acid's species, j = 0..constantCount(). */
+    [[nodiscard]] std::vector<std::string> names() const;
+
+    /** The species the user asked to dissolve; inputs() dissolves it when the acid has it. */
+    [[nodiscard]] int wantedDissolved() const { return m_wantedDissolved; }
+
+    [[nodiscard]] const model::Problem& constantsProblem() const { return m_constantsProblem; }
+    [[nodiscard]] const model::Problem& namesProblem() const { return m_namesProblem; }
+
+    /** Takes `acid` as the program's own choice (the main window's acid): no problem is left. */
+    bool setAcid(const model::PolyproticAcid& acid);
+    /** Takes all the inputs (the remembered ones) with the dissolved species they ask for. */
+    bool setInputs(const SolutionInputs& inputs);
+
+    /** The user's edits of the acid; pKa i and species j past the last are not edited. */
+    bool setConstant(int i, double pKa);
+    bool setCharge(int charge);
+    bool setName(int j, const std::string& name);
+    bool addConstant();
+    bool removeConstant();
+    bool useGenericNames();
+
+    /** The user's choice of the species dissolved, kept within the acid's species. */
+    bool setDissolved(int species);
+    /** Values with a problem (an empty one, too) are not taken: the last fine one stays. */
+    bool setConcentration(std::optional<double> concentration);
+    bool setTitrant(model::Titrant titrant);
+    bool setTitrantConcentration(std::optional<double> concentration);
+    bool setSampleVolume(std::optional<double> volume);
+
+private:
+    /** The formulas after a change of the number of constants or of the acid. */
+    void renameSpecies();
+    /** The acid's fields changed: renames generic formulas and takes the acid when fine. */
+    bool acidEdited();
+    void keepDissolvedWithinSpecies();
+
+    SolutionInputs m_inputs;
+    std::vector<double> m_pKa;
+    int m_charge = 0;
+    bool m_ownNames = false;
+    std::array<std::string, model::kMaxSolutionSpecies> m_names{};
+    int m_wantedDissolved = 0;
+    model::Problem m_constantsProblem;
+    model::Problem m_namesProblem;
+};
+
+} // namespace velmora::ui
