@@ -140,7 +140,8 @@ void TestSettingsFile::sizesPointsAndNumbers() {
 void TestSettingsFile::keepsEveryLineItDoesNotOwn_data() {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    const QByteArray noise("\x01\xff\xfe \"unclosed ,;= garbage\x00 more", 36);
+    static constexpr char kNoise[] = "\x01\xff\xfe \"unclosed ,;= garbage\x00 more";
+    const QByteArray noise(kNoise, sizeof kNoise - 1);
     QTest::newRow("the key replaced, the rest as it was")
         << QByteArray("; a comment\n[other]\nkey=1\n[g]\nk=old\nkeep=2\n")
         << QByteArray("; a comment\n[other]\nkey=1\n[g]\nk=new\nkeep=2\n");

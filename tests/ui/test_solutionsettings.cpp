@@ -215,9 +215,10 @@ void TestSolutionSettings::changesAreWrittenWhenMade() {
 }
 
 void TestSolutionSettings::aDamagedFileIsReadAndKept_data() {
+    static constexpr char kNoise[] = "\x8f\x01\"\xff,=;[\x00x\n\xfe\xfd]\n";
     QTest::addColumn<QByteArray>("head");
     QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF");
-    QTest::newRow("random bytes") << QByteArray("\x8f\x01\"\xff,=;[\x00x\n\xfe\xfd]\n", 15);
+    QTest::newRow("random bytes") << QByteArray::fromRawData(kNoise, sizeof kNoise - 1);
     QTest::newRow("a line with no key") << QByteArray("=value without a key\n");
 }
 
