@@ -39,6 +39,10 @@ private slots:
     void specialFilesAreNeitherReadNorReplaced_data();
     void specialFilesAreNeitherReadNorReplaced();
     void twoProcessesKeepEachOthersKeys();
+    void readsOnlyKeyValueLinesOfItsGroup_data();
+    void readsOnlyKeyValueLinesOfItsGroup();
+    void largeFilesAreLeftAlone_data();
+    void largeFilesAreLeftAlone();
 
 private:
     [[nodiscard]] QByteArray path() const { return QFile::encodeName(m_dir->path()) + "/s.conf"; }
@@ -228,6 +232,59 @@ void TestSettingsFile::twoProcessesKeepEachOthersKeys() {
     for (int i = 0; i < kKeys; ++i) {
         QCOMPARE(values.value(QStringLiteral("child%1").arg(i)), QString::number(i));
         QCOMPARE(values.value(QStringLiteral("parent%1").arg(i)), QString::number(i));
+    }
+}
+
+void TestSettingsFile::readsOnlyKeyValueLinesOfItsGroup_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("expected"); // the group's keys and values as k:v, sorted
+    QTest::newRow("blanks around key and value") << QByteArray("[g]\n  k  =  v  \n") << "k:v";
+    QTest::newRow("a value with an equals sign") << QByteArray("[g]\nk=a=b\n") << "k:a=b";
+    QTest::newRow("no key before the equals sign") << QByteArray("[g]\n=x\nk=v\n") << "k:v";
+    QTest::newRow("comments") << QByteArray("[g]\n; k=1\n# j=2\nk=v\n") << "k:v";
+    QTest::newRow("no equals sign") << QByteArray("[g]\njust words\nk=v\n") << "k:v";
+    QTest::newRow("keys of another group")
+        << QByteArray("[h]\nk=other\n[g]\nj=mine\n[h]\nx=1\n") << "j:mine";
+    QTest::newRow("a key given twice: the first") << QByteArray("[g]\nk=1\nk=2\n") << "k:1";
+    QTest::newRow("a group in brackets with blanks") << QByteArray(" [ g ] \nk=v\n") << "k:v";
+    QTest::newRow("keys before any group") << QByteArray("k=top\n[g]\n") << "";
+}
+
+void TestSettingsFile::readsOnlyKeyValueLinesOfItsGroup() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, expected);
+    QVERIFY(putFile(path(), contents));
+    const io::SettingsRead read = readSettings(path(), QStringLiteral("g"));
+    QVERIFY(read.problem.isEmpty());
+    QStringList pairs;
+    for (auto it = read.values.cbegin(); it != read.values.cend(); ++it) {
+        pairs << it.key() + u':' + it.value();
+    }
+    QCOMPARE(pairs.join(u' '), expected);
+}
+
+void TestSettingsFile::largeFilesAreLeftAlone_data() {
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<bool>("used");
+    constexpr qsizetype kLimit = 4 * 1024 * 1024;
+    QTest::newRow("at the limit") << kLimit << true;
+    QTest::newRow("a byte over it") << kLimit + 1 << false;
+}
+
+void TestSettingsFile::largeFilesAreLeftAlone() {
+    QFETCH(qsizetype, size);
+    QFETCH(bool, used);
+    QByteArray contents("[g]\nk=v\n");
+    contents += QByteArray(size - contents.size(), '#');
+    QVERIFY(putFile(path(), contents));
+    const io::SettingsRead read = readSettings(path(), QStringLiteral("g"));
+    QCOMPARE(read.problem.isEmpty(), used);
+    QCOMPARE(read.values.value(QStringLiteral("k")), used ? QStringLiteral("v") : QString());
+    const QString written =
+        writeSettings(path(), QStringLiteral("g"), {{QStringLiteral("k"), QStringLiteral("w")}});
+    QCOMPARE(written.isEmpty(), used);
+    if (!used) {
+        QCOMPARE(contentsOf(path()), contents);
     }
 }
 

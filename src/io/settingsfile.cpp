@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -75,18 +76,19 @@ QString readWhole(const QByteArray& path, QByteArray& bytes) {
     if (status.st_size > kMaxSettingsBytes) {
         return tooLarge();
     }
-    bytes.resize(static_cast<qsizetype>(status.st_size));
+    // One byte more than the file has, to see its end; a file that grows meanwhile is read on,
+    // within the bound.
+    bytes.resize(static_cast<qsizetype>(status.st_size) + 1);
     qsizetype have = 0;
     for (;;) {
         if (have == bytes.size()) {
-            // A file that grew since: read on, within the bound.
-            if (bytes.size() >= kMaxSettingsBytes) {
+            if (have > kMaxSettingsBytes) {
                 return tooLarge();
             }
-            bytes.resize(bytes.size() + 4096);
+            bytes.resize(std::min<qsizetype>(bytes.size() + 4096, kMaxSettingsBytes + 1));
         }
-        const ssize_t got =
-            ::read(file.fd(), bytes.data() + have, static_cast<std::size_t>(bytes.size() - have));
+        const ssize_t got = ::read(file.fd(), bytes.data() + have,
+                                   static_cast<std::size_t>(bytes.size() - have));
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
