@@ -7,6 +7,7 @@
 #include <QByteArrayList>
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include <dirent.h>
@@ -110,6 +111,19 @@ private:
     bool m_made = false;
     int m_socket = -1;
 };
+
+/** The kinds SpecialFile makes, each with a word that the refusal of such a file names. */
+struct SpecialKind {
+    const char* row;
+    const char* kind;
+    const char* reason;
+};
+inline constexpr std::array<SpecialKind, 4> kSpecialKinds{{
+    {"FIFO", "fifo", "FIFO"},
+    {"folder", "folder", "directory"},
+    {"socket", "socket", "socket"},
+    {"device behind a link", "device", "character device"},
+}};
 
 /** The identity and kind of what is at `path` itself (a link not followed), to see it is untouched.
  */

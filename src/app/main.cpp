@@ -82,21 +82,18 @@ QString writeChart(const velmora::app::CommandLine& line) {
 
 int exportDiagram(const velmora::app::CommandLine& line) {
     using velmora::diagram::ExportFormat;
-    velmora::diagram::sayOnLackOfMemory(
-        (QStringLiteral("velmora: ") +
-         CommandLine::tr("cannot write %1: %2")
-             .arg(shownName(line.fileName), velmora::diagram::outOfMemory()))
-            .toUtf8());
+    const auto failure = [&line](const QString& reason) {
+        return QStringLiteral("velmora: ") +
+               CommandLine::tr("cannot write %1: %2").arg(shownName(line.fileName), reason);
+    };
+    velmora::diagram::sayOnLackOfMemory(failure(velmora::diagram::outOfMemory()).toUtf8());
     const QString problem = velmora::diagram::withinMemory([&line] {
         return line.chart
                    ? writeChart(line)
                    : velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
     });
     if (!problem.isEmpty()) {
-        printLine(
-            STDERR_FILENO,
-            QStringLiteral("velmora: ") +
-                CommandLine::tr("cannot write %1: %2").arg(shownName(line.fileName), problem));
+        printLine(STDERR_FILENO, failure(problem));
         return 1;
     }
     const QStringList missing = line.format == ExportFormat::Csv ? QStringList()
@@ -120,21 +117,16 @@ int exportDiagram(const velmora::app::CommandLine& line) {
 
 /** Prints a solution's pH and its species, one line each. */
 int printSolution(const velmora::app::CommandLine& line) {
+    // Nothing is written here, so nothing needs cleaning up: a lack of memory ends the program
+    // with this line through the terminate handler.
     velmora::diagram::sayOnLackOfMemory(
         (QStringLiteral("velmora: ") + velmora::diagram::outOfMemory()).toUtf8());
+    const velmora::diagram::ChartRequest& request = line.chart->request;
+    const velmora::model::SolutionState state =
+        velmora::model::solveSolution(request.acid, request.solution);
     QStringList lines;
-    const QString problem = velmora::diagram::withinMemory([&] {
-        const velmora::diagram::ChartRequest& request = line.chart->request;
-        const velmora::model::SolutionState state =
-            velmora::model::solveSolution(request.acid, request.solution);
-        for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
-            lines << QString::fromStdString(text);
-        }
-        return QString();
-    });
-    if (!problem.isEmpty()) {
-        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + problem);
-        return 1;
+    for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
+        lines << QString::fromStdString(text);
     }
     return printOutput(lines.join(u'\n'));
 }

@@ -72,8 +72,8 @@ QImage rasterize(const Drawing& drawing, qreal scale) {
     QImage image(qRound(drawing.size.width() * scale), qRound(drawing.size.height() * scale),
                  QImage::Format_RGB32);
     if (image.isNull()) {
-        // No memory for the pixels: nothing to paint on, and a painter would only complain.
-        return image;
+        // No memory for the pixels: said where it runs out, like any other allocation.
+        throw std::bad_alloc();
     }
     image.fill(Qt::white);
     image.setDevicePixelRatio(scale);
@@ -207,16 +207,7 @@ QString withinMemory(const std::function<QString()>& write) {
 
 QString writeDrawing(const QByteArray& path, ExportFormat format, const Drawing& drawing,
                      qreal scale) {
-    std::optional<QByteArray> bytes;
-    if (format == ExportFormat::Png) {
-        const QImage image = rasterize(drawing, scale);
-        if (image.isNull()) {
-            return outOfMemory();
-        }
-        bytes = encodePng(image);
-    } else {
-        bytes = encodeDrawing(drawing, format, scale);
-    }
+    const std::optional<QByteArray> bytes = encodeDrawing(drawing, format, scale);
     if (!bytes) {
         return format == ExportFormat::Csv
                    ? QCoreApplication::translate("velmora::diagram::Encode",

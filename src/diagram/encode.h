@@ -38,8 +38,8 @@ struct Drawing {
 void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size);
 
 /**
- * The drawing as an image `scale` times its logical size, drawn at that scale; a null image when
- * there is no memory for its pixels.
+ * The drawing as an image `scale` times its logical size, drawn at that scale. Throws
+ * std::bad_alloc when there is no memory for its pixels, as any allocation does.
  */
 [[nodiscard]] QImage rasterize(const Drawing& drawing, qreal scale);
 

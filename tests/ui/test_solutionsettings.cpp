@@ -126,14 +126,10 @@ void TestSolutionSettings::init() {
 void TestSolutionSettings::specialFilesAreLeftAlone_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("FIFO") << "fifo"
-                          << "FIFO";
-    QTest::newRow("folder") << "folder"
-                            << "directory";
-    QTest::newRow("socket") << "socket"
-                            << "socket";
-    QTest::newRow("device behind a link") << "device"
-                                          << "character device";
+    for (const test::SpecialKind& special : test::kSpecialKinds) {
+        QTest::newRow(special.row)
+            << QString::fromLatin1(special.kind) << QString::fromLatin1(special.reason);
+    }
 }
 
 void TestSolutionSettings::specialFilesAreLeftAlone() {

@@ -24,7 +24,7 @@ namespace {
 /** A drawing that runs out of memory in each of the ways asked for. */
 class StarvedDrawing : public DrawingSource {
 public:
-    [[nodiscard]] QImage image(int) const override { return {}; }
+    [[nodiscard]] QImage image(int) const override { throw std::bad_alloc(); }
     void paint(QPainter&, const QRectF&) const override { throw std::bad_alloc(); }
     [[nodiscard]] QString write(const QString&, diagram::ExportFormat, int) const override {
         throw std::bad_alloc();

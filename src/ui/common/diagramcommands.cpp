@@ -71,7 +71,7 @@ void DiagramCommands::copyDiagram() {
     QImage image;
     const QString problem = diagram::withinMemory([&] {
         image = m_drawing.image(kClipboardScale);
-        return image.isNull() ? diagram::outOfMemory() : QString();
+        return QString();
     });
     if (!problem.isEmpty()) {
         showProblem(&m_window, tr("The diagram could not be copied.\n\n%1").arg(problem));

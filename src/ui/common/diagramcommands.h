@@ -27,7 +27,10 @@ public:
     DrawingSource& operator=(const DrawingSource&) = delete;
     virtual ~DrawingSource() = default;
 
-    /** The drawing as an image `scale` times its logical size. */
+    /**
+     * The drawing as an image `scale` times its logical size; std::bad_alloc when there is no
+     * memory for it.
+     */
     [[nodiscard]] virtual QImage image(int scale) const = 0;
     /** Paints the drawing into `target` on any painter, its proportions kept. */
     virtual void paint(QPainter& painter, const QRectF& target) const = 0;

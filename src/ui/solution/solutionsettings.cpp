@@ -200,14 +200,7 @@ SolutionWindowState SolutionSettings::load() {
     const io::SettingsRead read =
         io::readSettings(QFile::encodeName(solutionSettingsFile()), QString::fromLatin1(kGroup));
     m_problem = read.problem;
-    if (!m_problem.isEmpty()) {
-        const SolutionWindowState defaults;
-        settle(defaults);
-        return defaults;
-    }
-    const SolutionWindowState state = stateFromSettings(read.values);
-    settle(state);
-    return state;
+    return m_problem.isEmpty() ? stateFromSettings(read.values) : SolutionWindowState();
 }
 
 void SolutionSettings::settle(const SolutionWindowState& state) {

@@ -49,7 +49,7 @@ public:
 
     /**
      * Takes `state` as what this instance has in the file now: later saves write only what
-     * differs from it. load() does this with the state it read.
+     * differs from it. The window settles the state it shows once it is built from load().
      */
     void settle(const SolutionWindowState& state);
 
