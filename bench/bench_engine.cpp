@@ -3,6 +3,7 @@
 
 #include "diagram/export.h"
 #include "diagram/retainedplot.h"
+
 #include "model/acid.h"
 #include "model/fractions.h"
 
@@ -52,7 +53,7 @@ void BM_ExportPng(benchmark::State& state) {
     diagram::ExportRequest request;
     request.acid = model::Acid::startAcid();
     for (auto _ : state) {
-        const QString problem = diagram::writeExport(path, diagram::ExportFormat::Png, request);
+        const QString problem = diagram::writeExport(path, encode::ExportFormat::Png, request);
         if (!problem.isEmpty()) {
             state.SkipWithError(qPrintable(problem));
             break;

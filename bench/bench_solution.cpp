@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solution's costs: one pH, one titration curve, and the charts at the default size.
 
-#include "diagram/solutionchart.h"
+#include "charts/solutionchart.h"
+
 #include "model/polyprotic.h"
 #include "model/solution.h"
 #include "model/titration.h"
@@ -49,8 +50,8 @@ void BM_Titration(benchmark::State& state) {
 }
 BENCHMARK(BM_Titration)->Unit(benchmark::kMicrosecond);
 
-diagram::ChartRequest requestOf(diagram::ChartKind kind) {
-    diagram::ChartRequest request;
+charts::ChartRequest requestOf(charts::ChartKind kind) {
+    charts::ChartRequest request;
     request.kind = kind;
     request.acid = tetraprotic();
     request.showSolution = true;
@@ -58,10 +59,10 @@ diagram::ChartRequest requestOf(diagram::ChartKind kind) {
 }
 
 /** One repaint of a chart kept between redraws, 960 x 600 at 1x, into an image. */
-void paintRepeatedly(benchmark::State& state, diagram::ChartKind kind) {
-    diagram::SolutionChart chart(requestOf(kind));
-    QImage image(diagram::kDefaultChartSize, QImage::Format_RGB32);
-    const QRectF area(QPointF(0, 0), QSizeF(diagram::kDefaultChartSize));
+void paintRepeatedly(benchmark::State& state, charts::ChartKind kind) {
+    charts::SolutionChart chart(requestOf(kind));
+    QImage image(charts::kDefaultChartSize, QImage::Format_RGB32);
+    const QRectF area(QPointF(0, 0), QSizeF(charts::kDefaultChartSize));
     for (auto _ : state) {
         QPainter painter(&image);
         chart.paint(painter, area);
@@ -69,17 +70,17 @@ void paintRepeatedly(benchmark::State& state, diagram::ChartKind kind) {
 }
 
 void BM_LogcDrawing(benchmark::State& state) {
-    paintRepeatedly(state, diagram::ChartKind::LogC);
+    paintRepeatedly(state, charts::ChartKind::LogC);
 }
 BENCHMARK(BM_LogcDrawing)->Unit(benchmark::kMicrosecond);
 
 void BM_FractionsDrawing(benchmark::State& state) {
-    paintRepeatedly(state, diagram::ChartKind::Fractions);
+    paintRepeatedly(state, charts::ChartKind::Fractions);
 }
 BENCHMARK(BM_FractionsDrawing)->Unit(benchmark::kMicrosecond);
 
 void BM_TitrationDrawing(benchmark::State& state) {
-    paintRepeatedly(state, diagram::ChartKind::Titration);
+    paintRepeatedly(state, charts::ChartKind::Titration);
 }
 BENCHMARK(BM_TitrationDrawing)->Unit(benchmark::kMicrosecond);
 
@@ -87,11 +88,11 @@ BENCHMARK(BM_TitrationDrawing)->Unit(benchmark::kMicrosecond);
  * One step of a bar with a chart open: a new acid (pKa1 moved by 0.1 in turn) recomputed and
  * repainted, what a window following the main window does on every change.
  */
-void updateRepeatedly(benchmark::State& state, diagram::ChartKind kind) {
-    diagram::ChartRequest request = requestOf(kind);
-    diagram::SolutionChart chart(request);
-    QImage image(diagram::kDefaultChartSize, QImage::Format_RGB32);
-    const QRectF area(QPointF(0, 0), QSizeF(diagram::kDefaultChartSize));
+void updateRepeatedly(benchmark::State& state, charts::ChartKind kind) {
+    charts::ChartRequest request = requestOf(kind);
+    charts::SolutionChart chart(request);
+    QImage image(charts::kDefaultChartSize, QImage::Format_RGB32);
+    const QRectF area(QPointF(0, 0), QSizeF(charts::kDefaultChartSize));
     int step = 0;
     for (auto _ : state) {
         const std::array<double, 4> pKa{1.5 + 0.1 * (step++ % 5), 5.4, 9.7, 12.3};
@@ -103,12 +104,12 @@ void updateRepeatedly(benchmark::State& state, diagram::ChartKind kind) {
 }
 
 void BM_LogcUpdate(benchmark::State& state) {
-    updateRepeatedly(state, diagram::ChartKind::LogC);
+    updateRepeatedly(state, charts::ChartKind::LogC);
 }
 BENCHMARK(BM_LogcUpdate)->Unit(benchmark::kMicrosecond);
 
 void BM_TitrationUpdate(benchmark::State& state) {
-    updateRepeatedly(state, diagram::ChartKind::Titration);
+    updateRepeatedly(state, charts::ChartKind::Titration);
 }
 BENCHMARK(BM_TitrationUpdate)->Unit(benchmark::kMicrosecond);
 

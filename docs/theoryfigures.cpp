@@ -3,8 +3,10 @@
 
 #include "theorystyle.h"
 
-#include "diagram/chartdata.h"
+#include "charts/chartdata.h"
+
 #include "diagram/formula.h"
+
 #include "model/acid.h"
 #include "model/fractions.h"
 #include "model/presets.h"
@@ -192,7 +194,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
     painter->setClipRect(plot.adjusted(-pt, -pt, pt, pt));
     for (int j = 0; j <= protons; ++j) {
         painter->setPen(
-            QPen(diagram::speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPen(charts::speciesColour(j), 1.3 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter->drawPath(curves[static_cast<std::size_t>(j)]);
     }
 
@@ -226,7 +228,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
             origin.ry() -= box.height();
         }
         placed.push_back(label.box(origin));
-        painter->setPen(diagram::speciesColour(j));
+        painter->setPen(charts::speciesColour(j));
         label.draw(painter, origin);
     }
     painter->setClipping(false);

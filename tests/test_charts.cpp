@@ -4,15 +4,18 @@
 
 #include "testsupport.h"
 
-#include "diagram/chartaxes.h"
-#include "diagram/chartdata.h"
-#include "diagram/chartoverlay.h"
-#include "diagram/charttext.h"
-#include "diagram/encode.h"
-#include "diagram/labelplacer.h"
+#include "charts/chartaxes.h"
+#include "charts/chartdata.h"
+#include "charts/chartoverlay.h"
+#include "charts/charttext.h"
+#include "charts/labelplacer.h"
+#include "charts/solutionchart.h"
+#include "charts/solutiondata.h"
+
+#include "diagram/decimaltext.h"
 #include "diagram/palette.h"
-#include "diagram/solutionchart.h"
-#include "diagram/solutiondata.h"
+
+#include "encode/encode.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -29,8 +32,8 @@
 #include <vector>
 
 using namespace velmora;
-using diagram::ChartKind;
-using diagram::ChartRequest;
+using charts::ChartKind;
+using charts::ChartRequest;
 
 using Doubles = std::vector<double>;
 
@@ -69,7 +72,7 @@ bool near(QRgb pixel, const QColor& colour, int tolerance) {
 }
 
 /** A chart painted into an image of its request's size at `ratio`, the chart kept to ask. */
-QImage painted(diagram::SolutionChart& chart, qreal ratio) {
+QImage painted(charts::SolutionChart& chart, qreal ratio) {
     const QSize size = chart.request().size;
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -120,7 +123,7 @@ SvgContent readSvg(const QByteArray& svg) {
     return content;
 }
 
-QByteArray svgOf(diagram::SolutionChart& chart) {
+QByteArray svgOf(charts::SolutionChart& chart) {
     QByteArray svg;
     QBuffer buffer(&svg);
     QSvgGenerator generator;
@@ -210,7 +213,7 @@ void TestCharts::niceTicks() {
     QFETCH(double, step);
     QFETCH(int, decimals);
     QFETCH(int, count);
-    const diagram::AxisTicks ticks = diagram::niceTicks(min, max, length, spacing);
+    const charts::AxisTicks ticks = charts::niceTicks(min, max, length, spacing);
     VELMORA_COMPARE_REL(ticks.step, step, 1e-12);
     QCOMPARE(ticks.decimals, decimals);
     QCOMPARE(int(ticks.values.size()), count);
@@ -239,12 +242,12 @@ void TestCharts::drawnNumbers_data() {
     QTest::newRow("decimal, rounds to zero") << diagram::decimalText(-0.04, 1) << "0.0";
     QTest::newRow("decimal, rounds to a negative") << diagram::decimalText(-0.05001, 1) << "-0.1";
     QTest::newRow("decimal, negative") << diagram::decimalText(-2.25, 2) << "-2.25";
-    QTest::newRow("the pH marker a hair below zero") << diagram::phMarkerText(-1e-9) << "pH 0.00";
-    QTest::newRow("the pH marker below zero") << diagram::phMarkerText(-0.5) << "pH -0.50";
+    QTest::newRow("the pH marker a hair below zero") << charts::phMarkerText(-1e-9) << "pH 0.00";
+    QTest::newRow("the pH marker below zero") << charts::phMarkerText(-0.5) << "pH -0.50";
     QTest::newRow("the readout's pH a hair below zero")
-        << diagram::readoutHeading(diagram::ChartKind::LogC, -1e-12) << "pH 0.00";
+        << charts::readoutHeading(charts::ChartKind::LogC, -1e-12) << "pH 0.00";
     QTest::newRow("the readout's volume at a hair below zero")
-        << diagram::readoutHeading(diagram::ChartKind::Titration, -1e-12) << "V 0.00 mL";
+        << charts::readoutHeading(charts::ChartKind::Titration, -1e-12) << "V 0.00 mL";
 }
 
 void TestCharts::drawnNumbers() {
@@ -257,19 +260,19 @@ void TestCharts::tickTexts() {
     QFETCH(double, value);
     QFETCH(int, decimals);
     QFETCH(QString, text);
-    QCOMPARE(diagram::tickText(value, decimals), text);
+    QCOMPARE(charts::tickText(value, decimals), text);
 }
 
 void TestCharts::speciesColours() {
     for (int j = 0; j <= 4; ++j) {
-        QCOMPARE(diagram::speciesColour(j), diagram::paletteColor(diagram::speciesPaletteIndex(j)));
+        QCOMPARE(charts::speciesColour(j), diagram::paletteColor(diagram::speciesPaletteIndex(j)));
     }
     for (int j = 5; j <= 6; ++j) {
         for (int other = 0; other < j; ++other) {
-            QVERIFY(diagram::speciesColour(j) != diagram::speciesColour(other));
+            QVERIFY(charts::speciesColour(j) != charts::speciesColour(other));
         }
-        QVERIFY(diagram::speciesColour(j) != diagram::markerColour());
-        QVERIFY(diagram::speciesColour(j) != QColor(Qt::white));
+        QVERIFY(charts::speciesColour(j) != charts::markerColour());
+        QVERIFY(charts::speciesColour(j) != QColor(Qt::white));
     }
 }
 
@@ -289,13 +292,13 @@ void TestCharts::formulaBounds() {
     QFETCH(bool, raised);
     QFETCH(bool, lowered);
     QImage image(10, 10, QImage::Format_RGB32);
-    diagram::ChartText text;
+    charts::ChartText text;
     text.prepare(image);
     const QRectF box = text.formulaBounds(formula);
     QCOMPARE(box.top(), raised ? -diagram::kScriptOffset : 0.0);
-    const double lowBottom = diagram::kScriptOffset + text.height(diagram::TextRole::Script);
-    QCOMPARE(box.bottom() > text.height(diagram::TextRole::Label) + 1e-9,
-             lowered && lowBottom > text.height(diagram::TextRole::Label));
+    const double lowBottom = diagram::kScriptOffset + text.height(charts::TextRole::Script);
+    QCOMPARE(box.bottom() > text.height(charts::TextRole::Label) + 1e-9,
+             lowered && lowBottom > text.height(charts::TextRole::Label));
     QVERIFY(box.width() > 0.0);
 }
 
@@ -314,9 +317,9 @@ void TestCharts::layoutFillsTheArea() {
     QFETCH(QSize, size);
     ChartRequest request = phosphateRequest(kind);
     request.size = size;
-    diagram::SolutionChart chart(request);
+    charts::SolutionChart chart(request);
     const QImage image = painted(chart, 1.0);
-    const diagram::AxesLayout& layout = chart.layout();
+    const charts::AxesLayout& layout = chart.layout();
     const QRect frame = layout.mapping.frame();
     QVERIFY(QRect(QPoint(0, 0), size).contains(frame));
     QVERIFY(frame.width() >= size.width() * 0.75);
@@ -328,7 +331,7 @@ void TestCharts::layoutFillsTheArea() {
         QVERIFY(value >= chart.data().x.min && value <= chart.data().x.max + 1e-9);
     }
     // The mapping reads back what it maps.
-    const diagram::PlotMapping& map = layout.mapping;
+    const charts::PlotMapping& map = layout.mapping;
     for (const double value : layout.xTicks.values) {
         VELMORA_COMPARE_REL(map.xValueAt(map.xOf(value)), value, 1e-12, 1e-12);
     }
@@ -350,7 +353,7 @@ void TestCharts::framePixels_data() {
 void TestCharts::framePixels() {
     QFETCH(qreal, ratio);
     const int r = int(ratio);
-    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    charts::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
     const QImage image = painted(chart, ratio);
     const QRect frame = chart.layout().mapping.frame();
     // The left and bottom lines: exactly one logical pixel of black, white or grid beside them.
@@ -370,7 +373,7 @@ void TestCharts::framePixels() {
     }
     // The species' colours are all there, inside the frame.
     for (int j = 0; j < 4; ++j) {
-        const QColor colour = diagram::speciesColour(j);
+        const QColor colour = charts::speciesColour(j);
         int count = 0;
         for (int y = (frame.top() + 1) * r; y < frame.bottom() * r; y += 1) {
             for (int x = (frame.left() + 1) * r; x < frame.right() * r; x += 1) {
@@ -383,14 +386,14 @@ void TestCharts::framePixels() {
 
 void TestCharts::markerPixels() {
     for (const ChartKind kind : {ChartKind::Fractions, ChartKind::LogC}) {
-        diagram::SolutionChart chart(phosphateRequest(kind));
+        charts::SolutionChart chart(phosphateRequest(kind));
         const QImage image = painted(chart, 1.0);
         const QRect frame = chart.layout().mapping.frame();
         const int column = int(std::floor(expectedX(frame, kPhosphatePh, 0.0, 14.0)));
         const auto markerRun = [&](int x) {
             int count = 0;
             for (int y = frame.top() + 1; y < frame.bottom(); ++y) {
-                count += image.pixel(x, y) == diagram::markerColour().rgb() ? 1 : 0;
+                count += image.pixel(x, y) == charts::markerColour().rgb() ? 1 : 0;
             }
             return count;
         };
@@ -403,10 +406,10 @@ void TestCharts::markerPixels() {
     // Without a solution there is no marker.
     ChartRequest request = phosphateRequest(ChartKind::Fractions);
     request.showSolution = false;
-    const QImage image = diagram::chartImage(request);
+    const QImage image = charts::chartImage(request);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            QVERIFY(image.pixel(x, y) != diagram::markerColour().rgb());
+            QVERIFY(image.pixel(x, y) != charts::markerColour().rgb());
         }
     }
 }
@@ -414,7 +417,7 @@ void TestCharts::markerPixels() {
 void TestCharts::equivalencePointPixels() {
     ChartRequest request = phosphateRequest(ChartKind::Titration);
     request.solution.dissolvedAs = 0;
-    diagram::SolutionChart chart(request);
+    charts::SolutionChart chart(request);
     const QImage image = painted(chart, 1.0);
     const QRect frame = chart.layout().mapping.frame();
     // 25 mL of 0.1 mol/L H3PO4 with 0.1 mol/L NaOH: 25, 50, 75 mL, the axis to 90 mL.
@@ -426,12 +429,12 @@ void TestCharts::equivalencePointPixels() {
         const bool whole = std::fmod(volume, 25.0) == 0.0;
         // A filled dot is the marker's colour in the middle; an open one is white there.
         const QRgb centre = image.pixel(dot);
-        QVERIFY2(whole ? near(centre, diagram::markerColour(), 30)
+        QVERIFY2(whole ? near(centre, charts::markerColour(), 30)
                        : near(centre, QColor(Qt::white), 30),
                  qPrintable(QStringLiteral("%1 mL").arg(volume)));
         int ring = 0;
         for (int dx = -4; dx <= 4; ++dx) {
-            ring += near(image.pixel(dot.x() + dx, dot.y()), diagram::markerColour(), 60) ? 1 : 0;
+            ring += near(image.pixel(dot.x() + dx, dot.y()), charts::markerColour(), 60) ? 1 : 0;
         }
         QVERIFY(ring >= 2);
     }
@@ -450,7 +453,7 @@ void TestCharts::svgKeepsTextsAndCoordinates_data() {
 void TestCharts::svgKeepsTextsAndCoordinates() {
     QFETCH(ChartKind, kind);
     QFETCH(QStringList, titles);
-    diagram::SolutionChart chart(phosphateRequest(kind));
+    charts::SolutionChart chart(phosphateRequest(kind));
     const SvgContent svg = readSvg(svgOf(chart));
     for (const QString& title : titles) {
         QVERIFY2(svg.texts.contains(title), qPrintable(title + " in " + svg.texts.join(u'|')));
@@ -471,7 +474,7 @@ void TestCharts::svgKeepsTextsAndCoordinates() {
         }
         return;
     }
-    const QString marker = diagram::markerColour().name();
+    const QString marker = charts::markerColour().name();
     const double x = std::floor(expectedX(frame, kPhosphatePh, 0.0, 14.0)) + 0.5;
     bool found = false;
     for (const QXmlStreamAttributes& line : svg.polylines) {
@@ -518,11 +521,11 @@ void TestCharts::pdfDrawingFillsItsPage() {
     QFETCH(QSize, size);
     // Green to the page's edges, a red square 100 px from the top left corner.
     const QRect square(100, 100, 100, 80);
-    const diagram::Drawing drawing{size, QStringLiteral("frame"), [&](QPainter& painter) {
-                                       painter.fillRect(QRect(QPoint(0, 0), size), Qt::green);
-                                       painter.fillRect(square, Qt::red);
-                                   }};
-    const std::optional<QByteArray> pdf = diagram::encodePdf(drawing);
+    const encode::Drawing drawing{size, QStringLiteral("frame"), [&](QPainter& painter) {
+                                      painter.fillRect(QRect(QPoint(0, 0), size), Qt::green);
+                                      painter.fillRect(square, Qt::red);
+                                  }};
+    const std::optional<QByteArray> pdf = encode::encodePdf(drawing);
     QVERIFY(pdf.has_value());
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("frame.pdf")));
@@ -597,9 +600,9 @@ void TestCharts::labelsStayApart() {
     ChartRequest request = phosphateRequest(kind);
     request.acid = model::PolyproticAcid(pKa, charge);
     request.size = size;
-    diagram::SolutionChart chart(request);
+    charts::SolutionChart chart(request);
     (void)painted(chart, 1.0);
-    const std::vector<diagram::PlacedLabel>& labels = chart.labels();
+    const std::vector<charts::PlacedLabel>& labels = chart.labels();
     QVERIFY2(int(labels.size()) >= labelled, qPrintable(QString::number(labels.size())));
     const QRectF inside = chart.layout().mapping.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
     for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -633,7 +636,7 @@ void TestCharts::labelMargins() {
     QFETCH(QRectF, obstacle);
     QFETCH(QPointF, anchor);
     QFETCH(double, top);
-    diagram::LabelPlacer placer(QRectF(0, 0, 200, 100));
+    charts::LabelPlacer placer(QRectF(0, 0, 200, 100));
     if (!obstacle.isEmpty()) {
         placer.addObstacle(obstacle);
     }
@@ -644,8 +647,8 @@ void TestCharts::labelMargins() {
     // A second label for the same place keeps the margin from the first (or goes further on).
     const std::optional<QRectF> next = placer.place({anchor, QPointF(30, 50)}, QSizeF(20, 10));
     QVERIFY(next.has_value());
-    QVERIFY(!next->intersects(box->adjusted(-diagram::kLabelMargin, -diagram::kLabelMargin,
-                                            diagram::kLabelMargin, diagram::kLabelMargin)));
+    QVERIFY(!next->intersects(box->adjusted(-charts::kLabelMargin, -charts::kLabelMargin,
+                                            charts::kLabelMargin, charts::kLabelMargin)));
 }
 
 void TestCharts::labelOverCurvesAsALastResort_data() {
@@ -663,7 +666,7 @@ void TestCharts::labelOverCurvesAsALastResort_data() {
 void TestCharts::labelOverCurvesAsALastResort() {
     QFETCH(QRectF, obstacle);
     QFETCH(QRectF, expected);
-    diagram::LabelPlacer placer(QRectF(0, 0, 200, 100));
+    charts::LabelPlacer placer(QRectF(0, 0, 200, 100));
     for (int y = 0; y < 100; ++y) {
         placer.addCurve({QPointF(0, y + 0.5), QPointF(200, y + 0.5)});
     }
@@ -679,7 +682,7 @@ void TestCharts::labelOverCurvesAsALastResort() {
     QVERIFY(next.has_value());
     QVERIFY(!next->intersects(*box));
     // Where no place is clear of the boxes either, the label is left out.
-    diagram::LabelPlacer full(QRectF(0, 0, 200, 100));
+    charts::LabelPlacer full(QRectF(0, 0, 200, 100));
     full.addObstacle(QRectF(0, 0, 200, 100));
     QVERIFY(!full.place(anchors, QSizeF(20, 10)).has_value());
 }
@@ -695,11 +698,11 @@ void TestCharts::readout_data() {
 void TestCharts::readout() {
     QFETCH(ChartKind, kind);
     QFETCH(double, at);
-    diagram::SolutionChart chart(phosphateRequest(kind));
+    charts::SolutionChart chart(phosphateRequest(kind));
     (void)painted(chart, 1.0);
     const QRect frame = chart.layout().mapping.frame();
     const double x = expectedX(frame, at, chart.data().x.min, chart.data().x.max);
-    const diagram::ChartReadout readout = chart.readoutAt(x);
+    const charts::ChartReadout readout = chart.readoutAt(x);
     QVERIFY(readout.inside);
     VELMORA_COMPARE_REL(readout.x, at, 1e-12);
     const model::PolyproticAcid& acid = chart.request().acid;
@@ -733,20 +736,20 @@ void TestCharts::readout() {
 }
 
 void TestCharts::readoutOutsideTheFrame() {
-    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    charts::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
     QVERIFY(!chart.readoutAt(400).inside); // nothing painted yet
     (void)painted(chart, 1.0);
     const QRect frame = chart.layout().mapping.frame();
     QVERIFY(!chart.readoutAt(frame.left() - 3).inside);
     QVERIFY(!chart.readoutAt(frame.right() + 3).inside);
     QVERIFY(chart.readoutAt(frame.right()).inside);
-    const diagram::ChartReadout byValue = chart.readoutAtValue(14.5);
+    const charts::ChartReadout byValue = chart.readoutAtValue(14.5);
     QVERIFY(!byValue.inside);
     QCOMPARE(byValue.x, 14.0);
 }
 
 void TestCharts::newRequestIsDrawnNextTime() {
-    diagram::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
+    charts::SolutionChart chart(phosphateRequest(ChartKind::Fractions));
     (void)painted(chart, 1.0);
     QCOMPARE(chart.data().curves.size(), std::size_t(4));
     ChartRequest request = chart.request();
@@ -764,7 +767,7 @@ void TestCharts::newRequestIsDrawnNextTime() {
 
 void TestCharts::fractionsCsv() {
     const model::PolyproticAcid acid(kPhosphoric, 0, {"H3PO4", "H2PO4^-", "HPO4^2-", "PO4^3-"});
-    const QList<QByteArray> rows = csvRows(diagram::solutionFractionsCsv(acid, 0.1));
+    const QList<QByteArray> rows = csvRows(charts::solutionFractionsCsv(acid, 0.1));
     QCOMPARE(rows.front(), QByteArray("pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-"));
     QCOMPARE(rows.size(), 142);
     QVERIFY(rows.back().startsWith("14,"));
@@ -781,7 +784,7 @@ void TestCharts::fractionsCsv() {
 void TestCharts::logcCsv() {
     const std::array<double, 1> acetic{4.76};
     const model::PolyproticAcid acid(acetic);
-    const QList<QByteArray> rows = csvRows(diagram::logcCsv(acid, 0.1, 0.5));
+    const QList<QByteArray> rows = csvRows(charts::logcCsv(acid, 0.1, 0.5));
     QCOMPARE(rows.front(), QByteArray("pH,log[H+],log[OH-],HA,A-"));
     QCOMPARE(rows.size(), 30);
     QVERIFY(rows[1].startsWith("0,0,-14,"));
@@ -799,7 +802,7 @@ void TestCharts::titrationCsv() {
     const model::PolyproticAcid acid(acetic);
     const model::Titration titration{50.0, model::Titrant::Base, 0.1, 0.0};
     const QList<QByteArray> rows =
-        csvRows(diagram::titrationCsv(acid, model::Solution{}, titration, 0.05));
+        csvRows(charts::titrationCsv(acid, model::Solution{}, titration, 0.05));
     QCOMPARE(rows.front(), QByteArray("V/mL,pH"));
     // To 60 mL, 20 % past the equivalence point at 50 mL, every 0.05 mL: 1201 rows.
     QCOMPARE(rows.size(), 1202);
@@ -813,13 +816,13 @@ void TestCharts::titrationCsv() {
     request.kind = ChartKind::Titration;
     request.acid = acid;
     request.titration = titration;
-    QCOMPARE(diagram::chartCsvRows(request, 0.05), 1201.0);
+    QCOMPARE(charts::chartCsvRows(request, 0.05), 1201.0);
 }
 
 void TestCharts::imageSize() {
     ChartRequest request = phosphateRequest(ChartKind::LogC);
     request.size = QSize(320, 200);
-    const QImage image = diagram::chartImage(request, 2.0);
+    const QImage image = charts::chartImage(request, 2.0);
     QCOMPARE(image.size(), QSize(640, 400));
     QCOMPARE(image.devicePixelRatio(), 1.0);
     QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));

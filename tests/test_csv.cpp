@@ -5,8 +5,10 @@
 
 #include "program.h"
 
+#include "charts/solutiondata.h"
+
 #include "diagram/export.h"
-#include "diagram/solutiondata.h"
+
 #include "io/csv.h"
 
 #include <QJsonArray>
@@ -142,10 +144,10 @@ void TestCsv::everyWriterQuotes_data() {
     QTest::addColumn<QByteArray>("header");
     const QByteArray names = "\"'=H2A\",\"H\"\"A-\",\"'-A2\"";
     QTest::newRow("the main diagram") << 0 << "pH," + names;
-    QTest::newRow("the fractions chart") << int(diagram::ChartKind::Fractions) + 1 << "pH," + names;
+    QTest::newRow("the fractions chart") << int(charts::ChartKind::Fractions) + 1 << "pH," + names;
     QTest::newRow("the log c chart")
-        << int(diagram::ChartKind::LogC) + 1 << "pH,log[H+],log[OH-]," + names;
-    QTest::newRow("a titration") << int(diagram::ChartKind::Titration) + 1 << QByteArray("V/mL,pH");
+        << int(charts::ChartKind::LogC) + 1 << "pH,log[H+],log[OH-]," + names;
+    QTest::newRow("a titration") << int(charts::ChartKind::Titration) + 1 << QByteArray("V/mL,pH");
 }
 
 void TestCsv::everyWriterQuotes() {
@@ -160,10 +162,10 @@ void TestCsv::everyWriterQuotes() {
         }
         data = diagram::fractionsCsv(request);
     } else {
-        diagram::ChartRequest request;
-        request.kind = diagram::ChartKind(writer - 1);
+        charts::ChartRequest request;
+        request.kind = charts::ChartKind(writer - 1);
         request.acid = model::PolyproticAcid(std::vector<double>{2.0, 7.0}, 0, names);
-        data = diagram::chartCsv(request, 0.5);
+        data = charts::chartCsv(request, 0.5);
     }
     QCOMPARE(headerLine(data), header);
     // The numbers that follow need no quotes.

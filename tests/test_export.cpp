@@ -6,7 +6,9 @@
 #include "testsupport.h"
 
 #include "app/commandline.h"
+
 #include "diagram/export.h"
+
 #include "model/fractions.h"
 #include "model/numbertext.h"
 
@@ -32,7 +34,7 @@
 
 using namespace velmora;
 using Action = app::CommandLine::Action;
-using diagram::ExportFormat;
+using encode::ExportFormat;
 
 using namespace velmora::test;
 
@@ -106,7 +108,7 @@ void TestExport::formatBySuffix_data() {
 void TestExport::formatBySuffix() {
     QFETCH(QString, file);
     QFETCH(std::optional<ExportFormat>, format);
-    QCOMPARE(diagram::formatForFile(file), format);
+    QCOMPARE(encode::formatForFile(file), format);
 }
 
 void TestExport::refusedCommandLines_data() {

@@ -6,7 +6,9 @@
 #include "program.h"
 
 #include "app/commandline.h"
-#include "diagram/solutionchart.h"
+
+#include "charts/solutionchart.h"
+
 #include "model/solution.h"
 #include "model/titration.h"
 
@@ -22,7 +24,7 @@
 using namespace velmora;
 using namespace velmora::test;
 using Action = app::CommandLine::Action;
-using diagram::ChartKind;
+using charts::ChartKind;
 
 namespace {
 
@@ -439,13 +441,13 @@ void TestSolveCli::accepted() {
     const app::CommandLine line = app::parseCommandLine(QStringList{"velmora"} + arguments);
     QVERIFY2(line.action == (kind < 0 ? Action::Solve : Action::Export), qPrintable(line.problem));
     QVERIFY(line.chart.has_value());
-    const diagram::ChartRequest& request = line.chart->request;
+    const charts::ChartRequest& request = line.chart->request;
     if (kind >= 0) {
         QCOMPARE(int(request.kind), kind);
     }
     const std::vector<double> exponents = request.acid.exponents();
     QCOMPARE(QList<double>(exponents.begin(), exponents.end()), pKa);
-    QCOMPARE(diagram::speciesTexts(request.acid).join(u','), names);
+    QCOMPARE(charts::speciesTexts(request.acid).join(u','), names);
     QCOMPARE(request.solution.concentration, solution[0]);
     QCOMPARE(request.solution.dissolvedAs, int(solution[1]));
     QCOMPARE(request.solution.strongBase, solution[2]);
@@ -652,9 +654,9 @@ void TestSolveCli::pictures() {
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
         // The species' curves in their colours, and the marker only where it was asked for.
         if (!name.startsWith(u't')) {
-            QVERIFY(hasColour(image, diagram::speciesColour(0)));
+            QVERIFY(hasColour(image, charts::speciesColour(0)));
         }
-        QCOMPARE(hasColour(image, diagram::markerColour()), marker);
+        QCOMPARE(hasColour(image, charts::markerColour()), marker);
     } else if (name.endsWith(u".svg")) {
         QVERIFY(bytes.contains("viewBox=\"0 0 960 600\""));
         // The texts in the order drawn (a title may come in pieces where a letter needs another

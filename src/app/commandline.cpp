@@ -3,9 +3,12 @@
 #include "optionvalue.h"
 #include "windowentry.h"
 
-#include "io/shownname.h"
 #include "diagram/labels.h"
+
+#include "io/shownname.h"
+
 #include "language/modeltexts.h"
+
 #include "model/presets.h"
 
 #include <QCommandLineParser>
@@ -370,17 +373,17 @@ CommandLine readExport(const QCommandLineParser& parser, const Options& options)
     if (result.fileName.isEmpty()) {
         return refused(CommandLine::tr("--export: no file name given"));
     }
-    const auto format = diagram::formatForFile(QString::fromUtf8(file.bytes()));
+    const auto format = encode::formatForFile(QString::fromUtf8(file.bytes()));
     if (!format) {
         return refused(
             CommandLine::tr("--export: unknown file type of '%1' (use .png, .svg, .pdf or .csv)")
                 .arg(io::shownName(file.bytes())));
     }
     result.format = *format;
-    if (parser.isSet(options.scale) && result.format != diagram::ExportFormat::Png) {
+    if (parser.isSet(options.scale) && result.format != encode::ExportFormat::Png) {
         return refused(CommandLine::tr("--scale applies to .png only"));
     }
-    if (parser.isSet(options.step) && result.format != diagram::ExportFormat::Csv) {
+    if (parser.isSet(options.step) && result.format != encode::ExportFormat::Csv) {
         return refused(CommandLine::tr("--step applies to .csv only"));
     }
     if (parser.isSet(options.scale)) {
@@ -395,7 +398,7 @@ CommandLine readExport(const QCommandLineParser& parser, const Options& options)
     }
 
     QString plotProblem;
-    const std::optional<diagram::ChartKind> chart = options.solution.chartKind(parser, plotProblem);
+    const std::optional<charts::ChartKind> chart = options.solution.chartKind(parser, plotProblem);
     if (!plotProblem.isEmpty()) {
         return refused(plotProblem);
     }

@@ -24,7 +24,7 @@ public:
     enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
-    diagram::ExportFormat format = diagram::ExportFormat::Png;
+    encode::ExportFormat format = encode::ExportFormat::Png;
     diagram::ExportRequest request; ///< Export of the main diagram: acid and options
     /** Export of a solution's chart (--plot fractions, logc, titration); Solve: the solution. */
     std::optional<ChartExport> chart;

@@ -4,12 +4,16 @@
 
 #include "version.h"
 
-#include "diagram/encode.h"
-#include "diagram/solutionchart.h"
-#include "diagram/solutiondata.h"
+#include "charts/solutionchart.h"
+#include "charts/solutiondata.h"
+
+#include "encode/encode.h"
+
 #include "io/atomicfile.h"
 #include "io/shownname.h"
+
 #include "language/language.h"
+
 #include "model/solution.h"
 
 #include <QFile>
@@ -70,24 +74,24 @@ int printOutput(const QString& text) {
 
 /** Writes a solution's chart or its data as the command line asks; the reason if it failed. */
 QString writeChart(const velmora::app::CommandLine& line) {
-    using velmora::diagram::ExportFormat;
+    using velmora::encode::ExportFormat;
     const velmora::app::ChartExport& chart = *line.chart;
     if (line.format == ExportFormat::Csv) {
         return velmora::io::writeFileAtomically(
-            line.fileName, velmora::diagram::chartCsv(chart.request, chart.step));
+            line.fileName, velmora::charts::chartCsv(chart.request, chart.step));
     }
-    return velmora::diagram::writeDrawing(
-        line.fileName, line.format, velmora::diagram::chartDrawing(chart.request), chart.scale);
+    return velmora::encode::writeDrawing(line.fileName, line.format,
+                                         velmora::charts::chartDrawing(chart.request), chart.scale);
 }
 
 int exportDiagram(const velmora::app::CommandLine& line) {
-    using velmora::diagram::ExportFormat;
+    using velmora::encode::ExportFormat;
     const auto failure = [&line](const QString& reason) {
         return QStringLiteral("velmora: ") +
                CommandLine::tr("cannot write %1: %2").arg(shownName(line.fileName), reason);
     };
-    velmora::diagram::sayOnLackOfMemory(failure(velmora::diagram::outOfMemory()).toUtf8());
-    const QString problem = velmora::diagram::withinMemory([&line] {
+    velmora::encode::sayOnLackOfMemory(failure(velmora::encode::outOfMemory()).toUtf8());
+    const QString problem = velmora::encode::withinMemory([&line] {
         return line.chart
                    ? writeChart(line)
                    : velmora::diagram::writeExportToPath(line.fileName, line.format, line.request);
@@ -97,7 +101,7 @@ int exportDiagram(const velmora::app::CommandLine& line) {
         return 1;
     }
     const QStringList missing = line.format == ExportFormat::Csv ? QStringList()
-                                : line.chart ? velmora::diagram::missingChartFonts()
+                                : line.chart ? velmora::charts::missingChartFonts()
                                              : velmora::diagram::missingDiagramFonts();
     if (!missing.isEmpty()) {
         // A picture shows the missing letters as empty boxes; an SVG keeps its texts as text.
@@ -119,9 +123,9 @@ int exportDiagram(const velmora::app::CommandLine& line) {
 int printSolution(const velmora::app::CommandLine& line) {
     // Nothing is written here, so nothing needs cleaning up: a lack of memory ends the program
     // with this line through the terminate handler.
-    velmora::diagram::sayOnLackOfMemory(
-        (QStringLiteral("velmora: ") + velmora::diagram::outOfMemory()).toUtf8());
-    const velmora::diagram::ChartRequest& request = line.chart->request;
+    velmora::encode::sayOnLackOfMemory(
+        (QStringLiteral("velmora: ") + velmora::encode::outOfMemory()).toUtf8());
+    const velmora::charts::ChartRequest& request = line.chart->request;
     const velmora::model::SolutionState state =
         velmora::model::solveSolution(request.acid, request.solution);
     QStringList lines;

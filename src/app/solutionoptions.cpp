@@ -2,10 +2,14 @@
 #include "solutionoptions.h"
 #include "optionvalue.h"
 
-#include "io/shownname.h"
+#include "charts/solutiondata.h"
+
 #include "diagram/export.h"
-#include "diagram/solutiondata.h"
+
+#include "io/shownname.h"
+
 #include "language/modeltexts.h"
+
 #include "model/acid.h"
 
 #include <QCommandLineParser>
@@ -91,21 +95,21 @@ bool SolutionOptions::solves(const QCommandLineParser& parser) const {
     return parser.isSet(m_solve);
 }
 
-std::optional<diagram::ChartKind> SolutionOptions::chartKind(const QCommandLineParser& parser,
-                                                             QString& problem) const {
+std::optional<charts::ChartKind> SolutionOptions::chartKind(const QCommandLineParser& parser,
+                                                            QString& problem) const {
     if (!parser.isSet(m_plot)) {
         return std::nullopt;
     }
     const OptionValue plot(parser, m_plot);
     const QString kind = QString::fromUtf8(plot.bytes()).trimmed().toLower();
     if (kind == u"fractions") {
-        return diagram::ChartKind::Fractions;
+        return charts::ChartKind::Fractions;
     }
     if (kind == u"logc") {
-        return diagram::ChartKind::LogC;
+        return charts::ChartKind::LogC;
     }
     if (kind == u"titration") {
-        return diagram::ChartKind::Titration;
+        return charts::ChartKind::Titration;
     }
     if (kind != u"main") {
         problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
@@ -169,10 +173,10 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
 }
 
 QString SolutionOptions::readChart(const QCommandLineParser& parser, const QCommandLineOption& pka,
-                                   const QCommandLineOption& step, diagram::ChartKind kind,
-                                   diagram::ExportFormat format, ChartExport& out) const {
+                                   const QCommandLineOption& step, charts::ChartKind kind,
+                                   encode::ExportFormat format, ChartExport& out) const {
     out.request.kind = kind;
-    if (kind != diagram::ChartKind::Titration) {
+    if (kind != charts::ChartKind::Titration) {
         if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
             return problem;
         }
@@ -192,16 +196,16 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(io::shownName(bytes));
         }
         const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
-        if (size.width() < diagram::kMinChartSize.width() ||
-            size.height() < diagram::kMinChartSize.height() ||
-            size.width() > diagram::kMaxChartSize.width() ||
-            size.height() > diagram::kMaxChartSize.height()) {
+        if (size.width() < charts::kMinChartSize.width() ||
+            size.height() < charts::kMinChartSize.height() ||
+            size.width() > charts::kMaxChartSize.width() ||
+            size.height() > charts::kMaxChartSize.height()) {
             return tr("--size: %1 is out of range (320x200 to 4096x4096)")
                 .arg(io::shownName(bytes));
         }
         out.request.size = size;
     }
-    if (format == diagram::ExportFormat::Png) {
+    if (format == encode::ExportFormat::Png) {
         const int widest = std::max(out.request.size.width(), out.request.size.height());
         if (static_cast<long long>(widest) * out.scale > kMaxPngSide) {
             return tr("--scale: %1x%2 at %3 would be more than %4 pixels a side")
@@ -211,19 +215,19 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (kind == diagram::ChartKind::Titration) {
+    if (kind == charts::ChartKind::Titration) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
     }
-    if (format == diagram::ExportFormat::Csv) {
+    if (format == encode::ExportFormat::Csv) {
         return readStep(parser, step, out);
     }
     return {};
 }
 
 QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
-                                  diagram::ChartRequest& request) const {
+                                  charts::ChartRequest& request) const {
     std::vector<double> constants;
     if (parser.isSet(pka)) {
         if (QString problem = OptionValue(parser, pka).readNumbers(constants); !problem.isEmpty()) {
@@ -270,7 +274,7 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
 }
 
 QString SolutionOptions::readSolution(const QCommandLineParser& parser,
-                                      diagram::ChartRequest& request) const {
+                                      charts::ChartRequest& request) const {
     model::Solution& solution = request.solution;
     if (parser.isSet(m_conc)) {
         if (QString problem =
@@ -305,7 +309,7 @@ QString SolutionOptions::readSolution(const QCommandLineParser& parser,
 }
 
 QString SolutionOptions::readTitration(const QCommandLineParser& parser,
-                                       diagram::ChartRequest& request) const {
+                                       charts::ChartRequest& request) const {
     model::Titration& titration = request.titration;
     if (parser.isSet(m_volume)) {
         if (QString problem =
@@ -346,8 +350,8 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
 
 QString SolutionOptions::readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
                                   ChartExport& out) const {
-    const bool titration = out.request.kind == diagram::ChartKind::Titration;
-    out.step = titration ? diagram::kDefaultVolumeStep : diagram::kDefaultPhStep;
+    const bool titration = out.request.kind == charts::ChartKind::Titration;
+    out.step = titration ? charts::kDefaultVolumeStep : charts::kDefaultPhStep;
     const double end =
         titration ? model::Titrator(out.request.acid, out.request.solution, out.request.titration)
                         .endVolume()
@@ -366,8 +370,8 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                 .arg(shown, numberText(end));
         }
     }
-    const double rows = diagram::chartCsvRows(out.request, out.step);
-    if (rows > diagram::kMaxDataRows) {
+    const double rows = charts::chartCsvRows(out.request, out.step);
+    if (rows > charts::kMaxDataRows) {
         //: %1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.
         const QString text = parser.isSet(step)
                                  ? tr("--step: a step of %1 mL up to %2 mL gives %3 rows, more "
@@ -375,7 +379,7 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                                  : tr("--step: the default step of %1 mL up to %2 mL gives %3 "
                                       "rows, more than %4; give a larger --step or a smaller --to");
         return text.arg(numberText(out.step), numberText(end), QString::number(rows, 'f', 0),
-                        QString::number(diagram::kMaxDataRows, 'f', 0));
+                        QString::number(charts::kMaxDataRows, 'f', 0));
     }
     return {};
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagram/chartdata.h"
-#include "diagram/encode.h"
+#include "charts/chartdata.h"
+
+#include "encode/encode.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ namespace velmora::app {
 /** A solution's chart to write, or the solution to solve: what it shows and its format's options.
  */
 struct ChartExport {
-    diagram::ChartRequest request;
+    charts::ChartRequest request;
     int scale = 1;     ///< PNG: whole-number magnification
     double step = 0.0; ///< CSV: pH (fractions, log c) or mL (titration) from row to row
 };
@@ -54,8 +55,8 @@ public:
      * The chart --plot names, or nothing for the main diagram (--plot main or no --plot);
      * `problem` is set for an unknown kind.
      */
-    [[nodiscard]] std::optional<diagram::ChartKind> chartKind(const QCommandLineParser& parser,
-                                                              QString& problem) const;
+    [[nodiscard]] std::optional<charts::ChartKind> chartKind(const QCommandLineParser& parser,
+                                                             QString& problem) const;
 
     /** Refuses the options of a solution and its charts that come without --export or --solve. */
     [[nodiscard]] QString problemWithoutExport(const QCommandLineParser& parser) const;
@@ -76,18 +77,18 @@ public:
      * caller's.
      */
     [[nodiscard]] QString readChart(const QCommandLineParser& parser, const QCommandLineOption& pka,
-                                    const QCommandLineOption& step, diagram::ChartKind kind,
-                                    diagram::ExportFormat format, ChartExport& out) const;
+                                    const QCommandLineOption& step, charts::ChartKind kind,
+                                    encode::ExportFormat format, ChartExport& out) const;
 
 private:
     /** Refuses a titration's options (--volume, --titrant, --to) where no titration is drawn. */
     [[nodiscard]] QString problemWithTitrationOptions(const QCommandLineParser& parser) const;
     [[nodiscard]] QString readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
-                                   diagram::ChartRequest& request) const;
+                                   charts::ChartRequest& request) const;
     [[nodiscard]] QString readSolution(const QCommandLineParser& parser,
-                                       diagram::ChartRequest& request) const;
+                                       charts::ChartRequest& request) const;
     [[nodiscard]] QString readTitration(const QCommandLineParser& parser,
-                                        diagram::ChartRequest& request) const;
+                                        charts::ChartRequest& request) const;
     [[nodiscard]] QString readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
                                    ChartExport& out) const;
 

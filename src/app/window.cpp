@@ -4,7 +4,8 @@
 
 #include "windowentry.h"
 
-#include "diagram/encode.h"
+#include "encode/encode.h"
+
 #include "language/language.h"
 #include "pictures.h"
 #include "ui/common/svgicon.h"
@@ -103,8 +104,8 @@ extern "C" Q_DECL_EXPORT int velmoraRunWindow(int argc, char** argv) {
 
     // What the commands cannot catch of a lack of memory (deep in Qt's PDF engine) ends the
     // program with one line rather than an abort.
-    velmora::diagram::sayOnLackOfMemory(
-        (QStringLiteral("velmora: ") + velmora::diagram::outOfMemory()).toUtf8());
+    velmora::encode::sayOnLackOfMemory(
+        (QStringLiteral("velmora: ") + velmora::encode::outOfMemory()).toUtf8());
 
     QCoreApplication::setApplicationName(QString::fromLatin1(velmora::kName));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(velmora::kVersion));

@@ -2,8 +2,8 @@
 #include "export.h"
 
 #include "distributiondiagram.h"
+#include "encode/fractionstable.h"
 #include "geometry.h"
-#include "solutiondata.h"
 #include "surface.h"
 
 #include "io/atomicfile.h"
@@ -22,7 +22,7 @@ namespace velmora::diagram {
 
 void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request) {
     painter.save();
-    fitInto(painter, target, QSizeF(kSurfaceWidth, kSurfaceHeight));
+    encode::fitInto(painter, target, QSizeF(kSurfaceWidth, kSurfaceHeight));
     painter.setClipRect(QRectF(0, 0, kSurfaceWidth, kSurfaceHeight));
     Surface surface;
     surface.begin(painter);
@@ -31,7 +31,7 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
     painter.restore();
 }
 
-Drawing diagramDrawing(const ExportRequest& request) {
+encode::Drawing diagramDrawing(const ExportRequest& request) {
     return {QSize(kSurfaceWidth, kSurfaceHeight), QStringLiteral("Concentration fraction vs pH"),
             [request](QPainter& painter) {
                 paintDiagram(painter, QRectF(0, 0, kSurfaceWidth, kSurfaceHeight), request);
@@ -39,7 +39,7 @@ Drawing diagramDrawing(const ExportRequest& request) {
 }
 
 QImage renderImage(const ExportRequest& request, qreal scale) {
-    return rasterize(diagramDrawing(request), scale);
+    return encode::rasterize(diagramDrawing(request), scale);
 }
 
 QStringList speciesHeader(const ExportRequest& request) {
@@ -50,22 +50,23 @@ QStringList speciesHeader(const ExportRequest& request) {
 
 QByteArray fractionsCsv(const ExportRequest& request) {
     const model::Acid& acid = request.acid;
-    return speciesFractionsCsv(speciesHeader(request), request.step,
-                               [&acid](double pH, std::span<double> into) {
-                                   const auto alpha = model::fractionsAt(acid, pH);
-                                   std::copy_n(alpha.begin(), into.size(), into.begin());
-                               });
+    return encode::speciesFractionsCsv(speciesHeader(request), request.step,
+                                       [&acid](double pH, std::span<double> into) {
+                                           const auto alpha = model::fractionsAt(acid, pH);
+                                           std::copy_n(alpha.begin(), into.size(), into.begin());
+                                       });
 }
 
-QString writeExportToPath(const QByteArray& path, ExportFormat format,
+QString writeExportToPath(const QByteArray& path, encode::ExportFormat format,
                           const ExportRequest& request) {
-    if (format == ExportFormat::Csv) {
+    if (format == encode::ExportFormat::Csv) {
         return io::writeFileAtomically(path, fractionsCsv(request));
     }
-    return writeDrawing(path, format, diagramDrawing(request), request.scale);
+    return encode::writeDrawing(path, format, diagramDrawing(request), request.scale);
 }
 
-QString writeExport(const QString& path, ExportFormat format, const ExportRequest& request) {
+QString writeExport(const QString& path, encode::ExportFormat format,
+                    const ExportRequest& request) {
     return writeExportToPath(QFile::encodeName(path), format, request);
 }
 
@@ -73,7 +74,7 @@ QStringList missingDiagramFonts() {
     // The axes' numbers, the title, and the letters, digits and signs of the species' formulas.
     static const QString sample = QStringLiteral(
         "0123456789.,+- Concentration fraction vs pH ACDEGHIJKLMNOPQRSTUVWXYZ abcdeghilmnorstuvxy");
-    return familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
+    return encode::familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
 }
 
 } // namespace velmora::diagram

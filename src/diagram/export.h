@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "encode.h"
+#include "encode/encode.h"
 #include "labels.h"
 
 #include "model/acid.h"
@@ -35,7 +35,7 @@ inline constexpr double kMaxStep = 1.0;
 void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& request);
 
 /** The diagram as a drawing of 495 x 350 that the encoders take. */
-[[nodiscard]] Drawing diagramDrawing(const ExportRequest& request);
+[[nodiscard]] encode::Drawing diagramDrawing(const ExportRequest& request);
 
 /** The diagram as an image `scale` times 495 x 350, drawn at that scale. */
 [[nodiscard]] QImage renderImage(const ExportRequest& request, qreal scale);
@@ -55,11 +55,11 @@ void paintDiagram(QPainter& painter, const QRectF& target, const ExportRequest& 
  * whole or not at all, through writeFileAtomically: a failed export leaves no partial file and
  * an existing file intact. Returns an empty string on success, otherwise the reason.
  */
-[[nodiscard]] QString writeExportToPath(const QByteArray& path, ExportFormat format,
+[[nodiscard]] QString writeExportToPath(const QByteArray& path, encode::ExportFormat format,
                                         const ExportRequest& request);
 
 /** writeExportToPath for a file name as text (the window's dialogs give names as text). */
-[[nodiscard]] QString writeExport(const QString& path, ExportFormat format,
+[[nodiscard]] QString writeExport(const QString& path, encode::ExportFormat format,
                                   const ExportRequest& request);
 
 /**

@@ -20,8 +20,10 @@ inline constexpr int kPixelsPerPh = model::kColumnsPerPh;
 inline constexpr int kPixelsPerFraction = model::kPlotHeight;
 inline constexpr int kFrameBottom = kFrameTop + kPixelsPerFraction;
 
-/** Font sizes in points; every device converts points at 96 dpi so all outputs look alike. */
+/**
+ * Font sizes in points; every device converts points at the drawings' 96 dpi
+ * (encode::kScreenDpi), so all outputs look alike.
+ */
 inline constexpr double kDesignFontSize = 9.75;
-inline constexpr double kScreenDpi = 96.0;
 
 } // namespace velmora::diagram

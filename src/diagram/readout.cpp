@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readout.h"
 
-#include "chartaxes.h"
+#include "decimaltext.h"
 #include "formula.h"
 #include "geometry.h"
 #include "palette.h"

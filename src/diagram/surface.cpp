@@ -4,6 +4,8 @@
 #include "backdrop.h"
 #include "geometry.h"
 
+#include "encode/encode.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -70,7 +72,7 @@ struct Surface::FontCache {
 };
 
 void setScreenPointSize(QFont& font, double points, double deviceDpi) {
-    font.setPointSizeF(points * kScreenDpi / deviceDpi);
+    font.setPointSizeF(points * encode::kScreenDpi / deviceDpi);
 }
 
 Surface::Surface() : m_fontSize(kDesignFontSize), m_fonts(std::make_unique<FontCache>()) {}
@@ -86,7 +88,7 @@ void Surface::begin(QPainter& painter, const QImage* backdrop) {
                         painter.device()->devType() == QInternal::Pixmap ||
                         painter.device()->devType() == QInternal::Widget;
     m_pixelExact = unscaled && raster;
-    m_dpiFactor = kScreenDpi / painter.device()->logicalDpiY();
+    m_dpiFactor = encode::kScreenDpi / painter.device()->logicalDpiY();
     m_fonts->attach(painter.device());
     painter.setRenderHint(QPainter::Antialiasing, !m_pixelExact);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -5,9 +5,11 @@
 
 #include "testsupport.h"
 
-#include "diagram/solutionchart.h"
-#include "diagram/solutiondata.h"
+#include "charts/solutionchart.h"
+#include "charts/solutiondata.h"
+
 #include "model/presets.h"
+
 #include "ui/common/diagramcommands.h"
 #include "ui/main/exampleacids.h"
 #include "ui/main/mainwindow.h"
@@ -47,7 +49,7 @@
 
 using namespace velmora;
 using namespace velmora::ui;
-using diagram::ChartKind;
+using charts::ChartKind;
 using test::messagesDuring;
 using test::pasteInto;
 using test::typeInto;
@@ -109,7 +111,7 @@ void sizeViewTo(SolutionWindow& window, const QSize& size) {
 
 Q_DECLARE_METATYPE(MainStep)
 Q_DECLARE_METATYPE(PanelStep)
-Q_DECLARE_METATYPE(diagram::ChartKind)
+Q_DECLARE_METATYPE(charts::ChartKind)
 Q_DECLARE_METATYPE(std::optional<int>)
 
 class TestSolutionWindow : public QObject {
@@ -504,40 +506,40 @@ void TestSolutionWindow::editingTheAcidEndsFollowing() {
 
 void TestSolutionWindow::solutionFieldsKeepFollowing_data() {
     QTest::addColumn<PanelStep>("edit");
-    QTest::addColumn<std::function<bool(const diagram::ChartRequest&)>>("took");
-    using Took = std::function<bool(const diagram::ChartRequest&)>;
+    QTest::addColumn<std::function<bool(const charts::ChartRequest&)>>("took");
+    using Took = std::function<bool(const charts::ChartRequest&)>;
     QTest::newRow("concentration typed")
         << PanelStep([](SolutionPanel& p) { typeInto(p.concentrationField(), "0.025"); })
-        << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 0.025; });
+        << Took([](const charts::ChartRequest& r) { return r.solution.concentration == 0.025; });
     QTest::newRow("concentration on the slider")
         << PanelStep([](SolutionPanel& p) { p.concentrationSlider()->setValue(300); })
-        << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 1e-3; });
+        << Took([](const charts::ChartRequest& r) { return r.solution.concentration == 1e-3; });
     QTest::newRow("slider by a page") << PanelStep([](SolutionPanel& p) {
         p.concentrationSlider()->triggerAction(QAbstractSlider::SliderPageStepSub);
-    }) << Took([](const diagram::ChartRequest& r) { return r.solution.concentration == 0.01; });
+    }) << Took([](const charts::ChartRequest& r) { return r.solution.concentration == 0.01; });
     QTest::newRow("dissolved as the second salt") << PanelStep([](SolutionPanel& p) {
         p.dissolvedBox()->setFocus();
         QTest::keyClick(p.dissolvedBox(), Qt::Key_Down);
         QTest::keyClick(p.dissolvedBox(), Qt::Key_Down);
-    }) << Took([](const diagram::ChartRequest& r) { return r.solution.dissolvedAs == 2; });
+    }) << Took([](const charts::ChartRequest& r) { return r.solution.dissolvedAs == 2; });
     QTest::newRow("acid titrant") << PanelStep([](SolutionPanel& p) {
         p.titrantBox()->setFocus();
         QTest::keyClick(p.titrantBox(), Qt::Key_Down);
-    }) << Took([](const diagram::ChartRequest& r) {
+    }) << Took([](const charts::ChartRequest& r) {
         return r.titration.titrant == model::Titrant::Acid;
     });
     QTest::newRow("titrant concentration")
         << PanelStep([](SolutionPanel& p) { typeInto(p.titrantField(), "2e-1"); })
-        << Took([](const diagram::ChartRequest& r) {
+        << Took([](const charts::ChartRequest& r) {
                return r.titration.titrantConcentration == 0.2;
            });
     QTest::newRow("start volume") << PanelStep([](SolutionPanel& p) {
         typeInto(p.volumeField(), "50");
-    }) << Took([](const diagram::ChartRequest& r) { return r.titration.sampleVolume == 50.0; });
+    }) << Took([](const charts::ChartRequest& r) { return r.titration.sampleVolume == 50.0; });
 }
 
 void TestSolutionWindow::solutionFieldsKeepFollowing() {
-    using Took = std::function<bool(const diagram::ChartRequest&)>;
+    using Took = std::function<bool(const charts::ChartRequest&)>;
     QFETCH(PanelStep, edit);
     QFETCH(Took, took);
     MainWindow main(kDensity);
@@ -623,7 +625,7 @@ void TestSolutionWindow::invalidInputNeverReachesTheDrawing() {
     SolutionWindow* solution = openSolution(main);
     QVERIFY(solution != nullptr);
     SolutionPanel& panel = solution->panel();
-    const diagram::ChartRequest before = solution->request();
+    const charts::ChartRequest before = solution->request();
     const int builds = solution->shownView()->builds();
     QLabel* label = problemLabel(panel);
     QVERIFY(label->isHidden());
@@ -739,7 +741,7 @@ void TestSolutionWindow::keyboardAndNames() {
 }
 
 void TestSolutionWindow::viewsFillAnySize_data() {
-    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<charts::ChartKind>("kind");
     QTest::addColumn<QSize>("size");
     for (const auto& [kind, name] :
          {std::pair{ChartKind::Fractions, "fractions"}, std::pair{ChartKind::LogC, "log c"},
@@ -752,7 +754,7 @@ void TestSolutionWindow::viewsFillAnySize_data() {
 
 void TestSolutionWindow::viewsFillAnySize() {
     // Run once as it is and once with QT_SCALE_FACTOR=2 (test_solutionwindow_2x).
-    QFETCH(diagram::ChartKind, kind);
+    QFETCH(charts::ChartKind, kind);
     QFETCH(QSize, size);
     const qreal ratio = test::scaleFactor();
     MainWindow main;
@@ -790,7 +792,7 @@ void TestSolutionWindow::viewsFillAnySize() {
 }
 
 void TestSolutionWindow::readoutFromMouseAndKeys_data() {
-    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<charts::ChartKind>("kind");
     QTest::addColumn<QList<QKeyCombination>>("keys");
     QTest::addColumn<double>("value"); // pH, or mL in tick steps or at the end of the axis
     const QKeyCombination left(Qt::Key_Left), right(Qt::Key_Right), home(Qt::Key_Home),
@@ -813,7 +815,7 @@ void TestSolutionWindow::readoutFromMouseAndKeys_data() {
 }
 
 void TestSolutionWindow::readoutFromMouseAndKeys() {
-    QFETCH(diagram::ChartKind, kind);
+    QFETCH(charts::ChartKind, kind);
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(double, value);
     MainWindow main(kDensity);
@@ -822,7 +824,7 @@ void TestSolutionWindow::readoutFromMouseAndKeys() {
     solution->tabs()->setCurrentWidget(solution->view(kind));
     sizeViewTo(*solution, QSize(960, 600));
     ChartView* view = solution->shownView();
-    const diagram::PlotMapping& map = view->chart().layout().mapping;
+    const charts::PlotMapping& map = view->chart().layout().mapping;
     const QImage before = view->image();
 
     // The mouse: the readout at the value under the pointer, from the model.
@@ -830,9 +832,8 @@ void TestSolutionWindow::readoutFromMouseAndKeys() {
     QTest::mouseMove(view, QPoint(qRound(map.xOf(at)), map.frame().center().y()));
     QVERIFY(view->readoutValue().has_value());
     VELMORA_COMPARE_REL(*view->readoutValue(), at, 0.0, (map.xMax() - map.xMin()) / 500.0);
-    const diagram::ChartReadout shown = *view->readout();
-    const diagram::ChartReadout model =
-        diagram::chartReadout(view->request(), *view->readoutValue());
+    const charts::ChartReadout shown = *view->readout();
+    const charts::ChartReadout model = charts::chartReadout(view->request(), *view->readoutValue());
     QCOMPARE(shown.values.size(), model.values.size());
     for (std::size_t i = 0; i < shown.values.size(); ++i) {
         QCOMPARE(shown.values[i].name, model.values[i].name);
@@ -864,18 +865,18 @@ void TestSolutionWindow::readoutFromMouseAndKeys() {
     QCOMPARE(*view->readoutValue(), value);
     // It follows the main window's changes at the same place.
     main.pKaBar(0)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    const diagram::ChartReadout moved = *view->readout();
+    const charts::ChartReadout moved = *view->readout();
     QCOMPARE(moved.x, *view->readoutValue());
     if (kind != ChartKind::Titration) {
         QCOMPARE(moved.values.back().value,
-                 diagram::chartReadout(view->request(), moved.x).values.back().value);
+                 charts::chartReadout(view->request(), moved.x).values.back().value);
     }
     QTest::keyClick(view, Qt::Key_Escape);
     QVERIFY(!view->readoutValue().has_value());
 }
 
 void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
-    QTest::addColumn<diagram::ChartKind>("kind");
+    QTest::addColumn<charts::ChartKind>("kind");
     QTest::addColumn<QString>("header");
     QTest::newRow("fractions") << ChartKind::Fractions << "pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
     QTest::newRow("logc") << ChartKind::LogC << "pH,log[H+],log[OH-],H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
@@ -883,7 +884,7 @@ void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
 }
 
 void TestSolutionWindow::copySaveAndExportTheShownChart() {
-    QFETCH(diagram::ChartKind, kind);
+    QFETCH(charts::ChartKind, kind);
     QFETCH(QString, header);
     MainWindow main(kDensity);
     exampleAction(main, QStringLiteral("phosphoric"))->trigger();
@@ -898,8 +899,9 @@ void TestSolutionWindow::copySaveAndExportTheShownChart() {
     commands.copyDiagram();
     const QImage copied = QGuiApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(1400, 900));
-    QVERIFY(copied == diagram::chartImage(solution->shownView()->request(), 2.0)
-                          .convertToFormat(copied.format()));
+    QVERIFY(
+        copied ==
+        charts::chartImage(solution->shownView()->request(), 2.0).convertToFormat(copied.format()));
 
     QTemporaryDir dir;
     const QString stem = viewKey(kind);
@@ -921,8 +923,8 @@ void TestSolutionWindow::copySaveAndExportTheShownChart() {
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     QCOMPARE(QString::fromUtf8(file.readLine()).trimmed(), header);
-    const diagram::ChartRequest request = solution->drawing().request();
-    QCOMPARE(file.readAll(), diagram::chartCsv(request, dataStep(request)).mid(header.size() + 1));
+    const charts::ChartRequest request = solution->drawing().request();
+    QCOMPARE(file.readAll(), charts::chartCsv(request, dataStep(request)).mid(header.size() + 1));
     // PNG at twice the size, and nothing else left in the folder.
     QImage png(dir.filePath(stem + QStringLiteral(".png")));
     QCOMPARE(png.size(), QSize(1400, 900));
@@ -961,13 +963,13 @@ void TestSolutionWindow::printWritesOnePage() {
 
 void TestSolutionWindow::longTitrationDataKeepsItsRowsInBounds() {
     // 1000 mL of a 10 mol/L solution titrated with 1e-6 mol/L: the end volume is enormous.
-    diagram::ChartRequest request;
+    charts::ChartRequest request;
     request.kind = ChartKind::Titration;
     request.solution.concentration = 10.0;
     request.titration = {1000.0, model::Titrant::Base, 1.0e-6, 0.0};
     const double step = dataStep(request);
-    QVERIFY(diagram::chartCsvRows(request, step) <= 10000.0);
-    QVERIFY(diagram::chartCsvRows(request, step / 2) > 10000.0 || step == 0.05);
+    QVERIFY(charts::chartCsvRows(request, step) <= 10000.0);
+    QVERIFY(charts::chartCsvRows(request, step / 2) > 10000.0 || step == 0.05);
     request.titration = model::Titration{};
     request.solution = model::Solution{};
     QCOMPARE(dataStep(request), 0.05);

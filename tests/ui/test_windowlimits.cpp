@@ -26,7 +26,7 @@ class StarvedDrawing : public DrawingSource {
 public:
     [[nodiscard]] QImage image(int) const override { throw std::bad_alloc(); }
     void paint(QPainter&, const QRectF&) const override { throw std::bad_alloc(); }
-    [[nodiscard]] QString write(const QString&, diagram::ExportFormat, int) const override {
+    [[nodiscard]] QString write(const QString&, encode::ExportFormat, int) const override {
         throw std::bad_alloc();
     }
     [[nodiscard]] QString fileName() const override { return QStringLiteral("starved"); }
@@ -115,7 +115,7 @@ void TestWindowLimits::imageRatioKeepsThePixelBudget() {
 }
 
 void TestWindowLimits::aHugeViewKeepsItsImageSmall() {
-    ChartView view(diagram::ChartKind::Titration);
+    ChartView view(charts::ChartKind::Titration);
     view.resize(20000, 20000);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));

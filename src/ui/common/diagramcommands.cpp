@@ -69,7 +69,7 @@ void DiagramCommands::addTo(QMenu& menu) const {
 
 void DiagramCommands::copyDiagram() {
     QImage image;
-    const QString problem = diagram::withinMemory([&] {
+    const QString problem = encode::withinMemory([&] {
         image = m_drawing.image(kClipboardScale);
         return QString();
     });
@@ -115,8 +115,8 @@ void DiagramCommands::saveDiagram() {
 }
 
 bool DiagramCommands::saveDiagramTo(const QString& path) {
-    const std::optional<diagram::ExportFormat> format = diagram::formatForFile(path);
-    if (!format || *format == diagram::ExportFormat::Csv) {
+    const std::optional<encode::ExportFormat> format = encode::formatForFile(path);
+    if (!format || *format == encode::ExportFormat::Csv) {
         showProblem(&m_window,
                     tr("The diagram was not saved to %1.\n\nThe file name must end in .png, .svg "
                        "or .pdf, which decides the kind of file.")
@@ -140,14 +140,14 @@ void DiagramCommands::exportData() {
 }
 
 bool DiagramCommands::exportDataTo(const QString& path) {
-    return write(path, diagram::ExportFormat::Csv, 1,
+    return write(path, encode::ExportFormat::Csv, 1,
                  tr("The data could not be exported to %1.\n\n%2"));
 }
 
-bool DiagramCommands::write(const QString& path, diagram::ExportFormat format, int scale,
+bool DiagramCommands::write(const QString& path, encode::ExportFormat format, int scale,
                             const QString& failure) {
     const QString reason =
-        diagram::withinMemory([&] { return m_drawing.write(path, format, scale); });
+        encode::withinMemory([&] { return m_drawing.write(path, format, scale); });
     if (reason.isEmpty()) {
         return true;
     }
@@ -185,7 +185,7 @@ bool DiagramCommands::printDiagram(QPrinter& printer) {
     }
     // The painter's origin is the top-left corner of the printable area.
     const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    const QString problem = diagram::withinMemory([&] {
+    const QString problem = encode::withinMemory([&] {
         m_drawing.paint(painter, page);
         return QString();
     });

@@ -38,7 +38,7 @@ public:
      * Writes the drawing (PNG at `scale`, SVG, PDF) or its data (CSV) to `path`, whole or not at
      * all. Returns the reason of a failure, or an empty string.
      */
-    [[nodiscard]] virtual QString write(const QString& path, diagram::ExportFormat format,
+    [[nodiscard]] virtual QString write(const QString& path, encode::ExportFormat format,
                                         int scale) const = 0;
     /** The file name the save dialogs suggest, without suffix ("diagram", "phosphoric"). */
     [[nodiscard]] virtual QString fileName() const = 0;
@@ -90,8 +90,7 @@ private:
                      void (DiagramCommands::*handler)());
     void rememberFolder(const QString& path);
     /** Writes through the drawing; a failure is one message, `failure` with the path and reason. */
-    bool write(const QString& path, diagram::ExportFormat format, int scale,
-               const QString& failure);
+    bool write(const QString& path, encode::ExportFormat format, int scale, const QString& failure);
 
     QWidget& m_window;
     const DrawingSource& m_drawing;

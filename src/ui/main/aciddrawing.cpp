@@ -4,7 +4,9 @@
 #include "exampleacids.h"
 
 #include "diagram/labels.h"
+
 #include "language/modeltexts.h"
+
 #include "model/presets.h"
 #include "model/summary.h"
 
@@ -48,7 +50,7 @@ void AcidDrawing::paint(QPainter& painter, const QRectF& target) const {
     diagram::paintDiagram(painter, target, request());
 }
 
-QString AcidDrawing::write(const QString& path, diagram::ExportFormat format, int scale) const {
+QString AcidDrawing::write(const QString& path, encode::ExportFormat format, int scale) const {
     diagram::ExportRequest exported = request();
     exported.scale = scale;
     return diagram::writeExport(path, format, exported);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/common/diagramcommands.h"
-
 #include "diagram/distributiondiagram.h"
 #include "diagram/export.h"
 #include "diagram/readout.h"
+
 #include "model/acid.h"
+
+#include "ui/common/diagramcommands.h"
 
 namespace velmora::ui {
 
@@ -31,7 +32,7 @@ public:
 
     [[nodiscard]] QImage image(int scale) const override;
     void paint(QPainter& painter, const QRectF& target) const override;
-    [[nodiscard]] QString write(const QString& path, diagram::ExportFormat format,
+    [[nodiscard]] QString write(const QString& path, encode::ExportFormat format,
                                 int scale) const override;
     [[nodiscard]] QString fileName() const override;
     [[nodiscard]] QString title() const override;

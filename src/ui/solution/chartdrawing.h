@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/common/diagramcommands.h"
+#include "charts/chartdata.h"
 
-#include "diagram/chartdata.h"
+#include "ui/common/diagramcommands.h"
 
 #include <functional>
 
@@ -17,16 +17,16 @@ namespace velmora::ui {
 class ChartDrawing : public DrawingSource {
 public:
     /** The request of the view shown at the moment of a command. */
-    using Source = std::function<diagram::ChartRequest()>;
+    using Source = std::function<charts::ChartRequest()>;
 
     explicit ChartDrawing(Source shown);
 
     /** The request a command works on: the shown view's, its size within the charts' limits. */
-    [[nodiscard]] diagram::ChartRequest request() const;
+    [[nodiscard]] charts::ChartRequest request() const;
 
     [[nodiscard]] QImage image(int scale) const override;
     void paint(QPainter& painter, const QRectF& target) const override;
-    [[nodiscard]] QString write(const QString& path, diagram::ExportFormat format,
+    [[nodiscard]] QString write(const QString& path, encode::ExportFormat format,
                                 int scale) const override;
     [[nodiscard]] QString fileName() const override;
     [[nodiscard]] QString title() const override;
@@ -39,6 +39,6 @@ private:
  * The step of a chart's data rows: 0.1 pH, or 0.05 mL for a titration, made coarser (0.1, 0.2,
  * 0.5, 1 mL, …) where a long titration would otherwise need more than `maxRows` rows.
  */
-[[nodiscard]] double dataStep(const diagram::ChartRequest& request, double maxRows = 10000.0);
+[[nodiscard]] double dataStep(const charts::ChartRequest& request, double maxRows = 10000.0);
 
 } // namespace velmora::ui

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartview.h"
 
-#include "diagram/chartoverlay.h"
+#include "charts/chartoverlay.h"
+
 #include "ui/common/readoutkeys.h"
 
 #include <QKeyEvent>
@@ -35,24 +36,24 @@ double snapped(double value, double step) {
 
 } // namespace
 
-ChartView::ChartView(diagram::ChartKind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
+ChartView::ChartView(charts::ChartKind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    diagram::ChartRequest request;
+    charts::ChartRequest request;
     request.kind = kind;
     m_chart.setRequest(request);
 }
 
-diagram::ChartRequest ChartView::request() const {
-    diagram::ChartRequest request = m_chart.request();
+charts::ChartRequest ChartView::request() const {
+    charts::ChartRequest request = m_chart.request();
     request.size = size();
     return request;
 }
 
-void ChartView::setRequest(const diagram::ChartRequest& request) {
-    diagram::ChartRequest own = request;
+void ChartView::setRequest(const charts::ChartRequest& request) {
+    charts::ChartRequest own = request;
     own.kind = m_kind;
     own.size = m_chart.request().size;
     if (own == m_chart.request()) {
@@ -150,12 +151,12 @@ void ChartView::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(QRectF(rect()), m_image);
-    if (const std::optional<diagram::ChartReadout> shown = readout()) {
-        diagram::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText);
+    if (const std::optional<charts::ChartReadout> shown = readout()) {
+        charts::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText);
     }
 }
 
-std::optional<diagram::ChartReadout> ChartView::readout() const {
+std::optional<charts::ChartReadout> ChartView::readout() const {
     if (!m_readout) {
         return std::nullopt;
     }
@@ -163,7 +164,7 @@ std::optional<diagram::ChartReadout> ChartView::readout() const {
 }
 
 void ChartView::showReadoutAt(double value) {
-    const diagram::PlotMapping& map = m_chart.layout().mapping;
+    const charts::PlotMapping& map = m_chart.layout().mapping;
     value = std::clamp(value, map.xMin(), map.xMax());
     if (m_readout != value) {
         m_readout = value;
@@ -179,7 +180,7 @@ void ChartView::hideReadout() {
 }
 
 std::pair<double, double> ChartView::steps() const {
-    if (m_kind != diagram::ChartKind::Titration) {
+    if (m_kind != charts::ChartKind::Titration) {
         return {kSmallPhStep, kBigPhStep};
     }
     const double tick = m_chart.layout().xTicks.step;
@@ -187,7 +188,7 @@ std::pair<double, double> ChartView::steps() const {
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
-    const diagram::ChartReadout at = m_chart.readoutAt(event->position().x());
+    const charts::ChartReadout at = m_chart.readoutAt(event->position().x());
     if (at.inside && !isStale()) {
         showReadoutAt(at.x);
     } else {
@@ -202,13 +203,13 @@ void ChartView::leaveEvent(QEvent* event) {
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
-    const diagram::PlotMapping& map = m_chart.layout().mapping;
+    const charts::PlotMapping& map = m_chart.layout().mapping;
     const auto [small, big] = steps();
     const ReadoutMoves moves{
         .step =
             [&, small = small, big = big](int direction, bool bigStep) {
                 if (!m_readout) {
-                    const double start = m_kind == diagram::ChartKind::Titration
+                    const double start = m_kind == charts::ChartKind::Titration
                                              ? (map.xMin() + map.xMax()) / 2.0
                                              : kKeyboardStartPh;
                     showReadoutAt(snapped(start, small));
@@ -228,11 +229,11 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
 }
 
 QSize ChartView::sizeHint() const {
-    return diagram::kDefaultChartSize;
+    return charts::kDefaultChartSize;
 }
 
 QSize ChartView::minimumSizeHint() const {
-    return diagram::kMinChartSize;
+    return charts::kMinChartSize;
 }
 
 } // namespace velmora::ui

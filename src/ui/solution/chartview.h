@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "diagram/charttext.h"
-#include "diagram/solutionchart.h"
+#include "charts/charttext.h"
+#include "charts/solutionchart.h"
 
 #include <QImage>
 #include <QWidget>
@@ -31,13 +31,13 @@ namespace velmora::ui {
 class ChartView : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartView(diagram::ChartKind kind, QWidget* parent = nullptr);
+    explicit ChartView(charts::ChartKind kind, QWidget* parent = nullptr);
 
-    [[nodiscard]] diagram::ChartKind kind() const { return m_kind; }
+    [[nodiscard]] charts::ChartKind kind() const { return m_kind; }
     /** The request as the view draws it; its size is the view's size. */
-    [[nodiscard]] diagram::ChartRequest request() const;
+    [[nodiscard]] charts::ChartRequest request() const;
     /** Takes the acid, solution and titration of `request` (its kind and size are the view's). */
-    void setRequest(const diagram::ChartRequest& request);
+    void setRequest(const charts::ChartRequest& request);
 
     /** The retained image, and whether it is stale (to be rebuilt before it is shown again). */
     [[nodiscard]] const QImage& image() const { return m_image; }
@@ -45,12 +45,12 @@ public:
     /** How often the image was built, for the checks that hidden views cost nothing. */
     [[nodiscard]] int builds() const { return m_builds; }
     /** The chart of the last build: its layout maps the view's coordinates. */
-    [[nodiscard]] const diagram::SolutionChart& chart() const { return m_chart; }
+    [[nodiscard]] const charts::SolutionChart& chart() const { return m_chart; }
 
     /** The readout's x (pH or mL), or nothing while it is hidden. */
     [[nodiscard]] std::optional<double> readoutValue() const { return m_readout; }
     /** The readout as it is painted now, or nothing while it is hidden. */
-    [[nodiscard]] std::optional<diagram::ChartReadout> readout() const;
+    [[nodiscard]] std::optional<charts::ChartReadout> readout() const;
     void showReadoutAt(double value);
     void hideReadout();
 
@@ -83,9 +83,9 @@ private:
     /** The readout's steps along the axis: small and big. */
     [[nodiscard]] std::pair<double, double> steps() const;
 
-    diagram::ChartKind m_kind;
-    diagram::SolutionChart m_chart;
-    diagram::ChartText m_overlayText;
+    charts::ChartKind m_kind;
+    charts::SolutionChart m_chart;
+    charts::ChartText m_overlayText;
     QImage m_image;
     QSize m_builtSize;
     qreal m_builtRatio = 0.0; ///< the view's device pixel ratio when the image was built

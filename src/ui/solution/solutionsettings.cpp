@@ -2,6 +2,7 @@
 #include "solutionsettings.h"
 
 #include "io/settingsfile.h"
+
 #include "model/numbertext.h"
 
 #include <QFile>
@@ -20,8 +21,8 @@ namespace {
 
 constexpr auto kGroup = "solution";
 
-constexpr std::array kViews{diagram::ChartKind::Fractions, diagram::ChartKind::LogC,
-                            diagram::ChartKind::Titration};
+constexpr std::array kViews{charts::ChartKind::Fractions, charts::ChartKind::LogC,
+                            charts::ChartKind::Titration};
 
 // One folder and file name, whatever the program calls itself.
 constexpr auto kSettingsFolder = "velmora";
@@ -86,13 +87,13 @@ QString numberText(double value) {
 
 } // namespace
 
-QString viewKey(diagram::ChartKind kind) {
+QString viewKey(charts::ChartKind kind) {
     switch (kind) {
-    case diagram::ChartKind::LogC:
+    case charts::ChartKind::LogC:
         return QStringLiteral("logc");
-    case diagram::ChartKind::Titration:
+    case charts::ChartKind::Titration:
         return QStringLiteral("titration");
-    case diagram::ChartKind::Fractions:
+    case charts::ChartKind::Fractions:
         break;
     }
     return QStringLiteral("fractions");
@@ -113,7 +114,7 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
     state.position = toPoint(values.value(QStringLiteral("position")));
     state.maximized = toBool(values.value(QStringLiteral("maximized"))).value_or(false);
     const std::optional<QString> view = text(values, QStringLiteral("view"));
-    for (const diagram::ChartKind kind : kViews) {
+    for (const charts::ChartKind kind : kViews) {
         if (view == viewKey(kind)) {
             state.view = kind;
         }

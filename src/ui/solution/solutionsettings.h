@@ -3,7 +3,7 @@
 
 #include "solutioninputs.h"
 
-#include "diagram/chartdata.h"
+#include "charts/chartdata.h"
 
 #include <QMap>
 #include <QPoint>
@@ -18,7 +18,7 @@ namespace velmora::ui {
 struct SolutionWindowState {
     SolutionInputs inputs;
     bool follow = true; ///< the acid is the main window's (the own acid is not remembered)
-    diagram::ChartKind view = diagram::ChartKind::Fractions;
+    charts::ChartKind view = charts::ChartKind::Fractions;
     std::optional<QSize> size;      ///< the window's inner size
     std::optional<QPoint> position; ///< the frame's top-left corner
     bool maximized = false;
@@ -77,6 +77,6 @@ private:
 [[nodiscard]] SolutionWindowState stateFromSettings(const QMap<QString, QString>& values);
 
 /** The settings' names of the views: "fractions", "logc", "titration". */
-[[nodiscard]] QString viewKey(diagram::ChartKind kind);
+[[nodiscard]] QString viewKey(charts::ChartKind kind);
 
 } // namespace velmora::ui

@@ -9,6 +9,7 @@
 
 #include "io/atomicfile.h"
 #include "io/shownname.h"
+
 #include "ui/common/diagramcommands.h"
 
 #include <QAction>
@@ -35,17 +36,17 @@ namespace {
 
 /** The views in tab order, with their tab texts and accessible names (translated where shown). */
 struct ViewDesign {
-    diagram::ChartKind kind;
+    charts::ChartKind kind;
     const char* tab;
     const char* accessible;
 };
 constexpr std::array<ViewDesign, 3> kViews{{
-    {diagram::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
+    {charts::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart")},
     //: The tab of the chart of log c, as its axis names it.
-    {diagram::ChartKind::LogC, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log c"),
+    {charts::ChartKind::LogC, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log c"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log-concentration chart")},
-    {diagram::ChartKind::Titration, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration"),
+    {charts::ChartKind::Titration, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart")},
 }};
 
@@ -55,7 +56,7 @@ constexpr int kSaveDelayMs = 500;
 /** The window's first size: the charts' default size with the panel beside them. */
 constexpr QSize kStartSize{1100, 680};
 
-int viewIndex(diagram::ChartKind kind) {
+int viewIndex(charts::ChartKind kind) {
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         if (kViews[i].kind == kind) {
             return static_cast<int>(i);
@@ -207,7 +208,7 @@ void SolutionWindow::buildMenus() {
     }
 }
 
-ChartView* SolutionWindow::view(diagram::ChartKind kind) const {
+ChartView* SolutionWindow::view(charts::ChartKind kind) const {
     return m_views[static_cast<std::size_t>(viewIndex(kind))];
 }
 
@@ -220,9 +221,9 @@ bool SolutionWindow::following() const {
     return m_panel->followBox()->isChecked();
 }
 
-diagram::ChartRequest SolutionWindow::request() const {
+charts::ChartRequest SolutionWindow::request() const {
     const SolutionInputs& inputs = m_panel->inputs();
-    diagram::ChartRequest request;
+    charts::ChartRequest request;
     request.acid = inputs.acid;
     request.solution = inputs.solution;
     request.showSolution = true;
@@ -244,7 +245,7 @@ void SolutionWindow::followToggled(bool checked) {
 }
 
 void SolutionWindow::redraw() {
-    const diagram::ChartRequest drawn = request();
+    const charts::ChartRequest drawn = request();
     // Only the shown view draws now; the others keep the request until they are shown.
     for (ChartView* view : m_views) {
         view->setRequest(drawn);

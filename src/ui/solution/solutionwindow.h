@@ -3,7 +3,7 @@
 
 #include "solutionsettings.h"
 
-#include "diagram/chartdata.h"
+#include "charts/chartdata.h"
 
 #include <QMainWindow>
 
@@ -61,13 +61,13 @@ public:
 
     [[nodiscard]] SolutionPanel& panel() const { return *m_panel; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
-    [[nodiscard]] ChartView* view(diagram::ChartKind kind) const;
+    [[nodiscard]] ChartView* view(charts::ChartKind kind) const;
     [[nodiscard]] ChartView* shownView() const;
     [[nodiscard]] QLabel* solutionLine() const { return m_line; }
     [[nodiscard]] DiagramCommands& commands() const { return *m_commands; }
     [[nodiscard]] const ChartDrawing& drawing() const { return *m_drawing; }
     /** The request the views draw: the inputs that were last all fine. */
-    [[nodiscard]] diagram::ChartRequest request() const;
+    [[nodiscard]] charts::ChartRequest request() const;
 
     /** The state as it would be remembered now. */
     [[nodiscard]] SolutionWindowState state() const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speciestext.h"
 
-#include "diagram/chartaxes.h"
+#include "diagram/decimaltext.h"
 #include "diagram/formula.h"
 
 #include <QCoreApplication>

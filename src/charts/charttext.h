@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "formula.h"
+#include "diagram/formula.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -17,7 +17,7 @@ class QColor;
 class QPaintDevice;
 class QPainter;
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** What a text of a chart is: each role has its own font. */
 enum class TextRole {
@@ -83,4 +83,4 @@ private:
     const QPaintDevice* m_device = nullptr;
 };
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

@@ -9,7 +9,7 @@
 
 class QPainter;
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 class ChartText;
 
@@ -32,12 +32,6 @@ struct AxisTicks {
  * an axis `length` pixels long, with the ticks it gives inside the range (ends included).
  */
 [[nodiscard]] AxisTicks niceTicks(double min, double max, double length, double minSpacing);
-
-/**
- * A number with `decimals` decimals and a point ("2.88", "-1.5"); a value that rounds to zero is
- * written without a sign ("0.00", never "-0.00"). Every number a drawing writes goes through it.
- */
-[[nodiscard]] QString decimalText(double value, int decimals);
 
 /** A tick number with `decimals` decimals and a true minus sign ("−14", "0.25"). */
 [[nodiscard]] QString tickText(double value, int decimals);
@@ -105,4 +99,4 @@ inline constexpr double kTickLength = 4.0;
 inline constexpr double kAxisGap = 4.0;
 inline constexpr double kChartPadding = 8.0;
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

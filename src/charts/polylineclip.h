@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** Pieces of a polyline, each drawn as a polyline of its own. */
 using PolylinePieces = std::vector<std::vector<QPointF>>;
@@ -19,4 +19,4 @@ using PolylinePieces = std::vector<std::vector<QPointF>>;
  */
 [[nodiscard]] PolylinePieces clipPolyline(const std::vector<QPointF>& points, const QRectF& rect);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /**
  * Finds places for labels inside a plot so that no label overlaps another, a marker's text or the
@@ -60,4 +60,4 @@ inline constexpr double kLabelMargin = 2.0;
 [[nodiscard]] std::vector<QPointF> anchorsAlong(const std::vector<std::vector<QPointF>>& pieces,
                                                 const QPointF& preferred, const QRectF& bounds);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

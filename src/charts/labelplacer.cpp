@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -176,4 +176,4 @@ std::vector<QPointF> anchorsAlong(const std::vector<std::vector<QPointF>>& piece
     return anchors;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "encode.h"
 
-#include "geometry.h"
 #include "io/atomicfile.h"
 #include "version.h"
 
@@ -22,7 +21,7 @@
 
 #include <unistd.h>
 
-namespace velmora::diagram {
+namespace velmora::encode {
 
 std::optional<ExportFormat> formatForFile(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -235,4 +234,4 @@ QStringList familiesWithoutGlyphs(const QStringList& families, const QString& te
     return missing;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::encode

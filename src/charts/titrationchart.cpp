@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "titrationchart.h"
 
-#include "palette.h"
+#include "diagram/palette.h"
 
 #include <algorithm>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
 QColor curveColour() {
-    return paletteColor(1);
+    return diagram::paletteColor(1);
 }
 
 } // namespace
@@ -47,4 +47,4 @@ ChartReadout titrationReadout(const ChartRequest& request, double volume) {
     return readout;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

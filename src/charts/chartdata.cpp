@@ -2,18 +2,20 @@
 #include "chartdata.h"
 
 #include "chartaxes.h"
-#include "palette.h"
+
+#include "diagram/decimaltext.h"
+#include "diagram/palette.h"
 
 #include <algorithm>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 QColor speciesColour(int species) {
     if (species <= 4) {
-        return paletteColor(speciesPaletteIndex(species));
+        return diagram::paletteColor(diagram::speciesPaletteIndex(species));
     }
     // Green and olive: dark enough on white and apart from the first five.
-    return paletteColor(species == 5 ? 2 : 6);
+    return diagram::paletteColor(species == 5 ? 2 : 6);
 }
 
 QStringList speciesTexts(const model::PolyproticAcid& acid) {
@@ -25,7 +27,7 @@ QStringList speciesTexts(const model::PolyproticAcid& acid) {
 }
 
 QString phMarkerText(double pH) {
-    return QStringLiteral("pH %1").arg(decimalText(pH, 2));
+    return QStringLiteral("pH %1").arg(diagram::decimalText(pH, 2));
 }
 
 void addSolutionMarker(ChartData& data, const ChartRequest& request) {
@@ -57,4 +59,4 @@ const std::vector<double>& curvePhs() {
     return phs;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

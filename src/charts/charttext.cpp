@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charttext.h"
 
-#include "formula.h"
-#include "surface.h"
+#include "diagram/formula.h"
+#include "diagram/surface.h"
 
 #include <QColor>
 #include <QPaintDevice>
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -22,24 +22,24 @@ struct RoleFont {
 constexpr std::array<RoleFont, static_cast<std::size_t>(TextRole::Count)> kRoleFonts{{
     {9.0, false},
     {10.0, false},
-    {kNormalTextSize, true},
-    {kSmallTextSize, true},
+    {diagram::kNormalTextSize, true},
+    {diagram::kSmallTextSize, true},
 }};
 
-double rowOffset(FormulaRow row) {
+double rowOffset(diagram::FormulaRow row) {
     switch (row) {
-    case FormulaRow::Raised:
-        return -kScriptOffset;
-    case FormulaRow::Lowered:
-        return kScriptOffset;
-    case FormulaRow::Base:
+    case diagram::FormulaRow::Raised:
+        return -diagram::kScriptOffset;
+    case diagram::FormulaRow::Lowered:
+        return diagram::kScriptOffset;
+    case diagram::FormulaRow::Base:
         break;
     }
     return 0.0;
 }
 
-TextRole rowRole(FormulaRow row) {
-    return row == FormulaRow::Base ? TextRole::Label : TextRole::Script;
+TextRole rowRole(diagram::FormulaRow row) {
+    return row == diagram::FormulaRow::Base ? TextRole::Label : TextRole::Script;
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void ChartText::prepare(const QPaintDevice& device) {
     m_dpi = dpi;
     m_device = &device;
     for (Slot& s : m_slots) {
-        setScreenPointSize(s.font, s.points, dpi);
+        diagram::setScreenPointSize(s.font, s.points, dpi);
         const QFontMetricsF metrics(s.font, &device);
         s.ascent = metrics.ascent();
         s.descent = metrics.descent();
@@ -111,7 +111,7 @@ QRectF ChartText::formulaBounds(const QString& formula) {
     double x = 0.0;
     double top = 0.0;
     double bottom = height(TextRole::Label);
-    for (const FormulaPiece& piece : typesetFormulaPieces(formula)) {
+    for (const diagram::FormulaPiece& piece : diagram::typesetFormulaPieces(formula)) {
         const TextRole role = rowRole(piece.row);
         const double y = rowOffset(piece.row);
         top = std::min(top, y);
@@ -125,11 +125,11 @@ void ChartText::drawFormula(QPainter& painter, const QPointF& topLeft, const QSt
                             const QColor& colour) {
     painter.setPen(colour);
     double x = topLeft.x();
-    for (const FormulaPiece& piece : typesetFormulaPieces(formula)) {
+    for (const diagram::FormulaPiece& piece : diagram::typesetFormulaPieces(formula)) {
         const TextRole role = rowRole(piece.row);
         draw(painter, role, QPointF(x, topLeft.y() + rowOffset(piece.row)), piece.text);
         x += width(role, piece.text);
     }
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

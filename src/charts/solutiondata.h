@@ -6,27 +6,13 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include <functional>
-#include <span>
-
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** Default steps of the data files' rows: pH for fractions and log c, mL for a titration. */
 inline constexpr double kDefaultPhStep = 0.1;
 inline constexpr double kDefaultVolumeStep = 0.05;
 /** The most rows a data file should have: a request for more is to be refused (chartCsvRows()). */
 inline constexpr double kMaxDataRows = 1.0e6;
-
-/** Fills `into` with each species' fraction at `pH`, in the order of the species' names. */
-using SpeciesFractions = std::function<void(double pH, std::span<double> into)>;
-
-/**
- * The one writer of a fractions table, for the main diagram's acid and the solution's alike: the
- * header "pH," and the species' names, then a row every `step` from pH 0 to 14 with the pH and
- * the fractions that `fractions` gives there.
- */
-[[nodiscard]] QByteArray speciesFractionsCsv(const QStringList& species, double step,
-                                             const SpeciesFractions& fractions);
 
 /**
  * Fractions as CSV: header "pH," and the species names, one row per `step` pH from 0 to 14
@@ -52,4 +38,4 @@ using SpeciesFractions = std::function<void(double pH, std::span<double> into)>;
 /** How many data rows chartCsv() would write (the header aside), to refuse too many first. */
 [[nodiscard]] double chartCsvRows(const ChartRequest& request, double step);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

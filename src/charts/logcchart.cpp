@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logcchart.h"
 
-#include "palette.h"
+#include "diagram/palette.h"
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -11,7 +11,7 @@ const QString kHydrogen = QStringLiteral("H+");
 const QString kHydroxide = QStringLiteral("OH-");
 
 QColor waterColour() {
-    return paletteColor(8);
+    return diagram::paletteColor(8);
 }
 
 } // namespace
@@ -73,4 +73,4 @@ ChartReadout logcReadout(const ChartRequest& request, double pH) {
     return readout;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

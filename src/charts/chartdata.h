@@ -14,7 +14,7 @@
 
 #include <vector>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** The drawings of a solution. */
 enum class ChartKind { Fractions, LogC, Titration };
@@ -113,4 +113,4 @@ inline constexpr int kCurveSamplesPerPh = 40;
 /** The pH values 0..14 at which the fractions and log-c curves are sampled. */
 [[nodiscard]] const std::vector<double>& curvePhs();
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

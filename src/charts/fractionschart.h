@@ -3,7 +3,7 @@
 
 #include "chartdata.h"
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /**
  * The fractions chart: α_j of every species against pH 0..14, each species labelled by its peak,
@@ -14,4 +14,4 @@ namespace velmora::diagram {
 /** The fractions of every species at `pH`. */
 [[nodiscard]] ChartReadout fractionsReadout(const ChartRequest& request, double pH);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

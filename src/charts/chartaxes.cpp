@@ -3,7 +3,7 @@
 
 #include "charttext.h"
 
-#include "model/numbertext.h"
+#include "diagram/decimaltext.h"
 
 #include <QPainter>
 #include <QPen>
@@ -11,9 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -62,14 +61,8 @@ AxisTicks niceTicks(double min, double max, double length, double minSpacing) {
     return ticks;
 }
 
-QString decimalText(double value, int decimals) {
-    std::string text = QString::number(value, 'f', decimals).toStdString();
-    model::dropSignOfZero(text);
-    return QString::fromStdString(text);
-}
-
 QString tickText(double value, int decimals) {
-    QString text = decimalText(value, decimals);
+    QString text = diagram::decimalText(value, decimals);
     if (text.startsWith(u'-')) {
         text.replace(0, 1, QChar(0x2212));
     }
@@ -215,4 +208,4 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
     painter.restore();
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -67,4 +67,4 @@ PolylinePieces clipPolyline(const std::vector<QPointF>& points, const QRectF& re
     return pieces;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

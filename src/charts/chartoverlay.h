@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 class ChartText;
 
@@ -31,4 +31,4 @@ class ChartText;
 void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartReadout& readout,
                        ChartKind kind, ChartText& text);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

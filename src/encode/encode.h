@@ -13,7 +13,10 @@
 
 class QPainter;
 
-namespace velmora::diagram {
+namespace velmora::encode {
+
+/** The resolution of a drawing's logical pixels: 96 per inch, as on a screen at 100 %. */
+inline constexpr double kScreenDpi = 96.0;
 
 /** The file formats a drawing or its data can be written in, chosen by the file's suffix. */
 enum class ExportFormat { Png, Svg, Pdf, Csv };
@@ -90,4 +93,4 @@ void sayOnLackOfMemory(const QByteArray& line);
  */
 [[nodiscard]] QStringList familiesWithoutGlyphs(const QStringList& families, const QString& text);
 
-} // namespace velmora::diagram
+} // namespace velmora::encode

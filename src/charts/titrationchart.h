@@ -3,7 +3,7 @@
 
 #include "chartdata.h"
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** Evenly spaced volumes of the drawn titration curve, and its pH step between them. */
 inline constexpr int kTitrationDrawingVolumes = 401;
@@ -18,4 +18,4 @@ inline constexpr double kTitrationDrawingPhStep = 0.05;
 /** The pH after adding `volume` mL. */
 [[nodiscard]] ChartReadout titrationReadout(const ChartRequest& request, double volume);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fractionschart.h"
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 ChartData fractionsChartData(const ChartRequest& request) {
     const model::PolyproticAcid& acid = request.acid;
@@ -41,4 +41,4 @@ ChartReadout fractionsReadout(const ChartRequest& request, double pH) {
     return readout;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

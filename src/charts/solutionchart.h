@@ -4,8 +4,9 @@
 #include "chartaxes.h"
 #include "chartdata.h"
 #include "charttext.h"
-#include "encode.h"
 #include "polylineclip.h"
+
+#include "encode/encode.h"
 
 #include <QImage>
 #include <QRectF>
@@ -15,7 +16,7 @@
 
 class QPainter;
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** Where one label of a chart was placed (logical pixels). */
 struct PlacedLabel {
@@ -98,7 +99,7 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
 [[nodiscard]] QImage chartImage(const ChartRequest& request, qreal scale = 1.0);
 
 /** The chart of `request` as a drawing of request.size that the encoders take (PNG, SVG, PDF). */
-[[nodiscard]] Drawing chartDrawing(const ChartRequest& request);
+[[nodiscard]] encode::Drawing chartDrawing(const ChartRequest& request);
 
 /**
  * The font families the charts' texts are drawn in that no installed font can draw (digits,
@@ -109,4 +110,4 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
 /** Colours of the markers. */
 [[nodiscard]] QColor markerColour();
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

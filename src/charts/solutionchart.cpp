@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -248,10 +248,10 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
 }
 
 QImage chartImage(const ChartRequest& request, qreal scale) {
-    return rasterize(chartDrawing(request), scale);
+    return encode::rasterize(chartDrawing(request), scale);
 }
 
-Drawing chartDrawing(const ChartRequest& request) {
+encode::Drawing chartDrawing(const ChartRequest& request) {
     QString title;
     switch (request.kind) {
     case ChartKind::Fractions:
@@ -274,7 +274,7 @@ QStringList missingChartFonts() {
     static const QString sample =
         QStringLiteral("0123456789.,+-\u2212/() pH fraction \u03b1 log c mol L V mL "
                        "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
-    return familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
+    return encode::familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

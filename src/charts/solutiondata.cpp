@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutiondata.h"
 
+#include "encode/fractionstable.h"
+
 #include "io/csv.h"
 
 #include "model/samplegrid.h"
@@ -10,7 +12,7 @@
 #include <cmath>
 #include <vector>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -18,24 +20,12 @@ constexpr double kLastPh = 14.0;
 
 } // namespace
 
-QByteArray speciesFractionsCsv(const QStringList& species, double step,
-                               const SpeciesFractions& fractions) {
-    QByteArray out = io::csvHeader(QStringList{QStringLiteral("pH")} + species);
-    std::vector<double> row(static_cast<std::size_t>(species.size()) + 1);
-    for (const double pH : model::inclusiveGrid(0.0, kLastPh, step)) {
-        row[0] = pH;
-        fractions(pH, std::span(row).subspan(1));
-        io::appendCsvRow(out, row);
-    }
-    return out;
-}
-
 QByteArray solutionFractionsCsv(const model::PolyproticAcid& acid, double step) {
-    return speciesFractionsCsv(speciesTexts(acid), step,
-                               [&acid](double pH, std::span<double> into) {
-                                   const model::SpeciesValues alpha = acid.fractions(pH);
-                                   std::copy_n(alpha.begin(), into.size(), into.begin());
-                               });
+    return encode::speciesFractionsCsv(speciesTexts(acid), step,
+                                       [&acid](double pH, std::span<double> into) {
+                                           const model::SpeciesValues alpha = acid.fractions(pH);
+                                           std::copy_n(alpha.begin(), into.size(), into.begin());
+                                       });
 }
 
 QByteArray logcCsv(const model::PolyproticAcid& acid, double concentration, double step) {
@@ -91,4 +81,4 @@ double chartCsvRows(const ChartRequest& request, double step) {
     return std::ceil(last / step - 1e-6) + 1.0;
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

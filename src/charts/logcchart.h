@@ -3,7 +3,7 @@
 
 #include "chartdata.h"
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 /** The lowest log c of the log-c chart; the chart runs from there to 0. */
 inline constexpr double kLowestLogC = -14.0;
@@ -19,4 +19,4 @@ inline constexpr double kLowestLogC = -14.0;
 /** log[H+], log[OH−] and the log c of every species at `pH`. */
 [[nodiscard]] ChartReadout logcReadout(const ChartRequest& request, double pH);
 
-} // namespace velmora::diagram
+} // namespace velmora::charts

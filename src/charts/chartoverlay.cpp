@@ -2,7 +2,9 @@
 #include "chartoverlay.h"
 
 #include "charttext.h"
-#include "readout.h"
+
+#include "diagram/decimaltext.h"
+#include "diagram/readout.h"
 
 #include <QPainter>
 #include <QPen>
@@ -10,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velmora::diagram {
+namespace velmora::charts {
 
 namespace {
 
@@ -28,14 +30,14 @@ const QColor kBoxFill(255, 255, 235, 240);
 
 QString readoutValueText(ChartKind kind, double value) {
     if (kind == ChartKind::Fractions) {
-        return percentText(value);
+        return diagram::percentText(value);
     }
     return tickText(value, 2);
 }
 
 QString readoutHeading(ChartKind kind, double x) {
     if (kind == ChartKind::Titration) {
-        return QStringLiteral("V %1 mL").arg(decimalText(x, 2));
+        return QStringLiteral("V %1 mL").arg(diagram::decimalText(x, 2));
     }
     return phMarkerText(x);
 }
@@ -111,4 +113,4 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     painter.restore();
 }
 
-} // namespace velmora::diagram
+} // namespace velmora::charts
