@@ -337,7 +337,8 @@ void TestExport::csvRows() {
     QCOMPARE(lines[rows - 1].split(',').front(), lastButOne);
 
     model::Acid acid;
-    QVERIFY(app::parsePkaList(pka, acid).isEmpty());
+    QVERIFY(app::readDiagramPkas(app::OptionValue(QStringLiteral("--pka"), pka.toUtf8()), acid)
+                .isEmpty());
     const int columns = static_cast<int>(header.count(',')) + 1;
     // The step in thousandths: each row's pH is written as its decimal value.
     const int stepThousandths = qRound(step.toDouble() * 1000);

@@ -4,30 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>at most %1 values, got %2</source>
-        <translation>höchstens %1 Werte, erhalten: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number</source>
-        <translation>&apos;%1&apos; ist keine Zahl</translation>
-    </message>
-    <message>
-        <source>%1 is out of range (0 to 14)</source>
-        <translation>%1 liegt außerhalb des Bereichs (0 bis 14)</translation>
-    </message>
-    <message>
-        <source>value %1 is 0, which marks an absent constant</source>
-        <translation>Wert %1 ist 0, was eine fehlende Konstante bedeutet</translation>
-    </message>
-    <message>
-        <source>values must not decrease (%1 after %2)</source>
-        <translation>die Werte dürfen nicht abnehmen (%1 nach %2)</translation>
-    </message>
-    <message>
-        <source>--%1 is only used with --export</source>
-        <translation>--%1 gilt nur zusammen mit --export</translation>
-    </message>
-    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
         <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
@@ -113,10 +89,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--step gilt nur für .csv</translation>
     </message>
     <message>
-        <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
-        <translation>--scale: &apos;%1&apos; ist keine ganze Zahl von 1 bis 8</translation>
-    </message>
-    <message>
         <source>--preset applies to --plot main only</source>
         <translation>--preset gilt nur für --plot main</translation>
     </message>
@@ -127,14 +99,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
         <translation>--preset: unbekannte Säure &apos;%1&apos; (siehe --list-presets)</translation>
-    </message>
-    <message>
-        <source>--step: &apos;%1&apos; is not a number</source>
-        <translation>--step: &apos;%1&apos; ist keine Zahl</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 liegt außerhalb des Bereichs (0.001 bis 1)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -192,6 +156,37 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number from %3 to %4</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: &apos;%2&apos; ist keine ganze Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 values, got %3</source>
+        <translation>%1: höchstens %2 Werte, erhalten: %3</translation>
+    </message>
+    <message>
+        <source>%1: value %2 is 0, which marks an absent constant</source>
+        <extracomment>%2 counts the values from 1.</extracomment>
+        <translation>%1: Wert %2 ist 0, was eine fehlende Konstante bedeutet</translation>
+    </message>
+    <message>
+        <source>%1: values must not decrease (%2 after %3)</source>
+        <translation>%1: die Werte dürfen nicht abnehmen (%2 nach %3)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not UTF-8 text</source>
+        <translation>%1: &apos;%2&apos; ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range (%3 to %4)</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: %2 liegt außerhalb des Bereichs (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>%1 is only used with --export</source>
+        <translation>%1 gilt nur zusammen mit --export</translation>
     </message>
 </context>
 <context>
@@ -263,10 +258,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc oder titration verwenden)</translation>
     </message>
     <message>
-        <source>%1 is only used with --export</source>
-        <translation>%1 gilt nur zusammen mit --export</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 gilt nur zusammen mit --export oder --solve</translation>
     </message>
@@ -291,10 +282,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--scale: %1x%2 mal %3 ergäbe mehr als %4 Pixel je Seite</translation>
     </message>
     <message>
-        <source>--names: &apos;%1&apos; is not UTF-8 text</source>
-        <translation>--names: &apos;%1&apos; ist kein UTF-8-Text</translation>
-    </message>
-    <message>
         <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
         <translation>--titrant: &apos;%1&apos; ist nicht base:CT oder acid:CT</translation>
     </message>
@@ -302,10 +289,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: das vorgegebene Endvolumen %1 mL %2; --to angeben</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 liegt außerhalb des Bereichs (0.001 bis 1)</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>

@@ -4,30 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>at most %1 values, got %2</source>
-        <translation>como máximo %1 valores, pero hay %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number</source>
-        <translation>&apos;%1&apos; no es un número</translation>
-    </message>
-    <message>
-        <source>%1 is out of range (0 to 14)</source>
-        <translation>%1 está fuera del intervalo (de 0 a 14)</translation>
-    </message>
-    <message>
-        <source>value %1 is 0, which marks an absent constant</source>
-        <translation>el valor %1 es 0, lo que indica una constante ausente</translation>
-    </message>
-    <message>
-        <source>values must not decrease (%1 after %2)</source>
-        <translation>los valores no deben disminuir (%1 después de %2)</translation>
-    </message>
-    <message>
-        <source>--%1 is only used with --export</source>
-        <translation>--%1 solo se usa con --export</translation>
-    </message>
-    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
         <translation>Diagramas de distribución de ácidos monopróticos a tetrapróticos; el pH, el diagrama log c y la curva de valoración de una disolución de un ácido.
@@ -113,10 +89,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--step solo se aplica a .csv</translation>
     </message>
     <message>
-        <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
-        <translation>--scale: &apos;%1&apos; no es un número entero de 1 a 8</translation>
-    </message>
-    <message>
         <source>--preset applies to --plot main only</source>
         <translation>--preset solo se aplica a --plot main</translation>
     </message>
@@ -127,14 +99,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
         <translation>--preset: ácido desconocido &apos;%1&apos; (véase --list-presets)</translation>
-    </message>
-    <message>
-        <source>--step: &apos;%1&apos; is not a number</source>
-        <translation>--step: &apos;%1&apos; no es un número</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 está fuera del intervalo (de 0.001 a 1)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -192,6 +156,37 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 se ha indicado más de una vez</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number from %3 to %4</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: &apos;%2&apos; no es un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 values, got %3</source>
+        <translation>%1: como máximo %2 valores, pero hay %3</translation>
+    </message>
+    <message>
+        <source>%1: value %2 is 0, which marks an absent constant</source>
+        <extracomment>%2 counts the values from 1.</extracomment>
+        <translation>%1: el valor %2 es 0, lo que indica una constante ausente</translation>
+    </message>
+    <message>
+        <source>%1: values must not decrease (%2 after %3)</source>
+        <translation>%1: los valores no deben disminuir (%2 después de %3)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not UTF-8 text</source>
+        <translation>%1: &apos;%2&apos; no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range (%3 to %4)</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: %2 está fuera del intervalo (de %3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 is only used with --export</source>
+        <translation>%1 solo se usa con --export</translation>
     </message>
 </context>
 <context>
@@ -263,10 +258,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc o titration)</translation>
     </message>
     <message>
-        <source>%1 is only used with --export</source>
-        <translation>%1 solo se usa con --export</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 solo se usa con --export o --solve</translation>
     </message>
@@ -291,10 +282,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--scale: %1x%2 multiplicado por %3 daría más de %4 píxeles por lado</translation>
     </message>
     <message>
-        <source>--names: &apos;%1&apos; is not UTF-8 text</source>
-        <translation>--names: &apos;%1&apos; no es texto UTF-8</translation>
-    </message>
-    <message>
         <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
         <translation>--titrant: &apos;%1&apos; no es base:CT ni acid:CT</translation>
     </message>
@@ -302,10 +289,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: el volumen final por defecto, %1 mL, %2; indique --to</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 está fuera del intervalo (de 0.001 a 1)</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>

@@ -4,30 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>at most %1 values, got %2</source>
-        <translation>au plus %1 valeurs, et non %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre</translation>
-    </message>
-    <message>
-        <source>%1 is out of range (0 to 14)</source>
-        <translation>%1 est hors limites (0 à 14)</translation>
-    </message>
-    <message>
-        <source>value %1 is 0, which marks an absent constant</source>
-        <translation>la valeur n°&#xa0;%1 vaut 0, ce qui désigne une constante absente</translation>
-    </message>
-    <message>
-        <source>values must not decrease (%1 after %2)</source>
-        <translation>les valeurs ne doivent pas décroître (%1 après %2)</translation>
-    </message>
-    <message>
-        <source>--%1 is only used with --export</source>
-        <translation>--%1 ne s’emploie qu’avec --export</translation>
-    </message>
-    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
         <translation>Diagrammes de distribution des monoacides aux tétraacides&#xa0;; pH, diagramme log c et courbe de titrage de la solution d’un acide.
@@ -113,10 +89,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--step ne s’applique qu’à .csv</translation>
     </message>
     <message>
-        <source>--scale: &apos;%1&apos; is not a whole number from 1 to 8</source>
-        <translation>--scale: «&#xa0;%1&#xa0;» n’est pas un nombre entier de 1 à 8</translation>
-    </message>
-    <message>
         <source>--preset applies to --plot main only</source>
         <translation>--preset ne s’applique qu’à --plot main</translation>
     </message>
@@ -127,14 +99,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
         <translation>--preset: acide inconnu «&#xa0;%1&#xa0;» (voir --list-presets)</translation>
-    </message>
-    <message>
-        <source>--step: &apos;%1&apos; is not a number</source>
-        <translation>--step: «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 est hors limites (0.001 à 1)</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
@@ -192,6 +156,37 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>--%1 is given more than once</source>
         <translation>--%1 apparaît plus d’une fois</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number from %3 to %4</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: «&#xa0;%2&#xa0;» n’est pas un nombre entier de %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1: at most %2 values, got %3</source>
+        <translation>%1: au plus %2 valeurs, et non %3</translation>
+    </message>
+    <message>
+        <source>%1: value %2 is 0, which marks an absent constant</source>
+        <extracomment>%2 counts the values from 1.</extracomment>
+        <translation>%1: la valeur n°&#xa0;%2 vaut 0, ce qui désigne une constante absente</translation>
+    </message>
+    <message>
+        <source>%1: values must not decrease (%2 after %3)</source>
+        <translation>%1: les valeurs ne doivent pas décroître (%2 après %3)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not UTF-8 text</source>
+        <translation>%1: «&#xa0;%2&#xa0;» n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: %2 is out of range (%3 to %4)</source>
+        <extracomment>%1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.</extracomment>
+        <translation>%1: %2 est hors limites (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>%1 is only used with --export</source>
+        <translation>%1 ne s’emploie qu’avec --export</translation>
     </message>
 </context>
 <context>
@@ -263,10 +258,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc ou titration)</translation>
     </message>
     <message>
-        <source>%1 is only used with --export</source>
-        <translation>%1 ne s’emploie qu’avec --export</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 ne s’emploie qu’avec --export ou --solve</translation>
     </message>
@@ -291,10 +282,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--scale: %1x%2 multiplié par %3 dépasserait %4 pixels de côté</translation>
     </message>
     <message>
-        <source>--names: &apos;%1&apos; is not UTF-8 text</source>
-        <translation>--names: «&#xa0;%1&#xa0;» n’est pas du texte UTF-8</translation>
-    </message>
-    <message>
         <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
         <translation>--titrant: «&#xa0;%1&#xa0;» n’est ni base:CT ni acid:CT</translation>
     </message>
@@ -302,10 +289,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: le volume final par défaut, %1 mL, %2&#xa0;; indiquer --to</translation>
-    </message>
-    <message>
-        <source>--step: %1 is out of range (0.001 to 1)</source>
-        <translation>--step: %1 est hors limites (0.001 à 1)</translation>
     </message>
     <message>
         <source>--step: %1 is out of range (0.001 to %2 mL, the end volume)</source>

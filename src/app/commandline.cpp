@@ -30,37 +30,16 @@ constexpr double kMaxDiagramPka = 14.0;
 
 } // namespace
 
-QString parsePkaList(const QString& text, model::Acid& acid) {
-    return parsePkaList(text.toUtf8(), acid);
-}
-
-QString parsePkaList(const QByteArray& bytes, model::Acid& acid) {
-    const QByteArrayList parts = bytes.split(',');
-    if (parts.size() > model::kMaxProtons) {
-        return CommandLine::tr("at most %1 values, got %2")
-            .arg(model::kMaxProtons)
-            .arg(parts.size());
+QString readDiagramPkas(const OptionValue& value, model::Acid& acid) {
+    std::vector<double> values;
+    if (QString problem =
+            value.readConstants(values, model::kMaxProtons, kMinDiagramPka, kMaxDiagramPka);
+        !problem.isEmpty()) {
+        return problem;
     }
-    model::Exponents values{};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        double v = 0.0;
-        const QString shown = io::shownName(trimmedValue(parts[i]));
-        if (!readFinite(parts[i], v)) {
-            return CommandLine::tr("'%1' is not a number").arg(shown);
-        }
-        if (v < kMinDiagramPka || v > kMaxDiagramPka) {
-            return CommandLine::tr("%1 is out of range (0 to 14)").arg(shown);
-        }
-        if (i > 0 && v == 0.0) {
-            return CommandLine::tr("value %1 is 0, which marks an absent constant").arg(i + 1);
-        }
-        if (i > 0 && v < values[static_cast<std::size_t>(i - 1)]) {
-            return CommandLine::tr("values must not decrease (%1 after %2)")
-                .arg(shown, io::shownName(trimmedValue(parts[i - 1])));
-        }
-        values[static_cast<std::size_t>(i)] = v;
-    }
-    acid = model::Acid(values);
+    model::Exponents exponents{};
+    std::copy(values.begin(), values.end(), exponents.begin());
+    acid = model::Acid(exponents);
     return {};
 }
 
@@ -138,7 +117,7 @@ namespace {
 
 /** The refusal of an option given without --export. */
 QString onlyWithExport(const QCommandLineOption& option) {
-    return CommandLine::tr("--%1 is only used with --export").arg(option.names().first());
+    return OptionValue::onlyWithExport(QStringLiteral("--") + option.names().constFirst());
 }
 
 /** The usage line names the program, not the path it was started from. */
@@ -341,25 +320,15 @@ QString readMainDiagram(const QCommandLineParser& parser, const Options& options
         result.request.acid = preset->acid();
         result.request.labels = diagram::presetLabels(*preset);
     } else if (parser.isSet(options.pka)) {
-        const QString problem =
-            parsePkaList(OptionValue(parser, options.pka).bytes(), result.request.acid);
-        if (!problem.isEmpty()) {
-            return QStringLiteral("--pka: ") + problem;
+        if (QString problem =
+                readDiagramPkas(OptionValue(parser, options.pka), result.request.acid);
+            !problem.isEmpty()) {
+            return problem;
         }
     }
     if (parser.isSet(options.step)) {
-        const OptionValue value(parser, options.step);
-        double step = 0.0;
-        // The main diagram's step is shown with the blanks around it.
-        if (!readFinite(value.bytes(), step)) {
-            return CommandLine::tr("--step: '%1' is not a number")
-                .arg(io::shownName(value.bytes()));
-        }
-        if (step < diagram::kMinStep || step > diagram::kMaxStep) {
-            return CommandLine::tr("--step: %1 is out of range (0.001 to 1)")
-                .arg(io::shownName(value.bytes()));
-        }
-        result.request.step = step;
+        return OptionValue(parser, options.step)
+            .readNumberIn(result.request.step, diagram::kMinStep, diagram::kMaxStep);
     }
     return {};
 }
@@ -387,14 +356,12 @@ CommandLine readExport(const QCommandLineParser& parser, const Options& options)
         return refused(CommandLine::tr("--step applies to .csv only"));
     }
     if (parser.isSet(options.scale)) {
-        const OptionValue value(parser, options.scale);
-        int scale = 0;
-        if (!value.readWhole(scale).isEmpty() || scale < diagram::kMinScale ||
-            scale > diagram::kMaxScale) {
-            return refused(CommandLine::tr("--scale: '%1' is not a whole number from 1 to 8")
-                               .arg(io::shownName(value.bytes())));
+        if (QString problem =
+                OptionValue(parser, options.scale)
+                    .readWholeIn(result.request.scale, diagram::kMinScale, diagram::kMaxScale);
+            !problem.isEmpty()) {
+            return refused(problem);
         }
-        result.request.scale = scale;
     }
 
     QString plotProblem;

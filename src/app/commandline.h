@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "optionvalue.h"
 #include "solutionoptions.h"
 
 #include "diagram/export.h"
@@ -58,12 +59,9 @@ public:
 [[nodiscard]] QString presetListing();
 
 /**
- * Parses a list of one to four pKa values as --pka takes it, the value's bytes as given; returns
- * the problem or "".
+ * The main diagram's acid from one to four pKa values from 0 to 14 as --pka takes them for it;
+ * returns the refusal or "".
  */
-[[nodiscard]] QString parsePkaList(const QByteArray& bytes, model::Acid& acid);
-
-/** parsePkaList for a list as text (UTF-8 is its bytes). */
-[[nodiscard]] QString parsePkaList(const QString& text, model::Acid& acid);
+[[nodiscard]] QString readDiagramPkas(const OptionValue& value, model::Acid& acid);
 
 } // namespace velmora::app

@@ -79,9 +79,64 @@ QString OptionValue::readWhole(int& value) const {
     return {};
 }
 
-bool OptionValue::readText(QString& text) const {
+QString OptionValue::readNumberIn(double& value, double low, double high) const {
+    if (QString problem = readNumber(value); !problem.isEmpty()) {
+        return problem;
+    }
+    return value < low || value > high ? outOfRange(low, high) : QString();
+}
+
+QString OptionValue::readWholeIn(int& value, int low, int high) const {
+    if (!readInteger(m_bytes, value) || value < low || value > high) {
+        //: %1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.
+        return tr("%1: '%2' is not a whole number from %3 to %4")
+            .arg(m_name, shown())
+            .arg(low)
+            .arg(high);
+    }
+    return {};
+}
+
+QString OptionValue::readConstants(std::vector<double>& values, int most, double low,
+                                   double high) const {
+    values.clear();
+    const QByteArrayList parts = m_bytes.split(',');
+    if (parts.size() > most) {
+        return tr("%1: at most %2 values, got %3").arg(m_name).arg(most).arg(parts.size());
+    }
+    for (const QByteArray& part : parts) {
+        const OptionValue one(m_name, part);
+        double value = 0.0;
+        if (QString problem = one.readNumberIn(value, low, high); !problem.isEmpty()) {
+            return problem;
+        }
+        if (!values.empty() && value == 0.0) {
+            //: %2 counts the values from 1.
+            return tr("%1: value %2 is 0, which marks an absent constant")
+                .arg(m_name)
+                .arg(values.size() + 1);
+        }
+        if (!values.empty() && value < values.back()) {
+            return tr("%1: values must not decrease (%2 after %3)")
+                .arg(m_name, one.shown(), OptionValue(m_name, parts[values.size() - 1]).shown());
+        }
+        values.push_back(value);
+    }
+    return {};
+}
+
+QString OptionValue::readText(QString& text) const {
     text = QString::fromUtf8(m_bytes);
-    return text.toUtf8() == m_bytes;
+    if (text.toUtf8() != m_bytes) {
+        return tr("%1: '%2' is not UTF-8 text").arg(m_name, shown());
+    }
+    return {};
+}
+
+QString OptionValue::outOfRange(double low, double high) const {
+    //: %1 is the option, %2 the value given, %3 and %4 the least and the greatest allowed.
+    return tr("%1: %2 is out of range (%3 to %4)")
+        .arg(m_name, shown(), QString::number(low, 'g', 6), QString::number(high, 'g', 6));
 }
 
 QString OptionValue::refusal(const model::Problem& problem) const {
@@ -99,6 +154,10 @@ QString OptionValue::refusal(const QString& name, const model::Problem& problem)
 
 QString OptionValue::givenTwice(const QString& name) {
     return tr("--%1 is given more than once").arg(name);
+}
+
+QString OptionValue::onlyWithExport(const QString& name) {
+    return tr("%1 is only used with --export").arg(name);
 }
 
 } // namespace velmora::app

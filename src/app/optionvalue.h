@@ -71,8 +71,19 @@ public:
         }
         return refusal(check(value));
     }
-    /** The value as text: false when its bytes are not UTF-8, which no text could keep. */
-    [[nodiscard]] bool readText(QString& text) const;
+    /** A finite number from `low` to `high`. */
+    [[nodiscard]] QString readNumberIn(double& value, double low, double high) const;
+    /** A whole number from `low` to `high`. */
+    [[nodiscard]] QString readWholeIn(int& value, int low, int high) const;
+    /**
+     * One to `most` comma-separated numbers from `low` to `high`, each at least the one before,
+     * and 0 only as the first (a 0 after it would mark an absent constant): the main diagram's
+     * pKa values.
+     */
+    [[nodiscard]] QString readConstants(std::vector<double>& values, int most, double low,
+                                        double high) const;
+    /** The value as text, refused when its bytes are not UTF-8, which no text could keep. */
+    [[nodiscard]] QString readText(QString& text) const;
 
     /** "--conc: 20 must be from 1e-10 to 10 mol/L", or "" when `problem` is none. */
     [[nodiscard]] QString refusal(const model::Problem& problem) const;
@@ -81,8 +92,13 @@ public:
 
     /** The refusal of an option given more than once; `name` without its dashes. */
     [[nodiscard]] static QString givenTwice(const QString& name);
+    /** The refusal of an option given without --export; `name` with its dashes. */
+    [[nodiscard]] static QString onlyWithExport(const QString& name);
 
 private:
+    /** "--step: 2 is out of range (0.001 to 1)". */
+    [[nodiscard]] QString outOfRange(double low, double high) const;
+
     QString m_name;
     QByteArray m_bytes;
 };

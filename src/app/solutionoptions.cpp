@@ -121,7 +121,7 @@ std::optional<charts::ChartKind> SolutionOptions::chartKind(const QCommandLinePa
 QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option : {&m_plot, &m_size, &m_volume, &m_titrant, &m_to}) {
         if (parser.isSet(*option)) {
-            return tr("%1 is only used with --export").arg(nameOf(*option));
+            return OptionValue::onlyWithExport(nameOf(*option));
         }
     }
     for (const QCommandLineOption* option :
@@ -157,7 +157,7 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
                                    ChartExport& out) const {
     for (const QCommandLineOption* option : {&m_plot, &m_size}) {
         if (parser.isSet(*option)) {
-            return tr("%1 is only used with --export").arg(nameOf(*option));
+            return OptionValue::onlyWithExport(nameOf(*option));
         }
     }
     if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
@@ -256,8 +256,8 @@ QString SolutionOptions::readAcid(const QCommandLineParser& parser, const QComma
     if (parser.isSet(m_names)) {
         const OptionValue value(parser, m_names);
         QString text;
-        if (!value.readText(text)) {
-            return tr("--names: '%1' is not UTF-8 text").arg(io::shownName(value.bytes()));
+        if (QString problem = value.readText(text); !problem.isEmpty()) {
+            return problem;
         }
         for (const QString& name : text.split(u',')) {
             names.push_back(name.trimmed().toStdString());
@@ -358,16 +358,17 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                   : 0.0;
     if (parser.isSet(step)) {
         const OptionValue value(parser, step);
-        if (QString problem = value.readNumber(out.step); !problem.isEmpty()) {
+        if (!titration) {
+            if (QString problem =
+                    value.readNumberIn(out.step, diagram::kMinStep, diagram::kMaxStep);
+                !problem.isEmpty()) {
+                return problem;
+            }
+        } else if (QString problem = value.readNumber(out.step); !problem.isEmpty()) {
             return problem;
-        }
-        const QString shown = value.shown();
-        if (!titration && (out.step < diagram::kMinStep || out.step > diagram::kMaxStep)) {
-            return tr("--step: %1 is out of range (0.001 to 1)").arg(shown);
-        }
-        if (titration && (out.step < kMinVolumeStep || out.step > end)) {
+        } else if (out.step < kMinVolumeStep || out.step > end) {
             return tr("--step: %1 is out of range (0.001 to %2 mL, the end volume)")
-                .arg(shown, numberText(end));
+                .arg(value.shown(), numberText(end));
         }
     }
     const double rows = charts::chartCsvRows(out.request, out.step);
