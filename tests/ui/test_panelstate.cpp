@@ -131,6 +131,9 @@ private slots:
     void takenAcidIsTheFields();
     void solutionFields_data();
     void solutionFields();
+    void concentrationSlider_data();
+    void concentrationSlider();
+    void concentrationSliderPositionsReadBack();
 };
 
 void TestPanelState::startsWithTheModelsAcid() {
@@ -407,6 +410,40 @@ void TestPanelState::solutionFields() {
     QCOMPARE(state.inputs().titration.titrant == model::Titrant::Acid, acidTitrant);
     QCOMPARE(state.inputs().titration.titrantConcentration, titrantConcentration);
     QCOMPARE(state.inputs().titration.sampleVolume, volume);
+}
+
+void TestPanelState::concentrationSlider_data() {
+    QTest::addColumn<double>("concentration");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("shown"); // the concentration the position stands for
+    QTest::newRow("lowest") << 1e-6 << 0 << 1e-6;
+    QTest::newRow("highest") << 1.0 << 600 << 1.0;
+    QTest::newRow("one decade down") << 0.1 << 500 << 0.1;
+    QTest::newRow("between positions, nearest") << 0.05 << 470 << 0.0501;
+    QTest::newRow("half a decade") << 0.0031622776601683794 << 350 << 0.00316;
+    QTest::newRow("three digits below 1e-3") << 1.23e-5 << 109 << 1.23e-5;
+    QTest::newRow("below the slider") << 1e-9 << 0 << 1e-6;
+    QTest::newRow("above the slider") << 10.0 << 600 << 1.0;
+}
+
+void TestPanelState::concentrationSlider() {
+    QFETCH(double, concentration);
+    QFETCH(int, position);
+    QFETCH(double, shown);
+    QCOMPARE(concentrationPosition(concentration), position);
+    // Compared as the decimal the field shows: 0.0501 is not 501 times 1e-4 in binary.
+    QCOMPARE(positionConcentration(position),
+             std::stod(QByteArray::number(shown, 'g', 3).toStdString()));
+}
+
+void TestPanelState::concentrationSliderPositionsReadBack() {
+    double previous = 0.0;
+    for (int position = 0; position <= kConcentrationPositions; ++position) {
+        const double concentration = positionConcentration(position);
+        QVERIFY2(concentration > previous, qPrintable(QString::number(position)));
+        QCOMPARE(concentrationPosition(concentration), position);
+        previous = concentration;
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPanelState)

@@ -19,29 +19,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <cmath>
-
 namespace velmora::ui {
 
 namespace {
-
-/** The slider counts hundredths of a decade from 1e-6 to 1 mol/L. */
-constexpr int kSliderDecades = 6;
-constexpr int kSliderPerDecade = 100;
-
-int sliderPosition(double concentration) {
-    const double position = (std::log10(concentration) + kSliderDecades) * kSliderPerDecade;
-    return std::clamp(static_cast<int>(std::lround(position)), 0,
-                      kSliderDecades * kSliderPerDecade);
-}
-
-/** The concentration a slider position stands for, as its text reads it back. */
-double sliderConcentration(int position) {
-    const double exact =
-        std::pow(10.0, static_cast<double>(position) / kSliderPerDecade - kSliderDecades);
-    return concentrationText(exact).toDouble();
-}
 
 QLabel* problemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -178,16 +158,16 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     grid->addWidget(m_concentration, 0, 1);
     grid->addWidget(m_concentration->problemLabel(), 1, 0, 1, 2);
     m_slider = new QSlider(Qt::Horizontal, group);
-    m_slider->setRange(0, kSliderDecades * kSliderPerDecade);
-    m_slider->setSingleStep(kSliderPerDecade / 10);
-    m_slider->setPageStep(kSliderPerDecade);
+    m_slider->setRange(0, kConcentrationPositions);
+    m_slider->setSingleStep(kConcentrationPerDecade / 10);
+    m_slider->setPageStep(kConcentrationPerDecade);
     m_slider->setAccessibleName(tr("Concentration on a logarithmic scale"));
     m_slider->setToolTip(tr("10⁻⁶ to 1 mol/L"));
     grid->addWidget(m_slider, 2, 0, 1, 2);
     connect(m_concentration, &NumberField::edited, this, [this] {
         if (const std::optional<double> c = m_concentration->value()) {
             const QSignalBlocker blocker(m_slider);
-            m_slider->setValue(sliderPosition(*c));
+            m_slider->setValue(concentrationPosition(*c));
         }
         takeSolution();
     });
@@ -195,7 +175,7 @@ QWidget* SolutionPanel::buildSolutionGroup() {
         if (m_updating) {
             return;
         }
-        m_concentration->showText(concentrationText(sliderConcentration(position)));
+        m_concentration->showText(concentrationText(positionConcentration(position)));
         takeSolution();
     });
 
@@ -345,7 +325,7 @@ void SolutionPanel::showSolutionFields() {
     const model::Solution& solution = inputs().solution;
     const model::Titration& titration = inputs().titration;
     m_concentration->showText(concentrationText(solution.concentration));
-    m_slider->setValue(sliderPosition(solution.concentration));
+    m_slider->setValue(concentrationPosition(solution.concentration));
     m_titrant->setCurrentIndex(titration.titrant == model::Titrant::Acid ? 1 : 0);
     m_titrantConcentration->showText(concentrationText(titration.titrantConcentration));
     m_volume->showText(QString::number(titration.sampleVolume, 'g', 6));

@@ -2,6 +2,9 @@
 #include "solutionpanelstate.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 
 namespace velmora::ui {
 
@@ -17,6 +20,28 @@ bool takeChecked(double& field, std::optional<double> value, model::Problem (*ch
 }
 
 } // namespace
+
+int concentrationPosition(double concentration) {
+    if (!(concentration > 0.0)) {
+        return 0;
+    }
+    const double position =
+        (std::log10(concentration) + kConcentrationDecades) * kConcentrationPerDecade;
+    return static_cast<int>(
+        std::lround(std::clamp(position, 0.0, static_cast<double>(kConcentrationPositions))));
+}
+
+double positionConcentration(int position) {
+    const double exact = std::pow(10.0, static_cast<double>(position) / kConcentrationPerDecade -
+                                            kConcentrationDecades);
+    // Three significant digits through their decimal text, whatever the locale.
+    std::array<char, 32> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), exact, std::chars_format::general, 3);
+    double rounded = exact;
+    std::from_chars(text.data(), written.ptr, rounded);
+    return rounded;
+}
 
 SolutionPanelState::SolutionPanelState() {
     setInputs(SolutionInputs{});

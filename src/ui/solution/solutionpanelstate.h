@@ -13,6 +13,23 @@
 namespace velmora::ui {
 
 /**
+ * The concentration slider beside the concentration's field: hundredths of a decade from 1e-6
+ * (position 0) to 1 mol/L (kConcentrationPositions).
+ */
+inline constexpr int kConcentrationDecades = 6;
+inline constexpr int kConcentrationPerDecade = 100;
+inline constexpr int kConcentrationPositions = kConcentrationDecades * kConcentrationPerDecade;
+
+/** The slider position nearest to a concentration, at the ends for one beyond them. */
+[[nodiscard]] int concentrationPosition(double concentration);
+
+/**
+ * The concentration a slider position stands for, rounded to the three significant digits the
+ * field shows, so that the field's text reads back to it exactly.
+ */
+[[nodiscard]] double positionConcentration(int position);
+
+/**
  * What the solution panel shows, and every rule its edits follow, without a widget: the pKa
  * values as given or edited, the charge, the species' formulas as they stand in their fields,
  * the species the user wants dissolved, the problems of the acid's fields and the inputs as
