@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -42,15 +42,28 @@ void BM_Cascade(benchmark::State& state) {
 }
 BENCHMARK(BM_Cascade)->Unit(benchmark::kMicrosecond);
 
-/** The solution window remembers nothing of the user's while benchmarks run. */
+/**
+ * The solution window reads and writes its settings in a folder of its own while benchmarks run,
+ * never in the user's: the configuration folder is a temporary one until the end of the scope.
+ */
 class TemporarySettings {
 public:
-    TemporarySettings() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    TemporarySettings() : m_previous(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_folder.path()));
     }
+    ~TemporarySettings() {
+        if (m_previous.isEmpty()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", m_previous);
+        }
+    }
+    TemporarySettings(const TemporarySettings&) = delete;
+    TemporarySettings& operator=(const TemporarySettings&) = delete;
 
 private:
     QTemporaryDir m_folder;
+    QByteArray m_previous;
 };
 
 /** Runs the event loop until `widget`'s window is on the screen; false after 5 s. */
