@@ -86,6 +86,18 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     layout->addWidget(scroll);
 
     auto* right = new QVBoxLayout;
+    // Over the drawings while a field is not fine: they show the values from before its edit.
+    auto* notCurrent = new QLabel(central);
+    notCurrent->setObjectName(QStringLiteral("notCurrent"));
+    notCurrent->setWordWrap(true);
+    notCurrent->setAutoFillBackground(true);
+    notCurrent->setMargin(notCurrent->fontMetrics().height() / 4);
+    QPalette warning = notCurrent->palette();
+    warning.setColor(QPalette::Window, QColor(255, 236, 179));
+    warning.setColor(QPalette::WindowText, QColor(110, 60, 0));
+    notCurrent->setPalette(warning);
+    notCurrent->setVisible(false);
+    right->addWidget(notCurrent);
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(true);
     for (std::size_t i = 0; i < kViews.size(); ++i) {
@@ -136,6 +148,14 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     }
 
     connect(m_panel, &SolutionPanel::inputsChanged, this, &SolutionWindow::redraw);
+    const auto showNotCurrent = [this, notCurrent] {
+        const QString text = m_panel->notCurrentText();
+        notCurrent->setText(text);
+        notCurrent->setAccessibleName(text);
+        notCurrent->setVisible(!text.isEmpty());
+    };
+    connect(m_panel, &SolutionPanel::notCurrentChanged, this, showNotCurrent);
+    showNotCurrent();
     connect(m_panel, &SolutionPanel::acidEdited, this, [this] {
         // An acid of the window's own: the main window stays as it is.
         const QSignalBlocker blocker(m_panel->followBox());
