@@ -361,24 +361,24 @@ void TestExtras::exampleFromTheMenu() {
                      label->contentsRect().width(),
                  qPrintable(label->text()));
     }
-    // Every value, centred in its label, stays clear of the labels beside it, which overlap its
-    // edges and are drawn over them ("12.35" beside bar 4's "12.3").
+    // Every value, centred in its label, stays clear of the label to its right, which overlaps
+    // its edge and is drawn over it ("12.35" beside bar 4's "12.3").
     for (int k = 0; k < 4; ++k) {
         const QLabel* label = window.pKaLabel(k);
         const QFontMetricsF metrics(label->font(), label);
         const qreal width = std::max(metrics.horizontalAdvance(label->text()),
                                      metrics.boundingRect(label->text()).width());
-        const qreal centre = label->geometry().x() + label->geometry().width() / 2.0;
-        const qreal left =
-            k > 0 ? window.pKaLabel(k - 1)->geometry().right() + 1.0 : label->geometry().left();
+        const QRect own = label->geometry();
+        const qreal centre = own.x() + own.width() / 2.0;
         const qreal right =
-            k < 3 ? window.pKaLabel(k + 1)->geometry().left() : label->geometry().right() + 1.0;
-        QVERIFY2(centre - width / 2.0 >= left && centre + width / 2.0 <= right,
+            k < 3 ? std::min(own.x() + own.width(), window.pKaLabel(k + 1)->geometry().x())
+                  : own.x() + own.width();
+        QVERIFY2(centre + width / 2.0 <= right && centre - width / 2.0 >= own.x(),
                  qPrintable(QStringLiteral("%1: %2 to %3 in %4 to %5")
                                 .arg(label->text())
                                 .arg(centre - width / 2.0)
                                 .arg(centre + width / 2.0)
-                                .arg(left)
+                                .arg(own.x())
                                 .arg(right)));
     }
     // The model holds exactly the literature values, the constants the acid lacks are absent.

@@ -77,27 +77,31 @@ double barExponent(int i, int tenths) {
 }
 
 /**
- * The width a value label's centred text has: the label's own, less what its neighbours cover of
- * it (the labels overlap a little, and a later one is drawn over an earlier one), the same on both
- * sides of its centre, less a pixel on each side so that its digits never touch a neighbour's.
+ * The width a value label's centred text has: the label's own, less what the labels drawn over it
+ * cover of it (the labels overlap a little, and a later one is drawn over an earlier one), the
+ * same on both sides of its centre.
  */
 qreal valueRoom(const QLabel& label, const std::array<QLabel*, model::kMaxProtons>& labels) {
     const QRect own = label.geometry();
     const qreal centre = own.x() + own.width() / 2.0;
     qreal left = own.x() + label.contentsMargins().left();
     qreal right = own.x() + own.width() - label.contentsMargins().right();
+    const QObjectList& stack = label.parentWidget()->children();
     for (const QLabel* other : labels) {
-        if (other == &label || other == nullptr) {
+        const bool over = other != &label && other != nullptr &&
+                          other->parentWidget() == label.parentWidget() &&
+                          stack.indexOf(other) > stack.indexOf(&label);
+        const QRect beside = over ? other->geometry() : QRect();
+        if (!over || !beside.intersects(own)) {
             continue;
         }
-        const QRect beside = other->geometry();
         if (beside.x() + beside.width() / 2.0 < centre) {
             left = std::max(left, static_cast<qreal>(beside.x() + beside.width()));
         } else {
             right = std::min(right, static_cast<qreal>(beside.x()));
         }
     }
-    return std::max(0.0, 2.0 * std::min(centre - left, right - centre) - 2.0);
+    return std::max(0.0, 2.0 * std::min(centre - left, right - centre));
 }
 
 /**
@@ -294,7 +298,8 @@ void MainWindow::pKaBarChanged(int i) {
     if (isBar(i)) {
         // The bar's own exponent and its label follow its Value.
         setExponent(i);
-        pKaLabel(i)->setText(pKaText(m_acid.pKa(i + 1)));
+        showValue(*pKaLabel(i), ofRow(m_valueFonts, i), pKaText(m_acid.pKa(i + 1)),
+                  valueRoom(*pKaLabel(i), m_pKaLabels));
         // Lower neighbours come down, nearest first, enabled or not. Every test reads the Values
         // afresh: the writes run nested handlings that may have moved other bars meanwhile.
         for (int k = i - 1; k >= 0; --k) {

@@ -3,6 +3,7 @@
 
 #include "chartdrawing.h"
 #include "chartview.h"
+#include "notcurrentbanner.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
 #include "windowplacement.h"
@@ -86,18 +87,6 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     layout->addWidget(scroll);
 
     auto* right = new QVBoxLayout;
-    // Over the drawings while a field is not fine: they show the values from before its edit.
-    auto* notCurrent = new QLabel(central);
-    notCurrent->setObjectName(QStringLiteral("notCurrent"));
-    notCurrent->setWordWrap(true);
-    notCurrent->setAutoFillBackground(true);
-    notCurrent->setMargin(notCurrent->fontMetrics().height() / 4);
-    QPalette warning = notCurrent->palette();
-    warning.setColor(QPalette::Window, QColor(255, 236, 179));
-    warning.setColor(QPalette::WindowText, QColor(110, 60, 0));
-    notCurrent->setPalette(warning);
-    notCurrent->setVisible(false);
-    right->addWidget(notCurrent);
     m_tabs = new QTabWidget(central);
     m_tabs->setDocumentMode(true);
     for (std::size_t i = 0; i < kViews.size(); ++i) {
@@ -107,6 +96,8 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         m_views[i] = view;
         m_tabs->addTab(view, tr(kViews[i].tab));
     }
+    // Over the drawings while a field is not fine: they show the values from before its edit.
+    auto* notCurrent = new NotCurrentBanner(*m_tabs);
     right->addWidget(m_tabs, 1);
     m_line = new QLabel(central);
     m_line->setAccessibleName(tr("Solution"));
@@ -148,12 +139,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     }
 
     connect(m_panel, &SolutionPanel::inputsChanged, this, &SolutionWindow::redraw);
-    const auto showNotCurrent = [this, notCurrent] {
-        const QString text = m_panel->notCurrentText();
-        notCurrent->setText(text);
-        notCurrent->setAccessibleName(text);
-        notCurrent->setVisible(!text.isEmpty());
-    };
+    const auto showNotCurrent = [this, notCurrent] { notCurrent->say(m_panel->notCurrentText()); };
     connect(m_panel, &SolutionPanel::notCurrentChanged, this, showNotCurrent);
     showNotCurrent();
     connect(m_panel, &SolutionPanel::acidEdited, this, [this] {
