@@ -615,8 +615,8 @@ void TestSolveCli::wholeNumberListWarns_data() {
         << QString();
     QTest::newRow("fr, three whole numbers")
         << "fr_FR.UTF-8" << solve + QStringList{"--pka", "2, 7,12"}
-        << "velmora: --pka 2, 7,12 a été lu comme 3 valeurs : 2, 7, 12 ; écrivez les décimales "
-           "avec un point"
+        << QStringLiteral("velmora: --pka 2, 7,12 a été lu comme 3 valeurs\u00A0: 2, 7, 12\u00A0; "
+                          "écrivez les décimales avec un point")
         << QString();
     QTest::newRow("es, a chart exported")
         << "es_ES.UTF-8" << QStringList{"--export", "f.csv", "--plot", "fractions", "--pka", "4,8"}

@@ -310,8 +310,8 @@ void TestNumberInput::drawingsKeepTheValuesFromBeforeTheEdit() {
     QVERIFY2(notCurrent->text().contains(shown), qPrintable(notCurrent->text()));
 
     // Mended: drawn at once, the mark gone.
-    typeInto(editor, field == u"pKa" || field == u"conc" ? QStringLiteral("5e-1")
-                                                         : QStringLiteral("40"));
+    typeInto(editor,
+             field == u"pKa" || field == u"conc" ? QStringLiteral("5e-1") : QStringLiteral("40"));
     QVERIFY(!notCurrent->isVisible());
     QVERIFY(!(window.request().acid == before.acid &&
               window.request().solution == before.solution &&

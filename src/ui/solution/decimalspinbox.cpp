@@ -19,7 +19,7 @@ TypedNumber DecimalSpinBox::read(const QString& text) const {
     }
     const double scaled = *typed.value * std::pow(10.0, decimals());
     if (std::abs(scaled - std::round(scaled)) > 1e-6) {
-        return {std::nullopt, TypedNumber::tr("has more than %n decimals", nullptr, decimals())};
+        return {std::nullopt, TypedNumber::tr("has more than %1 decimals").arg(decimals())};
     }
     return typed;
 }

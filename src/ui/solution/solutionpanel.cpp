@@ -257,7 +257,7 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     });
     //: A strong acid added to the solution, as --acid on the command line.
     m_strongAcid =
-        addNumberField(*grid, 4, NumberInput::StrongAcid, tr("Strong acid &added (mol/L)"),
+        addNumberField(*grid, 4, NumberInput::StrongAcid, tr("Strong ac&id added (mol/L)"),
                        tr("Strong acid added, HCl, in mol/L"));
     //: A strong base added to the solution, as --base on the command line.
     m_strongBase =
@@ -288,7 +288,7 @@ QWidget* SolutionPanel::buildTitrationGroup() {
                        tr("Its concentration (mo&l/L)"), tr("Titrant concentration in mol/L"));
     m_volume = addNumberField(*grid, 3, NumberInput::SampleVolume, tr("Start vol&ume (mL)"),
                               tr("Start volume in mL"));
-    m_endVolume = addNumberField(*grid, 5, NumberInput::EndVolume, tr("&End volume (mL)"),
+    m_endVolume = addNumberField(*grid, 5, NumberInput::EndVolume, tr("End v&olume (mL)"),
                                  tr("End volume of the titration in mL, empty for automatic"));
     //: The end volume's field when it is empty: the titration ends past its last equivalence point.
     m_endVolume->allowEmpty(0.0, tr("automatic"));
