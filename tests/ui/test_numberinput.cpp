@@ -9,11 +9,15 @@
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutionpanel.h"
 #include "ui/solution/solutionwindow.h"
+#include "ui/solution/speciestext.h"
+#include "ui/solution/typednumber.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QSlider>
 #include <QtTest>
 
 #include <cmath>
@@ -252,6 +256,18 @@ void TestNumberInput::oneConventionThroughout() {
     // Every shown text reads back to its value.
     QCOMPARE(panel.volumeField()->value(), std::optional<double>(12.5));
     QCOMPARE(panel.strongAcidField()->value(), std::optional<double>(1.5e-5));
+    // The line under the drawings writes its numbers the same way.
+    QLocale::setDefault(QLocale(locale));
+    const model::SolutionState state = model::solveSolution(inputs.acid, inputs.solution);
+    const QString line = solutionLine(inputs.acid, inputs.solution, state);
+    QLocale::setDefault(QLocale::c());
+    const QString start = QStringLiteral("0.025 mol/L").replace(u'.', decimal);
+    QVERIFY2(line.startsWith(start), qPrintable(line));
+    QVERIFY2(line.contains(QStringLiteral("pH %1").arg(shownNumber(state.pH, 2, QLocale(locale)))),
+             qPrintable(line));
+    const QString other = decimal == u'.' ? QStringLiteral(",") : QStringLiteral("\\.");
+    QVERIFY2(!line.contains(QRegularExpression(QStringLiteral("\\d%1\\d").arg(other))),
+             qPrintable(line));
 }
 
 void TestNumberInput::drawingsKeepTheValuesFromBeforeTheEdit_data() {
@@ -308,6 +324,9 @@ void TestNumberInput::drawingsKeepTheValuesFromBeforeTheEdit() {
     QCOMPARE(window.request().titration, before.titration);
     QVERIFY(notCurrent->isVisible());
     QVERIFY2(notCurrent->text().contains(shown), qPrintable(notCurrent->text()));
+    // The slider stands at the concentration drawn.
+    QCOMPARE(panel.concentrationSlider()->value(),
+             concentrationPosition(window.request().solution.concentration));
 
     // Mended: drawn at once, the mark gone.
     typeInto(editor,

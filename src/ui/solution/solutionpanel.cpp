@@ -225,11 +225,10 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     m_slider->setAccessibleName(tr("Concentration on a logarithmic scale"));
     m_slider->setToolTip(tr("10⁻⁶ to 1 mol/L"));
     grid->addWidget(m_slider, 2, 0, 1, 2);
+    // The slider stands at the concentration drawn, never at one that only passed by.
     connect(m_concentration, &NumberField::edited, this, [this] {
-        if (const std::optional<double> c = m_concentration->value()) {
-            const QSignalBlocker blocker(m_slider);
-            m_slider->setValue(concentrationPosition(*c));
-        }
+        const QSignalBlocker blocker(m_slider);
+        m_slider->setValue(concentrationPosition(inputs().solution.concentration));
     });
     connect(m_slider, &QSlider::valueChanged, this, [this](int position) {
         if (m_updating) {
