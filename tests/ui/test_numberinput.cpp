@@ -68,6 +68,8 @@ private slots:
     void fieldsReadAsTheUserWrites();
     void pKaBoxesReadAsTheUserWrites_data();
     void pKaBoxesReadAsTheUserWrites();
+    void chargeReadAsTheUserWrites_data();
+    void chargeReadAsTheUserWrites();
     void oneConventionThroughout_data();
     void oneConventionThroughout();
     void drawingsKeepTheValuesFromBeforeTheEdit_data();
@@ -193,6 +195,29 @@ void TestNumberInput::pKaBoxesReadAsTheUserWrites_data() {
                              << "2,5" << kRefused << "4.76";
 }
 
+void TestNumberInput::chargeReadAsTheUserWrites_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("charge");
+    QTest::newRow("ar Arabic-Indic") << "ar_EG"
+                                     << "٢" << 2;
+    QTest::newRow("de plus") << "de_DE"
+                             << "+3" << 3;
+    QTest::newRow("C minus") << "C"
+                             << "-2" << -2;
+}
+
+void TestNumberInput::chargeReadAsTheUserWrites() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, charge);
+    SolutionPanel panel;
+    panel.setLocale(QLocale(locale));
+    panel.show();
+    typeInto(panel.chargeBox()->findChild<QLineEdit*>(), typed);
+    QCOMPARE(panel.inputs().acid.charge(), charge);
+}
+
 void TestNumberInput::pKaBoxesReadAsTheUserWrites() {
     QFETCH(QString, locale);
     QFETCH(QString, typed);
@@ -242,8 +267,9 @@ void TestNumberInput::oneConventionThroughout() {
     inputs.titration.titrantConcentration = 0.1;
     inputs.titration.sampleVolume = 12.5;
     inputs.titration.endVolume = 40.5;
-    inputs.acid = model::PolyproticAcid(std::vector<double>{2.15, 7.2});
+    inputs.acid = model::PolyproticAcid(std::vector<double>{2.15, 7.2}, -1);
     panel.setInputs(inputs);
+    QCOMPARE(panel.chargeBox()->findChild<QLineEdit*>()->text(), QStringLiteral("-1"));
     const QStringList texts{editorOf(panel.pKaBox(0))->text(),  editorOf(panel.pKaBox(1))->text(),
                             panel.concentrationField()->text(), panel.strongAcidField()->text(),
                             panel.titrantField()->text(),       panel.volumeField()->text(),

@@ -47,4 +47,24 @@ void DecimalSpinBox::fixup(QString& /*text*/) const {
     // A text that is no number is never made into one: leaving the box puts its value back.
 }
 
+std::optional<int> WholeSpinBox::read(const QString& text) const {
+    const std::optional<double> typed = TypedNumber::read(text, locale()).value;
+    if (!typed || *typed != std::round(*typed) || *typed < minimum() || *typed > maximum()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*typed);
+}
+
+QString WholeSpinBox::textFromValue(int value) const {
+    return QString::number(value);
+}
+
+int WholeSpinBox::valueFromText(const QString& text) const {
+    return read(text).value_or(value());
+}
+
+QValidator::State WholeSpinBox::validate(QString& text, int& /*position*/) const {
+    return read(text) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
 } // namespace velmora::ui

@@ -4,6 +4,7 @@
 #include "typednumber.h"
 
 #include <QDoubleSpinBox>
+#include <QSpinBox>
 
 namespace velmora::ui {
 
@@ -39,6 +40,23 @@ signals:
 
 private:
     [[nodiscard]] TypedNumber read(const QString& text) const;
+};
+
+/**
+ * A spin box of whole numbers written and read as the number fields do: Latin digits shown,
+ * Arabic-Indic digits, blanks around and a leading plus read.
+ */
+class WholeSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& text, int& position) const override;
+
+private:
+    [[nodiscard]] std::optional<int> read(const QString& text) const;
 };
 
 } // namespace velmora::ui

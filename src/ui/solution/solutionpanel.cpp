@@ -115,7 +115,7 @@ QWidget* SolutionPanel::buildAcidGroup() {
     m_constantsProblem = problemLabel(group);
     grid->addWidget(m_constantsProblem, row++, 0, 1, 4);
 
-    m_charge = new QSpinBox(group);
+    m_charge = new WholeSpinBox(group);
     m_charge->setRange(model::kMinCharge, model::kMaxCharge);
     m_charge->setAccessibleName(tr("Charge of the fully protonated form"));
     auto* chargeLabel = new QLabel(tr("Char&ge of the fully protonated form"), group);
