@@ -32,6 +32,12 @@ QLabel* problemLabel(QWidget* parent) {
     return label;
 }
 
+/** A value of `input` as the program writes it: concentrations to three digits, volumes to six. */
+QString programText(NumberInput input, double value) {
+    const bool volume = input == NumberInput::SampleVolume || input == NumberInput::EndVolume;
+    return volume ? QString::number(value, 'g', 6) : concentrationText(value);
+}
+
 } // namespace
 
 SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
@@ -411,10 +417,7 @@ void SolutionPanel::showSolutionFields() {
     m_slider->setValue(concentrationPosition(shown.solution.concentration));
     m_titrant->setCurrentIndex(shown.titration.titrant == model::Titrant::Acid ? 1 : 0);
     for (const NumberInput input : kNumberInputs) {
-        const double value = numberOf(shown, input);
-        const bool volume = input == NumberInput::SampleVolume || input == NumberInput::EndVolume;
-        numberField(input)->showText(volume ? QString::number(value, 'g', 6)
-                                            : concentrationText(value));
+        numberField(input)->showText(programText(input, numberOf(shown, input)));
     }
     m_updating = false;
 }
@@ -435,27 +438,26 @@ QString SolutionPanel::notCurrentText() const {
             continue;
         }
         const double value = numberOf(inputs(), input);
+        const QString number = shownNumber(programText(input, value), locale);
         switch (input) {
         case NumberInput::Concentration:
-            shown << tr("%1 mol/L").arg(shownNumber(concentrationText(value), locale));
+            shown << tr("%1 mol/L").arg(number);
             break;
         case NumberInput::StrongAcid:
-            shown << tr("strong acid %1 mol/L").arg(shownNumber(concentrationText(value), locale));
+            shown << tr("strong acid %1 mol/L").arg(number);
             break;
         case NumberInput::StrongBase:
-            shown << tr("strong base %1 mol/L").arg(shownNumber(concentrationText(value), locale));
+            shown << tr("strong base %1 mol/L").arg(number);
             break;
         case NumberInput::TitrantConcentration:
-            shown << tr("titrant %1 mol/L").arg(shownNumber(concentrationText(value), locale));
+            shown << tr("titrant %1 mol/L").arg(number);
             break;
         case NumberInput::SampleVolume:
-            shown << tr("start volume %1 mL")
-                         .arg(shownNumber(QString::number(value, 'g', 6), locale));
+            shown << tr("start volume %1 mL").arg(number);
             break;
         case NumberInput::EndVolume:
             shown << (value == 0.0 ? tr("end volume automatic")
-                                   : tr("end volume %1 mL")
-                                         .arg(shownNumber(QString::number(value, 'g', 6), locale)));
+                                   : tr("end volume %1 mL").arg(number));
             break;
         }
     }
