@@ -22,6 +22,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace velmora::ui {
 
 namespace {
@@ -87,7 +89,9 @@ QWidget* SolutionPanel::buildAcidGroup() {
         });
         connect(box, &DecimalSpinBox::typed, this, [this, i] { pKaTyped(i); });
         connect(box, &QAbstractSpinBox::editingFinished, this, [this, i, box] {
-            if (i >= constantCount()) {
+            // Only a box typed into is taken again: passing through it changes nothing.
+            if (i >= constantCount() ||
+                !std::exchange(m_pKaTyped.at(static_cast<std::size_t>(i)), false)) {
                 return;
             }
             // The box shows a value again (a text it could not read gave way to its last value).
@@ -371,6 +375,7 @@ void SolutionPanel::showNames() {
 
 void SolutionPanel::pKaTyped(int i) {
     if (i < constantCount()) {
+        m_pKaTyped.at(static_cast<std::size_t>(i)) = true;
         acidFieldEdited(m_state.typeConstant(
             i, m_pKaBoxes.at(static_cast<std::size_t>(i))->typedValue().value));
     }

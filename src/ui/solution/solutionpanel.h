@@ -123,6 +123,8 @@ private:
     QCheckBox* m_follow = nullptr;
     std::array<QLabel*, model::kMaxConstants> m_pKaLabels{};
     std::array<DecimalSpinBox*, model::kMaxConstants> m_pKaBoxes{};
+    /** Whether pKa box i was typed into since the user last left it. */
+    std::array<bool, model::kMaxConstants> m_pKaTyped{};
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
     QLabel* m_constantsProblem = nullptr;
