@@ -4,7 +4,6 @@
 #include "decimalspinbox.h"
 #include "numberfield.h"
 #include "speciestext.h"
-
 #include "typednumber.h"
 
 #include "language/modeltexts.h"
@@ -332,6 +331,8 @@ void SolutionPanel::showAcid() {
 
 void SolutionPanel::showAcidFields() {
     m_updating = true;
+    // Every box shows the state's value again: nothing typed is left to take.
+    m_pKaTyped = {};
     const int count = constantCount();
     for (int i = 0; i < model::kMaxConstants; ++i) {
         const auto slot = static_cast<std::size_t>(i);
