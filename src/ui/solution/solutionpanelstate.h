@@ -38,6 +38,7 @@ enum class NumberInput {
     SampleVolume,
     EndVolume, ///< 0 for the titration's automatic end
 };
+/** Every number input, in the panel's order. */
 inline constexpr std::array kNumberInputs{
     NumberInput::Concentration,        NumberInput::StrongAcid,   NumberInput::StrongBase,
     NumberInput::TitrantConcentration, NumberInput::SampleVolume, NumberInput::EndVolume};
