@@ -118,6 +118,8 @@ private slots:
     void solveOutput_data();
     void solveOutput();
     void solveKeepsTheDecimalPoint();
+    void wholeNumberListWarns_data();
+    void wholeNumberListWarns();
     void pictures_data();
     void pictures();
     void dataFiles_data();
@@ -597,6 +599,78 @@ void TestSolveCli::solveKeepsTheDecimalPoint() {
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out,
              QByteArray("pH 2.8829\nHA 0.09869 mol/L 98.69 %\nA- 0.001310 mol/L 1.310 %\n"));
+}
+
+void TestSolveCli::wholeNumberListWarns_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("warning"); // the line on stderr, empty for none
+    QTest::addColumn<QString>("file");    // a file written, compared with the C locale's
+
+    const QStringList solve{"--solve", "--conc", "0.1"};
+    QTest::newRow("de, two whole numbers")
+        << "de_DE.UTF-8" << solve + QStringList{"--pka", "9,25"}
+        << "velmora: --pka 9,25 wurde als zwei Werte gelesen, 9 und 25; Dezimalzahlen mit "
+           "Punkt schreiben: 9.25"
+        << QString();
+    QTest::newRow("fr, three whole numbers")
+        << "fr_FR.UTF-8" << solve + QStringList{"--pka", "2, 7,12"}
+        << QStringLiteral("velmora: --pka 2, 7,12 a été lu comme 3 valeurs\u00A0: 2, 7, 12\u00A0; "
+                          "écrivez les décimales avec un point")
+        << QString();
+    QTest::newRow("es, a chart exported")
+        << "es_ES.UTF-8" << QStringList{"--export", "f.csv", "--plot", "fractions", "--pka", "4,8"}
+        << "velmora: --pka 4,8 se leyó como dos valores, 4 y 8; escriba los decimales con "
+           "punto: 4.8"
+        << "f.csv";
+    QTest::newRow("de, the main diagram exported")
+        << "de_DE.UTF-8" << QStringList{"--export", "m.csv", "--pka", "2,7"}
+        << "velmora: --pka 2,7 wurde als zwei Werte gelesen, 2 und 7; Dezimalzahlen mit Punkt "
+           "schreiben: 2.7"
+        << "m.csv";
+    QTest::newRow("de, a decimal with a point")
+        << "de_DE.UTF-8" << solve + QStringList{"--pka", "9.25"} << QString() << QString();
+    QTest::newRow("de, not whole numbers only")
+        << "de_DE.UTF-8" << solve + QStringList{"--pka", "2.1,9"} << QString() << QString();
+    QTest::newRow("de, a single whole number")
+        << "de_DE.UTF-8" << solve + QStringList{"--pka", "9"} << QString() << QString();
+    QTest::newRow("C, two whole numbers")
+        << "C.UTF-8" << solve + QStringList{"--pka", "9,25"} << QString() << QString();
+    QTest::newRow("en, two whole numbers")
+        << "en_US.UTF-8" << solve + QStringList{"--pka", "9,25"} << QString() << QString();
+    QTest::newRow("ar, two whole numbers")
+        << "ar_EG.UTF-8" << solve + QStringList{"--pka", "9,25"} << QString() << QString();
+}
+
+void TestSolveCli::wholeNumberListWarns() {
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, warning);
+    QFETCH(QString, file);
+    const QString language = lang.startsWith(u'C') ? QString() : lang.left(2);
+    QTemporaryDir here;
+    QTemporaryDir there;
+    const auto run = [&arguments](const QString& folder, const QString& locale,
+                                  const QString& languages) {
+        QStringList inFolder = arguments;
+        for (QString& argument : inFolder) {
+            if (argument.endsWith(QLatin1String(".csv"))) {
+                argument = folder + u'/' + argument;
+            }
+        }
+        return runProgram(inFolder, {.unset = {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES"},
+                                     .set = {{"LANG", locale}, {"LANGUAGE", languages}}});
+    };
+    const Run localRun = run(here.path(), lang, language);
+    const Run plain = run(there.path(), QStringLiteral("C.UTF-8"), QString());
+    QCOMPARE(localRun.status, 0);
+    QCOMPARE(plain.status, 0);
+    // What was asked for is done as the list stands: the same output in every locale.
+    QCOMPARE(localRun.out, plain.out);
+    if (!file.isEmpty()) {
+        QCOMPARE(readAll(here.filePath(file)), readAll(there.filePath(file)));
+    }
+    QCOMPARE(QString::fromUtf8(localRun.err), warning.isEmpty() ? QString() : warning + u'\n');
 }
 
 void TestSolveCli::pictures_data() {

@@ -137,6 +137,16 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
         <translation>Warnung: die Schrift %1 des Diagramms fehlt und keine installierte Schrift springt für sie ein; die Texte in %2 behalten den Namen dieser Schrift und erscheinen in der Schrift, die das Anzeigeprogramm hat</translation>
     </message>
+    <message>
+        <source>--pka %1 was read as two values, %2 and %3; write decimals with a point: %4</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 wurde als zwei Werte gelesen, %2 und %3; Dezimalzahlen mit Punkt schreiben: %4</translation>
+    </message>
+    <message>
+        <source>--pka %1 was read as %2 values: %3; write decimals with a point</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 wurde als %2 Werte gelesen: %3; Dezimalzahlen mit Punkt schreiben</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -835,13 +845,6 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::ui::NumberField</name>
-    <message>
-        <source>is not a number</source>
-        <translation>ist keine Zahl</translation>
-    </message>
-</context>
-<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -864,6 +867,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>pKa %1</source>
+        <extracomment>What the drawings show of the acid while its fields are not fine: &quot;pKa 2,15; 7,20&quot;.</extracomment>
         <translation>pKs %1</translation>
     </message>
     <message>
@@ -978,6 +982,79 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <source>Start vol&amp;ume (mL)</source>
         <translation>&amp;Vorlagevolumen (mL)</translation>
     </message>
+    <message>
+        <source>Strong acid added, HCl, in mol/L</source>
+        <translation>Zugesetzte starke Säure, HCl, in mol/L</translation>
+    </message>
+    <message>
+        <source>Strong &amp;base added (mol/L)</source>
+        <extracomment>A strong base added to the solution, as --base on the command line.</extracomment>
+        <translation>Starke &amp;Base zugesetzt (mol/L)</translation>
+    </message>
+    <message>
+        <source>Strong base added, NaOH, in mol/L</source>
+        <translation>Zugesetzte starke Base, NaOH, in mol/L</translation>
+    </message>
+    <message>
+        <source>End volume of the titration in mL, empty for automatic</source>
+        <translation>Endvolumen der Titration in mL, leer für automatisch</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <extracomment>The end volume&apos;s field when it is empty: the titration ends past its last equivalence point.</extracomment>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>Empty: 20 % past the last equivalence point</source>
+        <translation>Leer: 20 % über den letzten Äquivalenzpunkt hinaus</translation>
+    </message>
+    <message>
+        <source>pKa %1: %2</source>
+        <extracomment>A pKa field whose text is no number: &quot;pKa 2: is not a number&quot;.</extracomment>
+        <translation>pKs %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 mol/L</source>
+        <translation>%1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong acid %1 mol/L</source>
+        <translation>starke Säure %1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong base %1 mol/L</source>
+        <translation>starke Base %1 mol/L</translation>
+    </message>
+    <message>
+        <source>titrant %1 mol/L</source>
+        <translation>Maßlösung %1 mol/L</translation>
+    </message>
+    <message>
+        <source>start volume %1 mL</source>
+        <translation>Vorlagevolumen %1 mL</translation>
+    </message>
+    <message>
+        <source>end volume automatic</source>
+        <translation>Endvolumen automatisch</translation>
+    </message>
+    <message>
+        <source>end volume %1 mL</source>
+        <translation>Endvolumen %1 mL</translation>
+    </message>
+    <message>
+        <source>Not current: showing %1, as before the edit</source>
+        <extracomment>Over the drawings while a field is not fine: they show the values from before its edit. %1 lists them: &quot;0,1 mol/L, start volume 25 mL&quot;.</extracomment>
+        <translation>Nicht aktuell: gezeigt wird %1, wie vor der Eingabe</translation>
+    </message>
+    <message>
+        <source>Strong ac&amp;id added (mol/L)</source>
+        <extracomment>A strong acid added to the solution, as --acid on the command line.</extracomment>
+        <translation>Starke &amp;Säure zugesetzt (mol/L)</translation>
+    </message>
+    <message>
+        <source>End v&amp;olume (mL)</source>
+        <translation>Endvol&amp;umen (mL)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1063,6 +1140,37 @@ Looked in:
 
 Gesucht in:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::TypedNumber</name>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>write decimals with a point</source>
+        <translation>Dezimalzahlen mit Punkt schreiben</translation>
+    </message>
+    <message>
+        <source>write the number without group separators or blanks</source>
+        <translation>Zahl ohne Tausendertrennzeichen und Leerzeichen schreiben</translation>
+    </message>
+    <message>
+        <source>is ambiguous: write %1 or %2</source>
+        <translation>ist mehrdeutig: %1 oder %2 schreiben</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>ist zu groß</translation>
+    </message>
+    <message>
+        <source>has more than %1 decimals</source>
+        <translation>hat mehr als %1 Nachkommastellen</translation>
     </message>
 </context>
 </TS>

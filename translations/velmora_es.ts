@@ -137,6 +137,16 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
         <translation>aviso: falta la fuente %1 del diagrama y ninguna fuente instalada la sustituye; los textos de %2 conservan el nombre de esa fuente y se muestran con la fuente que tenga el visor</translation>
     </message>
+    <message>
+        <source>--pka %1 was read as two values, %2 and %3; write decimals with a point: %4</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 se leyó como dos valores, %2 y %3; escriba los decimales con punto: %4</translation>
+    </message>
+    <message>
+        <source>--pka %1 was read as %2 values: %3; write decimals with a point</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 se leyó como %2 valores: %3; escriba los decimales con punto</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -835,13 +845,6 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::ui::NumberField</name>
-    <message>
-        <source>is not a number</source>
-        <translation>no es un número</translation>
-    </message>
-</context>
-<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -864,6 +867,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>pKa %1</source>
+        <extracomment>What the drawings show of the acid while its fields are not fine: &quot;pKa 2,15; 7,20&quot;.</extracomment>
         <translation>pKa %1</translation>
     </message>
     <message>
@@ -978,6 +982,79 @@ No se pudo abrir la impresora o su archivo.</translation>
         <source>Start vol&amp;ume (mL)</source>
         <translation>Volumen &amp;inicial (mL)</translation>
     </message>
+    <message>
+        <source>Strong acid added, HCl, in mol/L</source>
+        <translation>Ácido fuerte añadido, HCl, en mol/L</translation>
+    </message>
+    <message>
+        <source>Strong &amp;base added (mol/L)</source>
+        <extracomment>A strong base added to the solution, as --base on the command line.</extracomment>
+        <translation>&amp;Base fuerte añadida (mol/L)</translation>
+    </message>
+    <message>
+        <source>Strong base added, NaOH, in mol/L</source>
+        <translation>Base fuerte añadida, NaOH, en mol/L</translation>
+    </message>
+    <message>
+        <source>End volume of the titration in mL, empty for automatic</source>
+        <translation>Volumen final de la valoración en mL, vacío para automático</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <extracomment>The end volume&apos;s field when it is empty: the titration ends past its last equivalence point.</extracomment>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>Empty: 20 % past the last equivalence point</source>
+        <translation>Vacío: un 20 % más allá del último punto de equivalencia</translation>
+    </message>
+    <message>
+        <source>pKa %1: %2</source>
+        <extracomment>A pKa field whose text is no number: &quot;pKa 2: is not a number&quot;.</extracomment>
+        <translation>pKa %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 mol/L</source>
+        <translation>%1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong acid %1 mol/L</source>
+        <translation>ácido fuerte %1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong base %1 mol/L</source>
+        <translation>base fuerte %1 mol/L</translation>
+    </message>
+    <message>
+        <source>titrant %1 mol/L</source>
+        <translation>valorante %1 mol/L</translation>
+    </message>
+    <message>
+        <source>start volume %1 mL</source>
+        <translation>volumen inicial %1 mL</translation>
+    </message>
+    <message>
+        <source>end volume automatic</source>
+        <translation>volumen final automático</translation>
+    </message>
+    <message>
+        <source>end volume %1 mL</source>
+        <translation>volumen final %1 mL</translation>
+    </message>
+    <message>
+        <source>Not current: showing %1, as before the edit</source>
+        <extracomment>Over the drawings while a field is not fine: they show the values from before its edit. %1 lists them: &quot;0,1 mol/L, start volume 25 mL&quot;.</extracomment>
+        <translation>No actualizado: se muestra %1, como antes de la edición</translation>
+    </message>
+    <message>
+        <source>Strong ac&amp;id added (mol/L)</source>
+        <extracomment>A strong acid added to the solution, as --acid on the command line.</extracomment>
+        <translation>Ácido fue&amp;rte añadido (mol/L)</translation>
+    </message>
+    <message>
+        <source>End v&amp;olume (mL)</source>
+        <translation>Volumen &amp;final (mL)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1063,6 +1140,37 @@ Looked in:
 
 Se buscó en:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::TypedNumber</name>
+    <message>
+        <source>is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>write decimals with a point</source>
+        <translation>escriba los decimales con punto</translation>
+    </message>
+    <message>
+        <source>write the number without group separators or blanks</source>
+        <translation>escriba el número sin separadores de miles ni espacios</translation>
+    </message>
+    <message>
+        <source>is ambiguous: write %1 or %2</source>
+        <translation>es ambiguo: escriba %1 o %2</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>has more than %1 decimals</source>
+        <translation>tiene más de %1 decimales</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,16 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>warning: the diagram&apos;s font %1 is missing and no installed font stands in for it; the texts in %2 keep that font&apos;s name and show in whatever font the viewer has</source>
         <translation>avertissement&#xa0;: la police %1 du diagramme est absente et aucune police installée ne la remplace&#xa0;; les textes de %2 gardent le nom de cette police et s’affichent dans la police dont dispose la visionneuse</translation>
     </message>
+    <message>
+        <source>--pka %1 was read as two values, %2 and %3; write decimals with a point: %4</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 a été lu comme deux valeurs, %2 et %3&#xa0;; écrivez les décimales avec un point&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>--pka %1 was read as %2 values: %3; write decimals with a point</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
+        <translation>--pka %1 a été lu comme %2 valeurs&#xa0;: %3&#xa0;; écrivez les décimales avec un point</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -835,13 +845,6 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
-    <name>velmora::ui::NumberField</name>
-    <message>
-        <source>is not a number</source>
-        <translation>n’est pas un nombre</translation>
-    </message>
-</context>
-<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -864,6 +867,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>pKa %1</source>
+        <extracomment>What the drawings show of the acid while its fields are not fine: &quot;pKa 2,15; 7,20&quot;.</extracomment>
         <translation>pKa %1</translation>
     </message>
     <message>
@@ -978,6 +982,79 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <source>Start vol&amp;ume (mL)</source>
         <translation>&amp;Volume initial (mL)</translation>
     </message>
+    <message>
+        <source>Strong acid added, HCl, in mol/L</source>
+        <translation>Acide fort ajouté, HCl, en mol/L</translation>
+    </message>
+    <message>
+        <source>Strong &amp;base added (mol/L)</source>
+        <extracomment>A strong base added to the solution, as --base on the command line.</extracomment>
+        <translation>&amp;Base forte ajoutée (mol/L)</translation>
+    </message>
+    <message>
+        <source>Strong base added, NaOH, in mol/L</source>
+        <translation>Base forte ajoutée, NaOH, en mol/L</translation>
+    </message>
+    <message>
+        <source>End volume of the titration in mL, empty for automatic</source>
+        <translation>Volume final du titrage en mL, vide pour automatique</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <extracomment>The end volume&apos;s field when it is empty: the titration ends past its last equivalence point.</extracomment>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>Empty: 20 % past the last equivalence point</source>
+        <translation>Vide&#xa0;: 20&#xa0;% au-delà du dernier point d’équivalence</translation>
+    </message>
+    <message>
+        <source>pKa %1: %2</source>
+        <extracomment>A pKa field whose text is no number: &quot;pKa 2: is not a number&quot;.</extracomment>
+        <translation>pKa %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 mol/L</source>
+        <translation>%1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong acid %1 mol/L</source>
+        <translation>acide fort %1 mol/L</translation>
+    </message>
+    <message>
+        <source>strong base %1 mol/L</source>
+        <translation>base forte %1 mol/L</translation>
+    </message>
+    <message>
+        <source>titrant %1 mol/L</source>
+        <translation>solution titrante %1 mol/L</translation>
+    </message>
+    <message>
+        <source>start volume %1 mL</source>
+        <translation>volume initial %1 mL</translation>
+    </message>
+    <message>
+        <source>end volume automatic</source>
+        <translation>volume final automatique</translation>
+    </message>
+    <message>
+        <source>end volume %1 mL</source>
+        <translation>volume final %1 mL</translation>
+    </message>
+    <message>
+        <source>Not current: showing %1, as before the edit</source>
+        <extracomment>Over the drawings while a field is not fine: they show the values from before its edit. %1 lists them: &quot;0,1 mol/L, start volume 25 mL&quot;.</extracomment>
+        <translation>Pas à jour&#xa0;: affichage de %1, comme avant la saisie</translation>
+    </message>
+    <message>
+        <source>Strong ac&amp;id added (mol/L)</source>
+        <extracomment>A strong acid added to the solution, as --acid on the command line.</extracomment>
+        <translation>Acide fort ajo&amp;uté (mol/L)</translation>
+    </message>
+    <message>
+        <source>End v&amp;olume (mL)</source>
+        <translation>Volume &amp;final (mL)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1063,6 +1140,37 @@ Looked in:
 
 Emplacements examinés&#xa0;:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::TypedNumber</name>
+    <message>
+        <source>is empty</source>
+        <translation>est vide</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>write decimals with a point</source>
+        <translation>écrivez les décimales avec un point</translation>
+    </message>
+    <message>
+        <source>write the number without group separators or blanks</source>
+        <translation>écrivez le nombre sans séparateur de milliers ni espace</translation>
+    </message>
+    <message>
+        <source>is ambiguous: write %1 or %2</source>
+        <translation>est ambigu&#xa0;: écrivez %1 ou %2</translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation>est trop grand</translation>
+    </message>
+    <message>
+        <source>has more than %1 decimals</source>
+        <translation>a plus de %1 décimales</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstring>
@@ -421,13 +422,51 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (const QString problem = problemOfAnyAction(parser, options); !problem.isEmpty()) {
         return refused(problem);
     }
-    if (options.solution.solves(parser)) {
-        return readSolve(parser, options);
-    }
-    if (!parser.isSet(options.exportFile)) {
+    if (!options.solution.solves(parser) && !parser.isSet(options.exportFile)) {
         return readWindow(parser, options);
     }
-    return readExport(parser, options);
+    CommandLine result =
+        options.solution.solves(parser) ? readSolve(parser, options) : readExport(parser, options);
+    if (result.action != CommandLine::Action::Refused && parser.isSet(options.pka)) {
+        result.pkaList = OptionValue(parser, options.pka).bytes();
+    }
+    return result;
+}
+
+QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
+    if (line.pkaList.isEmpty() || locale.decimalPoint() != QStringLiteral(",")) {
+        return {};
+    }
+    // Whole numbers only, as plain digits: a decimal written with the locale's comma.
+    const QList<QByteArray> parts = line.pkaList.split(',');
+    QStringList values;
+    for (const QByteArray& part : parts) {
+        const QByteArray digits = trimmedValue(part);
+        const bool signedPart = digits.startsWith('-') || digits.startsWith('+');
+        const QByteArray unsignedDigits = signedPart ? digits.mid(1) : digits;
+        if (unsignedDigits.isEmpty() || !std::all_of(unsignedDigits.begin(), unsignedDigits.end(),
+                                                     [](char c) { return c >= '0' && c <= '9'; })) {
+            return {};
+        }
+        values << QString::fromLatin1(digits);
+    }
+    if (values.size() < 2) {
+        return {};
+    }
+    const QString given = QString::fromLatin1(trimmedValue(line.pkaList));
+    if (values.size() == 2) {
+        //: The user's locale writes decimals with a comma: "--pka 9,25 was read as two values,
+        //: 9 and 25; write decimals with a point: 9.25". Keep the option and the point as they are.
+        return CommandLine::tr(
+                   "--pka %1 was read as two values, %2 and %3; write decimals with a point: %4")
+            .arg(given, values[0], values[1], values[0] + u'.' + values[1]);
+    }
+    //: The user's locale writes decimals with a comma: "--pka 2,7,12 was read as 3 values: 2, 7,
+    //: 12; write decimals with a point". Keep the option and the point as they are.
+    return CommandLine::tr("--pka %1 was read as %2 values: %3; write decimals with a point")
+        .arg(given)
+        .arg(values.size())
+        .arg(values.join(QStringLiteral(", ")));
 }
 
 } // namespace velmora::app

@@ -8,6 +8,7 @@
 
 #include <QByteArrayList>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -29,8 +30,9 @@ public:
     diagram::ExportRequest request; ///< Export of the main diagram: acid and options
     /** Export of a solution's chart (--plot fractions, logc, titration); Solve: the solution. */
     std::optional<ChartExport> chart;
-    QString problem;  ///< Refused: one line naming the option and the problem
-    QString helpText; ///< Help: the text to print
+    QString problem;    ///< Refused: one line naming the option and the problem
+    QString helpText;   ///< Help: the text to print
+    QByteArray pkaList; ///< Export, Solve: the value of --pka as given, if it was
 };
 
 /**
@@ -44,6 +46,13 @@ public:
 
 /** parseCommandLine for arguments as text (UTF-8 is their bytes). */
 [[nodiscard]] CommandLine parseCommandLine(const QStringList& arguments);
+
+/**
+ * The warning, in the user's language, for a --pka list of whole numbers only ("9,25") where
+ * `locale` writes decimals with a comma: the list was read as two values, not as 9.25. Empty
+ * where there is nothing to warn of. The values read stay as they are.
+ */
+[[nodiscard]] QString pkaListWarning(const CommandLine& line, const QLocale& locale);
 
 /**
  * True when the arguments ask for command-line work rather than the window, so that no display

@@ -180,6 +180,10 @@ int runCommandLine(int argc, char** argv) {
     if (translators.install() && (line.action == Action::Help || line.action == Action::Refused)) {
         line = velmora::app::parseCommandLine(arguments);
     }
+    // A list that a decimal comma may have split in two is read as it stands, and said.
+    if (const QString warning = velmora::app::pkaListWarning(line, QLocale()); !warning.isEmpty()) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
+    }
 
     switch (line.action) {
     case Action::Help:

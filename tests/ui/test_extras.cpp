@@ -21,6 +21,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -32,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -358,6 +360,26 @@ void TestExtras::exampleFromTheMenu() {
         QVERIFY2(label->fontMetrics().boundingRect(label->text()).width() <=
                      label->contentsRect().width(),
                  qPrintable(label->text()));
+    }
+    // Every value, centred in its label, stays clear of the label to its right, which overlaps
+    // its edge and is drawn over it ("12.35" beside bar 4's "12.3").
+    for (int k = 0; k < 4; ++k) {
+        const QLabel* label = window.pKaLabel(k);
+        const QFontMetricsF metrics(label->font(), label);
+        const qreal width = std::max(metrics.horizontalAdvance(label->text()),
+                                     metrics.boundingRect(label->text()).width());
+        const QRect own = label->geometry();
+        const qreal centre = own.x() + own.width() / 2.0;
+        const qreal right =
+            k < 3 ? std::min(own.x() + own.width(), window.pKaLabel(k + 1)->geometry().x())
+                  : own.x() + own.width();
+        QVERIFY2(centre + width / 2.0 <= right && centre - width / 2.0 >= own.x(),
+                 qPrintable(QStringLiteral("%1: %2 to %3 in %4 to %5")
+                                .arg(label->text())
+                                .arg(centre - width / 2.0)
+                                .arg(centre + width / 2.0)
+                                .arg(own.x())
+                                .arg(right)));
     }
     // The model holds exactly the literature values, the constants the acid lacks are absent.
     const model::Preset* preset = model::findPreset(key.toStdString());

@@ -29,6 +29,20 @@ std::optional<double> number(const QString& token) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
+NumberInput numberInput(const QString& name) {
+    static const QMap<QString, NumberInput> inputs{
+        {QStringLiteral("conc"), NumberInput::Concentration},
+        {QStringLiteral("acid"), NumberInput::StrongAcid},
+        {QStringLiteral("base"), NumberInput::StrongBase},
+        {QStringLiteral("tconc"), NumberInput::TitrantConcentration},
+        {QStringLiteral("volume"), NumberInput::SampleVolume},
+        {QStringLiteral("end"), NumberInput::EndVolume}};
+    if (!inputs.contains(name)) {
+        qFatal("unknown input %s", qPrintable(name));
+    }
+    return inputs.value(name);
+}
+
 /**
  * An acid written "pKa1 pKa2 … [z=charge] [| name0 name1 …]": "2.15 7.2 12.35 | H3PO4 H2PO4^-
  * HPO4^2- PO4^3-".
@@ -55,7 +69,10 @@ model::PolyproticAcid acidOf(const QStringList& words) {
 /**
  * One edit as the panel forwards it: "acid …" (the main window's acid), "remember k …" (the
  * remembered inputs dissolving species k), "pKa i v", "charge z", "name j text", "add",
- * "remove", "generic", "dissolve k", "conc c", "titrant acid|base", "tconc c", "volume v"
+ * "remove", "generic", "dissolve k", "conc c", "titrant acid|base", "tconc c", "volume v";
+ * typed edits: "type input v" (v not a number: a text that cannot be read), "finish input|pKa",
+ * "set input v" (a whole edit) and "typepKa i v", where input is conc, acid, base, tconc, volume
+ * or end"
  * ("-" for a field with nothing fine in it). Returns what the state said: inputs() changed.
  */
 bool play(SolutionPanelState& state, const QString& step) {
@@ -104,6 +121,23 @@ bool play(SolutionPanelState& state, const QString& step) {
     if (verb == QLatin1String("volume")) {
         return state.setSampleVolume(number(words.at(0)));
     }
+    if (verb == QLatin1String("type")) {
+        return state.typeNumber(numberInput(words.at(0)), number(words.at(1)));
+    }
+    if (verb == QLatin1String("finish")) {
+        if (words.at(0) == QLatin1String("pKa")) {
+            state.finishAcidTyping();
+        } else {
+            state.finishTyping(numberInput(words.at(0)));
+        }
+        return false;
+    }
+    if (verb == QLatin1String("set")) {
+        return state.setNumber(numberInput(words.at(0)), number(words.at(1)));
+    }
+    if (verb == QLatin1String("typepKa")) {
+        return state.typeConstant(words.at(0).toInt(), number(words.at(1)));
+    }
     qFatal("unknown step %s", qPrintable(step));
 }
 
@@ -131,6 +165,10 @@ private slots:
     void takenAcidIsTheFields();
     void solutionFields_data();
     void solutionFields();
+    void typedEditsDrawOnlyFineValues_data();
+    void typedEditsDrawOnlyFineValues();
+    void typedAcidReturnsToBeforeTheEdit_data();
+    void typedAcidReturnsToBeforeTheEdit();
     void concentrationSlider_data();
     void concentrationSlider();
     void concentrationSliderPositionsReadBack();
@@ -410,6 +448,101 @@ void TestPanelState::solutionFields() {
     QCOMPARE(state.inputs().titration.titrant == model::Titrant::Acid, acidTitrant);
     QCOMPARE(state.inputs().titration.titrantConcentration, titrantConcentration);
     QCOMPARE(state.inputs().titration.sampleVolume, volume);
+}
+
+void TestPanelState::typedEditsDrawOnlyFineValues_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<double>("drawn"); // the value inputs() hold
+    QTest::addColumn<bool>("refused");
+
+    // A value that passed by while typing is not left drawn.
+    QTest::newRow("1 on the way to 1e999")
+        << QStringList{"type conc 1", "type conc x", "type conc 1e9"} << "conc" << 0.1 << true;
+    QTest::newRow("fine while typing") << QStringList{"type conc 0.5"} << "conc" << 0.5 << false;
+    QTest::newRow("finished, then refused")
+        << QStringList{"type conc 0.5", "finish conc", "type conc 20"} << "conc" << 0.5 << true;
+    QTest::newRow("refused when finished stays refused")
+        << QStringList{"type conc 0.5", "type conc x", "finish conc"} << "conc" << 0.1 << true;
+    QTest::newRow("mended") << QStringList{"type conc x", "type conc 0.3"} << "conc" << 0.3
+                            << false;
+    QTest::newRow("another field's edit is its own")
+        << QStringList{"type conc 0.5", "finish conc", "type volume 30", "type conc x"} << "volume"
+        << 30.0 << false;
+    QTest::newRow("strong acid up to 10")
+        << QStringList{"type acid 0.01", "finish acid", "type acid 11"} << "acid" << 0.01 << true;
+    QTest::newRow("strong acid none") << QStringList{"set acid 0"} << "acid" << 0.0 << false;
+    QTest::newRow("strong base below zero")
+        << QStringList{"set base 0.2", "type base -0.1"} << "base" << 0.2 << true;
+    QTest::newRow("end volume automatic")
+        << QStringList{"set end 40", "type end 0"} << "end" << 0.0 << false;
+    QTest::newRow("end volume below a microlitre")
+        << QStringList{"set end 40", "type end 0.0001"} << "end" << 40.0 << true;
+    QTest::newRow("end volume at its top")
+        << QStringList{"type end 100000"} << "end" << 100000.0 << false;
+    QTest::newRow("start volume refused")
+        << QStringList{"type volume 0.05"} << "volume" << 25.0 << true;
+    QTest::newRow("titrant below its range")
+        << QStringList{"type tconc 1e-7"} << "tconc" << 0.1 << true;
+    QTest::newRow("whole edit settles")
+        << QStringList{"set tconc 0.2", "type tconc x"} << "tconc" << 0.2 << true;
+}
+
+void TestPanelState::typedEditsDrawOnlyFineValues() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, input);
+    QFETCH(double, drawn);
+    QFETCH(bool, refused);
+    SolutionPanelState state;
+    for (const QString& step : steps) {
+        play(state, step);
+    }
+    QCOMPARE(numberOf(state.inputs(), numberInput(input)), drawn);
+    QCOMPARE(state.refused(numberInput(input)), refused);
+}
+
+void TestPanelState::typedAcidReturnsToBeforeTheEdit_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Exponents>("drawn"); // the constants of inputs().acid
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<bool>("unreadable"); // pKa 0's text
+
+    QTest::newRow("typed and fine")
+        << QStringList{"acid 2 7", "typepKa 0 3"} << Exponents{3, 7} << false << false;
+    // "1" then "12": out of order after a fine value on the way.
+    QTest::newRow("out of order on the way")
+        << QStringList{"acid 2 7", "typepKa 0 1", "typepKa 0 12"} << Exponents{2, 7} << true
+        << false;
+    QTest::newRow("unreadable") << QStringList{"acid 2 7", "typepKa 0 3", "typepKa 0 x"}
+                                << Exponents{2, 7} << true << true;
+    QTest::newRow("out of range is not clamped")
+        << QStringList{"acid 2 7", "typepKa 0 -6"} << Exponents{2, 7} << true << false;
+    QTest::newRow("finished, then unreadable")
+        << QStringList{"acid 2 7", "typepKa 0 3", "finish pKa", "typepKa 0 x"} << Exponents{3, 7}
+        << true << true;
+    QTest::newRow("a step settles")
+        << QStringList{"acid 2 7", "pKa 1 8", "typepKa 0 9"} << Exponents{2, 8} << true << false;
+    QTest::newRow("the main window's acid ends the edit")
+        << QStringList{"acid 2 7", "typepKa 0 x", "acid 4"} << Exponents{4} << false << false;
+    QTest::newRow("adding shows the values again")
+        << QStringList{"acid 2 7", "typepKa 0 x", "add"} << Exponents{2, 7, 9} << false << false;
+}
+
+void TestPanelState::typedAcidReturnsToBeforeTheEdit() {
+    QFETCH(QStringList, steps);
+    QFETCH(Exponents, drawn);
+    QFETCH(bool, refused);
+    QFETCH(bool, unreadable);
+    SolutionPanelState state;
+    for (const QString& step : steps) {
+        play(state, step);
+    }
+    QCOMPARE(exponentsOf(state.inputs().acid.exponents()), drawn);
+    QCOMPARE(state.acidRefused(), refused);
+    QCOMPARE(state.unreadableConstant(0), unreadable);
+    if (!refused) {
+        QCOMPARE(exponentsOf(state.constants()), drawn);
+    }
 }
 
 void TestPanelState::concentrationSlider_data() {

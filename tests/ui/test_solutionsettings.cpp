@@ -106,6 +106,8 @@ private slots:
     void aFailedWriteIsReportedOnce();
     void unfitValuesGiveWayToDefaults_data();
     void unfitValuesGiveWayToDefaults();
+    void solutionAndTitrationAreRemembered_data();
+    void solutionAndTitrationAreRemembered();
 
 private:
     QTemporaryDir m_config;
@@ -289,6 +291,13 @@ void TestSolutionSettings::unfitValuesGiveWayToDefaults_data() {
         {"titrantConcentration", "0"},
         {"volume", "1e9"},
         {"volume", "@Size(1 2)"},
+        {"strongAcid", "-0.1"},
+        {"strongAcid", "11"},
+        {"strongBase", "0,5"},
+        {"strongBase", "nan"},
+        {"endVolume", "-5"},
+        {"endVolume", "0.0005"},
+        {"endVolume", "1e6"},
     };
     for (const auto& [key, value] : rows) {
         QTest::addRow("%s=%s", key, value)
@@ -325,6 +334,42 @@ void TestSolutionSettings::unfitValuesGiveWayToDefaults() {
     QCOMPARE(state.size, defaults.size);
     QCOMPARE(state.position, defaults.position);
     QCOMPARE(state.maximized, defaults.maximized);
+}
+
+void TestSolutionSettings::solutionAndTitrationAreRemembered_data() {
+    QTest::addColumn<double>("strongAcid");
+    QTest::addColumn<double>("strongBase");
+    QTest::addColumn<double>("endVolume");
+    QTest::newRow("none added, automatic end") << 0.0 << 0.0 << 0.0;
+    QTest::newRow("acid added, end given") << 0.01 << 0.0 << 40.0;
+    QTest::newRow("both added, at their tops") << 10.0 << 10.0 << 100000.0;
+    QTest::newRow("base added, smallest end") << 0.0 << 2.5e-5 << 0.001;
+}
+
+void TestSolutionSettings::solutionAndTitrationAreRemembered() {
+    QFETCH(double, strongAcid);
+    QFETCH(double, strongBase);
+    QFETCH(double, endVolume);
+    SolutionWindowState state;
+    state.inputs.solution.strongAcid = strongAcid;
+    state.inputs.solution.strongBase = strongBase;
+    state.inputs.titration.endVolume = endVolume;
+    state.inputs.titration.sampleVolume = 10.0;
+    const QMap<QString, QString> values = settingsValues(state);
+    const SolutionWindowState read = stateFromSettings(values);
+    QCOMPARE(read.inputs.solution, state.inputs.solution);
+    QCOMPARE(read.inputs.titration, state.inputs.titration);
+
+    // A file from before these inputs is read as it was, with none added and an automatic end.
+    QMap<QString, QString> older = values;
+    older.remove(QStringLiteral("strongAcid"));
+    older.remove(QStringLiteral("strongBase"));
+    older.remove(QStringLiteral("endVolume"));
+    const SolutionWindowState old = stateFromSettings(older);
+    QCOMPARE(old.inputs.solution.strongAcid, 0.0);
+    QCOMPARE(old.inputs.solution.strongBase, 0.0);
+    QCOMPARE(old.inputs.titration.endVolume, 0.0);
+    QCOMPARE(old.inputs.titration.sampleVolume, 10.0);
 }
 
 QTEST_MAIN(TestSolutionSettings)

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -76,15 +77,46 @@ double barExponent(int i, int tenths) {
 }
 
 /**
- * Shows `text` in a value label, in the label's designed font. The labels are made for tenths; a
- * literature value with two decimals can be a character longer ("10.27" under the narrow bar 4),
- * and such a text is set just small enough that no digit is cut off, on the same baseline.
+ * The width a value label's centred text has: the label's own, less what the labels drawn over it
+ * cover of it (the labels overlap a little, and a later one is drawn over an earlier one), the
+ * same on both sides of its centre.
  */
-void showValue(QLabel& label, const QFont& designed, const QString& text) {
+qreal valueRoom(const QLabel& label, const std::array<QLabel*, model::kMaxProtons>& labels) {
+    const QRect own = label.geometry();
+    const qreal centre = own.x() + own.width() / 2.0;
+    qreal left = own.x() + label.contentsMargins().left();
+    qreal right = own.x() + own.width() - label.contentsMargins().right();
+    const QObjectList& stack = label.parentWidget()->children();
+    for (const QLabel* other : labels) {
+        const bool over = other != &label && other != nullptr &&
+                          other->parentWidget() == label.parentWidget() &&
+                          stack.indexOf(other) > stack.indexOf(&label);
+        const QRect beside = over ? other->geometry() : QRect();
+        if (!over || !beside.intersects(own)) {
+            continue;
+        }
+        if (beside.x() + beside.width() / 2.0 < centre) {
+            left = std::max(left, static_cast<qreal>(beside.x() + beside.width()));
+        } else {
+            right = std::min(right, static_cast<qreal>(beside.x()));
+        }
+    }
+    return std::max(0.0, 2.0 * std::min(centre - left, right - centre));
+}
+
+/**
+ * Shows `text` in a value label, in the label's designed font. The labels are made for tenths; a
+ * literature value with two decimals can be a character longer ("10.27" under the narrow bar 4,
+ * "12.35" beside bar 4's own value), and such a text is set just small enough that it fits the
+ * room it has (valueRoom()), measured by its advance and by its ink, on the same baseline.
+ */
+void showValue(QLabel& label, const QFont& designed, const QString& text, qreal room) {
     QFont font = designed;
-    const qreal room = label.contentsRect().width();
-    while (QFontMetricsF(font, &label).boundingRect(text).width() > room &&
-           font.pointSizeF() > 1.0) {
+    const auto width = [&label, &text](const QFont& f) {
+        const QFontMetricsF metrics(f, &label);
+        return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
+    };
+    while (width(font) > room && font.pointSizeF() > 1.0) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
     const qreal drop =
@@ -266,7 +298,8 @@ void MainWindow::pKaBarChanged(int i) {
     if (isBar(i)) {
         // The bar's own exponent and its label follow its Value.
         setExponent(i);
-        pKaLabel(i)->setText(pKaText(m_acid.pKa(i + 1)));
+        showValue(*pKaLabel(i), ofRow(m_valueFonts, i), pKaText(m_acid.pKa(i + 1)),
+                  valueRoom(*pKaLabel(i), m_pKaLabels));
         // Lower neighbours come down, nearest first, enabled or not. Every test reads the Values
         // afresh: the writes run nested handlings that may have moved other bars meanwhile.
         for (int k = i - 1; k >= 0; --k) {
@@ -334,7 +367,8 @@ void MainWindow::followExample() {
             if (m_acid.pKa(k + 1) == m_exact->pKa[static_cast<std::size_t>(k)]) {
                 setExponent(k);
             }
-            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), pKaText(barExponent(k, value(k))));
+            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), pKaText(barExponent(k, value(k))),
+                      valueRoom(*pKaLabel(k), m_pKaLabels));
         }
         m_exact = nullptr;
     }
@@ -345,7 +379,8 @@ void MainWindow::followExample() {
         const QStringList texts = exampleValueTexts(*shown);
         for (int k = 0; k < shown->protons(); ++k) {
             m_acid.setPKa(k + 1, shown->pKa[static_cast<std::size_t>(k)]);
-            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), texts.at(k));
+            showValue(*pKaLabel(k), ofRow(m_valueFonts, k), texts.at(k),
+                      valueRoom(*pKaLabel(k), m_pKaLabels));
         }
         m_exact = shown;
     }

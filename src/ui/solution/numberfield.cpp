@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numberfield.h"
 
+#include "typednumber.h"
+
 #include "language/modeltexts.h"
 
 #include <QLabel>
-#include <QLocale>
-
-#include <cmath>
 
 namespace velmora::ui {
 
@@ -36,27 +35,42 @@ NumberField::NumberField(Check checker, QWidget* parent)
     });
 }
 
-std::optional<double> NumberField::value() const {
-    bool ok = false;
-    const double number = QLocale::c().toDouble(text().trimmed(), &ok);
-    if (!ok || !std::isfinite(number) || !m_check(number).empty()) {
-        return std::nullopt;
+std::optional<double> NumberField::read(QString* problem) const {
+    if (m_emptyValue && text().trimmed().isEmpty()) {
+        return m_emptyValue;
     }
-    return number;
+    TypedNumber typed = TypedNumber::read(text(), locale());
+    if (typed.value) {
+        if (const model::Problem checked = m_check(*typed.value); !checked.empty()) {
+            typed.problem = language::problemText(checked);
+            typed.value.reset();
+        }
+    }
+    if (problem != nullptr) {
+        *problem = typed.problem;
+    }
+    return typed.value;
+}
+
+std::optional<double> NumberField::value() const {
+    return read(nullptr);
 }
 
 QString NumberField::problem() const {
-    bool ok = false;
-    const double number = QLocale::c().toDouble(text().trimmed(), &ok);
-    if (!ok || !std::isfinite(number)) {
-        return tr("is not a number");
-    }
-    return language::problemText(m_check(number));
+    QString problem;
+    (void)read(&problem);
+    return problem;
 }
 
 void NumberField::showText(const QString& text) {
-    setText(text);
+    const bool empty = m_emptyValue && text.toDouble() == *m_emptyValue;
+    setText(empty ? QString() : shownNumber(text, locale()));
     check();
+}
+
+void NumberField::allowEmpty(double value, const QString& placeholder) {
+    m_emptyValue = value;
+    setPlaceholderText(placeholder);
 }
 
 void NumberField::check() {

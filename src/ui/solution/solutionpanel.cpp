@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionpanel.h"
 
+#include "decimalspinbox.h"
 #include "numberfield.h"
 #include "speciestext.h"
+#include "typednumber.h"
 
 #include "language/modeltexts.h"
 
@@ -19,6 +21,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace velmora::ui {
 
 namespace {
@@ -27,6 +31,12 @@ QLabel* problemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     setUpProblemLabel(*label);
     return label;
+}
+
+/** A value of `input` as the program writes it: concentrations to three digits, volumes to six. */
+QString programText(NumberInput input, double value) {
+    const bool volume = input == NumberInput::SampleVolume || input == NumberInput::EndVolume;
+    return volume ? QString::number(value, 'g', 6) : concentrationText(value);
 }
 
 } // namespace
@@ -59,7 +69,7 @@ QWidget* SolutionPanel::buildAcidGroup() {
     };
     int row = 0;
     for (int i = 0; i < model::kMaxConstants; ++i) {
-        auto* box = new QDoubleSpinBox(group);
+        auto* box = new DecimalSpinBox(group);
         box->setRange(model::kMinPka, model::kMaxPka);
         box->setDecimals(2);
         box->setSingleStep(0.1);
@@ -69,11 +79,23 @@ QWidget* SolutionPanel::buildAcidGroup() {
         cell(i, row, label, box);
         m_pKaLabels[static_cast<std::size_t>(i)] = label;
         m_pKaBoxes[static_cast<std::size_t>(i)] = box;
+        // A step, Enter or leaving the box: a whole edit. Typing is followed as it goes.
         connect(box, &QDoubleSpinBox::valueChanged, this, [this, i](double value) {
             if (m_updating || i >= constantCount()) {
                 return;
             }
             acidFieldEdited(m_state.setConstant(i, value));
+        });
+        connect(box, &DecimalSpinBox::typed, this, [this, i] { pKaTyped(i); });
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this, i, box] {
+            // Only a box typed into is taken again: passing through it changes nothing.
+            if (i >= constantCount() ||
+                !std::exchange(m_pKaTyped.at(static_cast<std::size_t>(i)), false)) {
+                return;
+            }
+            // The box shows a value again (a text it could not read gave way to its last value).
+            acidFieldEdited(m_state.setConstant(i, box->value()));
+            m_state.finishAcidTyping();
         });
     }
     row += model::kMaxConstants / 2;
@@ -102,7 +124,7 @@ QWidget* SolutionPanel::buildAcidGroup() {
     m_constantsProblem = problemLabel(group);
     grid->addWidget(m_constantsProblem, row++, 0, 1, 4);
 
-    m_charge = new QSpinBox(group);
+    m_charge = new WholeSpinBox(group);
     m_charge->setRange(model::kMinCharge, model::kMaxCharge);
     m_charge->setAccessibleName(tr("Charge of the fully protonated form"));
     auto* chargeLabel = new QLabel(tr("Char&ge of the fully protonated form"), group);
@@ -132,6 +154,10 @@ QWidget* SolutionPanel::buildAcidGroup() {
         connect(edit, &QLineEdit::textEdited, this, [this, j](const QString& text) {
             acidFieldEdited(m_state.setName(j, text.toStdString()));
         });
+        connect(edit, &QLineEdit::editingFinished, this, [this] {
+            m_state.finishAcidTyping();
+            emit notCurrentChanged();
+        });
     }
     row += (model::kMaxSolutionSpecies + 1) / 2;
     m_namesProblem = problemLabel(group);
@@ -146,17 +172,61 @@ QWidget* SolutionPanel::buildAcidGroup() {
     return group;
 }
 
+NumberField* SolutionPanel::addNumberField(QGridLayout& grid, int row, NumberInput input,
+                                           const QString& label, const QString& accessibleName) {
+    // The automatic end volume is the empty field (allowEmpty()); a typed 0 is out of range.
+    auto* field = new NumberField(
+        [input](double value) {
+            return input == NumberInput::EndVolume ? model::problemWithEndVolume(value)
+                                                   : problemWithNumber(input, value);
+        },
+        grid.parentWidget());
+    field->setAccessibleName(accessibleName);
+    auto* caption = new QLabel(label, grid.parentWidget());
+    caption->setBuddy(field);
+    grid.addWidget(caption, row, 0);
+    grid.addWidget(field, row, 1);
+    grid.addWidget(field->problemLabel(), row + 1, 0, 1, 2);
+    connect(field, &NumberField::edited, this, [this, input, field] {
+        const SolutionInputs before = inputs();
+        m_state.typeNumber(input, field->value());
+        setInputsChanged(before);
+        emit notCurrentChanged();
+    });
+    connect(field, &QLineEdit::editingFinished, this, [this, input] {
+        m_state.finishTyping(input);
+        emit notCurrentChanged();
+    });
+    return field;
+}
+
+NumberField* SolutionPanel::numberField(NumberInput input) const {
+    switch (input) {
+    case NumberInput::Concentration:
+        return m_concentration;
+    case NumberInput::StrongAcid:
+        return m_strongAcid;
+    case NumberInput::StrongBase:
+        return m_strongBase;
+    case NumberInput::TitrantConcentration:
+        return m_titrantConcentration;
+    case NumberInput::SampleVolume:
+        return m_volume;
+    case NumberInput::EndVolume:
+        break;
+    }
+    return m_endVolume;
+}
+
+QDoubleSpinBox* SolutionPanel::pKaBox(int i) const {
+    return m_pKaBoxes.at(static_cast<std::size_t>(i));
+}
+
 QWidget* SolutionPanel::buildSolutionGroup() {
     auto* group = new QGroupBox(tr("Solution"), this);
     auto* grid = new QGridLayout(group);
-    m_concentration =
-        new NumberField([](double c) { return model::problemWithConcentration(c); }, group);
-    m_concentration->setAccessibleName(tr("Concentration in mol/L"));
-    auto* label = new QLabel(tr("Conc&entration (mol/L)"), group);
-    label->setBuddy(m_concentration);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(m_concentration, 0, 1);
-    grid->addWidget(m_concentration->problemLabel(), 1, 0, 1, 2);
+    m_concentration = addNumberField(*grid, 0, NumberInput::Concentration,
+                                     tr("Conc&entration (mol/L)"), tr("Concentration in mol/L"));
     m_slider = new QSlider(Qt::Horizontal, group);
     m_slider->setRange(0, kConcentrationPositions);
     m_slider->setSingleStep(kConcentrationPerDecade / 10);
@@ -164,19 +234,21 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     m_slider->setAccessibleName(tr("Concentration on a logarithmic scale"));
     m_slider->setToolTip(tr("10⁻⁶ to 1 mol/L"));
     grid->addWidget(m_slider, 2, 0, 1, 2);
+    // The slider stands at the concentration drawn, never at one that only passed by.
     connect(m_concentration, &NumberField::edited, this, [this] {
-        if (const std::optional<double> c = m_concentration->value()) {
-            const QSignalBlocker blocker(m_slider);
-            m_slider->setValue(concentrationPosition(*c));
-        }
-        takeSolution();
+        const QSignalBlocker blocker(m_slider);
+        m_slider->setValue(concentrationPosition(inputs().solution.concentration));
     });
     connect(m_slider, &QSlider::valueChanged, this, [this](int position) {
         if (m_updating) {
             return;
         }
-        m_concentration->showText(concentrationText(positionConcentration(position)));
-        takeSolution();
+        const double concentration = positionConcentration(position);
+        m_concentration->showText(concentrationText(concentration));
+        const SolutionInputs before = inputs();
+        m_state.setNumber(NumberInput::Concentration, concentration);
+        setInputsChanged(before);
+        emit notCurrentChanged();
     });
 
     m_dissolved = new QComboBox(group);
@@ -189,9 +261,16 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     connect(m_dissolved, &QComboBox::activated, this, [this](int index) {
         const SolutionInputs before = inputs();
         m_state.setDissolved(index);
-        takeSolutionFields();
         setInputsChanged(before);
     });
+    //: A strong acid added to the solution, as --acid on the command line.
+    m_strongAcid =
+        addNumberField(*grid, 4, NumberInput::StrongAcid, tr("Strong ac&id added (mol/L)"),
+                       tr("Strong acid added, HCl, in mol/L"));
+    //: A strong base added to the solution, as --base on the command line.
+    m_strongBase =
+        addNumberField(*grid, 6, NumberInput::StrongBase, tr("Strong &base added (mol/L)"),
+                       tr("Strong base added, NaOH, in mol/L"));
     return group;
 }
 
@@ -206,26 +285,22 @@ QWidget* SolutionPanel::buildTitrationGroup() {
     titrantLabel->setBuddy(m_titrant);
     grid->addWidget(titrantLabel, 0, 0);
     grid->addWidget(m_titrant, 0, 1);
-    connect(m_titrant, &QComboBox::activated, this, &SolutionPanel::takeSolution);
+    connect(m_titrant, &QComboBox::activated, this, [this](int index) {
+        const SolutionInputs before = inputs();
+        m_state.setTitrant(index == 1 ? model::Titrant::Acid : model::Titrant::Base);
+        setInputsChanged(before);
+    });
 
     m_titrantConcentration =
-        new NumberField([](double c) { return model::problemWithTitrantConcentration(c); }, group);
-    m_titrantConcentration->setAccessibleName(tr("Titrant concentration in mol/L"));
-    auto* concentrationLabel = new QLabel(tr("Its concentration (mo&l/L)"), group);
-    concentrationLabel->setBuddy(m_titrantConcentration);
-    grid->addWidget(concentrationLabel, 1, 0);
-    grid->addWidget(m_titrantConcentration, 1, 1);
-    grid->addWidget(m_titrantConcentration->problemLabel(), 2, 0, 1, 2);
-    connect(m_titrantConcentration, &NumberField::edited, this, &SolutionPanel::takeSolution);
-
-    m_volume = new NumberField([](double v) { return model::problemWithSampleVolume(v); }, group);
-    m_volume->setAccessibleName(tr("Start volume in mL"));
-    auto* volumeLabel = new QLabel(tr("Start vol&ume (mL)"), group);
-    volumeLabel->setBuddy(m_volume);
-    grid->addWidget(volumeLabel, 3, 0);
-    grid->addWidget(m_volume, 3, 1);
-    grid->addWidget(m_volume->problemLabel(), 4, 0, 1, 2);
-    connect(m_volume, &NumberField::edited, this, &SolutionPanel::takeSolution);
+        addNumberField(*grid, 1, NumberInput::TitrantConcentration,
+                       tr("Its concentration (mo&l/L)"), tr("Titrant concentration in mol/L"));
+    m_volume = addNumberField(*grid, 3, NumberInput::SampleVolume, tr("Start vol&ume (mL)"),
+                              tr("Start volume in mL"));
+    m_endVolume = addNumberField(*grid, 5, NumberInput::EndVolume, tr("End v&olume (mL)"),
+                                 tr("End volume of the titration in mL, empty for automatic"));
+    //: The end volume's field when it is empty: the titration ends past its last equivalence point.
+    m_endVolume->allowEmpty(0.0, tr("automatic"));
+    m_endVolume->setToolTip(tr("Empty: 20 % past the last equivalence point"));
     return group;
 }
 
@@ -234,12 +309,14 @@ void SolutionPanel::setAcid(const model::PolyproticAcid& acid) {
     m_state.setAcid(acid);
     showAcid();
     setInputsChanged(before);
+    emit notCurrentChanged();
 }
 
 void SolutionPanel::setInputs(const SolutionInputs& inputs) {
     m_state.setInputs(inputs);
     showSolutionFields();
     showAcid();
+    emit notCurrentChanged();
 }
 
 void SolutionPanel::showAcid() {
@@ -254,6 +331,8 @@ void SolutionPanel::showAcid() {
 
 void SolutionPanel::showAcidFields() {
     m_updating = true;
+    // Every box shows the state's value again: nothing typed is left to take.
+    m_pKaTyped = {};
     const int count = constantCount();
     for (int i = 0; i < model::kMaxConstants; ++i) {
         const auto slot = static_cast<std::size_t>(i);
@@ -295,9 +374,26 @@ void SolutionPanel::showNames() {
     m_updating = false;
 }
 
+void SolutionPanel::pKaTyped(int i) {
+    if (i < constantCount()) {
+        m_pKaTyped.at(static_cast<std::size_t>(i)) = true;
+        acidFieldEdited(m_state.typeConstant(
+            i, m_pKaBoxes.at(static_cast<std::size_t>(i))->typedValue().value));
+    }
+}
+
 void SolutionPanel::showAcidProblems() {
-    showProblem(*m_constantsProblem, *m_pKaBoxes[0],
-                language::problemText(m_state.constantsProblem()));
+    // A text that is no number first: the order of the values cannot be judged without it.
+    QString constants = language::problemText(m_state.constantsProblem());
+    for (int i = constantCount() - 1; i >= 0; --i) {
+        if (m_state.unreadableConstant(i)) {
+            //: A pKa field whose text is no number: "pKa 2: is not a number".
+            constants = tr("pKa %1: %2")
+                            .arg(i + 1)
+                            .arg(m_pKaBoxes.at(static_cast<std::size_t>(i))->typedValue().problem);
+        }
+    }
+    showProblem(*m_constantsProblem, *m_pKaBoxes[0], constants);
     showProblem(*m_namesProblem, *m_nameEdits[0], language::problemText(m_state.namesProblem()));
 }
 
@@ -309,6 +405,7 @@ void SolutionPanel::acidFieldEdited(bool changed) {
         showDissolved();
         emit inputsChanged();
     }
+    emit notCurrentChanged();
 }
 
 void SolutionPanel::showDissolved() {
@@ -322,28 +419,60 @@ void SolutionPanel::showDissolved() {
 
 void SolutionPanel::showSolutionFields() {
     m_updating = true;
-    const model::Solution& solution = inputs().solution;
-    const model::Titration& titration = inputs().titration;
-    m_concentration->showText(concentrationText(solution.concentration));
-    m_slider->setValue(concentrationPosition(solution.concentration));
-    m_titrant->setCurrentIndex(titration.titrant == model::Titrant::Acid ? 1 : 0);
-    m_titrantConcentration->showText(concentrationText(titration.titrantConcentration));
-    m_volume->showText(QString::number(titration.sampleVolume, 'g', 6));
+    const SolutionInputs& shown = inputs();
+    m_slider->setValue(concentrationPosition(shown.solution.concentration));
+    m_titrant->setCurrentIndex(shown.titration.titrant == model::Titrant::Acid ? 1 : 0);
+    for (const NumberInput input : kNumberInputs) {
+        numberField(input)->showText(programText(input, numberOf(shown, input)));
+    }
     m_updating = false;
 }
 
-void SolutionPanel::takeSolution() {
-    const SolutionInputs before = inputs();
-    takeSolutionFields();
-    setInputsChanged(before);
-}
-
-void SolutionPanel::takeSolutionFields() {
-    m_state.setConcentration(m_concentration->value());
-    m_state.setTitrant(m_titrant->currentIndex() == 1 ? model::Titrant::Acid
-                                                      : model::Titrant::Base);
-    m_state.setTitrantConcentration(m_titrantConcentration->value());
-    m_state.setSampleVolume(m_volume->value());
+QString SolutionPanel::notCurrentText() const {
+    QStringList shown;
+    const QLocale locale = this->locale();
+    if (m_state.acidRefused()) {
+        QStringList values;
+        for (const double pKa : inputs().acid.exponents()) {
+            values << shownNumber(pKa, 2, locale);
+        }
+        //: What the drawings show of the acid while its fields are not fine: "pKa 2,15; 7,20".
+        shown << tr("pKa %1").arg(values.join(QStringLiteral("; ")));
+    }
+    for (const NumberInput input : kNumberInputs) {
+        if (!m_state.refused(input)) {
+            continue;
+        }
+        const double value = numberOf(inputs(), input);
+        const QString number = shownNumber(programText(input, value), locale);
+        switch (input) {
+        case NumberInput::Concentration:
+            shown << tr("%1 mol/L").arg(number);
+            break;
+        case NumberInput::StrongAcid:
+            shown << tr("strong acid %1 mol/L").arg(number);
+            break;
+        case NumberInput::StrongBase:
+            shown << tr("strong base %1 mol/L").arg(number);
+            break;
+        case NumberInput::TitrantConcentration:
+            shown << tr("titrant %1 mol/L").arg(number);
+            break;
+        case NumberInput::SampleVolume:
+            shown << tr("start volume %1 mL").arg(number);
+            break;
+        case NumberInput::EndVolume:
+            shown << (value == 0.0 ? tr("end volume automatic")
+                                   : tr("end volume %1 mL").arg(number));
+            break;
+        }
+    }
+    if (shown.isEmpty()) {
+        return {};
+    }
+    //: Over the drawings while a field is not fine: they show the values from before its edit.
+    //: %1 lists them: "0,1 mol/L, start volume 25 mL".
+    return tr("Not current: showing %1, as before the edit").arg(shown.join(QStringLiteral(", ")));
 }
 
 void SolutionPanel::setInputsChanged(const SolutionInputs& before) {

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,18 +20,20 @@ class QSpinBox;
 
 namespace velmora::ui {
 
+class DecimalSpinBox;
 class NumberField;
 
 /**
  * The solution window's controls: the acid (its pKa values, the charge of its fully protonated
  * form and the species' formulas), the solution (concentration, the species dissolved) and the
- * titration (titrant and its concentration, the start volume), with the "Follow the main window"
- * box above them.
+ * titration (titrant and its concentration, the start and end volumes), with the "Follow the main
+ * window" box above them: everything the command line can say about a solution.
  *
  * Every field is checked as it is edited, by the model's own checks; a problem is shown beside the
- * field in the model's words and the field keeps it until it is mended. inputs() holds the
- * inputs as they last were all fine: that is what the window draws, so invalid input never
- * reaches a drawing. pKa values out of order are such a problem; the panel never reorders them.
+ * field in the model's words and the field keeps it until it is mended. inputs() holds what the
+ * window draws: a field's value while it is fine, its value from before the edit while it is not
+ * (notCurrentText() then says what is drawn), so invalid input never reaches a drawing. pKa values
+ * out of order are such a problem; the panel never reorders them.
  *
  * The panel only shows a SolutionPanelState and forwards the user's edits to it: every rule of
  * the fields (the constants added and removed, the formulas, the species dissolved) is there.
@@ -52,7 +55,7 @@ public:
 
     [[nodiscard]] QCheckBox* followBox() const { return m_follow; }
     /** pKa spin box i = 0..5 (those past constantCount() are hidden). */
-    [[nodiscard]] QDoubleSpinBox* pKaBox(int i) const { return m_pKaBoxes.at(i); }
+    [[nodiscard]] QDoubleSpinBox* pKaBox(int i) const;
     [[nodiscard]] QPushButton* addButton() const { return m_add; }
     [[nodiscard]] QPushButton* removeButton() const { return m_remove; }
     [[nodiscard]] QSpinBox* chargeBox() const { return m_charge; }
@@ -65,6 +68,17 @@ public:
     [[nodiscard]] QComboBox* titrantBox() const { return m_titrant; }
     [[nodiscard]] NumberField* titrantField() const { return m_titrantConcentration; }
     [[nodiscard]] NumberField* volumeField() const { return m_volume; }
+    [[nodiscard]] NumberField* strongAcidField() const { return m_strongAcid; }
+    [[nodiscard]] NumberField* strongBaseField() const { return m_strongBase; }
+    /** The titration's end volume; empty for the automatic end. */
+    [[nodiscard]] NumberField* endVolumeField() const { return m_endVolume; }
+    [[nodiscard]] NumberField* numberField(NumberInput input) const;
+
+    /**
+     * While a field is not fine, what the drawings show instead of it, in the user's language
+     * ("Not current: showing 0,1 mol/L"); empty while every field is fine.
+     */
+    [[nodiscard]] QString notCurrentText() const;
     [[nodiscard]] QLabel* constantsProblem() const { return m_constantsProblem; }
     [[nodiscard]] QLabel* namesProblem() const { return m_namesProblem; }
 
@@ -73,6 +87,8 @@ signals:
     void acidEdited();
     /** inputs() changed. */
     void inputsChanged();
+    /** notCurrentText() may have changed. */
+    void notCurrentChanged();
 
 private:
     QWidget* buildAcidGroup();
@@ -94,9 +110,11 @@ private:
     /** The species list for inputs().acid, the wanted species where it has it. */
     void showDissolved();
     void showSolutionFields();
-    /** Takes the solution and titration fields that are fine; inputsChanged() when that changed. */
-    void takeSolution();
-    void takeSolutionFields();
+    /** A number field of `input` in `grid` at `row` (and its problem under it). */
+    NumberField* addNumberField(QGridLayout& grid, int row, NumberInput input, const QString& label,
+                                const QString& accessibleName);
+    /** pKa i typed: taken while fine, else the acid from before the edit is drawn. */
+    void pKaTyped(int i);
     void setInputsChanged(const SolutionInputs& before);
 
     SolutionPanelState m_state;
@@ -104,7 +122,9 @@ private:
 
     QCheckBox* m_follow = nullptr;
     std::array<QLabel*, model::kMaxConstants> m_pKaLabels{};
-    std::array<QDoubleSpinBox*, model::kMaxConstants> m_pKaBoxes{};
+    std::array<DecimalSpinBox*, model::kMaxConstants> m_pKaBoxes{};
+    /** Whether pKa box i was typed into since the user last left it. */
+    std::array<bool, model::kMaxConstants> m_pKaTyped{};
     QPushButton* m_add = nullptr;
     QPushButton* m_remove = nullptr;
     QLabel* m_constantsProblem = nullptr;
@@ -119,6 +139,9 @@ private:
     QComboBox* m_titrant = nullptr;
     NumberField* m_titrantConcentration = nullptr;
     NumberField* m_volume = nullptr;
+    NumberField* m_strongAcid = nullptr;
+    NumberField* m_strongBase = nullptr;
+    NumberField* m_endVolume = nullptr;
 };
 
 } // namespace velmora::ui

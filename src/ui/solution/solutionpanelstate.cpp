@@ -8,18 +8,28 @@
 
 namespace velmora::ui {
 
-namespace {
-
-/** Takes `value` into `field` when there is one and `check` (a model's problemWith…) has none. */
-bool takeChecked(double& field, std::optional<double> value, model::Problem (*check)(double)) {
-    if (!value || !check(*value).empty() || field == *value) {
-        return false;
-    }
-    field = *value;
-    return true;
+double numberOf(const SolutionInputs& inputs, NumberInput input) {
+    SolutionInputs copy = inputs;
+    return SolutionPanelState::fieldOf(copy, input);
 }
 
-} // namespace
+model::Problem problemWithNumber(NumberInput input, double value) {
+    switch (input) {
+    case NumberInput::Concentration:
+        return model::problemWithConcentration(value);
+    case NumberInput::StrongAcid:
+    case NumberInput::StrongBase:
+        return model::problemWithStrongConcentration(value);
+    case NumberInput::TitrantConcentration:
+        return model::problemWithTitrantConcentration(value);
+    case NumberInput::SampleVolume:
+        return model::problemWithSampleVolume(value);
+    case NumberInput::EndVolume:
+        break;
+    }
+    // 0 asks for the titration's own end (Titrator::endVolume()).
+    return value == 0.0 ? model::Problem{} : model::problemWithEndVolume(value);
+}
 
 int concentrationPosition(double concentration) {
     if (!(concentration > 0.0)) {
@@ -61,6 +71,9 @@ bool SolutionPanelState::setAcid(const model::PolyproticAcid& acid) {
     m_charge = acid.charge();
     m_ownNames = !acid.hasGenericNames();
     m_inputs.acid = acid;
+    m_settled.acid = acid;
+    m_acidRefused = false;
+    m_unreadable = {};
     renameSpecies();
     // The main window's acid is always fine: no problem left standing.
     m_constantsProblem = {};
@@ -75,6 +88,8 @@ bool SolutionPanelState::setInputs(const SolutionInputs& inputs) {
     m_inputs.solution = inputs.solution;
     m_inputs.titration = inputs.titration;
     setAcid(inputs.acid);
+    m_settled = m_inputs;
+    m_refused = {};
     return !(m_inputs == before);
 }
 
@@ -95,7 +110,7 @@ void SolutionPanelState::renameSpecies() {
     }
 }
 
-bool SolutionPanelState::acidEdited() {
+bool SolutionPanelState::acidEdited(bool whole) {
     if (!m_ownNames) {
         // The generic names follow the constants and the charge.
         const std::vector<std::string> generic =
@@ -107,11 +122,19 @@ bool SolutionPanelState::acidEdited() {
     const std::vector<std::string> fieldNames = names();
     m_namesProblem =
         m_ownNames ? model::problemWithNames(fieldNames, constantCount() + 1) : model::Problem{};
-    if (!m_constantsProblem.empty() || !m_namesProblem.empty()) {
-        return false;
+    const bool unreadable =
+        std::any_of(m_unreadable.begin(), m_unreadable.begin() + constantCount(),
+                    [](bool flag) { return flag; });
+    m_acidRefused = unreadable || !m_constantsProblem.empty() || !m_namesProblem.empty();
+    if (m_acidRefused) {
+        m_inputs.acid = m_settled.acid;
+    } else {
+        m_inputs.acid = model::PolyproticAcid(m_pKa, m_charge,
+                                              m_ownNames ? fieldNames : std::vector<std::string>{});
+        if (whole) {
+            m_settled.acid = m_inputs.acid;
+        }
     }
-    m_inputs.acid = model::PolyproticAcid(m_pKa, m_charge,
-                                          m_ownNames ? fieldNames : std::vector<std::string>{});
     keepDissolvedWithinSpecies();
     return !(m_inputs == before);
 }
@@ -121,12 +144,34 @@ bool SolutionPanelState::setConstant(int i, double pKa) {
         return false;
     }
     m_pKa[static_cast<std::size_t>(i)] = std::clamp(pKa, model::kMinPka, model::kMaxPka);
-    return acidEdited();
+    m_unreadable[static_cast<std::size_t>(i)] = false;
+    return acidEdited(true);
+}
+
+bool SolutionPanelState::typeConstant(int i, std::optional<double> pKa) {
+    if (i < 0 || i >= constantCount()) {
+        return false;
+    }
+    m_unreadable[static_cast<std::size_t>(i)] = !pKa;
+    if (pKa) {
+        m_pKa[static_cast<std::size_t>(i)] = *pKa;
+    }
+    return acidEdited(false);
+}
+
+bool SolutionPanelState::unreadableConstant(int i) const {
+    return i >= 0 && i < constantCount() && m_unreadable.at(static_cast<std::size_t>(i));
+}
+
+void SolutionPanelState::finishAcidTyping() {
+    if (!m_acidRefused) {
+        m_settled.acid = m_inputs.acid;
+    }
 }
 
 bool SolutionPanelState::setCharge(int charge) {
     m_charge = std::clamp(charge, model::kMinCharge, model::kMaxCharge);
-    return acidEdited();
+    return acidEdited(true);
 }
 
 bool SolutionPanelState::setName(int j, const std::string& name) {
@@ -135,7 +180,7 @@ bool SolutionPanelState::setName(int j, const std::string& name) {
     }
     m_ownNames = true;
     m_names[static_cast<std::size_t>(j)] = name;
-    return acidEdited();
+    return acidEdited(false);
 }
 
 bool SolutionPanelState::addConstant() {
@@ -143,13 +188,14 @@ bool SolutionPanelState::addConstant() {
         return false;
     }
     m_pKa.push_back(std::min(m_pKa.back() + kAddedConstantGap, model::kMaxPka));
+    m_unreadable = {};
     if (m_ownNames) {
         const int count = constantCount();
         m_names[static_cast<std::size_t>(count)] =
             model::genericSpeciesName(count, m_charge, count);
     }
     renameSpecies();
-    return acidEdited();
+    return acidEdited(true);
 }
 
 bool SolutionPanelState::removeConstant() {
@@ -157,13 +203,14 @@ bool SolutionPanelState::removeConstant() {
         return false;
     }
     m_pKa.pop_back();
+    m_unreadable = {};
     renameSpecies();
-    return acidEdited();
+    return acidEdited(true);
 }
 
 bool SolutionPanelState::useGenericNames() {
     m_ownNames = false;
-    return acidEdited();
+    return acidEdited(true);
 }
 
 void SolutionPanelState::keepDissolvedWithinSpecies() {
@@ -178,8 +225,7 @@ bool SolutionPanelState::setDissolved(int species) {
 }
 
 bool SolutionPanelState::setConcentration(std::optional<double> concentration) {
-    return takeChecked(m_inputs.solution.concentration, concentration,
-                       model::problemWithConcentration);
+    return setNumber(NumberInput::Concentration, concentration);
 }
 
 bool SolutionPanelState::setTitrant(model::Titrant titrant) {
@@ -191,12 +237,59 @@ bool SolutionPanelState::setTitrant(model::Titrant titrant) {
 }
 
 bool SolutionPanelState::setTitrantConcentration(std::optional<double> concentration) {
-    return takeChecked(m_inputs.titration.titrantConcentration, concentration,
-                       model::problemWithTitrantConcentration);
+    return setNumber(NumberInput::TitrantConcentration, concentration);
 }
 
 bool SolutionPanelState::setSampleVolume(std::optional<double> volume) {
-    return takeChecked(m_inputs.titration.sampleVolume, volume, model::problemWithSampleVolume);
+    return setNumber(NumberInput::SampleVolume, volume);
+}
+
+std::size_t SolutionPanelState::slot(NumberInput input) {
+    return static_cast<std::size_t>(std::find(kNumberInputs.begin(), kNumberInputs.end(), input) -
+                                    kNumberInputs.begin());
+}
+
+double& SolutionPanelState::fieldOf(SolutionInputs& inputs, NumberInput input) {
+    switch (input) {
+    case NumberInput::Concentration:
+        return inputs.solution.concentration;
+    case NumberInput::StrongAcid:
+        return inputs.solution.strongAcid;
+    case NumberInput::StrongBase:
+        return inputs.solution.strongBase;
+    case NumberInput::TitrantConcentration:
+        return inputs.titration.titrantConcentration;
+    case NumberInput::SampleVolume:
+        return inputs.titration.sampleVolume;
+    case NumberInput::EndVolume:
+        break;
+    }
+    return inputs.titration.endVolume;
+}
+
+bool SolutionPanelState::refused(NumberInput input) const {
+    return m_refused.at(slot(input));
+}
+
+bool SolutionPanelState::typeNumber(NumberInput input, std::optional<double> value) {
+    const SolutionInputs before = m_inputs;
+    const bool fine = value && problemWithNumber(input, *value).empty();
+    // A value that is not fine leaves the one from before the edit, never one typed on the way.
+    fieldOf(m_inputs, input) = fine ? *value : fieldOf(m_settled, input);
+    m_refused.at(slot(input)) = !fine;
+    return !(m_inputs == before);
+}
+
+void SolutionPanelState::finishTyping(NumberInput input) {
+    if (!refused(input)) {
+        fieldOf(m_settled, input) = fieldOf(m_inputs, input);
+    }
+}
+
+bool SolutionPanelState::setNumber(NumberInput input, std::optional<double> value) {
+    const bool changed = typeNumber(input, value);
+    finishTyping(input);
+    return changed;
 }
 
 } // namespace velmora::ui

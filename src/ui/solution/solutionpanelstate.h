@@ -29,6 +29,25 @@ inline constexpr int kConcentrationPositions = kConcentrationDecades * kConcentr
  */
 [[nodiscard]] double positionConcentration(int position);
 
+/** The solution panel's number fields besides the acid's. */
+enum class NumberInput {
+    Concentration,
+    StrongAcid,
+    StrongBase,
+    TitrantConcentration,
+    SampleVolume,
+    EndVolume, ///< 0 for the titration's automatic end
+};
+/** Every number input, in the panel's order. */
+inline constexpr std::array kNumberInputs{
+    NumberInput::Concentration,        NumberInput::StrongAcid,   NumberInput::StrongBase,
+    NumberInput::TitrantConcentration, NumberInput::SampleVolume, NumberInput::EndVolume};
+
+/** The value of `input` in `inputs`. */
+[[nodiscard]] double numberOf(const SolutionInputs& inputs, NumberInput input);
+/** The model's check of a value of `input`; the end volume's 0 (automatic) is fine. */
+[[nodiscard]] model::Problem problemWithNumber(NumberInput input, double value);
+
 /**
  * What the solution panel shows, and every rule its edits follow, without a widget: the pKa
  * values as given or edited, the charge, the species' formulas as they stand in their fields,
@@ -44,6 +63,14 @@ inline constexpr int kConcentrationPositions = kConcentrationDecades * kConcentr
  * until the user types one; then they are the user's until useGenericNames(). A constant added
  * then gets the generic name of its new species. The formulas of species past the last one keep
  * what they held, as hidden fields do.
+ *
+ * Typed edits: a field that is being typed into is one edit from its first change to
+ * finishTyping() (the user leaves the field or presses Enter). While its text is fine, inputs()
+ * follow it at once; while it is not (unreadable, out of range, pKa values out of order, a formula
+ * that is no formula), inputs() hold the field's value from before the edit began, and refused()
+ * says so, so that the drawings never keep a value that only passed by while typing ("1" on the
+ * way to "1e999"). Every other edit (a step of a spin box, a button, the slider, a list) is whole
+ * at once: a fine value becomes the one a later edit returns to.
  *
  * Each edit returns whether inputs() changed.
  */
@@ -90,9 +117,37 @@ public:
     bool removeConstant();
     bool useGenericNames();
 
+    /**
+     * pKa i as typed: nothing when its text cannot be read. Not clamped: a value out of range is
+     * the model's problem. Part of the acid's typed edit.
+     */
+    bool typeConstant(int i, std::optional<double> pKa);
+    /**
+     * Whether pKa i's text could not be read at its last typed edit. Adding or removing a
+     * constant shows every constant's value again: none is unreadable then.
+     */
+    [[nodiscard]] bool unreadableConstant(int i) const;
+    /** The user left a field of the acid: a fine acid becomes the one to return to. */
+    void finishAcidTyping();
+
+    /** A number typed into its field: nothing when its text cannot be read. */
+    bool typeNumber(NumberInput input, std::optional<double> value);
+    /** The user left the field: a fine value becomes the one to return to. */
+    void finishTyping(NumberInput input);
+    /** A whole edit of a number (typed and finished at once, the slider). */
+    bool setNumber(NumberInput input, std::optional<double> value);
+
+    /** Whether inputs() hold the acid from before its edit, as its fields are not fine. */
+    [[nodiscard]] bool acidRefused() const { return m_acidRefused; }
+    /** Whether inputs() hold `input`'s value from before its edit, as its field is not fine. */
+    [[nodiscard]] bool refused(NumberInput input) const;
+
     /** The user's choice of the species dissolved, kept within the acid's species. */
     bool setDissolved(int species);
-    /** Values with a problem (an empty one, too) are not taken: the last fine one stays. */
+    /** The field of `inputs` that `input` edits. */
+    [[nodiscard]] static double& fieldOf(SolutionInputs& inputs, NumberInput input);
+
+    /** Whole edits of the numbers (see setNumber()). */
     bool setConcentration(std::optional<double> concentration);
     bool setTitrant(model::Titrant titrant);
     bool setTitrantConcentration(std::optional<double> concentration);
@@ -102,10 +157,16 @@ private:
     /** The formulas after a change of the number of constants or of the acid. */
     void renameSpecies();
     /** The acid's fields changed: renames generic formulas and takes the acid when fine. */
-    bool acidEdited();
+    bool acidEdited(bool whole);
+    [[nodiscard]] static std::size_t slot(NumberInput input);
     void keepDissolvedWithinSpecies();
 
     SolutionInputs m_inputs;
+    /** The values a refused field's edit returns to: each as its last whole or finished edit. */
+    SolutionInputs m_settled;
+    bool m_acidRefused = false;
+    std::array<bool, kNumberInputs.size()> m_refused{};
+    std::array<bool, model::kMaxConstants> m_unreadable{};
     std::vector<double> m_pKa;
     int m_charge = 0;
     bool m_ownNames = false;

@@ -139,6 +139,15 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         // Checked against the acid once it is known: the main window's may have fewer species.
         solution.dissolvedAs = *k;
     }
+    // Keys a file from before the strong acid and base and the end volume lacks: their defaults.
+    if (const auto c = number(values, QStringLiteral("strongAcid"));
+        c && model::problemWithStrongConcentration(*c).empty()) {
+        solution.strongAcid = *c;
+    }
+    if (const auto c = number(values, QStringLiteral("strongBase"));
+        c && model::problemWithStrongConcentration(*c).empty()) {
+        solution.strongBase = *c;
+    }
     model::Titration& titration = state.inputs.titration;
     titration.titrant = text(values, QStringLiteral("titrant")) == u"acid" ? model::Titrant::Acid
                                                                            : model::Titrant::Base;
@@ -149,6 +158,11 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
     if (const auto v = number(values, QStringLiteral("volume"));
         v && model::problemWithSampleVolume(*v).empty()) {
         titration.sampleVolume = *v;
+    }
+    // 0 is the automatic end.
+    if (const auto v = number(values, QStringLiteral("endVolume"));
+        v && (*v == 0.0 || model::problemWithEndVolume(*v).empty())) {
+        titration.endVolume = *v;
     }
     return state;
 }
@@ -194,6 +208,9 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
     values.insert(QStringLiteral("titrantConcentration"),
                   fromText(numberText(inputs.titration.titrantConcentration)));
     values.insert(QStringLiteral("volume"), fromText(numberText(inputs.titration.sampleVolume)));
+    values.insert(QStringLiteral("strongAcid"), fromText(numberText(inputs.solution.strongAcid)));
+    values.insert(QStringLiteral("strongBase"), fromText(numberText(inputs.solution.strongBase)));
+    values.insert(QStringLiteral("endVolume"), fromText(numberText(inputs.titration.endVolume)));
     return values;
 }
 

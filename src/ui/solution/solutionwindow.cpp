@@ -3,6 +3,7 @@
 
 #include "chartdrawing.h"
 #include "chartview.h"
+#include "notcurrentbanner.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
 #include "windowplacement.h"
@@ -95,6 +96,8 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         m_views[i] = view;
         m_tabs->addTab(view, tr(kViews[i].tab));
     }
+    // Over the drawings while a field is not fine: they show the values from before its edit.
+    auto* notCurrent = new NotCurrentBanner(*m_tabs);
     right->addWidget(m_tabs, 1);
     m_line = new QLabel(central);
     m_line->setAccessibleName(tr("Solution"));
@@ -136,6 +139,9 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     }
 
     connect(m_panel, &SolutionPanel::inputsChanged, this, &SolutionWindow::redraw);
+    const auto showNotCurrent = [this, notCurrent] { notCurrent->say(m_panel->notCurrentText()); };
+    connect(m_panel, &SolutionPanel::notCurrentChanged, this, showNotCurrent);
+    showNotCurrent();
     connect(m_panel, &SolutionPanel::acidEdited, this, [this] {
         // An acid of the window's own: the main window stays as it is.
         const QSignalBlocker blocker(m_panel->followBox());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speciestext.h"
 
+#include "typednumber.h"
+
 #include "diagram/decimaltext.h"
 #include "diagram/formula.h"
 
@@ -100,18 +102,23 @@ QString concentrationText(double value) {
 
 QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& solution,
                      const model::SolutionState& state) {
+    // The numbers as the window's fields show them.
+    const QLocale locale;
     QStringList species;
     for (int j = 0; j < acid.speciesCount(); ++j) {
         species << QStringLiteral("%1 %2").arg(
             unicodeFormula(QString::fromStdString(acid.speciesName(j))),
-            concentrationText(state.concentration[static_cast<std::size_t>(j)]));
+            shownNumber(concentrationText(state.concentration[static_cast<std::size_t>(j)]),
+                        locale));
     }
     //: The solution line under the drawing: "0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240,
     //: … mol/L". %1 is the concentration, %2 what was dissolved ("as H₃A"), %3 the pH and %4 the
     //: species with their concentrations.
     return QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mol/L %2: pH %3 · %4 mol/L")
-        .arg(concentrationText(solution.concentration), dissolvedText(acid, solution.dissolvedAs),
-             diagram::decimalText(state.pH, 2), species.join(QStringLiteral(", ")));
+        .arg(shownNumber(concentrationText(solution.concentration), locale),
+             dissolvedText(acid, solution.dissolvedAs),
+             shownNumber(diagram::decimalText(state.pH, 2), locale),
+             species.join(QStringLiteral(", ")));
 }
 
 } // namespace velmora::ui
