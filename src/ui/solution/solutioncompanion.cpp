@@ -3,11 +3,20 @@
 
 #include <QAction>
 #include <QWidget>
+#include <QWindow>
 
 namespace velmora::ui {
 
-SolutionCompanion::SolutionCompanion(QWidget& window, SolutionWindow::AcidSource acid)
-    : QObject(&window), m_window(window), m_acid(std::move(acid)) {
+namespace {
+
+/** The frame assumed before the window manager has put one around the opening window. */
+constexpr QMargins kUsualFrame{4, 32, 4, 4};
+
+} // namespace
+
+SolutionCompanion::SolutionCompanion(QWidget& window, SolutionWindow::AcidSource acid,
+                                     ControlsArea controls)
+    : QObject(&window), m_window(window), m_acid(std::move(acid)), m_controls(std::move(controls)) {
     m_open = new QAction(tr("Solution…"), &window);
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_open->setShortcutContext(Qt::WindowShortcut);
@@ -24,11 +33,38 @@ void SolutionCompanion::open() {
     if (m_solution.isNull()) {
         m_solution = new SolutionWindow(m_acid);
         m_solution->setAttribute(Qt::WA_DeleteOnClose);
-        m_solution->place(m_window.frameGeometry());
+        const QMargins frame = windowFrame();
+        const Placement placement = m_solution->place(windowArea(frame), frame);
+        if (placement.mainPosition) {
+            m_window.move(*placement.mainPosition);
+        }
     }
     m_solution->show();
     m_solution->raise();
     m_solution->activateWindow();
+}
+
+QMargins SolutionCompanion::windowFrame() const {
+    const QWindow* handle = m_window.windowHandle();
+    if (handle == nullptr || !handle->isExposed()) {
+        return kUsualFrame;
+    }
+    const QRect inner = m_window.geometry();
+    const QRect outer = m_window.frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+MainWindowArea SolutionCompanion::windowArea(const QMargins& frame) const {
+    // From the window's position (its frame's corner) and inner size, which hold before the
+    // window manager has framed it too.
+    const QRect outer(m_window.pos(), m_window.size().grownBy(frame));
+    const QPoint innerCorner = outer.topLeft() + QPoint(frame.left(), frame.top());
+    if (!m_controls) {
+        return {outer, outer};
+    }
+    const QRect controls = m_controls().translated(innerCorner);
+    return {outer, QRect(QPoint(controls.left(), outer.top()), outer.bottomRight())};
 }
 
 void SolutionCompanion::windowChanged() {

@@ -19,6 +19,7 @@ struct SolutionWindowState {
     SolutionInputs inputs;
     bool follow = true; ///< the acid is the main window's (the own acid is not remembered)
     charts::ChartKind view = charts::ChartKind::Fractions;
+    bool inputsShown = true;        ///< the inputs beside (or above) the drawing, not put away
     std::optional<QSize> size;      ///< the window's inner size
     std::optional<QPoint> position; ///< the frame's top-left corner
     bool maximized = false;
