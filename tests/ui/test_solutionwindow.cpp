@@ -103,11 +103,11 @@ QStringList comboTexts(const QComboBox* box) {
 }
 
 /**
- * Sizes the window so that its shown view is `size`. With the inputs above the views, they take
- * a share of every change of height: a few steps more come to the size.
+ * Sizes the window so that its shown view is `size`. With the inputs above the views, the view
+ * takes half of every change of height: more steps come to the size.
  */
 void sizeViewTo(SolutionWindow& window, const QSize& size) {
-    for (int attempt = 0; attempt < 8 && window.shownView()->size() != size; ++attempt) {
+    for (int attempt = 0; attempt < 16 && window.shownView()->size() != size; ++attempt) {
         window.resize(window.size() + size - window.shownView()->size());
         QApplication::processEvents();
     }

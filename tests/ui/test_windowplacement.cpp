@@ -215,14 +215,18 @@ void TestWindowPlacement::inputsAndDrawing_data() {
     QTest::addColumn<bool>("beside");
     QTest::addColumn<int>("inputsHeight"); // above the drawing; 0 for none
     QTest::newRow("1100x680: beside") << QSize(1100, 680) << true << true << 0;
-    QTest::newRow("the drawing exactly half: beside") << QSize(812, 500) << true << true << 0;
-    QTest::newRow("one pixel short of half: above") << QSize(811, 500) << true << false << 96;
-    QTest::newRow("480x360: above, a fifth of the height")
-        << QSize(480, 360) << true << false << 68;
-    QTest::newRow("480x300: above, as little as leaves the drawing its least")
-        << QSize(480, 300) << true << false << 14;
-    QTest::newRow("480x260: no room above, the inputs out of sight")
-        << QSize(480, 260) << true << false << 0;
+    QTest::newRow("the drawing exactly half as wide: beside")
+        << QSize(812, 500) << true << true << 0;
+    QTest::newRow("one pixel short of half: above, the chart half as high")
+        << QSize(811, 500) << true << false << 129;
+    QTest::newRow("480x360: above, the drawing at its least")
+        << QSize(480, 360) << true << false << 49;
+    QTest::newRow("480x800: above, the chart half as high")
+        << QSize(480, 800) << true << false << 279;
+    QTest::newRow("480x1600: above, as high as the inputs are")
+        << QSize(480, 1600) << true << false << 640;
+    QTest::newRow("480x300: no room above, the inputs out of sight")
+        << QSize(480, 300) << true << false << 0;
     QTest::newRow("put away: the drawing takes all") << QSize(480, 360) << false << true << 0;
     QTest::newRow("put away in a large window") << QSize(1100, 680) << false << true << 0;
 }
@@ -232,20 +236,23 @@ void TestWindowPlacement::inputsAndDrawing() {
     QFETCH(bool, shown);
     QFETCH(bool, beside);
     QFETCH(int, inputsHeight);
-    // The panel's width beside the drawing and its full height; the drawing's least height.
-    constexpr int kPanelWidth = 380;
-    constexpr int kPanelHeight = 640;
+    // The panel's width beside the drawing and its full height; the drawing's least height and
+    // its tabs and line; a menu bar above the area.
+    constexpr QSize kPanel{380, 640};
     constexpr int kDrawingLeast = 260;
+    constexpr int kOverhead = 70;
     constexpr int kSpacing = 6;
+    constexpr int kMenuBar = 25;
     const QMargins margins(10, 10, 10, 10);
-    const QRect rect(QPoint(0, 0), window);
+    const QRect rect(0, 0, window.width(), window.height() - kMenuBar);
     const QRect area = rect.marginsRemoved(margins);
-    const InputsArrangement got =
-        arrangeInputs(rect, margins, kSpacing, kPanelWidth, kPanelHeight, kDrawingLeast, shown);
+    const InputsArrangement got = arrangeInputs(
+        {rect, margins, kSpacing, kPanel, kDrawingLeast, kOverhead, window.height(), shown});
     QCOMPARE(got.beside, beside);
     QVERIFY(area.contains(got.drawing));
     QVERIFY(!got.drawing.intersects(got.inputs));
     QVERIFY(2 * got.drawing.width() >= window.width());
+    QVERIFY(got.drawing.height() >= std::min(kDrawingLeast, area.height()));
     if (!shown || got.inputs.isEmpty()) {
         QVERIFY(got.inputs.isEmpty());
         QCOMPARE(got.drawing, area);
@@ -254,7 +261,7 @@ void TestWindowPlacement::inputsAndDrawing() {
     }
     QVERIFY(area.contains(got.inputs));
     if (beside) {
-        QCOMPARE(got.inputs, QRect(area.topLeft(), QSize(kPanelWidth, area.height())));
+        QCOMPARE(got.inputs, QRect(area.topLeft(), QSize(kPanel.width(), area.height())));
         QCOMPARE(got.drawing.left(), got.inputs.right() + 1 + kSpacing);
         QCOMPARE(got.drawing.right(), area.right());
         QCOMPARE(got.drawing.height(), area.height());
@@ -263,7 +270,8 @@ void TestWindowPlacement::inputsAndDrawing() {
         QCOMPARE(got.drawing.top(), got.inputs.bottom() + 1 + kSpacing);
         QCOMPARE(got.drawing.bottom(), area.bottom());
         QCOMPARE(got.drawing.width(), area.width());
-        QVERIFY(got.drawing.height() >= kDrawingLeast);
+        // The chart, the drawing without its tabs and line, keeps half the window's height.
+        QVERIFY(2 * (got.drawing.height() - kOverhead) >= window.height());
     }
 }
 

@@ -7,35 +7,26 @@
 
 namespace velmora::ui {
 
-namespace {
-
-/** The inputs above the drawing take at most this part of the height. */
-constexpr int kAboveShare = 5;
-
-} // namespace
-
-InputsArrangement arrangeInputs(const QRect& rect, const QMargins& margins, int spacing,
-                                int inputsWidth, int inputsHeight, int drawingMinimumHeight,
-                                bool inputsShown) {
-    const QRect area = rect.marginsRemoved(margins);
-    if (!inputsShown) {
+InputsArrangement arrangeInputs(const InputsRoom& room) {
+    const QRect area = room.rect.marginsRemoved(room.margins);
+    if (!room.inputsShown) {
         return {QRect(), area, true};
     }
-    const int drawingWidth = area.width() - inputsWidth - spacing;
-    if (2 * drawingWidth >= rect.width()) {
-        return {QRect(area.left(), area.top(), inputsWidth, area.height()),
+    const int drawingWidth = area.width() - room.inputs.width() - room.spacing;
+    if (2 * drawingWidth >= room.rect.width()) {
+        return {QRect(area.left(), area.top(), room.inputs.width(), area.height()),
                 QRect(area.right() + 1 - drawingWidth, area.top(), drawingWidth, area.height()),
                 true};
     }
-    const int height = std::min({inputsHeight, area.height() / kAboveShare,
-                                 area.height() - spacing - drawingMinimumHeight});
+    const int drawingHeight =
+        std::max(room.drawingMinimumHeight, room.drawingOverhead + (room.windowHeight + 1) / 2);
+    const int height = std::min(room.inputs.height(), area.height() - room.spacing - drawingHeight);
     if (height <= 0) {
         return {QRect(), area, false};
     }
-    const int drawingHeight = area.height() - height - spacing;
+    const int drawn = area.height() - height - room.spacing;
     return {QRect(area.left(), area.top(), area.width(), height),
-            QRect(area.left(), area.bottom() + 1 - drawingHeight, area.width(), drawingHeight),
-            false};
+            QRect(area.left(), area.bottom() + 1 - drawn, area.width(), drawn), false};
 }
 
 InputsLayout::InputsLayout(QWidget* parent) : QLayout(parent) {}
@@ -48,6 +39,11 @@ InputsLayout::~InputsLayout() {
 
 void InputsLayout::setInputsWidth(int width) {
     m_inputsWidth = width;
+    invalidate();
+}
+
+void InputsLayout::setDrawingOverhead(std::function<int()> overhead) {
+    m_drawingOverhead = std::move(overhead);
     invalidate();
 }
 
@@ -106,10 +102,12 @@ void InputsLayout::setGeometry(const QRect& rect) {
         return;
     }
     const bool shown = inputs() != nullptr && !inputs()->isEmpty();
-    const int inputsHeight = shown ? inputs()->sizeHint().height() : 0;
-    const InputsArrangement arrangement =
-        arrangeInputs(rect, contentsMargins(), spacing(), m_inputsWidth, inputsHeight,
-                      drawing()->minimumSize().height(), shown);
+    const QWidget* window = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const InputsArrangement arrangement = arrangeInputs(
+        {rect, contentsMargins(), spacing(),
+         QSize(m_inputsWidth, shown ? inputs()->sizeHint().height() : 0),
+         drawing()->minimumSize().height(), m_drawingOverhead ? m_drawingOverhead() : 0,
+         window != nullptr ? window->height() : rect.height(), shown});
     m_beside = arrangement.beside;
     if (shown) {
         // Inputs with no room above the drawing are put out of sight rather than squeezed.

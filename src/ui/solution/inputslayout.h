@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include <array>
+#include <functional>
 
 namespace velmora::ui {
 
@@ -17,16 +18,25 @@ struct InputsArrangement {
     bool beside = true; ///< the inputs left of the drawing, else above it
 };
 
+/** What the inputs and the drawing are arranged from. */
+struct InputsRoom {
+    QRect rect;       ///< the whole area, as wide as the window
+    QMargins margins; ///< kept free inside it
+    int spacing = 0;  ///< between the inputs and the drawing
+    QSize inputs;     ///< the inputs' width beside the drawing, and their full height
+    int drawingMinimumHeight = 0;
+    int drawingOverhead = 0; ///< the drawing's height that is not the chart (tabs, a line)
+    int windowHeight = 0;
+    bool inputsShown = true;
+};
+
 /**
- * The inputs beside the drawing (left of it, at `inputsWidth`) while the drawing keeps at least
- * half the width of `rect`; else above it, across the area, at most a fifth of its height (they
- * scroll) and never so high that the drawing gets less than `drawingMinimumHeight`. Hidden inputs
- * leave the whole area to the drawing. `rect` is the whole area, `margins` are kept free inside
- * it, `spacing` between the two. So the drawing keeps at least half of a window of any size.
+ * The inputs beside the drawing (left of it, at their width) while the drawing keeps at least
+ * half the width; else above it, across the area, as high as they are but never so high that the
+ * chart gets less than half the window's height or the drawing less than its least height (they
+ * scroll). Hidden inputs, or inputs with no room above, leave the whole area to the drawing.
  */
-[[nodiscard]] InputsArrangement arrangeInputs(const QRect& rect, const QMargins& margins,
-                                              int spacing, int inputsWidth, int inputsHeight,
-                                              int drawingMinimumHeight, bool inputsShown);
+[[nodiscard]] InputsArrangement arrangeInputs(const InputsRoom& room);
 
 /**
  * The solution window's inputs and drawing, arranged by arrangeInputs(): the first widget added
@@ -40,6 +50,8 @@ public:
 
     /** The inputs' width beside the drawing. */
     void setInputsWidth(int width);
+    /** The drawing's height that is not the chart, as it is now. */
+    void setDrawingOverhead(std::function<int()> overhead);
     /** The last arrangement made. */
     [[nodiscard]] bool inputsBeside() const { return m_beside; }
 
@@ -58,6 +70,7 @@ private:
 
     std::array<QLayoutItem*, 2> m_items{};
     int m_inputsWidth = 0;
+    std::function<int()> m_drawingOverhead;
     bool m_beside = true;
 };
 

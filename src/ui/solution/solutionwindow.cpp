@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmora::ui {
@@ -109,6 +110,12 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(m_line);
     layout->addWidget(drawing);
+    // The tabs and the line: the least they take, or more, as a long line wraps, last they took.
+    layout->setDrawingOverhead([this, drawing] {
+        const int least =
+            drawing->minimumSizeHint().height() - shownView()->minimumSizeHint().height();
+        return std::max(least, drawing->height() - shownView()->height());
+    });
     setCentralWidget(central);
 
     m_drawing = std::make_unique<ChartDrawing>([this] { return shownView()->request(); });
