@@ -1193,7 +1193,11 @@ void TestSolutionWindow::placement() {
                        {screen, QRect(1920, 0, 1280, 1024)}, least));
     QVERIFY(!fitsBeside(QRect(position, size), QMargins(), QRect(position, QSize(1, 1)), {screen},
                         least));
-    // A frame that leaves one pixel too few inside.
+    // A frame that leaves one pixel too few inside, in height or in width.
+    QVERIFY(fitsBeside(QRect(position, size), QMargins(size.width() - 480, 0, 0, 0), QRect(),
+                       {screen}, least));
+    QVERIFY(!fitsBeside(QRect(position, size), QMargins(size.width() - 479, 0, 0, 0), QRect(),
+                        {screen}, least));
     QVERIFY(fitsBeside(QRect(position, size), QMargins(0, 0, 0, size.height() - 360), QRect(),
                        {screen}, least));
     QVERIFY(!fitsBeside(QRect(position, size), QMargins(0, 0, 0, size.height() - 359), QRect(),
@@ -1203,9 +1207,11 @@ void TestSolutionWindow::placement() {
 void TestSolutionWindow::opensBesideTheMainWindow_data() {
     QTest::addColumn<bool>("mainShown");  // the main window on the screen before the opening
     QTest::addColumn<bool>("remembered"); // a place from last time over the main window's bars
-    QTest::newRow("from the main window on the screen") << true << false;
-    QTest::newRow("--solution, the main window not yet on the screen") << false << false;
-    QTest::newRow("a remembered place over the controls") << true << true;
+    QTest::addColumn<bool>("maximized");  // maximised last time
+    QTest::newRow("from the main window on the screen") << true << false << false;
+    QTest::newRow("--solution, the main window not yet on the screen") << false << false << false;
+    QTest::newRow("a remembered place over the controls") << true << true << false;
+    QTest::newRow("maximised last time") << true << false << true;
 }
 
 void TestSolutionWindow::opensBesideTheMainWindow() {
@@ -1214,7 +1220,14 @@ void TestSolutionWindow::opensBesideTheMainWindow() {
     // and leaves the main window's controls clear.
     QFETCH(bool, mainShown);
     QFETCH(bool, remembered);
+    QFETCH(bool, maximized);
     const QList<QRect> screens = availableScreenAreas();
+    if (maximized) {
+        SolutionWindow last;
+        last.showMaximized();
+        QTRY_VERIFY(last.isMaximized());
+        QVERIFY(last.close());
+    }
     if (remembered) {
         // Last time right over the middle of the primary screen, where the main window starts.
         SolutionWindow last;
@@ -1255,6 +1268,10 @@ void TestSolutionWindow::opensBesideTheMainWindow() {
         QVERIFY(main.controlsArea().contains(control->geometry()));
     }
     QVERIFY(!main.controlsArea().intersects(main.plotBox()->geometry()));
+    // Maximised again only on a screen without the main window, and there.
+    const bool alone = !solution->screen()->geometry().intersects(main.frameGeometry());
+    QTRY_COMPARE(solution->isMaximized(), maximized && alone);
+    QVERIFY(!solution->frameGeometry().intersects(controls));
 }
 
 QTEST_MAIN(TestSolutionWindow)

@@ -223,6 +223,8 @@ void TestWindowPlacement::inputsAndDrawing_data() {
         << QSize(480, 360) << true << false << 49;
     QTest::newRow("480x800: above, the chart half as high")
         << QSize(480, 800) << true << false << 279;
+    QTest::newRow("480x801: above, the chart half as high, rounded up")
+        << QSize(480, 801) << true << false << 279;
     QTest::newRow("480x1600: above, as high as the inputs are")
         << QSize(480, 1600) << true << false << 640;
     QTest::newRow("480x300: no room above, the inputs out of sight")

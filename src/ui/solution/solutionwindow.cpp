@@ -283,11 +283,15 @@ Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& fram
         {screens, main, frame, minimumSizeHint().expandedTo(kSmallestPlacedSize), size(),
          m_rememberedPosition});
     // Maximised on the main window's screen, the window would hide it: it opens beside it.
+    // Elsewhere it is maximised once it is shown where it is placed, on that screen.
     QRect mainFrame = main.frame;
     mainFrame.moveTopLeft(placement.mainPosition.value_or(main.frame.topLeft()));
-    if (isMaximized() &&
-        (placement.screen < 0 || screens[placement.screen].intersects(mainFrame))) {
+    if (isMaximized()) {
         setWindowState(windowState() & ~Qt::WindowMaximized);
+        if (placement.screen >= 0 && !screens[placement.screen].intersects(mainFrame)) {
+            QTimer::singleShot(0, this,
+                               [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+        }
     }
     resize(placement.size);
     move(placement.frame.topLeft());

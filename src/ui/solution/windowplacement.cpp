@@ -50,15 +50,6 @@ QRect strip(const QRect& screen, const QRect& avoid, Side side) {
     return area.intersected(screen);
 }
 
-/** The side of `avoid` that `screen` lies on, for a screen that does not meet it. */
-Side sideOf(const QRect& screen, const QRect& avoid) {
-    const QPoint apart = screen.center() - avoid.center();
-    if (std::abs(apart.x()) >= std::abs(apart.y())) {
-        return apart.x() >= 0 ? Side::Right : Side::Left;
-    }
-    return apart.y() >= 0 ? Side::Below : Side::Above;
-}
-
 /**
  * A frame of at most `wanted` within `area`, as close to `avoid` on `side` as the area allows:
  * beside it, the tops (or left edges) in line.
@@ -115,22 +106,18 @@ struct Beside {
     const PlacementRequest& request;
     QSize wanted; ///< the preferred frame size
 
-    /** The places beside `avoid` on `screen` (every side), or on it whole if it is elsewhere. */
+    /**
+     * The places on `screen` on every side of `avoid`, right first; on a screen that it does not
+     * reach, the side it lies on is the screen whole.
+     */
     void add(std::vector<Candidate>& to, int screen, const QRect& avoid,
              const std::optional<QPoint>& mainPosition) const {
         const QRect& area = request.screens[screen];
-        const auto take = [&](const QRect& within, Side side) {
-            const QRect frame = frameIn(within, avoid, side, wanted);
+        for (const Side side : kSides) {
+            const QRect frame = frameIn(strip(area, avoid, side), avoid, side, wanted);
             if (fitsBeside(frame, request.frame, avoid, {area}, request.minimumSize)) {
                 to.push_back({frame, mainPosition, screen, frame.size() == wanted});
             }
-        };
-        if (!area.intersects(avoid)) {
-            take(area, sideOf(area, avoid));
-            return;
-        }
-        for (const Side side : kSides) {
-            take(strip(area, avoid, side), side);
         }
     }
 };
@@ -209,12 +196,11 @@ Placement placeSolutionWindow(const PlacementRequest& request) {
     std::vector<Candidate> overPlot;
     beside.add(overPlot, home, keptClear, std::nullopt);
     for (const QPoint& corner : corners(screens[home], mainFrame.size())) {
+        // A main window already in a corner gives the places it has where it stands again:
+        // those come first among equals, so it does not move.
         const QPoint shift = corner - mainFrame.topLeft();
-        // A main window already in the corner stays.
-        const std::optional<QPoint> moved =
-            shift.isNull() ? std::nullopt : std::optional<QPoint>(corner);
-        beside.add(cornered, home, mainFrame.translated(shift), moved);
-        beside.add(overPlot, home, keptClear.translated(shift), moved);
+        beside.add(cornered, home, mainFrame.translated(shift), corner);
+        beside.add(overPlot, home, keptClear.translated(shift), corner);
     }
 
     std::optional<Candidate> chosen = firstHoldingPreferred(staying);
