@@ -5,12 +5,18 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace velmora::ui {
 
 namespace {
 
-/** The frame assumed before the window manager has put one around the opening window. */
-constexpr QMargins kUsualFrame{4, 32, 4, 4};
+/**
+ * The least frame assumed around a window: a usual desktop's title bar and borders (those of a
+ * resizable window, larger than a fixed one's). Before the window manager has framed the main
+ * window nothing more is known.
+ */
+constexpr QMargins kUsualFrame{8, 40, 8, 8};
 
 } // namespace
 
@@ -51,20 +57,22 @@ QMargins SolutionCompanion::windowFrame() const {
     }
     const QRect inner = m_window.geometry();
     const QRect outer = m_window.frameGeometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    return {std::max(kUsualFrame.left(), inner.left() - outer.left()),
+            std::max(kUsualFrame.top(), inner.top() - outer.top()),
+            std::max(kUsualFrame.right(), outer.right() - inner.right()),
+            std::max(kUsualFrame.bottom(), outer.bottom() - inner.bottom())};
 }
 
 MainWindowArea SolutionCompanion::windowArea(const QMargins& frame) const {
     // From the window's position (its frame's corner) and inner size, which hold before the
-    // window manager has framed it too.
+    // window manager has framed it too. The frame may be thinner than `frame`: the controls are
+    // kept clear from as far left as they can lie, as if the frame had no left border.
     const QRect outer(m_window.pos(), m_window.size().grownBy(frame));
-    const QPoint innerCorner = outer.topLeft() + QPoint(frame.left(), frame.top());
     if (!m_controls) {
         return {outer, outer};
     }
-    const QRect controls = m_controls().translated(innerCorner);
-    return {outer, QRect(QPoint(controls.left(), outer.top()), outer.bottomRight())};
+    const int controlsLeft = outer.left() + m_controls().left();
+    return {outer, QRect(QPoint(controlsLeft, outer.top()), outer.bottomRight())};
 }
 
 void SolutionCompanion::windowChanged() {

@@ -293,6 +293,9 @@ Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& fram
                                [this] { setWindowState(windowState() | Qt::WindowMaximized); });
         }
     }
+    // Made before it is moved: the position of a window that is not made yet is taken as its
+    // frame's and then once more by the window manager, and the window lands a frame too far.
+    create();
     resize(placement.size);
     move(placement.frame.topLeft());
     m_placed = true;
