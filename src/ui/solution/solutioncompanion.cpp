@@ -12,9 +12,9 @@ namespace velmora::ui {
 namespace {
 
 /**
- * The least frame assumed around a window: a usual desktop's title bar and borders (those of a
- * resizable window, larger than a fixed one's). Before the window manager has framed the main
- * window nothing more is known.
+ * A usual desktop's title bar and borders, those of a resizable window (larger than a fixed
+ * one's): the least frame the solution window is placed with, and the main window's frame
+ * before the window manager has framed it.
  */
 constexpr QMargins kUsualFrame{8, 40, 8, 8};
 
@@ -39,8 +39,14 @@ void SolutionCompanion::open() {
     if (m_solution.isNull()) {
         m_solution = new SolutionWindow(m_acid);
         m_solution->setAttribute(Qt::WA_DeleteOnClose);
-        const QMargins frame = windowFrame();
-        const Placement placement = m_solution->place(windowArea(frame), frame);
+        const QMargins known = windowFrame();
+        // The solution window's frame is not known before it is shown and may be larger (it
+        // can be resized): it is placed with at least a usual desktop's frame.
+        const QMargins assumed(std::max(kUsualFrame.left(), known.left()),
+                               std::max(kUsualFrame.top(), known.top()),
+                               std::max(kUsualFrame.right(), known.right()),
+                               std::max(kUsualFrame.bottom(), known.bottom()));
+        const Placement placement = m_solution->place(windowArea(assumed), assumed, known);
         if (placement.mainPosition) {
             m_window.move(*placement.mainPosition);
         }
@@ -57,10 +63,8 @@ QMargins SolutionCompanion::windowFrame() const {
     }
     const QRect inner = m_window.geometry();
     const QRect outer = m_window.frameGeometry();
-    return {std::max(kUsualFrame.left(), inner.left() - outer.left()),
-            std::max(kUsualFrame.top(), inner.top() - outer.top()),
-            std::max(kUsualFrame.right(), outer.right() - inner.right()),
-            std::max(kUsualFrame.bottom(), outer.bottom() - inner.bottom())};
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 MainWindowArea SolutionCompanion::windowArea(const QMargins& frame) const {

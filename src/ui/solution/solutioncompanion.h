@@ -53,9 +53,8 @@ public slots:
      */
     [[nodiscard]] MainWindowArea windowArea(const QMargins& frame) const;
     /**
-     * The frame the window manager puts around the windows: the opening window's once it is on
-     * the screen, but at least a usual desktop's (a title bar and borders), as the solution
-     * window's own frame is not known before it is shown and may be larger (it can be resized).
+     * The frame the window manager puts around the opening window, once it is on the screen;
+     * before that, a usual desktop's (a title bar and borders).
      */
     [[nodiscard]] QMargins windowFrame() const;
 

@@ -21,7 +21,7 @@ struct SolutionWindowState {
     charts::ChartKind view = charts::ChartKind::Fractions;
     bool inputsShown = true;        ///< the inputs beside (or above) the drawing, not put away
     std::optional<QSize> size;      ///< the window's inner size
-    std::optional<QPoint> position; ///< the frame's top-left corner
+    std::optional<QPoint> position; ///< the inner area's top-left corner (the frame's around it)
     bool maximized = false;
 };
 

@@ -276,12 +276,17 @@ void SolutionWindow::redraw() {
     m_line->setText(ui::solutionLine(drawn.acid, drawn.solution, state));
 }
 
-Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& frame) {
+Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& assumed,
+                                const QMargins& known) {
     const QList<QRect> screens = availableScreenAreas();
+    std::optional<QPoint> rememberedFrame;
+    if (m_rememberedPosition) {
+        rememberedFrame = *m_rememberedPosition - QPoint(known.left(), known.top());
+    }
     // Not yet shown, the window has the size it opens at, maximised or not.
     const Placement placement = placeSolutionWindow(
-        {screens, main, frame, minimumSizeHint().expandedTo(kSmallestPlacedSize), size(),
-         m_rememberedPosition});
+        {screens, main, assumed, minimumSizeHint().expandedTo(kSmallestPlacedSize), size(),
+         rememberedFrame});
     // Maximised on the main window's screen, the window would hide it: it opens beside it.
     // Elsewhere it is maximised once it is shown where it is placed, on that screen.
     QRect mainFrame = main.frame;
@@ -293,11 +298,13 @@ Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& fram
                                [this] { setWindowState(windowState() | Qt::WindowMaximized); });
         }
     }
-    // Made before it is moved: the position of a window that is not made yet is taken as its
-    // frame's and then once more by the window manager, and the window lands a frame too far.
-    create();
-    resize(placement.size);
-    move(placement.frame.topLeft());
+    // The inner area is placed, the window manager's frame drawn around it: a frame position
+    // would depend on a frame not yet known (and be taken twice by some window managers).
+    if (placement.remembered) {
+        setGeometry(QRect(*m_rememberedPosition, placement.size));
+    } else {
+        setGeometry(placement.frame.marginsRemoved(assumed));
+    }
     m_placed = true;
     return placement;
 }
@@ -313,7 +320,7 @@ SolutionWindowState SolutionWindow::state() const {
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();
     if (m_placed || isVisible()) {
-        state.position = isMaximized() ? normal.topLeft() : pos();
+        state.position = normal.topLeft();
     } else {
         state.position = m_rememberedPosition;
     }

@@ -61,10 +61,12 @@ public:
     /**
      * Places the window before it is first shown, beside the main window `main`, by
      * placeSolutionWindow(): where it was last when that place is still fit, else at the free
-     * side. `frame` is the frame the window will get around its inner area. The returned
-     * placement says where the main window has to move first, if it has to; the caller moves it.
+     * side. It is placed with the frame `assumed` around its inner area, at least as large as
+     * the one it will get; its remembered inner position is taken with the frame `known` around
+     * it (the main window's). The returned placement says where the main window has to move
+     * first, if it has to; the caller moves it.
      */
-    Placement place(const MainWindowArea& main, const QMargins& frame);
+    Placement place(const MainWindowArea& main, const QMargins& assumed, const QMargins& known);
 
     [[nodiscard]] SolutionPanel& panel() const { return *m_panel; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
