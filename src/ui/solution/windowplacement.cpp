@@ -22,7 +22,6 @@ constexpr std::array kSides{Side::Right, Side::Left, Side::Below, Side::Above};
 struct Candidate {
     QRect frame;
     std::optional<QPoint> mainPosition;
-    int screen = -1;
     bool holdsPreferred = false;
 };
 
@@ -116,7 +115,7 @@ struct Beside {
         for (const Side side : kSides) {
             const QRect frame = frameIn(strip(area, avoid, side), avoid, side, wanted);
             if (fitsBeside(frame, request.frame, avoid, {area}, request.minimumSize)) {
-                to.push_back({frame, mainPosition, screen, frame.size() == wanted});
+                to.push_back({frame, mainPosition, frame.size() == wanted});
             }
         }
     }
