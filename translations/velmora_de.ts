@@ -1111,6 +1111,10 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <source>the solution window&apos;s settings could not be written to %1: %2</source>
         <translation>die Einstellungen des Lösungsfensters ließen sich nicht nach %1 schreiben: %2</translation>
     </message>
+    <message>
+        <source>Show inputs</source>
+        <translation>Eingaben anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SpeciesText</name>

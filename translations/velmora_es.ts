@@ -1111,6 +1111,10 @@ No se pudo abrir la impresora o su archivo.</translation>
         <source>the solution window&apos;s settings could not be written to %1: %2</source>
         <translation>no se pudo escribir la configuración de la ventana de la disolución en %1: %2</translation>
     </message>
+    <message>
+        <source>Show inputs</source>
+        <translation>Mostrar los datos de entrada</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SpeciesText</name>

@@ -1111,6 +1111,10 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <source>the solution window&apos;s settings could not be written to %1: %2</source>
         <translation>les réglages de la fenêtre de la solution n’ont pas pu être écrits dans %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Show inputs</source>
+        <translation>Afficher les données d’entrée</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SpeciesText</name>

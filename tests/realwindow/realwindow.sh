@@ -5,7 +5,10 @@
 # colours in the main plot and in the solution window's Fractions view; the solution window
 # resized to 1200 x 800 draws its chart to the new edges; Exit ends the program with status 0 and
 # the solution window's settings are remembered in the configuration folder; `velmora --solution`
-# opens both windows, the solution window at its remembered size.
+# opens both windows, the solution window at its remembered size. Then, on screens of 1024x768,
+# 1366x768 and 1920x1080 and a fresh configuration, `velmora --solution` opens the solution window
+# wholly on the screen, at least 480 x 360, clear of the main window's bars, acid types and
+# commands.
 # Exits 77 (skipped) when no X server can be started here.
 set -u
 program=$1
@@ -31,6 +34,12 @@ unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export XDG_CONFIG_HOME=$work/config
 
 fail() { echo "FAIL: $*"; exit 1; }
+# Ends the program started last.
+end_program() {
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null
+    app_pid=""
+}
 
 "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -162,8 +171,37 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
 [ "$S_WIDTH" = 1200 ] && [ "$S_HEIGHT" = 800 ] ||
     fail "the solution window opened at ${S_WIDTH}x$S_HEIGHT, not at its remembered 1200x800"
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null
-app_pid=""
+end_program
 echo "--solution: both windows open, the solution window at its remembered size"
 
+# Both windows on smaller screens, each on a private display of its own.
+kill "$xvfb_pid" 2>/dev/null
+wait "$xvfb_pid" 2>/dev/null
+for screen in 1024x768 1366x768 1920x1080; do
+    start_private_display 90 140 "${screen}x24" || fail "Xvfb could not start at $screen"
+    export XDG_CONFIG_HOME=$work/config-$screen
+    "$program" --solution >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(wait_for_window '^Velmora  1\.0$')
+    solution=$(wait_for_window '^Velmora – Solution$')
+    [ -n "$window" ] && [ -n "$solution" ] || fail "$screen: velmora --solution opened no two windows"
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    eval "$(xdotool getwindowgeometry --shell "$solution" | sed 's/^/S_/')"
+    screen_width=${screen%x*}
+    screen_height=${screen#*x}
+    echo "$screen: main window at $X,$Y, solution window at $S_X,$S_Y size ${S_WIDTH}x$S_HEIGHT"
+    [ "$S_X" -ge 0 ] && [ "$S_Y" -ge 0 ] && [ $((S_X + S_WIDTH)) -le "$screen_width" ] &&
+        [ $((S_Y + S_HEIGHT)) -le "$screen_height" ] ||
+        fail "$screen: the solution window runs off the screen"
+    [ "$S_WIDTH" -ge 480 ] && [ "$S_HEIGHT" -ge 360 ] ||
+        fail "$screen: the solution window is only ${S_WIDTH}x$S_HEIGHT"
+    # The bars, acid types and commands: from the first bar (504) to the right edge, full height.
+    [ $((S_X + S_WIDTH)) -le $((X + 504)) ] || [ "$S_X" -ge $((X + 757)) ] ||
+        [ $((S_Y + S_HEIGHT)) -le "$Y" ] || [ "$S_Y" -ge $((Y + 362)) ] ||
+        fail "$screen: the solution window covers the main window's controls"
+    end_program
+    kill "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null
+done
+echo "--solution on 1024x768, 1366x768 and 1920x1080: both windows in view"

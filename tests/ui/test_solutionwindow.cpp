@@ -13,6 +13,7 @@
 #include "ui/common/diagramcommands.h"
 #include "ui/main/exampleacids.h"
 #include "ui/main/mainwindow.h"
+#include "ui/main/plotbox.h"
 #include "ui/solution/chartdrawing.h"
 #include "ui/solution/chartview.h"
 #include "ui/solution/followedacid.h"
@@ -33,9 +34,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
@@ -99,9 +102,12 @@ QStringList comboTexts(const QComboBox* box) {
     return texts;
 }
 
-/** Sizes the window so that its shown view is `size`. */
+/**
+ * Sizes the window so that its shown view is `size`. With the inputs above the views, the view
+ * takes half of every change of height: more steps come to the size.
+ */
 void sizeViewTo(SolutionWindow& window, const QSize& size) {
-    for (int attempt = 0; attempt < 3 && window.shownView()->size() != size; ++attempt) {
+    for (int attempt = 0; attempt < 16 && window.shownView()->size() != size; ++attempt) {
         window.resize(window.size() + size - window.shownView()->size());
         QApplication::processEvents();
     }
@@ -148,6 +154,8 @@ private slots:
 
     void viewsFillAnySize_data();
     void viewsFillAnySize();
+    void smallWindowsKeepTheDrawing_data();
+    void smallWindowsKeepTheDrawing();
     void readoutFromMouseAndKeys_data();
     void readoutFromMouseAndKeys();
 
@@ -162,6 +170,8 @@ private slots:
     void damagedSettingsGiveDefaults();
     void placement_data();
     void placement();
+    void opensBesideTheMainWindow_data();
+    void opensBesideTheMainWindow();
 
 private:
     QTemporaryDir m_config;
@@ -792,6 +802,81 @@ void TestSolutionWindow::viewsFillAnySize() {
     QCOMPARE(view->image().size(), view->size() * ratio);
 }
 
+void TestSolutionWindow::smallWindowsKeepTheDrawing_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("beside"); // the inputs left of the drawing, else above it
+    QTest::newRow("480x360: the inputs above") << QSize(480, 360) << false;
+    QTest::newRow("640x480: the inputs above") << QSize(640, 480) << false;
+    QTest::newRow("480x800: the inputs above") << QSize(480, 800) << false;
+    QTest::newRow("1100x680: the inputs beside") << QSize(1100, 680) << true;
+    QTest::newRow("1600x400: the inputs beside") << QSize(1600, 400) << true;
+}
+
+void TestSolutionWindow::smallWindowsKeepTheDrawing() {
+    QFETCH(QSize, size);
+    QFETCH(bool, beside);
+    const auto inWindow = [](const QWidget* widget) {
+        return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+    };
+    const auto showInputsAction = [](const SolutionWindow& window) -> QAction* {
+        for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == QStringLiteral("Show inputs")) {
+                    return action;
+                }
+            }
+        }
+        return nullptr;
+    };
+    {
+        SolutionWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(size);
+        QTRY_COMPARE(window.size(), size);
+        QApplication::processEvents();
+        const QWidget* inputs = window.findChild<QScrollArea*>(QStringLiteral("inputs"));
+        QVERIFY(inputs != nullptr);
+        const QRect panel = inWindow(inputs);
+        const QRect drawing = inWindow(window.shownView());
+        // The drawing keeps at least half the window, the inputs beside it or above it.
+        QVERIFY2(2 * drawing.width() >= size.width() && 2 * drawing.height() >= size.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(drawing.width()).arg(drawing.height())));
+        QVERIFY(inputs->isVisible());
+        QVERIFY(!panel.intersects(drawing));
+        if (beside) {
+            QVERIFY(panel.right() < drawing.left());
+            QVERIFY(panel.height() >= drawing.height());
+        } else {
+            QVERIFY(panel.bottom() < drawing.top());
+            QVERIFY(panel.height() > 0);
+            QVERIFY(panel.width() >= drawing.width());
+        }
+        // Put away, they leave all to the drawing.
+        QAction* show = showInputsAction(window);
+        QVERIFY(show != nullptr);
+        QVERIFY(show->isCheckable() && show->isChecked());
+        show->trigger();
+        QApplication::processEvents();
+        QVERIFY(!inputs->isVisible());
+        const QRect alone = inWindow(window.shownView());
+        QVERIFY(alone.width() * alone.height() > drawing.width() * drawing.height());
+        QVERIFY(!window.state().inputsShown);
+        QVERIFY(window.close());
+    }
+    // Remembered: the next window opens with them put away, and brings them back.
+    SolutionWindow again;
+    QAction* show = showInputsAction(again);
+    QVERIFY(!show->isChecked());
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    const QWidget* inputs = again.findChild<QScrollArea*>(QStringLiteral("inputs"));
+    QVERIFY(!inputs->isVisible());
+    show->trigger();
+    QVERIFY(inputs->isVisible());
+    QVERIFY(again.state().inputsShown);
+}
+
 void TestSolutionWindow::readoutFromMouseAndKeys_data() {
     QTest::addColumn<charts::ChartKind>("kind");
     QTest::addColumn<QList<QKeyCombination>>("keys");
@@ -1011,7 +1096,9 @@ void TestSolutionWindow::remembersItselfBetweenRuns() {
             typeInto(panel.nameEdit(1), "HGly^0");
         }
         solution->tabs()->setCurrentIndex(2);
-        solution->resize(760, 540);
+        // Small enough to lie beside the controls of a main window at (100, 100) on the 800 x 600
+        // screen of the tests.
+        solution->resize(480, 360);
         solution->move(position);
         inputs = panel.inputs();
         QVERIFY(solution->close());
@@ -1036,12 +1123,15 @@ void TestSolutionWindow::remembersItselfBetweenRuns() {
         QCOMPARE(restored.acid, inputs.acid);
     }
     QCOMPARE(solution->shownView()->kind(), ChartKind::Titration);
-    QCOMPARE(solution->size(), QSize(760, 540));
+    QCOMPARE(solution->size(), QSize(480, 360));
     if (kept) {
         QCOMPARE(solution->pos(), position);
-    } else {
-        QVERIFY(liesOnAScreen(solution->pos(), solution->size(), availableScreenAreas()));
     }
+    // Kept or placed anew, it lies on the screen and leaves the main window's controls clear.
+    const QRect controls(main.mapToGlobal(main.controlsArea().topLeft()),
+                         main.controlsArea().size());
+    QVERIFY(availableScreenAreas().first().contains(solution->frameGeometry()));
+    QVERIFY(!solution->frameGeometry().intersects(controls));
 }
 
 void TestSolutionWindow::damagedSettingsGiveDefaults() {
@@ -1072,23 +1162,117 @@ void TestSolutionWindow::placement_data() {
     QTest::addColumn<QRect>("anchor");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("position");
-    const QRect screen(0, 0, 1920, 1080);
-    QTest::newRow("right of it") << QRect(10, 10, 757, 362) << QSize(900, 600) << QPoint(775, 10);
-    QTest::newRow("left of it") << QRect(1100, 10, 757, 362) << QSize(900, 600) << QPoint(192, 10);
-    QTest::newRow("below it") << QRect(600, 10, 757, 362) << QSize(900, 600) << QPoint(600, 380);
-    QTest::newRow("no side has room: the most room, moved onto the screen")
-        << QRect(580, 350, 757, 362) << QSize(1100, 680) << QPoint(580, 400);
+    QTest::addColumn<QPoint>("mainPosition"); // where the main window goes first
+    QTest::newRow("right of it") << QRect(10, 10, 757, 362) << QSize(900, 600) << QPoint(775, 10)
+                                 << QPoint(10, 10);
+    QTest::newRow("left of it") << QRect(1100, 10, 757, 362) << QSize(900, 600) << QPoint(192, 10)
+                                << QPoint(1100, 10);
+    QTest::newRow("below it") << QRect(600, 10, 757, 362) << QSize(900, 600) << QPoint(600, 380)
+                              << QPoint(600, 10);
+    QTest::newRow("no side has room: the main window to the corner, the window beside it")
+        << QRect(580, 350, 757, 362) << QSize(1100, 680) << QPoint(765, 0) << QPoint(0, 0);
 }
 
 void TestSolutionWindow::placement() {
     QFETCH(QRect, anchor);
     QFETCH(QSize, size);
     QFETCH(QPoint, position);
+    QFETCH(QPoint, mainPosition);
     const QRect screen(0, 0, 1920, 1080);
-    QCOMPARE(besidePosition(anchor, size, screen), position);
-    QVERIFY(liesOnAScreen(position, size, {screen}));
-    QVERIFY(!liesOnAScreen(QPoint(1900, 10), size, {screen}));
-    QVERIFY(liesOnAScreen(QPoint(1900, 10), size, {screen, QRect(1920, 0, 1280, 1024)}));
+    const QSize least(480, 360);
+    // A main window kept clear whole.
+    const Placement placement =
+        placeSolutionWindow({{screen}, {anchor, anchor}, QMargins(), least, size, std::nullopt});
+    QCOMPARE(placement.frame.topLeft(), position);
+    QCOMPARE(placement.mainPosition.value_or(anchor.topLeft()), mainPosition);
+    QVERIFY(fitsBeside(QRect(position, size), QMargins(), QRect(), {screen}, least));
+    QVERIFY(!fitsBeside(QRect(QPoint(1900, 10), size), QMargins(), QRect(), {screen}, least));
+    // Across two screens a window lies on neither whole.
+    QVERIFY(!fitsBeside(QRect(QPoint(1900, 10), size), QMargins(), QRect(),
+                        {screen, QRect(1920, 0, 1280, 1024)}, least));
+    QVERIFY(fitsBeside(QRect(QPoint(1930, 10), size), QMargins(), QRect(),
+                       {screen, QRect(1920, 0, 1280, 1024)}, least));
+    QVERIFY(!fitsBeside(QRect(position, size), QMargins(), QRect(position, QSize(1, 1)), {screen},
+                        least));
+    // A frame that leaves one pixel too few inside, in height or in width.
+    QVERIFY(fitsBeside(QRect(position, size), QMargins(size.width() - 480, 0, 0, 0), QRect(),
+                       {screen}, least));
+    QVERIFY(!fitsBeside(QRect(position, size), QMargins(size.width() - 479, 0, 0, 0), QRect(),
+                        {screen}, least));
+    QVERIFY(fitsBeside(QRect(position, size), QMargins(0, 0, 0, size.height() - 360), QRect(),
+                       {screen}, least));
+    QVERIFY(!fitsBeside(QRect(position, size), QMargins(0, 0, 0, size.height() - 359), QRect(),
+                        {screen}, least));
+}
+
+void TestSolutionWindow::opensBesideTheMainWindow_data() {
+    QTest::addColumn<bool>("mainShown");  // the main window on the screen before the opening
+    QTest::addColumn<bool>("remembered"); // a place from last time over the main window's bars
+    QTest::addColumn<bool>("maximized");  // maximised last time
+    QTest::newRow("from the main window on the screen") << true << false << false;
+    QTest::newRow("--solution, the main window not yet on the screen") << false << false << false;
+    QTest::newRow("a remembered place over the controls") << true << true << false;
+    QTest::newRow("maximised last time") << true << false << true;
+}
+
+void TestSolutionWindow::opensBesideTheMainWindow() {
+    // Run on the 800 x 600 screen of the tests and on screens side by side
+    // (test_solutionwindow_screens): wherever it opens, the solution window lies on a screen whole
+    // and leaves the main window's controls clear.
+    QFETCH(bool, mainShown);
+    QFETCH(bool, remembered);
+    QFETCH(bool, maximized);
+    const QList<QRect> screens = availableScreenAreas();
+    if (maximized) {
+        SolutionWindow last;
+        last.showMaximized();
+        QTRY_VERIFY(last.isMaximized());
+        QVERIFY(last.close());
+    }
+    if (remembered) {
+        // Last time right over the middle of the primary screen, where the main window starts.
+        SolutionWindow last;
+        last.resize(500, 380);
+        last.move(screens.first().center() - QPoint(250, 190));
+        last.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&last));
+        QVERIFY(last.close());
+    }
+    MainWindow main(kDensity);
+    main.show();
+    if (mainShown) {
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+    }
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QRect controls(main.mapToGlobal(main.controlsArea().topLeft()),
+                         main.controlsArea().size());
+    const QRect frame = solution->frameGeometry();
+    const auto onAScreen = [&screens](const QRect& rect) {
+        return std::any_of(screens.begin(), screens.end(),
+                           [&rect](const QRect& screen) { return screen.contains(rect); });
+    };
+    QVERIFY2(onAScreen(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                              .arg(frame.x())
+                                              .arg(frame.y())
+                                              .arg(frame.width())
+                                              .arg(frame.height())));
+    QVERIFY(onAScreen(main.frameGeometry()));
+    QVERIFY(!frame.intersects(controls));
+    QVERIFY(solution->width() >= 480 && solution->height() >= 360);
+    // The controls are the bars with their numbers and values, the acid types and the commands.
+    for (const QWidget* control :
+         {static_cast<QWidget*>(main.pKaBar(0)), static_cast<QWidget*>(main.pKaLabel(3)),
+          main.acidTypeFrame(), static_cast<QWidget*>(main.theoryButton()),
+          static_cast<QWidget*>(main.exitButton())}) {
+        QVERIFY(main.controlsArea().contains(control->geometry()));
+    }
+    QVERIFY(!main.controlsArea().intersects(main.plotBox()->geometry()));
+    // Maximised again only on a screen without the main window, and there.
+    const bool alone = !solution->screen()->geometry().intersects(main.frameGeometry());
+    QTRY_COMPARE(solution->isMaximized(), maximized && alone);
+    QVERIFY(!solution->frameGeometry().intersects(controls));
 }
 
 QTEST_MAIN(TestSolutionWindow)

@@ -234,8 +234,9 @@ void MainWindow::wireControls() {
     connect(m_examples, &ExampleAcids::labelsChanged, this, &MainWindow::redrawDiagram);
     m_drawing = std::make_unique<AcidDrawing>(m_acid, *m_examples);
     m_commands = new DiagramCommands(*this, *m_drawing);
-    m_solution =
-        new SolutionCompanion(*this, [this] { return followedAcid(m_acid, m_examples->labels()); });
+    m_solution = new SolutionCompanion(
+        *this, [this] { return followedAcid(m_acid, m_examples->labels()); },
+        [this] { return controlsArea(); });
     connect(this, &MainWindow::diagramDrawn, m_solution, &SolutionCompanion::windowChanged);
 
     m_plotBox = f.widgetAs<PlotBox>(u"Pict_pole");
@@ -244,6 +245,16 @@ void MainWindow::wireControls() {
     m_plotBox->setReadoutSource([this](double pH) { return m_drawing->readoutAt(pH); });
     connect(m_plotBox, &PlotBox::devicePixelRatioChanged, this, &MainWindow::redrawDiagram);
     setUpPlotMenu();
+}
+
+QRect MainWindow::controlsArea() const {
+    QRect area;
+    for (const Control& control : m_form->controls()) {
+        if (control.widget != m_plotBox && control.widget->parentWidget() == this) {
+            area |= control.widget->geometry();
+        }
+    }
+    return area;
 }
 
 void MainWindow::setUpPlotMenu() {

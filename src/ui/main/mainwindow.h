@@ -97,6 +97,11 @@ public:
     [[nodiscard]] QAbstractButton* theoryButton() const { return m_theoryButton; }
     [[nodiscard]] QAbstractButton* aboutButton() const { return m_aboutButton; }
     [[nodiscard]] QAbstractButton* exitButton() const { return m_exitButton; }
+    /**
+     * Where the controls lie (the pKa bars with their numbers and values, the acid types, the
+     * commands): every control but the plot, in the window's coordinates.
+     */
+    [[nodiscard]] QRect controlsArea() const;
 
     /** The plot's context menu: "Example acids" and the commands that take the diagram out. */
     [[nodiscard]] QMenu* plotMenu() const { return m_plotMenu; }

@@ -113,6 +113,7 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
     }
     state.position = toPoint(values.value(QStringLiteral("position")));
     state.maximized = toBool(values.value(QStringLiteral("maximized"))).value_or(false);
+    state.inputsShown = toBool(values.value(QStringLiteral("inputs"))).value_or(true);
     const std::optional<QString> view = text(values, QStringLiteral("view"));
     for (const charts::ChartKind kind : kViews) {
         if (view == viewKey(kind)) {
@@ -178,6 +179,7 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
     }
     values.insert(QStringLiteral("maximized"), fromBool(state.maximized));
     values.insert(QStringLiteral("view"), fromText(viewKey(state.view)));
+    values.insert(QStringLiteral("inputs"), fromBool(state.inputsShown));
     values.insert(QStringLiteral("follow"), fromBool(state.follow));
 
     const SolutionInputs& inputs = state.inputs;

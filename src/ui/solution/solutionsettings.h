@@ -19,8 +19,9 @@ struct SolutionWindowState {
     SolutionInputs inputs;
     bool follow = true; ///< the acid is the main window's (the own acid is not remembered)
     charts::ChartKind view = charts::ChartKind::Fractions;
+    bool inputsShown = true;        ///< the inputs beside (or above) the drawing, not put away
     std::optional<QSize> size;      ///< the window's inner size
-    std::optional<QPoint> position; ///< the frame's top-left corner
+    std::optional<QPoint> position; ///< the inner area's top-left corner (the frame's around it)
     bool maximized = false;
 };
 

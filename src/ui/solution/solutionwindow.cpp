@@ -3,6 +3,7 @@
 
 #include "chartdrawing.h"
 #include "chartview.h"
+#include "inputslayout.h"
 #include "notcurrentbanner.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
@@ -17,18 +18,16 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace velmora::ui {
@@ -56,6 +55,8 @@ constexpr int kSaveDelayMs = 500;
 
 /** The window's first size: the charts' default size with the panel beside them. */
 constexpr QSize kStartSize{1100, 680};
+/** The smallest size the window opens at: laid out for it, it works down to this size. */
+constexpr QSize kSmallestPlacedSize{480, 360};
 
 int viewIndex(charts::ChartKind kind) {
     for (std::size_t i = 0; i < kViews.size(); ++i) {
@@ -74,20 +75,23 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     setWindowTitle(tr("Velmora – Solution"));
 
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
+    auto* layout = new InputsLayout(central);
     m_panel = new SolutionPanel;
-    auto* scroll = new QScrollArea(central);
-    scroll->setWidget(m_panel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A fixed width: the views keep their size whatever the panel shows (a problem, other names).
-    scroll->setFixedWidth(m_panel->sizeHint().width() +
-                          scroll->verticalScrollBar()->sizeHint().width());
-    layout->addWidget(scroll);
+    m_inputs = new QScrollArea(central);
+    m_inputs->setObjectName(QStringLiteral("inputs"));
+    m_inputs->setWidget(m_panel);
+    m_inputs->setWidgetResizable(true);
+    m_inputs->setFrameShape(QFrame::NoFrame);
+    // Beside the drawing at a fixed width: the views keep their size whatever the panel shows
+    // (a problem, other names).
+    layout->setInputsWidth(m_panel->sizeHint().width() +
+                           m_inputs->verticalScrollBar()->sizeHint().width());
+    layout->addWidget(m_inputs);
 
-    auto* right = new QVBoxLayout;
-    m_tabs = new QTabWidget(central);
+    auto* drawing = new QWidget(central);
+    auto* right = new QVBoxLayout(drawing);
+    right->setContentsMargins(QMargins());
+    m_tabs = new QTabWidget(drawing);
     m_tabs->setDocumentMode(true);
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         auto* view = new ChartView(kViews[i].kind);
@@ -99,7 +103,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     // Over the drawings while a field is not fine: they show the values from before its edit.
     auto* notCurrent = new NotCurrentBanner(*m_tabs);
     right->addWidget(m_tabs, 1);
-    m_line = new QLabel(central);
+    m_line = new QLabel(drawing);
     m_line->setAccessibleName(tr("Solution"));
     m_line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_line->setWordWrap(true);
@@ -108,7 +112,13 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_line->setMinimumHeight(2 * m_line->fontMetrics().lineSpacing());
     m_line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     right->addWidget(m_line);
-    layout->addLayout(right, 1);
+    layout->addWidget(drawing);
+    // The tabs and the line: the least they take, or more, as a long line wraps, last they took.
+    layout->setDrawingOverhead([this, drawing] {
+        const int least =
+            drawing->minimumSizeHint().height() - shownView()->minimumSizeHint().height();
+        return std::max(least, drawing->height() - shownView()->height());
+    });
     setCentralWidget(central);
 
     m_drawing = std::make_unique<ChartDrawing>([this] { return shownView()->request(); });
@@ -132,6 +142,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_panel->followBox()->setChecked(follow);
     m_panel->followBox()->setEnabled(static_cast<bool>(m_mainAcid));
     m_tabs->setCurrentIndex(viewIndex(remembered.view));
+    m_showInputs->setChecked(remembered.inputsShown);
     resize(remembered.size.value_or(kStartSize));
     m_rememberedPosition = remembered.position;
     if (remembered.maximized) {
@@ -168,6 +179,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     connect(m_panel, &SolutionPanel::inputsChanged, this, remember);
     connect(m_panel->followBox(), &QCheckBox::toggled, this, remember);
     connect(m_tabs, &QTabWidget::currentChanged, this, remember);
+    connect(m_showInputs, &QAction::toggled, this, remember);
 }
 
 SolutionWindow::~SolutionWindow() {
@@ -202,6 +214,7 @@ void SolutionWindow::buildMenus() {
     };
     tick(m_tabs->currentIndex());
     connect(m_tabs, &QTabWidget::currentChanged, this, tick);
+    addInputsAction(*viewMenu);
 
     auto* context = new QMenu(this);
     m_commands->addTo(*context);
@@ -212,6 +225,15 @@ void SolutionWindow::buildMenus() {
                     context->popup(view->mapToGlobal(at));
                 });
     }
+}
+
+void SolutionWindow::addInputsAction(QMenu& menu) {
+    // In a small window the inputs take room from the drawing: they can be put away.
+    menu.addSeparator();
+    m_showInputs = menu.addAction(tr("Show inputs"));
+    m_showInputs->setCheckable(true);
+    m_showInputs->setChecked(true);
+    connect(m_showInputs, &QAction::toggled, m_inputs, &QWidget::setVisible);
 }
 
 ChartView* SolutionWindow::view(charts::ChartKind kind) const {
@@ -260,21 +282,37 @@ void SolutionWindow::redraw() {
     m_line->setText(ui::solutionLine(drawn.acid, drawn.solution, state));
 }
 
-void SolutionWindow::place(const QRect& anchor) {
+Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& assumed,
+                                const QMargins& known) {
     const QList<QRect> screens = availableScreenAreas();
-    QRect available = screen() != nullptr ? screen()->availableGeometry() : QRect();
-    if (const QScreen* at = QGuiApplication::screenAt(anchor.center())) {
-        available = at->availableGeometry();
+    std::optional<QPoint> rememberedFrame;
+    if (m_rememberedPosition) {
+        rememberedFrame = *m_rememberedPosition - QPoint(known.left(), known.top());
     }
-    if (!available.isEmpty()) {
-        resize(size().boundedTo(available.size()));
+    // Not yet shown, the window has the size it opens at, maximised or not.
+    const Placement placement = placeSolutionWindow(
+        {screens, main, assumed, minimumSizeHint().expandedTo(kSmallestPlacedSize), size(),
+         rememberedFrame});
+    // Maximised on the main window's screen, the window would hide it: it opens beside it.
+    // Elsewhere it is maximised once it is shown where it is placed, on that screen.
+    QRect mainFrame = main.frame;
+    mainFrame.moveTopLeft(placement.mainPosition.value_or(main.frame.topLeft()));
+    if (isMaximized()) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        if (placement.screen >= 0 && !screens[placement.screen].intersects(mainFrame)) {
+            QTimer::singleShot(0, this,
+                               [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+        }
     }
-    if (m_rememberedPosition && liesOnAScreen(*m_rememberedPosition, size(), screens)) {
-        move(*m_rememberedPosition);
-    } else if (!available.isEmpty()) {
-        move(besidePosition(anchor, size(), available));
+    // The inner area is placed, the window manager's frame drawn around it: a frame position
+    // would depend on a frame not yet known (and be taken twice by some window managers).
+    if (placement.remembered) {
+        setGeometry(QRect(*m_rememberedPosition, placement.size));
+    } else {
+        setGeometry(placement.frame.marginsRemoved(assumed));
     }
     m_placed = true;
+    return placement;
 }
 
 SolutionWindowState SolutionWindow::state() const {
@@ -282,12 +320,13 @@ SolutionWindowState SolutionWindow::state() const {
     state.inputs = m_panel->inputs();
     state.follow = following();
     state.view = shownView()->kind();
+    state.inputsShown = m_showInputs->isChecked();
     state.maximized = isMaximized();
     // A maximised window keeps the size and place it returns to.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();
     if (m_placed || isVisible()) {
-        state.position = isMaximized() ? normal.topLeft() : pos();
+        state.position = normal.topLeft();
     } else {
         state.position = m_rememberedPosition;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "solutionsettings.h"
+#include "windowplacement.h"
 
 #include "charts/chartdata.h"
 
@@ -11,7 +12,10 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 
@@ -26,7 +30,8 @@ class SolutionPanel;
  * The solution window: the fractions, log-concentration and titration charts of one acid and
  * solution, each in a view of its own that fills the window at any size ("Fractions", "Log c",
  * "Titration", Ctrl+1..3), the panel of controls beside them and a line under them with the
- * solution's pH and species.
+ * solution's pH and species. In a narrow window the panel moves above the charts, which keep at
+ * least half the window (InputsLayout); View → Show inputs puts it away and back.
  *
  * Following the main window (the box is checked at start), the acid is the main window's: every
  * change there reaches mainWindowChanged(), which takes the acid again and redraws the shown view
@@ -36,8 +41,8 @@ class SolutionPanel;
  *
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
- * shown view and inputs are remembered between runs (solutionsettings.h): read when it is built,
- * and what changed written shortly after each change and when it closes.
+ * shown view, inputs and whether they are shown are remembered between runs (solutionsettings.h):
+ * read when it is built, and what changed written shortly after each change and when it closes.
  */
 class SolutionWindow : public QMainWindow {
     Q_OBJECT
@@ -54,10 +59,14 @@ public:
     [[nodiscard]] bool following() const;
 
     /**
-     * Puts the window where it was last, when that still lies on a screen, else beside
-     * `anchor` (the main window's frame); at its remembered size, kept within the screen.
+     * Places the window before it is first shown, beside the main window `main`, by
+     * placeSolutionWindow(): where it was last when that place is still fit, else at the free
+     * side. It is placed with the frame `assumed` around its inner area, at least as large as
+     * the one it will get; its remembered inner position is taken with the frame `known` around
+     * it (the main window's). The returned placement says where the main window has to move
+     * first, if it has to; the caller moves it.
      */
-    void place(const QRect& anchor);
+    Placement place(const MainWindowArea& main, const QMargins& assumed, const QMargins& known);
 
     [[nodiscard]] SolutionPanel& panel() const { return *m_panel; }
     [[nodiscard]] QTabWidget* tabs() const { return m_tabs; }
@@ -82,6 +91,8 @@ protected:
 
 private:
     void buildMenus();
+    /** View → Show inputs: the inputs put away and back, remembered. */
+    void addInputsAction(QMenu& menu);
     void followToggled(bool checked);
     /** Says on stderr, once in the window's life, why its settings could not be written. */
     void report(const QString& problem);
@@ -90,6 +101,8 @@ private:
 
     AcidSource m_mainAcid;
     SolutionPanel* m_panel = nullptr;
+    QScrollArea* m_inputs = nullptr; ///< the panel, scrolled
+    QAction* m_showInputs = nullptr;
     QTabWidget* m_tabs = nullptr;
     std::array<ChartView*, 3> m_views{};
     QLabel* m_line = nullptr;
