@@ -582,7 +582,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
+        <translation>Das Programm berechnet die Anteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -968,7 +968,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Its concentration (mo&amp;l/L)</source>
-        <translation>Ihre Konzen&amp;tration (mol/L)</translation>
+        <translation>Deren Konzen&amp;tration (mol/L)</translation>
     </message>
     <message>
         <source>Start volume in mL</source>
@@ -987,7 +987,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Diagramm der Anteile</translation>
+        <translation>Diagramm der Speziesanteile</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -996,7 +996,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Diagramm der logarithmierten Konzentrationen</translation>
+        <translation>log-c-pH-Diagramm</translation>
     </message>
     <message>
         <source>Titration</source>

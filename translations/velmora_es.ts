@@ -582,7 +582,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>El programa calcula las fracciones molares de las especies de los ácidos polipróticos en función del pH</translation>
+        <translation>El programa calcula la fracción de cada especie de los ácidos polipróticos en función del pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -987,7 +987,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Gráfico de fracciones molares</translation>
+        <translation>Gráfico de fracciones de las especies</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -996,7 +996,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Gráfico logarítmico de concentraciones</translation>
+        <translation>Gráfico de log c frente al pH</translation>
     </message>
     <message>
         <source>Titration</source>

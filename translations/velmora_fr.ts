@@ -582,7 +582,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>Le programme calcule les fractions molaires des espèces des polyacides en fonction du pH</translation>
+        <translation>Le programme calcule la proportion de chaque espèce des polyacides en fonction du pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -987,7 +987,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Diagramme des fractions</translation>
+        <translation>Diagramme des proportions des espèces</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -996,7 +996,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Diagramme des logarithmes des concentrations</translation>
+        <translation>Diagramme log c en fonction du pH</translation>
     </message>
     <message>
         <source>Titration</source>

@@ -22,6 +22,7 @@ struct SolutionWindowState {
     std::optional<QSize> size;      ///< the window's inner size
     std::optional<QPoint> position; ///< the frame's top-left corner
     bool maximized = false;
+    int textStep = 0; ///< the charts' texts larger or smaller (charts::textStepScale())
 };
 
 /**

@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 
@@ -69,6 +71,11 @@ public:
     /** The request the views draw: the inputs that were last all fine. */
     [[nodiscard]] charts::ChartRequest request() const;
 
+    /** How much larger or smaller than normal the charts' texts are (View → Larger text …). */
+    [[nodiscard]] int textStep() const { return m_textStep; }
+    /** Sets the charts' text size, within the steps the charts offer, and redraws. */
+    void setTextStep(int step);
+
     /** The state as it would be remembered now. */
     [[nodiscard]] SolutionWindowState state() const;
     /**
@@ -82,6 +89,8 @@ protected:
 
 private:
     void buildMenus();
+    /** Larger text, Smaller text and Normal text size in the View menu. */
+    void addTextSizeActions(QMenu& menu);
     void followToggled(bool checked);
     /** Says on stderr, once in the window's life, why its settings could not be written. */
     void report(const QString& problem);
@@ -100,6 +109,11 @@ private:
     bool m_saveFailureReported = false;
     std::optional<QPoint> m_rememberedPosition;
     bool m_placed = false;
+    charts::ChartTexts m_chartTexts;
+    int m_textStep = 0;
+    QAction* m_largerText = nullptr;
+    QAction* m_smallerText = nullptr;
+    QAction* m_normalText = nullptr;
 };
 
 } // namespace velmora::ui
