@@ -561,7 +561,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation>Cerrar</translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>

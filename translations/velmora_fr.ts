@@ -561,7 +561,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation>Fermer</translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>

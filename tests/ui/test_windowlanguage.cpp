@@ -215,6 +215,9 @@ QString TestWindowLanguage::shown(const QString& what) {
     if (what == u"theory face") {
         return faceWord(QString::fromLatin1(resources::theoryButton)).text;
     }
+    if (what == u"cancel face") {
+        return faceWord(QString::fromLatin1(resources::cancelButton)).text;
+    }
     if (what == u"solution title") {
         return solution.windowTitle();
     }
@@ -285,6 +288,8 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("spoken summary", "Tetraprotic acid", "Vierprotonige Säure", "Ácido tetraprótico",
         "Tétraacide");
     row("theory face", "Theory", "Theorie", "Teoría", "Théorie");
+    // The About window's button says the same in every language: back to the main window.
+    row("cancel face", "Cancel", "Zurück", "Volver", "Retour");
     row("solution title", "Velmora – Solution", "Velmora – Lösung", "Velmora – Disolución",
         "Velmora – Solution");
     row("solution tab", "Fractions", "Anteile", "Fracciones", "Fractions");
