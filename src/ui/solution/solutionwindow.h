@@ -38,8 +38,9 @@ class SolutionPanel;
  *
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
- * shown view and inputs are remembered between runs (solutionsettings.h): read when it is built,
- * and what changed written shortly after each change and when it closes.
+ * shown view, charts' text size and inputs are remembered between runs (solutionsettings.h):
+ * read when it is built, and what changed written shortly after each change and when it closes.
+ * The charts speak the window's language with the user's decimal separator (charttexts.h).
  */
 class SolutionWindow : public QMainWindow {
     Q_OBJECT
