@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solution's costs: one pH, one titration curve, and the charts at the default size.
+// The solution's costs: one pH, one titration curve, the charts at the default size and a
+// maximised window's redraw.
 
 #include "charts/solutionchart.h"
 
@@ -83,6 +84,43 @@ void BM_TitrationDrawing(benchmark::State& state) {
     paintRepeatedly(state, charts::ChartKind::Titration);
 }
 BENCHMARK(BM_TitrationDrawing)->Unit(benchmark::kMicrosecond);
+
+/**
+ * A maximised window's redraw on a 1920 x 1080 screen: the chart drawn anew at that size, its
+ * texts and lines grown with it, the frame's budget 16 ms. A new request each time, so that
+ * nothing laid out before is reused: what a resize or a change of the acid costs.
+ */
+void maximisedRedraw(benchmark::State& state, charts::ChartKind kind) {
+    constexpr QSize kScreen{1920, 1080};
+    charts::ChartRequest request = requestOf(kind);
+    request.size = kScreen;
+    charts::SolutionChart chart(request);
+    QImage image(kScreen, QImage::Format_RGB32);
+    const QRectF area(QPointF(0, 0), QSizeF(kScreen));
+    int step = 0;
+    for (auto _ : state) {
+        const std::array<double, 4> pKa{1.5 + 0.1 * (step++ % 5), 5.4, 9.7, 12.3};
+        request.acid = model::PolyproticAcid(pKa);
+        chart.setRequest(request);
+        QPainter painter(&image);
+        chart.paint(painter, area);
+    }
+}
+
+void BM_MaximisedFractions(benchmark::State& state) {
+    maximisedRedraw(state, charts::ChartKind::Fractions);
+}
+BENCHMARK(BM_MaximisedFractions)->Unit(benchmark::kMillisecond);
+
+void BM_MaximisedLogc(benchmark::State& state) {
+    maximisedRedraw(state, charts::ChartKind::LogC);
+}
+BENCHMARK(BM_MaximisedLogc)->Unit(benchmark::kMillisecond);
+
+void BM_MaximisedTitration(benchmark::State& state) {
+    maximisedRedraw(state, charts::ChartKind::Titration);
+}
+BENCHMARK(BM_MaximisedTitration)->Unit(benchmark::kMillisecond);
 
 /**
  * One step of a bar with a chart open: a new acid (pKa1 moved by 0.1 in turn) recomputed and

@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -96,17 +97,20 @@ SvgContent readSvg(const QByteArray& svg) {
     QXmlStreamReader xml(svg);
     QString groupText;
     QString stroke;
+    QString strokeWidth;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
             if (xml.name() == u"g") {
                 stroke = xml.attributes().value(QLatin1StringView("stroke")).toString();
+                strokeWidth = xml.attributes().value(QLatin1StringView("stroke-width")).toString();
             } else if (xml.name() == u"text") {
                 ++content.textElements;
                 groupText += xml.readElementText();
             } else if (xml.name() == u"polyline") {
                 QXmlStreamAttributes attributes = xml.attributes();
                 attributes.append(QStringLiteral("group-stroke"), stroke);
+                attributes.append(QStringLiteral("group-stroke-width"), strokeWidth);
                 content.polylines << attributes;
             } else if (xml.name() == u"circle") {
                 content.circles << xml.attributes();
@@ -135,6 +139,73 @@ QByteArray svgOf(charts::SolutionChart& chart) {
     chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(chart.request().size)));
     painter.end();
     return svg;
+}
+
+/** A chart's SVG as the encoders write it for a file. */
+QByteArray exportedSvg(const ChartRequest& request) {
+    const std::optional<QByteArray> svg = encode::encodeSvg(charts::chartDrawing(request));
+    return svg.value_or(QByteArray());
+}
+
+/** A text of an SVG with the font size it is drawn in (its own or its group's attribute). */
+struct SizedText {
+    QString text;
+    double size = 0.0;
+};
+
+QList<SizedText> sizedTexts(const QByteArray& svg) {
+    QList<SizedText> texts;
+    QXmlStreamReader xml(svg);
+    QString groupSize;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) {
+            continue;
+        }
+        const QString size = xml.attributes().value(QLatin1StringView("font-size")).toString();
+        if (xml.name() == u"g") {
+            groupSize = size;
+        } else if (xml.name() == u"text") {
+            QString given = size.isEmpty() ? groupSize : size;
+            given.remove(QStringLiteral("px")).remove(QStringLiteral("pt"));
+            texts.push_back({xml.readElementText(), given.toDouble()});
+        }
+    }
+    return texts;
+}
+
+/**
+ * The font sizes of an SVG's tick numbers: of its texts that are a plain number, those in the size
+ * most of them have (a species' count or charge is a number too, in a smaller size).
+ */
+QList<double> tickNumberSizes(const QByteArray& svg) {
+    static const QRegularExpression number(QStringLiteral("^\u2212?\\d+([.,]\\d+)?$"));
+    QMap<double, int> counts;
+    for (const SizedText& text : sizedTexts(svg)) {
+        if (number.match(text.text).hasMatch()) {
+            ++counts[text.size];
+        }
+    }
+    double common = 0.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(common)) {
+            common = it.key();
+        }
+    }
+    return QList<double>(counts.value(common), common);
+}
+
+/** Texts a German teacher's window gives the charts: its words and a decimal comma. */
+charts::ChartTexts germanTexts() {
+    charts::ChartTexts texts;
+    texts.fractionAxis = QStringLiteral("Anteil α");
+    texts.volumeAxis = QStringLiteral("V / mL");
+    texts.phValue = QStringLiteral("pH %1");
+    texts.fractionsTitle = QStringLiteral("Speziesanteile in Abhängigkeit vom pH-Wert");
+    texts.titrationTitle = QStringLiteral("Titrationskurve");
+    texts.logCTitle = QStringLiteral("log-c-pH-Diagramm");
+    texts.decimalPoint = u',';
+    return texts;
 }
 
 QList<QByteArray> csvRows(const QByteArray& csv) {
@@ -185,6 +256,14 @@ private slots:
     void logcCsv();
     void titrationCsv();
     void imageSize();
+    void drawingScale_data();
+    void drawingScale();
+    void exportScalesLikeASlide_data();
+    void exportScalesLikeASlide();
+    void textSteps_data();
+    void textSteps();
+    void drawnInTheUsersLanguage_data();
+    void drawnInTheUsersLanguage();
 };
 
 void TestCharts::niceTicks_data() {
@@ -248,6 +327,22 @@ void TestCharts::drawnNumbers_data() {
         << charts::readoutHeading(charts::ChartKind::LogC, -1e-12) << "pH 0.00";
     QTest::newRow("the readout's volume at a hair below zero")
         << charts::readoutHeading(charts::ChartKind::Titration, -1e-12) << "V 0.00 mL";
+    const charts::ChartTexts german = germanTexts();
+    QTest::newRow("decimal comma") << diagram::decimalText(-2.25, 2, u',') << "-2,25";
+    QTest::newRow("decimal comma, whole number") << diagram::decimalText(14.0, 0, u',') << "14";
+    QTest::newRow("decimal comma, negative zero") << diagram::decimalText(-0.0, 1, u',') << "0,0";
+    QTest::newRow("tick with a comma") << charts::tickText(-0.25, 2, u',') << "\u22120,25";
+    QTest::newRow("the pH marker with a comma") << charts::phMarkerText(4.688, german) << "pH 4,69";
+    QTest::newRow("the readout's volume with a comma")
+        << charts::readoutHeading(charts::ChartKind::Titration, 12.345, german) << "V 12,35 mL";
+    QTest::newRow("the readout's fraction with a comma")
+        << charts::readoutValueText(charts::ChartKind::Fractions, 0.5123, german) << "51,2 %";
+    QTest::newRow("the readout's small fraction with a comma")
+        << charts::readoutValueText(charts::ChartKind::Fractions, 0.0004, german) << "<0,1 %";
+    QTest::newRow("the readout's log c with a comma")
+        << charts::readoutValueText(charts::ChartKind::LogC, -3.214, german) << "\u22123,21";
+    QTest::newRow("the readout's fraction with a point")
+        << charts::readoutValueText(charts::ChartKind::Fractions, 0.5123) << "51.2 %";
 }
 
 void TestCharts::drawnNumbers() {
@@ -826,6 +921,155 @@ void TestCharts::imageSize() {
     QCOMPARE(image.size(), QSize(640, 400));
     QCOMPARE(image.devicePixelRatio(), 1.0);
     QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+void TestCharts::drawingScale_data() {
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("the design size") << QSizeF(960, 600) << 1.0;
+    QTest::newRow("twice as large") << QSizeF(1920, 1200) << 2.0;
+    QTest::newRow("wide: the height decides") << QSizeF(1920, 1080) << 1.8;
+    QTest::newRow("tall: the width decides") << QSizeF(1200, 1200) << 1.25;
+    QTest::newRow("a maximised window") << QSizeF(1600, 1000) << 1600.0 / 960.0;
+    QTest::newRow("smaller keeps the design's texts") << QSizeF(480, 300) << 1.0;
+    QTest::newRow("the smallest chart") << QSizeF(320, 200) << 1.0;
+    QTest::newRow("an 8K screen") << QSizeF(7680, 4320) << 7.2;
+    QTest::newRow("larger than any screen") << QSizeF(32767, 32767) << charts::kMaxDrawingScale;
+    QTest::newRow("empty") << QSizeF(0, 0) << 1.0;
+}
+
+void TestCharts::drawingScale() {
+    QFETCH(QSizeF, size);
+    QFETCH(double, scale);
+    VELMORA_COMPARE_REL(charts::drawingScale(size), scale, 1e-12);
+}
+
+void TestCharts::exportScalesLikeASlide_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("scale"); ///< of the texts, against 960x600
+    for (const ChartKind kind : {ChartKind::Fractions, ChartKind::LogC, ChartKind::Titration}) {
+        QTest::addRow("kind %d, 1920x1200 (a projector)", int(kind))
+            << kind << QSize(1920, 1200) << 2.0;
+        QTest::addRow("kind %d, 1920x1080", int(kind)) << kind << QSize(1920, 1080) << 1.8;
+        QTest::addRow("kind %d, 480x300", int(kind)) << kind << QSize(480, 300) << 1.0;
+    }
+    QTest::newRow("fractions, 4096x4096")
+        << ChartKind::Fractions << QSize(4096, 4096) << 4096.0 / 960.0;
+}
+
+void TestCharts::exportScalesLikeASlide() {
+    QFETCH(ChartKind, kind);
+    QFETCH(QSize, size);
+    QFETCH(double, scale);
+    ChartRequest request = phosphateRequest(kind);
+    const QByteArray designSvg = exportedSvg(request);
+    request.size = size;
+    const QByteArray svg = exportedSvg(request);
+    const QList<double> design = tickNumberSizes(designSvg);
+    const QList<double> sizes = tickNumberSizes(svg);
+    QVERIFY(design.size() >= 6);
+    QVERIFY(sizes.size() >= 6);
+    // The tick numbers are drawn the scale times the design's size.
+    VELMORA_COMPARE_REL(sizes.front(), design.front() * scale, 0.01);
+    if (size.width() >= 1920 && size.height() >= 1200) {
+        QVERIFY(sizes.front() >= 1.6 * design.front());
+    }
+    // The ticks keep about their number where the chart keeps its shape.
+    if (scale > 1.0 && std::abs(double(size.width()) / size.height() - 1.6) < 0.01) {
+        QVERIFY(std::abs(sizes.size() - design.size()) <= 2);
+    }
+    // The curves' lines and the frame grow too.
+    charts::SolutionChart designChart(phosphateRequest(kind));
+    charts::SolutionChart chart(request);
+    static_cast<void>(painted(designChart, 1.0));
+    static_cast<void>(painted(chart, 1.0));
+    QCOMPARE(chart.layout().style.scale, charts::drawingScale(QSizeF(size)));
+    // The curve of the first species (or the titration's) is a line `scale` pixels wide.
+    const QString colour = kind == ChartKind::Titration ? diagram::paletteColor(1).name()
+                                                        : charts::speciesColour(0).name();
+    int curves = 0;
+    for (const QXmlStreamAttributes& line : readSvg(svg).polylines) {
+        if (line.value(QLatin1StringView("group-stroke")) == colour) {
+            ++curves;
+            VELMORA_COMPARE_REL(
+                line.value(QLatin1StringView("group-stroke-width")).toString().toDouble(), scale,
+                1e-6);
+        }
+    }
+    QVERIFY(curves >= 1);
+    QCOMPARE(charts::axisLineWidth(chart.layout().style.scale), std::max(1.0, std::round(scale)));
+}
+
+void TestCharts::textSteps_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("normal") << 0 << 1.0;
+    QTest::newRow("one larger") << 1 << 1.15;
+    QTest::newRow("the largest") << charts::kLargestTextStep << std::pow(1.15, 6);
+    QTest::newRow("past the largest") << charts::kLargestTextStep + 4 << std::pow(1.15, 6);
+    QTest::newRow("the smallest") << charts::kSmallestTextStep << std::pow(1.15, -3);
+    QTest::newRow("past the smallest") << -40 << std::pow(1.15, -3);
+}
+
+void TestCharts::textSteps() {
+    QFETCH(int, step);
+    QFETCH(double, scale);
+    VELMORA_COMPARE_REL(charts::textStepScale(step), scale, 1e-12);
+    // The texts of the exported chart are that much larger; its lines are not.
+    ChartRequest request = phosphateRequest(ChartKind::Fractions);
+    request.size = QSize(1920, 1200);
+    const QList<double> normal = tickNumberSizes(exportedSvg(request));
+    request.textStep = step;
+    const QList<double> sizes = tickNumberSizes(exportedSvg(request));
+    QVERIFY(!normal.isEmpty() && !sizes.isEmpty());
+    VELMORA_COMPARE_REL(sizes.front(), normal.front() * scale, 0.01);
+    charts::SolutionChart chart(request);
+    static_cast<void>(painted(chart, 1.0));
+    QCOMPARE(chart.layout().style.scale, 2.0);
+    VELMORA_COMPARE_REL(chart.layout().style.textScale, 2.0 * scale, 1e-12);
+}
+
+void TestCharts::drawnInTheUsersLanguage_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<double>("endVolume"); ///< a titration's, 0 for its default
+    QTest::newRow("fractions") << ChartKind::Fractions << QStringList{"Anteil α", "pH 4,69", "0,2"}
+                               << "Speziesanteile in Abhängigkeit vom pH-Wert" << 0.0;
+    QTest::newRow("log c") << ChartKind::LogC << QStringList{"log c / (mol/L)", "pH 4,69"}
+                           << "log-c-pH-Diagramm" << 0.0;
+    QTest::newRow("titration") << ChartKind::Titration << QStringList{"V / mL", "pH 9,68"}
+                               << "Titrationskurve" << 0.0;
+    // The first drops: the volume's ticks have decimals.
+    QTest::newRow("titration's start")
+        << ChartKind::Titration << QStringList{"V / mL", "0,5"} << "Titrationskurve" << 2.0;
+}
+
+void TestCharts::drawnInTheUsersLanguage() {
+    QFETCH(ChartKind, kind);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, title);
+    QFETCH(double, endVolume);
+    ChartRequest request = phosphateRequest(kind);
+    request.titration.endVolume = endVolume;
+    request.texts = germanTexts();
+    const QByteArray svg = exportedSvg(request);
+    const SvgContent content = readSvg(svg);
+    for (const QString& text : shown) {
+        QVERIFY2(content.texts.contains(text),
+                 qPrintable(text + " in " + content.texts.join(u'|')));
+    }
+    QVERIFY2(svg.contains("<title>" + title.toUtf8() + "</title>"), svg.left(600).constData());
+    // No number is written with a point.
+    static const QRegularExpression pointed(QStringLiteral("\\d\\.\\d"));
+    for (const SizedText& text : sizedTexts(svg)) {
+        QVERIFY2(!pointed.match(text.text).hasMatch(), qPrintable(text.text));
+    }
+    // The data stay English with a point.
+    ChartRequest english = request;
+    english.texts = {};
+    QCOMPARE(charts::chartCsv(request, 0.5), charts::chartCsv(english, 0.5));
 }
 
 QTEST_MAIN(TestCharts)

@@ -127,6 +127,8 @@ private slots:
     void mainPlotUnchanged_data();
     void mainPlotUnchanged();
     void chartWithoutFontsWarns();
+    void drawingsTheSameInEveryLanguage_data();
+    void drawingsTheSameInEveryLanguage();
     void noSignOnZero_data();
     void noSignOnZero();
 
@@ -868,6 +870,55 @@ void TestSolveCli::chartWithoutFontsWarns() {
     QCOMPARE(run.status, 0);
     QCOMPARE(QImage(file).size(), QSize(960, 600));
     QVERIFY2(oneLine(run, "velmora: warning: ", "Arial"), run.err.constData());
+}
+
+void TestSolveCli::drawingsTheSameInEveryLanguage_data() {
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QStringList>("options");
+    const QStringList phosphate{"--pka", "2.148,7.198,12.319", "--conc", "0.1", "--as", "1"};
+    QTest::newRow("fractions svg") << "svg" << QStringList{"--plot", "fractions"} + phosphate;
+    QTest::newRow("log c svg, large")
+        << "svg" << QStringList{"--plot", "logc", "--size", "1920x1200"} + phosphate;
+    QTest::newRow("titration svg") << "svg" << QStringList{"--plot", "titration"} + phosphate;
+    QTest::newRow("titration png") << "png" << QStringList{"--plot", "titration"} + phosphate;
+    QTest::newRow("fractions pdf") << "pdf" << QStringList{"--plot", "fractions"} + phosphate;
+    QTest::newRow("titration csv") << "csv" << QStringList{"--plot", "titration"} + phosphate;
+    QTest::newRow("log c csv") << "csv" << QStringList{"--plot", "logc"} + phosphate;
+    QTest::newRow("main diagram svg") << "svg" << QStringList{"--pka", "2.15,7.20,12.35"};
+}
+
+void TestSolveCli::drawingsTheSameInEveryLanguage() {
+    QFETCH(QString, suffix);
+    QFETCH(QStringList, options);
+    const QString english = path(QStringLiteral("english.") + suffix);
+    const Run plain = runProgram(
+        QStringList{"--export", english} + options,
+        {.unset = {"LANGUAGE", "LC_MESSAGES", "LANG", "LC_NUMERIC"}, .set = {{"LC_ALL", "C"}}});
+    QCOMPARE(plain.status, 0);
+    // A PDF names the second it was made in: the rest of it must be the same.
+    const auto undated = [](QByteArray file) {
+        const qsizetype at = file.indexOf("/CreationDate (");
+        return at < 0 ? file : file.remove(at, file.indexOf(')', at) - at);
+    };
+    const QByteArray bytes = undated(readAll(english));
+    QVERIFY(bytes.size() > 100);
+    for (const char* language : {"de_DE.UTF-8", "fr_FR.UTF-8", "es_ES.UTF-8"}) {
+        const QString file = path(QStringLiteral("%1.%2").arg(QLatin1String(language), suffix));
+        const QString code = QString::fromLatin1(language).left(2);
+        const Launch launch{.unset = {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC"},
+                            .set = {{"LANGUAGE", code}, {"LANG", QString::fromLatin1(language)}}};
+        const Run run = runProgram(QStringList{"--export", file} + options, launch);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(undated(readAll(file)), bytes);
+        // The same environment does speak the language: a refusal comes translated.
+        const Run refused = runProgram({"--export", file, "--plot", "nonsense"}, launch);
+        QCOMPARE(refused.status, 2);
+        QVERIFY2(!refused.err.contains("unknown kind"), refused.err.constData());
+    }
+    if (suffix == u"svg" && options.contains(QStringLiteral("titration"))) {
+        QVERIFY(bytes.contains(">V / mL</text>"));
+        QVERIFY(bytes.contains("<title>Titration curve</title>"));
+    }
 }
 
 void TestSolveCli::noSignOnZero_data() {

@@ -592,7 +592,7 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
+        <translation>Das Programm berechnet die Anteile der Spezies mehrprotoniger Säuren in Abhängigkeit vom pH-Wert</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -618,6 +618,59 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::ChartTexts</name>
+    <message>
+        <source>fraction α</source>
+        <extracomment>The fractions chart&apos;s y axis: α is the share of the acid&apos;s total concentration that a species has (0 to 1), not a mole fraction.</extracomment>
+        <translation>Anteil α</translation>
+    </message>
+    <message>
+        <source>log c / (mol/L)</source>
+        <extracomment>The log-c chart&apos;s y axis: the decimal logarithm of each concentration in mol/L; the axis itself is linear in log c.</extracomment>
+        <translation>log c / (mol/L)</translation>
+    </message>
+    <message>
+        <source>V / mL</source>
+        <extracomment>The titration chart&apos;s x axis: the added volume of titrant in millilitres.</extracomment>
+        <translation>V / mL</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <extracomment>The pH axis of the charts.</extracomment>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>pH %1</source>
+        <extracomment>A pH marked in a chart and heading the readout; %1 is the pH with two decimals.</extracomment>
+        <translation>pH %1</translation>
+    </message>
+    <message>
+        <source>V %1 mL</source>
+        <extracomment>The titration readout&apos;s heading; %1 is the added volume with two decimals.</extracomment>
+        <translation>V %1 mL</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A species&apos; share in the readout; %1 is the number of percent with one decimal.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Species fractions vs pH</source>
+        <extracomment>The title of the fractions chart&apos;s file or print job.</extracomment>
+        <translation>Speziesanteile in Abhängigkeit vom pH-Wert</translation>
+    </message>
+    <message>
+        <source>Log concentrations vs pH</source>
+        <extracomment>The title of the log-c chart&apos;s file or print job: log c of each species plotted against the pH (a linear axis of log c, not a logarithmic axis).</extracomment>
+        <translation>log-c-pH-Diagramm</translation>
+    </message>
+    <message>
+        <source>Titration curve</source>
+        <extracomment>The title of the titration chart&apos;s file or print job.</extracomment>
+        <translation>Titrationskurve</translation>
     </message>
 </context>
 <context>
@@ -972,7 +1025,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Its concentration (mo&amp;l/L)</source>
-        <translation>Ihre Konzen&amp;tration (mol/L)</translation>
+        <translation>Deren Konzen&amp;tration (mol/L)</translation>
     </message>
     <message>
         <source>Start volume in mL</source>
@@ -1064,7 +1117,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Diagramm der Anteile</translation>
+        <translation>Diagramm der Speziesanteile</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -1073,7 +1126,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Diagramm der logarithmierten Konzentrationen</translation>
+        <translation>log-c-pH-Diagramm</translation>
     </message>
     <message>
         <source>Titration</source>
@@ -1114,6 +1167,18 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     <message>
         <source>Show inputs</source>
         <translation>Eingaben anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Larger text</source>
+        <translation>Text &amp;größer</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller text</source>
+        <translation>Text &amp;kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Normal text size</source>
+        <translation>&amp;Normale Textgröße</translation>
     </message>
 </context>
 <context>

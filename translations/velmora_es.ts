@@ -571,7 +571,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation>Cerrar</translation>
+        <translation>Volver</translation>
     </message>
 </context>
 <context>
@@ -592,7 +592,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>El programa calcula las fracciones molares de las especies de los ácidos polipróticos en función del pH</translation>
+        <translation>El programa calcula la fracción de cada especie de los ácidos polipróticos en función del pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -618,6 +618,59 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
         <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::ChartTexts</name>
+    <message>
+        <source>fraction α</source>
+        <extracomment>The fractions chart&apos;s y axis: α is the share of the acid&apos;s total concentration that a species has (0 to 1), not a mole fraction.</extracomment>
+        <translation>fracción α</translation>
+    </message>
+    <message>
+        <source>log c / (mol/L)</source>
+        <extracomment>The log-c chart&apos;s y axis: the decimal logarithm of each concentration in mol/L; the axis itself is linear in log c.</extracomment>
+        <translation>log c / (mol/L)</translation>
+    </message>
+    <message>
+        <source>V / mL</source>
+        <extracomment>The titration chart&apos;s x axis: the added volume of titrant in millilitres.</extracomment>
+        <translation>V / mL</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <extracomment>The pH axis of the charts.</extracomment>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>pH %1</source>
+        <extracomment>A pH marked in a chart and heading the readout; %1 is the pH with two decimals.</extracomment>
+        <translation>pH %1</translation>
+    </message>
+    <message>
+        <source>V %1 mL</source>
+        <extracomment>The titration readout&apos;s heading; %1 is the added volume with two decimals.</extracomment>
+        <translation>V %1 mL</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A species&apos; share in the readout; %1 is the number of percent with one decimal.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Species fractions vs pH</source>
+        <extracomment>The title of the fractions chart&apos;s file or print job.</extracomment>
+        <translation>Fracciones de las especies frente al pH</translation>
+    </message>
+    <message>
+        <source>Log concentrations vs pH</source>
+        <extracomment>The title of the log-c chart&apos;s file or print job: log c of each species plotted against the pH (a linear axis of log c, not a logarithmic axis).</extracomment>
+        <translation>Diagrama log c frente al pH</translation>
+    </message>
+    <message>
+        <source>Titration curve</source>
+        <extracomment>The title of the titration chart&apos;s file or print job.</extracomment>
+        <translation>Curva de valoración</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1117,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Gráfico de fracciones molares</translation>
+        <translation>Gráfico de fracciones de las especies</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -1073,7 +1126,7 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Gráfico logarítmico de concentraciones</translation>
+        <translation>Gráfico de log c frente al pH</translation>
     </message>
     <message>
         <source>Titration</source>
@@ -1114,6 +1167,18 @@ No se pudo abrir la impresora o su archivo.</translation>
     <message>
         <source>Show inputs</source>
         <translation>Mostrar los datos de entrada</translation>
+    </message>
+    <message>
+        <source>&amp;Larger text</source>
+        <translation>Texto más &amp;grande</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller text</source>
+        <translation>Texto más &amp;pequeño</translation>
+    </message>
+    <message>
+        <source>&amp;Normal text size</source>
+        <translation>Tamaño de texto &amp;normal</translation>
     </message>
 </context>
 <context>

@@ -571,7 +571,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>Cancel</source>
         <extracomment>The word on the About window&apos;s Cancel button, which closes the window; it has room for about six letters.</extracomment>
-        <translation>Fermer</translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -592,7 +592,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
     <message>
         <source>The program calculates the concentration fractions of polyprotic acids species as functions of pH</source>
-        <translation>Le programme calcule les fractions molaires des espèces des polyacides en fonction du pH</translation>
+        <translation>Le programme calcule la proportion de chaque espèce des polyacides en fonction du pH</translation>
     </message>
     <message>
         <source>Acknowledgement</source>
@@ -618,6 +618,59 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::ChartTexts</name>
+    <message>
+        <source>fraction α</source>
+        <extracomment>The fractions chart&apos;s y axis: α is the share of the acid&apos;s total concentration that a species has (0 to 1), not a mole fraction.</extracomment>
+        <translation>proportion α</translation>
+    </message>
+    <message>
+        <source>log c / (mol/L)</source>
+        <extracomment>The log-c chart&apos;s y axis: the decimal logarithm of each concentration in mol/L; the axis itself is linear in log c.</extracomment>
+        <translation>log c / (mol/L)</translation>
+    </message>
+    <message>
+        <source>V / mL</source>
+        <extracomment>The titration chart&apos;s x axis: the added volume of titrant in millilitres.</extracomment>
+        <translation>V / mL</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <extracomment>The pH axis of the charts.</extracomment>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>pH %1</source>
+        <extracomment>A pH marked in a chart and heading the readout; %1 is the pH with two decimals.</extracomment>
+        <translation>pH %1</translation>
+    </message>
+    <message>
+        <source>V %1 mL</source>
+        <extracomment>The titration readout&apos;s heading; %1 is the added volume with two decimals.</extracomment>
+        <translation>V %1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A species&apos; share in the readout; %1 is the number of percent with one decimal.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Species fractions vs pH</source>
+        <extracomment>The title of the fractions chart&apos;s file or print job.</extracomment>
+        <translation>Proportions des espèces en fonction du pH</translation>
+    </message>
+    <message>
+        <source>Log concentrations vs pH</source>
+        <extracomment>The title of the log-c chart&apos;s file or print job: log c of each species plotted against the pH (a linear axis of log c, not a logarithmic axis).</extracomment>
+        <translation>Diagramme log c en fonction du pH</translation>
+    </message>
+    <message>
+        <source>Titration curve</source>
+        <extracomment>The title of the titration chart&apos;s file or print job.</extracomment>
+        <translation>Courbe de titrage</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1117,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Fractions chart</source>
-        <translation>Diagramme des fractions</translation>
+        <translation>Diagramme des proportions des espèces</translation>
     </message>
     <message>
         <source>Log c</source>
@@ -1073,7 +1126,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Log-concentration chart</source>
-        <translation>Diagramme des logarithmes des concentrations</translation>
+        <translation>Diagramme log c en fonction du pH</translation>
     </message>
     <message>
         <source>Titration</source>
@@ -1114,6 +1167,18 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     <message>
         <source>Show inputs</source>
         <translation>Afficher les données d’entrée</translation>
+    </message>
+    <message>
+        <source>&amp;Larger text</source>
+        <translation>Texte plus &amp;grand</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller text</source>
+        <translation>Texte plus &amp;petit</translation>
+    </message>
+    <message>
+        <source>&amp;Normal text size</source>
+        <translation>Taille de texte &amp;normale</translation>
     </message>
 </context>
 <context>

@@ -61,12 +61,21 @@ AxisTicks niceTicks(double min, double max, double length, double minSpacing) {
     return ticks;
 }
 
-QString tickText(double value, int decimals) {
-    QString text = diagram::decimalText(value, decimals);
+QString tickText(double value, int decimals, QChar decimalPoint) {
+    QString text = diagram::decimalText(value, decimals, decimalPoint);
     if (text.startsWith(u'-')) {
         text.replace(0, 1, QChar(0x2212));
     }
     return text;
+}
+
+double drawingScale(const QSizeF& size) {
+    const double scale = std::min(size.width() / kDesignWidth, size.height() / kDesignHeight);
+    return std::isfinite(scale) ? std::clamp(scale, 1.0, kMaxDrawingScale) : 1.0;
+}
+
+double axisLineWidth(double scale) {
+    return std::max(1.0, std::round(scale));
 }
 
 double crispLine(double coordinate) {
@@ -95,42 +104,49 @@ double PlotMapping::xValueAt(double x) const {
     return m_xMin + (x - m_frame.left() - 0.5) / (m_frame.width() - 1) * (m_xMax - m_xMin);
 }
 
-AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y, ChartText& text) {
+AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y, ChartText& text,
+                      const AxesStyle& style) {
     AxesLayout layout;
     layout.area = area;
+    layout.style = style;
+    const QChar point = style.decimalPoint;
+    const double padding = kChartPadding * style.scale;
+    const double gap = kAxisGap * style.scale;
+    const double tickLength = kTickLength * style.scale;
+    const double tickGap = kTickTextGap * style.scale;
     const double tickHeight = text.height(TextRole::Tick);
     const double titleHeight = text.height(TextRole::Title);
 
     const int top =
-        static_cast<int>(std::ceil(area.top() + std::max(kChartPadding, tickHeight / 2.0 + 2.0)));
-    const int bottom = static_cast<int>(std::floor(area.bottom() - kChartPadding - titleHeight -
-                                                   kAxisGap - tickHeight - kAxisGap - kTickLength));
+        static_cast<int>(std::ceil(area.top() + std::max(padding, tickHeight / 2.0 + 2.0)));
+    const int bottom = static_cast<int>(
+        std::floor(area.bottom() - padding - titleHeight - gap - tickHeight - gap - tickLength));
     layout.yTicks = niceTicks(y.min, y.max, bottom - top, kTickRows * tickHeight);
     double widest = 0.0;
     for (const double value : layout.yTicks.values) {
-        widest =
-            std::max(widest, text.width(TextRole::Tick, tickText(value, layout.yTicks.decimals)));
+        widest = std::max(
+            widest, text.width(TextRole::Tick, tickText(value, layout.yTicks.decimals, point)));
     }
-    const int left = static_cast<int>(std::ceil(area.left() + kChartPadding + titleHeight +
-                                                kAxisGap + widest + kAxisGap + kTickLength));
+    const int left = static_cast<int>(
+        std::ceil(area.left() + padding + titleHeight + gap + widest + gap + tickLength));
     // The last x tick number is centred on its tick and may stand out past the frame.
-    const double widestEnd = std::max(text.width(TextRole::Tick, tickText(x.max, 2)),
-                                      text.width(TextRole::Tick, tickText(x.min, 2)));
+    const double widestEnd = std::max(text.width(TextRole::Tick, tickText(x.max, 2, point)),
+                                      text.width(TextRole::Tick, tickText(x.min, 2, point)));
     const int right =
-        static_cast<int>(std::floor(area.right() - std::max(kChartPadding, widestEnd / 2.0 + 2.0)));
+        static_cast<int>(std::floor(area.right() - std::max(padding, widestEnd / 2.0 + 2.0)));
     // Ticks far enough apart for their own numbers: a step's numbers decide whether it fits.
-    double spacing = kTickTextGap;
+    double spacing = tickGap;
     for (int attempt = 0; attempt < 4; ++attempt) {
         layout.xTicks = niceTicks(x.min, x.max, right - left, spacing);
         double widestX = 0.0;
         for (const double value : layout.xTicks.values) {
-            widestX = std::max(widestX,
-                               text.width(TextRole::Tick, tickText(value, layout.xTicks.decimals)));
+            widestX = std::max(widestX, text.width(TextRole::Tick,
+                                                   tickText(value, layout.xTicks.decimals, point)));
         }
-        if (layout.xTicks.step / (x.max - x.min) * (right - left) >= widestX + kTickTextGap) {
+        if (layout.xTicks.step / (x.max - x.min) * (right - left) >= widestX + tickGap) {
             break;
         }
-        spacing = widestX + kTickTextGap;
+        spacing = widestX + tickGap;
     }
     layout.mapping = PlotMapping(QRect(QPoint(left, top), QPoint(right, bottom)), x, y);
     return layout;
@@ -142,7 +158,8 @@ void paintGrid(QPainter& painter, const AxesLayout& layout) {
     // Straight lines through pixel middles need no smoothing, and corners stay square without it.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(kGridColour, 1.0, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(
+        QPen(kGridColour, axisLineWidth(layout.style.scale), Qt::SolidLine, Qt::FlatCap));
     for (const double value : layout.xTicks.values) {
         const double x = crispLine(map.xOf(value));
         if (x > frame.left() && x < frame.right()) {
@@ -162,45 +179,48 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
                ChartText& text) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
+    const AxesStyle& style = layout.style;
+    const double lineWidth = axisLineWidth(style.scale);
+    const double gap = kAxisGap * style.scale;
+    const double tickLength = kTickLength * style.scale;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(kFrameColour, lineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
 
     const double tickHeight = text.height(TextRole::Tick);
     for (const double value : layout.xTicks.values) {
         const double at = crispLine(map.xOf(value));
-        painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(at, frame.bottom()), QPointF(at, frame.bottom() + kTickLength));
-        const QString number = tickText(value, layout.xTicks.decimals);
+        painter.setPen(QPen(kFrameColour, lineWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(at, frame.bottom()), QPointF(at, frame.bottom() + tickLength));
+        const QString number = tickText(value, layout.xTicks.decimals, style.decimalPoint);
         painter.setPen(kTextColour);
         text.draw(painter, TextRole::Tick,
                   QPointF(at - text.width(TextRole::Tick, number) / 2.0,
-                          frame.bottom() + kTickLength + kAxisGap),
+                          frame.bottom() + tickLength + gap),
                   number);
     }
     for (const double value : layout.yTicks.values) {
         const double at = crispLine(map.yOf(value));
-        painter.setPen(QPen(kFrameColour, 1.0, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(QPointF(frame.left() - kTickLength, at), QPointF(frame.left(), at));
-        const QString number = tickText(value, layout.yTicks.decimals);
+        painter.setPen(QPen(kFrameColour, lineWidth, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(frame.left() - tickLength, at), QPointF(frame.left(), at));
+        const QString number = tickText(value, layout.yTicks.decimals, style.decimalPoint);
         painter.setPen(kTextColour);
-        text.draw(
-            painter, TextRole::Tick,
-            QPointF(frame.left() - kTickLength - kAxisGap - text.width(TextRole::Tick, number),
-                    at - tickHeight / 2.0),
-            number);
+        text.draw(painter, TextRole::Tick,
+                  QPointF(frame.left() - tickLength - gap - text.width(TextRole::Tick, number),
+                          at - tickHeight / 2.0),
+                  number);
     }
 
     painter.setPen(kTextColour);
-    const double xTitleTop = frame.bottom() + kTickLength + kAxisGap + tickHeight + kAxisGap;
+    const double xTitleTop = frame.bottom() + tickLength + gap + tickHeight + gap;
     text.draw(painter, TextRole::Title,
               QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0, xTitleTop),
               x.title);
     // The y title reads upwards, centred on the frame, at the left edge of the area.
     painter.save();
-    painter.translate(layout.area.left() + kChartPadding, frame.center().y());
+    painter.translate(layout.area.left() + kChartPadding * style.scale, frame.center().y());
     painter.rotate(-90.0);
     text.draw(painter, TextRole::Title, QPointF(-text.width(TextRole::Title, y.title) / 2.0, 0.0),
               y.title);

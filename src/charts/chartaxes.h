@@ -33,8 +33,35 @@ struct AxisTicks {
  */
 [[nodiscard]] AxisTicks niceTicks(double min, double max, double length, double minSpacing);
 
-/** A tick number with `decimals` decimals and a true minus sign ("−14", "0.25"). */
-[[nodiscard]] QString tickText(double value, int decimals);
+/** A tick number with `decimals` decimals and a true minus sign ("−14", "0.25", "0,25"). */
+[[nodiscard]] QString tickText(double value, int decimals, QChar decimalPoint = u'.');
+
+/**
+ * The size a chart is designed at: there its texts, lines and marks have their normal size.
+ * Larger, it grows as a slide does.
+ */
+inline constexpr double kDesignWidth = 960.0;
+inline constexpr double kDesignHeight = 600.0;
+/** The largest growth: an 8K screen's chart. */
+inline constexpr double kMaxDrawingScale = 8.0;
+
+/**
+ * How much larger than designed a chart filling `size` is drawn: the smaller of its width and
+ * height over the design size's, so that it grows like a slide and the same share of it is text
+ * whatever its shape; never below 1, since texts smaller than the design's cannot be read on a
+ * screen (a small window keeps them and shows fewer ticks), and at most kMaxDrawingScale.
+ */
+[[nodiscard]] double drawingScale(const QSizeF& size);
+
+/** How a chart's axes are drawn: the scales of its lines and texts and its decimal separator. */
+struct AxesStyle {
+    double scale = 1.0;     ///< lines, marks and gaps: drawingScale() of the chart's size
+    double textScale = 1.0; ///< texts: the drawing's scale times the window's text size
+    QChar decimalPoint = u'.';
+};
+
+/** The width of the frame's, the grid's and the ticks' lines: whole pixels, at least one. */
+[[nodiscard]] double axisLineWidth(double scale);
 
 /**
  * Maps the axes' values to the logical pixels of a chart. The frame's lines cover the pixel
@@ -69,6 +96,7 @@ private:
 /** The axes of a chart laid out in an area: the plot frame and the ticks that fit it. */
 struct AxesLayout {
     QRectF area;
+    AxesStyle style;
     PlotMapping mapping;
     AxisTicks xTicks;
     AxisTicks yTicks;
@@ -77,10 +105,11 @@ struct AxesLayout {
 /**
  * Lays the axes out in `area`: the y title (turned upright) and the tick numbers on the left,
  * the tick numbers and the x title below, a small margin above and on the right. The frame's
- * corners fall on whole logical pixels.
+ * corners fall on whole logical pixels. Gaps grow with the style's scale; `text` is prepared at
+ * its text scale.
  */
 [[nodiscard]] AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y,
-                                    ChartText& text);
+                                    ChartText& text, const AxesStyle& style = {});
 
 /** Paints the grid (light lines at the ticks), under everything else. */
 void paintGrid(QPainter& painter, const AxesLayout& layout);
@@ -94,7 +123,7 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
  */
 [[nodiscard]] double crispLine(double coordinate);
 
-/** Geometry of the axes, in logical pixels. */
+/** Geometry of the axes, in logical pixels at the design size (times the drawing's scale). */
 inline constexpr double kTickLength = 4.0;
 inline constexpr double kAxisGap = 4.0;
 inline constexpr double kChartPadding = 8.0;

@@ -7,6 +7,7 @@
 #include "diagram/palette.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora::charts {
 
@@ -26,8 +27,17 @@ QStringList speciesTexts(const model::PolyproticAcid& acid) {
     return texts;
 }
 
-QString phMarkerText(double pH) {
-    return QStringLiteral("pH %1").arg(diagram::decimalText(pH, 2));
+int clampedTextStep(int step) {
+    return std::clamp(step, kSmallestTextStep, kLargestTextStep);
+}
+
+double textStepScale(int step) {
+    constexpr double kStep = 1.15;
+    return std::pow(kStep, clampedTextStep(step));
+}
+
+QString phMarkerText(double pH, const ChartTexts& texts) {
+    return texts.phValue.arg(diagram::decimalText(pH, 2, texts.decimalPoint));
 }
 
 void addSolutionMarker(ChartData& data, const ChartRequest& request) {
@@ -37,7 +47,7 @@ void addSolutionMarker(ChartData& data, const ChartRequest& request) {
     const double pH = model::solvePh(model::ChargeBalance(request.acid, request.solution));
     data.hasMarker = true;
     data.markerX = pH;
-    data.markerText = phMarkerText(pH);
+    data.markerText = phMarkerText(pH, request.texts);
 }
 
 ChartReadout phReadout(double pH) {

@@ -20,6 +20,40 @@ namespace velmora::charts {
 enum class ChartKind { Fractions, LogC, Titration };
 
 /**
+ * The words and the decimal separator a chart is drawn with. They are English with a point
+ * unless the window gives the user's language and separator; the command line keeps these
+ * defaults in every locale, so its files are the same everywhere. Patterns take the number as %1.
+ */
+struct ChartTexts {
+    QString phAxis = QStringLiteral("pH");
+    QString fractionAxis = QStringLiteral("fraction α");
+    QString logCAxis = QStringLiteral("log c / (mol/L)");
+    QString volumeAxis = QStringLiteral("V / mL");
+    QString phValue = QStringLiteral("pH %1");       ///< the markers and the readout's heading
+    QString volumeValue = QStringLiteral("V %1 mL"); ///< the titration readout's heading
+    QString percentValue = QStringLiteral("%1 %");   ///< a fraction in the readout
+    /** The titles of the drawings, as an SVG or PDF names its document. */
+    QString fractionsTitle = QStringLiteral("Species fractions vs pH");
+    QString logCTitle = QStringLiteral("Log concentrations vs pH");
+    QString titrationTitle = QStringLiteral("Titration curve");
+    QChar decimalPoint = u'.';
+
+    friend bool operator==(const ChartTexts&, const ChartTexts&) = default;
+};
+
+/**
+ * The sizes of a chart's texts beside the size that scales with the drawing (View → Larger
+ * text, Smaller text): steps of 15 % from the normal size (step 0), a third smaller to more than
+ * twice as large.
+ */
+inline constexpr int kSmallestTextStep = -3;
+inline constexpr int kLargestTextStep = 6;
+/** The step within kSmallestTextStep..kLargestTextStep nearest to `step`. */
+[[nodiscard]] int clampedTextStep(int step);
+/** How much larger the texts of `step` are than normal (1.15 to the power of the step). */
+[[nodiscard]] double textStepScale(int step);
+
+/**
  * One chart as the command line, the window, print or the clipboard asks for it.
  *
  * The log-c chart and the titration use the solution's concentration whether or not
@@ -33,6 +67,8 @@ struct ChartRequest {
     bool showSolution = false;
     model::Titration titration;
     QSize size{960, 600}; ///< logical pixels of a written picture
+    ChartTexts texts;
+    int textStep = 0; ///< kSmallestTextStep to kLargestTextStep: the texts larger or smaller
 
     friend bool operator==(const ChartRequest&, const ChartRequest&) = default;
 };
@@ -92,14 +128,8 @@ struct ChartReadout {
 /** The species names of an acid as texts. */
 [[nodiscard]] QStringList speciesTexts(const model::PolyproticAcid& acid);
 
-/** pH text with two decimals, as the markers show it ("pH 2.88"). */
-[[nodiscard]] QString phMarkerText(double pH);
-
-/** Axis titles. */
-inline const QString kPhTitle = QStringLiteral("pH");
-inline const QString kFractionTitle = QStringLiteral("fraction α");
-inline const QString kLogCTitle = QStringLiteral("log c / (mol/L)");
-inline const QString kVolumeTitle = QStringLiteral("V / mL");
+/** pH text with two decimals, as the markers show it ("pH 2.88"; "pH 2,88" with a comma). */
+[[nodiscard]] QString phMarkerText(double pH, const ChartTexts& texts = {});
 
 /** Adds the solution's pH as the chart's marker when the request shows the solution. */
 void addSolutionMarker(ChartData& data, const ChartRequest& request);

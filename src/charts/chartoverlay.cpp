@@ -28,22 +28,22 @@ const QColor kBoxFill(255, 255, 235, 240);
 
 } // namespace
 
-QString readoutValueText(ChartKind kind, double value) {
+QString readoutValueText(ChartKind kind, double value, const ChartTexts& texts) {
     if (kind == ChartKind::Fractions) {
-        return diagram::percentText(value);
+        return diagram::percentText(value, texts.decimalPoint, texts.percentValue);
     }
-    return tickText(value, 2);
+    return tickText(value, 2, texts.decimalPoint);
 }
 
-QString readoutHeading(ChartKind kind, double x) {
+QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts) {
     if (kind == ChartKind::Titration) {
-        return QStringLiteral("V %1 mL").arg(diagram::decimalText(x, 2));
+        return texts.volumeValue.arg(diagram::decimalText(x, 2, texts.decimalPoint));
     }
-    return phMarkerText(x);
+    return phMarkerText(x, texts);
 }
 
 void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartReadout& readout,
-                       ChartKind kind, ChartText& text) {
+                       ChartKind kind, ChartText& text, const ChartTexts& texts) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
     const double x = crispLine(map.xOf(readout.x));
@@ -53,12 +53,17 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    text.prepare(*painter.device());
-    painter.setPen(QPen(kLineColour, 1.0, Qt::DashLine));
+    text.prepare(*painter.device(), layout.style.textScale);
+    const double scale = layout.style.scale;
+    const double pad = kPad * scale;
+    const double rowGap = kRowGap * scale;
+    const double columnGap = kColumnGap * scale;
+    const double boxGap = kBoxGap * scale;
+    painter.setPen(QPen(kLineColour, axisLineWidth(scale), Qt::DashLine));
     painter.drawLine(QPointF(x, frame.top() + 1), QPointF(x, frame.bottom() - 1));
 
     // The rows: the heading, then every curve's typeset name and value.
-    const QString heading = readoutHeading(kind, readout.x);
+    const QString heading = readoutHeading(kind, readout.x, texts);
     std::vector<QString> values;
     double nameWidth = 0.0;
     double valueWidth = 0.0;
@@ -67,37 +72,36 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     double bottom = text.height(TextRole::Label);
     for (const ReadoutValue& value : readout.values) {
         const QRectF bounds = text.formulaBounds(value.name);
-        values.push_back(readoutValueText(kind, value.value));
+        values.push_back(readoutValueText(kind, value.value, texts));
         nameWidth = std::max(nameWidth, bounds.width());
         valueWidth = std::max(valueWidth, text.width(TextRole::Title, values.back()));
         top = std::min(top, bounds.top());
         bottom = std::max(bottom, bounds.bottom());
     }
-    const double rowHeight = bottom - top + kRowGap;
+    const double rowHeight = bottom - top + rowGap;
     const double width =
-        std::max(text.width(TextRole::Label, heading), nameWidth + kColumnGap + valueWidth);
+        std::max(text.width(TextRole::Label, heading), nameWidth + columnGap + valueWidth);
     const double height =
-        text.height(TextRole::Label) + kRowGap + rowHeight * static_cast<double>(values.size());
-    const QSizeF size(std::ceil(width + 2 * kPad), std::ceil(height + 2 * kPad));
+        text.height(TextRole::Label) + rowGap + rowHeight * static_cast<double>(values.size());
+    const QSizeF size(std::ceil(width + 2 * pad), std::ceil(height + 2 * pad));
 
-    double left = x + kBoxGap;
+    double left = x + boxGap;
     if (left + size.width() > frame.right() - 2.0) {
-        left = x - kBoxGap - size.width();
+        left = x - boxGap - size.width();
     }
     left = std::clamp(left, frame.left() + 2.0,
                       std::max(frame.left() + 2.0, frame.right() - 2.0 - size.width()));
-    const QRectF box(QPointF(std::round(left) + 0.5, std::round(frame.top() + kBoxGap) + 0.5),
-                     size);
+    const QRectF box(QPointF(std::round(left) + 0.5, std::round(frame.top() + boxGap) + 0.5), size);
     painter.setPen(kBoxBorder);
     painter.setBrush(kBoxFill);
     painter.drawRect(box);
 
-    double y = box.top() + kPad;
-    const double textLeft = box.left() + kPad;
+    double y = box.top() + pad;
+    const double textLeft = box.left() + pad;
     painter.setPen(Qt::black);
     text.draw(painter, TextRole::Label, QPointF(textLeft, y), heading);
-    y += text.height(TextRole::Label) + kRowGap;
-    const double valueRight = textLeft + nameWidth + kColumnGap + valueWidth;
+    y += text.height(TextRole::Label) + rowGap;
+    const double valueRight = textLeft + nameWidth + columnGap + valueWidth;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double baseTop = y - top;
         text.drawFormula(painter, QPointF(textLeft, baseTop), readout.values[i].name,

@@ -26,23 +26,23 @@ constexpr std::array<RoleFont, static_cast<std::size_t>(TextRole::Count)> kRoleF
     {diagram::kSmallTextSize, true},
 }};
 
-double rowOffset(diagram::FormulaRow row) {
-    switch (row) {
-    case diagram::FormulaRow::Raised:
-        return -diagram::kScriptOffset;
-    case diagram::FormulaRow::Lowered:
-        return diagram::kScriptOffset;
-    case diagram::FormulaRow::Base:
-        break;
-    }
-    return 0.0;
-}
-
 TextRole rowRole(diagram::FormulaRow row) {
     return row == diagram::FormulaRow::Base ? TextRole::Label : TextRole::Script;
 }
 
 } // namespace
+
+double ChartText::rowOffset(diagram::FormulaRow row) const {
+    switch (row) {
+    case diagram::FormulaRow::Raised:
+        return -diagram::kScriptOffset * m_scale;
+    case diagram::FormulaRow::Lowered:
+        return diagram::kScriptOffset * m_scale;
+    case diagram::FormulaRow::Base:
+        break;
+    }
+    return 0.0;
+}
 
 ChartText::ChartText() {
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
@@ -52,18 +52,19 @@ ChartText::ChartText() {
     }
 }
 
-void ChartText::prepare(const QPaintDevice& device) {
+void ChartText::prepare(const QPaintDevice& device, double scale) {
     const int type = device.devType();
     m_raster = type == QInternal::Image || type == QInternal::Pixmap || type == QInternal::Widget;
     const double dpi = device.logicalDpiY();
-    if (dpi == m_dpi && &device == m_device) {
+    if (dpi == m_dpi && scale == m_scale && &device == m_device) {
         return;
     }
-    const bool sameMetrics = dpi == m_dpi;
+    const bool sameMetrics = dpi == m_dpi && scale == m_scale;
     m_dpi = dpi;
+    m_scale = scale;
     m_device = &device;
     for (Slot& s : m_slots) {
-        diagram::setScreenPointSize(s.font, s.points, dpi);
+        diagram::setScreenPointSize(s.font, s.points * scale, dpi);
         const QFontMetricsF metrics(s.font, &device);
         s.ascent = metrics.ascent();
         s.descent = metrics.descent();

@@ -6,8 +6,8 @@ namespace velmora::charts {
 ChartData fractionsChartData(const ChartRequest& request) {
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
-    data.x = {0.0, 14.0, kPhTitle};
-    data.y = {0.0, 1.0, kFractionTitle};
+    data.x = {0.0, 14.0, request.texts.phAxis};
+    data.y = {0.0, 1.0, request.texts.fractionAxis};
     const QStringList names = speciesTexts(acid);
     const int species = acid.speciesCount();
     for (int j = 0; j < species; ++j) {

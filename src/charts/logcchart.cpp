@@ -19,8 +19,8 @@ QColor waterColour() {
 ChartData logcChartData(const ChartRequest& request) {
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
-    data.x = {0.0, 14.0, kPhTitle};
-    data.y = {kLowestLogC, 0.0, kLogCTitle};
+    data.x = {0.0, 14.0, request.texts.phAxis};
+    data.y = {kLowestLogC, 0.0, request.texts.logCAxis};
     const QStringList names = speciesTexts(acid);
     const int species = acid.speciesCount();
     for (int j = 0; j < species; ++j) {

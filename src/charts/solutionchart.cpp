@@ -76,8 +76,11 @@ const ChartData& SolutionChart::data() const {
 
 void SolutionChart::paint(QPainter& painter, const QRectF& area) {
     static_cast<void>(data()); // brings the curves up to the request
-    m_text.prepare(*painter.device());
-    m_layout = layoutAxes(area, m_data.x, m_data.y, m_text);
+    const double scale = drawingScale(area.size());
+    const AxesStyle style{scale, scale * textStepScale(m_request.textStep),
+                          m_request.texts.decimalPoint};
+    m_text.prepare(*painter.device(), style.textScale);
+    m_layout = layoutAxes(area, m_data.x, m_data.y, m_text, style);
     const PlotMapping& map = m_layout.mapping;
 
     painter.save();
@@ -109,9 +112,10 @@ void SolutionChart::paint(QPainter& painter, const QRectF& area) {
 
 void SolutionChart::paintCurves(QPainter& painter) {
     painter.setBrush(Qt::NoBrush);
+    const double scale = m_layout.style.scale;
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
         const ChartCurve& curve = m_data.curves[i];
-        QPen pen(curve.colour, curve.dashed ? kWaterLineWidth : kCurveWidth,
+        QPen pen(curve.colour, (curve.dashed ? kWaterLineWidth : kCurveWidth) * scale,
                  curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
         painter.setPen(pen);
         for (const std::vector<QPointF>& piece : m_pixels[i]) {
@@ -130,22 +134,26 @@ void SolutionChart::paintMarker(QPainter& painter) {
     if (x < frame.left() || x > frame.right()) {
         return;
     }
-    painter.setPen(QPen(markerColour(), 1.0, Qt::SolidLine, Qt::FlatCap));
+    const double scale = m_layout.style.scale;
+    painter.setPen(QPen(markerColour(), axisLineWidth(scale), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
     // The value at the top, right of the line, or left of it where the frame ends too soon.
     const double width = m_text.width(TextRole::Label, m_data.markerText);
     const double height = m_text.height(TextRole::Label);
-    double left = x + kMarkerTextGap;
+    const double gap = kMarkerTextGap * scale;
+    double left = x + gap;
     if (left + width > frame.right() - kLabelMargin) {
-        left = x - kMarkerTextGap - width;
+        left = x - gap - width;
     }
-    m_markerTextBox = QRectF(left, frame.top() + kMarkerTextGap, width, height);
+    m_markerTextBox = QRectF(left, frame.top() + gap, width, height);
     m_text.draw(painter, TextRole::Label, m_markerTextBox.topLeft(), m_data.markerText);
 }
 
 void SolutionChart::paintMarks(QPainter& painter) {
     const PlotMapping& map = m_layout.mapping;
     const QRectF frame = map.lineFrame();
+    const double scale = m_layout.style.scale;
+    const double radius = kMarkRadius * scale;
     for (const ChartMark& mark : m_data.marks) {
         const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
         if (!frame.contains(at)) {
@@ -154,12 +162,12 @@ void SolutionChart::paintMarks(QPainter& painter) {
         if (mark.filled) {
             // A dotted drop line to the volume axis, to read the equivalence volume off.
             const double x = crispLine(at.x());
-            painter.setPen(QPen(kDropLineColour, 1.0, Qt::DotLine, Qt::FlatCap));
-            painter.drawLine(QPointF(x, at.y() + kMarkRadius), QPointF(x, frame.bottom()));
+            painter.setPen(QPen(kDropLineColour, axisLineWidth(scale), Qt::DotLine, Qt::FlatCap));
+            painter.drawLine(QPointF(x, at.y() + radius), QPointF(x, frame.bottom()));
         }
-        painter.setPen(QPen(markerColour(), 1.5));
+        painter.setPen(QPen(markerColour(), 1.5 * scale));
         painter.setBrush(mark.filled ? QBrush(markerColour()) : QBrush(kBackground));
-        painter.drawEllipse(at, kMarkRadius, kMarkRadius);
+        painter.drawEllipse(at, radius, radius);
     }
     painter.setBrush(Qt::NoBrush);
 }
@@ -168,6 +176,7 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
     m_labels.clear();
     const PlotMapping& map = m_layout.mapping;
     const QRectF inside = map.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = kMarkRadius * m_layout.style.scale;
     LabelPlacer placer(inside);
     for (const PolylinePieces& pieces : m_pixels) {
         for (const std::vector<QPointF>& piece : pieces) {
@@ -187,8 +196,7 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
         if (!inside.contains(at)) {
             continue;
         }
-        placer.addObstacle(
-            QRectF(at.x() - kMarkRadius, at.y() - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius));
+        placer.addObstacle(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius));
     }
 
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
@@ -214,9 +222,8 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
         }
         const QSizeF size(m_text.width(TextRole::Tick, mark.text), m_text.height(TextRole::Tick));
         // Beside the dot, a little further out than a curve's label.
-        const std::vector<QPointF> anchors{
-            at + QPointF(kMarkRadius, 0), at - QPointF(kMarkRadius, 0),
-            at + QPointF(0, -kMarkRadius), at + QPointF(0, kMarkRadius)};
+        const std::vector<QPointF> anchors{at + QPointF(radius, 0), at - QPointF(radius, 0),
+                                           at + QPointF(0, -radius), at + QPointF(0, radius)};
         const std::optional<QRectF> box = placer.place(anchors, size);
         if (!box) {
             continue;
@@ -251,20 +258,20 @@ QImage chartImage(const ChartRequest& request, qreal scale) {
     return encode::rasterize(chartDrawing(request), scale);
 }
 
-encode::Drawing chartDrawing(const ChartRequest& request) {
-    QString title;
+QString chartTitle(const ChartRequest& request) {
     switch (request.kind) {
-    case ChartKind::Fractions:
-        title = QStringLiteral("Species fractions vs pH");
-        break;
     case ChartKind::LogC:
-        title = QStringLiteral("Log concentrations vs pH");
-        break;
+        return request.texts.logCTitle;
     case ChartKind::Titration:
-        title = QStringLiteral("Titration curve");
+        return request.texts.titrationTitle;
+    case ChartKind::Fractions:
         break;
     }
-    return {request.size, title, [request](QPainter& painter) {
+    return request.texts.fractionsTitle;
+}
+
+encode::Drawing chartDrawing(const ChartRequest& request) {
+    return {request.size, chartTitle(request), [request](QPainter& painter) {
                 paintChart(painter, QRectF(QPointF(0, 0), QSizeF(request.size)), request);
             }};
 }

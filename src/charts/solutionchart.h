@@ -35,6 +35,10 @@ struct PlacedLabel {
  * retained image at any size, and readoutAt() with the mouse's x. The command line, print and
  * the clipboard use paintChart() or chartImage(), which paint through a chart of their own.
  *
+ * A chart grows with its area as a slide does: its texts, lines, marks and gaps are drawingScale()
+ * times their size at 960 × 600, its texts also the request's text step larger or smaller, so
+ * that the ticks keep about the same count at every size.
+ *
  * Painting order: white background, grid, curves (cut at the frame), the solution's pH
  * marker, the titration's points, the labels, and the frame with its ticks last, so that it
  * stays intact over curves that run along its edges.
@@ -97,6 +101,9 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartRequest& reque
  * ratio (so it is the same drawing, only sharper); the returned image's ratio is 1.
  */
 [[nodiscard]] QImage chartImage(const ChartRequest& request, qreal scale = 1.0);
+
+/** The title of the chart's document (an SVG's or PDF's title, a print job's name). */
+[[nodiscard]] QString chartTitle(const ChartRequest& request);
 
 /** The chart of `request` as a drawing of request.size that the encoders take (PNG, SVG, PDF). */
 [[nodiscard]] encode::Drawing chartDrawing(const ChartRequest& request);

@@ -18,8 +18,8 @@ QColor curveColour() {
 ChartData titrationChartData(const ChartRequest& request) {
     const model::Titrator titrator(request.acid, request.solution, request.titration);
     ChartData data;
-    data.x = {0.0, titrator.endVolume(), kVolumeTitle};
-    data.y = {0.0, 14.0, kPhTitle};
+    data.x = {0.0, titrator.endVolume(), request.texts.volumeAxis};
+    data.y = {0.0, 14.0, request.texts.phAxis};
     ChartCurve curve{{}, curveColour(), false, {}, {}};
     const std::vector<model::TitrationPoint> points =
         titrator.drawingCurve(kTitrationDrawingVolumes, kTitrationDrawingPhStep);
@@ -31,7 +31,7 @@ ChartData titrationChartData(const ChartRequest& request) {
     for (const model::TitrationMark& mark : titrator.marks()) {
         if (mark.volume <= data.x.max) {
             data.marks.push_back({QPointF(mark.volume, mark.pH), !mark.half,
-                                  mark.half ? QString() : phMarkerText(mark.pH)});
+                                  mark.half ? QString() : phMarkerText(mark.pH, request.texts)});
         }
     }
     return data;
@@ -43,7 +43,7 @@ ChartReadout titrationReadout(const ChartRequest& request, double volume) {
     const double end = titrator.endVolume();
     readout.inside = volume >= 0.0 && volume <= end;
     readout.x = std::clamp(volume, 0.0, end);
-    readout.values.push_back({kPhTitle, curveColour(), titrator.pHAt(readout.x)});
+    readout.values.push_back({request.texts.phAxis, curveColour(), titrator.pHAt(readout.x)});
     return readout;
 }
 

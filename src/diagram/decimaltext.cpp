@@ -7,10 +7,14 @@
 
 namespace velmora::diagram {
 
-QString decimalText(double value, int decimals) {
+QString decimalText(double value, int decimals, QChar decimalPoint) {
     std::string text = QString::number(value, 'f', decimals).toStdString();
     model::dropSignOfZero(text);
-    return QString::fromStdString(text);
+    QString result = QString::fromStdString(text);
+    if (decimalPoint != u'.') {
+        result.replace(u'.', decimalPoint);
+    }
+    return result;
 }
 
 } // namespace velmora::diagram

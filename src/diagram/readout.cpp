@@ -39,12 +39,12 @@ double phAtX(double x) {
     return pH < kReadoutMinPh || pH > kReadoutMaxPh ? -1.0 : pH;
 }
 
-QString percentText(double alpha) {
+QString percentText(double alpha, QChar decimalPoint, const QString& pattern) {
     const double percent = alpha * 100.0;
     if (percent < 0.1) {
-        return QStringLiteral("<0.1 %");
+        return u'<' + pattern.arg(decimalText(0.1, 1, decimalPoint));
     }
-    return QStringLiteral("%1 %").arg(decimalText(percent, 1));
+    return pattern.arg(decimalText(percent, 1, decimalPoint));
 }
 
 namespace {

@@ -34,8 +34,12 @@ inline constexpr double kReadoutMaxPh = 14.0;
 /** The pH under a logical x coordinate of the plot, or a negative value outside the plot area. */
 [[nodiscard]] double phAtX(double x);
 
-/** A fraction as the readout shows it: percent with one decimal, "<0.1 %" below that. */
-[[nodiscard]] QString percentText(double alpha);
+/**
+ * A fraction as the readout shows it: percent with one decimal, "<0.1 %" below that. `pattern`
+ * puts the number with its percent sign ("%1 %"), `decimalPoint` separates its decimal.
+ */
+[[nodiscard]] QString percentText(double alpha, QChar decimalPoint = u'.',
+                                  const QString& pattern = QStringLiteral("%1 %"));
 
 /**
  * Paints the readout over the diagram in the 495 x 350 logical space: a thin vertical line at

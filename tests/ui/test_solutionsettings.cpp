@@ -9,12 +9,15 @@
 
 #include "io/settingsfile.h"
 #include "ui/main/mainwindow.h"
+#include "ui/solution/chartdrawing.h"
+#include "ui/solution/chartview.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutioncompanion.h"
 #include "ui/solution/solutionpanel.h"
 #include "ui/solution/solutionsettings.h"
 #include "ui/solution/solutionwindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -85,6 +88,16 @@ QByteArray settingsPath() {
     return QFile::encodeName(solutionSettingsFile());
 }
 
+/** The window's action that `key` triggers, or none. */
+QAction* actionWithShortcut(QWidget& window, const QKeySequence& key) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->shortcuts().contains(key)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 QMap<QString, QString> fileValues() {
     return io::readSettings(settingsPath(), QStringLiteral("solution")).values;
 }
@@ -108,6 +121,9 @@ private slots:
     void unfitValuesGiveWayToDefaults();
     void solutionAndTitrationAreRemembered_data();
     void solutionAndTitrationAreRemembered();
+    void textSizeIsRemembered();
+    void textSizeStopsAtItsEnds_data();
+    void textSizeStopsAtItsEnds();
 
 private:
     QTemporaryDir m_config;
@@ -298,6 +314,10 @@ void TestSolutionSettings::unfitValuesGiveWayToDefaults_data() {
         {"endVolume", "-5"},
         {"endVolume", "0.0005"},
         {"endVolume", "1e6"},
+        {"textSize", "7"},
+        {"textSize", "-4"},
+        {"textSize", "1.5"},
+        {"textSize", "large"},
     };
     for (const auto& [key, value] : rows) {
         QTest::addRow("%s=%s", key, value)
@@ -334,6 +354,58 @@ void TestSolutionSettings::unfitValuesGiveWayToDefaults() {
     QCOMPARE(state.size, defaults.size);
     QCOMPARE(state.position, defaults.position);
     QCOMPARE(state.maximized, defaults.maximized);
+    QCOMPARE(state.textStep, defaults.textStep);
+}
+
+void TestSolutionSettings::textSizeIsRemembered() {
+    // A file of an earlier version, without the text size: normal text.
+    QVERIFY(putFile(settingsPath(), "[solution]\nvolume=20\n"));
+    {
+        SolutionWindow solution;
+        QCOMPARE(solution.textStep(), 0);
+        QAction* larger = actionWithShortcut(solution, QKeySequence(QKeySequence::ZoomIn));
+        QAction* normal = actionWithShortcut(solution, QKeySequence(Qt::CTRL | Qt::Key_0));
+        QVERIFY(larger != nullptr && normal != nullptr);
+        QVERIFY(!normal->isEnabled());
+        larger->trigger();
+        larger->trigger();
+        QCOMPARE(solution.textStep(), 2);
+        QVERIFY(normal->isEnabled());
+        QCOMPARE(solution.shownView()->request().textStep, 2);
+        // Written a moment later, as every change.
+        QTRY_COMPARE_WITH_TIMEOUT(fileValues().value(QStringLiteral("textSize")),
+                                  QStringLiteral("2"), 3000);
+        QVERIFY(solution.close());
+    }
+    QCOMPARE(fileValues().value(QStringLiteral("volume")), QStringLiteral("20"));
+    SolutionWindow next;
+    QCOMPARE(next.textStep(), 2);
+    QCOMPARE(next.drawing().request().textStep, 2);
+    actionWithShortcut(next, QKeySequence(Qt::CTRL | Qt::Key_0))->trigger();
+    QCOMPARE(next.textStep(), 0);
+}
+
+void TestSolutionSettings::textSizeStopsAtItsEnds_data() {
+    QTest::addColumn<int>("shortcut");
+    QTest::addColumn<int>("end");
+    QTest::newRow("larger") << int(QKeySequence::ZoomIn) << charts::kLargestTextStep;
+    QTest::newRow("smaller") << int(QKeySequence::ZoomOut) << charts::kSmallestTextStep;
+}
+
+void TestSolutionSettings::textSizeStopsAtItsEnds() {
+    QFETCH(int, shortcut);
+    QFETCH(int, end);
+    SolutionWindow solution;
+    QAction* action =
+        actionWithShortcut(solution, QKeySequence(QKeySequence::StandardKey(shortcut)));
+    QVERIFY(action != nullptr);
+    for (int i = 0; i < 20 && action->isEnabled(); ++i) {
+        action->trigger();
+    }
+    QCOMPARE(solution.textStep(), end);
+    QVERIFY(!action->isEnabled());
+    solution.setTextStep(end * 3);
+    QCOMPARE(solution.textStep(), end);
 }
 
 void TestSolutionSettings::solutionAndTitrationAreRemembered_data() {

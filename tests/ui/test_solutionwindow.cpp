@@ -780,10 +780,14 @@ void TestSolutionWindow::viewsFillAnySize() {
     QCOMPARE(view->image().size(), size * ratio);
     QCOMPARE(view->image().devicePixelRatio(), ratio);
     QCOMPARE(view->request().size, size);
-    // The frame reaches near the right and bottom edges, whatever the size.
+    // The frame reaches near the right and bottom edges, whatever the size: the margins grow only
+    // as the drawing's texts do.
     const QRect frame = view->chart().layout().mapping.frame();
-    QVERIFY2(frame.right() > size.width() - 30, qPrintable(QString::number(frame.right())));
-    QVERIFY2(frame.bottom() > size.height() - 70, qPrintable(QString::number(frame.bottom())));
+    const double grown = charts::drawingScale(QSizeF(size));
+    QCOMPARE(view->chart().layout().style.scale, grown);
+    QVERIFY2(frame.right() > size.width() - 30 * grown, qPrintable(QString::number(frame.right())));
+    QVERIFY2(frame.bottom() > size.height() - 70 * grown,
+             qPrintable(QString::number(frame.bottom())));
     // The frame's right edge is a dark line in the image, white just inside the plot corner.
     const QImage image = view->image();
     const int y = qRound((frame.top() + frame.bottom()) / 2.0 * ratio);

@@ -6,6 +6,8 @@
 
 #include "testsupport.h"
 
+#include "charts/solutionchart.h"
+#include "encode/encode.h"
 #include "language/language.h"
 #include "model/acid.h"
 #include "pictures.h"
@@ -17,6 +19,7 @@
 #include "ui/main/exampleacids.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/plotbox.h"
+#include "ui/solution/chartdrawing.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutioncompanion.h"
 #include "ui/solution/solutionpanel.h"
@@ -28,6 +31,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -150,6 +154,8 @@ private slots:
     void buttonFacesFit_data();
     void buttonFacesFit();
     void keysUniqueInTheSolutionWindow();
+    void chartsInTheLanguage_data();
+    void chartsInTheLanguage();
 
 private:
     [[nodiscard]] QString shown(const QString& what);
@@ -209,6 +215,9 @@ QString TestWindowLanguage::shown(const QString& what) {
     if (what == u"theory face") {
         return faceWord(QString::fromLatin1(resources::theoryButton)).text;
     }
+    if (what == u"cancel face") {
+        return faceWord(QString::fromLatin1(resources::cancelButton)).text;
+    }
     if (what == u"solution title") {
         return solution.windowTitle();
     }
@@ -231,6 +240,15 @@ QString TestWindowLanguage::shown(const QString& what) {
     }
     if (what == u"solution line") {
         return solution.solutionLine()->text().section(u':', 0, 0);
+    }
+    if (what == u"fractions axis") {
+        return solution.request().texts.fractionAxis;
+    }
+    if (what == u"log c title") {
+        return solution.request().texts.logCTitle;
+    }
+    if (what == u"fractions title") {
+        return solution.request().texts.fractionsTitle;
     }
     if (what == u"about caption") {
         return m_about->windowTitle();
@@ -270,6 +288,8 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("spoken summary", "Tetraprotic acid", "Vierprotonige Säure", "Ácido tetraprótico",
         "Tétraacide");
     row("theory face", "Theory", "Theorie", "Teoría", "Théorie");
+    // The About window's button says the same in every language: back to the main window.
+    row("cancel face", "Cancel", "Zurück", "Volver", "Retour");
     row("solution title", "Velmora – Solution", "Velmora – Lösung", "Velmora – Disolución",
         "Velmora – Solution");
     row("solution tab", "Fractions", "Anteile", "Fracciones", "Fractions");
@@ -280,16 +300,20 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("dissolved", "as H₄A", "als H₄A", "como H₄A", "H₄A");
     row("solution line", "0.1 mol/L as H₄A", "0.1 mol/L als H₄A", "0.1 mol/L como H₄A",
         "H₄A à 0.1 mol/L\u00a0");
+    row("fractions axis", "fraction α", "Anteil α", "fracción α", "proportion α");
+    row("fractions title", "Species fractions vs pH", "Speziesanteile in Abhängigkeit vom pH-Wert",
+        "Fracciones de las especies frente al pH", "Proportions des espèces en fonction du pH");
+    row("log c title", "Log concentrations vs pH", "log-c-pH-Diagramm",
+        "Diagrama log c frente al pH", "Diagramme log c en fonction du pH");
     row("about caption", " About", " Über", " Acerca de", " À propos");
     row("about description",
         "The program calculates the concentration fractions of polyprotic acids species as "
         "functions of pH",
-        "Das Programm berechnet die Stoffmengenanteile der Spezies mehrprotoniger Säuren in "
-        "Abhängigkeit vom pH-Wert",
-        "El programa calcula las fracciones molares de las especies de los ácidos polipróticos "
-        "en función del pH",
-        "Le programme calcule les fractions molaires des espèces des polyacides en fonction du "
-        "pH");
+        "Das Programm berechnet die Anteile der Spezies mehrprotoniger Säuren in Abhängigkeit "
+        "vom pH-Wert",
+        "El programa calcula la fracción de cada especie de los ácidos polipróticos en función "
+        "del pH",
+        "Le programme calcule la proportion de chaque espèce des polyacides en fonction du pH");
     row("message", "The theory document explain_multiproticacids.pdf was not found.",
         "Das Theoriedokument explain_multiproticacids.pdf wurde nicht gefunden.",
         "No se encontró el documento de teoría explain_multiproticacids.pdf.",
@@ -394,6 +418,61 @@ void TestWindowLanguage::keysUniqueInTheSolutionWindow() {
     }
     twice.removeDuplicates();
     QVERIFY2(twice.isEmpty(), qPrintable(twice.join(u' ')));
+}
+
+void TestWindowLanguage::chartsInTheLanguage_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("axis"); ///< an axis title, in English
+    QTest::addColumn<QString>("title");
+    QTest::newRow("fractions") << 0 << "fraction α"
+                               << "Species fractions vs pH";
+    QTest::newRow("log c") << 1 << "log c / (mol/L)"
+                           << "Log concentrations vs pH";
+    QTest::newRow("titration") << 2 << "V / mL"
+                               << "Titration curve";
+}
+
+void TestWindowLanguage::chartsInTheLanguage() {
+    QFETCH(int, tab);
+    QFETCH(QString, axis);
+    QFETCH(QString, title);
+    // The user's locale is that of the language (de_DE for German), whatever the test runs in.
+    const QLocale before;
+    QLocale::setDefault(QLocale(m_language == u"en" ? QStringLiteral("en_US") : m_language));
+    SolutionWindow solution;
+    QLocale::setDefault(before);
+    solution.tabs()->setCurrentIndex(tab);
+    const auto tr = [](const QString& english) {
+        return QCoreApplication::translate("velmora::ui::ChartTexts", english.toUtf8().constData());
+    };
+    const charts::ChartRequest request = solution.drawing().request();
+    // What Save takes out: the SVG's title and texts in the language, its numbers with the
+    // language's separator.
+    const std::optional<QByteArray> svg = encode::encodeSvg(charts::chartDrawing(request));
+    QVERIFY(svg.has_value());
+    const QString text = QString::fromUtf8(*svg);
+    QVERIFY2(text.contains(QStringLiteral("<title>%1</title>").arg(tr(title).toHtmlEscaped())),
+             qPrintable(text.left(400)));
+    QCOMPARE(solution.drawing().title(), tr(title));
+    // The texts in the order drawn, joined: a title comes in pieces where a letter (α) is drawn
+    // in another font.
+    QString drawn;
+    const QRegularExpression piece(QStringLiteral(">([^<]*)</text>"));
+    for (const QRegularExpressionMatch& match : piece.globalMatch(text)) {
+        drawn += match.captured(1);
+    }
+    QVERIFY2(drawn.contains(tr(axis).toHtmlEscaped()), qPrintable(tr(axis) + u' ' + drawn));
+    const QChar point = m_language == u"en" ? u'.' : u',';
+    const QChar other = m_language == u"en" ? u',' : u'.';
+    const QRegularExpression pH(QStringLiteral(">pH (\\d+)(.)(\\d\\d)</text>"));
+    const QRegularExpressionMatch marker = pH.match(text);
+    QVERIFY2(marker.hasMatch(), qPrintable(text));
+    QCOMPARE(marker.captured(2), QString(point));
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral(">[\u2212]?\\d+\\") + other +
+                                              QStringLiteral("\\d+</text>"))));
+    if (m_language != u"en") {
+        QVERIFY(tr(axis) != axis || axis == u"V / mL" || axis == u"log c / (mol/L)");
+    }
 }
 
 QTEST_MAIN(TestWindowLanguage)

@@ -47,9 +47,7 @@ QString ChartDrawing::write(const QString& path, encode::ExportFormat format, in
     if (format == encode::ExportFormat::Csv) {
         return io::writeFileAtomically(name, charts::chartCsv(shown, dataStep(shown)));
     }
-    encode::Drawing drawing = charts::chartDrawing(shown);
-    drawing.title = title();
-    return encode::writeDrawing(name, format, drawing, scale);
+    return encode::writeDrawing(name, format, charts::chartDrawing(shown), scale);
 }
 
 QString ChartDrawing::fileName() const {
@@ -57,15 +55,7 @@ QString ChartDrawing::fileName() const {
 }
 
 QString ChartDrawing::title() const {
-    switch (m_shown().kind) {
-    case charts::ChartKind::LogC:
-        return QStringLiteral("Log-concentration diagram");
-    case charts::ChartKind::Titration:
-        return QStringLiteral("Titration curve");
-    case charts::ChartKind::Fractions:
-        break;
-    }
-    return QStringLiteral("Fractions");
+    return charts::chartTitle(m_shown());
 }
 
 double dataStep(const charts::ChartRequest& request, double maxRows) {

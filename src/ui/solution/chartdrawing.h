@@ -13,6 +13,9 @@ namespace velmora::ui {
  * The chart a solution window shows, as the diagram commands take it out: the shown view's
  * request at the view's size. Pictures are the chart at that size (the clipboard's and a PNG at
  * the commands' scale), print keeps its proportions, the data file is the chart's own CSV.
+ * Pictures and print speak the request's texts (the window's language); the suggested file names
+ * are the charts' names on the command line (fractions, logc, titration) in every language, so
+ * that a class's files match whoever saved them.
  */
 class ChartDrawing : public DrawingSource {
 public:

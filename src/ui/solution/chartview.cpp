@@ -152,7 +152,8 @@ void ChartView::paintEvent(QPaintEvent*) {
     }
     painter.drawImage(QRectF(rect()), m_image);
     if (const std::optional<charts::ChartReadout> shown = readout()) {
-        charts::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText);
+        charts::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText,
+                                  m_chart.request().texts);
     }
 }
 

@@ -121,6 +121,11 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         }
     }
 
+    if (const std::optional<int> step = whole(values, QStringLiteral("textSize"));
+        step && *step >= charts::kSmallestTextStep && *step <= charts::kLargestTextStep) {
+        state.textStep = *step;
+    }
+
     state.follow = toBool(values.value(QStringLiteral("follow"))).value_or(true);
     if (!state.follow) {
         if (const std::optional<model::PolyproticAcid> acid = loadAcid(values)) {
@@ -181,6 +186,7 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
     values.insert(QStringLiteral("view"), fromText(viewKey(state.view)));
     values.insert(QStringLiteral("inputs"), fromBool(state.inputsShown));
     values.insert(QStringLiteral("follow"), fromBool(state.follow));
+    values.insert(QStringLiteral("textSize"), fromInt(state.textStep));
 
     const SolutionInputs& inputs = state.inputs;
     // A following window has no acid of its own: it leaves the one in the file as it is, for

@@ -2,6 +2,7 @@
 #include "solutionwindow.h"
 
 #include "chartdrawing.h"
+#include "charttexts.h"
 #include "chartview.h"
 #include "inputslayout.h"
 #include "notcurrentbanner.h"
@@ -70,7 +71,7 @@ int viewIndex(charts::ChartKind kind) {
 } // namespace
 
 SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
-    : QMainWindow(parent), m_mainAcid(std::move(mainAcid)) {
+    : QMainWindow(parent), m_mainAcid(std::move(mainAcid)), m_chartTexts(userChartTexts()) {
     setObjectName(QStringLiteral("solutionWindow"));
     setWindowTitle(tr("Velmora – Solution"));
 
@@ -143,6 +144,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_panel->followBox()->setEnabled(static_cast<bool>(m_mainAcid));
     m_tabs->setCurrentIndex(viewIndex(remembered.view));
     m_showInputs->setChecked(remembered.inputsShown);
+    m_textStep = charts::clampedTextStep(remembered.textStep);
     resize(remembered.size.value_or(kStartSize));
     m_rememberedPosition = remembered.position;
     if (remembered.maximized) {
@@ -164,7 +166,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
             view->hideReadout();
         }
     });
-    redraw();
+    setTextStep(m_textStep); // draws the inputs
     // What the window shows now is what it has in the file: only what changes from here on is
     // written, so that another instance's changes survive.
     m_settings.settle(state());
@@ -180,6 +182,9 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     connect(m_panel->followBox(), &QCheckBox::toggled, this, remember);
     connect(m_tabs, &QTabWidget::currentChanged, this, remember);
     connect(m_showInputs, &QAction::toggled, this, remember);
+    for (QAction* action : {m_largerText, m_smallerText, m_normalText}) {
+        connect(action, &QAction::triggered, this, remember);
+    }
 }
 
 SolutionWindow::~SolutionWindow() {
@@ -215,6 +220,8 @@ void SolutionWindow::buildMenus() {
     tick(m_tabs->currentIndex());
     connect(m_tabs, &QTabWidget::currentChanged, this, tick);
     addInputsAction(*viewMenu);
+
+    addTextSizeActions(*viewMenu);
 
     auto* context = new QMenu(this);
     m_commands->addTo(*context);
@@ -256,6 +263,8 @@ charts::ChartRequest SolutionWindow::request() const {
     request.solution = inputs.solution;
     request.showSolution = true;
     request.titration = inputs.titration;
+    request.texts = m_chartTexts;
+    request.textStep = m_textStep;
     return request;
 }
 
@@ -315,6 +324,32 @@ Placement SolutionWindow::place(const MainWindowArea& main, const QMargins& assu
     return placement;
 }
 
+// The charts' text size: larger for the back row of a classroom, smaller for a small screen.
+void SolutionWindow::addTextSizeActions(QMenu& menu) {
+    menu.addSeparator();
+    m_largerText =
+        menu.addAction(tr("&Larger text"), this, [this] { setTextStep(m_textStep + 1); });
+    // Ctrl++ is typed with Shift on most keyboards; Ctrl+= is the same key without it.
+    m_largerText->setShortcuts(
+        {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_smallerText =
+        menu.addAction(tr("&Smaller text"), this, [this] { setTextStep(m_textStep - 1); });
+    m_smallerText->setShortcut(QKeySequence(QKeySequence::ZoomOut));
+    m_normalText = menu.addAction(tr("&Normal text size"), this, [this] { setTextStep(0); });
+    m_normalText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    for (QAction* action : {m_largerText, m_smallerText, m_normalText}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+}
+
+void SolutionWindow::setTextStep(int step) {
+    m_textStep = charts::clampedTextStep(step);
+    m_largerText->setEnabled(m_textStep < charts::kLargestTextStep);
+    m_smallerText->setEnabled(m_textStep > charts::kSmallestTextStep);
+    m_normalText->setEnabled(m_textStep != 0);
+    redraw();
+}
+
 SolutionWindowState SolutionWindow::state() const {
     SolutionWindowState state;
     state.inputs = m_panel->inputs();
@@ -322,6 +357,7 @@ SolutionWindowState SolutionWindow::state() const {
     state.view = shownView()->kind();
     state.inputsShown = m_showInputs->isChecked();
     state.maximized = isMaximized();
+    state.textStep = m_textStep;
     // A maximised window keeps the size and place it returns to.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();

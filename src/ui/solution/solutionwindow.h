@@ -41,8 +41,10 @@ class SolutionPanel;
  *
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
- * shown view, inputs and whether they are shown are remembered between runs (solutionsettings.h):
- * read when it is built, and what changed written shortly after each change and when it closes.
+ * shown view, charts' text size, inputs and whether they are shown are remembered between runs
+ * (solutionsettings.h): read when it is built, and what changed written shortly after each change
+ * and when it closes. The charts speak the window's language with the user's decimal separator
+ * (charttexts.h).
  */
 class SolutionWindow : public QMainWindow {
     Q_OBJECT
@@ -78,6 +80,11 @@ public:
     /** The request the views draw: the inputs that were last all fine. */
     [[nodiscard]] charts::ChartRequest request() const;
 
+    /** How much larger or smaller than normal the charts' texts are (View → Larger text …). */
+    [[nodiscard]] int textStep() const { return m_textStep; }
+    /** Sets the charts' text size, within the steps the charts offer, and redraws. */
+    void setTextStep(int step);
+
     /** The state as it would be remembered now. */
     [[nodiscard]] SolutionWindowState state() const;
     /**
@@ -93,6 +100,8 @@ private:
     void buildMenus();
     /** View → Show inputs: the inputs put away and back, remembered. */
     void addInputsAction(QMenu& menu);
+    /** Larger text, Smaller text and Normal text size in the View menu. */
+    void addTextSizeActions(QMenu& menu);
     void followToggled(bool checked);
     /** Says on stderr, once in the window's life, why its settings could not be written. */
     void report(const QString& problem);
@@ -113,6 +122,11 @@ private:
     bool m_saveFailureReported = false;
     std::optional<QPoint> m_rememberedPosition;
     bool m_placed = false;
+    charts::ChartTexts m_chartTexts;
+    int m_textStep = 0;
+    QAction* m_largerText = nullptr;
+    QAction* m_smallerText = nullptr;
+    QAction* m_normalText = nullptr;
 };
 
 } // namespace velmora::ui
