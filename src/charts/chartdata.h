@@ -58,6 +58,14 @@ struct ChartMark {
     QString text; ///< shown beside it; empty for none
 };
 
+/** The key to a chart's marks: what a filled and what an open dot stands for; empty for none. */
+struct MarkKey {
+    QString filled;
+    QString open;
+
+    [[nodiscard]] bool isEmpty() const { return filled.isEmpty() && open.isEmpty(); }
+};
+
 /** What a chart shows, in axis values, independent of its size: computed once per request. */
 struct ChartData {
     ChartAxis x;
@@ -67,6 +75,7 @@ struct ChartData {
     double markerX = 0.0;
     QString markerText;
     std::vector<ChartMark> marks;
+    MarkKey markKey;
 };
 
 /** One value of the readout: a curve's name, colour and value at the readout's x. */
