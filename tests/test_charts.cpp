@@ -9,6 +9,8 @@
 #include "charts/chartoverlay.h"
 #include "charts/charttext.h"
 #include "charts/labelplacer.h"
+#include "charts/markkey.h"
+#include "charts/marktexts.h"
 #include "charts/solutionchart.h"
 #include "charts/solutiondata.h"
 
@@ -40,6 +42,7 @@ using Doubles = std::vector<double>;
 
 Q_DECLARE_METATYPE(Doubles)
 Q_DECLARE_METATYPE(ChartKind)
+Q_DECLARE_METATYPE(ChartRequest)
 
 namespace {
 
@@ -208,6 +211,58 @@ charts::ChartTexts germanTexts() {
     return texts;
 }
 
+/** A titration of 25 mL at 0.1 mol/L with 0.1 mol/L titrant, as the window's defaults have it. */
+ChartRequest titrationRequest(const Doubles& pKa, int charge, int dissolvedAs,
+                              model::Titrant titrant) {
+    ChartRequest request;
+    request.kind = ChartKind::Titration;
+    request.acid = model::PolyproticAcid(pKa, charge);
+    request.solution = {0.1, dissolvedAs, 0.0, 0.0};
+    request.titration = {25.0, titrant, 0.1, 0.0};
+    return request;
+}
+
+/**
+ * Whether a drawn line passes through `box` less its outermost pixel (a line may touch that: the
+ * glyphs do not fill it), tried every quarter pixel along each segment.
+ */
+bool crossesLine(const QRectF& box, const std::vector<QPointF>& line) {
+    const QRectF core = box.adjusted(1.0, 1.0, -1.0, -1.0);
+    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i];
+        const QPointF b = line[i + 1];
+        const int steps = 1 + int(4.0 * std::hypot(b.x() - a.x(), b.y() - a.y()));
+        for (int k = 0; k <= steps; ++k) {
+            if (core.contains(a + (b - a) * (double(k) / steps))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+/** The curves of the last paint and the lines of the marker and the marks, as drawn. */
+std::vector<std::vector<QPointF>> drawnLines(const charts::SolutionChart& chart) {
+    std::vector<std::vector<QPointF>> lines;
+    for (const charts::PolylinePieces& pieces : chart.curvePixels()) {
+        lines.insert(lines.end(), pieces.begin(), pieces.end());
+    }
+    const charts::PlotMapping& map = chart.layout().mapping;
+    const QRectF frame = map.lineFrame();
+    if (chart.data().hasMarker) {
+        const double x = charts::crispLine(map.xOf(chart.data().markerX));
+        lines.push_back({QPointF(x, frame.top()), QPointF(x, frame.bottom())});
+    }
+    for (const charts::ChartMark& mark : chart.data().marks) {
+        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+        if (mark.filled) {
+            const double x = charts::crispLine(at.x());
+            lines.push_back({QPointF(x, at.y() + charts::kMarkRadius), QPointF(x, frame.bottom())});
+        }
+    }
+    return lines;
+}
+
 QList<QByteArray> csvRows(const QByteArray& csv) {
     QList<QByteArray> rows = csv.split('\n');
     if (!rows.isEmpty() && rows.back().isEmpty()) {
@@ -248,6 +303,14 @@ private slots:
     void labelMargins();
     void labelOverCurvesAsALastResort_data();
     void labelOverCurvesAsALastResort();
+    void boxesBesideALine_data();
+    void boxesBesideALine();
+    void markLabelTexts_data();
+    void markLabelTexts();
+    void titrationMarksNamed_data();
+    void titrationMarksNamed();
+    void labelsKeepClearOfCurves_data();
+    void labelsKeepClearOfCurves();
     void readout_data();
     void readout();
     void readoutOutsideTheFrame();
@@ -542,7 +605,9 @@ void TestCharts::svgKeepsTextsAndCoordinates_data() {
                                << QStringList{"pH", "fraction α", "pH 4.69", "HA", "2\u2212"};
     QTest::newRow("log c") << ChartKind::LogC
                            << QStringList{"pH", "log c / (mol/L)", "pH 4.69", "OH", "\u2212"};
-    QTest::newRow("titration") << ChartKind::Titration << QStringList{"V / mL", "pH", "pH 9.68"};
+    QTest::newRow("titration") << ChartKind::Titration
+                               << QStringList{"V / mL", "pH", "25.00 mL · pH 9.68",
+                                              "equivalence point", "half-equivalence point"};
 }
 
 void TestCharts::svgKeepsTextsAndCoordinates() {
@@ -560,8 +625,9 @@ void TestCharts::svgKeepsTextsAndCoordinates() {
 
     const QRect frame = layout.mapping.frame();
     if (kind == ChartKind::Titration) {
-        // 25 mL of 0.1 mol/L NaH2PO4: equivalence at 25 and 50 mL, halves at 12.5 and 37.5.
-        QCOMPARE(svg.circles.size(), 4);
+        // 25 mL of 0.1 mol/L NaH2PO4: equivalence at 25 and 50 mL, halves at 12.5 and 37.5;
+        // then the two dots of the key.
+        QCOMPARE(svg.circles.size(), 6);
         const Doubles volumes{12.5, 25.0, 37.5, 50.0};
         for (int i = 0; i < 4; ++i) {
             const double cx = svg.circles[i].value(QLatin1StringView("cx")).toDouble();
@@ -780,6 +846,218 @@ void TestCharts::labelOverCurvesAsALastResort() {
     charts::LabelPlacer full(QRectF(0, 0, 200, 100));
     full.addObstacle(QRectF(0, 0, 200, 100));
     QVERIFY(!full.place(anchors, QSizeF(20, 10)).has_value());
+}
+
+void TestCharts::boxesBesideALine_data() {
+    // A 20 x 10 box beside a line at x in a 200 x 100 frame, 3 px from it and from the top.
+    QTest::addColumn<double>("x");
+    QTest::addColumn<QList<QRectF>>("first");
+    QTest::addColumn<int>("count");
+    QTest::newRow("room both sides")
+        << 100.0
+        << QList<QRectF>{QRectF(103, 3, 20, 10), QRectF(77, 3, 20, 10), QRectF(103, 8, 20, 10)}
+        << 2 * 18;
+    QTest::newRow("right only") << 20.0
+                                << QList<QRectF>{QRectF(23, 3, 20, 10), QRectF(23, 8, 20, 10)}
+                                << 18;
+    QTest::newRow("left only") << 180.0
+                               << QList<QRectF>{QRectF(157, 3, 20, 10), QRectF(157, 8, 20, 10)}
+                               << 18;
+    QTest::newRow("no room") << 100.0 << QList<QRectF>{} << 0;
+}
+
+void TestCharts::boxesBesideALine() {
+    QFETCH(double, x);
+    QFETCH(QList<QRectF>, first);
+    QFETCH(int, count);
+    const QRectF bounds(0, 0, 200, 100);
+    const QSizeF size = count == 0 ? QSizeF(110, 10) : QSizeF(20, 10);
+    const std::vector<QRectF> boxes = charts::boxesBesideLine(x, size, bounds, 3.0, 5.0);
+    QCOMPARE(int(boxes.size()), count);
+    for (int i = 0; i < first.size(); ++i) {
+        QCOMPARE(boxes[std::size_t(i)], first[i]);
+    }
+    for (const QRectF& box : boxes) {
+        QVERIFY(bounds.adjusted(2, 2, -2, -2).contains(box));
+        QVERIFY(box.left() >= x + 3.0 || box.right() <= x - 3.0);
+    }
+}
+
+void TestCharts::markLabelTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    const charts::MarkTexts english;
+    QTest::newRow("equivalence") << charts::equivalenceLabel(english, 25.0, 8.7295)
+                                 << QStringLiteral("25.00 mL · pH 8.73");
+    QTest::newRow("equivalence below a millilitre")
+        << charts::equivalenceLabel(english, 0.25, 7.0) << QStringLiteral("0.250 mL · pH 7.00");
+    QTest::newRow("equivalence at a microlitre")
+        << charts::equivalenceLabel(english, 0.001, 7.0) << QStringLiteral("0.00100 mL · pH 7.00");
+    QTest::newRow("equivalence at a large volume")
+        << charts::equivalenceLabel(english, 1234.5, 11.5)
+        << QStringLiteral("1234.50 mL · pH 11.50");
+    // Acetic acid half-way: pH 4.7605 against pKa 4.76.
+    QTest::newRow("half-way, equal at the shown digits")
+        << charts::halfEquivalenceLabel(english, 4.760452, 4.76, 1, 1)
+        << QStringLiteral("pH = pKa = 4.76");
+    QTest::newRow("half-way, second of three constants")
+        << charts::halfEquivalenceLabel(english, 7.197999, 7.198, 2, 3)
+        << QStringLiteral("pH = pKa2 = 7.20");
+    QTest::newRow("half-way, near but not equal")
+        << charts::halfEquivalenceLabel(english, 4.79, 4.76, 1, 1)
+        << QStringLiteral("pH 4.79 ≈ pKa");
+    QTest::newRow("half-way, just under 0.05 apart")
+        << charts::halfEquivalenceLabel(english, 4.8099, 4.76, 1, 2)
+        << QStringLiteral("pH 4.81 ≈ pKa1");
+    QTest::newRow("half-way, just over 0.05 apart")
+        << charts::halfEquivalenceLabel(english, 4.8101, 4.76, 1, 1) << QStringLiteral("pH 4.81");
+    QTest::newRow("half-way below pKa") << charts::halfEquivalenceLabel(english, 4.72, 4.76, 1, 1)
+                                        << QStringLiteral("pH 4.72 ≈ pKa");
+    // Phosphoric acid's first proton is too strong: half-way the pH is well above pKa1.
+    QTest::newRow("half-way, a strong acid")
+        << charts::halfEquivalenceLabel(english, 2.27, 2.148, 1, 3) << QStringLiteral("pH 2.27");
+    QTest::newRow("half-way below zero") << charts::halfEquivalenceLabel(english, -0.5, -0.5, 1, 1)
+                                         << QStringLiteral("pH = pKa = \u22120.50");
+    charts::MarkTexts comma;
+    comma.decimalPoint = u',';
+    QTest::newRow("another decimal sign")
+        << charts::equivalenceLabel(comma, 25.0, 8.73) << QStringLiteral("25,00 mL · pH 8,73");
+}
+
+void TestCharts::markLabelTexts() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
+void TestCharts::titrationMarksNamed_data() {
+    // The labels of the drawn marks in order of volume, their pH worked out on paper: acetic acid
+    // 4.76 half-way and 8.73 at 25 mL (0.05 mol/L acetate, pKb 9.24); ammonia 9.25 half-way and
+    // 5.28 at 25 mL (0.05 mol/L NH4Cl).
+    QTest::addColumn<ChartRequest>("request");
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("acetic acid with NaOH") << titrationRequest({4.76}, 0, 0, model::Titrant::Base)
+                                           << QStringList{"pH = pKa = 4.76", "25.00 mL · pH 8.73"};
+    QTest::newRow("ammonia with HCl") << titrationRequest({9.25}, 1, 1, model::Titrant::Acid)
+                                      << QStringList{"pH = pKa = 9.25", "25.00 mL · pH 5.28"};
+    // Phosphoric acid: only pKa2 is both weak and strong enough to be read off half-way.
+    ChartRequest phosphoric = titrationRequest({2.148, 7.198, 12.319}, 0, 0, model::Titrant::Base);
+    const model::Titrator titrator(phosphoric.acid, phosphoric.solution, phosphoric.titration);
+    const auto ph = [&](double volume) { return diagram::decimalText(titrator.pHAt(volume), 2); };
+    QTest::newRow("phosphoric acid with NaOH")
+        << phosphoric << QStringList{"pH " + ph(12.5),   "25.00 mL · pH " + ph(25.0),
+                                     "pH = pKa2 = 7.20", "50.00 mL · pH " + ph(50.0),
+                                     "pH " + ph(62.5),   "75.00 mL · pH " + ph(75.0)};
+}
+
+void TestCharts::titrationMarksNamed() {
+    QFETCH(ChartRequest, request);
+    QFETCH(QStringList, labels);
+    const charts::ChartData data = charts::chartData(request);
+    QStringList texts;
+    for (const charts::ChartMark& mark : data.marks) {
+        texts << mark.text;
+    }
+    QCOMPARE(texts, labels);
+    QCOMPARE(data.markKey.filled, QStringLiteral("equivalence point"));
+    QCOMPARE(data.markKey.open, QStringLiteral("half-equivalence point"));
+    // A drawing without marks has no key.
+    request.solution.dissolvedAs =
+        request.titration.titrant == model::Titrant::Base ? request.acid.constantCount() : 0;
+    QVERIFY(charts::chartData(request).markKey.isEmpty());
+}
+
+void TestCharts::labelsKeepClearOfCurves_data() {
+    QTest::addColumn<ChartRequest>("request");
+    QTest::addColumn<int>("labels"); // every one that is to be placed, the key included
+    const QList<QSize> sizes{QSize(480, 300), QSize(960, 600), QSize(1600, 1000)};
+    for (const QSize& size : sizes) {
+        const auto row = [&](const char* name, ChartRequest request, int labels) {
+            request.size = size;
+            QTest::addRow("%s, %dx%d", name, size.width(), size.height()) << request << labels;
+        };
+        row("acetic acid", titrationRequest({4.76}, 0, 0, model::Titrant::Base), 3);
+        row("carbonic acid", titrationRequest({6.35, 10.33}, 0, 0, model::Titrant::Base), 5);
+        row("phosphoric acid", titrationRequest({2.148, 7.198, 12.319}, 0, 0, model::Titrant::Base),
+            7);
+        row("ammonia with HCl", titrationRequest({9.25}, 1, 1, model::Titrant::Acid), 3);
+        row("Na3PO4 with HCl", titrationRequest({2.148, 7.198, 12.319}, 0, 3, model::Titrant::Acid),
+            7);
+        // The fractions of 0.1 mol/L acetic acid: the acid's curve runs along the top at pH 2.88.
+        ChartRequest fractions = titrationRequest({4.76}, 0, 0, model::Titrant::Base);
+        fractions.kind = ChartKind::Fractions;
+        fractions.showSolution = true;
+        row("acetic acid's fractions", fractions, 3);
+        fractions.kind = ChartKind::LogC;
+        row("acetic acid's log c", fractions, 5);
+    }
+}
+
+void TestCharts::labelsKeepClearOfCurves() {
+    QFETCH(ChartRequest, request);
+    QFETCH(int, labels);
+    charts::SolutionChart chart(request);
+    (void)painted(chart, 1.0);
+    const std::vector<charts::PlacedLabel>& placed = chart.labels();
+    QCOMPARE(int(placed.size()), labels);
+    const std::vector<std::vector<QPointF>> lines = drawnLines(chart);
+    const QRectF inside = chart.layout().mapping.lineFrame();
+    const auto onLabel = [&](const QRectF& box, std::size_t own) {
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            if (i != own && placed[i].box.intersects(box)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const auto onLine = [&](const QRectF& box) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::vector<QPointF>& line) {
+            return crossesLine(box, line);
+        });
+    };
+    const auto clear = [&](const QRectF& box, const QString& what, std::size_t own) {
+        QVERIFY2(inside.contains(box), qPrintable(what));
+        QVERIFY2(!onLabel(box, own), qPrintable(what + " on a label"));
+        QVERIFY2(!onLine(box), qPrintable(what + " on a line"));
+    };
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        clear(placed[i].box, placed[i].text, i);
+    }
+    // The readout's box, over the marks and across the plot, keeps clear of them all too.
+    charts::ChartText text;
+    QImage scratch(10, 10, QImage::Format_RGB32);
+    text.prepare(scratch, chart.layout().style.textScale);
+    const charts::PlotMapping& map = chart.layout().mapping;
+    const double gap = 8.0 * chart.layout().style.scale;
+    std::vector<double> values = chart.markValues();
+    for (int i = 1; i < 10; ++i) {
+        values.push_back(map.xMin() + (map.xMax() - map.xMin()) * i / 10.0);
+    }
+    for (const double value : values) {
+        const charts::ChartReadout readout = chart.readoutAtValue(value);
+        const double x = charts::crispLine(map.xOf(readout.x));
+        const QSizeF size = charts::readoutBoxSize(chart.layout(), readout, request.kind, text);
+        const QRectF box = charts::readoutBox(chart.layout(), x, size, chart.placed());
+        const QString what = QStringLiteral("the readout at %1").arg(value);
+        QVERIFY2(box.left() >= x + gap || box.right() <= x - gap, qPrintable(what));
+        // Over a crowded plot it may have to sit on a curve, but only where every place beside
+        // its line, from the top down in whole pixels, is taken (with a grid cell to spare: the
+        // placer finds curves in cells of two pixels).
+        bool roomBeside = false;
+        for (double top = inside.top() + gap; top + size.height() < inside.bottom(); top += 1.0) {
+            for (const double left : {x + gap, x - gap - size.width()}) {
+                const QRectF place(QPointF(std::round(left) + 0.5, top), size);
+                roomBeside = roomBeside || (inside.adjusted(2, 2, -2, -2).contains(place) &&
+                                            !onLabel(place.adjusted(-2, -2, 2, 2), placed.size()) &&
+                                            !onLine(place.adjusted(-3, -3, 3, 3)));
+            }
+        }
+        if (roomBeside) {
+            clear(box, what, placed.size());
+        } else {
+            QVERIFY2(!onLabel(box, placed.size()), qPrintable(what + " on a label"));
+        }
+    }
 }
 
 void TestCharts::readout_data() {
@@ -1039,7 +1317,8 @@ void TestCharts::drawnInTheUsersLanguage_data() {
                                << "Speziesanteile in Abhängigkeit vom pH-Wert" << 0.0;
     QTest::newRow("log c") << ChartKind::LogC << QStringList{"log c / (mol/L)", "pH 4,69"}
                            << "log-c-pH-Diagramm" << 0.0;
-    QTest::newRow("titration") << ChartKind::Titration << QStringList{"V / mL", "pH 9,68"}
+    QTest::newRow("titration") << ChartKind::Titration
+                               << QStringList{"V / mL", "25,00 mL · pH 9,68", "pH = pKa2 = 7,20"}
                                << "Titrationskurve" << 0.0;
     // The first drops: the volume's ticks have decimals.
     QTest::newRow("titration's start")

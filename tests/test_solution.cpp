@@ -27,6 +27,8 @@ using Names = std::vector<std::string>;
 Q_DECLARE_METATYPE(Doubles)
 Q_DECLARE_METATYPE(Names)
 Q_DECLARE_METATYPE(Titrant)
+using Ints = std::vector<int>;
+Q_DECLARE_METATYPE(Ints)
 
 namespace {
 
@@ -145,6 +147,8 @@ private slots:
     void equivalencePoints();
     void titrationPh_data();
     void titrationPh();
+    void titrationMarks_data();
+    void titrationMarks();
     void titrationIsMonotonic_data();
     void titrationIsMonotonic();
     void volumeAtIsTheInverse();
@@ -586,6 +590,72 @@ void TestSolution::titrationPh() {
     const double pH = titrator.pHAt(volume);
     QVERIFY2(std::abs(pH - expected) <= 1e-9, qPrintable(QString::number(pH, 'g', 17)));
     QCOMPARE(QString::number(pH, 'f', 2), QString::number(textbook, 'f', 2));
+}
+
+void TestSolution::titrationMarks_data() {
+    // 25 mL of 0.1 mol/L with 0.1 mol/L titrant; `constants` is 0 for an equivalence point and
+    // the pKa's number at a half-equivalence point. The textbook values are the usual
+    // approximations (pH = pKa half-way, the amphiprotic mean (pKa1 + pKa2)/2, the weak base or
+    // acid of the salt alone at equivalence), good to `tolerance`.
+    QTest::addColumn<Doubles>("pKa");
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<int>("dissolvedAs");
+    QTest::addColumn<Titrant>("titrant");
+    QTest::addColumn<Doubles>("volumes");
+    QTest::addColumn<Ints>("constants");
+    QTest::addColumn<Doubles>("textbook");
+    QTest::addColumn<double>("tolerance");
+    // Acetic acid: pH 4.76 half-way, 8.72-8.73 at 25.00 mL (0.05 mol/L acetate, pKb 9.24).
+    QTest::newRow("acetic acid with NaOH")
+        << Doubles{4.76} << 0 << 0 << Titrant::Base << Doubles{12.5, 25.0} << Ints{1, 0}
+        << Doubles{4.76, 8.73} << 0.01;
+    // Carbonic acid: NaHCO3 at pH 8.34, then 0.0333 mol/L carbonate at pH 11.41; half-way at
+    // pKa2 the carbonate's own hydrolysis pulls the pH below 10.33.
+    QTest::newRow("carbonic acid with NaOH")
+        << Doubles{6.35, 10.33} << 0 << 0 << Titrant::Base << Doubles{12.5, 25.0, 37.5, 50.0}
+        << Ints{1, 0, 2, 0} << Doubles{6.35, 8.34, 10.33, 11.41} << 0.15;
+    // Phosphoric acid: pKa1 is strong enough that half-way the pH is well above 2.15.
+    QTest::newRow("phosphoric acid with NaOH")
+        << Doubles{2.148, 7.198, 12.319} << 0 << 0 << Titrant::Base
+        << Doubles{12.5, 25.0, 37.5, 50.0, 62.5, 75.0} << Ints{1, 0, 2, 0, 3, 0}
+        << Doubles{2.15, 4.67, 7.20, 9.76, 12.32, 12.0} << 0.5;
+    // Ammonia with HCl: half-way at pKa 9.25, 0.05 mol/L NH4Cl at pH 5.28.
+    QTest::newRow("ammonia with HCl")
+        << Doubles{9.25} << 1 << 1 << Titrant::Acid << Doubles{12.5, 25.0} << Ints{1, 0}
+        << Doubles{9.25, 5.28} << 0.01;
+    // Na2HPO4 with HCl: protons given back to HPO4^2- (pKa2) and then H2PO4^- (pKa1).
+    QTest::newRow("Na2HPO4 with HCl") << Doubles{2.148, 7.198, 12.319} << 0 << 2 << Titrant::Acid
+                                      << Doubles{12.5, 25.0, 37.5, 50.0} << Ints{2, 0, 1, 0}
+                                      << Doubles{7.20, 4.67, 2.15, 1.6} << 0.5;
+}
+
+void TestSolution::titrationMarks() {
+    QFETCH(Doubles, pKa);
+    QFETCH(int, charge);
+    QFETCH(int, dissolvedAs);
+    QFETCH(Titrant, titrant);
+    QFETCH(Doubles, volumes);
+    QFETCH(Ints, constants);
+    QFETCH(Doubles, textbook);
+    QFETCH(double, tolerance);
+    const PolyproticAcid acid(pKa, charge);
+    const Solution sample{0.1, dissolvedAs, 0.0, 0.0};
+    const Titrator titrator(acid, sample, Titration{25.0, titrant, 0.1, 0.0});
+    const std::vector<TitrationMark> marks = titrator.marks();
+    QCOMPARE(marks.size(), volumes.size());
+    // The independent mixture counts the counter-ions as sodium for each proton taken: the
+    // balance C·(k − Σ j·α_j) is the same whatever the acid's charge (NH3 as NaA for HA).
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const QByteArray where = QByteArray::number(volumes[i]) + " mL";
+        VELMORA_COMPARE_REL(marks[i].volume, volumes[i], 1e-12);
+        QCOMPARE(marks[i].half, constants[i] != 0);
+        QCOMPARE(marks[i].constant, constants[i]);
+        const double expected =
+            mixturePh(pKa, sample, titrant == Titrant::Base, 0.1, 25.0, volumes[i]);
+        QVERIFY2(std::abs(marks[i].pH - expected) <= 1e-8, where.constData());
+        QVERIFY2(std::abs(marks[i].pH - textbook[i]) <= tolerance,
+                 qPrintable(where + " pH " + QByteArray::number(marks[i].pH)));
+    }
 }
 
 void TestSolution::titrationIsMonotonic_data() {

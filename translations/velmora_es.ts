@@ -672,6 +672,41 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <extracomment>The title of the titration chart&apos;s file or print job.</extracomment>
         <translation>Curva de valoración</translation>
     </message>
+    <message>
+        <source>equivalence point</source>
+        <extracomment>The key of a titration&apos;s marks: a filled dot.</extracomment>
+        <translation>punto de equivalencia</translation>
+    </message>
+    <message>
+        <source>half-equivalence point</source>
+        <extracomment>The key of a titration&apos;s marks: an open dot.</extracomment>
+        <translation>punto de semiequivalencia</translation>
+    </message>
+    <message>
+        <source>%1 mL · pH %2</source>
+        <extracomment>An equivalence point&apos;s label: %1 the volume in mL, %2 the pH (&quot;25.00 mL · pH 8.73&quot;).</extracomment>
+        <translation>%1 mL · pH %2</translation>
+    </message>
+    <message>
+        <source>pH = %1 = %2</source>
+        <extracomment>A half-equivalence point whose pH equals its pKa at the digits shown: %1 the pKa&apos;s name (&quot;pKa&quot;, &quot;pKa2&quot;), %2 the value (&quot;pH = pKa = 4.76&quot;).</extracomment>
+        <translation>pH = %1 = %2</translation>
+    </message>
+    <message>
+        <source>pH %1 ≈ %2</source>
+        <extracomment>A half-equivalence point whose pH is close to its pKa: %1 the pH, %2 the pKa&apos;s name (&quot;pH 4.79 ≈ pKa&quot;).</extracomment>
+        <translation>pH %1 ≈ %2</translation>
+    </message>
+    <message>
+        <source>pKa</source>
+        <extracomment>The acid constant of an acid with one constant.</extracomment>
+        <translation>pKa</translation>
+    </message>
+    <message>
+        <source>pKa%1</source>
+        <extracomment>The acid constant number %1 of an acid with several (&quot;pKa2&quot;).</extracomment>
+        <translation>pKa%1</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::Desktop</name>
@@ -1191,6 +1226,21 @@ No se pudo abrir la impresora o su archivo.</translation>
         <source>%1 mol/L %2: pH %3 · %4 mol/L</source>
         <extracomment>The solution line under the drawing: &quot;0.1 mol/L as H₃A: pH 1.62 · H₃A 0.0760, H₂A⁻ 0.0240, … mol/L&quot;. %1 is the concentration, %2 what was dissolved (&quot;as H₃A&quot;), %3 the pH and %4 the species with their concentrations.</extracomment>
         <translation>%1 mol/L %2: pH %3 · %4 mol/L</translation>
+    </message>
+    <message>
+        <source>%1 mL (pH %2)</source>
+        <extracomment>One equivalence point in the titration line: %1 the volume in mL, %2 the pH.</extracomment>
+        <translation>%1 mL (pH %2)</translation>
+    </message>
+    <message>
+        <source>%1 mL of %2 mol/L %3 with %4 mol/L %5 · no equivalence point</source>
+        <extracomment>The titration line when the titrant reaches no equivalence point: &quot;25 mL of 0.1 mol/L CH₃COO⁻ with 0.1 mol/L NaOH · no equivalence point&quot;.</extracomment>
+        <translation>%1 mL de %3 %2 mol/L con %5 %4 mol/L · sin punto de equivalencia</translation>
+    </message>
+    <message>
+        <source>%1 mL of %2 mol/L %3 with %4 mol/L %5 · equivalence at %6</source>
+        <extracomment>The titration line under the drawing: &quot;25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)&quot;. %1 the sample&apos;s volume, %2 its concentration, %3 what was dissolved, %4 the titrant&apos;s concentration, %5 the titrant, %6 the equivalence points.</extracomment>
+        <translation>%1 mL de %3 %2 mol/L con %5 %4 mol/L · equivalencia en %6</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chartaxes.h"
+#include "marktexts.h"
 
 #include "model/polyprotic.h"
 #include "model/solution.h"
@@ -37,6 +38,8 @@ struct ChartTexts {
     QString logCTitle = QStringLiteral("Log concentrations vs pH");
     QString titrationTitle = QStringLiteral("Titration curve");
     QChar decimalPoint = u'.';
+    /** The titration marks' words and their key (their numbers take decimalPoint above). */
+    MarkTexts marks;
 
     friend bool operator==(const ChartTexts&, const ChartTexts&) = default;
 };
@@ -94,6 +97,14 @@ struct ChartMark {
     QString text; ///< shown beside it; empty for none
 };
 
+/** The key to a chart's marks: what a filled and what an open dot stands for; empty for none. */
+struct MarkKey {
+    QString filled;
+    QString open;
+
+    [[nodiscard]] bool isEmpty() const { return filled.isEmpty() && open.isEmpty(); }
+};
+
 /** What a chart shows, in axis values, independent of its size: computed once per request. */
 struct ChartData {
     ChartAxis x;
@@ -103,6 +114,7 @@ struct ChartData {
     double markerX = 0.0;
     QString markerText;
     std::vector<ChartMark> marks;
+    MarkKey markKey;
 };
 
 /** One value of the readout: a curve's name, colour and value at the readout's x. */

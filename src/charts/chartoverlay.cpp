@@ -2,6 +2,7 @@
 #include "chartoverlay.h"
 
 #include "charttext.h"
+#include "labelplacer.h"
 
 #include "diagram/decimaltext.h"
 #include "diagram/readout.h"
@@ -21,6 +22,8 @@ constexpr double kRowGap = 2.0;
 constexpr double kColumnGap = 10.0;
 /** Room between the readout's line and its box, and between the box and the frame. */
 constexpr double kBoxGap = 8.0;
+/** Steps between the box's places down the line. */
+constexpr double kPlaceStep = 1.0;
 
 const QColor kLineColour(0, 0, 128, 170);
 const QColor kBoxBorder(0, 0, 128);
@@ -42,8 +45,81 @@ QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts) {
     return phMarkerText(x, texts);
 }
 
+namespace {
+
+/** The readout's rows measured: the values' texts and the columns' and rows' sizes. */
+struct ReadoutRows {
+    QString heading;
+    std::vector<QString> values;
+    double nameWidth = 0.0;
+    double valueWidth = 0.0;
+    double top = 0.0; ///< every row has room for raised and lowered parts
+    double rowHeight = 0.0;
+    QSizeF size;
+};
+
+/** The readout's rows at the chart's `scale`, with `text` prepared for the chart. */
+ReadoutRows measuredRows(const ChartReadout& readout, ChartKind kind, ChartText& text,
+                         const ChartTexts& texts, double scale) {
+    const double pad = kPad * scale;
+    const double rowGap = kRowGap * scale;
+    ReadoutRows rows;
+    rows.heading = readoutHeading(kind, readout.x, texts);
+    double bottom = text.height(TextRole::Label);
+    for (const ReadoutValue& value : readout.values) {
+        const QRectF bounds = text.formulaBounds(value.name);
+        rows.values.push_back(readoutValueText(kind, value.value, texts));
+        rows.nameWidth = std::max(rows.nameWidth, bounds.width());
+        rows.valueWidth =
+            std::max(rows.valueWidth, text.width(TextRole::Title, rows.values.back()));
+        rows.top = std::min(rows.top, bounds.top());
+        bottom = std::max(bottom, bounds.bottom());
+    }
+    rows.rowHeight = bottom - rows.top + rowGap;
+    const double width = std::max(text.width(TextRole::Label, rows.heading),
+                                  rows.nameWidth + kColumnGap * scale + rows.valueWidth);
+    const double height = text.height(TextRole::Label) + rowGap +
+                          rows.rowHeight * static_cast<double>(rows.values.size());
+    rows.size = QSizeF(std::ceil(width + 2 * pad), std::ceil(height + 2 * pad));
+    return rows;
+}
+
+} // namespace
+
+QSizeF readoutBoxSize(const AxesLayout& layout, const ChartReadout& readout, ChartKind kind,
+                      ChartText& text, const ChartTexts& texts) {
+    return measuredRows(readout, kind, text, texts, layout.style.scale).size;
+}
+
+QRectF readoutBox(const AxesLayout& layout, double x, const QSizeF& size,
+                  const LabelPlacer* around) {
+    const QRectF frame = layout.mapping.lineFrame();
+    // Whole pixels, so that the box's place, rounded to pixel middles, keeps the gap either side.
+    const double boxGap = std::ceil(kBoxGap * layout.style.scale);
+    if (around != nullptr) {
+        // On whole pixels before they are tried: the box's border is drawn through pixel middles.
+        std::vector<QRectF> places =
+            boxesBesideLine(x, size, around->bounds(), boxGap + 0.5, kPlaceStep);
+        for (QRectF& place : places) {
+            place.moveTopLeft(
+                QPointF(std::round(place.left()) + 0.5, std::round(place.top()) + 0.5));
+        }
+        if (const std::optional<QRectF> free = around->firstFree(places)) {
+            return *free;
+        }
+    }
+    double left = x + boxGap;
+    if (left + size.width() > frame.right() - 2.0) {
+        left = x - boxGap - size.width();
+    }
+    left = std::clamp(left, frame.left() + 2.0,
+                      std::max(frame.left() + 2.0, frame.right() - 2.0 - size.width()));
+    return {QPointF(std::round(left) + 0.5, std::round(frame.top() + boxGap) + 0.5), size};
+}
+
 void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartReadout& readout,
-                       ChartKind kind, ChartText& text, const ChartTexts& texts) {
+                       ChartKind kind, ChartText& text, const ChartTexts& texts,
+                       const LabelPlacer* around) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
     const double x = crispLine(map.xOf(readout.x));
@@ -57,41 +133,12 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     const double scale = layout.style.scale;
     const double pad = kPad * scale;
     const double rowGap = kRowGap * scale;
-    const double columnGap = kColumnGap * scale;
-    const double boxGap = kBoxGap * scale;
     painter.setPen(QPen(kLineColour, axisLineWidth(scale), Qt::DashLine));
     painter.drawLine(QPointF(x, frame.top() + 1), QPointF(x, frame.bottom() - 1));
 
     // The rows: the heading, then every curve's typeset name and value.
-    const QString heading = readoutHeading(kind, readout.x, texts);
-    std::vector<QString> values;
-    double nameWidth = 0.0;
-    double valueWidth = 0.0;
-    // Every row has room for raised and lowered parts, so that the base rows stand evenly.
-    double top = 0.0;
-    double bottom = text.height(TextRole::Label);
-    for (const ReadoutValue& value : readout.values) {
-        const QRectF bounds = text.formulaBounds(value.name);
-        values.push_back(readoutValueText(kind, value.value, texts));
-        nameWidth = std::max(nameWidth, bounds.width());
-        valueWidth = std::max(valueWidth, text.width(TextRole::Title, values.back()));
-        top = std::min(top, bounds.top());
-        bottom = std::max(bottom, bounds.bottom());
-    }
-    const double rowHeight = bottom - top + rowGap;
-    const double width =
-        std::max(text.width(TextRole::Label, heading), nameWidth + columnGap + valueWidth);
-    const double height =
-        text.height(TextRole::Label) + rowGap + rowHeight * static_cast<double>(values.size());
-    const QSizeF size(std::ceil(width + 2 * pad), std::ceil(height + 2 * pad));
-
-    double left = x + boxGap;
-    if (left + size.width() > frame.right() - 2.0) {
-        left = x - boxGap - size.width();
-    }
-    left = std::clamp(left, frame.left() + 2.0,
-                      std::max(frame.left() + 2.0, frame.right() - 2.0 - size.width()));
-    const QRectF box(QPointF(std::round(left) + 0.5, std::round(frame.top() + boxGap) + 0.5), size);
+    const ReadoutRows rows = measuredRows(readout, kind, text, texts, scale);
+    const QRectF box = readoutBox(layout, x, rows.size, around);
     painter.setPen(kBoxBorder);
     painter.setBrush(kBoxFill);
     painter.drawRect(box);
@@ -99,20 +146,20 @@ void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartR
     double y = box.top() + pad;
     const double textLeft = box.left() + pad;
     painter.setPen(Qt::black);
-    text.draw(painter, TextRole::Label, QPointF(textLeft, y), heading);
+    text.draw(painter, TextRole::Label, QPointF(textLeft, y), rows.heading);
     y += text.height(TextRole::Label) + rowGap;
-    const double valueRight = textLeft + nameWidth + columnGap + valueWidth;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const double baseTop = y - top;
+    const double valueRight = textLeft + rows.nameWidth + kColumnGap * scale + rows.valueWidth;
+    for (std::size_t i = 0; i < rows.values.size(); ++i) {
+        const double baseTop = y - rows.top;
         text.drawFormula(painter, QPointF(textLeft, baseTop), readout.values[i].name,
                          readout.values[i].colour);
         painter.setPen(Qt::black);
         const double valueTop =
             baseTop + (text.height(TextRole::Label) - text.height(TextRole::Title)) / 2.0;
         text.draw(painter, TextRole::Title,
-                  QPointF(valueRight - text.width(TextRole::Title, values[i]), valueTop),
-                  values[i]);
-        y += rowHeight;
+                  QPointF(valueRight - text.width(TextRole::Title, rows.values[i]), valueTop),
+                  rows.values[i]);
+        y += rows.rowHeight;
     }
     painter.restore();
 }

@@ -11,6 +11,7 @@ class QPainter;
 namespace velmora::charts {
 
 class ChartText;
+class LabelPlacer;
 
 /**
  * A curve's value as a chart's readout shows it: a fraction in percent ("51.2 %", "<0.1 %"), a
@@ -22,14 +23,30 @@ class ChartText;
 [[nodiscard]] QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts = {});
 
 /**
+ * Where the readout's box of `size` stands for a line at logical x: beside the line inside the
+ * frame, at the top right of it where there is room, else at the top left; with `around` (what
+ * the chart has placed), the first place from the top down, right then left, that keeps clear of
+ * its curves, lines, dots and labels, and where none does, the first clear of its dots and labels.
+ */
+[[nodiscard]] QRectF readoutBox(const AxesLayout& layout, double x, const QSizeF& size,
+                                const LabelPlacer* around = nullptr);
+
+/**
  * Paints a chart's readout over the chart as it was last laid out: a dashed vertical line at the
- * readout's x inside the frame, and a box beside it with the heading and one row per curve, its
- * name typeset in the curve's colour and its value. The box stands right of the line where there
- * is room, else left of it, and inside the frame. Nothing is painted for a readout outside the
- * frame. The overlay is no part of a chart's image: a window paints it over its retained copy.
- * It grows with the chart (the layout's style) and speaks the chart's `texts`.
+ * readout's x inside the frame, and a box beside it (see readoutBox()) with the heading and one
+ * row per curve, its name typeset in the curve's colour and its value. Nothing is painted for a
+ * readout outside the frame. The overlay is no part of a chart's image: a window paints it over
+ * its retained copy. It grows with the chart (the layout's style) and speaks the chart's `texts`.
  */
 void paintChartReadout(QPainter& painter, const AxesLayout& layout, const ChartReadout& readout,
-                       ChartKind kind, ChartText& text, const ChartTexts& texts = {});
+                       ChartKind kind, ChartText& text, const ChartTexts& texts = {},
+                       const LabelPlacer* around = nullptr);
+
+/**
+ * The size of the readout's box for `readout` on a chart of `kind` laid out as `layout` (its
+ * style's scale), with `text` prepared for that chart.
+ */
+[[nodiscard]] QSizeF readoutBoxSize(const AxesLayout& layout, const ChartReadout& readout,
+                                    ChartKind kind, ChartText& text, const ChartTexts& texts = {});
 
 } // namespace velmora::charts

@@ -138,6 +138,48 @@ std::optional<QRectF> LabelPlacer::place(const std::vector<QPointF>& anchors, co
     return fallback;
 }
 
+std::optional<QRectF> LabelPlacer::firstFree(const std::vector<QRectF>& boxes) const {
+    std::optional<QRectF> fallback;
+    for (const QRectF& box : boxes) {
+        if (!fitsHard(box)) {
+            continue;
+        }
+        if (clearOfCurves(box)) {
+            return box;
+        }
+        if (!fallback) {
+            fallback = box;
+        }
+    }
+    return fallback;
+}
+
+std::optional<QRectF> LabelPlacer::placeAmong(const std::vector<QRectF>& boxes) {
+    const std::optional<QRectF> box = firstFree(boxes);
+    if (box) {
+        m_boxes.push_back(*box);
+    }
+    return box;
+}
+
+std::vector<QRectF> boxesBesideLine(double x, const QSizeF& size, const QRectF& bounds, double gap,
+                                    double step) {
+    std::vector<QRectF> boxes;
+    const double inner = kLabelMargin;
+    const bool right = x + gap + size.width() <= bounds.right() - inner;
+    const bool left = x - gap - size.width() >= bounds.left() + inner;
+    for (double top = bounds.top() + gap; top + size.height() <= bounds.bottom() - inner;
+         top += std::max(step, 1.0)) {
+        if (right) {
+            boxes.emplace_back(QPointF(x + gap, top), size);
+        }
+        if (left) {
+            boxes.emplace_back(QPointF(x - gap - size.width(), top), size);
+        }
+    }
+    return boxes;
+}
+
 std::vector<QPointF> anchorsAlong(const std::vector<std::vector<QPointF>>& pieces,
                                   const QPointF& preferred, const QRectF& bounds) {
     std::vector<QPointF> anchors;

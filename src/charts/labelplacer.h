@@ -37,6 +37,17 @@ public:
     [[nodiscard]] std::optional<QRectF> place(const std::vector<QPointF>& anchors,
                                               const QSizeF& size);
 
+    /**
+     * The first of `boxes` (in order of preference) that is free of both the obstacles and the
+     * curves, else the first free of the obstacles; nothing where every box meets an obstacle.
+     * Nothing is kept: a box over the finished chart (its readout) asks this.
+     */
+    [[nodiscard]] std::optional<QRectF> firstFree(const std::vector<QRectF>& boxes) const;
+    /** As firstFree(), the box kept as an obstacle for the labels that follow. */
+    [[nodiscard]] std::optional<QRectF> placeAmong(const std::vector<QRectF>& boxes);
+
+    [[nodiscard]] const QRectF& bounds() const { return m_bounds; }
+
 private:
     [[nodiscard]] bool fitsHard(const QRectF& box) const;
     [[nodiscard]] bool clearOfCurves(const QRectF& box) const;
@@ -52,6 +63,14 @@ private:
 /** Room kept between a label and its anchor, and around each label, in pixels. */
 inline constexpr double kLabelGap = 3.0;
 inline constexpr double kLabelMargin = 2.0;
+
+/**
+ * Places for a box of `size` beside a vertical line at `x` within `bounds`: from the top down in
+ * steps of `step`, at each height right of the line and then left of it, `gap` from the line and
+ * from the top. A box that does not fit sideways is left out.
+ */
+[[nodiscard]] std::vector<QRectF> boxesBesideLine(double x, const QSizeF& size,
+                                                  const QRectF& bounds, double gap, double step);
 
 /**
  * Anchor points along a curve's pieces (pixels) for LabelPlacer: points every few pixels along

@@ -4,11 +4,14 @@
 #include "fractionschart.h"
 #include "labelplacer.h"
 #include "logcchart.h"
+#include "markkey.h"
 #include "titrationchart.h"
 
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velmora::charts {
@@ -21,7 +24,8 @@ namespace {
  */
 constexpr double kCurveWidth = 1.0;
 constexpr double kWaterLineWidth = 1.0;
-constexpr double kMarkRadius = 3.5;
+/** How far from its dot a mark's label is tried, nearest first. */
+constexpr std::array<double, 4> kMarkLabelDistances{kMarkRadius, 10.0, 20.0, 32.0};
 /** Room between the marker line and its text, and below the frame's top. */
 constexpr double kMarkerTextGap = 3.0;
 
@@ -125,7 +129,6 @@ void SolutionChart::paintCurves(QPainter& painter) {
 }
 
 void SolutionChart::paintMarker(QPainter& painter) {
-    m_markerTextBox = QRectF();
     if (!m_data.hasMarker) {
         return;
     }
@@ -137,16 +140,6 @@ void SolutionChart::paintMarker(QPainter& painter) {
     const double scale = m_layout.style.scale;
     painter.setPen(QPen(markerColour(), axisLineWidth(scale), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
-    // The value at the top, right of the line, or left of it where the frame ends too soon.
-    const double width = m_text.width(TextRole::Label, m_data.markerText);
-    const double height = m_text.height(TextRole::Label);
-    const double gap = kMarkerTextGap * scale;
-    double left = x + gap;
-    if (left + width > frame.right() - kLabelMargin) {
-        left = x - gap - width;
-    }
-    m_markerTextBox = QRectF(left, frame.top() + gap, width, height);
-    m_text.draw(painter, TextRole::Label, m_markerTextBox.topLeft(), m_data.markerText);
 }
 
 void SolutionChart::paintMarks(QPainter& painter) {
@@ -165,31 +158,30 @@ void SolutionChart::paintMarks(QPainter& painter) {
             painter.setPen(QPen(kDropLineColour, axisLineWidth(scale), Qt::DotLine, Qt::FlatCap));
             painter.drawLine(QPointF(x, at.y() + radius), QPointF(x, frame.bottom()));
         }
-        painter.setPen(QPen(markerColour(), 1.5 * scale));
-        painter.setBrush(mark.filled ? QBrush(markerColour()) : QBrush(kBackground));
-        painter.drawEllipse(at, radius, radius);
+        paintMarkDot(painter, at, mark.filled, scale);
     }
-    painter.setBrush(Qt::NoBrush);
 }
 
 void SolutionChart::placeAndPaintLabels(QPainter& painter) {
     m_labels.clear();
     const PlotMapping& map = m_layout.mapping;
     const QRectF inside = map.lineFrame().adjusted(0.5, 0.5, -0.5, -0.5);
-    const double radius = kMarkRadius * m_layout.style.scale;
-    LabelPlacer placer(inside);
+    const double scale = m_layout.style.scale;
+    const double radius = kMarkRadius * scale;
+    m_placer.emplace(inside);
+    LabelPlacer& placer = *m_placer;
     for (const PolylinePieces& pieces : m_pixels) {
         for (const std::vector<QPointF>& piece : pieces) {
             placer.addCurve(piece);
         }
     }
+    std::optional<double> markerLine;
     if (m_data.hasMarker) {
         const double x = crispLine(map.xOf(m_data.markerX));
-        placer.addCurve({QPointF(x, inside.top()), QPointF(x, inside.bottom())});
-    }
-    if (!m_markerTextBox.isNull()) {
-        placer.addObstacle(m_markerTextBox);
-        m_labels.push_back({m_data.markerText, m_markerTextBox});
+        if (x >= map.lineFrame().left() && x <= map.lineFrame().right()) {
+            markerLine = x;
+            placer.addCurve({QPointF(x, inside.top()), QPointF(x, inside.bottom())});
+        }
     }
     for (const ChartMark& mark : m_data.marks) {
         const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
@@ -197,6 +189,23 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
             continue;
         }
         placer.addObstacle(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius));
+        if (mark.filled) {
+            const double x = crispLine(at.x());
+            placer.addCurve({QPointF(x, at.y() + radius), QPointF(x, inside.bottom())});
+        }
+    }
+
+    // The solution's pH beside its line: at the top where no curve crosses it, else lower down.
+    if (markerLine) {
+        const QSizeF size(m_text.width(TextRole::Label, m_data.markerText),
+                          m_text.height(TextRole::Label));
+        const std::optional<QRectF> box = placer.placeAmong(boxesBesideLine(
+            *markerLine, size, inside, kMarkerTextGap * scale, size.height() / 2.0));
+        if (box) {
+            painter.setPen(markerColour());
+            m_text.draw(painter, TextRole::Label, box->topLeft(), m_data.markerText);
+            m_labels.push_back({m_data.markerText, *box});
+        }
     }
 
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
@@ -215,23 +224,56 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
         m_labels.push_back({curve.name, *box});
     }
 
-    for (const ChartMark& mark : m_data.marks) {
-        const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
-        if (mark.text.isEmpty() || !inside.contains(at)) {
-            continue;
+    // The equivalence points' labels first, then the half-equivalence points'.
+    for (const bool filled : {true, false}) {
+        for (const ChartMark& mark : m_data.marks) {
+            const QPointF at(map.xOf(mark.at.x()), map.yOf(mark.at.y()));
+            if (mark.filled != filled || mark.text.isEmpty() || !inside.contains(at)) {
+                continue;
+            }
+            const QSizeF size(m_text.width(TextRole::Tick, mark.text),
+                              m_text.height(TextRole::Tick));
+            // Beside the dot, a little further out than a curve's label; where a curve or
+            // another label is in the way there, further out.
+            std::vector<QPointF> anchors;
+            for (const double unscaled : kMarkLabelDistances) {
+                const double distance = unscaled * scale;
+                anchors.insert(anchors.end(),
+                               {at + QPointF(distance, 0), at - QPointF(distance, 0),
+                                at + QPointF(0, -distance), at + QPointF(0, distance)});
+            }
+            const std::optional<QRectF> box = placer.place(anchors, size);
+            if (!box) {
+                continue;
+            }
+            painter.setPen(markerColour().darker(130));
+            m_text.draw(painter, TextRole::Tick, box->topLeft(), mark.text);
+            m_labels.push_back({mark.text, *box});
         }
-        const QSizeF size(m_text.width(TextRole::Tick, mark.text), m_text.height(TextRole::Tick));
-        // Beside the dot, a little further out than a curve's label.
-        const std::vector<QPointF> anchors{at + QPointF(radius, 0), at - QPointF(radius, 0),
-                                           at + QPointF(0, -radius), at + QPointF(0, radius)};
-        const std::optional<QRectF> box = placer.place(anchors, size);
-        if (!box) {
-            continue;
-        }
-        painter.setPen(markerColour().darker(130));
-        m_text.draw(painter, TextRole::Tick, box->topLeft(), mark.text);
-        m_labels.push_back({mark.text, *box});
     }
+
+    if (!m_data.markKey.isEmpty() && !m_data.marks.empty()) {
+        const QSizeF size = markKeySize(m_data.markKey, m_text, scale);
+        if (const std::optional<QRectF> box = placer.placeAmong(keyPlaces(inside, size, scale))) {
+            paintMarkKey(painter, *box, m_data.markKey, m_text, scale);
+            m_labels.push_back(
+                {m_data.markKey.filled + QStringLiteral(" / ") + m_data.markKey.open, *box});
+        }
+    }
+}
+
+std::vector<double> SolutionChart::markValues() const {
+    const ChartData& shown = data();
+    std::vector<double> values;
+    if (shown.hasMarker) {
+        values.push_back(shown.markerX);
+    }
+    for (const ChartMark& mark : shown.marks) {
+        values.push_back(mark.at.x());
+    }
+    std::erase_if(values, [&](double v) { return !(v >= shown.x.min && v <= shown.x.max); });
+    std::sort(values.begin(), values.end());
+    return values;
 }
 
 ChartReadout SolutionChart::readoutAt(double x) const {
@@ -279,7 +321,7 @@ encode::Drawing chartDrawing(const ChartRequest& request) {
 QStringList missingChartFonts() {
     // The tick numbers, the axis titles, the markers' values and the species' formulas.
     static const QString sample =
-        QStringLiteral("0123456789.,+-\u2212/() pH fraction \u03b1 log c mol L V mL "
+        QStringLiteral("0123456789.,+-\u2212/() pH fraction \u03b1 log c mol L V mL \u00b7\u2248= "
                        "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
     return encode::familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
 }

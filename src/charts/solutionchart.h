@@ -4,6 +4,7 @@
 #include "chartaxes.h"
 #include "chartdata.h"
 #include "charttext.h"
+#include "labelplacer.h"
 #include "polylineclip.h"
 
 #include "encode/encode.h"
@@ -12,6 +13,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -59,8 +61,24 @@ public:
 
     /** The layout of the last paint (frame, mapping and ticks). */
     [[nodiscard]] const AxesLayout& layout() const { return m_layout; }
-    /** The texts placed in the plot by the last paint: the marker's value, then the labels. */
+    /**
+     * The texts placed in the plot by the last paint: the marker's value, the curves' labels,
+     * the marks' labels and the marks' key (its text the key's words joined).
+     */
     [[nodiscard]] const std::vector<PlacedLabel>& labels() const { return m_labels; }
+    /** The curves in logical pixels of the last paint, cut at the frame (as drawn). */
+    [[nodiscard]] const std::vector<PolylinePieces>& curvePixels() const { return m_pixels; }
+    /**
+     * What the last paint put in the plot, curves and lines as soft obstacles and texts and dots
+     * as hard ones, for a box painted over the chart (the readout) to keep clear of; nothing
+     * before any paint.
+     */
+    [[nodiscard]] const LabelPlacer* placed() const { return m_placer ? &*m_placer : nullptr; }
+    /**
+     * The axis values (pH or mL) of the marked points in order: the solution's pH, the
+     * equivalence and half-equivalence points, those within the axis.
+     */
+    [[nodiscard]] std::vector<double> markValues() const;
 
     /**
      * The readout at logical x of the last paint: the pH (or volume) there and every curve's
@@ -83,8 +101,8 @@ private:
     ChartText m_text;
     AxesLayout m_layout;
     std::vector<PolylinePieces> m_pixels; ///< the curves in pixels of the last paint, clipped
-    QRectF m_markerTextBox;
     std::vector<PlacedLabel> m_labels;
+    std::optional<LabelPlacer> m_placer;
 };
 
 /** The chart's data for a request (what SolutionChart::setRequest() computes). */

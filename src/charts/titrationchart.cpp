@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "titrationchart.h"
 
+#include "marktexts.h"
+
 #include "diagram/palette.h"
 
 #include <algorithm>
@@ -28,10 +30,22 @@ ChartData titrationChartData(const ChartRequest& request) {
         curve.points.emplace_back(p.volume, p.pH);
     }
     data.curves.push_back(std::move(curve));
+    // The marks' words, their numbers written with the chart's decimal separator.
+    MarkTexts texts = request.texts.marks;
+    texts.decimalPoint = request.texts.decimalPoint;
     for (const model::TitrationMark& mark : titrator.marks()) {
-        if (mark.volume <= data.x.max) {
-            data.marks.push_back({QPointF(mark.volume, mark.pH), !mark.half,
-                                  mark.half ? QString() : phMarkerText(mark.pH, request.texts)});
+        if (mark.volume > data.x.max) {
+            continue;
+        }
+        const QString label =
+            mark.half ? halfEquivalenceLabel(texts, mark.pH, request.acid.pKa(mark.constant - 1),
+                                             mark.constant, request.acid.constantCount())
+                      : equivalenceLabel(texts, mark.volume, mark.pH);
+        data.marks.push_back({QPointF(mark.volume, mark.pH), !mark.half, label});
+        if (mark.half) {
+            data.markKey.open = texts.halfEquivalencePoint;
+        } else {
+            data.markKey.filled = texts.equivalencePoint;
         }
     }
     return data;

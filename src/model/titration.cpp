@@ -79,14 +79,17 @@ std::vector<TitrationMark> Titrator::points(bool half) const {
     const double perMole = m_titration.sampleVolume / m_titration.titrantConcentration;
     std::vector<TitrationMark> points;
     if (!half && excess > 0.0) {
-        points.push_back({0, false, excess * perMole, 0.0});
+        points.push_back({0, false, excess * perMole, 0.0, 0});
     }
     if (m_solution.concentration > 0.0) {
         const double offset = half ? 0.5 : 0.0;
         for (int m = 1; m <= protons; ++m) {
             const double volume = ((m - offset) * m_solution.concentration + excess) * perMole;
             if (volume > 0.0) {
-                points.push_back({m, half, volume, 0.0});
+                const int constant = !half  ? 0
+                                     : base ? m_solution.dissolvedAs + m
+                                            : m_solution.dissolvedAs - m + 1;
+                points.push_back({m, half, volume, 0.0, constant});
             }
         }
     }

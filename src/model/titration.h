@@ -67,12 +67,18 @@ struct TitrationPoint {
     double pH = 7.0;
 };
 
-/** An equivalence (m ≥ 0) or half-equivalence point (m ≥ 1) with its pH. */
+/**
+ * An equivalence (m ≥ 0) or half-equivalence point (m ≥ 1) with its pH. A half-equivalence point
+ * names the constant of the proton half taken or given there (1-based: pKa_(k+m) for a base
+ * titrant, pKa_(k−m+1) for an acid one), whose pKa its pH approaches for a weak, not too dilute
+ * acid; an equivalence point names none (0).
+ */
 struct TitrationMark {
     int proton = 0; ///< m
     bool half = false;
     double volume = 0.0;
     double pH = 7.0;
+    int constant = 0; ///< the pKa's number at a half-equivalence point, else 0
 };
 
 /**

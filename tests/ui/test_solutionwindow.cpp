@@ -8,6 +8,8 @@
 #include "charts/solutionchart.h"
 #include "charts/solutiondata.h"
 
+#include "diagram/decimaltext.h"
+
 #include "model/presets.h"
 
 #include "ui/common/diagramcommands.h"
@@ -118,6 +120,10 @@ void sizeViewTo(SolutionWindow& window, const QSize& size) {
 Q_DECLARE_METATYPE(MainStep)
 Q_DECLARE_METATYPE(PanelStep)
 Q_DECLARE_METATYPE(charts::ChartKind)
+Q_DECLARE_METATYPE(charts::ChartRequest)
+Q_DECLARE_METATYPE(model::PolyproticAcid)
+Q_DECLARE_METATYPE(model::Solution)
+Q_DECLARE_METATYPE(model::Titration)
 Q_DECLARE_METATYPE(std::optional<int>)
 
 class TestSolutionWindow : public QObject {
@@ -158,6 +164,13 @@ private slots:
     void smallWindowsKeepTheDrawing();
     void readoutFromMouseAndKeys_data();
     void readoutFromMouseAndKeys();
+    void readoutJumpsBetweenMarks_data();
+    void readoutJumpsBetweenMarks();
+    void readoutSnapsToMarks_data();
+    void readoutSnapsToMarks();
+    void titrationLine_data();
+    void titrationLine();
+    void lineFollowsTheShownView();
 
     void copySaveAndExportTheShownChart_data();
     void copySaveAndExportTheShownChart();
@@ -879,6 +892,182 @@ void TestSolutionWindow::smallWindowsKeepTheDrawing() {
     show->trigger();
     QVERIFY(inputs->isVisible());
     QVERIFY(again.state().inputsShown);
+}
+
+namespace {
+
+/** 25 mL at 0.1 mol/L titrated with 0.1 mol/L titrant, in a view of its own at 960 x 600. */
+charts::ChartRequest markedRequest(charts::ChartKind kind, std::vector<double> pKa) {
+    charts::ChartRequest request;
+    request.kind = kind;
+    request.acid = model::PolyproticAcid(pKa);
+    request.solution = {0.1, 0, 0.0, 0.0};
+    request.showSolution = true;
+    request.titration = {25.0, model::Titrant::Base, 0.1, 0.0};
+    return request;
+}
+
+void showView(ChartView& view, const charts::ChartRequest& request) {
+    view.setRequest(request);
+    view.resize(960, 600);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTRY_VERIFY(!view.isStale());
+}
+
+} // namespace
+
+void TestSolutionWindow::readoutJumpsBetweenMarks_data() {
+    // After each key, where the readout stands (mL or pH); NaN where it is hidden, −2 where it
+    // stands a small step past the first mark, −1 on the solution's pH.
+    QTest::addColumn<charts::ChartRequest>("request");
+    QTest::addColumn<QList<QKeyCombination>>("keys");
+    QTest::addColumn<QList<double>>("values");
+    const QKeyCombination down(Qt::Key_PageDown);
+    const QKeyCombination up(Qt::Key_PageUp);
+    const QKeyCombination right(Qt::Key_Right);
+    const QKeyCombination escape(Qt::Key_Escape);
+    const QKeyCombination shiftDown(Qt::ShiftModifier, Qt::Key_PageDown);
+    const double hidden = std::nan("");
+    const double between = -2.0;
+    const auto acetic = markedRequest(ChartKind::Titration, {4.76});
+    // Half-way at 12.5 mL, equivalence at 25 mL; the axis ends at 30.
+    QTest::newRow("acetic acid: on, on, stays at the last")
+        << acetic << QList{down, down, down} << QList{12.5, 25.0, 25.0};
+    QTest::newRow("acetic acid: back, stays at the first")
+        << acetic << QList{down, down, up, up} << QList{12.5, 25.0, 12.5, 12.5};
+    QTest::newRow("acetic acid: PageUp first takes the last") << acetic << QList{up} << QList{25.0};
+    QTest::newRow("acetic acid: off a mark, to the next")
+        << acetic << QList{down, right, up, right, down}
+        << QList{12.5, between, 12.5, between, 25.0};
+    QTest::newRow("acetic acid: hidden again, from the start")
+        << acetic << QList{down, down, escape, down} << QList{12.5, 25.0, hidden, 12.5};
+    QTest::newRow("acetic acid: Shift is no jump") << acetic << QList{shiftDown} << QList{hidden};
+    QTest::newRow("phosphoric acid: back from the end")
+        << markedRequest(ChartKind::Titration, {2.148, 7.198, 12.319})
+        << QList{up, up, up, up, up, up, up} << QList{75.0, 62.5, 50.0, 37.5, 25.0, 12.5, 12.5};
+    // The fractions mark the solution's pH only.
+    QTest::newRow("fractions: the solution's pH")
+        << markedRequest(ChartKind::Fractions, {4.76}) << QList{down, down, up}
+        << QList{-1.0, -1.0, -1.0};
+}
+
+void TestSolutionWindow::readoutJumpsBetweenMarks() {
+    QFETCH(charts::ChartRequest, request);
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QList<double>, values);
+    ChartView view(request.kind);
+    showView(view, request);
+    view.setFocus();
+    for (int i = 0; i < keys.size(); ++i) {
+        QTest::keyClick(&view, keys[i].key(), keys[i].keyboardModifiers());
+        const QByteArray step = "after key " + QByteArray::number(i + 1);
+        if (std::isnan(values[i])) {
+            QVERIFY2(!view.readoutValue().has_value(), step.constData());
+            continue;
+        }
+        QVERIFY2(view.readoutValue().has_value(), step.constData());
+        if (values[i] == -2.0) {
+            QVERIFY2(*view.readoutValue() > 12.5 && *view.readoutValue() < 13.5, step.constData());
+        } else if (values[i] < 0.0) {
+            // The pH of 0.1 mol/L acetic acid: h² / (0.1 − h) = 10^−4.76, h from the quadratic.
+            const double ka = std::pow(10.0, -4.76);
+            const double h = (-ka + std::sqrt(ka * ka + 4.0 * ka * 0.1)) / 2.0;
+            QVERIFY2(std::abs(*view.readoutValue() + std::log10(h)) < 1e-3, step.constData());
+        } else {
+            QVERIFY2(std::abs(*view.readoutValue() - values[i]) < 1e-9,
+                     qPrintable(step + ": " + QByteArray::number(*view.readoutValue())));
+        }
+    }
+}
+
+void TestSolutionWindow::readoutSnapsToMarks_data() {
+    QTest::addColumn<double>("pixels"); // from the equivalence point's x
+    QTest::addColumn<bool>("snaps");
+    QTest::newRow("on it") << 0.0 << true;
+    QTest::newRow("3 px right") << 3.0 << true;
+    QTest::newRow("3 px left") << -3.0 << true;
+    QTest::newRow("6 px right") << 6.0 << false;
+    QTest::newRow("6 px left") << -6.0 << false;
+}
+
+void TestSolutionWindow::readoutSnapsToMarks() {
+    QFETCH(double, pixels);
+    QFETCH(bool, snaps);
+    ChartView view(ChartKind::Titration);
+    showView(view, markedRequest(ChartKind::Titration, {4.76}));
+    const charts::PlotMapping& map = view.chart().layout().mapping;
+    const int x = qRound(map.xOf(25.0) + pixels);
+    QTest::mouseMove(&view, QPoint(x, map.frame().center().y()));
+    QVERIFY(view.readoutValue().has_value());
+    if (snaps) {
+        QCOMPARE(*view.readoutValue(), 25.0);
+        QCOMPARE(view.readout()->values.front().value,
+                 charts::chartReadout(view.request(), 25.0).values.front().value);
+    } else {
+        QVERIFY(*view.readoutValue() != 25.0);
+        VELMORA_COMPARE_REL(*view.readoutValue(), map.xValueAt(x), 1e-12);
+    }
+}
+
+void TestSolutionWindow::titrationLine_data() {
+    QTest::addColumn<model::PolyproticAcid>("acid");
+    QTest::addColumn<model::Solution>("sample");
+    QTest::addColumn<model::Titration>("titration");
+    QTest::addColumn<QString>("line");
+    const model::PolyproticAcid acetic(std::vector<double>{4.76}, 0, {"CH3COOH", "CH3COO^-"});
+    const model::PolyproticAcid phosphoric(std::vector<double>{2.148, 7.198, 12.319});
+    // pH 8.73 from 0.05 mol/L acetate (pKb 9.24).
+    QTest::newRow("acetic acid with NaOH")
+        << acetic << model::Solution{0.1, 0, 0.0, 0.0}
+        << model::Titration{25.0, model::Titrant::Base, 0.1, 0.0}
+        << "25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)";
+    // 0.5 mmol of phosphate, 0.05 mol/L HCl: 10, 20 and 30 mL; at the last one 0.5 mmol of
+    // H3PO4 in 35 mL, pH 2.15 (h² / (0.5 / 35 − h) = 10^−2.148, the second proton aside).
+    const model::Titrator withHcl(phosphoric, {0.1, 3, 0.0, 0.0},
+                                  {5.0, model::Titrant::Acid, 0.05, 0.0});
+    const auto ph = [&](double volume) { return diagram::decimalText(withHcl.pHAt(volume), 2); };
+    QTest::newRow("Na3PO4 with HCl")
+        << phosphoric << model::Solution{0.1, 3, 0.0, 0.0}
+        << model::Titration{5.0, model::Titrant::Acid, 0.05, 0.0}
+        << QStringLiteral("5 mL of 0.1 mol/L Na₃A with 0.05 mol/L HCl · equivalence at "
+                          "10.00 mL (pH %1), 20.00 mL (pH %2), 30.00 mL (pH 2.15)")
+               .arg(ph(10.0), ph(20.0));
+    QTest::newRow("acetate with NaOH")
+        << acetic << model::Solution{0.02, 1, 0.0, 0.0}
+        << model::Titration{12.5, model::Titrant::Base, 1e-6, 0.0}
+        << "12.5 mL of 0.02 mol/L NaCH₃COO with 1e-6 mol/L NaOH · no equivalence point";
+}
+
+void TestSolutionWindow::titrationLine() {
+    QFETCH(model::PolyproticAcid, acid);
+    QFETCH(model::Solution, sample);
+    QFETCH(model::Titration, titration);
+    QFETCH(QString, line);
+    QCOMPARE(ui::titrationLine(acid, sample, titration), line);
+}
+
+void TestSolutionWindow::lineFollowsTheShownView() {
+    MainWindow main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    const auto solutionText = [&] {
+        const charts::ChartRequest drawn = solution->request();
+        return solutionLine(drawn.acid, drawn.solution,
+                            model::solveSolution(drawn.acid, drawn.solution));
+    };
+    const auto titrationText = [&] {
+        const charts::ChartRequest drawn = solution->request();
+        return ui::titrationLine(drawn.acid, drawn.solution, drawn.titration);
+    };
+    QVERIFY(solutionText() != titrationText());
+    solution->tabs()->setCurrentWidget(solution->view(ChartKind::Titration));
+    QCOMPARE(solution->solutionLine()->text(), titrationText());
+    // A change of the acid while the titration is shown.
+    main.pKaBar(0)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(solution->solutionLine()->text(), titrationText());
+    solution->tabs()->setCurrentWidget(solution->view(ChartKind::LogC));
+    QCOMPARE(solution->solutionLine()->text(), solutionText());
 }
 
 void TestSolutionWindow::readoutFromMouseAndKeys_data() {

@@ -464,7 +464,8 @@ void TestWindowLanguage::chartsInTheLanguage() {
     QVERIFY2(drawn.contains(tr(axis).toHtmlEscaped()), qPrintable(tr(axis) + u' ' + drawn));
     const QChar point = m_language == u"en" ? u'.' : u',';
     const QChar other = m_language == u"en" ? u',' : u'.';
-    const QRegularExpression pH(QStringLiteral(">pH (\\d+)(.)(\\d\\d)</text>"));
+    // A marker's or a titration mark's pH, the last number of its text.
+    const QRegularExpression pH(QStringLiteral("pH (\\d+)(.)(\\d\\d)</text>"));
     const QRegularExpressionMatch marker = pH.match(text);
     QVERIFY2(marker.hasMatch(), qPrintable(text));
     QCOMPARE(marker.captured(2), QString(point));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "charttexts.h"
+#include "typednumber.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,10 +36,30 @@ charts::ChartTexts userChartTexts() {
     //: The title of the titration chart's file or print job.
     texts.titrationTitle =
         QCoreApplication::translate("velmora::ui::ChartTexts", "Titration curve");
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1) {
-        texts.decimalPoint = point.front();
-    }
+    charts::MarkTexts& marks = texts.marks;
+    //: The key of a titration's marks: a filled dot.
+    marks.equivalencePoint =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "equivalence point");
+    //: The key of a titration's marks: an open dot.
+    marks.halfEquivalencePoint =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "half-equivalence point");
+    //: An equivalence point's label: %1 the volume in mL, %2 the pH ("25.00 mL · pH 8.73").
+    marks.volumeAndPh = QCoreApplication::translate("velmora::ui::ChartTexts", "%1 mL · pH %2");
+    //: A half-equivalence point whose pH equals its pKa at the digits shown: %1 the pKa's name
+    //: ("pKa", "pKa2"), %2 the value ("pH = pKa = 4.76").
+    marks.phEqualsPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pH = %1 = %2");
+    //: A half-equivalence point whose pH is close to its pKa: %1 the pH, %2 the pKa's name
+    //: ("pH 4.79 ≈ pKa").
+    marks.phNearPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pH %1 ≈ %2");
+    // A half-equivalence point's pH alone, as a pH is marked elsewhere.
+    marks.phAlone = texts.phValue;
+    //: The acid constant of an acid with one constant.
+    marks.pKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pKa");
+    //: The acid constant number %1 of an acid with several ("pKa2").
+    marks.numberedPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pKa%1");
+    // The drawings write numbers as the window's fields show them.
+    texts.decimalPoint = shownDecimalSeparator(QLocale());
+    marks.decimalPoint = texts.decimalPoint;
     return texts;
 }
 

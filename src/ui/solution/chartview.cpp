@@ -153,7 +153,7 @@ void ChartView::paintEvent(QPaintEvent*) {
     painter.drawImage(QRectF(rect()), m_image);
     if (const std::optional<charts::ChartReadout> shown = readout()) {
         charts::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText,
-                                  m_chart.request().texts);
+                                  m_chart.request().texts, m_chart.placed());
     }
 }
 
@@ -188,14 +188,59 @@ std::pair<double, double> ChartView::steps() const {
     return {tick / 10.0, tick};
 }
 
+std::optional<double> ChartView::markNear(double x) const {
+    const charts::PlotMapping& map = m_chart.layout().mapping;
+    std::optional<double> nearest;
+    double distance = kMarkSnapPixels;
+    for (const double value : m_chart.markValues()) {
+        const double away = std::abs(map.xOf(value) - x);
+        if (away <= distance) {
+            distance = away;
+            nearest = value;
+        }
+    }
+    return nearest;
+}
+
 void ChartView::mouseMoveEvent(QMouseEvent* event) {
-    const charts::ChartReadout at = m_chart.readoutAt(event->position().x());
+    const double x = event->position().x();
+    const charts::ChartReadout at = m_chart.readoutAt(x);
     if (at.inside && !isStale()) {
-        showReadoutAt(at.x);
+        showReadoutAt(markNear(x).value_or(at.x));
     } else {
         hideReadout();
     }
     QWidget::mouseMoveEvent(event);
+}
+
+bool ChartView::jumpToMark(int direction) {
+    const std::vector<double> marks = m_chart.markValues();
+    if (marks.empty()) {
+        return false;
+    }
+    // A hair of the axis counts as being on a mark, so that a snapped readout moves on.
+    const charts::PlotMapping& map = m_chart.layout().mapping;
+    const double hair = (map.xMax() - map.xMin()) * 1e-9;
+    std::optional<double> target;
+    if (!m_readout) {
+        target = direction > 0 ? marks.front() : marks.back();
+    } else if (direction > 0) {
+        const auto next = std::find_if(marks.begin(), marks.end(),
+                                       [&](double v) { return v > *m_readout + hair; });
+        if (next != marks.end()) {
+            target = *next;
+        }
+    } else {
+        const auto previous = std::find_if(marks.rbegin(), marks.rend(),
+                                           [&](double v) { return v < *m_readout - hair; });
+        if (previous != marks.rend()) {
+            target = *previous;
+        }
+    }
+    if (target) {
+        showReadoutAt(*target);
+    }
+    return true;
 }
 
 void ChartView::leaveEvent(QEvent* event) {
@@ -204,6 +249,12 @@ void ChartView::leaveEvent(QEvent* event) {
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) &&
+        jumpToMark(event->key() == Qt::Key_PageDown ? 1 : -1)) {
+        event->accept();
+        return;
+    }
     const charts::PlotMapping& map = m_chart.layout().mapping;
     const auto [small, big] = steps();
     const ReadoutMoves moves{

@@ -25,8 +25,11 @@ namespace velmora::ui {
  * The readout is painted over the image and is no part of it: the mouse over the plot shows it at
  * the pointer, leaving hides it; with the focus, Left and Right move it by a small step (0.1 pH,
  * or a tenth of the volume axis' tick step), with Shift by a big one (1 pH, a tick step), Home and
- * End put it at the ends of the axis, Escape hides it. Its values come from the chart's model at
- * paint time, so they follow every change of the request.
+ * End put it at the ends of the axis, Escape hides it. PageDown and PageUp put it on the next or
+ * the previous marked point (the solution's pH, the equivalence and half-equivalence points), and
+ * the mouse within a few pixels of one puts it there exactly. Its values come from the chart's
+ * model at paint time, so they follow every change of the request. Its box keeps clear of the
+ * chart's curves and labels where it can.
  */
 class ChartView : public QWidget {
     Q_OBJECT
@@ -66,6 +69,9 @@ public:
      */
     [[nodiscard]] static qreal imageRatio(QSize logical, qreal ratio);
 
+    /** How near (logical pixels) the mouse must come to a marked point to put the readout on it. */
+    static constexpr double kMarkSnapPixels = 4.0;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -80,6 +86,13 @@ private:
     /** Queues one refresh() from the event loop, unless one is on its way. */
     void queueRefresh();
     void rebuild();
+    /** The marked point's value within kMarkSnapPixels of logical x, the nearest, if any. */
+    [[nodiscard]] std::optional<double> markNear(double x) const;
+    /**
+     * Puts the readout on the next (1) or previous (−1) marked point; the first or last one when
+     * it is hidden. False when the chart marks no point.
+     */
+    bool jumpToMark(int direction);
     /** The readout's steps along the axis: small and big. */
     [[nodiscard]] std::pair<double, double> steps() const;
 

@@ -165,6 +165,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         for (ChartView* view : m_views) {
             view->hideReadout();
         }
+        updateLine();
     });
     setTextStep(m_textStep); // draws the inputs
     // What the window shows now is what it has in the file: only what changes from here on is
@@ -286,6 +287,15 @@ void SolutionWindow::redraw() {
     // Only the shown view draws now; the others keep the request until they are shown.
     for (ChartView* view : m_views) {
         view->setRequest(drawn);
+    }
+    updateLine();
+}
+
+void SolutionWindow::updateLine() {
+    const charts::ChartRequest drawn = request();
+    if (shownView()->kind() == charts::ChartKind::Titration) {
+        m_line->setText(ui::titrationLine(drawn.acid, drawn.solution, drawn.titration));
+        return;
     }
     const model::SolutionState state = model::solveSolution(drawn.acid, drawn.solution);
     m_line->setText(ui::solutionLine(drawn.acid, drawn.solution, state));

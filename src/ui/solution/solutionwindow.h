@@ -30,8 +30,9 @@ class SolutionPanel;
  * The solution window: the fractions, log-concentration and titration charts of one acid and
  * solution, each in a view of its own that fills the window at any size ("Fractions", "Log c",
  * "Titration", Ctrl+1..3), the panel of controls beside them and a line under them with the
- * solution's pH and species. In a narrow window the panel moves above the charts, which keep at
- * least half the window (InputsLayout); View → Show inputs puts it away and back.
+ * solution's pH and species, or under the titration the titration with its equivalence points.
+ * In a narrow window the panel moves above the charts, which keep at least half the window
+ * (InputsLayout); View → Show inputs puts it away and back.
  *
  * Following the main window (the box is checked at start), the acid is the main window's: every
  * change there reaches mainWindowChanged(), which takes the acid again and redraws the shown view
@@ -107,6 +108,8 @@ private:
     void report(const QString& problem);
     /** Draws the current inputs: the shown view now, the others when shown. */
     void redraw();
+    /** The line under the views: the titration under its chart, else the solution. */
+    void updateLine();
 
     AcidSource m_mainAcid;
     SolutionPanel* m_panel = nullptr;

@@ -3,6 +3,8 @@
 
 #include "typednumber.h"
 
+#include "charts/marktexts.h"
+
 #include "diagram/decimaltext.h"
 #include "diagram/formula.h"
 
@@ -119,6 +121,43 @@ QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& s
              dissolvedText(acid, solution.dissolvedAs),
              shownNumber(diagram::decimalText(state.pH, 2), locale),
              species.join(QStringLiteral(", ")));
+}
+
+QString titrationLine(const model::PolyproticAcid& acid, const model::Solution& solution,
+                      const model::Titration& titration) {
+    const model::Titrator titrator(acid, solution, titration);
+    const QLocale locale;
+    QStringList points;
+    for (const model::TitrationMark& mark : titrator.marks()) {
+        if (!mark.half) {
+            //: One equivalence point in the titration line: %1 the volume in mL, %2 the pH.
+            points << QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mL (pH %2)")
+                          .arg(
+                              shownNumber(mark.volume, charts::volumeDecimals(mark.volume), locale),
+                              shownNumber(mark.pH, 2, locale));
+        }
+    }
+    const QString titrant =
+        titration.titrant == model::Titrant::Base ? QStringLiteral("NaOH") : QStringLiteral("HCl");
+    const QString sample = unicodeFormula(dissolvedFormula(acid, solution.dissolvedAs));
+    const QString volume = shownNumber(QString::number(titration.sampleVolume, 'g', 6), locale);
+    if (points.isEmpty()) {
+        //: The titration line when the titrant reaches no equivalence point: "25 mL of 0.1 mol/L
+        //: CH₃COO⁻ with 0.1 mol/L NaOH · no equivalence point".
+        return QCoreApplication::translate(
+                   "velmora::ui::SpeciesText",
+                   "%1 mL of %2 mol/L %3 with %4 mol/L %5 · no equivalence point")
+            .arg(volume, shownNumber(concentrationText(solution.concentration), locale), sample,
+                 shownNumber(concentrationText(titration.titrantConcentration), locale), titrant);
+    }
+    //: The titration line under the drawing: "25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH ·
+    //: equivalence at 25.00 mL (pH 8.73)". %1 the sample's volume, %2 its concentration, %3 what
+    //: was dissolved, %4 the titrant's concentration, %5 the titrant, %6 the equivalence points.
+    return QCoreApplication::translate("velmora::ui::SpeciesText",
+                                       "%1 mL of %2 mol/L %3 with %4 mol/L %5 · equivalence at %6")
+        .arg(volume, shownNumber(concentrationText(solution.concentration), locale), sample,
+             shownNumber(concentrationText(titration.titrantConcentration), locale), titrant,
+             points.join(QStringLiteral(", ")));
 }
 
 } // namespace velmora::ui

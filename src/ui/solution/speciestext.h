@@ -3,6 +3,7 @@
 
 #include "model/polyprotic.h"
 #include "model/solution.h"
+#include "model/titration.h"
 
 #include <QString>
 
@@ -38,5 +39,13 @@ namespace velmora::ui {
 [[nodiscard]] QString solutionLine(const model::PolyproticAcid& acid,
                                    const model::Solution& solution,
                                    const model::SolutionState& state);
+
+/**
+ * The titration in one line: the sample, the titrant and every equivalence point's volume and pH
+ * ("25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)").
+ */
+[[nodiscard]] QString titrationLine(const model::PolyproticAcid& acid,
+                                    const model::Solution& solution,
+                                    const model::Titration& titration);
 
 } // namespace velmora::ui
