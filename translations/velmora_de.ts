@@ -751,22 +751,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
 <context>
     <name>velmora::ui::DiagramCommands</name>
     <message>
-        <source>Copy diagram</source>
-        <translation>Diagramm kopieren</translation>
-    </message>
-    <message>
-        <source>Save diagram…</source>
-        <translation>Diagramm speichern…</translation>
-    </message>
-    <message>
-        <source>Export data…</source>
-        <translation>Daten exportieren…</translation>
-    </message>
-    <message>
-        <source>Print…</source>
-        <translation>Drucken…</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
     </message>
@@ -846,6 +830,22 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <translation>Das Diagramm konnte nicht gedruckt werden.
 
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy diagram</source>
+        <translation>Diagramm &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save diagram…</source>
+        <translation>Diagramm &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Export data…</source>
+        <translation>Daten &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1184,6 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <translation>&amp;Diagramm</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -1200,10 +1196,6 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <translation>die Einstellungen des Lösungsfensters ließen sich nicht nach %1 schreiben: %2</translation>
     </message>
     <message>
-        <source>Show inputs</source>
-        <translation>Eingaben anzeigen</translation>
-    </message>
-    <message>
         <source>&amp;Larger text</source>
         <translation>Text &amp;größer</translation>
     </message>
@@ -1214,6 +1206,29 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     <message>
         <source>&amp;Normal text size</source>
         <translation>&amp;Normale Textgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <extracomment>The View menu&apos;s entry of the fractions chart, with its mnemonic.</extracomment>
+        <translation>&amp;Anteile</translation>
+    </message>
+    <message>
+        <source>L&amp;og c</source>
+        <extracomment>The View menu&apos;s entry of the log c chart, with its mnemonic.</extracomment>
+        <translation>L&amp;og c</translation>
+    </message>
+    <message>
+        <source>&amp;Titration</source>
+        <extracomment>The View menu&apos;s entry of the titration chart, with its mnemonic.</extracomment>
+        <translation>&amp;Titration</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Show &amp;inputs</source>
+        <translation>&amp;Eingaben anzeigen</translation>
     </message>
 </context>
 <context>

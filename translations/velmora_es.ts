@@ -751,22 +751,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
 <context>
     <name>velmora::ui::DiagramCommands</name>
     <message>
-        <source>Copy diagram</source>
-        <translation>Copiar diagrama</translation>
-    </message>
-    <message>
-        <source>Save diagram…</source>
-        <translation>Guardar diagrama…</translation>
-    </message>
-    <message>
-        <source>Export data…</source>
-        <translation>Exportar datos…</translation>
-    </message>
-    <message>
-        <source>Print…</source>
-        <translation>Imprimir…</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>Imagen PNG (*.png)</translation>
     </message>
@@ -846,6 +830,22 @@ No se pudo abrir la impresora o su archivo.</translation>
         <translation>No se pudo imprimir el diagrama.
 
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy diagram</source>
+        <translation>&amp;Copiar diagrama</translation>
+    </message>
+    <message>
+        <source>&amp;Save diagram…</source>
+        <translation>&amp;Guardar diagrama…</translation>
+    </message>
+    <message>
+        <source>&amp;Export data…</source>
+        <translation>&amp;Exportar datos…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1184,6 @@ No se pudo abrir la impresora o su archivo.</translation>
         <translation>&amp;Gráfico</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
@@ -1200,10 +1196,6 @@ No se pudo abrir la impresora o su archivo.</translation>
         <translation>no se pudo escribir la configuración de la ventana de la disolución en %1: %2</translation>
     </message>
     <message>
-        <source>Show inputs</source>
-        <translation>Mostrar los datos de entrada</translation>
-    </message>
-    <message>
         <source>&amp;Larger text</source>
         <translation>Texto más &amp;grande</translation>
     </message>
@@ -1214,6 +1206,29 @@ No se pudo abrir la impresora o su archivo.</translation>
     <message>
         <source>&amp;Normal text size</source>
         <translation>Tamaño de texto &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <extracomment>The View menu&apos;s entry of the fractions chart, with its mnemonic.</extracomment>
+        <translation>&amp;Fracciones</translation>
+    </message>
+    <message>
+        <source>L&amp;og c</source>
+        <extracomment>The View menu&apos;s entry of the log c chart, with its mnemonic.</extracomment>
+        <translation>L&amp;og c</translation>
+    </message>
+    <message>
+        <source>&amp;Titration</source>
+        <extracomment>The View menu&apos;s entry of the titration chart, with its mnemonic.</extracomment>
+        <translation>&amp;Valoración</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Show &amp;inputs</source>
+        <translation>&amp;Mostrar los datos de entrada</translation>
     </message>
 </context>
 <context>

@@ -751,22 +751,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
 <context>
     <name>velmora::ui::DiagramCommands</name>
     <message>
-        <source>Copy diagram</source>
-        <translation>Copier le diagramme</translation>
-    </message>
-    <message>
-        <source>Save diagram…</source>
-        <translation>Enregistrer le diagramme…</translation>
-    </message>
-    <message>
-        <source>Export data…</source>
-        <translation>Exporter les données…</translation>
-    </message>
-    <message>
-        <source>Print…</source>
-        <translation>Imprimer…</translation>
-    </message>
-    <message>
         <source>PNG image (*.png)</source>
         <translation>Image PNG (*.png)</translation>
     </message>
@@ -846,6 +830,22 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <translation>Le diagramme n’a pas pu être imprimé.
 
 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Copy diagram</source>
+        <translation>&amp;Copier le diagramme</translation>
+    </message>
+    <message>
+        <source>&amp;Save diagram…</source>
+        <translation>&amp;Enregistrer le diagramme…</translation>
+    </message>
+    <message>
+        <source>&amp;Export data…</source>
+        <translation>E&amp;xporter les données…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
     </message>
 </context>
 <context>
@@ -1184,10 +1184,6 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -1200,10 +1196,6 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <translation>les réglages de la fenêtre de la solution n’ont pas pu être écrits dans %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Show inputs</source>
-        <translation>Afficher les données d’entrée</translation>
-    </message>
-    <message>
         <source>&amp;Larger text</source>
         <translation>Texte plus &amp;grand</translation>
     </message>
@@ -1214,6 +1206,29 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     <message>
         <source>&amp;Normal text size</source>
         <translation>Taille de texte &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Fractions</source>
+        <extracomment>The View menu&apos;s entry of the fractions chart, with its mnemonic.</extracomment>
+        <translation>&amp;Fractions</translation>
+    </message>
+    <message>
+        <source>L&amp;og c</source>
+        <extracomment>The View menu&apos;s entry of the log c chart, with its mnemonic.</extracomment>
+        <translation>L&amp;og c</translation>
+    </message>
+    <message>
+        <source>&amp;Titration</source>
+        <extracomment>The View menu&apos;s entry of the titration chart, with its mnemonic.</extracomment>
+        <translation>&amp;Titrage</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Show &amp;inputs</source>
+        <translation>&amp;Afficher les données d’entrée</translation>
     </message>
 </context>
 <context>

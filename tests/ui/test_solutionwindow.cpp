@@ -27,6 +27,7 @@
 #include "ui/solution/windowplacement.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -42,7 +43,9 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -164,6 +167,9 @@ private slots:
     void smallWindowsKeepTheDrawing();
     void readoutFromMouseAndKeys_data();
     void readoutFromMouseAndKeys();
+    void drawingIsOneVisibleFocusStop_data();
+    void drawingIsOneVisibleFocusStop();
+    void menusHaveUniqueMnemonics();
     void readoutJumpsBetweenMarks_data();
     void readoutJumpsBetweenMarks();
     void readoutSnapsToMarks_data();
@@ -838,7 +844,7 @@ void TestSolutionWindow::smallWindowsKeepTheDrawing() {
     const auto showInputsAction = [](const SolutionWindow& window) -> QAction* {
         for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
             for (QAction* action : menu->actions()) {
-                if (action->text() == QStringLiteral("Show inputs")) {
+                if (action->text() == QStringLiteral("Show &inputs")) {
                     return action;
                 }
             }
@@ -1091,6 +1097,114 @@ void TestSolutionWindow::readoutFromMouseAndKeys_data() {
     QTest::newRow("titration: a tenth of it")
         << ChartKind::Titration << QList{home, right, right} << kOneTick / 5;
     QTest::newRow("titration: End") << ChartKind::Titration << QList{end, right} << kAxisEnd;
+}
+
+void TestSolutionWindow::drawingIsOneVisibleFocusStop_data() {
+    QTest::addColumn<charts::ChartKind>("kind");
+    QTest::addColumn<bool>("readoutShown");
+    QTest::addColumn<QKeyCombination>("menuKey");
+    QTest::newRow("fractions, Menu key, readout hidden")
+        << ChartKind::Fractions << false << QKeyCombination(Qt::Key_Menu);
+    QTest::newRow("log c, Shift+F10, readout shown")
+        << ChartKind::LogC << true << QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+    QTest::newRow("titration, Menu key, readout shown")
+        << ChartKind::Titration << true << QKeyCombination(Qt::Key_Menu);
+}
+
+void TestSolutionWindow::drawingIsOneVisibleFocusStop() {
+    QFETCH(charts::ChartKind, kind);
+    QFETCH(bool, readoutShown);
+    QFETCH(QKeyCombination, menuKey);
+    MainWindow main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    solution->tabs()->setCurrentWidget(solution->view(kind));
+    sizeViewTo(*solution, QSize(960, 600));
+    solution->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(solution));
+    ChartView* view = solution->shownView();
+
+    // Around the focus chain from the tab bar: the shown drawing once, right after the tabs, and
+    // no stop that shows no focus (a scroll area or the tab widget itself).
+    QWidget* tabBar = solution->tabs()->tabBar();
+    tabBar->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), tabBar);
+    QList<QWidget*> chain;
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (now == tabBar) {
+            break;
+        }
+        chain << now;
+    }
+    QVERIFY(!chain.isEmpty());
+    QCOMPARE(chain.front(), view);
+    QCOMPARE(chain.count(view), 1);
+    for (QWidget* stop : std::as_const(chain)) {
+        QVERIFY2(qobject_cast<QAbstractScrollArea*>(stop) == nullptr &&
+                     qobject_cast<QTabWidget*>(stop) == nullptr,
+                 stop->metaObject()->className());
+    }
+
+    // The focus is seen on the screen: the frame's corner in the highlight colour, only then.
+    view->setFocus();
+    QTRY_VERIFY(view->hasFocus());
+    const QColor highlight = view->palette().color(QPalette::Highlight);
+    QCOMPARE(view->grab().toImage().pixelColor(1, 1), highlight);
+    QVERIFY(!view->image().isNull());
+    tabBar->setFocus();
+    QTRY_VERIFY(!view->hasFocus());
+    QVERIFY(view->grab().toImage().pixelColor(1, 1) != highlight);
+
+    // The keyboard's context menu opens at the readout's line, or mid-plot without one.
+    view->setFocus();
+    QTRY_VERIFY(view->hasFocus());
+    const charts::PlotMapping& map = view->chart().layout().mapping;
+    const double at = map.xMin() + (map.xMax() - map.xMin()) * 0.3;
+    if (readoutShown) {
+        view->showReadoutAt(at);
+    }
+    QSignalSpy asked(view, &QWidget::customContextMenuRequested);
+    QTest::keyClick(view, menuKey.key(), menuKey.keyboardModifiers());
+    QTRY_COMPARE(asked.count(), 1);
+    const QPoint point = asked.front().front().toPoint();
+    QCOMPARE(point.x(), readoutShown ? qRound(map.xOf(at)) : map.frame().center().x());
+    QCOMPARE(point.y(), map.frame().center().y());
+    // The menu the window opens there goes away with Escape, and nothing else happened.
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QApplication::activePopupWidget()->close();
+}
+
+void TestSolutionWindow::menusHaveUniqueMnemonics() {
+    MainWindow main(kDensity);
+    SolutionWindow* solution = openSolution(main);
+    QVERIFY(solution != nullptr);
+    QList<QMenu*> menus;
+    for (QAction* action : solution->menuBar()->actions()) {
+        QVERIFY2(action->text().contains(u'&'), qPrintable(action->text()));
+        menus << action->menu();
+    }
+    // The drawings' context menu, as the Menu key opens it.
+    QTest::keyClick(solution->shownView(), Qt::Key_Menu);
+    QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr);
+    menus << qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    for (QMenu* menu : std::as_const(menus)) {
+        QVERIFY(menu != nullptr);
+        QSet<QChar> keys;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            const QString text = action->text();
+            const qsizetype amp = text.indexOf(u'&');
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            const QChar key = text.at(amp + 1).toLower();
+            QVERIFY2(!keys.contains(key), qPrintable(menu->title() + QStringLiteral(": ") + text));
+            keys.insert(key);
+        }
+    }
+    menus.back()->close();
 }
 
 void TestSolutionWindow::readoutFromMouseAndKeys() {

@@ -281,8 +281,8 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("value tooltip", " Value of pKa(3) ", " Wert von pKs(3) ", " Valor de pKa(3) ",
         " Valeur du pKa(3) ");
     row("plot menu", "Example acids", "Beispielsäuren", "Ácidos de ejemplo", "Exemples d’acides");
-    row("copy command", "Copy diagram", "Diagramm kopieren", "Copiar diagrama",
-        "Copier le diagramme");
+    row("copy command", "&Copy diagram", "Diagramm &kopieren", "&Copiar diagrama",
+        "&Copier le diagramme");
     row("example acid", "Acetic acid (4.76)", "Essigsäure (4.76)", "Ácido acético (4.76)",
         "Acide acétique (4.76)");
     row("spoken summary", "Tetraprotic acid", "Vierprotonige Säure", "Ácido tetraprótico",

@@ -43,10 +43,10 @@ QString withSuffix(const QString& path, const QString& suffix) {
 
 DiagramCommands::DiagramCommands(QWidget& window, const DrawingSource& drawing)
     : QObject(&window), m_window(window), m_drawing(drawing) {
-    m_copyAction = command(tr("Copy diagram"), QKeySequence::Copy, &DiagramCommands::copyDiagram);
-    m_saveAction = command(tr("Save diagram…"), QKeySequence::Save, &DiagramCommands::saveDiagram);
-    m_exportAction = command(tr("Export data…"), QKeySequence(), &DiagramCommands::exportData);
-    m_printAction = command(tr("Print…"), QKeySequence::Print, &DiagramCommands::print);
+    m_copyAction = command(tr("&Copy diagram"), QKeySequence::Copy, &DiagramCommands::copyDiagram);
+    m_saveAction = command(tr("&Save diagram…"), QKeySequence::Save, &DiagramCommands::saveDiagram);
+    m_exportAction = command(tr("&Export data…"), QKeySequence(), &DiagramCommands::exportData);
+    m_printAction = command(tr("&Print…"), QKeySequence::Print, &DiagramCommands::print);
 }
 
 QAction* DiagramCommands::command(const QString& text, const QKeySequence& keys,

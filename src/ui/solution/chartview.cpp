@@ -5,9 +5,11 @@
 
 #include "ui/common/readoutkeys.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +23,8 @@ constexpr double kSmallPhStep = 0.1;
 constexpr double kBigPhStep = 1.0;
 /** Where the first arrow key puts a hidden readout on a pH axis: neutral water. */
 constexpr double kKeyboardStartPh = 7.0;
+/** The focus frame's width in logical pixels. */
+constexpr double kFocusFrameWidth = 2.0;
 
 /**
  * The multiple of `step` nearest to `value`, as the double nearest to that decimal: 71 steps of
@@ -155,6 +159,33 @@ void ChartView::paintEvent(QPaintEvent*) {
         charts::paintChartReadout(painter, m_chart.layout(), *shown, m_kind, m_overlayText,
                                   m_chart.request().texts, m_chart.placed());
     }
+    if (hasFocus()) {
+        // The focus, seen from the back of a room: two pixels in the highlight colour.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1.0, 1.0, -1.0, -1.0));
+    }
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+QPoint ChartView::keyboardMenuPoint() const {
+    const charts::PlotMapping& map = m_chart.layout().mapping;
+    const QRect frame = map.frame();
+    if (frame.isEmpty()) {
+        return rect().center();
+    }
+    const double x = m_readout ? map.xOf(*m_readout) : frame.center().x();
+    return {static_cast<int>(std::lround(x)), frame.center().y()};
 }
 
 std::optional<charts::ChartReadout> ChartView::readout() const {
@@ -250,6 +281,13 @@ void ChartView::leaveEvent(QEvent* event) {
 
 void ChartView::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey && contextMenuPolicy() == Qt::CustomContextMenu) {
+        event->accept();
+        emit customContextMenuRequested(keyboardMenuPoint());
+        return;
+    }
     if (plain && (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) &&
         jumpToMark(event->key() == Qt::Key_PageDown ? 1 : -1)) {
         event->accept();

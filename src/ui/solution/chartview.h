@@ -30,6 +30,11 @@ namespace velmora::ui {
  * the mouse within a few pixels of one puts it there exactly. Its values come from the chart's
  * model at paint time, so they follow every change of the request. Its box keeps clear of the
  * chart's curves and labels where it can.
+ *
+ * The view is one stop of the focus chain; while it has the focus a frame in the highlight colour
+ * says so (on the screen only, never in what is taken out). The Menu key and Shift+F10 ask for
+ * the context menu at the readout's line (customContextMenuRequested()), or at the middle of the
+ * plot while the readout is hidden.
  */
 class ChartView : public QWidget {
     Q_OBJECT
@@ -72,6 +77,9 @@ public:
     /** How near (logical pixels) the mouse must come to a marked point to put the readout on it. */
     static constexpr double kMarkSnapPixels = 4.0;
 
+    /** Where a context menu asked for from the keyboard opens: at the readout, in view pixels. */
+    [[nodiscard]] QPoint keyboardMenuPoint() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +87,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     /** Rebuilds the image and repaints the view if the image is stale and the view is shown. */

@@ -40,15 +40,22 @@ struct ViewDesign {
     charts::ChartKind kind;
     const char* tab;
     const char* accessible;
+    const char* menuEntry;
 };
 constexpr std::array<ViewDesign, 3> kViews{{
     {charts::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
-     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart")},
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart"),
+     //: The View menu's entry of the fractions chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Fractions")},
     //: The tab of the chart of log c, as its axis names it.
     {charts::ChartKind::LogC, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log c"),
-     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log-concentration chart")},
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Log-concentration chart"),
+     //: The View menu's entry of the log c chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "L&og c")},
     {charts::ChartKind::Titration, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration"),
-     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart")},
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart"),
+     //: The View menu's entry of the titration chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Titration")},
 }};
 
 /** How long after a change the window waits before it remembers it. */
@@ -83,6 +90,8 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_inputs->setWidget(m_panel);
     m_inputs->setWidgetResizable(true);
     m_inputs->setFrameShape(QFrame::NoFrame);
+    // Its fields are the stops of the focus chain, not the area around them.
+    m_inputs->setFocusPolicy(Qt::NoFocus);
     // Beside the drawing at a fixed width: the views keep their size whatever the panel shows
     // (a problem, other names).
     layout->setInputsWidth(m_panel->sizeHint().width() +
@@ -197,14 +206,14 @@ void SolutionWindow::buildMenus() {
     QMenu* chart = menuBar()->addMenu(tr("&Chart"));
     m_commands->addTo(*chart);
     chart->addSeparator();
-    QAction* close = chart->addAction(tr("Close"), this, &QWidget::close);
+    QAction* close = chart->addAction(tr("C&lose"), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     auto* group = new QActionGroup(this);
     std::array<QAction*, 3> actions{};
     for (std::size_t i = 0; i < kViews.size(); ++i) {
-        QAction* action = viewMenu->addAction(tr(kViews[i].tab));
+        QAction* action = viewMenu->addAction(tr(kViews[i].menuEntry));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
         action->setShortcutContext(Qt::WindowShortcut);
@@ -238,7 +247,7 @@ void SolutionWindow::buildMenus() {
 void SolutionWindow::addInputsAction(QMenu& menu) {
     // In a small window the inputs take room from the drawing: they can be put away.
     menu.addSeparator();
-    m_showInputs = menu.addAction(tr("Show inputs"));
+    m_showInputs = menu.addAction(tr("Show &inputs"));
     m_showInputs->setCheckable(true);
     m_showInputs->setChecked(true);
     connect(m_showInputs, &QAction::toggled, m_inputs, &QWidget::setVisible);
