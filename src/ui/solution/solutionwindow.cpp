@@ -200,6 +200,11 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
 SolutionWindow::~SolutionWindow() {
     // A window that goes with the main window gets no close event: what changed is kept anyway.
     saveSettings();
+    // The widgets are taken down after this window's own part: a field that finishes its edit
+    // as it loses the focus then must reach no handler of a window that is no more.
+    m_panel->disconnect(this);
+    m_panel->followBox()->disconnect(this);
+    m_tabs->disconnect(this);
 }
 
 void SolutionWindow::buildMenus() {
