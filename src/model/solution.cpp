@@ -3,7 +3,7 @@
 
 #include "numbertext.h"
 
-#include <boost/math/tools/toms748_solve.hpp>
+#include "phroot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,14 +11,6 @@
 #include <numbers>
 
 namespace velmora::model {
-
-namespace {
-
-constexpr double kLowestPh = -40.0;
-constexpr double kHighestPh = 60.0;
-constexpr std::uintmax_t kMaxIterations = 100;
-
-} // namespace
 
 ChargeBalance::ChargeBalance(const PolyproticAcid& acid, double concentration, int dissolvedAs,
                              double netStrong)
@@ -60,42 +52,7 @@ double ChargeBalance::operator()(double pH) const {
 }
 
 double solvePh(const ChargeBalance& balance, double guess, double firstStep) {
-    double a = std::clamp(guess, kLowestPh, kHighestPh);
-    double fa = balance(a);
-    if (fa == 0.0) {
-        return a;
-    }
-    // f falls with the pH: a positive value means the root lies above.
-    const double direction = fa > 0.0 ? 1.0 : -1.0;
-    double step = std::max(firstStep, kPhTolerance);
-    double b = a;
-    double fb = fa;
-    while (true) {
-        b = std::clamp(a + direction * step, kLowestPh, kHighestPh);
-        fb = balance(b);
-        if (fb == 0.0) {
-            return b;
-        }
-        if ((fb > 0.0) != (fa > 0.0)) {
-            break;
-        }
-        if (b == kLowestPh || b == kHighestPh) {
-            // No root within the search range: the nearest end is the best answer there is.
-            return b;
-        }
-        a = b;
-        fa = fb;
-        step *= 2.0;
-    }
-    if (a > b) {
-        std::swap(a, b);
-        std::swap(fa, fb);
-    }
-    std::uintmax_t iterations = kMaxIterations;
-    const auto narrowEnough = [](double lo, double hi) { return hi - lo <= kPhTolerance; };
-    const auto root =
-        boost::math::tools::toms748_solve(balance, a, b, fa, fb, narrowEnough, iterations);
-    return 0.5 * (root.first + root.second);
+    return fallingRoot(balance, guess, firstStep, kPhTolerance);
 }
 
 SolutionState solutionAt(const PolyproticAcid& acid, const Solution& solution, double pH) {
