@@ -226,9 +226,10 @@ void TestMixture::publishedAndReference_data() {
     // Ammonia given by its pKb 4.75: [OH-] = √(Kb·C).
     QTest::newRow("0.1 M ammonia by pKb")
         << mixtureOf({baseSystem({4.75}, 0.1, 1)}) << 11.12 << 0.01;
-    // Ethylenediamine by its two pKb (3.29, 6.44 at 25 °C): pH of 0.01 M about 10.84.
+    // Ethylenediamine by its two pKb (3.29, 6.44 at 25 °C): the first step's quadratic gives
+    // [OH−] = 2.02e-3 for 0.01 M, pH 11.31.
     QTest::newRow("0.01 M ethylenediamine by pKb")
-        << mixtureOf({baseSystem({3.29, 6.44}, 0.01, 2)}) << none << 0.0;
+        << mixtureOf({baseSystem({3.29, 6.44}, 0.01, 2)}) << 11.31 << 0.01;
     // NIST phosphate standard 0.025 m KH2PO4 + 0.025 m Na2HPO4: pH(S) 6.865 at 25 °C.
     QTest::newRow("phosphate standard, Davies")
         << mixtureOf({acidSystem(kPhosphoric, 0.025, 1), acidSystem(kPhosphoric, 0.025, 2)}, 0, 0,
@@ -254,6 +255,11 @@ void TestMixture::publishedAndReference_data() {
     QTest::newRow("sulfate salt and citrate, Davies")
         << mixtureOf({acidSystem({3.13, 4.76, 6.40}, 0.05, 2)}, 0.0, 0.02, 25.0, Activity::Davies,
                      {{0.1, 1, 2}, {0.05, 2, 1}})
+        << none << 0.0;
+    // ΔH° of opposite signs move the two constants past each other by 100 °C.
+    QTest::newRow("constants crossing at 100 °C, Davies")
+        << mixtureOf({acidSystem({5.0, 5.1}, 0.05, 1, 0, {-100.0, 100.0})}, 0, 0, 100.0,
+                     Activity::Davies)
         << none << 0.0;
     QTest::newRow("1e-8 M HCl") << mixtureOf({}, 0, 1e-8) << 6.98 << 0.005;
     QTest::newRow("3 M NaOH, Davies beyond range")

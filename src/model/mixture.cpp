@@ -20,8 +20,10 @@ constexpr double kStandardKelvin = kZeroCelsius + kStandardTemperature;
 constexpr double kGasConstant = 8.314462618; ///< J/(mol·K)
 constexpr double kMaxEnthalpy = 500.0;       ///< kJ/mol
 /** The Davies iteration stops when the ionic strength changes by less than this (relative). */
-constexpr double kIonicStrengthTolerance = 1.0e-13;
+constexpr double kIonicStrengthTolerance = 1.0e-11;
 constexpr int kMaxActivityRounds = 200;
+/** Bound of log10 γ, far beyond any ionic strength the equation means anything at. */
+constexpr double kLogGammaLimit = 250.0;
 
 double harnedRobinsonPKw(double kelvin) {
     return 4470.99 / kelvin - 6.0875 + 0.01706 * kelvin;
@@ -76,6 +78,7 @@ MixtureBalance::MixtureBalance(const Mixture& mixture) {
     m_Kw = m_pKw == kPKw ? kKw : std::pow(10.0, -m_pKw);
     m_A = daviesA(mixture.temperature);
     m_gamma.fill(1.0);
+    m_logGamma.fill(0.0);
     m_netStrong = mixture.strongBase - mixture.strongAcid;
     double strongIons = mixture.strongBase + mixture.strongAcid;
     for (const InertSalt& salt : mixture.salts) {
@@ -88,8 +91,9 @@ MixtureBalance::MixtureBalance(const Mixture& mixture) {
     m_strongIons = 0.5 * strongIons;
     for (const WeakSystem& given : mixture.systems) {
         System system;
-        system.pKa = systemPKa(given, mixture.temperature);
-        system.count = static_cast<int>(system.pKa.size());
+        const std::vector<double> pKa = systemPKa(given, mixture.temperature);
+        system.count = static_cast<int>(pKa.size());
+        std::copy(pKa.begin(), pKa.end(), system.pKa.begin());
         system.charge = given.charge;
         system.concentration = given.concentration;
         const int dissolvedAs = given.givenAsBase ? system.count : given.dissolvedAs;
@@ -101,6 +105,8 @@ MixtureBalance::MixtureBalance(const Mixture& mixture) {
             const auto slot = static_cast<std::size_t>(i);
             system.Ka[slot] = std::pow(10.0, -system.pKa[slot]);
         }
+        m_highestCharge = std::max(
+            {m_highestCharge, std::abs(system.charge), std::abs(system.charge - system.count)});
         m_systems.push_back(std::move(system));
     }
     setIonicStrength(0.0);
@@ -108,20 +114,30 @@ MixtureBalance::MixtureBalance(const Mixture& mixture) {
 }
 
 void MixtureBalance::setIonicStrength(double ionicStrength) {
-    for (std::size_t z = 0; z < m_gamma.size(); ++z) {
-        m_gamma[z] = ionicStrength == 0.0
-                         ? 1.0
-                         : std::pow(10.0, daviesLogGamma(m_A, static_cast<int>(z), ionicStrength));
+    // log γ_z = z²·log γ_1; clamped so that far beyond the equation's range (it is flagged there)
+    // every coefficient stays finite.
+    const double logGamma1 = daviesLogGamma(m_A, 1, ionicStrength);
+    for (int z = 0; z <= m_highestCharge; ++z) {
+        const auto slot = static_cast<std::size_t>(z);
+        m_logGamma[slot] = std::clamp(logGamma1 * z * z, -kLogGammaLimit, kLogGammaLimit);
+        m_gamma[slot] = ionicStrength == 0.0 ? 1.0 : std::pow(10.0, m_logGamma[slot]);
     }
     for (System& system : m_systems) {
         system.sorted = true;
         for (int i = 0; i < system.count; ++i) {
             const auto slot = static_cast<std::size_t>(i);
             // Ka' = Ka·γ(species i)/γ(species i + 1): the ratio of concentrations at a(H+) = 1.
-            const double ratio = gamma(system.charge - i) / gamma(system.charge - i - 1);
-            system.KaC[slot] = ionicStrength == 0.0 ? system.Ka[slot] : system.Ka[slot] * ratio;
-            system.pKaC[slot] =
-                ionicStrength == 0.0 ? system.pKa[slot] : system.pKa[slot] - std::log10(ratio);
+            const int above = std::abs(system.charge - i);
+            const int below = std::abs(system.charge - i - 1);
+            if (ionicStrength == 0.0) {
+                system.KaC[slot] = system.Ka[slot];
+                system.pKaC[slot] = system.pKa[slot];
+            } else {
+                system.KaC[slot] =
+                    system.Ka[slot] * m_gamma[std::size_t(above)] / m_gamma[std::size_t(below)];
+                system.pKaC[slot] = system.pKa[slot] - m_logGamma[std::size_t(above)] +
+                                    m_logGamma[std::size_t(below)];
+            }
             system.sorted = system.sorted && (i == 0 || system.pKaC[slot - 1] <= system.pKaC[slot]);
         }
     }
@@ -131,31 +147,37 @@ double MixtureBalance::gamma(int charge) const {
     return m_gamma[static_cast<std::size_t>(std::abs(charge))];
 }
 
-const std::vector<double>& MixtureBalance::pKa(int system) const {
-    return m_systems[static_cast<std::size_t>(system)].pKa;
+std::vector<double> MixtureBalance::pKa(int system) const {
+    const System& given = m_systems[static_cast<std::size_t>(system)];
+    return {given.pKa.begin(), given.pKa.begin() + given.count};
+}
+
+int MixtureBalance::topSpecies(const System& system, double pH) {
+    // With non-decreasing constants the species with every constant below the pH given off;
+    // otherwise the largest log term j·pH − Σ pKa'.
+    int top = 0;
+    if (system.sorted) {
+        while (top < system.count && system.pKaC[static_cast<std::size_t>(top)] < pH) {
+            ++top;
+        }
+        return top;
+    }
+    double logTerm = 0.0;
+    double best = 0.0;
+    for (int j = 1; j <= system.count; ++j) {
+        logTerm += pH - system.pKaC[static_cast<std::size_t>(j - 1)];
+        if (logTerm > best) {
+            best = logTerm;
+            top = j;
+        }
+    }
+    return top;
 }
 
 double MixtureBalance::systemTerm(const System& system, double pH, double x,
                                   double* variance) const {
     const int n = system.count;
-    // The largest term: with non-decreasing constants the species with every constant below the
-    // pH given off; otherwise the largest log term j·pH − Σ pKa'.
-    int top = 0;
-    if (system.sorted) {
-        while (top < n && system.pKaC[static_cast<std::size_t>(top)] < pH) {
-            ++top;
-        }
-    } else {
-        double logTerm = 0.0;
-        double best = 0.0;
-        for (int j = 1; j <= n; ++j) {
-            logTerm += pH - system.pKaC[static_cast<std::size_t>(j - 1)];
-            if (logTerm > best) {
-                best = logTerm;
-                top = j;
-            }
-        }
-    }
+    const int top = topSpecies(system, pH);
     // Terms outward from it, each the one before times Ka'·10^pH or its inverse (at most 1).
     double sum = 1.0;
     double weighted = system.dissolvedAs - top;
@@ -214,32 +236,39 @@ double MixtureBalance::bufferCapacity(double pH) const {
 
 SpeciesValues MixtureBalance::concentrations(int index, double pH) const {
     const System& system = m_systems[static_cast<std::size_t>(index)];
-    SpeciesValues logTerms{};
-    double sum = 0.0;
-    for (int j = 1; j <= system.count; ++j) {
-        const auto slot = static_cast<std::size_t>(j);
-        logTerms[slot] = logTerms[slot - 1] + pH - system.pKaC[slot - 1];
-    }
-    const double top = *std::max_element(logTerms.begin(), logTerms.begin() + system.count + 1);
+    const double x = std::exp(kLn10 * pH);
+    const int top = topSpecies(system, pH);
+    // Outward from the largest by the ratios Ka'·10^pH, each term at most 1.
     SpeciesValues values{};
-    for (int j = 0; j <= system.count; ++j) {
+    values[static_cast<std::size_t>(top)] = 1.0;
+    double sum = 1.0;
+    for (int j = top + 1; j <= system.count; ++j) {
         const auto slot = static_cast<std::size_t>(j);
-        values[slot] = std::exp(kLn10 * (logTerms[slot] - top));
+        values[slot] = values[slot - 1] * (system.KaC[slot - 1] * x);
         sum += values[slot];
     }
+    for (int j = top - 1; j >= 0; --j) {
+        const auto slot = static_cast<std::size_t>(j);
+        values[slot] = values[slot + 1] / (system.KaC[slot] * x);
+        sum += values[slot];
+    }
+    const double scale = system.concentration / sum;
     for (int j = 0; j <= system.count; ++j) {
-        values[static_cast<std::size_t>(j)] *= system.concentration / sum;
+        values[static_cast<std::size_t>(j)] *= scale;
     }
     return values;
 }
 
-double MixtureBalance::ionicStrengthAt(double pH) const {
+double MixtureBalance::ionicStrengthAt(double pH, std::vector<SpeciesValues>* species) const {
     const double activity = std::pow(10.0, -pH);
     double sum = (activity + m_Kw / activity) / m_gamma[1];
     for (std::size_t s = 0; s < m_systems.size(); ++s) {
         const System& system = m_systems[s];
         sum += system.counterCations + system.counterAnions;
         const SpeciesValues c = concentrations(static_cast<int>(s), pH);
+        if (species != nullptr) {
+            species->push_back(c);
+        }
         for (int j = 0; j <= system.count; ++j) {
             const int z = system.charge - j;
             sum += c[static_cast<std::size_t>(j)] * z * z;
@@ -251,21 +280,30 @@ double MixtureBalance::ionicStrengthAt(double pH) const {
 MixtureState solveMixture(const Mixture& mixture) {
     MixtureBalance balance(mixture);
     double pH = fallingRoot(balance, 7.0, 2.0, kPhTolerance);
-    double ionicStrength = balance.ionicStrengthAt(pH);
+    MixtureState state;
+    state.concentration.reserve(mixture.systems.size());
+    double ionicStrength = balance.ionicStrengthAt(pH, &state.concentration);
     if (mixture.activity == Activity::Davies) {
+        // The ionic strength of the last pH sets the coefficients of the next solve, until it
+        // settles (each round shrinks the change some hundredfold).
+        double change = 0.5;
         for (int round = 0; round < kMaxActivityRounds; ++round) {
             balance.setIonicStrength(ionicStrength);
-            pH = fallingRoot(balance, pH, 0.01, kPhTolerance);
-            const double next = balance.ionicStrengthAt(pH);
+            const double next =
+                fallingRoot(balance, pH, std::max(2.0 * change, 1e-9), kPhTolerance);
+            change = std::abs(next - pH);
+            pH = next;
+            const double strength = balance.ionicStrengthAt(pH);
             const bool settled =
-                std::abs(next - ionicStrength) <= kIonicStrengthTolerance * ionicStrength;
+                std::abs(strength - ionicStrength) <= kIonicStrengthTolerance * ionicStrength;
             if (settled) {
                 break;
             }
-            ionicStrength = next;
+            ionicStrength = strength;
         }
+        state.concentration.clear();
+        (void)balance.ionicStrengthAt(pH, &state.concentration);
     }
-    MixtureState state;
     state.pH = pH;
     state.pKw = balance.pKw();
     const double activity = std::pow(10.0, -pH);
@@ -274,16 +312,17 @@ MixtureState solveMixture(const Mixture& mixture) {
     state.ionicStrength = ionicStrength;
     state.beyondDavies = mixture.activity == Activity::Davies && ionicStrength > kDaviesLimit;
     state.bufferCapacity = balance.bufferCapacity(pH);
+    state.gamma.reserve(2 * kMaxCharge + 1);
     for (int z = 0; z <= 2 * kMaxCharge; ++z) {
         state.gamma.push_back(balance.gamma(z));
     }
+    state.pKa.reserve(mixture.systems.size());
     for (std::size_t s = 0; s < mixture.systems.size(); ++s) {
         const int index = static_cast<int>(s);
         if (mixture.temperature != kStandardTemperature && mixture.systems[s].enthalpy.empty()) {
             state.constantsNotShifted.push_back(index);
         }
         state.pKa.push_back(balance.pKa(index));
-        state.concentration.push_back(balance.concentrations(index, pH));
     }
     return state;
 }

@@ -128,15 +128,19 @@ public:
     [[nodiscard]] double operator()(double pH) const;
     /** −df/dpH, the buffer capacity β at fixed activity coefficients. */
     [[nodiscard]] double bufferCapacity(double pH) const;
-    /** The ionic strength of every ion at pH, counter-ions and salts included. */
-    [[nodiscard]] double ionicStrengthAt(double pH) const;
+    /**
+     * The ionic strength of every ion at pH, counter-ions and salts included; with `species`, the
+     * species' concentrations of every system are appended to it.
+     */
+    [[nodiscard]] double ionicStrengthAt(double pH,
+                                         std::vector<SpeciesValues>* species = nullptr) const;
     /** Species concentrations of system s at pH. */
     [[nodiscard]] SpeciesValues concentrations(int system, double pH) const;
 
     [[nodiscard]] double pKw() const { return m_pKw; }
     [[nodiscard]] double A() const { return m_A; }
     [[nodiscard]] double gamma(int charge) const;
-    [[nodiscard]] const std::vector<double>& pKa(int system) const;
+    [[nodiscard]] std::vector<double> pKa(int system) const;
 
 private:
     struct System {
@@ -144,8 +148,8 @@ private:
         int charge = 0;
         double concentration = 0.0;
         double dissolvedAs = 0.0;
-        std::vector<double> pKa;
-        std::array<double, kMaxConstants> Ka{};   ///< thermodynamic
+        std::array<double, kMaxConstants> pKa{}; ///< thermodynamic
+        std::array<double, kMaxConstants> Ka{};
         std::array<double, kMaxConstants> KaC{};  ///< conditional (concentrations)
         std::array<double, kMaxConstants> pKaC{}; ///< −log10 of KaC
         bool sorted = true;
@@ -153,6 +157,8 @@ private:
         double counterAnions = 0.0;  ///< mol/L of Cl−
     };
 
+    /** The species with the largest concentration at pH. */
+    [[nodiscard]] static int topSpecies(const System& system, double pH);
     /** Σ_j (k − j)·α_j·C, and (with `variance`) C·Var(j), of one system at x = 10^pH. */
     [[nodiscard]] double systemTerm(const System& system, double pH, double x,
                                     double* variance) const;
@@ -165,6 +171,9 @@ private:
     double m_A = 0.0;
     /** γ by charge magnitude: a species of an acid carries up to 2·kMaxCharge. */
     std::array<double, 2 * kMaxCharge + 1> m_gamma{};
+    std::array<double, 2 * kMaxCharge + 1> m_logGamma{};
+    /** The largest charge magnitude of any species (the coefficients beyond it stay 1). */
+    int m_highestCharge = 1;
     bool m_activities = false;
 };
 

@@ -56,8 +56,10 @@ template <class Balance>
     }
     std::uintmax_t iterations = kMaxIterations;
     const auto narrowEnough = [tolerance](double lo, double hi) { return hi - lo <= tolerance; };
+    // The solver copies the function it is given at every step: hand it a reference.
+    const auto evaluate = [&balance](double pH) { return balance(pH); };
     const auto root =
-        boost::math::tools::toms748_solve(balance, a, b, fa, fb, narrowEnough, iterations);
+        boost::math::tools::toms748_solve(evaluate, a, b, fa, fb, narrowEnough, iterations);
     return 0.5 * (root.first + root.second);
 }
 
