@@ -510,6 +510,22 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>a name must be UTF-8 text</source>
         <translation>ein Name muss UTF-8-Text sein</translation>
     </message>
+    <message>
+        <source>must be from 0 to 100 °C</source>
+        <translation>muss zwischen 0 und 100 °C liegen</translation>
+    </message>
+    <message>
+        <source>needs no enthalpy or one from -500 to 500 kJ/mol per constant</source>
+        <translation>braucht eine Enthalpie von -500 bis 500 kJ/mol je Konstante oder keine</translation>
+    </message>
+    <message>
+        <source>may hold at most %1 acid-base systems</source>
+        <translation>darf höchstens %1 Säure-Base-Systeme enthalten</translation>
+    </message>
+    <message>
+        <source>ion charges must be from 1 to 3</source>
+        <translation>die Ionenladungen müssen zwischen 1 und 3 liegen</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Summary</name>

@@ -510,6 +510,22 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>a name must be UTF-8 text</source>
         <translation>un nombre debe ser texto UTF-8</translation>
     </message>
+    <message>
+        <source>must be from 0 to 100 °C</source>
+        <translation>debe estar entre 0 y 100 °C</translation>
+    </message>
+    <message>
+        <source>needs no enthalpy or one from -500 to 500 kJ/mol per constant</source>
+        <translation>necesita una entalpía de -500 a 500 kJ/mol por constante, o ninguna</translation>
+    </message>
+    <message>
+        <source>may hold at most %1 acid-base systems</source>
+        <translation>puede contener como máximo %1 sistemas ácido-base</translation>
+    </message>
+    <message>
+        <source>ion charges must be from 1 to 3</source>
+        <translation>las cargas de los iones deben estar entre 1 y 3</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Summary</name>

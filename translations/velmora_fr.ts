@@ -510,6 +510,22 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>a name must be UTF-8 text</source>
         <translation>un nom doit être du texte UTF-8</translation>
     </message>
+    <message>
+        <source>must be from 0 to 100 °C</source>
+        <translation>doit se situer entre 0 et 100 °C</translation>
+    </message>
+    <message>
+        <source>needs no enthalpy or one from -500 to 500 kJ/mol per constant</source>
+        <translation>demande une enthalpie de -500 à 500 kJ/mol par constante, ou aucune</translation>
+    </message>
+    <message>
+        <source>may hold at most %1 acid-base systems</source>
+        <translation>peut contenir au plus %1 systèmes acide-base</translation>
+    </message>
+    <message>
+        <source>ion charges must be from 1 to 3</source>
+        <translation>les charges des ions doivent se situer entre 1 et 3</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Summary</name>
