@@ -393,6 +393,7 @@ void TestMixture::flags() {
     const MixtureState sodium =
         solveMixture(mixtureOf({acidSystem(kPhosphoric, 0.2, 2)}, 0, 0, 25.0, Activity::Davies));
     QVERIFY(sodium.beyondDavies);
+    QVERIFY(sodium.activitiesSettled);
     QVERIFY(std::abs(sodium.ionicStrength - 0.6) < 0.005);
     // Constants without ΔH° keep their value away from 25 °C and are named.
     const Mixture warm =

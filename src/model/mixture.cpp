@@ -287,19 +287,19 @@ MixtureState solveMixture(const Mixture& mixture) {
         // The ionic strength of the last pH sets the coefficients of the next solve, until it
         // settles (each round shrinks the change some hundredfold).
         double change = 0.5;
-        for (int round = 0; round < kMaxActivityRounds; ++round) {
+        state.activitiesSettled = false;
+        for (int round = 0; round < kMaxActivityRounds && !state.activitiesSettled; ++round) {
             balance.setIonicStrength(ionicStrength);
             const double next =
                 fallingRoot(balance, pH, std::max(2.0 * change, 1e-9), kPhTolerance);
             change = std::abs(next - pH);
             pH = next;
             const double strength = balance.ionicStrengthAt(pH);
-            const bool settled =
+            state.activitiesSettled =
                 std::abs(strength - ionicStrength) <= kIonicStrengthTolerance * ionicStrength;
-            if (settled) {
-                break;
+            if (!state.activitiesSettled) {
+                ionicStrength = strength;
             }
-            ionicStrength = strength;
         }
         state.concentration.clear();
         (void)balance.ionicStrengthAt(pH, &state.concentration);

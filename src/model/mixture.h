@@ -92,14 +92,17 @@ struct Mixture {
 
 /** Everything about a solved mixture. */
 struct MixtureState {
-    double pH = 7.0;             ///< −log10 a(H+)
-    double pKw = 14.0;           ///< at the mixture's temperature
-    double hydrogen = 1.0e-7;    ///< [H+], mol/L
-    double hydroxide = 1.0e-7;   ///< [OH−], mol/L
-    double ionicStrength = 0.0;  ///< I, mol/L, of every ion
-    bool beyondDavies = false;   ///< Davies activities with I > kDaviesLimit
+    double pH = 7.0;            ///< −log10 a(H+)
+    double pKw = 14.0;          ///< at the mixture's temperature
+    double hydrogen = 1.0e-7;   ///< [H+], mol/L
+    double hydroxide = 1.0e-7;  ///< [OH−], mol/L
+    double ionicStrength = 0.0; ///< I, mol/L, of every ion
+    bool beyondDavies = false;  ///< Davies activities with I > kDaviesLimit
+    /** False when the Davies ionic strength did not settle (only far beyond kDaviesLimit). */
+    bool activitiesSettled = true;
     double bufferCapacity = 0.0; ///< β = dC_B/dpH, mol/L per pH
-    std::vector<double> gamma{}; ///< γ of the charges 0..12 in magnitude (all 1 when ideal)
+    /** γ by charge magnitude 0..12 (1 when ideal, and beyond the largest charge present). */
+    std::vector<double> gamma{};
     /** Systems whose constants stay at their 25 °C values at another temperature (no ΔH°). */
     std::vector<int> constantsNotShifted{};
     /** Per system: the acid's constants used, the species' concentrations (mol/L) j = 0..n. */
