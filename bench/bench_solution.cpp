@@ -86,17 +86,17 @@ void BM_TitrationDrawing(benchmark::State& state) {
 BENCHMARK(BM_TitrationDrawing)->Unit(benchmark::kMicrosecond);
 
 /**
- * A maximised window's redraw on a 1920 x 1080 screen: the chart drawn anew at that size, its
- * texts and lines grown with it, the frame's budget 16 ms. A new request each time, so that
- * nothing laid out before is reused: what a resize or a change of the acid costs.
+ * One step of a bar with a chart open: a new acid (pKa1 moved by 0.1 in turn) recomputed and
+ * repainted at `size`, what a window following the main window does on every change. A new
+ * request each time, so that nothing laid out before is reused.
  */
-void maximisedRedraw(benchmark::State& state, charts::ChartKind kind) {
-    constexpr QSize kScreen{1920, 1080};
+void updateRepeatedly(benchmark::State& state, charts::ChartKind kind,
+                      QSize size = charts::kDefaultChartSize) {
     charts::ChartRequest request = requestOf(kind);
-    request.size = kScreen;
+    request.size = size;
     charts::SolutionChart chart(request);
-    QImage image(kScreen, QImage::Format_RGB32);
-    const QRectF area(QPointF(0, 0), QSizeF(kScreen));
+    QImage image(size, QImage::Format_RGB32);
+    const QRectF area(QPointF(0, 0), QSizeF(size));
     int step = 0;
     for (auto _ : state) {
         const std::array<double, 4> pKa{1.5 + 0.1 * (step++ % 5), 5.4, 9.7, 12.3};
@@ -105,6 +105,14 @@ void maximisedRedraw(benchmark::State& state, charts::ChartKind kind) {
         QPainter painter(&image);
         chart.paint(painter, area);
     }
+}
+
+/**
+ * A maximised window's redraw on a 1920 x 1080 screen: the chart drawn anew at that size, its
+ * texts and lines grown with it, the frame's budget 16 ms.
+ */
+void maximisedRedraw(benchmark::State& state, charts::ChartKind kind) {
+    updateRepeatedly(state, kind, QSize(1920, 1080));
 }
 
 void BM_MaximisedFractions(benchmark::State& state) {
@@ -121,25 +129,6 @@ void BM_MaximisedTitration(benchmark::State& state) {
     maximisedRedraw(state, charts::ChartKind::Titration);
 }
 BENCHMARK(BM_MaximisedTitration)->Unit(benchmark::kMillisecond);
-
-/**
- * One step of a bar with a chart open: a new acid (pKa1 moved by 0.1 in turn) recomputed and
- * repainted, what a window following the main window does on every change.
- */
-void updateRepeatedly(benchmark::State& state, charts::ChartKind kind) {
-    charts::ChartRequest request = requestOf(kind);
-    charts::SolutionChart chart(request);
-    QImage image(charts::kDefaultChartSize, QImage::Format_RGB32);
-    const QRectF area(QPointF(0, 0), QSizeF(charts::kDefaultChartSize));
-    int step = 0;
-    for (auto _ : state) {
-        const std::array<double, 4> pKa{1.5 + 0.1 * (step++ % 5), 5.4, 9.7, 12.3};
-        request.acid = model::PolyproticAcid(pKa);
-        chart.setRequest(request);
-        QPainter painter(&image);
-        chart.paint(painter, area);
-    }
-}
 
 void BM_LogcUpdate(benchmark::State& state) {
     updateRepeatedly(state, charts::ChartKind::LogC);

@@ -918,10 +918,8 @@ void TestCharts::markLabelTexts_data() {
         << charts::halfEquivalenceLabel(english, 2.27, 2.148, 1, 3) << QStringLiteral("pH 2.27");
     QTest::newRow("half-way below zero") << charts::halfEquivalenceLabel(english, -0.5, -0.5, 1, 1)
                                          << QStringLiteral("pH = pKa = \u22120.50");
-    charts::MarkTexts comma;
-    comma.decimalPoint = u',';
-    QTest::newRow("another decimal sign")
-        << charts::equivalenceLabel(comma, 25.0, 8.73) << QStringLiteral("25,00 mL · pH 8,73");
+    QTest::newRow("another decimal sign") << charts::equivalenceLabel(english, 25.0, 8.73, u',')
+                                          << QStringLiteral("25,00 mL · pH 8,73");
 }
 
 void TestCharts::markLabelTexts() {

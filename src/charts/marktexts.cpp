@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marktexts.h"
 
-#include "diagram/decimaltext.h"
+#include "chartaxes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,13 +15,6 @@ constexpr double kNearPKa = 0.05;
 
 } // namespace
 
-QString MarkTexts::number(double value, int decimals) const {
-    QString text = diagram::decimalText(value, decimals);
-    text.replace(u'.', decimalPoint);
-    text.replace(u'-', QChar(0x2212));
-    return text;
-}
-
 int volumeDecimals(double volume) {
     if (!(volume > 0.0) || volume >= 1.0) {
         return 2;
@@ -29,15 +22,16 @@ int volumeDecimals(double volume) {
     return std::clamp(2 - static_cast<int>(std::floor(std::log10(volume))), 2, 9);
 }
 
-QString equivalenceLabel(const MarkTexts& texts, double volume, double pH) {
-    return texts.volumeAndPh.arg(texts.number(volume, volumeDecimals(volume)), texts.number(pH, 2));
+QString equivalenceLabel(const MarkTexts& texts, double volume, double pH, QChar decimalPoint) {
+    return texts.volumeAndPh.arg(tickText(volume, volumeDecimals(volume), decimalPoint),
+                                 tickText(pH, 2, decimalPoint));
 }
 
 QString halfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa, int constant,
-                             int constantCount) {
-    const QString shownPh = texts.number(pH, 2);
+                             int constantCount, QChar decimalPoint) {
+    const QString shownPh = tickText(pH, 2, decimalPoint);
     const QString name = constantCount > 1 ? texts.numberedPKa.arg(constant) : texts.pKa;
-    if (shownPh == texts.number(pKa, 2)) {
+    if (shownPh == tickText(pKa, 2, decimalPoint)) {
         return texts.phEqualsPKa.arg(name, shownPh);
     }
     if (std::abs(pH - pKa) < kNearPKa) {

@@ -7,9 +7,10 @@
 namespace velmora::charts {
 
 /**
- * The words of a titration's marks and of their key, and how their numbers are written. One place
- * for them, so that a drawing in the user's language only needs another set; the command line's
- * pictures and the defaults are English with a decimal point.
+ * The words of a titration's marks and of their key. One place for them, so that a drawing in the
+ * user's language only needs another set; the command line's pictures and the defaults are
+ * English. Their numbers are written as the chart's ticks are (tickText()), with the chart's
+ * decimal separator.
  */
 struct MarkTexts {
     QString equivalencePoint = QStringLiteral("equivalence point");
@@ -25,10 +26,6 @@ struct MarkTexts {
     /** The pKa's name: "pKa" for an acid with one constant, else "pKa1", "pKa2" … (%1). */
     QString pKa = QStringLiteral("pKa");
     QString numberedPKa = QStringLiteral("pKa%1");
-    QChar decimalPoint = u'.';
-
-    /** A number with `decimals` decimals, the minus sign and this set's decimal point. */
-    [[nodiscard]] QString number(double value, int decimals) const;
 
     friend bool operator==(const MarkTexts&, const MarkTexts&) = default;
 };
@@ -37,7 +34,8 @@ struct MarkTexts {
 [[nodiscard]] int volumeDecimals(double volume);
 
 /** An equivalence point's label: its volume and pH ("25.00 mL · pH 8.73"). */
-[[nodiscard]] QString equivalenceLabel(const MarkTexts& texts, double volume, double pH);
+[[nodiscard]] QString equivalenceLabel(const MarkTexts& texts, double volume, double pH,
+                                       QChar decimalPoint = u'.');
 
 /**
  * A half-equivalence point's label. Its pH equals the pKa only approximately: for a weak acid that
@@ -49,6 +47,7 @@ struct MarkTexts {
  * `constant` is the pKa's number (1-based) among `constantCount`.
  */
 [[nodiscard]] QString halfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa,
-                                           int constant, int constantCount);
+                                           int constant, int constantCount,
+                                           QChar decimalPoint = u'.');
 
 } // namespace velmora::charts

@@ -30,17 +30,16 @@ ChartData titrationChartData(const ChartRequest& request) {
         curve.points.emplace_back(p.volume, p.pH);
     }
     data.curves.push_back(std::move(curve));
-    // The marks' words, their numbers written with the chart's decimal separator.
-    MarkTexts texts = request.texts.marks;
-    texts.decimalPoint = request.texts.decimalPoint;
+    const MarkTexts& texts = request.texts.marks;
+    const QChar point = request.texts.decimalPoint;
     for (const model::TitrationMark& mark : titrator.marks()) {
         if (mark.volume > data.x.max) {
             continue;
         }
         const QString label =
             mark.half ? halfEquivalenceLabel(texts, mark.pH, request.acid.pKa(mark.constant - 1),
-                                             mark.constant, request.acid.constantCount())
-                      : equivalenceLabel(texts, mark.volume, mark.pH);
+                                             mark.constant, request.acid.constantCount(), point)
+                      : equivalenceLabel(texts, mark.volume, mark.pH, point);
         data.marks.push_back({QPointF(mark.volume, mark.pH), !mark.half, label});
         if (mark.half) {
             data.markKey.open = texts.halfEquivalencePoint;

@@ -59,7 +59,6 @@ charts::ChartTexts userChartTexts() {
     marks.numberedPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pKa%1");
     // The drawings write numbers as the window's fields show them.
     texts.decimalPoint = shownDecimalSeparator(QLocale());
-    marks.decimalPoint = texts.decimalPoint;
     return texts;
 }
 
