@@ -150,7 +150,7 @@ std::vector<Substance> build() {
         weak("succinic", QT_TRANSLATE_NOOP("velmora::model::Substance", "Succinic acid"),
              {"H2C4H4O4", "HC4H4O4^-", "C4H4O4^2-"}, {4.21, 5.64}, kCrcOrganic),
         weak("tartaric", QT_TRANSLATE_NOOP("velmora::model::Substance", "Tartaric acid"),
-             {"H2C4H4O6", "HC4H4O6^-", "C4H4O6^2-"}, {3.036, 4.366}, kHarris),
+             {"H2C4H4O6", "HC4H4O6^-", "C4H4O6^2-"}, {2.98, 4.34}, kCrcOrganic),
         weak("maleic", QT_TRANSLATE_NOOP("velmora::model::Substance", "Maleic acid"),
              {"H2C4H2O4", "HC4H2O4^-", "C4H2O4^2-"}, {1.92, 6.23}, kCrcOrganic),
         weak("fumaric", QT_TRANSLATE_NOOP("velmora::model::Substance", "Fumaric acid"),
