@@ -377,11 +377,19 @@ private slots:
             << "sodium-carbonate  Sodium carbonate  CO3^2- + 2 Na^+ (carbonic)  pKa 6.35, "
                "10.33  (CRC Handbook of Chemistry and Physics, dissociation constants of "
                "inorganic acids)";
-        QTest::newRow("value with one decimal keeps it")
+        QTest::newRow("values written as precisely as the most precise")
             << "sulfurous"
-            << "sulfurous  Sulfurous acid  H2SO3, HSO3^-, SO3^2-  pKa 1.85, 7.2  (CRC Handbook "
+            << "sulfurous  Sulfurous acid  H2SO3, HSO3^-, SO3^2-  pKa 1.85, 7.20  (CRC Handbook "
                "of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids "
                "and bases; 25 °C, I = 0)";
+        QTest::newRow("a whole tenth keeps its zero")
+            << "hydrogen-sulfide"
+            << "hydrogen-sulfide  Hydrogen sulfide  H2S, HS^-, S^2-  pKa 7.0, 12.9  (older "
+               "handbook values)";
+        QTest::newRow("three decimals")
+            << "tris"
+            << "tris  Tris  HTris^+, Tris  pKa 8.072  (Goldberg, Kishore and Lennen, J. Phys. "
+               "Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0)";
         QTest::newRow("strong acid") << "hydrochloric"
                                      << "hydrochloric  Hydrochloric acid  Cl^- + H^+  strong acid";
         QTest::newRow("strong acid with a weak step")

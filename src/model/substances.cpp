@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 
@@ -279,10 +280,29 @@ std::string lowercase(std::string text) {
     return text;
 }
 
-/** The shortest text that reads back as the value: 7.2 stays "7.2", 9.237 "9.237". */
-std::string number(double value) {
+/**
+ * Decimals a system's values are written with: as many as the most precise of them needs, one to
+ * three, as the example acids do ("7.0, 12.9", "1.82, 6.00, 9.17").
+ */
+int decimalsOf(const std::vector<double>& values) {
+    int decimals = 1;
+    for (double value : values) {
+        while (decimals < 3) {
+            const double scaled = value * std::pow(10.0, decimals);
+            if (std::abs(scaled - std::round(scaled)) < 1e-6) {
+                break;
+            }
+            ++decimals;
+        }
+    }
+    return decimals;
+}
+
+/** `value` with `decimals` decimals and a point, whatever the locale. */
+std::string number(double value, int decimals) {
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return error == std::errc{} ? std::string(buffer, end) : std::string{};
 }
 
@@ -382,8 +402,9 @@ std::string substanceLine(const Substance& substance, const Translate& translate
     }
     if (!system.pKa.empty()) {
         std::vector<std::string> values;
+        const int decimals = decimalsOf(system.pKa);
         for (double v : system.pKa) {
-            values.push_back(number(v));
+            values.push_back(number(v, decimals));
         }
         line += "  pKa " + joined(values);
         line += "  (" + tr(system.context, system.source) + ")";
