@@ -336,6 +336,26 @@ private slots:
         QTest::newRow("glycine 2, CRC") << "glycine" << 1 << 9.60 << 0.0005;
         QTest::newRow("histidine 2, CRC") << "histidine" << 1 << 6.00 << 0.0005;
         QTest::newRow("lysine 3, CRC") << "lysine" << 2 << 10.53 << 0.0005;
+        QTest::newRow("alanine 2, CRC") << "alanine" << 1 << 9.69 << 0.0005;
+        QTest::newRow("aspartic 2, CRC") << "aspartic" << 1 << 3.90 << 0.0005;
+        QTest::newRow("glutamic 2, CRC") << "glutamic" << 1 << 4.15 << 0.0005;
+        QTest::newRow("cysteine 2, CRC") << "cysteine" << 1 << 8.33 << 0.0005;
+        // CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids and
+        // bases, 25 C.
+        QTest::newRow("nitrous, CRC") << "nitrous" << 0 << 3.25 << 0.0005;
+        QTest::newRow("hydrogen sulfate, CRC") << "hydrogen-sulfate" << 0 << 1.99 << 0.0005;
+        QTest::newRow("sulfurous 2, CRC") << "sulfurous" << 1 << 7.2 << 0.0005;
+        QTest::newRow("hydrazinium, CRC") << "hydrazine" << 0 << 8.10 << 0.0005;
+        // CRC, dissociation constants of organic acids and bases, 25 C.
+        QTest::newRow("lactic, CRC") << "lactic" << 0 << 3.86 << 0.0005;
+        QTest::newRow("phenol, CRC") << "phenol" << 0 << 9.99 << 0.0005;
+        QTest::newRow("methylammonium, CRC") << "methylamine" << 0 << 10.66 << 0.0005;
+        QTest::newRow("pyridinium, CRC") << "pyridine" << 0 << 5.23 << 0.0005;
+        QTest::newRow("tartaric 2, CRC") << "tartaric" << 1 << 4.34 << 0.0005;
+        QTest::newRow("maleic 2, CRC") << "maleic" << 1 << 6.23 << 0.0005;
+        // Harris, appendix G.
+        QTest::newRow("hypochlorous, Harris") << "hypochlorous" << 0 << 7.53 << 0.0005;
+        QTest::newRow("anilinium, Harris") << "aniline" << 0 << 4.60 << 0.0015;
     }
     void constantsAgreeWithPublishedValues() {
         QFETCH(QString, key);
