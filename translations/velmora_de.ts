@@ -528,6 +528,343 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
 </context>
 <context>
+    <name>velmora::model::Substance</name>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
+        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <translation>CRC Handbook of Chemistry and Physics, 97. Aufl., Dissoziationskonstanten anorganischer Säuren und Basen; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of organic acids and bases; 25 °C, I = 0</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97. Aufl., Dissoziationskonstanten organischer Säuren und Basen; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., properties of amino acids; 25 °C</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97. Aufl., Eigenschaften der Aminosäuren; 25 °C</translation>
+    </message>
+    <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9. Aufl., Anhang G; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
+        <translation>Goldberg, Kishore und Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Formic acid</source>
+        <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
+        <translation>Ameisensäure</translation>
+    </message>
+    <message>
+        <source>Propanoic acid</source>
+        <translation>Propansäure</translation>
+    </message>
+    <message>
+        <source>Chloroacetic acid</source>
+        <translation>Chloressigsäure</translation>
+    </message>
+    <message>
+        <source>Benzoic acid</source>
+        <translation>Benzoesäure</translation>
+    </message>
+    <message>
+        <source>Lactic acid</source>
+        <translation>Milchsäure</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Phenol</translation>
+    </message>
+    <message>
+        <source>Hydrofluoric acid</source>
+        <translation>Flusssäure</translation>
+    </message>
+    <message>
+        <source>Hydrocyanic acid</source>
+        <translation>Blausäure</translation>
+    </message>
+    <message>
+        <source>Nitrous acid</source>
+        <translation>Salpetrige Säure</translation>
+    </message>
+    <message>
+        <source>Hypochlorous acid</source>
+        <translation>Hypochlorige Säure</translation>
+    </message>
+    <message>
+        <source>Boric acid</source>
+        <translation>Borsäure</translation>
+    </message>
+    <message>
+        <source>Ammonia</source>
+        <translation>Ammoniak</translation>
+    </message>
+    <message>
+        <source>Methylamine</source>
+        <translation>Methylamin</translation>
+    </message>
+    <message>
+        <source>Dimethylamine</source>
+        <translation>Dimethylamin</translation>
+    </message>
+    <message>
+        <source>Trimethylamine</source>
+        <translation>Trimethylamin</translation>
+    </message>
+    <message>
+        <source>Ethylamine</source>
+        <translation>Ethylamin</translation>
+    </message>
+    <message>
+        <source>Ethanolamine</source>
+        <translation>Ethanolamin</translation>
+    </message>
+    <message>
+        <source>Pyridine</source>
+        <translation>Pyridin</translation>
+    </message>
+    <message>
+        <source>Aniline</source>
+        <translation>Anilin</translation>
+    </message>
+    <message>
+        <source>Hydrazine</source>
+        <translation>Hydrazin</translation>
+    </message>
+    <message>
+        <source>Hydroxylamine</source>
+        <translation>Hydroxylamin</translation>
+    </message>
+    <message>
+        <source>Imidazole</source>
+        <translation>Imidazol</translation>
+    </message>
+    <message>
+        <source>Tris</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>MES</source>
+        <translation>MES</translation>
+    </message>
+    <message>
+        <source>MOPS</source>
+        <translation>MOPS</translation>
+    </message>
+    <message>
+        <source>HEPES</source>
+        <translation>HEPES</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfate</source>
+        <translation>Hydrogensulfat</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Schweflige Säure</translation>
+    </message>
+    <message>
+        <source>Malonic acid</source>
+        <translation>Malonsäure</translation>
+    </message>
+    <message>
+        <source>Succinic acid</source>
+        <translation>Bernsteinsäure</translation>
+    </message>
+    <message>
+        <source>Tartaric acid</source>
+        <translation>Weinsäure</translation>
+    </message>
+    <message>
+        <source>Maleic acid</source>
+        <translation>Maleinsäure</translation>
+    </message>
+    <message>
+        <source>Fumaric acid</source>
+        <translation>Fumarsäure</translation>
+    </message>
+    <message>
+        <source>Phthalic acid</source>
+        <translation>Phthalsäure</translation>
+    </message>
+    <message>
+        <source>Ascorbic acid</source>
+        <translation>Ascorbinsäure</translation>
+    </message>
+    <message>
+        <source>Salicylic acid</source>
+        <translation>Salicylsäure</translation>
+    </message>
+    <message>
+        <source>Alanine</source>
+        <translation>Alanin</translation>
+    </message>
+    <message>
+        <source>Histidine</source>
+        <translation>Histidin</translation>
+    </message>
+    <message>
+        <source>Aspartic acid</source>
+        <translation>Asparaginsäure</translation>
+    </message>
+    <message>
+        <source>Glutamic acid</source>
+        <translation>Glutaminsäure</translation>
+    </message>
+    <message>
+        <source>Lysine</source>
+        <translation>Lysin</translation>
+    </message>
+    <message>
+        <source>Cysteine</source>
+        <translation>Cystein</translation>
+    </message>
+    <message>
+        <source>Hydrochloric acid</source>
+        <translation>Salzsäure</translation>
+    </message>
+    <message>
+        <source>Hydrobromic acid</source>
+        <translation>Bromwasserstoffsäure</translation>
+    </message>
+    <message>
+        <source>Hydroiodic acid</source>
+        <translation>Iodwasserstoffsäure</translation>
+    </message>
+    <message>
+        <source>Nitric acid</source>
+        <translation>Salpetersäure</translation>
+    </message>
+    <message>
+        <source>Perchloric acid</source>
+        <translation>Perchlorsäure</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Schwefelsäure</translation>
+    </message>
+    <message>
+        <source>Sodium hydroxide</source>
+        <translation>Natriumhydroxid</translation>
+    </message>
+    <message>
+        <source>Potassium hydroxide</source>
+        <translation>Kaliumhydroxid</translation>
+    </message>
+    <message>
+        <source>Sodium chloride</source>
+        <translation>Natriumchlorid</translation>
+    </message>
+    <message>
+        <source>Potassium chloride</source>
+        <translation>Kaliumchlorid</translation>
+    </message>
+    <message>
+        <source>Potassium nitrate</source>
+        <translation>Kaliumnitrat</translation>
+    </message>
+    <message>
+        <source>Sodium formate</source>
+        <translation>Natriumformiat</translation>
+    </message>
+    <message>
+        <source>Sodium acetate</source>
+        <translation>Natriumacetat</translation>
+    </message>
+    <message>
+        <source>Sodium benzoate</source>
+        <translation>Natriumbenzoat</translation>
+    </message>
+    <message>
+        <source>Sodium fluoride</source>
+        <translation>Natriumfluorid</translation>
+    </message>
+    <message>
+        <source>Sodium cyanide</source>
+        <translation>Natriumcyanid</translation>
+    </message>
+    <message>
+        <source>Sodium nitrite</source>
+        <translation>Natriumnitrit</translation>
+    </message>
+    <message>
+        <source>Sodium hypochlorite</source>
+        <translation>Natriumhypochlorit</translation>
+    </message>
+    <message>
+        <source>Ammonium chloride</source>
+        <translation>Ammoniumchlorid</translation>
+    </message>
+    <message>
+        <source>Tris hydrochloride</source>
+        <translation>Tris-Hydrochlorid</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen sulfate</source>
+        <translation>Natriumhydrogensulfat</translation>
+    </message>
+    <message>
+        <source>Sodium sulfate</source>
+        <translation>Natriumsulfat</translation>
+    </message>
+    <message>
+        <source>Sodium oxalate</source>
+        <translation>Natriumoxalat</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen carbonate</source>
+        <translation>Natriumhydrogencarbonat</translation>
+    </message>
+    <message>
+        <source>Sodium carbonate</source>
+        <translation>Natriumcarbonat</translation>
+    </message>
+    <message>
+        <source>Potassium hydrogen phthalate</source>
+        <translation>Kaliumhydrogenphthalat</translation>
+    </message>
+    <message>
+        <source>Sodium dihydrogen phosphate</source>
+        <translation>Natriumdihydrogenphosphat</translation>
+    </message>
+    <message>
+        <source>Potassium dihydrogen phosphate</source>
+        <translation>Kaliumdihydrogenphosphat</translation>
+    </message>
+    <message>
+        <source>Disodium hydrogen phosphate</source>
+        <translation>Dinatriumhydrogenphosphat</translation>
+    </message>
+    <message>
+        <source>Dipotassium hydrogen phosphate</source>
+        <translation>Dikaliumhydrogenphosphat</translation>
+    </message>
+    <message>
+        <source>Trisodium phosphate</source>
+        <translation>Trinatriumphosphat</translation>
+    </message>
+    <message>
+        <source>Trisodium citrate</source>
+        <translation>Trinatriumcitrat</translation>
+    </message>
+    <message>
+        <source>Disodium EDTA</source>
+        <translation>Dinatrium-EDTA</translation>
+    </message>
+    <message>
+        <source>strong acid</source>
+        <translation>starke Säure</translation>
+    </message>
+    <message>
+        <source>strong base</source>
+        <translation>starke Base</translation>
+    </message>
+    <message>
+        <source>no acid or base</source>
+        <translation>weder Säure noch Base</translation>
+    </message>
+</context>
+<context>
     <name>velmora::model::Summary</name>
     <message>
         <source>Monoprotic acid.</source>

@@ -528,6 +528,343 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
+    <name>velmora::model::Substance</name>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
+        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <translation>CRC Handbook of Chemistry and Physics, 97.ª ed., constantes de disociación de ácidos y bases inorgánicos; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of organic acids and bases; 25 °C, I = 0</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97.ª ed., constantes de disociación de ácidos y bases orgánicos; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., properties of amino acids; 25 °C</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97.ª ed., propiedades de los aminoácidos; 25 °C</translation>
+    </message>
+    <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9.ª ed., apéndice G; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
+        <translation>Goldberg, Kishore y Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Formic acid</source>
+        <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
+        <translation>Ácido fórmico</translation>
+    </message>
+    <message>
+        <source>Propanoic acid</source>
+        <translation>Ácido propanoico</translation>
+    </message>
+    <message>
+        <source>Chloroacetic acid</source>
+        <translation>Ácido cloroacético</translation>
+    </message>
+    <message>
+        <source>Benzoic acid</source>
+        <translation>Ácido benzoico</translation>
+    </message>
+    <message>
+        <source>Lactic acid</source>
+        <translation>Ácido láctico</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Fenol</translation>
+    </message>
+    <message>
+        <source>Hydrofluoric acid</source>
+        <translation>Ácido fluorhídrico</translation>
+    </message>
+    <message>
+        <source>Hydrocyanic acid</source>
+        <translation>Ácido cianhídrico</translation>
+    </message>
+    <message>
+        <source>Nitrous acid</source>
+        <translation>Ácido nitroso</translation>
+    </message>
+    <message>
+        <source>Hypochlorous acid</source>
+        <translation>Ácido hipocloroso</translation>
+    </message>
+    <message>
+        <source>Boric acid</source>
+        <translation>Ácido bórico</translation>
+    </message>
+    <message>
+        <source>Ammonia</source>
+        <translation>Amoníaco</translation>
+    </message>
+    <message>
+        <source>Methylamine</source>
+        <translation>Metilamina</translation>
+    </message>
+    <message>
+        <source>Dimethylamine</source>
+        <translation>Dimetilamina</translation>
+    </message>
+    <message>
+        <source>Trimethylamine</source>
+        <translation>Trimetilamina</translation>
+    </message>
+    <message>
+        <source>Ethylamine</source>
+        <translation>Etilamina</translation>
+    </message>
+    <message>
+        <source>Ethanolamine</source>
+        <translation>Etanolamina</translation>
+    </message>
+    <message>
+        <source>Pyridine</source>
+        <translation>Piridina</translation>
+    </message>
+    <message>
+        <source>Aniline</source>
+        <translation>Anilina</translation>
+    </message>
+    <message>
+        <source>Hydrazine</source>
+        <translation>Hidracina</translation>
+    </message>
+    <message>
+        <source>Hydroxylamine</source>
+        <translation>Hidroxilamina</translation>
+    </message>
+    <message>
+        <source>Imidazole</source>
+        <translation>Imidazol</translation>
+    </message>
+    <message>
+        <source>Tris</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>MES</source>
+        <translation>MES</translation>
+    </message>
+    <message>
+        <source>MOPS</source>
+        <translation>MOPS</translation>
+    </message>
+    <message>
+        <source>HEPES</source>
+        <translation>HEPES</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfate</source>
+        <translation>Hidrogenosulfato</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Ácido sulfuroso</translation>
+    </message>
+    <message>
+        <source>Malonic acid</source>
+        <translation>Ácido malónico</translation>
+    </message>
+    <message>
+        <source>Succinic acid</source>
+        <translation>Ácido succínico</translation>
+    </message>
+    <message>
+        <source>Tartaric acid</source>
+        <translation>Ácido tartárico</translation>
+    </message>
+    <message>
+        <source>Maleic acid</source>
+        <translation>Ácido maleico</translation>
+    </message>
+    <message>
+        <source>Fumaric acid</source>
+        <translation>Ácido fumárico</translation>
+    </message>
+    <message>
+        <source>Phthalic acid</source>
+        <translation>Ácido ftálico</translation>
+    </message>
+    <message>
+        <source>Ascorbic acid</source>
+        <translation>Ácido ascórbico</translation>
+    </message>
+    <message>
+        <source>Salicylic acid</source>
+        <translation>Ácido salicílico</translation>
+    </message>
+    <message>
+        <source>Alanine</source>
+        <translation>Alanina</translation>
+    </message>
+    <message>
+        <source>Histidine</source>
+        <translation>Histidina</translation>
+    </message>
+    <message>
+        <source>Aspartic acid</source>
+        <translation>Ácido aspártico</translation>
+    </message>
+    <message>
+        <source>Glutamic acid</source>
+        <translation>Ácido glutámico</translation>
+    </message>
+    <message>
+        <source>Lysine</source>
+        <translation>Lisina</translation>
+    </message>
+    <message>
+        <source>Cysteine</source>
+        <translation>Cisteína</translation>
+    </message>
+    <message>
+        <source>Hydrochloric acid</source>
+        <translation>Ácido clorhídrico</translation>
+    </message>
+    <message>
+        <source>Hydrobromic acid</source>
+        <translation>Ácido bromhídrico</translation>
+    </message>
+    <message>
+        <source>Hydroiodic acid</source>
+        <translation>Ácido yodhídrico</translation>
+    </message>
+    <message>
+        <source>Nitric acid</source>
+        <translation>Ácido nítrico</translation>
+    </message>
+    <message>
+        <source>Perchloric acid</source>
+        <translation>Ácido perclórico</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Ácido sulfúrico</translation>
+    </message>
+    <message>
+        <source>Sodium hydroxide</source>
+        <translation>Hidróxido de sodio</translation>
+    </message>
+    <message>
+        <source>Potassium hydroxide</source>
+        <translation>Hidróxido de potasio</translation>
+    </message>
+    <message>
+        <source>Sodium chloride</source>
+        <translation>Cloruro de sodio</translation>
+    </message>
+    <message>
+        <source>Potassium chloride</source>
+        <translation>Cloruro de potasio</translation>
+    </message>
+    <message>
+        <source>Potassium nitrate</source>
+        <translation>Nitrato de potasio</translation>
+    </message>
+    <message>
+        <source>Sodium formate</source>
+        <translation>Formiato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium acetate</source>
+        <translation>Acetato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium benzoate</source>
+        <translation>Benzoato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium fluoride</source>
+        <translation>Fluoruro de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium cyanide</source>
+        <translation>Cianuro de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium nitrite</source>
+        <translation>Nitrito de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium hypochlorite</source>
+        <translation>Hipoclorito de sodio</translation>
+    </message>
+    <message>
+        <source>Ammonium chloride</source>
+        <translation>Cloruro de amonio</translation>
+    </message>
+    <message>
+        <source>Tris hydrochloride</source>
+        <translation>Clorhidrato de Tris</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen sulfate</source>
+        <translation>Hidrogenosulfato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium sulfate</source>
+        <translation>Sulfato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium oxalate</source>
+        <translation>Oxalato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen carbonate</source>
+        <translation>Hidrogenocarbonato de sodio</translation>
+    </message>
+    <message>
+        <source>Sodium carbonate</source>
+        <translation>Carbonato de sodio</translation>
+    </message>
+    <message>
+        <source>Potassium hydrogen phthalate</source>
+        <translation>Hidrogenoftalato de potasio</translation>
+    </message>
+    <message>
+        <source>Sodium dihydrogen phosphate</source>
+        <translation>Dihidrogenofosfato de sodio</translation>
+    </message>
+    <message>
+        <source>Potassium dihydrogen phosphate</source>
+        <translation>Dihidrogenofosfato de potasio</translation>
+    </message>
+    <message>
+        <source>Disodium hydrogen phosphate</source>
+        <translation>Hidrogenofosfato de disodio</translation>
+    </message>
+    <message>
+        <source>Dipotassium hydrogen phosphate</source>
+        <translation>Hidrogenofosfato de dipotasio</translation>
+    </message>
+    <message>
+        <source>Trisodium phosphate</source>
+        <translation>Fosfato trisódico</translation>
+    </message>
+    <message>
+        <source>Trisodium citrate</source>
+        <translation>Citrato trisódico</translation>
+    </message>
+    <message>
+        <source>Disodium EDTA</source>
+        <translation>EDTA disódico</translation>
+    </message>
+    <message>
+        <source>strong acid</source>
+        <translation>ácido fuerte</translation>
+    </message>
+    <message>
+        <source>strong base</source>
+        <translation>base fuerte</translation>
+    </message>
+    <message>
+        <source>no acid or base</source>
+        <translation>ni ácido ni base</translation>
+    </message>
+</context>
+<context>
     <name>velmora::model::Summary</name>
     <message>
         <source>Monoprotic acid.</source>

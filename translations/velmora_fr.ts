@@ -528,6 +528,343 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
+    <name>velmora::model::Substance</name>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
+        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <translation>CRC Handbook of Chemistry and Physics, 97e éd., constantes de dissociation des acides et bases inorganiques&#xa0;; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of organic acids and bases; 25 °C, I = 0</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97e éd., constantes de dissociation des acides et bases organiques&#xa0;; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>CRC Handbook of Chemistry and Physics, 97th ed., properties of amino acids; 25 °C</source>
+        <translation>CRC Handbook of Chemistry and Physics, 97e éd., propriétés des acides aminés&#xa0;; 25 °C</translation>
+    </message>
+    <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9e éd., annexe G&#xa0;; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
+        <translation>Goldberg, Kishore et Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002)&#xa0;; 25 °C, I = 0</translation>
+    </message>
+    <message>
+        <source>Formic acid</source>
+        <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
+        <translation>Acide formique</translation>
+    </message>
+    <message>
+        <source>Propanoic acid</source>
+        <translation>Acide propanoïque</translation>
+    </message>
+    <message>
+        <source>Chloroacetic acid</source>
+        <translation>Acide chloroacétique</translation>
+    </message>
+    <message>
+        <source>Benzoic acid</source>
+        <translation>Acide benzoïque</translation>
+    </message>
+    <message>
+        <source>Lactic acid</source>
+        <translation>Acide lactique</translation>
+    </message>
+    <message>
+        <source>Phenol</source>
+        <translation>Phénol</translation>
+    </message>
+    <message>
+        <source>Hydrofluoric acid</source>
+        <translation>Acide fluorhydrique</translation>
+    </message>
+    <message>
+        <source>Hydrocyanic acid</source>
+        <translation>Acide cyanhydrique</translation>
+    </message>
+    <message>
+        <source>Nitrous acid</source>
+        <translation>Acide nitreux</translation>
+    </message>
+    <message>
+        <source>Hypochlorous acid</source>
+        <translation>Acide hypochloreux</translation>
+    </message>
+    <message>
+        <source>Boric acid</source>
+        <translation>Acide borique</translation>
+    </message>
+    <message>
+        <source>Ammonia</source>
+        <translation>Ammoniac</translation>
+    </message>
+    <message>
+        <source>Methylamine</source>
+        <translation>Méthylamine</translation>
+    </message>
+    <message>
+        <source>Dimethylamine</source>
+        <translation>Diméthylamine</translation>
+    </message>
+    <message>
+        <source>Trimethylamine</source>
+        <translation>Triméthylamine</translation>
+    </message>
+    <message>
+        <source>Ethylamine</source>
+        <translation>Éthylamine</translation>
+    </message>
+    <message>
+        <source>Ethanolamine</source>
+        <translation>Éthanolamine</translation>
+    </message>
+    <message>
+        <source>Pyridine</source>
+        <translation>Pyridine</translation>
+    </message>
+    <message>
+        <source>Aniline</source>
+        <translation>Aniline</translation>
+    </message>
+    <message>
+        <source>Hydrazine</source>
+        <translation>Hydrazine</translation>
+    </message>
+    <message>
+        <source>Hydroxylamine</source>
+        <translation>Hydroxylamine</translation>
+    </message>
+    <message>
+        <source>Imidazole</source>
+        <translation>Imidazole</translation>
+    </message>
+    <message>
+        <source>Tris</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>MES</source>
+        <translation>MES</translation>
+    </message>
+    <message>
+        <source>MOPS</source>
+        <translation>MOPS</translation>
+    </message>
+    <message>
+        <source>HEPES</source>
+        <translation>HEPES</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfate</source>
+        <translation>Hydrogénosulfate</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Acide sulfureux</translation>
+    </message>
+    <message>
+        <source>Malonic acid</source>
+        <translation>Acide malonique</translation>
+    </message>
+    <message>
+        <source>Succinic acid</source>
+        <translation>Acide succinique</translation>
+    </message>
+    <message>
+        <source>Tartaric acid</source>
+        <translation>Acide tartrique</translation>
+    </message>
+    <message>
+        <source>Maleic acid</source>
+        <translation>Acide maléique</translation>
+    </message>
+    <message>
+        <source>Fumaric acid</source>
+        <translation>Acide fumarique</translation>
+    </message>
+    <message>
+        <source>Phthalic acid</source>
+        <translation>Acide phtalique</translation>
+    </message>
+    <message>
+        <source>Ascorbic acid</source>
+        <translation>Acide ascorbique</translation>
+    </message>
+    <message>
+        <source>Salicylic acid</source>
+        <translation>Acide salicylique</translation>
+    </message>
+    <message>
+        <source>Alanine</source>
+        <translation>Alanine</translation>
+    </message>
+    <message>
+        <source>Histidine</source>
+        <translation>Histidine</translation>
+    </message>
+    <message>
+        <source>Aspartic acid</source>
+        <translation>Acide aspartique</translation>
+    </message>
+    <message>
+        <source>Glutamic acid</source>
+        <translation>Acide glutamique</translation>
+    </message>
+    <message>
+        <source>Lysine</source>
+        <translation>Lysine</translation>
+    </message>
+    <message>
+        <source>Cysteine</source>
+        <translation>Cystéine</translation>
+    </message>
+    <message>
+        <source>Hydrochloric acid</source>
+        <translation>Acide chlorhydrique</translation>
+    </message>
+    <message>
+        <source>Hydrobromic acid</source>
+        <translation>Acide bromhydrique</translation>
+    </message>
+    <message>
+        <source>Hydroiodic acid</source>
+        <translation>Acide iodhydrique</translation>
+    </message>
+    <message>
+        <source>Nitric acid</source>
+        <translation>Acide nitrique</translation>
+    </message>
+    <message>
+        <source>Perchloric acid</source>
+        <translation>Acide perchlorique</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Acide sulfurique</translation>
+    </message>
+    <message>
+        <source>Sodium hydroxide</source>
+        <translation>Hydroxyde de sodium</translation>
+    </message>
+    <message>
+        <source>Potassium hydroxide</source>
+        <translation>Hydroxyde de potassium</translation>
+    </message>
+    <message>
+        <source>Sodium chloride</source>
+        <translation>Chlorure de sodium</translation>
+    </message>
+    <message>
+        <source>Potassium chloride</source>
+        <translation>Chlorure de potassium</translation>
+    </message>
+    <message>
+        <source>Potassium nitrate</source>
+        <translation>Nitrate de potassium</translation>
+    </message>
+    <message>
+        <source>Sodium formate</source>
+        <translation>Formiate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium acetate</source>
+        <translation>Acétate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium benzoate</source>
+        <translation>Benzoate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium fluoride</source>
+        <translation>Fluorure de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium cyanide</source>
+        <translation>Cyanure de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium nitrite</source>
+        <translation>Nitrite de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium hypochlorite</source>
+        <translation>Hypochlorite de sodium</translation>
+    </message>
+    <message>
+        <source>Ammonium chloride</source>
+        <translation>Chlorure d’ammonium</translation>
+    </message>
+    <message>
+        <source>Tris hydrochloride</source>
+        <translation>Chlorhydrate de Tris</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen sulfate</source>
+        <translation>Hydrogénosulfate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium sulfate</source>
+        <translation>Sulfate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium oxalate</source>
+        <translation>Oxalate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium hydrogen carbonate</source>
+        <translation>Hydrogénocarbonate de sodium</translation>
+    </message>
+    <message>
+        <source>Sodium carbonate</source>
+        <translation>Carbonate de sodium</translation>
+    </message>
+    <message>
+        <source>Potassium hydrogen phthalate</source>
+        <translation>Hydrogénophtalate de potassium</translation>
+    </message>
+    <message>
+        <source>Sodium dihydrogen phosphate</source>
+        <translation>Dihydrogénophosphate de sodium</translation>
+    </message>
+    <message>
+        <source>Potassium dihydrogen phosphate</source>
+        <translation>Dihydrogénophosphate de potassium</translation>
+    </message>
+    <message>
+        <source>Disodium hydrogen phosphate</source>
+        <translation>Hydrogénophosphate de disodium</translation>
+    </message>
+    <message>
+        <source>Dipotassium hydrogen phosphate</source>
+        <translation>Hydrogénophosphate de dipotassium</translation>
+    </message>
+    <message>
+        <source>Trisodium phosphate</source>
+        <translation>Phosphate trisodique</translation>
+    </message>
+    <message>
+        <source>Trisodium citrate</source>
+        <translation>Citrate trisodique</translation>
+    </message>
+    <message>
+        <source>Disodium EDTA</source>
+        <translation>EDTA disodique</translation>
+    </message>
+    <message>
+        <source>strong acid</source>
+        <translation>acide fort</translation>
+    </message>
+    <message>
+        <source>strong base</source>
+        <translation>base forte</translation>
+    </message>
+    <message>
+        <source>no acid or base</source>
+        <translation>ni acide ni base</translation>
+    </message>
+</context>
+<context>
     <name>velmora::model::Summary</name>
     <message>
         <source>Monoprotic acid.</source>
