@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one mixture's pH: five acid-base systems with twenty species, a strong base and a
-// salt, with ideal and with Davies activities.
+// salt, with ideal and with Davies activities; and a titration of three systems with a weak
+// titrant, a thousand and one points with Davies activities.
 
 #include "model/mixture.h"
+#include "model/mixturetitration.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,6 +42,30 @@ void BM_SolveMixture(benchmark::State& state) {
     state.SetLabel(state.range(0) == 0 ? "ideal" : "Davies");
 }
 BENCHMARK(BM_SolveMixture)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+/**
+ * 25 mL of phosphoric, acetic and ammonium (0.02, 0.03, 0.01 M) with 0.1 M sodium carbonate,
+ * Davies activities: the curve's 1,001 points.
+ */
+void BM_TitrationMixture(benchmark::State& state) {
+    model::Mixture sample;
+    sample.systems = {
+        {{2.148, 7.198, 12.35}, 0, 0.02, 0, false, {}},
+        {{4.76}, 0, 0.03, 0, false, {}},
+        {{9.25}, 1, 0.01, 0, false, {}},
+    };
+    sample.activity = model::Activity::Davies;
+    model::MixtureTitration titration;
+    titration.titrant.strongBase = 0.0;
+    titration.titrant.systems = {{{6.35, 10.33}, 0, 0.1, 2, false, {}}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sample.systems.front().concentration);
+        const model::MixtureTitrator titrator(sample, titration);
+        const std::vector<model::TitrationPoint> curve = titrator.curve(1001);
+        benchmark::DoNotOptimize(curve.back().pH);
+    }
+}
+BENCHMARK(BM_TitrationMixture)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

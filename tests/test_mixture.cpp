@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include "model/mixture.h"
+#include "model/mixturetitration.h"
 #include "model/polyprotic.h"
 #include "model/solution.h"
 
@@ -22,6 +23,7 @@ using Doubles = std::vector<double>;
 
 Q_DECLARE_METATYPE(Mixture)
 Q_DECLARE_METATYPE(Doubles)
+Q_DECLARE_METATYPE(MixtureTitration)
 
 namespace {
 
@@ -201,6 +203,10 @@ private slots:
     void flags();
     void problems_data();
     void problems();
+    void titrationAgainstReference_data();
+    void titrationAgainstReference();
+    void titrationSlopeAndVolume_data();
+    void titrationSlopeAndVolume();
 };
 
 void TestMixture::publishedAndReference_data() {
@@ -452,6 +458,223 @@ void TestMixture::problems() {
     QFETCH(Mixture, mixture);
     QFETCH(QString, problem);
     QCOMPARE(QString::fromStdString(problemWithMixture(mixture).english()), problem);
+}
+
+namespace {
+
+/**
+ * The beaker after `volume` mL, put together by hand: every substance of the sample diluted by
+ * V0/(V0 + V), every one of the titrant by V/(V0 + V), at the sample's temperature.
+ */
+Mixture beakerAfter(const Mixture& sample, const MixtureTitration& titration, double volume) {
+    const double total = titration.sampleVolume + volume;
+    Mixture beaker = sample;
+    beaker.systems.clear();
+    beaker.salts.clear();
+    const auto add = [&beaker](const Mixture& part, double share) {
+        for (WeakSystem system : part.systems) {
+            system.concentration *= share;
+            beaker.systems.push_back(system);
+        }
+        for (InertSalt salt : part.salts) {
+            salt.concentration *= share;
+            beaker.salts.push_back(salt);
+        }
+    };
+    add(sample, titration.sampleVolume / total);
+    add(titration.titrant, volume / total);
+    beaker.strongAcid =
+        (sample.strongAcid * titration.sampleVolume + titration.titrant.strongAcid * volume) /
+        total;
+    beaker.strongBase =
+        (sample.strongBase * titration.sampleVolume + titration.titrant.strongBase * volume) /
+        total;
+    return beaker;
+}
+
+MixtureTitration titratedWith(Mixture titrant, double sampleVolume = 25.0) {
+    return MixtureTitration{sampleVolume, std::move(titrant), 0.0};
+}
+
+} // namespace
+
+void TestMixture::titrationAgainstReference_data() {
+    QTest::addColumn<Mixture>("sample");
+    QTest::addColumn<MixtureTitration>("titration");
+    QTest::addColumn<Doubles>("equivalences"); // mL, worked out by hand from the amounts
+    QTest::addColumn<Doubles>("halves");       // mL
+    QTest::addColumn<Doubles>("halfPhs");      // what each half point's pH approaches; NaN: none
+    QTest::addColumn<double>("equivalencePh"); // of the first equivalence point; NaN: none
+
+    const double none = std::nan("");
+    const Mixture naoh = mixtureOf({}, 0.1);
+    const Mixture hcl = mixtureOf({}, 0.0, 0.1);
+    const Mixture ammonia = mixtureOf({acidSystem({9.25}, 0.1, 1, 1)});
+    const Mixture carbonate = mixtureOf({acidSystem({6.35, 10.33}, 0.1, 2)});
+    // 25 mL 0.1 M acetic acid with 0.1 M NaOH: 2.5 mmol at 25 mL; sodium acetate 0.05 M there,
+    // pH 7 + (4.76 + log 0.05)/2 = 8.73.
+    QTest::newRow("acetic with NaOH")
+        << mixtureOf({acidSystem({4.76}, 0.1, 0)}) << titratedWith(naoh) << Doubles{25.0}
+        << Doubles{12.5} << Doubles{4.76} << 8.73;
+    QTest::newRow("acetic with NaOH, Davies")
+        << mixtureOf({acidSystem({4.76}, 0.1, 0)}, 0, 0, 25.0, Activity::Davies)
+        << titratedWith(naoh) << Doubles{25.0} << Doubles{12.5} << Doubles{none} << none;
+    // Strong with strong: neutral at the equivalence point, and no half-equivalence point.
+    QTest::newRow("HCl with NaOH") << mixtureOf({}, 0.0, 0.1) << titratedWith(naoh) << Doubles{25.0}
+                                   << Doubles{} << Doubles{} << 7.0;
+    // A weak titrant: ammonium acetate at the equivalence point, (4.76 + 9.25)/2.
+    QTest::newRow("acetic with ammonia")
+        << mixtureOf({acidSystem({4.76}, 0.1, 0)}) << titratedWith(ammonia) << Doubles{25.0}
+        << Doubles{12.5} << Doubles{4.76} << 7.005;
+    // Ammonia takes phosphoric acid's first two protons, not the third (pKa 12.35 > 9.25).
+    QTest::newRow("phosphoric with ammonia")
+        << mixtureOf({acidSystem(kPhosphoric, 0.1, 0)}) << titratedWith(ammonia)
+        << Doubles{25.0, 50.0} << Doubles{12.5, 37.5} << Doubles{none, 7.198} << none;
+    // Carbonate titrating HCl: first to H2CO3 (2 H+ per CO3^2-), then to HCO3-.
+    QTest::newRow("HCl with sodium carbonate")
+        << mixtureOf({}, 0.0, 0.1) << titratedWith(carbonate) << Doubles{12.5, 25.0} << Doubles{}
+        << Doubles{} << none;
+    // An acid titrant gives sodium acetate its proton back.
+    QTest::newRow("sodium acetate with HCl")
+        << mixtureOf({acidSystem({4.76}, 0.1, 1)}) << titratedWith(hcl) << Doubles{25.0}
+        << Doubles{12.5} << Doubles{4.76} << none;
+    // Acetic acid with 0.02 M NaOH and 0.03 M HCl: the HCl's excess of 0.01 M at 2.5 mL, then the
+    // acetic acid at 27.5 mL, its half point halfway between, at 15 mL.
+    QTest::newRow("acetic, NaOH and HCl with NaOH")
+        << mixtureOf({acidSystem({4.76}, 0.1, 0)}, 0.02, 0.03) << titratedWith(naoh)
+        << Doubles{2.5, 27.5} << Doubles{15.0} << Doubles{4.76} << none;
+    // Two acids far apart: HCl-like formic (3.75) beside ammonium (9.25), both titrated.
+    QTest::newRow("formic and ammonium chloride with NaOH")
+        << mixtureOf({acidSystem({3.75}, 0.05, 0), acidSystem({9.25}, 0.05, 0, 1)})
+        << titratedWith(naoh) << Doubles{12.5, 25.0} << Doubles{6.25, 18.75} << Doubles{3.75, 9.25}
+        << none;
+    // Ammonia given by pKb titrated with HCl.
+    QTest::newRow("ammonia by pKb with HCl")
+        << mixtureOf({baseSystem({4.75}, 0.1, 1)}) << titratedWith(hcl) << Doubles{25.0}
+        << Doubles{12.5} << Doubles{9.25} << none;
+    // Pure dilution: a salt solution brings no acid or base.
+    QTest::newRow("acetic with NaCl solution")
+        << mixtureOf({acidSystem({4.76}, 0.1, 0)})
+        << titratedWith(mixtureOf({}, 0, 0, 25.0, Activity::Ideal, {{0.1, 1, 1}})) << Doubles{}
+        << Doubles{} << Doubles{} << none;
+}
+
+void TestMixture::titrationAgainstReference() {
+    QFETCH(Mixture, sample);
+    QFETCH(MixtureTitration, titration);
+    QFETCH(Doubles, equivalences);
+    QFETCH(Doubles, halves);
+    QFETCH(Doubles, halfPhs);
+    QFETCH(double, equivalencePh);
+    QVERIFY(problemWithMixture(sample).empty());
+    QVERIFY(problemWithMixtureTitration(titration).empty());
+    const MixtureTitrator titrator(sample, titration);
+
+    const Doubles found = titrator.equivalenceVolumes();
+    QCOMPARE(found.size(), equivalences.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        QVERIFY(velmora::test::closeTo(found[i], equivalences[i], 1e-12));
+    }
+    std::vector<MixtureMark> halfMarks;
+    for (const MixtureMark& mark : titrator.marks()) {
+        if (mark.half) {
+            halfMarks.push_back(mark);
+        }
+    }
+    QCOMPARE(halfMarks.size(), halves.size());
+    for (std::size_t i = 0; i < halves.size(); ++i) {
+        QVERIFY(velmora::test::closeTo(halfMarks[i].volume, halves[i], 1e-12));
+        QVERIFY(halfMarks[i].system >= 0 && halfMarks[i].constant >= 1);
+        if (!std::isnan(halfPhs[i])) {
+            QVERIFY2(std::abs(halfMarks[i].pH - halfPhs[i]) <= 0.05,
+                     qPrintable(velmora::test::describeClose(halfMarks[i].pH, halfPhs[i], 0.05)));
+        }
+    }
+    const double end = titrator.endVolume();
+    QVERIFY(equivalences.empty() ? end == titration.sampleVolume
+                                 : velmora::test::closeTo(end, 1.2 * equivalences.back(), 1e-11));
+
+    // Every point of the curve, the marks included, against the beaker's own pH worked out from
+    // scratch (long double, every ion, bisected).
+    Doubles volumes{0.0, 0.5 * end, end};
+    for (const double volume : equivalences) {
+        volumes.insert(volumes.end(), {volume * 0.999, volume, volume * 1.001});
+    }
+    for (const double volume : volumes) {
+        const Mixture beaker = beakerAfter(sample, titration, volume);
+        const double expected =
+            referencePh(beaker, waterPKw(sample.temperature), daviesA(sample.temperature));
+        const double pH = titrator.pHAt(volume);
+        QVERIFY2(std::abs(pH - expected) <= 1e-9,
+                 qPrintable(QStringLiteral("V %1: ").arg(volume) +
+                            velmora::test::describeClose(pH, expected, 1e-9)));
+    }
+    const std::vector<TitrationPoint> curve = titrator.curve(201);
+    for (std::size_t i = 0; i < curve.size(); i += 25) {
+        const Mixture beaker = beakerAfter(sample, titration, curve[i].volume);
+        const double expected =
+            referencePh(beaker, waterPKw(sample.temperature), daviesA(sample.temperature));
+        QVERIFY(std::abs(curve[i].pH - expected) <= 1e-9);
+    }
+    if (!std::isnan(equivalencePh)) {
+        QVERIFY2(std::abs(titrator.pHAt(equivalences.front()) - equivalencePh) <= 0.01,
+                 qPrintable(velmora::test::describeClose(titrator.pHAt(equivalences.front()),
+                                                         equivalencePh, 0.01)));
+    }
+}
+
+void TestMixture::titrationSlopeAndVolume_data() {
+    QTest::addColumn<Mixture>("sample");
+    QTest::addColumn<MixtureTitration>("titration");
+    QTest::addColumn<double>("slopeTolerance"); // relative
+
+    // Ideal: the slope is exact. Davies: it holds the coefficients fixed, which the difference
+    // quotient does not, a difference of well under a percent.
+    const Mixture naoh = mixtureOf({}, 0.1);
+    QTest::newRow("phosphoric with NaOH")
+        << mixtureOf({acidSystem(kPhosphoric, 0.1, 0)}) << titratedWith(naoh, 20.0) << 1e-5;
+    QTest::newRow("five systems with ammonia")
+        << fiveSystems(Activity::Ideal) << titratedWith(mixtureOf({acidSystem({9.25}, 0.2, 1, 1)}))
+        << 1e-5;
+    QTest::newRow("citric with carbonate, Davies")
+        << mixtureOf({acidSystem({3.13, 4.76, 6.40}, 0.05, 0)}, 0, 0, 25.0, Activity::Davies)
+        << titratedWith(mixtureOf({acidSystem({6.35, 10.33}, 0.1, 2)})) << 1e-2;
+    QTest::newRow("ammonia with HCl at 60 °C, Davies")
+        << mixtureOf({baseSystem({4.75}, 0.1, 1, {-52.2})}, 0, 0, 60.0, Activity::Davies)
+        << titratedWith(mixtureOf({}, 0.0, 0.1)) << 1e-2;
+}
+
+void TestMixture::titrationSlopeAndVolume() {
+    QFETCH(Mixture, sample);
+    QFETCH(MixtureTitration, titration);
+    QFETCH(double, slopeTolerance);
+    const MixtureTitrator titrator(sample, titration);
+    const double end = titrator.endVolume();
+    for (int i = 1; i < 20; ++i) {
+        const double volume = end * i / 20.0;
+        const double pH = titrator.pHAt(volume);
+        // The slope against a central difference of the pH.
+        const double h = 1e-4 * end;
+        const double numeric =
+            (titrator.pHAt(volume + h, pH) - titrator.pHAt(volume - h, pH)) / (2.0 * h);
+        const double slope = titrator.slopeAt(volume, pH);
+        QVERIFY2(std::abs(slope - numeric) <= slopeTolerance * std::abs(numeric) + 1e-9,
+                 qPrintable(QStringLiteral("V %1: ").arg(volume) +
+                            velmora::test::describeClose(slope, numeric, slopeTolerance)));
+        // The volume that reaches the pH is the volume.
+        QVERIFY2(
+            std::abs(titrator.volumeAt(pH) - volume) <= 1e-6 * end,
+            qPrintable(QStringLiteral("V %1: volumeAt %2").arg(volume).arg(titrator.volumeAt(pH))));
+    }
+    // The drawing curve keeps its volumes in order and every point on the curve.
+    const std::vector<TitrationPoint> drawn = titrator.drawingCurve(101, 0.1);
+    QVERIFY(drawn.size() > 101);
+    for (std::size_t i = 1; i < drawn.size(); ++i) {
+        QVERIFY(drawn[i - 1].volume <= drawn[i].volume);
+    }
+    for (std::size_t i = 0; i < drawn.size(); i += 7) {
+        QVERIFY(std::abs(titrator.pHAt(drawn[i].volume) - drawn[i].pH) <= 1e-6);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestMixture)

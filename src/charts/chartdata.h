@@ -4,6 +4,8 @@
 #include "chartaxes.h"
 #include "marktexts.h"
 
+#include "model/mixture.h"
+#include "model/mixturetitration.h"
 #include "model/polyprotic.h"
 #include "model/solution.h"
 #include "model/titration.h"
@@ -13,6 +15,7 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace velmora::charts {
@@ -69,6 +72,12 @@ struct ChartRequest {
     model::Solution solution;
     bool showSolution = false;
     model::Titration titration;
+    /**
+     * A mixture drawn instead of `acid` and `solution` (every system's species), titrated as
+     * `mixtureTitration` describes; nothing for the one acid above.
+     */
+    std::optional<model::Mixture> mixture;
+    model::MixtureTitration mixtureTitration;
     QSize size{960, 600}; ///< logical pixels of a written picture
     ChartTexts texts;
     int textStep = 0; ///< kSmallestTextStep to kLargestTextStep: the texts larger or smaller

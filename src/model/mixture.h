@@ -5,6 +5,7 @@
 #include "polyprotic.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace velmora::model {
@@ -44,6 +45,13 @@ struct WeakSystem {
     int dissolvedAs = 0;
     bool givenAsBase = false;
     std::vector<double> enthalpy{}; ///< kJ/mol, one per constant, or none
+    /** The library key it was taken from ("acetic"); empty when its constants were typed. */
+    std::string substance{};
+    /**
+     * The formulas of its species, fully protonated first ("HAc", "Ac^-"), as the library writes
+     * them; empty for the generic names of its constants (H2A, HA^-, A^2-).
+     */
+    std::vector<std::string> formulas{};
 
     friend bool operator==(const WeakSystem&, const WeakSystem&) = default;
 };
