@@ -4,6 +4,7 @@
 
 #include "files.h"
 #include "program.h"
+#include "testsupport.h"
 
 #include "app/commandline.h"
 
@@ -50,13 +51,7 @@ double referencePh(const QList<double>& pKa, int dissolvedAs, double concentrati
         }
         return h - 1e-14 / h + base - acid + concentration * given / sum;
     };
-    double low = -2.0;
-    double high = 16.0;
-    for (int i = 0; i < 200; ++i) {
-        const double middle = 0.5 * (low + high);
-        (balance(middle) > 0.0 ? low : high) = middle;
-    }
-    return 0.5 * (low + high);
+    return velmora::test::bisectedPh(balance);
 }
 
 /** The fractions at pH with plain powers, as referencePh() forms them. */
