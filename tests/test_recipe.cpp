@@ -254,6 +254,10 @@ void TestRecipe::mixtureMade_data() {
         << QStringList{"0.1:acetic", "0.1:sodium-acetate"}
         << QStringList{"acetic", "sodium-acetate"} << QList<int>{0, 1} << QList<double>{0, 0}
         << QList<int>{} << QList<double>{};
+    QTest::newRow("weak acids and bases as their uncharged species")
+        << QStringList{"0.1:acetic", "0.1:NH3", "0.1:glycine", "0.1:hydrogen-sulfate"}
+        << QStringList{"acetic", "ammonia", "glycine", "hydrogen-sulfate"} << QList<int>{0, 1, 1, 0}
+        << QList<double>{0, 0} << QList<int>{} << QList<double>{};
     QTest::newRow("carbonate dissolved as its last species")
         << QStringList{"0.05:Na2CO3"} << QStringList{"sodium-carbonate"} << QList<int>{2}
         << QList<double>{0, 0} << QList<int>{} << QList<double>{};
@@ -272,8 +276,8 @@ void TestRecipe::mixtureMade_data() {
     QTest::newRow("typed base keeps no key")
         << QStringList{"0.1:pkb=4.75", "0.1:9.25:charge=1:as=1"} << QStringList{"", ""}
         << QList<int>{0, 1} << QList<double>{0, 0} << QList<int>{} << QList<double>{};
-    QTest::newRow("buffer with its enthalpy")
-        << QStringList{"0.1:tris", "0.05:HCl"} << QStringList{"tris"} << QList<int>{0}
+    QTest::newRow("base as itself, with its enthalpy")
+        << QStringList{"0.1:tris", "0.05:HCl"} << QStringList{"tris"} << QList<int>{1}
         << QList<double>{0.05, 0} << QList<int>{} << QList<double>{47.45};
 }
 
@@ -332,6 +336,12 @@ void TestRecipe::publishedPh_data() {
     QTest::newRow("ammonium acetate")
         << QStringList{"0.1:9.25:charge=1", "0.1:sodium-acetate"} << 7.00 << 0.01
         << referencePh({{{9.25}, 1, 0.1, 0}, {{4.76}, 0, 0.1, 1}}, 0, 0);
+    QTest::newRow("ammonia 0.1 M from the library")
+        << QStringList{"0.1:ammonia"} << 11.12 << 0.01 << referencePh({{{9.245}, 1, 0.1, 1}}, 0, 0);
+    QTest::newRow("tris half neutralised") << QStringList{"0.1:tris", "0.05:HCl"} << 8.07 << 0.005
+                                           << referencePh({{{8.072}, 1, 0.1, 1}}, 0, 0.05);
+    QTest::newRow("glycine as its zwitterion") << QStringList{"0.1:glycine"} << 5.97 << 0.03
+                                               << referencePh({{{2.34, 9.60}, 1, 0.1, 1}}, 0, 0);
     QTest::newRow("ammonia 0.1 M by pKb")
         << QStringList{"0.1:pkb=4.75"} << 11.12 << 0.01 << referencePh({{{9.25}, 1, 0.1, 1}}, 0, 0);
     QTest::newRow("hydrochloric acid 0.1 M")

@@ -10,6 +10,7 @@
 #include "language/modeltexts.h"
 
 #include "model/presets.h"
+#include "model/substances.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -114,6 +115,15 @@ QString presetListing() {
     return lines.join(u'\n');
 }
 
+QString substanceListing() {
+    QStringList lines;
+    const model::Translate translate = language::modelTranslation();
+    for (const model::Substance& substance : model::substances()) {
+        lines << QString::fromStdString(model::substanceLine(substance, translate));
+    }
+    return lines.join(u'\n');
+}
+
 namespace {
 
 /** The refusal of an option given without --export. */
@@ -161,6 +171,7 @@ struct Options {
     QCommandLineOption pka;
     QCommandLineOption preset;
     QCommandLineOption list;
+    QCommandLineOption listSubstances;
     QCommandLineOption scale;
     QCommandLineOption step;
     QCommandLineOption solutionWindow;
@@ -168,7 +179,7 @@ struct Options {
 
     /** The options taken at most once. */
     [[nodiscard]] QList<QCommandLineOption> single() const {
-        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.all();
+        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.once();
     }
 };
 
@@ -203,6 +214,9 @@ Options::Options()
              CommandLine::tr("NAME")),
       list(QStringLiteral("list-presets"),
            CommandLine::tr("Lists the example acids that --preset takes.")),
+      listSubstances(QStringLiteral("list-substances"),
+                     CommandLine::tr("Lists the acids, bases and salts that --add and --titrant "
+                                     "take by their key.")),
       scale(QStringLiteral("scale"),
             CommandLine::tr("PNG only: whole-number magnification 1 to 8 (default 1)."),
             QStringLiteral("N")),
@@ -224,7 +238,8 @@ CommandLine refused(const QString& problem) {
     return result;
 }
 
-/** --help, --version and --list-presets, which take the place of any other work. */
+/** --help, --version, --list-presets and --list-substances, which take the place of any other work.
+ */
 std::optional<CommandLine> readInformation(const QCommandLineParser& parser,
                                            const Options& options) {
     CommandLine result;
@@ -235,6 +250,8 @@ std::optional<CommandLine> readInformation(const QCommandLineParser& parser,
         result.action = CommandLine::Action::Version;
     } else if (parser.isSet(options.list)) {
         result.action = CommandLine::Action::ListPresets;
+    } else if (parser.isSet(options.listSubstances)) {
+        result.action = CommandLine::Action::ListSubstances;
     } else {
         return std::nullopt;
     }
@@ -395,8 +412,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                         "printed, and no display is needed."));
     const Options options;
     parser.addOptions({options.help, options.version, options.exportFile, options.pka,
-                       options.preset, options.list, options.scale, options.step,
-                       options.solutionWindow});
+                       options.preset, options.list, options.listSubstances, options.scale,
+                       options.step, options.solutionWindow});
     parser.addOptions(options.solution.all());
 
     // The parser sees every byte as one Latin-1 character, so a value's bytes come back

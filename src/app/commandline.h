@@ -23,7 +23,16 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(velmora::app::CommandLine)
 
 public:
-    enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
+    enum class Action {
+        Window,
+        Export,
+        Solve,
+        Help,
+        Version,
+        ListPresets,
+        ListSubstances,
+        Refused
+    };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
     encode::ExportFormat format = encode::ExportFormat::Png;
@@ -66,6 +75,12 @@ public:
 /** The example acids, one per line: key, name, formulas, values, source (name and source in the
  * user's language). */
 [[nodiscard]] QString presetListing();
+
+/**
+ * The library of substances that --add takes, one per line: key, name, species, pKa values and
+ * source (name and source in the user's language).
+ */
+[[nodiscard]] QString substanceListing();
 
 /**
  * The main diagram's acid from one to four pKa values from 0 to 14 as --pka takes them for it;

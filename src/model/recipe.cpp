@@ -61,6 +61,23 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+/**
+ * The species a substance is dissolved as: a salt or another named form as the library says; a
+ * weak acid or base as its uncharged species, as it comes from the bottle (ammonia as NH3, tris
+ * as its base, glycine as its zwitterion), or as its first species where none is uncharged.
+ */
+int dissolvedSpecies(const Substance& substance) {
+    if (substance.isForm()) {
+        return substance.species;
+    }
+    const auto neutral =
+        std::find_if(substance.formulas.begin(), substance.formulas.end(),
+                     [](const std::string& formula) { return formulaCharge(formula) == 0; });
+    return neutral == substance.formulas.end()
+               ? substance.species
+               : static_cast<int>(neutral - substance.formulas.begin());
+}
+
 /** A weak system as the library has it: `substance` is the key the mixture keeps. */
 WeakSystem librarySystem(const Substance& substance, double concentration) {
     const Substance& system = systemOf(substance);
@@ -68,7 +85,7 @@ WeakSystem librarySystem(const Substance& substance, double concentration) {
     weak.pK = system.pKa;
     weak.charge = system.charge;
     weak.concentration = concentration;
-    weak.dissolvedAs = substance.species;
+    weak.dissolvedAs = dissolvedSpecies(substance);
     weak.enthalpy = system.enthalpies;
     weak.substance = substance.key;
     weak.formulas = system.formulas;
