@@ -113,6 +113,12 @@ void TestMixtureCli::refused_data() {
         << "--titrant applies to --plot titration only";
     QTest::newRow("titrant unknown") << titration + QStringList{"--titrant", "0.1:brine"}
                                      << "--titrant: '0.1:brine': brine is not a substance";
+    QTest::newRow("titrant neither strong nor a substance")
+        << titration + QStringList{"--titrant", "salt:0.1"}
+        << "--titrant: 'salt:0.1' is not base:CT or acid:CT, nor a substance as --add takes it "
+           "(C:WHAT, such as 0.1:ammonia)";
+    QTest::newRow("titrant too concentrated") << titration + QStringList{"--titrant", "11:NH3"}
+                                              << "--titrant: '11:NH3': 11 must be from 0 to 10";
     QTest::newRow("titrant of nothing") << titration + QStringList{"--titrant", "0:NH3"}
                                         << "--titrant: 0 must be from 1e-6 to 10 mol/L";
     QTest::newRow("strong titrant too dilute") << titration + QStringList{"--titrant", "base:1e-7"}
@@ -331,20 +337,16 @@ void TestMixtureCli::recipeFiles() {
 void TestMixtureCli::decimalComma() {
     // A locale with a decimal comma of our own, since the machine may have none installed.
     QTemporaryDir locales;
-    QProcess localedef;
-    localedef.start(QStringLiteral("localedef"),
-                    {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")});
-    if (!localedef.waitForFinished(60000) || localedef.exitStatus() != QProcess::NormalExit ||
-        localedef.exitCode() != 0) {
+    const std::optional<Launch> german = germanLocale(locales);
+    if (!german) {
         QSKIP("no locale with a decimal comma can be made here");
     }
-    const Launch german{.set = {{"LOCPATH", locales.path()}, {"LC_ALL", "de_DE.UTF-8"}}};
     const Run solved =
-        runProgram({"--solve", "--add", "0.01:3.17", "--temperature", "25.0"}, german);
+        runProgram({"--solve", "--add", "0.01:3.17", "--temperature", "25.0"}, *german);
     QCOMPARE(solved.status, 0);
     QCOMPARE(solved.out, runProgram({"--solve", "--add", "0.01:3.17"}).out);
     QVERIFY(solved.out.startsWith("pH 2.64"));
-    const Run comma = runProgram({"--solve", "--add", "0,01:3,17"}, german);
+    const Run comma = runProgram({"--solve", "--add", "0,01:3,17"}, *german);
     QCOMPARE(comma.status, 2);
     QVERIFY2(comma.err.startsWith("velmora: --add: '0,01:3,17': 0,01 "), comma.err.constData());
     QCOMPARE(comma.out, QByteArray());

@@ -177,17 +177,25 @@ QString SolutionOptions::readTitrant(const QCommandLineParser& parser,
             .readChecked(titrant.concentration, model::problemWithTitrantConcentration);
     }
     model::Ingredient read;
-    if (QString problem =
-            specRefusal(value.name(), bytes, model::readIngredientSpec(bytes.toStdString(), read));
-        !problem.isEmpty()) {
-        return problem;
+    const model::SpecProblem problem = model::readIngredientSpec(bytes.toStdString(), read);
+    // What has no concentration first may have been meant as base:CT or acid:CT.
+    const QByteArray first = bytes.left(bytes.indexOf(':'));
+    const bool unreadableFirst = QByteArray::fromStdString(problem.piece) == first &&
+                                 problem.problem.english() == "is not a number";
+    if (!problem.empty() && (problem.piece.empty() || unreadableFirst)) {
+        //: Keep base:CT, acid:CT and C:WHAT as they are.
+        return tr("--titrant: '%1' is not base:CT or acid:CT, nor a substance as --add takes it "
+                  "(C:WHAT, such as 0.1:ammonia)")
+            .arg(io::shownName(bytes));
+    }
+    if (QString refusal = specRefusal(value.name(), bytes, problem); !refusal.isEmpty()) {
+        return refusal;
     }
     // A titrant that adds nothing would never reach an end.
-    const QByteArray concentration = bytes.left(bytes.indexOf(':'));
-    if (QString problem = OptionValue(value.name(), concentration)
+    if (QString refusal = OptionValue(value.name(), first)
                               .refusal(model::problemWithTitrantConcentration(read.concentration));
-        !problem.isEmpty()) {
-        return problem;
+        !refusal.isEmpty()) {
+        return refusal;
     }
     titrant = std::move(read);
     return {};

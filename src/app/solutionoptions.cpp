@@ -50,9 +50,11 @@ QString onlyForTitration(const QCommandLineOption& option) {
 
 SolutionOptions::SolutionOptions()
     : m_solve(QStringLiteral("solve"),
-              tr("Prints the pH of a solution of the acid (--pka, needed here) and "
-                 "every species' concentration and share; takes --charge, --conc, "
-                 "--as, --base, --acid and --names.")),
+              tr("Prints the pH of a solution of the acid (--pka) and every species' "
+                 "concentration and share; takes --charge, --conc, --as, --base, --acid and "
+                 "--names. For a mixture (--add, --recipe, --activity, --temperature) every "
+                 "species of every substance, with activities and the ionic strength with "
+                 "--activity davies.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
                 "logc or titration. These three take --pka with 1 to 6 values, the "
@@ -364,19 +366,14 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         }
     }
     if (parser.isSet(m_titrant)) {
-        const QByteArray bytes = trimmedValue(OptionValue(parser, m_titrant).bytes());
-        const qsizetype colon = bytes.indexOf(':');
-        const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
-        if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(io::shownName(bytes));
-        }
-        titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
-        if (QString problem = OptionValue(nameOf(m_titrant), bytes.mid(colon + 1))
-                                  .readChecked(titration.titrantConcentration,
-                                               model::problemWithTitrantConcentration);
-            !problem.isEmpty()) {
+        // Here the titrant is base:CT or acid:CT; any other substance makes a mixture.
+        model::Ingredient titrant;
+        if (QString problem = readTitrant(parser, titrant); !problem.isEmpty()) {
             return problem;
         }
+        titration.titrant =
+            titrant.substance == "hydrochloric" ? model::Titrant::Acid : model::Titrant::Base;
+        titration.titrantConcentration = titrant.concentration;
     }
     if (parser.isSet(m_to)) {
         return OptionValue(parser, m_to)
