@@ -129,8 +129,9 @@ void TestMixtureCli::refused_data() {
         << QStringList{"--export",  "t.png",    "--plot", "titration", "--add",
                        "10:acetic", "--volume", "1000",   "--titrant", "1e-6:NaOH"}
         << "--to: the default end volume 1.2e+10 mL must be from 0.001 to 100000 mL; give --to";
-    QTest::newRow("recipe missing") << solve + QStringList{"--recipe", "/nonexistent/r.json"}
-                                    << "--recipe: '/nonexistent/r.json': No such file";
+    const QString missing = m_dir.filePath(QStringLiteral("missing.json"));
+    QTest::newRow("recipe missing") << solve + QStringList{"--recipe", missing}
+                                    << "--recipe: '" + missing + "': No such file or directory";
     QTest::newRow("escaped spec") << solve + QStringList{"--add", "0.1:ac\ntic"}
                                   << "--add: '0.1:ac\\ntic': ac\\ntic is not a substance";
 }
@@ -305,6 +306,16 @@ void TestMixtureCli::recipeFiles_data() {
     QTest::newRow("error at line 5, column 40")
         << QByteArray(buffer).replace("\"acetic\"}", "\"acetic\"]") << QStringList{} << 2
         << QByteArray("velmora: --recipe: '%1': line 5, column 40: ");
+    const QByteArray eight = R"({"format": "velmora-recipe", "version": 1, "substances": [)" +
+                             QByteArray(R"({"conc": 0.01, "substance": "acetic"}, )").repeated(7) +
+                             R"({"conc": 0.01, "pka": [4]}]})";
+    QTest::newRow("eight systems in the file and one added")
+        << eight << QStringList{"--add", "0.1:9"} << 2
+        << QByteArray("velmora: --add: '0.1:9': the solution may hold at most 8 acid-base "
+                      "systems\n");
+    QTest::newRow("the acid of pka before eight systems in the file")
+        << eight << QStringList{"--pka", "4"} << 2
+        << QByteArray("velmora: --recipe: the solution may hold at most 8 acid-base systems\n");
     QTest::newRow("field out of range")
         << QByteArray(buffer).replace("0.1, \"substance\": \"sodium", "20, \"substance\": \"sodium")
         << QStringList{} << 2
@@ -327,7 +338,7 @@ void TestMixtureCli::recipeFiles() {
     if (status == 0) {
         QVERIFY2(run.out.startsWith(output), run.out.constData());
     } else {
-        const QByteArray expected = QString::fromUtf8(output).arg(path).toUtf8();
+        const QByteArray expected = QByteArray(output).replace("%1", QFile::encodeName(path));
         QVERIFY2(run.err.startsWith(expected), run.err.constData());
         QCOMPARE(run.err.count('\n'), 1);
         QCOMPARE(run.out, QByteArray());

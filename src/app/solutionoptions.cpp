@@ -117,12 +117,15 @@ SolutionOptions::SolutionOptions()
                tr("FILE")) {}
 
 QList<QCommandLineOption> SolutionOptions::all() const {
-    return once() + QList<QCommandLineOption>{m_add};
+    return {m_solve, m_plot,     m_charge,      m_conc,   m_as,   m_base,   m_acid,    m_names,
+            m_add,   m_activity, m_temperature, m_recipe, m_size, m_volume, m_titrant, m_to};
 }
 
 QList<QCommandLineOption> SolutionOptions::once() const {
-    return {m_solve, m_plot,   m_charge,  m_conc, m_as,       m_base,        m_acid,  m_names,
-            m_size,  m_volume, m_titrant, m_to,   m_activity, m_temperature, m_recipe};
+    QList<QCommandLineOption> options = all();
+    options.removeIf(
+        [this](const QCommandLineOption& option) { return option.names() == m_add.names(); });
+    return options;
 }
 
 bool SolutionOptions::solves(const QCommandLineParser& parser) const {
