@@ -47,6 +47,8 @@ private slots:
     void recipeFiles_data();
     void recipeFiles();
     void decimalComma();
+    void wholeNumberListsWarn_data();
+    void wholeNumberListsWarn();
     void substanceList_data();
     void substanceList();
 
@@ -361,6 +363,49 @@ void TestMixtureCli::decimalComma() {
     QCOMPARE(comma.status, 2);
     QVERIFY2(comma.err.startsWith("velmora: --add: '0,01:3,17': 0,01 "), comma.err.constData());
     QCOMPARE(comma.out, QByteArray());
+}
+
+void TestMixtureCli::wholeNumberListsWarn_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("warnings"); // where decimals take a comma
+    const QStringList titration{"--export", "t.csv", "--plot", "titration"};
+    QTest::newRow("two whole numbers")
+        << QStringList{"--solve", "--add", "0.1:9,25"}
+        << QStringList{"--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals "
+                       "with a point: 9.25"};
+    QTest::newRow("three, by pKb, with blanks")
+        << QStringList{"--solve", "--add", " 0.1:pkb= 2, 7,12 "}
+        << QStringList{"--add 0.1:pkb= 2, 7,12: 2, 7,12 was read as 3 values: 2, 7, 12; write "
+                       "decimals with a point"};
+    QTest::newRow("each substance, the titrant too")
+        << titration + QStringList{"--add", "0.1:-1,4",  "--add",     "0.1:acetic",
+                                   "--add", "0.1:4.5,9", "--titrant", "0.1:pka=9,10"}
+        << QStringList{"--add 0.1:-1,4: -1,4 was read as two values, -1 and 4; write decimals "
+                       "with a point: -1.4",
+                       "--titrant 0.1:pka=9,10: 9,10 was read as two values, 9 and 10; write "
+                       "decimals with a point: 9.10"};
+    QTest::newRow("one value, decimals and keys say nothing")
+        << QStringList{"--solve", "--add", "0.1:9", "--add", "0.1:4.76,9.2", "--add", "1.5:NaCl"}
+        << QStringList{};
+    QTest::newRow("a concentration with a comma is refused")
+        << QStringList{"--solve", "--add", "1,5:NaCl"} << QStringList{};
+    QTest::newRow("a strong titrant says nothing")
+        << titration + QStringList{"--pka", "4.76", "--titrant", "base:0,1"} << QStringList{};
+}
+
+void TestMixtureCli::wholeNumberListsWarn() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, warnings);
+    const app::CommandLine line = parsed(arguments);
+    if (line.action == Action::Refused) {
+        // A list that is refused is said as such, not warned of.
+        QVERIFY2(warnings.isEmpty(), qPrintable(line.problem));
+        return;
+    }
+    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::German)), warnings);
+    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::French)), warnings);
+    QCOMPARE(app::specListWarnings(line, QLocale::c()), QStringList());
+    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::English)), QStringList());
 }
 
 void TestMixtureCli::substanceList_data() {

@@ -151,6 +151,16 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>Lists the acids, bases and salts that --add and --titrant take by their key.</source>
         <translation>Enumera los ácidos, bases y sales que admiten --add y --titrant por su clave.</translation>
     </message>
+    <message>
+        <source>%1 %2: %3 was read as two values, %4 and %5; write decimals with a point: %6</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the point.</extracomment>
+        <translation>%1 %2: %3 se leyó como dos valores, %4 y %5; escriba los decimales con punto: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
+        <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
+        <translation>%1 %2: %3 se leyó como %4 valores: %5; escriba los decimales con punto</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>

@@ -151,6 +151,16 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>Lists the acids, bases and salts that --add and --titrant take by their key.</source>
         <translation>Liste les acides, bases et sels que --add et --titrant acceptent par leur clé.</translation>
     </message>
+    <message>
+        <source>%1 %2: %3 was read as two values, %4 and %5; write decimals with a point: %6</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the point.</extracomment>
+        <translation>%1 %2&#xa0;: %3 a été lu comme deux valeurs, %4 et %5&#xa0;; écrivez les décimales avec un point&#xa0;: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
+        <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
+        <translation>%1 %2&#xa0;: %3 a été lu comme %4 valeurs&#xa0;: %5&#xa0;; écrivez les décimales avec un point</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>

@@ -447,17 +447,21 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (result.action != CommandLine::Action::Refused && parser.isSet(options.pka)) {
         result.pkaList = OptionValue(parser, options.pka).bytes();
     }
+    if (result.action != CommandLine::Action::Refused) {
+        result.specConstants = options.solution.specConstants(parser);
+    }
     return result;
 }
 
-QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
-    if (line.pkaList.isEmpty() || locale.decimalPoint() != QStringLiteral(",")) {
-        return {};
-    }
-    // Whole numbers only, as plain digits: a decimal written with the locale's comma.
-    const QList<QByteArray> parts = line.pkaList.split(',');
+namespace {
+
+/**
+ * The values of a list of whole numbers only, as plain digits, that a locale writing decimals
+ * with a comma may have meant as one decimal ("9,25"); none where it cannot be such a list.
+ */
+QStringList wholeNumberList(const QByteArray& list) {
     QStringList values;
-    for (const QByteArray& part : parts) {
+    for (const QByteArray& part : list.split(',')) {
         const QByteArray digits = trimmedValue(part);
         const bool signedPart = digits.startsWith('-') || digits.startsWith('+');
         const QByteArray unsignedDigits = signedPart ? digits.mid(1) : digits;
@@ -467,7 +471,17 @@ QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
         }
         values << QString::fromLatin1(digits);
     }
-    if (values.size() < 2) {
+    return values.size() < 2 ? QStringList() : values;
+}
+
+} // namespace
+
+QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
+    if (line.pkaList.isEmpty() || locale.decimalPoint() != QStringLiteral(",")) {
+        return {};
+    }
+    const QStringList values = wholeNumberList(line.pkaList);
+    if (values.isEmpty()) {
         return {};
     }
     const QString given = QString::fromLatin1(trimmedValue(line.pkaList));
@@ -484,6 +498,38 @@ QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
         .arg(given)
         .arg(values.size())
         .arg(values.join(QStringLiteral(", ")));
+}
+
+QStringList specListWarnings(const CommandLine& line, const QLocale& locale) {
+    QStringList warnings;
+    if (locale.decimalPoint() != QStringLiteral(",")) {
+        return warnings;
+    }
+    for (const SpecConstants& spec : line.specConstants) {
+        const QStringList values = wholeNumberList(spec.constants);
+        if (values.isEmpty()) {
+            continue;
+        }
+        const QString given = io::shownName(trimmedValue(spec.spec));
+        const QString constants = QString::fromLatin1(trimmedValue(spec.constants));
+        if (values.size() == 2) {
+            //: The user's locale writes decimals with a comma: "--add 0.1:9,25: 9,25 was read as
+            //: two values, 9 and 25; write decimals with a point: 9.25". Keep the point.
+            warnings << CommandLine::tr("%1 %2: %3 was read as two values, %4 and %5; write "
+                                        "decimals with a point: %6")
+                            .arg(spec.option, given, constants, values[0], values[1],
+                                 values[0] + u'.' + values[1]);
+        } else {
+            //: As "--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with
+            //: a point".
+            warnings << CommandLine::tr("%1 %2: %3 was read as %4 values: %5; write decimals "
+                                        "with a point")
+                            .arg(spec.option, given, constants)
+                            .arg(values.size())
+                            .arg(values.join(QStringLiteral(", ")));
+        }
+    }
+    return warnings;
 }
 
 } // namespace velmora::app

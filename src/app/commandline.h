@@ -42,6 +42,8 @@ public:
     QString problem;    ///< Refused: one line naming the option and the problem
     QString helpText;   ///< Help: the text to print
     QByteArray pkaList; ///< Export, Solve: the value of --pka as given, if it was
+    /** Export, Solve: the constants of each substance given by its pKa or pKb values. */
+    QList<SpecConstants> specConstants;
 };
 
 /**
@@ -62,6 +64,13 @@ public:
  * where there is nothing to warn of. The values read stay as they are.
  */
 [[nodiscard]] QString pkaListWarning(const CommandLine& line, const QLocale& locale);
+
+/**
+ * The warnings, in the user's language, for substances (--add, --titrant) whose constants are a
+ * list of whole numbers only ("0.1:9,25") where `locale` writes decimals with a comma, one per
+ * such substance, as pkaListWarning() warns of --pka.
+ */
+[[nodiscard]] QStringList specListWarnings(const CommandLine& line, const QLocale& locale);
 
 /**
  * True when the arguments ask for command-line work rather than the window, so that no display

@@ -189,6 +189,9 @@ int runCommandLine(int argc, char** argv) {
     if (const QString warning = velmora::app::pkaListWarning(line, QLocale()); !warning.isEmpty()) {
         printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
     }
+    for (const QString& warning : velmora::app::specListWarnings(line, QLocale())) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
+    }
 
     switch (line.action) {
     case Action::Help:

@@ -47,6 +47,29 @@ QString specRefusal(const QString& option, const QByteArray& spec,
         .arg(option, shown, io::shownName(QByteArray::fromStdString(problem.piece)), text);
 }
 
+QList<SpecConstants> SolutionOptions::specConstants(const QCommandLineParser& parser) const {
+    QList<SpecConstants> found;
+    QList<std::pair<QString, QByteArray>> specs;
+    for (const QString& spec : parser.values(m_add)) {
+        specs.append({optionName(m_add), spec.toLatin1()});
+    }
+    if (parser.isSet(m_titrant)) {
+        specs.append({optionName(m_titrant), OptionValue(parser, m_titrant).bytes()});
+    }
+    for (const auto& [option, spec] : specs) {
+        model::Ingredient ingredient;
+        const QList<QByteArray> pieces = spec.split(':');
+        if (pieces.size() >= 2 &&
+            model::readIngredientSpec(spec.toStdString(), ingredient).empty() &&
+            ingredient.substance.empty()) {
+            QByteArray constants = pieces[1].trimmed();
+            const qsizetype equals = constants.indexOf('=');
+            found.append({option, spec, constants.mid(equals + 1)});
+        }
+    }
+    return found;
+}
+
 bool SolutionOptions::mixes(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option : {&m_add, &m_activity, &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {

@@ -26,6 +26,13 @@ struct ChartExport {
     double step = 0.0; ///< CSV: pH (fractions, log c) or mL (titration) from row to row
 };
 
+/** A substance given by its constants (--add 0.1:9,25): the option, the SPEC, the constants. */
+struct SpecConstants {
+    QString option;
+    QByteArray spec;
+    QByteArray constants;
+};
+
 /** The smallest --step of a titration's data, in mL; the largest is the end volume. */
 inline constexpr double kMinVolumeStep = 0.001;
 /**
@@ -61,6 +68,9 @@ public:
      */
     [[nodiscard]] std::optional<charts::ChartKind> chartKind(const QCommandLineParser& parser,
                                                              QString& problem) const;
+
+    /** The substances of --add and --titrant given by their pKa or pKb values, in order. */
+    [[nodiscard]] QList<SpecConstants> specConstants(const QCommandLineParser& parser) const;
 
     /** Refuses the options of a solution and its charts that come without --export or --solve. */
     [[nodiscard]] QString problemWithoutExport(const QCommandLineParser& parser) const;
