@@ -391,6 +391,11 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
         <translation>--titrant: &apos;%1&apos; ist weder base:CT noch acid:CT noch ein Stoff, wie --add ihn nimmt (C:WHAT, etwa 0.1:ammonia)</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 ist keine Zahl; Dezimalzahlen mit Punkt schreiben: %4</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>

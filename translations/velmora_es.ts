@@ -391,6 +391,11 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
         <translation>--titrant: &apos;%1&apos; no es base:CT ni acid:CT, ni una sustancia tal como la admite --add (C:WHAT, como 0.1:ammonia)</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 no es un número; escriba los decimales con punto: %4</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>

@@ -391,6 +391,11 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
         <translation>--titrant&#xa0;: «&#xa0;%1&#xa0;» n’est ni base:CT ni acid:CT, ni une substance telle que --add l’accepte (C:WHAT, comme 0.1:ammonia)</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3 n’est pas un nombre&#xa0;; écrivez les décimales avec un point&#xa0;: %4</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>

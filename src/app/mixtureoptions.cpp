@@ -13,6 +13,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <string>
+
 namespace velmora::app {
 
 namespace {
@@ -31,12 +34,34 @@ QString strongTitrantKind(const QByteArray& value) {
 
 } // namespace
 
+namespace {
+
+/** A number written with a decimal comma ("0,1"): the number with a point, or "". */
+QString withDecimalPoint(const model::SpecProblem& problem) {
+    std::string point = problem.piece;
+    std::replace(point.begin(), point.end(), ',', '.');
+    double value = 0.0;
+    const bool comma = point != problem.piece && point.find('.') == point.rfind('.');
+    return comma && problem.problem.english() == "is not a number" &&
+                   model::readPlainNumber(point, value)
+               ? QString::fromStdString(point)
+               : QString();
+}
+
+} // namespace
+
 QString specRefusal(const QString& option, const QByteArray& spec,
                     const model::SpecProblem& problem) {
     if (problem.empty()) {
         return {};
     }
     const QString shown = io::shownName(trimmedValue(spec));
+    if (const QString point = withDecimalPoint(problem); !point.isEmpty()) {
+        //: %1 is the option, %2 the substance as given, %3 a number written with a decimal
+        //: comma, %4 the same with a point. Keep the point.
+        return SolutionOptions::tr("%1: '%2': %3 is not a number; write decimals with a point: %4")
+            .arg(option, shown, QString::fromStdString(problem.piece), point);
+    }
     const QString text = language::problemText(problem.problem);
     if (problem.piece.empty()) {
         //: %1 is the option, %2 the substance as given, %3 what is wrong with it.
@@ -204,7 +229,8 @@ QString SolutionOptions::readTitrant(const QCommandLineParser& parser,
     // What has no concentration first may have been meant as base:CT or acid:CT.
     const QByteArray first = bytes.left(bytes.indexOf(':'));
     const bool unreadableFirst = QByteArray::fromStdString(problem.piece) == first &&
-                                 problem.problem.english() == "is not a number";
+                                 problem.problem.english() == "is not a number" &&
+                                 withDecimalPoint(problem).isEmpty();
     if (!problem.empty() && (problem.piece.empty() || unreadableFirst)) {
         //: Keep base:CT, acid:CT and C:WHAT as they are.
         return tr("--titrant: '%1' is not base:CT or acid:CT, nor a substance as --add takes it "
