@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,14 @@ QString numberText(double value) {
     return QString::number(value, 'g', 6);
 }
 
+/** The end of a titration: its own, or where its rule puts it. */
+double titrationEnd(const charts::ChartRequest& request) {
+    if (request.mixture) {
+        return model::MixtureTitrator(*request.mixture, request.mixtureTitration).endVolume();
+    }
+    return model::Titrator(request.acid, request.solution, request.titration).endVolume();
+}
+
 /** The refusal of a titration's option beside another chart. */
 QString onlyForTitration(const QCommandLineOption& option) {
     return SolutionOptions::tr("%1 applies to --plot titration only").arg(nameOf(option));
@@ -41,9 +50,11 @@ QString onlyForTitration(const QCommandLineOption& option) {
 
 SolutionOptions::SolutionOptions()
     : m_solve(QStringLiteral("solve"),
-              tr("Prints the pH of a solution of the acid (--pka, needed here) and "
-                 "every species' concentration and share; takes --charge, --conc, "
-                 "--as, --base, --acid and --names.")),
+              tr("Prints the pH of a solution of the acid (--pka) and every species' "
+                 "concentration and share; takes --charge, --conc, --as, --base, --acid and "
+                 "--names. For a mixture (--add, --recipe, --activity, --temperature) every "
+                 "species of every substance, with activities and the ionic strength with "
+                 "--activity davies.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
                 "logc or titration. These three take --pka with 1 to 6 values, the "
@@ -79,16 +90,42 @@ SolutionOptions::SolutionOptions()
                QStringLiteral("V0")),
       m_titrant(QStringLiteral("titrant"),
                 tr("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
-                   "1e-6 to 10 (default base:0.1)."),
+                   "1e-6 to 10 (default base:0.1), or any substance as --add takes it "
+                   "(0.1:ammonia)."),
                 QStringLiteral("T")),
       m_to(QStringLiteral("to"),
            tr("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
               "the last equivalence point the titrant reaches)."),
-           QStringLiteral("VMAX")) {}
+           QStringLiteral("VMAX")),
+      m_add(QStringLiteral("add"),
+            tr("Adds a substance to the solution, a mixture of up to 8 acid-base systems; "
+               "repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of "
+               "--list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or "
+               "2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K."),
+            QStringLiteral("SPEC")),
+      m_activity(QStringLiteral("activity"),
+                 tr("A mixture's activities: ideal (default) or davies."),
+                 //: The value of --activity: ideal or davies.
+                 tr("MODEL")),
+      m_temperature(QStringLiteral("temperature"),
+                    tr("A mixture's temperature, 0 to 100 °C (default 25)."), QStringLiteral("T")),
+      m_recipe(QStringLiteral("recipe"),
+               tr("Reads a mixture (and its titration) from a recipe file (JSON); --add, "
+                  "--activity, --temperature, --volume, --titrant and --to add to it or "
+                  "change it."),
+               //: The value of --recipe, as its description names it.
+               tr("FILE")) {}
 
 QList<QCommandLineOption> SolutionOptions::all() const {
-    return {m_solve, m_plot,  m_charge, m_conc,   m_as,      m_base,
-            m_acid,  m_names, m_size,   m_volume, m_titrant, m_to};
+    return {m_solve, m_plot,     m_charge,      m_conc,   m_as,   m_base,   m_acid,    m_names,
+            m_add,   m_activity, m_temperature, m_recipe, m_size, m_volume, m_titrant, m_to};
+}
+
+QList<QCommandLineOption> SolutionOptions::once() const {
+    QList<QCommandLineOption> options = all();
+    options.removeIf(
+        [this](const QCommandLineOption& option) { return option.names() == m_add.names(); });
+    return options;
 }
 
 bool SolutionOptions::solves(const QCommandLineParser& parser) const {
@@ -124,8 +161,8 @@ QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) 
             return OptionValue::onlyWithExport(nameOf(*option));
         }
     }
-    for (const QCommandLineOption* option :
-         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names}) {
+    for (const QCommandLineOption* option : {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names,
+                                             &m_add, &m_activity, &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {
             return tr("%1 is only used with --export or --solve").arg(nameOf(*option));
         }
@@ -144,7 +181,8 @@ QString SolutionOptions::problemWithTitrationOptions(const QCommandLineParser& p
 
 QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option :
-         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
+         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size, &m_add, &m_activity,
+          &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {
             return tr("%1 applies to --plot fractions, logc or titration only")
                 .arg(nameOf(*option));
@@ -162,6 +200,9 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
     }
     if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
         return problem;
+    }
+    if (mixes(parser)) {
+        return readMixture(parser, pka, false, out.request);
     }
     if (!parser.isSet(pka)) {
         return tr("--solve needs the acid's constants: --pka LIST");
@@ -181,11 +222,19 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
             return problem;
         }
     }
-    if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
-        return problem;
-    }
-    if (QString problem = readSolution(parser, out.request); !problem.isEmpty()) {
-        return problem;
+    if (mixes(parser)) {
+        if (QString problem =
+                readMixture(parser, pka, kind == charts::ChartKind::Titration, out.request);
+            !problem.isEmpty()) {
+            return problem;
+        }
+    } else {
+        if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
+            return problem;
+        }
+        if (QString problem = readSolution(parser, out.request); !problem.isEmpty()) {
+            return problem;
+        }
     }
     if (parser.isSet(m_size)) {
         const QByteArray bytes = trimmedValue(OptionValue(parser, m_size).bytes());
@@ -215,7 +264,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (kind == charts::ChartKind::Titration) {
+    if (kind == charts::ChartKind::Titration && !out.request.mixture) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
@@ -320,19 +369,14 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         }
     }
     if (parser.isSet(m_titrant)) {
-        const QByteArray bytes = trimmedValue(OptionValue(parser, m_titrant).bytes());
-        const qsizetype colon = bytes.indexOf(':');
-        const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
-        if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(io::shownName(bytes));
-        }
-        titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
-        if (QString problem = OptionValue(nameOf(m_titrant), bytes.mid(colon + 1))
-                                  .readChecked(titration.titrantConcentration,
-                                               model::problemWithTitrantConcentration);
-            !problem.isEmpty()) {
+        // Here the titrant is base:CT or acid:CT; any other substance makes a mixture.
+        model::Ingredient titrant;
+        if (QString problem = readTitrant(parser, titrant); !problem.isEmpty()) {
             return problem;
         }
+        titration.titrant =
+            titrant.substance == "hydrochloric" ? model::Titrant::Acid : model::Titrant::Base;
+        titration.titrantConcentration = titrant.concentration;
     }
     if (parser.isSet(m_to)) {
         return OptionValue(parser, m_to)
@@ -352,10 +396,7 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                                   ChartExport& out) const {
     const bool titration = out.request.kind == charts::ChartKind::Titration;
     out.step = titration ? charts::kDefaultVolumeStep : charts::kDefaultPhStep;
-    const double end =
-        titration ? model::Titrator(out.request.acid, out.request.solution, out.request.titration)
-                        .endVolume()
-                  : 0.0;
+    const double end = titration ? titrationEnd(out.request) : 0.0;
     if (parser.isSet(step)) {
         const OptionValue value(parser, step);
         if (!titration) {
@@ -371,7 +412,9 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                 .arg(value.shown(), numberText(end));
         }
     }
-    const double rows = charts::chartCsvRows(out.request, out.step);
+    const double rows = titration && out.request.mixture
+                            ? std::ceil(end / out.step - 1e-6) + 1.0
+                            : charts::chartCsvRows(out.request, out.step);
     if (rows > charts::kMaxDataRows) {
         //: %1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.
         const QString text = parser.isSet(step)
