@@ -5,9 +5,11 @@
 #include "charttexts.h"
 #include "chartview.h"
 #include "inputslayout.h"
+#include "mixturetext.h"
 #include "notcurrentbanner.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
+#include "substancelist.h"
 #include "windowplacement.h"
 
 #include "io/atomicfile.h"
@@ -278,6 +280,11 @@ charts::ChartRequest SolutionWindow::request() const {
     request.solution = inputs.solution;
     request.showSolution = true;
     request.titration = inputs.titration;
+    // One acid as before draws exactly as it always has; anything more is drawn as a mixture.
+    request.mixture = drawnMixture(inputs);
+    if (request.mixture) {
+        request.mixtureTitration = mixtureTitrationOf(inputs);
+    }
     request.texts = m_chartTexts;
     request.textStep = m_textStep;
     return request;
@@ -307,6 +314,13 @@ void SolutionWindow::redraw() {
 
 void SolutionWindow::updateLine() {
     const charts::ChartRequest drawn = request();
+    if (drawn.mixture) {
+        const SolutionInputs& inputs = m_panel->inputs();
+        m_line->setText(shownView()->kind() == charts::ChartKind::Titration
+                            ? mixtureTitrationLine(inputs)
+                            : mixtureLine(inputs, model::solveMixture(*drawn.mixture)));
+        return;
+    }
     if (shownView()->kind() == charts::ChartKind::Titration) {
         m_line->setText(ui::titrationLine(drawn.acid, drawn.solution, drawn.titration));
         return;
