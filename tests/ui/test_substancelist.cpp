@@ -109,7 +109,8 @@ bool play(SolutionPanelState& state, const QString& step) {
         for (int i = 0; i < times; ++i) {
             inputs.substances.push_back(
                 listedFromLibrary(*model::findSubstance(words.at(1).toStdString())));
-            inputs.substances.back().concentration = words.size() > 2 ? words.at(2).toDouble() : 0.1;
+            inputs.substances.back().concentration =
+                words.size() > 2 ? words.at(2).toDouble() : 0.1;
         }
         return state.setInputs(inputs);
     }
@@ -231,8 +232,8 @@ void TestSubstanceList::substancesAddToTheSolution_data() {
         << QStringList{"lib sulfuric 0.05"} << 2 << 0.05 << 0.0 << QString()
         << acid + QStringLiteral("; 1.99 0.05 0") << 0.05 << 0.0;
     QTest::newRow("sodium hydroxide to the strong base")
-        << QStringList{"lib sodium-hydroxide 0.06"} << 1 << 0.0 << 0.06 << QString() << acid
-        << 0.0 << 0.06;
+        << QStringList{"lib sodium-hydroxide 0.06"} << 1 << 0.0 << 0.06 << QString() << acid << 0.0
+        << 0.06;
     QTest::newRow("potassium nitrate: an inert salt")
         << QStringList{"lib potassium-nitrate 0.1"} << 1 << 0.0 << 0.0 << QStringLiteral("1:1")
         << acid << 0.0 << 0.0;
@@ -315,8 +316,8 @@ void TestSubstanceList::oneAcidIsDrawnAsBefore() {
 void TestSubstanceList::listEdits_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<bool>("lastChanged");
-    QTest::addColumn<int>("rows");    // as the list shows them
-    QTest::addColumn<int>("taken");   // in inputs()
+    QTest::addColumn<int>("rows");     // as the list shows them
+    QTest::addColumn<int>("taken");    // in inputs()
     QTest::addColumn<double>("shown"); // the last row's concentration as its field shows it
     QTest::addColumn<double>("drawn"); // and as inputs() have it; NaN for no row
     QTest::addColumn<bool>("refused");
@@ -356,24 +357,20 @@ void TestSubstanceList::listEdits_data() {
 
     // Typed edits of a row: taken while fine, the value from before while not.
     const QString range = QStringLiteral("must be from 0 to 10 mol/L");
-    QTest::newRow("concentration typed")
-        << QStringList{"lib acetic", "conc 0 0.25"} << true << 1 << 1 << 0.25 << 0.25 << false
-        << QString();
+    QTest::newRow("concentration typed") << QStringList{"lib acetic", "conc 0 0.25"} << true << 1
+                                         << 1 << 0.25 << 0.25 << false << QString();
     QTest::newRow("concentration past the top is not drawn")
         << QStringList{"lib acetic", "conc 0 0.25", "conc 0 11"} << true << 1 << 1 << 11.0 << 0.1
         << true << range;
     QTest::newRow("finished typing: 0.25 is the value to return to")
         << QStringList{"lib acetic", "conc 0 0.25", "finish 0", "conc 0 11"} << false << 1 << 1
         << 11.0 << 0.25 << true << range;
-    QTest::newRow("negative concentration")
-        << QStringList{"lib sodium-chloride", "conc 0 -1"} << false << 1 << 1 << -1.0 << 0.1
-        << true << range;
-    QTest::newRow("unreadable concentration")
-        << QStringList{"lib acetic", "conc 0 x"} << false << 1 << 1 << 0.1 << 0.1 << true
-        << QString();
-    QTest::newRow("mended")
-        << QStringList{"lib acetic", "conc 0 x", "conc 0 0.5"} << true << 1 << 1 << 0.5 << 0.5
-        << false << QString();
+    QTest::newRow("negative concentration") << QStringList{"lib sodium-chloride", "conc 0 -1"}
+                                            << false << 1 << 1 << -1.0 << 0.1 << true << range;
+    QTest::newRow("unreadable concentration") << QStringList{"lib acetic", "conc 0 x"} << false << 1
+                                              << 1 << 0.1 << 0.1 << true << QString();
+    QTest::newRow("mended") << QStringList{"lib acetic", "conc 0 x", "conc 0 0.5"} << true << 1 << 1
+                            << 0.5 << 0.5 << false << QString();
     QTest::newRow("no concentration at all is fine")
         << QStringList{"lib acetic", "conc 0 0"} << true << 1 << 1 << 0.0 << 0.0 << false
         << QString();

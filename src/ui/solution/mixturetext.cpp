@@ -6,7 +6,6 @@
 #include "substancelistview.h"
 #include "typednumber.h"
 
-#include "charts/marktexts.h"
 #include "diagram/decimaltext.h"
 
 #include "model/mixturetitration.h"
@@ -41,10 +40,10 @@ QStringList systemNames(const SolutionInputs& inputs) {
 QString mixtureLine(const SolutionInputs& inputs, const model::MixtureState& state) {
     //: The line under the drawings for a solution of several substances: %1 its temperature in
     //: °C, %2 its pH.
-    QStringList parts{translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText",
-                                                   "Solution at %1 °C: pH %2"))
-                          .arg(shownNumber(QString::number(inputs.temperature, 'g', 6), QLocale()),
-                               shownValue(state.pH, 2))};
+    QStringList parts{
+        translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText", "Solution at %1 °C: pH %2"))
+            .arg(shownNumber(QString::number(inputs.temperature, 'g', 6), QLocale()),
+                 shownValue(state.pH, 2))};
     if (inputs.activity == model::Activity::Davies) {
         //: The ionic strength of the solution, in mol/L.
         parts << translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText", "I = %1 mol/L"))
@@ -56,8 +55,7 @@ QString mixtureLine(const SolutionInputs& inputs, const model::MixtureState& sta
                          .arg(shownValue(model::kDaviesLimit, 1));
         }
     }
-    if (!state.constantsNotShifted.empty() &&
-        inputs.temperature != model::kStandardTemperature) {
+    if (!state.constantsNotShifted.empty() && inputs.temperature != model::kStandardTemperature) {
         const QStringList names = systemNames(inputs);
         QStringList unshifted;
         for (const int system : state.constantsNotShifted) {
@@ -67,8 +65,7 @@ QString mixtureLine(const SolutionInputs& inputs, const model::MixtureState& sta
         }
         //: A note under the drawings: the constants of these systems are not known at other
         //: temperatures and are used at their 25 °C values.
-        parts << translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText",
-                                              "constants at 25 °C: %1"))
+        parts << translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText", "constants at 25 °C: %1"))
                      .arg(unshifted.join(QStringLiteral(", ")));
     }
     return parts.join(QStringLiteral(" · "));
@@ -80,15 +77,10 @@ QString mixtureTitrationLine(const SolutionInputs& inputs) {
     QStringList points;
     for (const model::MixtureMark& mark : titrator.marks()) {
         if (!mark.half) {
-            points << QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mL (pH %2)")
-                          .arg(
-                              shownNumber(mark.volume, charts::volumeDecimals(mark.volume), locale),
-                              shownNumber(mark.pH, 2, locale));
+            points << equivalencePointText(mark.volume, mark.pH);
         }
     }
-    const QString titrant = inputs.titration.titrant == model::Titrant::Base
-                                ? QStringLiteral("NaOH")
-                                : QStringLiteral("HCl");
+    const QString titrant = titrantFormula(inputs.titration.titrant);
     const QString volume =
         shownNumber(QString::number(inputs.titration.sampleVolume, 'g', 6), locale);
     const QString concentration =
@@ -103,8 +95,9 @@ QString mixtureTitrationLine(const SolutionInputs& inputs) {
     }
     //: The titration line of a solution of several substances: %1 the sample's volume, %2 the
     //: titrant's concentration, %3 the titrant, %4 the equivalence points.
-    return translated(QT_TRANSLATE_NOOP("velmora::ui::MixtureText",
-                                        "%1 mL of the solution with %2 mol/L %3 · equivalence at %4"))
+    return translated(
+               QT_TRANSLATE_NOOP("velmora::ui::MixtureText",
+                                 "%1 mL of the solution with %2 mol/L %3 · equivalence at %4"))
         .arg(volume, concentration, titrant, points.join(QStringLiteral(", ")));
 }
 

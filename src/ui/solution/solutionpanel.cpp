@@ -70,6 +70,15 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     setInputs(SolutionInputs{});
 }
 
+SolutionPanel::~SolutionPanel() {
+    // The fields go after the state they edit: one that finishes its edit as it loses the focus
+    // then must reach no handler.
+    for (QWidget* field : findChildren<QWidget*>()) {
+        field->disconnect(this);
+        field->disconnect(m_list);
+    }
+}
+
 QWidget* SolutionPanel::buildAcidGroup() {
     auto* group = new QGroupBox(tr("Acid"), this);
     auto* grid = new QGridLayout(group);
@@ -299,7 +308,7 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     m_activity->setAccessibleName(tr("Activities"));
     m_activity->setToolTip(tr("Davies: activity coefficients from the ionic strength, good up "
                               "to about 0.5 mol/L"));
-    auto* activityLabel = new QLabel(tr("Acti&vities"), group);
+    auto* activityLabel = new QLabel(tr("Activitie&s"), group);
     activityLabel->setBuddy(m_activity);
     grid->addWidget(activityLabel, 10, 0);
     grid->addWidget(m_activity, 10, 1);

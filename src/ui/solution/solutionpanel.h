@@ -45,6 +45,7 @@ class SolutionPanel : public QWidget {
     Q_OBJECT
 public:
     explicit SolutionPanel(QWidget* parent = nullptr);
+    ~SolutionPanel() override;
 
     /** The inputs as they last were all fine. */
     [[nodiscard]] const SolutionInputs& inputs() const { return m_state.inputs(); }

@@ -42,7 +42,7 @@ enum class NumberInput {
 };
 /** Every number input, in the panel's order. */
 inline constexpr std::array kNumberInputs{
-    NumberInput::Concentration, NumberInput::StrongAcid,   NumberInput::StrongBase,
+    NumberInput::Concentration, NumberInput::StrongAcid,           NumberInput::StrongBase,
     NumberInput::Temperature,   NumberInput::TitrantConcentration, NumberInput::SampleVolume,
     NumberInput::EndVolume};
 
@@ -168,9 +168,7 @@ public:
     /** The substances listed below the acid, as their fields stand. */
     [[nodiscard]] const SubstanceListState& list() const { return m_list; }
     /** Why the list as its fields stand is not taken as a whole; empty when it is. */
-    [[nodiscard]] const model::Problem& compositionProblem() const {
-        return m_compositionProblem;
-    }
+    [[nodiscard]] const model::Problem& compositionProblem() const { return m_compositionProblem; }
     /** Whether inputs() hold listed values from before an edit the list's fields show. */
     [[nodiscard]] bool listRefused() const;
     /** Whether `listed` still fits in the list (the model's count of systems, the list's size). */

@@ -100,8 +100,7 @@ QString listedText(const ListedSubstance& listed) {
         for (const double pK : listed.pK) {
             constants << numberText(pK);
         }
-        first = QLatin1String(listed.givenAsBase ? kTypedBase : kTypedAcid) +
-                constants.join(u'/');
+        first = QLatin1String(listed.givenAsBase ? kTypedBase : kTypedAcid) + constants.join(u'/');
     }
     return QStringLiteral("%1 %2 %3")
         .arg(first, numberText(listed.concentration))
@@ -295,9 +294,9 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
         listed << listedText(substance);
     }
     values.insert(QStringLiteral("substances"), fromList(listed));
-    values.insert(QStringLiteral("activity"), fromText(inputs.activity == model::Activity::Davies
-                                                           ? QStringLiteral("davies")
-                                                           : QStringLiteral("ideal")));
+    values.insert(QStringLiteral("activity"),
+                  fromText(inputs.activity == model::Activity::Davies ? QStringLiteral("davies")
+                                                                      : QStringLiteral("ideal")));
     values.insert(QStringLiteral("temperature"), fromText(numberText(inputs.temperature)));
     return values;
 }

@@ -60,9 +60,9 @@ SubstanceChooser::SubstanceChooser(Fits fits, QWidget* parent) : QDialog(parent)
     for (const model::Substance& substance : model::substances()) {
         //: An entry of the library's list: the substance's name and its key ("Acetic acid
         //: (acetic)").
-        auto* item = new QListWidgetItem(tr("%1 (%2)").arg(substanceName(substance),
-                                                           QString::fromStdString(substance.key)),
-                                         m_list);
+        auto* item = new QListWidgetItem(
+            tr("%1 (%2)").arg(substanceName(substance), QString::fromStdString(substance.key)),
+            m_list);
         item->setData(kKeyRole, QString::fromStdString(substance.key));
         if (fits && !fits(substance)) {
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
@@ -110,8 +110,8 @@ void SubstanceChooser::applyFilter() {
         const model::Substance* substance =
             model::findSubstance(item->data(kKeyRole).toString().toStdString());
         const bool found =
-            substance != nullptr &&
-            filterFinds(m_filter->text(), substanceName(*substance), item->data(kKeyRole).toString());
+            substance != nullptr && filterFinds(m_filter->text(), substanceName(*substance),
+                                                item->data(kKeyRole).toString());
         item->setHidden(!found);
         if (found && first == nullptr && (item->flags() & Qt::ItemIsEnabled) != 0) {
             first = item;

@@ -120,7 +120,7 @@ SubstanceListView::SubstanceListView(SolutionPanelState& state, QWidget* parent)
     setUpProblemLabel(*m_composition);
     layout->addWidget(m_composition);
     auto* buttons = new QHBoxLayout;
-    m_library = new QPushButton(tr("Add from l&ibrary…"), this);
+    m_library = new QPushButton(tr("Add fro&m library…"), this);
     m_library->setAccessibleName(tr("Add a substance from the library"));
     m_typed = new QPushButton(tr("Add t&yped"), this);
     m_typed->setAccessibleName(tr("Add a system with typed constants"));
@@ -233,7 +233,8 @@ SubstanceListView::RowWidgets SubstanceListView::buildRow(int i) {
             const bool changed = m_state.setSubstanceGivenAsBase(i, index == 1);
             const QString name = listedName(m_state.list().shown(i));
             m_rows.at(static_cast<std::size_t>(i)).name->setText(name);
-            m_rows.at(static_cast<std::size_t>(i)).remove->setAccessibleName(tr("Remove %1").arg(name));
+            m_rows.at(static_cast<std::size_t>(i))
+                .remove->setAccessibleName(tr("Remove %1").arg(name));
             showRowState(i);
             rowEdited(changed);
         });
@@ -266,14 +267,13 @@ SubstanceListView::RowWidgets SubstanceListView::buildRow(int i) {
 
     if (hasSpeciesChoice(listed)) {
         row.species = new QComboBox(frame);
-        row.species->setAccessibleName(tr("Species dissolved of %1").arg(listedName(listed)));
+        row.species->setAccessibleName(tr("Species of %1 dissolved").arg(listedName(listed)));
         auto* dissolved = new QLabel(tr("Dissolved"), frame);
         dissolved->setBuddy(row.species);
         grid->addWidget(dissolved, line, 0);
         grid->addWidget(row.species, line++, 1);
-        connect(row.species, &QComboBox::activated, this, [this, i](int index) {
-            rowEdited(m_state.setSubstanceDissolved(i, index));
-        });
+        connect(row.species, &QComboBox::activated, this,
+                [this, i](int index) { rowEdited(m_state.setSubstanceDissolved(i, index)); });
     } else {
         QString form;
         const QString formula = unicodeFormula(weighedFormula(listed));
@@ -323,7 +323,7 @@ void SubstanceListView::showRowState(int i) {
     if (row.constants != nullptr) {
         QString problem = language::problemText(list.constantsProblem(i));
         if (list.unreadableConstants(i)) {
-            readConstants(row.constants->text(), locale(), &problem);
+            (void)readConstants(row.constants->text(), locale(), &problem);
         }
         showProblem(*row.constantsProblem, *row.constants, problem);
     }

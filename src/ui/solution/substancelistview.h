@@ -29,9 +29,8 @@ class NumberField;
  * Typed constants as the user writes them, separated by semicolons (or commas where the locale's
  * decimals take a point): their values, or nothing with the reason in `problem`.
  */
-[[nodiscard]] std::optional<std::vector<double>> readConstants(const QString& text,
-                                                               const QLocale& locale,
-                                                               QString* problem);
+[[nodiscard]] std::optional<std::vector<double>>
+readConstants(const QString& text, const QLocale& locale, QString* problem);
 
 /**
  * The substances listed below the acid: each row with its name, its concentration, the species
@@ -53,7 +52,9 @@ public:
     [[nodiscard]] QPushButton* typedButton() const { return m_typed; }
     [[nodiscard]] QLabel* compositionProblem() const { return m_composition; }
     [[nodiscard]] QLabel* nameLabel(int i) const { return m_rows.at(i).name; }
-    [[nodiscard]] NumberField* concentrationField(int i) const { return m_rows.at(i).concentration; }
+    [[nodiscard]] NumberField* concentrationField(int i) const {
+        return m_rows.at(i).concentration;
+    }
     /** The species choice of a weak system's row; nullptr for other rows. */
     [[nodiscard]] QComboBox* speciesBox(int i) const { return m_rows.at(i).species; }
     /** The typed constants of a typed row; nullptr for other rows. */
