@@ -18,9 +18,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -341,20 +341,39 @@ void TestSolutionPanel::filterFindsByNameAndKey_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("found");
-    QTest::newRow("the name") << "Acetic" << "Acetic acid" << "acetic" << true;
-    QTest::newRow("any letter case") << "ESSIG" << "Essigsäure" << "acetic" << true;
-    QTest::newRow("without the accent") << "saure" << "Essigsäure" << "acetic" << true;
-    QTest::newRow("with the accent") << "säure" << "Essigsäure" << "acetic" << true;
-    QTest::newRow("accent in the filter only") << "acidé" << "Acide acétique" << "acetic" << true;
-    QTest::newRow("words in any order")
-        << "acetate sodium" << "Sodium acetate" << "sodium-acetate" << true;
-    QTest::newRow("the key with its hyphen")
-        << "sodium-acetate" << "Natriumacetat" << "sodium-acetate" << true;
-    QTest::newRow("the key, translated name") << "acetic" << "Essigsäure" << "acetic" << true;
-    QTest::newRow("one word missing") << "sodium citrate" << "Sodium acetate" << "sodium-acetate"
-                                      << false;
-    QTest::newRow("another substance") << "nitric" << "Nitrous acid" << "nitrous" << false;
-    QTest::newRow("empty: everything") << "  " << "Phenol" << "phenol" << true;
+    QTest::newRow("the name") << "Acetic"
+                              << "Acetic acid"
+                              << "acetic" << true;
+    QTest::newRow("any letter case") << "ESSIG"
+                                     << "Essigsäure"
+                                     << "acetic" << true;
+    QTest::newRow("without the accent") << "saure"
+                                        << "Essigsäure"
+                                        << "acetic" << true;
+    QTest::newRow("with the accent") << "säure"
+                                     << "Essigsäure"
+                                     << "acetic" << true;
+    QTest::newRow("accent in the filter only") << "acidé"
+                                               << "Acide acétique"
+                                               << "acetic" << true;
+    QTest::newRow("words in any order") << "acetate sodium"
+                                        << "Sodium acetate"
+                                        << "sodium-acetate" << true;
+    QTest::newRow("the key with its hyphen") << "sodium-acetate"
+                                             << "Natriumacetat"
+                                             << "sodium-acetate" << true;
+    QTest::newRow("the key, translated name") << "acetic"
+                                              << "Essigsäure"
+                                              << "acetic" << true;
+    QTest::newRow("one word missing") << "sodium citrate"
+                                      << "Sodium acetate"
+                                      << "sodium-acetate" << false;
+    QTest::newRow("another substance") << "nitric"
+                                       << "Nitrous acid"
+                                       << "nitrous" << false;
+    QTest::newRow("empty: everything") << "  "
+                                       << "Phenol"
+                                       << "phenol" << true;
 }
 
 void TestSolutionPanel::filterFindsByNameAndKey() {
@@ -411,14 +430,13 @@ void TestSolutionPanel::listedRowsDriveTheInputs_data() {
     QTest::newRow("acetate from the library")
         << QStringList{"library sodium acet"} << "sodium-acetate 0.1 0" << 1 << false << 25.0
         << false;
-    QTest::newRow("ammonia as NH3, then as NH4+")
-        << QStringList{"library ammonia", "species 0 0"} << "ammonia 0.1 0" << 1 << false << 25.0
-        << false;
-    QTest::newRow("ammonia as it comes") << QStringList{"library ammonia"} << "ammonia 0.1 1" << 1
-                                         << false << 25.0 << false;
+    QTest::newRow("ammonia as NH3, then as NH4+") << QStringList{"library ammonia", "species 0 0"}
+                                                  << "ammonia 0.1 0" << 1 << false << 25.0 << false;
+    QTest::newRow("ammonia as it comes")
+        << QStringList{"library ammonia"} << "ammonia 0.1 1" << 1 << false << 25.0 << false;
     QTest::newRow("typed acid's constants")
-        << QStringList{"typed", "constants 0 2; 7", "species 0 1"} << "pKa:2/7 0.1 1" << 1
-        << false << 25.0 << false;
+        << QStringList{"typed", "constants 0 2; 7", "species 0 1"} << "pKa:2/7 0.1 1" << 1 << false
+        << 25.0 << false;
     QTest::newRow("typed as a base")
         << QStringList{"typed", "base 0"} << "pKb:4.76 0.1 0" << 1 << false << 25.0 << false;
     QTest::newRow("typed constants out of order are not drawn")
@@ -427,17 +445,16 @@ void TestSolutionPanel::listedRowsDriveTheInputs_data() {
     QTest::newRow("typed constants that are no numbers are not drawn")
         << QStringList{"typed", "constants 0 2; x"} << "pKa:4.76 0.1 0" << 1 << false << 25.0
         << true;
-    QTest::newRow("concentration typed")
-        << QStringList{"library nitric", "conc 0 0.5"} << "nitric 0.5 0" << 1 << false << 25.0
-        << false;
+    QTest::newRow("concentration typed") << QStringList{"library nitric", "conc 0 0.5"}
+                                         << "nitric 0.5 0" << 1 << false << 25.0 << false;
     QTest::newRow("concentration past 10 mol/L is not drawn")
         << QStringList{"library nitric", "conc 0 12"} << "nitric 0.1 0" << 1 << false << 25.0
         << true;
     QTest::newRow("one of two removed")
         << QStringList{"library nitric", "library sodium chloride", "remove 0"}
         << "sodium-chloride 0.1 0" << 1 << false << 25.0 << false;
-    QTest::newRow("Davies at 37 °C") << QStringList{"davies", "temperature 37"} << "" << 0 << true
-                                     << 37.0 << false;
+    QTest::newRow("Davies at 37 °C")
+        << QStringList{"davies", "temperature 37"} << "" << 0 << true << 37.0 << false;
     QTest::newRow("temperature past 100 °C is not drawn")
         << QStringList{"temperature 101"} << "" << 0 << false << 25.0 << true;
     QTest::newRow("strong acid field refused beside the list's")
