@@ -437,6 +437,9 @@ void TestSolutionPanel::listedRowsDriveTheInputs_data() {
     QTest::newRow("typed acid's constants")
         << QStringList{"typed", "constants 0 2; 7", "species 0 1"} << "pKa:2/7 0.1 1" << 1 << false
         << 25.0 << false;
+    QTest::newRow("typed constants with commas where decimals take a point")
+        << QStringList{"typed", "constants 0 2.5, 7"} << "pKa:2.5/7 0.1 0" << 1 << false << 25.0
+        << false;
     QTest::newRow("typed as a base")
         << QStringList{"typed", "base 0"} << "pKb:4.76 0.1 0" << 1 << false << 25.0 << false;
     QTest::newRow("typed constants out of order are not drawn")

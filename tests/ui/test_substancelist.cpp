@@ -43,7 +43,8 @@ std::optional<std::vector<double>> constantsOf(const QString& token) {
  * "typed acid|base [constants [c [k]]]", "remove i", "conc i c" (typed; "x" cannot be read),
  * "finish i", "pK i constants" (typed), "base i 0|1", "dissolve i k", "strongacid c" (the
  * solution's field, typed), "activity davies|ideal", "temperature t" (typed), "remember n key"
- * (remembered inputs listing `key` n times). Returns what the state said.
+ * (remembered inputs listing `key` n times), "acidconc c" (the acid's concentration). Returns what
+ * the state said.
  */
 bool play(SolutionPanelState& state, const QString& step) {
     QStringList words = step.split(u' ', Qt::SkipEmptyParts);
@@ -98,6 +99,9 @@ bool play(SolutionPanelState& state, const QString& step) {
     }
     if (verb == u"temperature") {
         return state.typeNumber(NumberInput::Temperature, number(words.at(0)));
+    }
+    if (verb == u"acidconc") {
+        return state.setConcentration(number(words.at(0)));
     }
     if (verb == u"activity") {
         return state.setActivity(words.at(0) == u"davies" ? model::Activity::Davies
@@ -188,6 +192,8 @@ class TestSubstanceList : public QObject {
 private slots:
     void substancesAddToTheSolution_data();
     void substancesAddToTheSolution();
+    void ionsOfTheSolution_data();
+    void ionsOfTheSolution();
     void oneAcidIsDrawnAsBefore_data();
     void oneAcidIsDrawnAsBefore();
     void listEdits_data();
@@ -278,6 +284,33 @@ void TestSubstanceList::substancesAddToTheSolution() {
     // Both ideal at 25 °C: the same pH to well within the readout's two decimals.
     QVERIFY2(std::abs(pH - expected) < 0.005,
              qPrintable(QStringLiteral("pH %1, balance %2").arg(pH).arg(expected)));
+}
+
+void TestSubstanceList::ionsOfTheSolution_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<double>("ionicStrength"); // I = ½ Σ c z², mol/L, worked out by hand
+    // A neutral base B takes up a proton from water: [BH+] = [OH−] = √(Kb·C) = √(10^−4.75·0.1).
+    QTest::newRow("typed base: only its protonated share is charged")
+        << "typed base 4.75 0.1" << std::sqrt(std::pow(10.0, -4.75) * 0.1);
+    QTest::newRow("typed acid as NaHA: Na+ and HA−") << "typed acid 2;12 0.1 1" << 0.1;
+    QTest::newRow("ammonium chloride: NH4+ and Cl−") << "lib ammonium-chloride 0.1" << 0.1;
+    QTest::newRow("sodium chloride") << "lib sodium-chloride 0.05" << 0.05;
+    // 2 Na+ and HPO4^2−: ½(0.1·1 + 0.05·4).
+    QTest::newRow("disodium hydrogen phosphate") << "lib disodium-hydrogen-phosphate 0.05" << 0.15;
+}
+
+void TestSubstanceList::ionsOfTheSolution() {
+    QFETCH(QString, step);
+    QFETCH(double, ionicStrength);
+    SolutionPanelState state;
+    // The acid all but gone, so that the listed substance alone makes the ions.
+    play(state, QStringLiteral("acidconc 1e-10"));
+    play(state, QStringLiteral("activity davies"));
+    play(state, step);
+    const model::MixtureState solved = model::solveMixture(*drawnMixture(state.inputs()));
+    // Within the few per cent that the activities and the minor species move it.
+    QVERIFY2(test::closeTo(solved.ionicStrength, ionicStrength, 0.1),
+             qPrintable(QStringLiteral("I = %1").arg(solved.ionicStrength)));
 }
 
 void TestSubstanceList::oneAcidIsDrawnAsBefore_data() {
