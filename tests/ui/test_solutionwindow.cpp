@@ -25,6 +25,7 @@
 #include "ui/solution/solutionwindow.h"
 #include "ui/solution/speciestext.h"
 #include "ui/solution/substancelist.h"
+#include "ui/solution/substancelistview.h"
 #include "ui/solution/windowplacement.h"
 
 #include <QAbstractButton>
@@ -139,6 +140,8 @@ private slots:
 
     void listedSubstancesReachTheDrawings_data();
     void listedSubstancesReachTheDrawings();
+    void newRowIsScrolledIntoView_data();
+    void newRowIsScrolledIntoView();
 
     void chargeReadOffAFormula_data();
     void chargeReadOffAFormula();
@@ -1670,6 +1673,41 @@ void TestSolutionWindow::listedSubstancesReachTheDrawings() {
     QCOMPARE(again.panel().inputs().activity, inputs.activity);
     QCOMPARE(again.panel().inputs().temperature, inputs.temperature);
     QCOMPARE(again.request().mixture.has_value(), systems > 0);
+}
+
+void TestSolutionWindow::newRowIsScrolledIntoView_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("inputs beside the drawing") << QSize(1000, 420) << 3;
+    QTest::newRow("inputs above the drawing") << QSize(480, 600) << 2;
+}
+
+void TestSolutionWindow::newRowIsScrolledIntoView() {
+    QFETCH(QSize, size);
+    QFETCH(int, rows);
+    SolutionWindow window;
+    window.resize(size);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SubstanceListView& list = *window.panel().substanceList();
+    auto* inputs = window.findChild<QScrollArea*>(QStringLiteral("inputs"));
+    QVERIFY(inputs != nullptr);
+    for (int i = 0; i < rows; ++i) {
+        list.typedButton()->click();
+        QCoreApplication::processEvents();
+    }
+    QLineEdit* typed = list.constantsEdit(rows - 1);
+    // The new row's first field has the focus and lies wholly in sight, ready to be typed into.
+    QTRY_COMPARE(QApplication::focusWidget(), typed);
+    QWidget* viewport = inputs->viewport();
+    QTRY_VERIFY(inputs->verticalScrollBar()->value() > 0);
+    const QRect shown(typed->mapTo(viewport, QPoint(0, 0)), typed->size());
+    QVERIFY2(viewport->rect().contains(shown),
+             qPrintable(QStringLiteral("field at %1,%2 in %3 x %4")
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(viewport->width())
+                            .arg(viewport->height())));
 }
 
 QTEST_MAIN(TestSolutionWindow)

@@ -316,7 +316,7 @@ QWidget* SolutionPanel::buildSolutionGroup() {
         const SolutionInputs before = inputs();
         m_state.setActivity(index == 1 ? model::Activity::Davies : model::Activity::Ideal);
         setInputsChanged(before);
-        m_list->showRows();
+        m_list->showComposition();
         emit notCurrentChanged();
     });
     return group;

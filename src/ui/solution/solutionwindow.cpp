@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -172,6 +173,14 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         m_panel->followBox()->setChecked(false);
     });
     connect(m_panel->followBox(), &QCheckBox::toggled, this, &SolutionWindow::followToggled);
+    // A field that takes the focus is scrolled into view, a new row's as one reached with Tab; a
+    // new row has its place only once the panel has grown (eventFilter()).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && m_panel->isAncestorOf(now)) {
+            m_inputs->ensureWidgetVisible(now);
+        }
+    });
+    m_panel->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         for (ChartView* view : m_views) {
             view->hideReadout();
@@ -206,6 +215,7 @@ SolutionWindow::~SolutionWindow() {
     // as it loses the focus then must reach no handler of a window that is no more.
     m_panel->disconnect(this);
     m_panel->followBox()->disconnect(this);
+    qApp->disconnect(this);
     m_tabs->disconnect(this);
 }
 
@@ -421,6 +431,16 @@ void SolutionWindow::report(const QString& problem) {
                                        "%1: %2")
                                         .arg(io::shownName(solutionSettingsFile()), problem)));
     }
+}
+
+bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && event->type() == QEvent::Resize) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused != nullptr && m_panel->isAncestorOf(focused)) {
+            m_inputs->ensureWidgetVisible(focused);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void SolutionWindow::closeEvent(QCloseEvent* event) {

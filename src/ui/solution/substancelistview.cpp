@@ -130,10 +130,11 @@ SubstanceListView::SubstanceListView(SolutionPanelState& state, QWidget* parent)
     layout->addLayout(buttons);
     connect(m_library, &QPushButton::clicked, this, &SubstanceListView::addFromLibrary);
     connect(m_typed, &QPushButton::clicked, this, [this] {
+        const int before = rowCount();
         const bool changed = m_state.addSubstance(typedSubstance(false));
         showRows();
         rowEdited(changed);
-        if (!m_rows.empty() && m_rows.back().constants != nullptr) {
+        if (rowCount() > before) {
             m_rows.back().constants->setFocus();
         }
     });
@@ -153,10 +154,14 @@ void SubstanceListView::addFromLibrary() {
     const std::string key = chosen ? chooser->chosenKey() : std::string();
     delete chooser;
     if (const model::Substance* substance = model::findSubstance(key)) {
+        const int before = rowCount();
         const bool changed = m_state.addSubstance(listedFromLibrary(*substance));
         showRows();
         rowEdited(changed);
-        m_rows.back().concentration->setFocus();
+        // The new row's amount is what the user types next.
+        if (rowCount() > before) {
+            m_rows.back().concentration->setFocus();
+        }
     }
 }
 
