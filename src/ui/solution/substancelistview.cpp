@@ -167,6 +167,10 @@ void SubstanceListView::addFromLibrary() {
 
 void SubstanceListView::showRows() {
     for (RowWidgets& row : m_rows) {
+        // A field that finishes its edit as it goes must not reach a row that is no more.
+        for (QWidget* field : row.frame->findChildren<QWidget*>()) {
+            field->disconnect(this);
+        }
         delete row.frame;
     }
     m_rows.clear();
