@@ -745,6 +745,18 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>is not a whole number</source>
         <translation>ist keine ganze Zahl</translation>
     </message>
+    <message>
+        <source>is not in the library</source>
+        <translation>ist nicht in der Bibliothek</translation>
+    </message>
+    <message>
+        <source>the strong acids add up to more than %1 mol/L</source>
+        <translation>die starken Säuren ergeben zusammen mehr als %1 mol/L</translation>
+    </message>
+    <message>
+        <source>the strong bases add up to more than %1 mol/L</source>
+        <translation>die starken Basen ergeben zusammen mehr als %1 mol/L</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>
@@ -1505,6 +1517,38 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MixtureText</name>
+    <message>
+        <source>Solution at %1 °C: pH %2</source>
+        <extracomment>The line under the drawings for a solution of several substances: %1 its temperature in °C, %2 its pH.</extracomment>
+        <translation>Lösung bei %1 °C: pH %2</translation>
+    </message>
+    <message>
+        <source>I = %1 mol/L</source>
+        <extracomment>The ionic strength of the solution, in mol/L.</extracomment>
+        <translation>I = %1 mol/L</translation>
+    </message>
+    <message>
+        <source>the Davies equation is not reliable above I = %1 mol/L</source>
+        <translation>die Davies-Gleichung ist oberhalb von I = %1 mol/L nicht verlässlich</translation>
+    </message>
+    <message>
+        <source>constants at 25 °C: %1</source>
+        <extracomment>A note under the drawings: the constants of these systems are not known at other temperatures and are used at their 25 °C values.</extracomment>
+        <translation>Konstanten bei 25 °C: %1</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · no equivalence point</source>
+        <extracomment>The titration line of a solution of several substances when the titrant reaches no equivalence point: &quot;25 mL of the solution with 0.1 mol/L NaOH · no equivalence point&quot;.</extracomment>
+        <translation>%1 mL der Lösung mit %2 mol/L %3 · kein Äquivalenzpunkt</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · equivalence at %4</source>
+        <extracomment>The titration line of a solution of several substances: %1 the sample&apos;s volume, %2 the titrant&apos;s concentration, %3 the titrant, %4 the equivalence points.</extracomment>
+        <translation>%1 mL der Lösung mit %2 mol/L %3 · Äquivalenz bei %4</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1715,6 +1759,49 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <source>End v&amp;olume (mL)</source>
         <translation>Endvol&amp;umen (mL)</translation>
     </message>
+    <message>
+        <source>Tem&amp;perature (°C)</source>
+        <translation>Tem&amp;peratur (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature in degrees Celsius</source>
+        <translation>Temperatur in Grad Celsius</translation>
+    </message>
+    <message>
+        <source>0 to 100 °C</source>
+        <translation>0 bis 100 °C</translation>
+    </message>
+    <message>
+        <source>ideal</source>
+        <extracomment>Activities taken as the concentrations.</extracomment>
+        <translation>ideal</translation>
+    </message>
+    <message>
+        <source>Davies</source>
+        <extracomment>Activity coefficients by the Davies equation.</extracomment>
+        <translation>Davies</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Aktivitäten</translation>
+    </message>
+    <message>
+        <source>Davies: activity coefficients from the ionic strength, good up to about 0.5 mol/L</source>
+        <translation>Davies: Aktivitätskoeffizienten aus der Ionenstärke, brauchbar bis etwa 0,5 mol/L</translation>
+    </message>
+    <message>
+        <source>Activitie&amp;s</source>
+        <translation>Akt&amp;ivitäten</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>the substances listed before</source>
+        <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
+        <translation>die weiteren Stoffe wie zuvor</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1828,6 +1915,142 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <source>%1 mL of %2 mol/L %3 with %4 mol/L %5 · equivalence at %6</source>
         <extracomment>The titration line under the drawing: &quot;25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)&quot;. %1 the sample&apos;s volume, %2 its concentration, %3 what was dissolved, %4 the titrant&apos;s concentration, %5 the titrant, %6 the equivalence points.</extracomment>
         <translation>%1 mL %2 mol/L %3 mit %4 mol/L %5 · Äquivalenz bei %6</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceChooser</name>
+    <message>
+        <source>Add from library</source>
+        <translation>Aus der Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name or key, e.g. acetic</source>
+        <translation>Name oder Schlüssel, z. B. Essig</translation>
+    </message>
+    <message>
+        <source>Find a substance</source>
+        <translation>Stoff suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Substances of the library</source>
+        <translation>Stoffe der Bibliothek</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An entry of the library&apos;s list: the substance&apos;s name and its key (&quot;Acetic acid (acetic)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The solution holds as many acid-base systems as it can.</source>
+        <translation>Die Lösung enthält schon so viele Säure-Base-Systeme, wie sie fassen kann.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceListView</name>
+    <message>
+        <source>Base with typed pKb</source>
+        <translation>Base mit eigenen pKb-Werten</translation>
+    </message>
+    <message>
+        <source>Acid with typed pKa</source>
+        <translation>Säure mit eigenen pKs-Werten</translation>
+    </message>
+    <message>
+        <source>Further substances</source>
+        <translation>Weitere Stoffe</translation>
+    </message>
+    <message>
+        <source>Add fro&amp;m library…</source>
+        <translation>Aus der Bibliothek &amp;wählen…</translation>
+    </message>
+    <message>
+        <source>Add a substance from the library</source>
+        <translation>Einen Stoff aus der Bibliothek hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add t&amp;yped</source>
+        <translation>Eigenes S&amp;ystem</translation>
+    </message>
+    <message>
+        <source>Add a system with typed constants</source>
+        <translation>Ein System mit selbst eingegebenen Konstanten hinzufügen</translation>
+    </message>
+    <message>
+        <source>A weak acid or base with pKa or pKb values you type</source>
+        <translation>Eine schwache Säure oder Base mit selbst eingegebenen pKs- oder pKb-Werten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>The Remove button of a listed substance, for screen readers: &quot;Remove Acetic acid&quot;.</extracomment>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>pKa of the acid</source>
+        <translation>pKs der Säure</translation>
+    </message>
+    <message>
+        <source>pKb of the base</source>
+        <translation>pKb der Base</translation>
+    </message>
+    <message>
+        <source>Constants given as</source>
+        <translation>Konstanten angegeben als</translation>
+    </message>
+    <message>
+        <source>Typed constants</source>
+        <translation>Eingegebene Konstanten</translation>
+    </message>
+    <message>
+        <source>Values separated by semicolons: 2.15; 7.2; 12.35</source>
+        <extracomment>The typed constants&apos; field: values separated by semicolons.</extracomment>
+        <translation>Werte durch Semikolons getrennt: 2,15; 7,2; 12,35</translation>
+    </message>
+    <message>
+        <source>Concentration of %1 in mol/L</source>
+        <translation>Konzentration von %1 in mol/L</translation>
+    </message>
+    <message>
+        <source>Concentration (mol/L)</source>
+        <translation>Konzentration (mol/L)</translation>
+    </message>
+    <message>
+        <source>Species of %1 dissolved</source>
+        <translation>Gelöste Form von %1</translation>
+    </message>
+    <message>
+        <source>Dissolved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>%1, strong acid</source>
+        <extracomment>A listed strong acid: &quot;HCl, strong acid&quot;.</extracomment>
+        <translation>%1, starke Säure</translation>
+    </message>
+    <message>
+        <source>%1, strong base</source>
+        <translation>%1, starke Base</translation>
+    </message>
+    <message>
+        <source>%1, inert salt</source>
+        <extracomment>A listed salt that takes no part in the acid-base reactions: &quot;NaCl, inert salt&quot;.</extracomment>
+        <translation>%1, Neutralsalz</translation>
+    </message>
+    <message>
+        <source>as the base</source>
+        <extracomment>A base with typed constants is dissolved as the base itself.</extracomment>
+        <translation>als die Base selbst</translation>
     </message>
 </context>
 <context>

@@ -745,6 +745,18 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>is not a whole number</source>
         <translation>no es un número entero</translation>
     </message>
+    <message>
+        <source>is not in the library</source>
+        <translation>no está en la biblioteca</translation>
+    </message>
+    <message>
+        <source>the strong acids add up to more than %1 mol/L</source>
+        <translation>los ácidos fuertes suman más de %1 mol/L</translation>
+    </message>
+    <message>
+        <source>the strong bases add up to more than %1 mol/L</source>
+        <translation>las bases fuertes suman más de %1 mol/L</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>
@@ -1505,6 +1517,38 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MixtureText</name>
+    <message>
+        <source>Solution at %1 °C: pH %2</source>
+        <extracomment>The line under the drawings for a solution of several substances: %1 its temperature in °C, %2 its pH.</extracomment>
+        <translation>Disolución a %1 °C: pH %2</translation>
+    </message>
+    <message>
+        <source>I = %1 mol/L</source>
+        <extracomment>The ionic strength of the solution, in mol/L.</extracomment>
+        <translation>I = %1 mol/L</translation>
+    </message>
+    <message>
+        <source>the Davies equation is not reliable above I = %1 mol/L</source>
+        <translation>la ecuación de Davies no es fiable por encima de I = %1 mol/L</translation>
+    </message>
+    <message>
+        <source>constants at 25 °C: %1</source>
+        <extracomment>A note under the drawings: the constants of these systems are not known at other temperatures and are used at their 25 °C values.</extracomment>
+        <translation>constantes a 25 °C: %1</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · no equivalence point</source>
+        <extracomment>The titration line of a solution of several substances when the titrant reaches no equivalence point: &quot;25 mL of the solution with 0.1 mol/L NaOH · no equivalence point&quot;.</extracomment>
+        <translation>%1 mL de la disolución con %3 %2 mol/L · sin punto de equivalencia</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · equivalence at %4</source>
+        <extracomment>The titration line of a solution of several substances: %1 the sample&apos;s volume, %2 the titrant&apos;s concentration, %3 the titrant, %4 the equivalence points.</extracomment>
+        <translation>%1 mL de la disolución con %3 %2 mol/L · equivalencia en %4</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1715,6 +1759,49 @@ No se pudo abrir la impresora o su archivo.</translation>
         <source>End v&amp;olume (mL)</source>
         <translation>Volumen &amp;final (mL)</translation>
     </message>
+    <message>
+        <source>Tem&amp;perature (°C)</source>
+        <translation>Temperat&amp;ura (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature in degrees Celsius</source>
+        <translation>Temperatura en grados Celsius</translation>
+    </message>
+    <message>
+        <source>0 to 100 °C</source>
+        <translation>de 0 a 100 °C</translation>
+    </message>
+    <message>
+        <source>ideal</source>
+        <extracomment>Activities taken as the concentrations.</extracomment>
+        <translation>ideales</translation>
+    </message>
+    <message>
+        <source>Davies</source>
+        <extracomment>Activity coefficients by the Davies equation.</extracomment>
+        <translation>Davies</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Actividades</translation>
+    </message>
+    <message>
+        <source>Davies: activity coefficients from the ionic strength, good up to about 0.5 mol/L</source>
+        <translation>Davies: coeficientes de actividad a partir de la fuerza iónica, válidos hasta unos 0,5 mol/L</translation>
+    </message>
+    <message>
+        <source>Activitie&amp;s</source>
+        <translation>Actividad&amp;es</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>the substances listed before</source>
+        <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
+        <translation>las demás sustancias como antes</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1828,6 +1915,142 @@ No se pudo abrir la impresora o su archivo.</translation>
         <source>%1 mL of %2 mol/L %3 with %4 mol/L %5 · equivalence at %6</source>
         <extracomment>The titration line under the drawing: &quot;25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)&quot;. %1 the sample&apos;s volume, %2 its concentration, %3 what was dissolved, %4 the titrant&apos;s concentration, %5 the titrant, %6 the equivalence points.</extracomment>
         <translation>%1 mL de %3 %2 mol/L con %5 %4 mol/L · equivalencia en %6</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceChooser</name>
+    <message>
+        <source>Add from library</source>
+        <translation>Añadir de la biblioteca</translation>
+    </message>
+    <message>
+        <source>Name or key, e.g. acetic</source>
+        <translation>Nombre o clave, p. ej. acético</translation>
+    </message>
+    <message>
+        <source>Find a substance</source>
+        <translation>Buscar una sustancia</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Substances of the library</source>
+        <translation>Sustancias de la biblioteca</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An entry of the library&apos;s list: the substance&apos;s name and its key (&quot;Acetic acid (acetic)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The solution holds as many acid-base systems as it can.</source>
+        <translation>La disolución ya contiene todos los sistemas ácido-base que admite.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceListView</name>
+    <message>
+        <source>Base with typed pKb</source>
+        <translation>Base con pKb propios</translation>
+    </message>
+    <message>
+        <source>Acid with typed pKa</source>
+        <translation>Ácido con pKa propios</translation>
+    </message>
+    <message>
+        <source>Further substances</source>
+        <translation>Otras sustancias</translation>
+    </message>
+    <message>
+        <source>Add fro&amp;m library…</source>
+        <translation>To&amp;mar de la biblioteca…</translation>
+    </message>
+    <message>
+        <source>Add a substance from the library</source>
+        <translation>Añadir una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>Add t&amp;yped</source>
+        <translation>Sistema &amp;propio</translation>
+    </message>
+    <message>
+        <source>Add a system with typed constants</source>
+        <translation>Añadir un sistema con constantes tecleadas</translation>
+    </message>
+    <message>
+        <source>A weak acid or base with pKa or pKb values you type</source>
+        <translation>Un ácido o una base débil con los valores de pKa o pKb que teclee</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>The Remove button of a listed substance, for screen readers: &quot;Remove Acetic acid&quot;.</extracomment>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>pKa of the acid</source>
+        <translation>pKa del ácido</translation>
+    </message>
+    <message>
+        <source>pKb of the base</source>
+        <translation>pKb de la base</translation>
+    </message>
+    <message>
+        <source>Constants given as</source>
+        <translation>Constantes dadas como</translation>
+    </message>
+    <message>
+        <source>Typed constants</source>
+        <translation>Constantes tecleadas</translation>
+    </message>
+    <message>
+        <source>Values separated by semicolons: 2.15; 7.2; 12.35</source>
+        <extracomment>The typed constants&apos; field: values separated by semicolons.</extracomment>
+        <translation>Valores separados por punto y coma: 2,15; 7,2; 12,35</translation>
+    </message>
+    <message>
+        <source>Concentration of %1 in mol/L</source>
+        <translation>Concentración de %1 en mol/L</translation>
+    </message>
+    <message>
+        <source>Concentration (mol/L)</source>
+        <translation>Concentración (mol/L)</translation>
+    </message>
+    <message>
+        <source>Species of %1 dissolved</source>
+        <translation>Especie disuelta de %1</translation>
+    </message>
+    <message>
+        <source>Dissolved</source>
+        <translation>Disuelto</translation>
+    </message>
+    <message>
+        <source>%1, strong acid</source>
+        <extracomment>A listed strong acid: &quot;HCl, strong acid&quot;.</extracomment>
+        <translation>%1, ácido fuerte</translation>
+    </message>
+    <message>
+        <source>%1, strong base</source>
+        <translation>%1, base fuerte</translation>
+    </message>
+    <message>
+        <source>%1, inert salt</source>
+        <extracomment>A listed salt that takes no part in the acid-base reactions: &quot;NaCl, inert salt&quot;.</extracomment>
+        <translation>%1, sal inerte</translation>
+    </message>
+    <message>
+        <source>as the base</source>
+        <extracomment>A base with typed constants is dissolved as the base itself.</extracomment>
+        <translation>como la propia base</translation>
     </message>
 </context>
 <context>

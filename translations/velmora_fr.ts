@@ -745,6 +745,18 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>is not a whole number</source>
         <translation>n’est pas un nombre entier</translation>
     </message>
+    <message>
+        <source>is not in the library</source>
+        <translation>ne figure pas dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>the strong acids add up to more than %1 mol/L</source>
+        <translation>les acides forts dépassent au total %1&#xa0;mol/L</translation>
+    </message>
+    <message>
+        <source>the strong bases add up to more than %1 mol/L</source>
+        <translation>les bases fortes dépassent au total %1&#xa0;mol/L</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>
@@ -1505,6 +1517,38 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::MixtureText</name>
+    <message>
+        <source>Solution at %1 °C: pH %2</source>
+        <extracomment>The line under the drawings for a solution of several substances: %1 its temperature in °C, %2 its pH.</extracomment>
+        <translation>Solution à %1&#xa0;°C&#xa0;: pH %2</translation>
+    </message>
+    <message>
+        <source>I = %1 mol/L</source>
+        <extracomment>The ionic strength of the solution, in mol/L.</extracomment>
+        <translation>I = %1&#xa0;mol/L</translation>
+    </message>
+    <message>
+        <source>the Davies equation is not reliable above I = %1 mol/L</source>
+        <translation>l’équation de Davies n’est plus fiable au-delà de I = %1&#xa0;mol/L</translation>
+    </message>
+    <message>
+        <source>constants at 25 °C: %1</source>
+        <extracomment>A note under the drawings: the constants of these systems are not known at other temperatures and are used at their 25 °C values.</extracomment>
+        <translation>constantes à 25&#xa0;°C&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · no equivalence point</source>
+        <extracomment>The titration line of a solution of several substances when the titrant reaches no equivalence point: &quot;25 mL of the solution with 0.1 mol/L NaOH · no equivalence point&quot;.</extracomment>
+        <translation>%1&#xa0;mL de la solution titrés par %3 à %2&#xa0;mol/L · aucun point d’équivalence</translation>
+    </message>
+    <message>
+        <source>%1 mL of the solution with %2 mol/L %3 · equivalence at %4</source>
+        <extracomment>The titration line of a solution of several substances: %1 the sample&apos;s volume, %2 the titrant&apos;s concentration, %3 the titrant, %4 the equivalence points.</extracomment>
+        <translation>%1&#xa0;mL de la solution titrés par %3 à %2&#xa0;mol/L · équivalence à %4</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1715,6 +1759,49 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <source>End v&amp;olume (mL)</source>
         <translation>Volume &amp;final (mL)</translation>
     </message>
+    <message>
+        <source>Tem&amp;perature (°C)</source>
+        <translation>Tem&amp;pérature (°C)</translation>
+    </message>
+    <message>
+        <source>Temperature in degrees Celsius</source>
+        <translation>Température en degrés Celsius</translation>
+    </message>
+    <message>
+        <source>0 to 100 °C</source>
+        <translation>de 0 à 100&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>ideal</source>
+        <extracomment>Activities taken as the concentrations.</extracomment>
+        <translation>idéales</translation>
+    </message>
+    <message>
+        <source>Davies</source>
+        <extracomment>Activity coefficients by the Davies equation.</extracomment>
+        <translation>Davies</translation>
+    </message>
+    <message>
+        <source>Activities</source>
+        <translation>Activités</translation>
+    </message>
+    <message>
+        <source>Davies: activity coefficients from the ionic strength, good up to about 0.5 mol/L</source>
+        <translation>Davies&#xa0;: coefficients d’activité tirés de la force ionique, valables jusqu’à 0,5&#xa0;mol/L environ</translation>
+    </message>
+    <message>
+        <source>Activitie&amp;s</source>
+        <translation>Act&amp;ivités</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1&#xa0;°C</translation>
+    </message>
+    <message>
+        <source>the substances listed before</source>
+        <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
+        <translation>les autres substances telles qu’avant</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1828,6 +1915,142 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <source>%1 mL of %2 mol/L %3 with %4 mol/L %5 · equivalence at %6</source>
         <extracomment>The titration line under the drawing: &quot;25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)&quot;. %1 the sample&apos;s volume, %2 its concentration, %3 what was dissolved, %4 the titrant&apos;s concentration, %5 the titrant, %6 the equivalence points.</extracomment>
         <translation>%1&#xa0;mL de %3 à %2&#xa0;mol/L titrés par %5 à %4&#xa0;mol/L · équivalence à %6</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceChooser</name>
+    <message>
+        <source>Add from library</source>
+        <translation>Ajouter depuis la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Name or key, e.g. acetic</source>
+        <translation>Nom ou clé, par ex. acétique</translation>
+    </message>
+    <message>
+        <source>Find a substance</source>
+        <translation>Rechercher une substance</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Substances of the library</source>
+        <translation>Substances de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An entry of the library&apos;s list: the substance&apos;s name and its key (&quot;Acetic acid (acetic)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The solution holds as many acid-base systems as it can.</source>
+        <translation>La solution contient déjà autant de systèmes acide-base qu’elle le peut.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::SubstanceListView</name>
+    <message>
+        <source>Base with typed pKb</source>
+        <translation>Base aux pKb saisis</translation>
+    </message>
+    <message>
+        <source>Acid with typed pKa</source>
+        <translation>Acide aux pKa saisis</translation>
+    </message>
+    <message>
+        <source>Further substances</source>
+        <translation>Autres substances</translation>
+    </message>
+    <message>
+        <source>Add fro&amp;m library…</source>
+        <translation>Ajouter d&amp;epuis la bibliothèque…</translation>
+    </message>
+    <message>
+        <source>Add a substance from the library</source>
+        <translation>Ajouter une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Add t&amp;yped</source>
+        <translation>Saisir un s&amp;ystème</translation>
+    </message>
+    <message>
+        <source>Add a system with typed constants</source>
+        <translation>Ajouter un système aux constantes saisies</translation>
+    </message>
+    <message>
+        <source>A weak acid or base with pKa or pKb values you type</source>
+        <translation>Un acide ou une base faible dont vous saisissez les pKa ou pKb</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>The Remove button of a listed substance, for screen readers: &quot;Remove Acetic acid&quot;.</extracomment>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>pKa of the acid</source>
+        <translation>pKa de l’acide</translation>
+    </message>
+    <message>
+        <source>pKb of the base</source>
+        <translation>pKb de la base</translation>
+    </message>
+    <message>
+        <source>Constants given as</source>
+        <translation>Constantes données en</translation>
+    </message>
+    <message>
+        <source>Typed constants</source>
+        <translation>Constantes saisies</translation>
+    </message>
+    <message>
+        <source>Values separated by semicolons: 2.15; 7.2; 12.35</source>
+        <extracomment>The typed constants&apos; field: values separated by semicolons.</extracomment>
+        <translation>Valeurs séparées par des points-virgules&#xa0;: 2,15&#xa0;; 7,2&#xa0;; 12,35</translation>
+    </message>
+    <message>
+        <source>Concentration of %1 in mol/L</source>
+        <translation>Concentration de %1 en mol/L</translation>
+    </message>
+    <message>
+        <source>Concentration (mol/L)</source>
+        <translation>Concentration (mol/L)</translation>
+    </message>
+    <message>
+        <source>Species of %1 dissolved</source>
+        <translation>Espèce apportée de %1</translation>
+    </message>
+    <message>
+        <source>Dissolved</source>
+        <translation>Soluté apporté</translation>
+    </message>
+    <message>
+        <source>%1, strong acid</source>
+        <extracomment>A listed strong acid: &quot;HCl, strong acid&quot;.</extracomment>
+        <translation>%1, acide fort</translation>
+    </message>
+    <message>
+        <source>%1, strong base</source>
+        <translation>%1, base forte</translation>
+    </message>
+    <message>
+        <source>%1, inert salt</source>
+        <extracomment>A listed salt that takes no part in the acid-base reactions: &quot;NaCl, inert salt&quot;.</extracomment>
+        <translation>%1, sel indifférent</translation>
+    </message>
+    <message>
+        <source>as the base</source>
+        <extracomment>A base with typed constants is dissolved as the base itself.</extracomment>
+        <translation>sous forme de la base elle-même</translation>
     </message>
 </context>
 <context>

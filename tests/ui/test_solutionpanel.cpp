@@ -7,14 +7,20 @@
 #include "model/polyprotic.h"
 #include "ui/solution/numberfield.h"
 #include "ui/solution/solutionpanel.h"
+#include "ui/solution/substancechooser.h"
+#include "ui/solution/substancelist.h"
+#include "ui/solution/substancelistview.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -43,6 +49,70 @@ void click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+/** The listed substances as "key c k" ("pKa:2/7 c k" for typed constants), joined by "; ". */
+QString listedSummary(const std::vector<ListedSubstance>& substances) {
+    QStringList rows;
+    for (const ListedSubstance& listed : substances) {
+        QString first = QString::fromStdString(listed.key);
+        if (listed.typed()) {
+            QStringList values;
+            for (const double pK : listed.pK) {
+                values << QString::number(pK);
+            }
+            first = (listed.givenAsBase ? QStringLiteral("pKb:") : QStringLiteral("pKa:")) +
+                    values.join(u'/');
+        }
+        rows << QStringLiteral("%1 %2 %3")
+                    .arg(first, QString::number(listed.concentration))
+                    .arg(listed.dissolvedAs);
+    }
+    return rows.join(QStringLiteral("; "));
+}
+
+/**
+ * One edit of the panel as a user makes it: "library filter" (Add from library…, the filter
+ * typed, Enter), "typed" (Add typed), "constants i text", "base i", "conc i text", "species i k",
+ * "remove i", "davies", "temperature text", "strongacid text".
+ */
+void perform(SolutionPanel& panel, const QString& step) {
+    SubstanceListView& list = *panel.substanceList();
+    const QString verb = step.section(u' ', 0, 0);
+    const int row = step.section(u' ', 1, 1).toInt();
+    const QString rest = step.section(u' ', 2);
+    if (verb == u"library") {
+        const QString filter = step.section(u' ', 1);
+        QTimer::singleShot(0, [filter] {
+            auto* chooser = qobject_cast<SubstanceChooser*>(QApplication::activeModalWidget());
+            QVERIFY(chooser != nullptr);
+            QTest::keyClicks(chooser->filterEdit(), filter);
+            QTest::keyClick(chooser->filterEdit(), Qt::Key_Return);
+        });
+        click(list.libraryButton());
+    } else if (verb == u"typed") {
+        click(list.typedButton());
+    } else if (verb == u"constants") {
+        typeInto(list.constantsEdit(row), rest);
+    } else if (verb == u"base") {
+        choose(list.baseBox(row), 1);
+    } else if (verb == u"conc") {
+        typeInto(list.concentrationField(row), rest);
+    } else if (verb == u"species") {
+        choose(list.speciesBox(row), rest.toInt());
+    } else if (verb == u"remove") {
+        click(list.removeButton(row));
+        // The row goes once its button's click is over.
+        QCoreApplication::processEvents();
+    } else if (verb == u"davies") {
+        choose(panel.activityBox(), 1);
+    } else if (verb == u"temperature") {
+        typeInto(panel.temperatureField(), step.section(u' ', 1));
+    } else if (verb == u"strongacid") {
+        typeInto(panel.strongAcidField(), step.section(u' ', 1));
+    } else {
+        qFatal("unknown step %s", qPrintable(step));
+    }
+}
+
 } // namespace
 
 class TestSolutionPanel : public QObject {
@@ -61,6 +131,12 @@ private slots:
     void longFormulaIsRefusedAloud();
     void sliderFollowsTypedConcentration_data();
     void sliderFollowsTypedConcentration();
+    void filterFindsByNameAndKey_data();
+    void filterFindsByNameAndKey();
+    void chooserWorksByKeyboard_data();
+    void chooserWorksByKeyboard();
+    void listedRowsDriveTheInputs_data();
+    void listedRowsDriveTheInputs();
 };
 
 void TestSolutionPanel::dissolvedStaysWithinTheSpecies_data() {
@@ -258,6 +334,163 @@ void TestSolutionPanel::sliderFollowsTypedConcentration() {
     // The field keeps the text as typed; the slider does not write over it.
     QCOMPARE(panel.concentrationField()->text(), typed);
     QVERIFY(changed.count() >= 1);
+}
+
+void TestSolutionPanel::filterFindsByNameAndKey_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("the name") << "Acetic"
+                              << "Acetic acid"
+                              << "acetic" << true;
+    QTest::newRow("any letter case") << "ESSIG"
+                                     << "Essigsäure"
+                                     << "acetic" << true;
+    QTest::newRow("without the accent") << "saure"
+                                        << "Essigsäure"
+                                        << "acetic" << true;
+    QTest::newRow("with the accent") << "säure"
+                                     << "Essigsäure"
+                                     << "acetic" << true;
+    QTest::newRow("accent in the filter only") << "acidé"
+                                               << "Acide acétique"
+                                               << "acetic" << true;
+    QTest::newRow("words in any order") << "acetate sodium"
+                                        << "Sodium acetate"
+                                        << "sodium-acetate" << true;
+    QTest::newRow("the key with its hyphen") << "sodium-acetate"
+                                             << "Natriumacetat"
+                                             << "sodium-acetate" << true;
+    QTest::newRow("the key, translated name") << "acetic"
+                                              << "Essigsäure"
+                                              << "acetic" << true;
+    QTest::newRow("one word missing") << "sodium citrate"
+                                      << "Sodium acetate"
+                                      << "sodium-acetate" << false;
+    QTest::newRow("another substance") << "nitric"
+                                       << "Nitrous acid"
+                                       << "nitrous" << false;
+    QTest::newRow("empty: everything") << "  "
+                                       << "Phenol"
+                                       << "phenol" << true;
+}
+
+void TestSolutionPanel::filterFindsByNameAndKey() {
+    QFETCH(QString, filter);
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    QFETCH(bool, found);
+    QCOMPARE(filterFinds(filter, name, key), found);
+}
+
+void TestSolutionPanel::chooserWorksByKeyboard_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("down"); // arrow presses after the filter
+    QTest::addColumn<bool>("systemsFull");
+    QTest::addColumn<QString>("chosen"); // empty: Enter takes nothing
+    QTest::newRow("first found") << "acetate" << 0 << false << "sodium-acetate";
+    QTest::newRow("arrow to the second") << "hydroxide" << 1 << false << "potassium-hydroxide";
+    QTest::newRow("arrow stops at the last") << "hydroxide" << 5 << false << "potassium-hydroxide";
+    QTest::newRow("nothing found") << "zzz" << 0 << false << "";
+    QTest::newRow("no room: systems cannot be chosen") << "acetic" << 0 << true << "";
+    QTest::newRow("no room: a strong acid can") << "acid" << 0 << true << "hydrochloric";
+}
+
+void TestSolutionPanel::chooserWorksByKeyboard() {
+    QFETCH(QString, filter);
+    QFETCH(int, down);
+    QFETCH(bool, systemsFull);
+    QFETCH(QString, chosen);
+    SubstanceChooser chooser([systemsFull](const model::Substance& substance) {
+        return !systemsFull || systemCount(listedFromLibrary(substance)) == 0;
+    });
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QCOMPARE(QApplication::focusWidget(), chooser.filterEdit());
+    QTest::keyClicks(chooser.filterEdit(), filter);
+    for (int i = 0; i < down; ++i) {
+        QTest::keyClick(chooser.filterEdit(), Qt::Key_Down);
+    }
+    // Typing goes on in the filter while the arrows move through the list.
+    QCOMPARE(QApplication::focusWidget(), chooser.filterEdit());
+    QTest::keyClick(chooser.filterEdit(), Qt::Key_Return);
+    QCOMPARE(QString::fromStdString(chooser.chosenKey()), chosen);
+    QCOMPARE(chooser.result(), chosen.isEmpty() ? 0 : int(QDialog::Accepted));
+    QCOMPARE(chooser.isVisible(), chosen.isEmpty());
+}
+
+void TestSolutionPanel::listedRowsDriveTheInputs_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("listed"); // inputs().substances, see listedSummary()
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("davies");
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<bool>("notCurrent");
+    QTest::newRow("acetate from the library")
+        << QStringList{"library sodium acet"} << "sodium-acetate 0.1 0" << 1 << false << 25.0
+        << false;
+    QTest::newRow("ammonia as NH3, then as NH4+") << QStringList{"library ammonia", "species 0 0"}
+                                                  << "ammonia 0.1 0" << 1 << false << 25.0 << false;
+    QTest::newRow("ammonia as it comes")
+        << QStringList{"library ammonia"} << "ammonia 0.1 1" << 1 << false << 25.0 << false;
+    QTest::newRow("typed acid's constants")
+        << QStringList{"typed", "constants 0 2; 7", "species 0 1"} << "pKa:2/7 0.1 1" << 1 << false
+        << 25.0 << false;
+    QTest::newRow("typed constants with commas where decimals take a point")
+        << QStringList{"typed", "constants 0 2.5, 7"} << "pKa:2.5/7 0.1 0" << 1 << false << 25.0
+        << false;
+    QTest::newRow("typed as a base")
+        << QStringList{"typed", "base 0"} << "pKb:4.76 0.1 0" << 1 << false << 25.0 << false;
+    QTest::newRow("typed constants out of order are not drawn")
+        << QStringList{"typed", "constants 0 7; 2"} << "pKa:4.76 0.1 0" << 1 << false << 25.0
+        << true;
+    QTest::newRow("typed constants that are no numbers are not drawn")
+        << QStringList{"typed", "constants 0 2; x"} << "pKa:4.76 0.1 0" << 1 << false << 25.0
+        << true;
+    QTest::newRow("concentration typed") << QStringList{"library nitric", "conc 0 0.5"}
+                                         << "nitric 0.5 0" << 1 << false << 25.0 << false;
+    QTest::newRow("concentration past 10 mol/L is not drawn")
+        << QStringList{"library nitric", "conc 0 12"} << "nitric 0.1 0" << 1 << false << 25.0
+        << true;
+    QTest::newRow("one of two removed")
+        << QStringList{"library nitric", "library sodium chloride", "remove 0"}
+        << "sodium-chloride 0.1 0" << 1 << false << 25.0 << false;
+    QTest::newRow("Davies at 37 °C")
+        << QStringList{"davies", "temperature 37"} << "" << 0 << true << 37.0 << false;
+    QTest::newRow("temperature past 100 °C is not drawn")
+        << QStringList{"temperature 101"} << "" << 0 << false << 25.0 << true;
+    QTest::newRow("strong acid field refused beside the list's")
+        << QStringList{"library hydrochloric", "conc 0 9", "strongacid 2"} << "hydrochloric 9 0"
+        << 1 << false << 25.0 << true;
+}
+
+void TestSolutionPanel::listedRowsDriveTheInputs() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, listed);
+    QFETCH(int, rows);
+    QFETCH(bool, davies);
+    QFETCH(double, temperature);
+    QFETCH(bool, notCurrent);
+    SolutionPanel panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QSignalSpy changed(&panel, &SolutionPanel::inputsChanged);
+    for (const QString& step : steps) {
+        perform(panel, step);
+    }
+    QCOMPARE(listedSummary(panel.inputs().substances), listed);
+    QCOMPARE(panel.substanceList()->rowCount(), rows);
+    QCOMPARE(panel.inputs().activity == model::Activity::Davies, davies);
+    QCOMPARE(panel.inputs().temperature, temperature);
+    QCOMPARE(!panel.notCurrentText().isEmpty(), notCurrent);
+    // Every change the drawings must follow was said.
+    if (!listed.isEmpty() || davies) {
+        QVERIFY(!changed.isEmpty());
+    }
+    // The acid's own inputs stay as they were.
+    QCOMPARE(panel.inputs().acid, SolutionInputs{}.acid);
+    QCOMPARE(panel.inputs().solution.strongAcid, 0.0);
 }
 
 QTEST_MAIN(TestSolutionPanel)

@@ -16,6 +16,7 @@
 #include "ui/solution/solutionpanel.h"
 #include "ui/solution/solutionsettings.h"
 #include "ui/solution/solutionwindow.h"
+#include "ui/solution/substancelist.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -107,6 +108,10 @@ QMap<QString, QString> fileValues() {
 class TestSolutionSettings : public QObject {
     Q_OBJECT
 private slots:
+    void listActivityAndTemperatureAreRead_data();
+    void listActivityAndTemperatureAreRead();
+    void listActivityAndTemperatureRoundTrip_data();
+    void listActivityAndTemperatureRoundTrip();
     void initTestCase();
     void init();
 
@@ -442,6 +447,109 @@ void TestSolutionSettings::solutionAndTitrationAreRemembered() {
     QCOMPARE(old.inputs.solution.strongBase, 0.0);
     QCOMPARE(old.inputs.titration.endVolume, 0.0);
     QCOMPARE(old.inputs.titration.sampleVolume, 10.0);
+}
+
+void TestSolutionSettings::listActivityAndTemperatureAreRead_data() {
+    QTest::addColumn<QString>("substances"); // the encoded value; "<none>" for no key
+    QTest::addColumn<QString>("activity");
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QStringList>("keys"); // of the substances read; "typed" for typed ones
+    QTest::addColumn<bool>("davies");
+    QTest::addColumn<double>("celsius");
+    const QString none = QStringLiteral("<none>");
+    QTest::newRow("a file from before: one acid, ideal, 25 °C")
+        << none << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("two substances")
+        << "sodium-acetate 0.1 1, nitric 0.5 0"
+        << "davies"
+        << "37" << QStringList{"sodium-acetate", "nitric"} << true << 37.0;
+    QTest::newRow("an unknown key is dropped, the others stay")
+        << "vinegar 0.1 0, nitric 0.5 0"
+        << "ideal"
+        << "0" << QStringList{"nitric"} << false << 0.0;
+    QTest::newRow("typed constants") << "pKa:2/7 0.1 1, pKb:4.75 0.2 0" << none << "100"
+                                     << QStringList{"typed", "typed"} << false << 100.0;
+    QTest::newRow("typed constants out of order")
+        << "pKa:7/2 0.1 0" << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("typed constants that are no numbers")
+        << "pKa:2/x 0.1 0" << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("concentration past 10 mol/L")
+        << "nitric 11 0" << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("species past the system's")
+        << "acetic 0.1 2" << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("a field missing")
+        << "acetic 0.1" << none << none << QStringList{} << false << 25.0;
+    QTest::newRow("activity not known, temperature past 100 °C")
+        << "acetic 0.1 0"
+        << "debye"
+        << "101" << QStringList{"acetic"} << false << 25.0;
+    QTest::newRow("temperature below 0 °C") << none << "davies"
+                                            << "-1" << QStringList{} << true << 25.0;
+    QTest::newRow("temperature no number")
+        << none << none << "warm" << QStringList{} << false << 25.0;
+}
+
+void TestSolutionSettings::listActivityAndTemperatureAreRead() {
+    QFETCH(QString, substances);
+    QFETCH(QString, activity);
+    QFETCH(QString, temperature);
+    QFETCH(QStringList, keys);
+    QFETCH(bool, davies);
+    QFETCH(double, celsius);
+    QMap<QString, QString> values{{QStringLiteral("concentration"), QStringLiteral("0.05")}};
+    const auto put = [&values](const char* key, const QString& value) {
+        if (value != u"<none>") {
+            values.insert(QString::fromLatin1(key), value);
+        }
+    };
+    put("substances", substances);
+    put("activity", activity);
+    put("temperature", temperature);
+    const SolutionWindowState state = stateFromSettings(values);
+    QStringList read;
+    for (const ListedSubstance& listed : state.inputs.substances) {
+        read << (listed.typed() ? QStringLiteral("typed") : QString::fromStdString(listed.key));
+    }
+    QCOMPARE(read, keys);
+    QCOMPARE(state.inputs.activity == model::Activity::Davies, davies);
+    QCOMPARE(state.inputs.temperature, celsius);
+    // The rest of the file is read as it always was.
+    QCOMPARE(state.inputs.solution.concentration, 0.05);
+}
+
+void TestSolutionSettings::listActivityAndTemperatureRoundTrip_data() {
+    QTest::addColumn<QStringList>("keys"); // "typed-acid", "typed-base" or a library key
+    QTest::addColumn<bool>("davies");
+    QTest::addColumn<double>("celsius");
+    QTest::newRow("none") << QStringList{} << false << 25.0;
+    QTest::newRow("library and typed")
+        << QStringList{"ammonia", "typed-acid", "typed-base"} << true << 0.5;
+    QTest::newRow("strong and inert")
+        << QStringList{"sulfuric", "sodium-hydroxide", "potassium-nitrate"} << false << 99.25;
+}
+
+void TestSolutionSettings::listActivityAndTemperatureRoundTrip() {
+    QFETCH(QStringList, keys);
+    QFETCH(bool, davies);
+    QFETCH(double, celsius);
+    SolutionWindowState state;
+    for (const QString& key : keys) {
+        ListedSubstance listed = key.startsWith(u"typed")
+                                     ? typedSubstance(key == u"typed-base")
+                                     : listedFromLibrary(*model::findSubstance(key.toStdString()));
+        if (listed.typed()) {
+            listed.pK = {2.125, 7.5};
+            listed.dissolvedAs = listed.givenAsBase ? 0 : 2;
+        }
+        listed.concentration = 0.0125 * static_cast<double>(state.inputs.substances.size() + 1);
+        state.inputs.substances.push_back(listed);
+    }
+    state.inputs.activity = davies ? model::Activity::Davies : model::Activity::Ideal;
+    state.inputs.temperature = celsius;
+    const SolutionWindowState read = stateFromSettings(settingsValues(state));
+    QCOMPARE(read.inputs.substances, state.inputs.substances);
+    QCOMPARE(read.inputs.activity, state.inputs.activity);
+    QCOMPARE(read.inputs.temperature, state.inputs.temperature);
 }
 
 QTEST_MAIN(TestSolutionSettings)

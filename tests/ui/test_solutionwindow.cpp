@@ -24,6 +24,8 @@
 #include "ui/solution/solutionpanel.h"
 #include "ui/solution/solutionwindow.h"
 #include "ui/solution/speciestext.h"
+#include "ui/solution/substancelist.h"
+#include "ui/solution/substancelistview.h"
 #include "ui/solution/windowplacement.h"
 
 #include <QAbstractButton>
@@ -135,6 +137,11 @@ class TestSolutionWindow : public QObject {
 private slots:
     void initTestCase();
     void init();
+
+    void listedSubstancesReachTheDrawings_data();
+    void listedSubstancesReachTheDrawings();
+    void newRowIsScrolledIntoView_data();
+    void newRowIsScrolledIntoView();
 
     void chargeReadOffAFormula_data();
     void chargeReadOffAFormula();
@@ -1580,6 +1587,127 @@ void TestSolutionWindow::opensBesideTheMainWindow() {
     const bool alone = !solution->screen()->geometry().intersects(main.frameGeometry());
     QTRY_COMPARE(solution->isMaximized(), maximized && alone);
     QVERIFY(!solution->frameGeometry().intersects(controls));
+}
+
+void TestSolutionWindow::listedSubstancesReachTheDrawings_data() {
+    QTest::addColumn<QStringList>("listed"); // "key concentration"
+    QTest::addColumn<bool>("davies");
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<bool>("titration"); // the titration shown, else the fractions
+    QTest::addColumn<int>("systems");    // 0: the one acid, drawn as before
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("unsaid");
+    QTest::newRow("one acid as before")
+        << QStringList{} << false << 25.0 << false << 0 << QStringList{"0.1 mol/L as HA: pH"}
+        << QStringList{"Solution at", "I ="};
+    QTest::newRow("Davies activities: the ionic strength")
+        << QStringList{} << true << 25.0 << false << 1
+        << QStringList{"Solution at 25 °C: pH", " · I = "}
+        << QStringList{"not reliable", "constants at"};
+    QTest::newRow("a salt past the Davies equation's range")
+        << QStringList{"sodium-chloride 1"} << true << 25.0 << false << 1
+        << QStringList{"the Davies equation is not reliable above I = 0.5 mol/L"}
+        << QStringList{"constants at"};
+    QTest::newRow("ideal with a salt: no ionic strength said")
+        << QStringList{"sodium-chloride 1"} << false << 25.0 << false << 1
+        << QStringList{"Solution at 25 °C"} << QStringList{"I =", "not reliable"};
+    // Tris has its enthalpy in the library; the typed-in acid has none.
+    QTest::newRow("37 °C: constants without an enthalpy stay")
+        << QStringList{"tris 0.05"} << false << 37.0 << false << 2
+        << QStringList{"Solution at 37 °C", "constants at 25 °C: HA"} << QStringList{"Tris"};
+    QTest::newRow("titration of a buffer")
+        << QStringList{"sodium-acetate 0.1"} << false << 25.0 << true << 2
+        << QStringList{"25 mL of the solution with 0.1 mol/L NaOH · equivalence at"}
+        << QStringList{"no equivalence point"};
+}
+
+void TestSolutionWindow::listedSubstancesReachTheDrawings() {
+    QFETCH(QStringList, listed);
+    QFETCH(bool, davies);
+    QFETCH(double, temperature);
+    QFETCH(bool, titration);
+    QFETCH(int, systems);
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, unsaid);
+    SolutionInputs inputs;
+    for (const QString& entry : listed) {
+        ListedSubstance substance =
+            listedFromLibrary(*model::findSubstance(entry.section(u' ', 0, 0).toStdString()));
+        substance.concentration = entry.section(u' ', 1, 1).toDouble();
+        inputs.substances.push_back(substance);
+    }
+    inputs.activity = davies ? model::Activity::Davies : model::Activity::Ideal;
+    inputs.temperature = temperature;
+    {
+        SolutionWindow window;
+        window.show();
+        window.panel().setInputs(inputs);
+        // The window redraws when the panel says its inputs changed; setInputs() says nothing.
+        window.setTextStep(0);
+        window.tabs()->setCurrentIndex(titration ? 2 : 0);
+        const charts::ChartRequest request = window.request();
+        QCOMPARE(request.mixture.has_value(), systems > 0);
+        QVERIFY(window.shownView()->request().mixture == request.mixture);
+        QVERIFY(window.shownView()->request().mixtureTitration == request.mixtureTitration);
+        if (request.mixture) {
+            QCOMPARE(static_cast<int>(request.mixture->systems.size()), systems);
+            QCOMPARE(request.mixture->temperature, temperature);
+            QCOMPARE(request.mixture->activity, inputs.activity);
+            // The titrant stays the window's strong base.
+            QCOMPARE(request.mixtureTitration.titrant.strongBase,
+                     inputs.titration.titrantConcentration);
+            QCOMPARE(request.mixtureTitration.sampleVolume, inputs.titration.sampleVolume);
+        }
+        const QString line = window.solutionLine()->text();
+        for (const QString& text : said) {
+            QVERIFY2(line.contains(text), qPrintable(line));
+        }
+        for (const QString& text : unsaid) {
+            QVERIFY2(!line.contains(text), qPrintable(line));
+        }
+        window.saveSettings();
+    }
+    // Remembered as they were.
+    SolutionWindow again;
+    QCOMPARE(again.panel().inputs().substances, inputs.substances);
+    QCOMPARE(again.panel().inputs().activity, inputs.activity);
+    QCOMPARE(again.panel().inputs().temperature, inputs.temperature);
+    QCOMPARE(again.request().mixture.has_value(), systems > 0);
+}
+
+void TestSolutionWindow::newRowIsScrolledIntoView_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("inputs beside the drawing") << QSize(1000, 420) << 3;
+    QTest::newRow("inputs above the drawing") << QSize(480, 600) << 2;
+}
+
+void TestSolutionWindow::newRowIsScrolledIntoView() {
+    QFETCH(QSize, size);
+    QFETCH(int, rows);
+    SolutionWindow window;
+    window.resize(size);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SubstanceListView& list = *window.panel().substanceList();
+    auto* inputs = window.findChild<QScrollArea*>(QStringLiteral("inputs"));
+    QVERIFY(inputs != nullptr);
+    for (int i = 0; i < rows; ++i) {
+        list.typedButton()->click();
+        QCoreApplication::processEvents();
+    }
+    QLineEdit* typed = list.constantsEdit(rows - 1);
+    // The new row's first field has the focus and lies wholly in sight, ready to be typed into.
+    QTRY_COMPARE(QApplication::focusWidget(), typed);
+    QWidget* viewport = inputs->viewport();
+    QTRY_VERIFY(inputs->verticalScrollBar()->value() > 0);
+    const QRect shown(typed->mapTo(viewport, QPoint(0, 0)), typed->size());
+    QVERIFY2(viewport->rect().contains(shown),
+             qPrintable(QStringLiteral("field at %1,%2 in %3 x %4")
+                            .arg(shown.x())
+                            .arg(shown.y())
+                            .arg(viewport->width())
+                            .arg(viewport->height())));
 }
 
 QTEST_MAIN(TestSolutionWindow)

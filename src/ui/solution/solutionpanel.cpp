@@ -4,6 +4,7 @@
 #include "decimalspinbox.h"
 #include "numberfield.h"
 #include "speciestext.h"
+#include "substancelistview.h"
 #include "typednumber.h"
 
 #include "language/modeltexts.h"
@@ -33,10 +34,14 @@ QLabel* problemLabel(QWidget* parent) {
     return label;
 }
 
-/** A value of `input` as the program writes it: concentrations to three digits, volumes to six. */
+/**
+ * A value of `input` as the program writes it: concentrations to three digits, volumes and the
+ * temperature to six.
+ */
 QString programText(NumberInput input, double value) {
-    const bool volume = input == NumberInput::SampleVolume || input == NumberInput::EndVolume;
-    return volume ? QString::number(value, 'g', 6) : concentrationText(value);
+    const bool plain = input == NumberInput::SampleVolume || input == NumberInput::EndVolume ||
+                       input == NumberInput::Temperature;
+    return plain ? QString::number(value, 'g', 6) : concentrationText(value);
 }
 
 } // namespace
@@ -50,11 +55,28 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     m_follow->setChecked(true);
     layout->addWidget(m_follow);
     layout->addWidget(buildAcidGroup());
+    m_list = new SubstanceListView(m_state, this);
+    layout->addWidget(m_list);
+    connect(m_list, &SubstanceListView::edited, this, [this](bool changed) {
+        if (changed) {
+            emit inputsChanged();
+        }
+        emit notCurrentChanged();
+    });
     layout->addWidget(buildSolutionGroup());
     layout->addWidget(buildTitrationGroup());
     layout->addStretch(1);
 
     setInputs(SolutionInputs{});
+}
+
+SolutionPanel::~SolutionPanel() {
+    // The fields go after the state they edit: one that finishes its edit as it loses the focus
+    // then must reach no handler.
+    for (QWidget* field : findChildren<QWidget*>()) {
+        field->disconnect(this);
+        field->disconnect(m_list);
+    }
 }
 
 QWidget* SolutionPanel::buildAcidGroup() {
@@ -175,10 +197,11 @@ QWidget* SolutionPanel::buildAcidGroup() {
 NumberField* SolutionPanel::addNumberField(QGridLayout& grid, int row, NumberInput input,
                                            const QString& label, const QString& accessibleName) {
     // The automatic end volume is the empty field (allowEmpty()); a typed 0 is out of range.
+    // A value is checked with the solution it makes: the strong acids added up, say.
     auto* field = new NumberField(
-        [input](double value) {
+        [this, input](double value) {
             return input == NumberInput::EndVolume ? model::problemWithEndVolume(value)
-                                                   : problemWithNumber(input, value);
+                                                   : m_state.problemWithNumberHere(input, value);
         },
         grid.parentWidget());
     field->setAccessibleName(accessibleName);
@@ -190,6 +213,7 @@ NumberField* SolutionPanel::addNumberField(QGridLayout& grid, int row, NumberInp
     connect(field, &NumberField::edited, this, [this, input, field] {
         const SolutionInputs before = inputs();
         m_state.typeNumber(input, field->value());
+        m_list->showComposition();
         setInputsChanged(before);
         emit notCurrentChanged();
     });
@@ -212,6 +236,8 @@ NumberField* SolutionPanel::numberField(NumberInput input) const {
         return m_titrantConcentration;
     case NumberInput::SampleVolume:
         return m_volume;
+    case NumberInput::Temperature:
+        return m_temperature;
     case NumberInput::EndVolume:
         break;
     }
@@ -271,6 +297,28 @@ QWidget* SolutionPanel::buildSolutionGroup() {
     m_strongBase =
         addNumberField(*grid, 6, NumberInput::StrongBase, tr("Strong &base added (mol/L)"),
                        tr("Strong base added, NaOH, in mol/L"));
+    m_temperature = addNumberField(*grid, 8, NumberInput::Temperature, tr("Tem&perature (°C)"),
+                                   tr("Temperature in degrees Celsius"));
+    m_temperature->setToolTip(tr("0 to 100 °C"));
+    m_activity = new QComboBox(group);
+    //: Activities taken as the concentrations.
+    m_activity->addItem(tr("ideal"));
+    //: Activity coefficients by the Davies equation.
+    m_activity->addItem(tr("Davies"));
+    m_activity->setAccessibleName(tr("Activities"));
+    m_activity->setToolTip(tr("Davies: activity coefficients from the ionic strength, good up "
+                              "to about 0.5 mol/L"));
+    auto* activityLabel = new QLabel(tr("Activitie&s"), group);
+    activityLabel->setBuddy(m_activity);
+    grid->addWidget(activityLabel, 10, 0);
+    grid->addWidget(m_activity, 10, 1);
+    connect(m_activity, &QComboBox::activated, this, [this](int index) {
+        const SolutionInputs before = inputs();
+        m_state.setActivity(index == 1 ? model::Activity::Davies : model::Activity::Ideal);
+        setInputsChanged(before);
+        m_list->showComposition();
+        emit notCurrentChanged();
+    });
     return group;
 }
 
@@ -316,6 +364,7 @@ void SolutionPanel::setInputs(const SolutionInputs& inputs) {
     m_state.setInputs(inputs);
     showSolutionFields();
     showAcid();
+    m_list->showRows();
     emit notCurrentChanged();
 }
 
@@ -422,6 +471,7 @@ void SolutionPanel::showSolutionFields() {
     const SolutionInputs& shown = inputs();
     m_slider->setValue(concentrationPosition(shown.solution.concentration));
     m_titrant->setCurrentIndex(shown.titration.titrant == model::Titrant::Acid ? 1 : 0);
+    m_activity->setCurrentIndex(shown.activity == model::Activity::Davies ? 1 : 0);
     for (const NumberInput input : kNumberInputs) {
         numberField(input)->showText(programText(input, numberOf(shown, input)));
     }
@@ -465,7 +515,14 @@ QString SolutionPanel::notCurrentText() const {
             shown << (value == 0.0 ? tr("end volume automatic")
                                    : tr("end volume %1 mL").arg(number));
             break;
+        case NumberInput::Temperature:
+            shown << tr("%1 °C").arg(number);
+            break;
         }
+    }
+    if (m_state.listRefused()) {
+        //: What the drawings show of the listed substances while a field of theirs is not fine.
+        shown << tr("the substances listed before");
     }
     if (shown.isEmpty()) {
         return {};

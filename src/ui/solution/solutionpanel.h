@@ -22,12 +22,15 @@ namespace velmora::ui {
 
 class DecimalSpinBox;
 class NumberField;
+class SubstanceListView;
 
 /**
  * The solution window's controls: the acid (its pKa values, the charge of its fully protonated
  * form and the species' formulas), the solution (concentration, the species dissolved) and the
  * titration (titrant and its concentration, the start and end volumes), with the "Follow the main
- * window" box above them: everything the command line can say about a solution.
+ * window" box above them: everything the command line can say about a solution. Below the acid,
+ * further substances are listed (SubstanceListView); the activities (ideal or Davies) and the
+ * temperature are set with the solution.
  *
  * Every field is checked as it is edited, by the model's own checks; a problem is shown beside the
  * field in the model's words and the field keeps it until it is mended. inputs() holds what the
@@ -42,6 +45,7 @@ class SolutionPanel : public QWidget {
     Q_OBJECT
 public:
     explicit SolutionPanel(QWidget* parent = nullptr);
+    ~SolutionPanel() override;
 
     /** The inputs as they last were all fine. */
     [[nodiscard]] const SolutionInputs& inputs() const { return m_state.inputs(); }
@@ -73,6 +77,11 @@ public:
     /** The titration's end volume; empty for the automatic end. */
     [[nodiscard]] NumberField* endVolumeField() const { return m_endVolume; }
     [[nodiscard]] NumberField* numberField(NumberInput input) const;
+    [[nodiscard]] NumberField* temperatureField() const { return m_temperature; }
+    /** Ideal (index 0) or Davies (index 1) activities. */
+    [[nodiscard]] QComboBox* activityBox() const { return m_activity; }
+    /** The substances listed below the acid. */
+    [[nodiscard]] SubstanceListView* substanceList() const { return m_list; }
 
     /**
      * While a field is not fine, what the drawings show instead of it, in the user's language
@@ -142,6 +151,9 @@ private:
     NumberField* m_strongAcid = nullptr;
     NumberField* m_strongBase = nullptr;
     NumberField* m_endVolume = nullptr;
+    NumberField* m_temperature = nullptr;
+    QComboBox* m_activity = nullptr;
+    SubstanceListView* m_list = nullptr;
 };
 
 } // namespace velmora::ui

@@ -24,6 +24,8 @@ model::Problem problemWithNumber(NumberInput input, double value) {
         return model::problemWithTitrantConcentration(value);
     case NumberInput::SampleVolume:
         return model::problemWithSampleVolume(value);
+    case NumberInput::Temperature:
+        return model::problemWithTemperature(value);
     case NumberInput::EndVolume:
         break;
     }
@@ -87,7 +89,17 @@ bool SolutionPanelState::setInputs(const SolutionInputs& inputs) {
     m_wantedDissolved = std::max(inputs.solution.dissolvedAs, 0);
     m_inputs.solution = inputs.solution;
     m_inputs.titration = inputs.titration;
+    m_inputs.activity = inputs.activity;
+    m_inputs.temperature = inputs.temperature;
     setAcid(inputs.acid);
+    m_list.setRows(inputs.substances);
+    m_inputs.substances = m_list.taken();
+    // A list that does not make a fine solution with the rest is not taken at all.
+    if (!problemWithComposition(m_inputs).empty()) {
+        m_list.setRows({});
+        m_inputs.substances.clear();
+    }
+    m_compositionProblem = {};
     m_settled = m_inputs;
     m_refused = {};
     return !(m_inputs == before);
@@ -261,6 +273,8 @@ double& SolutionPanelState::fieldOf(SolutionInputs& inputs, NumberInput input) {
         return inputs.titration.titrantConcentration;
     case NumberInput::SampleVolume:
         return inputs.titration.sampleVolume;
+    case NumberInput::Temperature:
+        return inputs.temperature;
     case NumberInput::EndVolume:
         break;
     }
@@ -271,12 +285,105 @@ bool SolutionPanelState::refused(NumberInput input) const {
     return m_refused.at(slot(input));
 }
 
+model::Problem SolutionPanelState::problemWithNumberHere(NumberInput input, double value) const {
+    if (model::Problem own = problemWithNumber(input, value); !own.empty()) {
+        return own;
+    }
+    SolutionInputs candidate = m_inputs;
+    fieldOf(candidate, input) = value;
+    return problemWithComposition(candidate);
+}
+
 bool SolutionPanelState::typeNumber(NumberInput input, std::optional<double> value) {
     const SolutionInputs before = m_inputs;
-    const bool fine = value && problemWithNumber(input, *value).empty();
+    const bool fine = value && problemWithNumberHere(input, *value).empty();
     // A value that is not fine leaves the one from before the edit, never one typed on the way.
     fieldOf(m_inputs, input) = fine ? *value : fieldOf(m_settled, input);
     m_refused.at(slot(input)) = !fine;
+    // A list refused with the value before may fit with this one.
+    takeList();
+    return !(m_inputs == before);
+}
+
+void SolutionPanelState::takeList() {
+    SolutionInputs candidate = m_inputs;
+    candidate.substances = m_list.taken();
+    m_compositionProblem = problemWithComposition(candidate);
+    if (m_compositionProblem.empty()) {
+        m_inputs = std::move(candidate);
+    }
+}
+
+bool SolutionPanelState::listRefused() const {
+    if (!m_compositionProblem.empty()) {
+        return true;
+    }
+    for (int i = 0; i < m_list.count(); ++i) {
+        if (m_list.refused(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SolutionPanelState::canAddSubstance(const ListedSubstance& listed) const {
+    return m_list.canAdd(listed);
+}
+
+bool SolutionPanelState::addSubstance(const ListedSubstance& listed) {
+    const SolutionInputs before = m_inputs;
+    if (m_list.add(listed)) {
+        takeList();
+    }
+    return !(m_inputs == before);
+}
+
+bool SolutionPanelState::removeSubstance(int i) {
+    const SolutionInputs before = m_inputs;
+    if (m_list.remove(i)) {
+        takeList();
+    }
+    return !(m_inputs == before);
+}
+
+bool SolutionPanelState::typeSubstanceConcentration(int i, std::optional<double> concentration) {
+    const SolutionInputs before = m_inputs;
+    m_list.typeConcentration(i, concentration);
+    takeList();
+    return !(m_inputs == before);
+}
+
+bool SolutionPanelState::typeSubstanceConstants(int i,
+                                                std::optional<std::vector<double>> constants) {
+    const SolutionInputs before = m_inputs;
+    m_list.typeConstants(i, std::move(constants));
+    takeList();
+    return !(m_inputs == before);
+}
+
+void SolutionPanelState::finishSubstanceTyping(int i) {
+    m_list.finishTyping(i);
+}
+
+bool SolutionPanelState::setSubstanceGivenAsBase(int i, bool base) {
+    const SolutionInputs before = m_inputs;
+    m_list.setGivenAsBase(i, base);
+    takeList();
+    return !(m_inputs == before);
+}
+
+bool SolutionPanelState::setSubstanceDissolved(int i, int species) {
+    const SolutionInputs before = m_inputs;
+    m_list.setDissolved(i, species);
+    takeList();
+    return !(m_inputs == before);
+}
+
+bool SolutionPanelState::setActivity(model::Activity activity) {
+    const SolutionInputs before = m_inputs;
+    m_inputs.activity = activity;
+    m_settled.activity = activity;
+    takeList();
     return !(m_inputs == before);
 }
 

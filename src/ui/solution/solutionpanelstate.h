@@ -2,6 +2,7 @@
 #pragma once
 
 #include "solutioninputs.h"
+#include "substancelist.h"
 
 #include "model/message.h"
 
@@ -37,11 +38,13 @@ enum class NumberInput {
     TitrantConcentration,
     SampleVolume,
     EndVolume, ///< 0 for the titration's automatic end
+    Temperature,
 };
 /** Every number input, in the panel's order. */
 inline constexpr std::array kNumberInputs{
-    NumberInput::Concentration,        NumberInput::StrongAcid,   NumberInput::StrongBase,
-    NumberInput::TitrantConcentration, NumberInput::SampleVolume, NumberInput::EndVolume};
+    NumberInput::Concentration, NumberInput::StrongAcid,           NumberInput::StrongBase,
+    NumberInput::Temperature,   NumberInput::TitrantConcentration, NumberInput::SampleVolume,
+    NumberInput::EndVolume};
 
 /** The value of `input` in `inputs`. */
 [[nodiscard]] double numberOf(const SolutionInputs& inputs, NumberInput input);
@@ -71,6 +74,12 @@ inline constexpr std::array kNumberInputs{
  * says so, so that the drawings never keep a value that only passed by while typing ("1" on the
  * way to "1e999"). Every other edit (a step of a spin box, a button, the slider, a list) is whole
  * at once: a fine value becomes the one a later edit returns to.
+ *
+ * The substances listed below the acid follow the same rules row by row (SubstanceListState).
+ * Besides its own check, every value is checked with the whole solution it makes
+ * (problemWithComposition(): the strong acids adding up past the model's bound, say): a list
+ * whose solution is not fine is not taken, and compositionProblem() says why; a number field
+ * whose value would make it so is refused as its own problem is.
  *
  * Each edit returns whether inputs() changed.
  */
@@ -153,7 +162,32 @@ public:
     bool setTitrantConcentration(std::optional<double> concentration);
     bool setSampleVolume(std::optional<double> volume);
 
+    /** The value's own problem, else the problem of the solution it would make. */
+    [[nodiscard]] model::Problem problemWithNumberHere(NumberInput input, double value) const;
+
+    /** The substances listed below the acid, as their fields stand. */
+    [[nodiscard]] const SubstanceListState& list() const { return m_list; }
+    /** Why the list as its fields stand is not taken as a whole; empty when it is. */
+    [[nodiscard]] const model::Problem& compositionProblem() const { return m_compositionProblem; }
+    /** Whether inputs() hold listed values from before an edit the list's fields show. */
+    [[nodiscard]] bool listRefused() const;
+    /** Whether `listed` still fits in the list (the model's count of systems, the list's size). */
+    [[nodiscard]] bool canAddSubstance(const ListedSubstance& listed) const;
+
+    /** The user's edits of the list; row i past the last is not edited. */
+    bool addSubstance(const ListedSubstance& listed);
+    bool removeSubstance(int i);
+    bool typeSubstanceConcentration(int i, std::optional<double> concentration);
+    bool typeSubstanceConstants(int i, std::optional<std::vector<double>> constants);
+    /** The user left a field of row i: fine values become the ones to return to. */
+    void finishSubstanceTyping(int i);
+    bool setSubstanceGivenAsBase(int i, bool base);
+    bool setSubstanceDissolved(int i, int species);
+    bool setActivity(model::Activity activity);
+
 private:
+    /** Takes the list as its fields stand when the solution it makes is fine. */
+    void takeList();
     /** The formulas after a change of the number of constants or of the acid. */
     void renameSpecies();
     /** The acid's fields changed: renames generic formulas and takes the acid when fine. */
@@ -174,6 +208,8 @@ private:
     int m_wantedDissolved = 0;
     model::Problem m_constantsProblem;
     model::Problem m_namesProblem;
+    SubstanceListState m_list;
+    model::Problem m_compositionProblem;
 };
 
 } // namespace velmora::ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionsettings.h"
 
+#include "substancelist.h"
+
 #include "io/settingsfile.h"
 
 #include "model/numbertext.h"
@@ -83,6 +85,57 @@ std::optional<model::PolyproticAcid> loadAcid(const Values& values) {
 
 QString numberText(double value) {
     return QString::fromStdString(model::shortestText(value));
+}
+
+// A listed substance is one item of the list "substances": "acetic 0.1 0" (its key, its
+// concentration, the species dissolved), or "pKa:4.76/9.25 0.1 0" for typed constants ("pKb:"
+// for a base's).
+constexpr auto kTypedAcid = "pKa:";
+constexpr auto kTypedBase = "pKb:";
+
+QString listedText(const ListedSubstance& listed) {
+    QString first = QString::fromStdString(listed.key);
+    if (listed.typed()) {
+        QStringList constants;
+        for (const double pK : listed.pK) {
+            constants << numberText(pK);
+        }
+        first = QLatin1String(listed.givenAsBase ? kTypedBase : kTypedAcid) + constants.join(u'/');
+    }
+    return QStringLiteral("%1 %2 %3")
+        .arg(first, numberText(listed.concentration))
+        .arg(listed.dissolvedAs);
+}
+
+/** The substance an item stands for, when it is whole, fine and its key is known. */
+std::optional<ListedSubstance> listedFromText(const QString& text) {
+    const QStringList fields = text.split(u' ', Qt::SkipEmptyParts);
+    if (fields.size() != 3) {
+        return std::nullopt;
+    }
+    ListedSubstance listed;
+    const QString& first = fields[0];
+    const bool base = first.startsWith(QLatin1String(kTypedBase));
+    if (base || first.startsWith(QLatin1String(kTypedAcid))) {
+        listed.givenAsBase = base;
+        for (const QString& item : first.mid(4).split(u'/')) {
+            bool ok = false;
+            listed.pK.push_back(QLocale::c().toDouble(item, &ok));
+            if (!ok) {
+                return std::nullopt;
+            }
+        }
+    } else {
+        listed.key = first.toStdString();
+    }
+    bool concentrationRead = false;
+    bool speciesRead = false;
+    listed.concentration = QLocale::c().toDouble(fields[1], &concentrationRead);
+    listed.dissolvedAs = fields[2].toInt(&speciesRead);
+    if (!concentrationRead || !speciesRead || !problemWithListed(listed).empty()) {
+        return std::nullopt;
+    }
+    return listed;
 }
 
 } // namespace
@@ -170,6 +223,23 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         v && (*v == 0.0 || model::problemWithEndVolume(*v).empty())) {
         titration.endVolume = *v;
     }
+    // A file from before the list, the activities and the temperature has none of their keys.
+    if (const std::optional<QStringList> listed =
+            toList(values.value(QStringLiteral("substances")))) {
+        for (const QString& item : *listed) {
+            // A substance the library does not know (any more) is left out; the others stay.
+            if (const std::optional<ListedSubstance> substance = listedFromText(item)) {
+                state.inputs.substances.push_back(*substance);
+            }
+        }
+    }
+    state.inputs.activity = text(values, QStringLiteral("activity")) == u"davies"
+                                ? model::Activity::Davies
+                                : model::Activity::Ideal;
+    if (const auto t = number(values, QStringLiteral("temperature"));
+        t && model::problemWithTemperature(*t).empty()) {
+        state.inputs.temperature = *t;
+    }
     return state;
 }
 
@@ -219,6 +289,15 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
     values.insert(QStringLiteral("strongAcid"), fromText(numberText(inputs.solution.strongAcid)));
     values.insert(QStringLiteral("strongBase"), fromText(numberText(inputs.solution.strongBase)));
     values.insert(QStringLiteral("endVolume"), fromText(numberText(inputs.titration.endVolume)));
+    QStringList listed;
+    for (const ListedSubstance& substance : inputs.substances) {
+        listed << listedText(substance);
+    }
+    values.insert(QStringLiteral("substances"), fromList(listed));
+    values.insert(QStringLiteral("activity"),
+                  fromText(inputs.activity == model::Activity::Davies ? QStringLiteral("davies")
+                                                                      : QStringLiteral("ideal")));
+    values.insert(QStringLiteral("temperature"), fromText(numberText(inputs.temperature)));
     return values;
 }
 

@@ -5,9 +5,11 @@
 #include "charttexts.h"
 #include "chartview.h"
 #include "inputslayout.h"
+#include "mixturetext.h"
 #include "notcurrentbanner.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
+#include "substancelist.h"
 #include "windowplacement.h"
 
 #include "io/atomicfile.h"
@@ -17,6 +19,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -170,6 +173,14 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         m_panel->followBox()->setChecked(false);
     });
     connect(m_panel->followBox(), &QCheckBox::toggled, this, &SolutionWindow::followToggled);
+    // A field that takes the focus is scrolled into view, a new row's as one reached with Tab; a
+    // new row has its place only once the panel has grown (eventFilter()).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && m_panel->isAncestorOf(now)) {
+            m_inputs->ensureWidgetVisible(now);
+        }
+    });
+    m_panel->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         for (ChartView* view : m_views) {
             view->hideReadout();
@@ -204,6 +215,7 @@ SolutionWindow::~SolutionWindow() {
     // as it loses the focus then must reach no handler of a window that is no more.
     m_panel->disconnect(this);
     m_panel->followBox()->disconnect(this);
+    qApp->disconnect(this);
     m_tabs->disconnect(this);
 }
 
@@ -278,6 +290,11 @@ charts::ChartRequest SolutionWindow::request() const {
     request.solution = inputs.solution;
     request.showSolution = true;
     request.titration = inputs.titration;
+    // One acid as before draws exactly as it always has; anything more is drawn as a mixture.
+    request.mixture = drawnMixture(inputs);
+    if (request.mixture) {
+        request.mixtureTitration = mixtureTitrationOf(inputs);
+    }
     request.texts = m_chartTexts;
     request.textStep = m_textStep;
     return request;
@@ -307,6 +324,13 @@ void SolutionWindow::redraw() {
 
 void SolutionWindow::updateLine() {
     const charts::ChartRequest drawn = request();
+    if (drawn.mixture) {
+        const SolutionInputs& inputs = m_panel->inputs();
+        m_line->setText(shownView()->kind() == charts::ChartKind::Titration
+                            ? mixtureTitrationLine(inputs)
+                            : mixtureLine(inputs, model::solveMixture(*drawn.mixture)));
+        return;
+    }
     if (shownView()->kind() == charts::ChartKind::Titration) {
         m_line->setText(ui::titrationLine(drawn.acid, drawn.solution, drawn.titration));
         return;
@@ -407,6 +431,16 @@ void SolutionWindow::report(const QString& problem) {
                                        "%1: %2")
                                         .arg(io::shownName(solutionSettingsFile()), problem)));
     }
+}
+
+bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && event->type() == QEvent::Resize) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused != nullptr && m_panel->isAncestorOf(focused)) {
+            m_inputs->ensureWidgetVisible(focused);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void SolutionWindow::closeEvent(QCloseEvent* event) {

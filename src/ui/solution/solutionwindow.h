@@ -96,6 +96,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** Keeps the focused field in sight as the panel grows (a row added) or shrinks. */
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();

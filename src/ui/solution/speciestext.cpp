@@ -123,6 +123,18 @@ QString solutionLine(const model::PolyproticAcid& acid, const model::Solution& s
              species.join(QStringLiteral(", ")));
 }
 
+QString equivalencePointText(double volume, double pH) {
+    const QLocale locale;
+    //: One equivalence point in the titration line: %1 the volume in mL, %2 the pH.
+    return QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mL (pH %2)")
+        .arg(shownNumber(volume, charts::volumeDecimals(volume), locale),
+             shownNumber(pH, 2, locale));
+}
+
+QString titrantFormula(model::Titrant titrant) {
+    return titrant == model::Titrant::Base ? QStringLiteral("NaOH") : QStringLiteral("HCl");
+}
+
 QString titrationLine(const model::PolyproticAcid& acid, const model::Solution& solution,
                       const model::Titration& titration) {
     const model::Titrator titrator(acid, solution, titration);
@@ -130,15 +142,10 @@ QString titrationLine(const model::PolyproticAcid& acid, const model::Solution& 
     QStringList points;
     for (const model::TitrationMark& mark : titrator.marks()) {
         if (!mark.half) {
-            //: One equivalence point in the titration line: %1 the volume in mL, %2 the pH.
-            points << QCoreApplication::translate("velmora::ui::SpeciesText", "%1 mL (pH %2)")
-                          .arg(
-                              shownNumber(mark.volume, charts::volumeDecimals(mark.volume), locale),
-                              shownNumber(mark.pH, 2, locale));
+            points << equivalencePointText(mark.volume, mark.pH);
         }
     }
-    const QString titrant =
-        titration.titrant == model::Titrant::Base ? QStringLiteral("NaOH") : QStringLiteral("HCl");
+    const QString titrant = titrantFormula(titration.titrant);
     const QString sample = unicodeFormula(dissolvedFormula(acid, solution.dissolvedAs));
     const QString volume = shownNumber(QString::number(titration.sampleVolume, 'g', 6), locale);
     if (points.isEmpty()) {

@@ -40,6 +40,11 @@ namespace velmora::ui {
                                    const model::Solution& solution,
                                    const model::SolutionState& state);
 
+/** An equivalence point as the titration line names it: "25.00 mL (pH 8.73)". */
+[[nodiscard]] QString equivalencePointText(double volume, double pH);
+/** The strong titrant's formula: NaOH or HCl. */
+[[nodiscard]] QString titrantFormula(model::Titrant titrant);
+
 /**
  * The titration in one line: the sample, the titrant and every equivalence point's volume and pH
  * ("25 mL of 0.1 mol/L CH₃COOH with 0.1 mol/L NaOH · equivalence at 25.00 mL (pH 8.73)").
