@@ -181,24 +181,24 @@ void TestSolveCli::refused_data() {
         "--size is only used with --export");
     row("solve with plot", solve + QStringList{"--plot", "logc"}, "--plot is only used with");
     row("solve with volume", solve + QStringList{"--volume", "10"},
-        "--volume applies to --plot titration only");
+        "--volume applies to --plot titration or derivative only");
     row("solve with scale", solve + QStringList{"--scale", "2"}, "--scale is only used with");
     row("solve with preset", solve + QStringList{"--preset", "acetic"}, "--preset is only used");
     row("conc alone", {"--conc", "0.1"}, "--conc is only used with --export or --solve");
     row("titrant alone", {"--titrant", "base:0.1"}, "--titrant is only used with --export");
     row("unknown plot", {"--export", "a.png", "--plot", "pie"}, "--plot: unknown kind 'pie'");
     row("conc with the main diagram", {"--export", "a.png", "--conc", "0.1"},
-        "--conc applies to --plot fractions, logc or titration only");
+        "--conc applies to --plot fractions, logc, titration, buffer or derivative only");
     row("size with plot main", {"--export", "a.png", "--plot", "main", "--size", "400x300"},
-        "--size applies to --plot fractions, logc or titration only");
+        "--size applies to --plot fractions, logc, titration, buffer or derivative only");
     row("titrant with plot main", {"--export", "a.csv", "--plot", "main", "--titrant", "acid:1"},
-        "--titrant applies to --plot titration only");
+        "--titrant applies to --plot titration or derivative only");
     row("names with the main diagram", {"--export", "a.svg", "--names", "HA,A-"},
         "--names applies to --plot fractions");
     row("volume with logc", logc + QStringList{"--volume", "10"},
-        "--volume applies to --plot titration only");
+        "--volume applies to --plot titration or derivative only");
     row("to with fractions", {"--export", "a.png", "--plot", "fractions", "--to", "10"},
-        "--to applies to --plot titration only");
+        "--to applies to --plot titration or derivative only");
     row("preset with a chart", logc + QStringList{"--preset", "acetic"},
         "--preset applies to --plot main only");
     row("chart pka of the main diagram's range is not enough", logc + QStringList{"--pka", "26"},

@@ -32,9 +32,15 @@ QString numberText(double value) {
     return QString::number(value, 'g', 6);
 }
 
+/** Whether a chart of `kind` is drawn along a titration, against the added volume. */
+bool alongTitration(charts::ChartKind kind) {
+    return kind == charts::ChartKind::Titration || kind == charts::ChartKind::Derivative;
+}
+
 /** The refusal of a titration's option beside another chart. */
 QString onlyForTitration(const QCommandLineOption& option) {
-    return SolutionOptions::tr("%1 applies to --plot titration only").arg(nameOf(option));
+    return SolutionOptions::tr("%1 applies to --plot titration or derivative only")
+        .arg(nameOf(option));
 }
 
 } // namespace
@@ -46,8 +52,9 @@ SolutionOptions::SolutionOptions()
                  "--as, --base, --acid and --names.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
-                "logc or titration. These three take --pka with 1 to 6 values, the "
-                "solution's options and --size."),
+                "logc, titration, buffer (the buffer capacity against pH) or derivative "
+                "(the titration curve's slope dpH/dV). These five take --pka with 1 to 6 "
+                "values, the solution's options and --size."),
              //: The value of --plot: which chart.
              tr("KIND")),
       m_charge(QStringLiteral("charge"),
@@ -56,7 +63,7 @@ SolutionOptions::SolutionOptions()
                QStringLiteral("Z")),
       m_conc(QStringLiteral("conc"),
              tr("Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). "
-                "Given, the fractions and logc charts mark the solution's pH."),
+                "Given, the fractions, logc and buffer charts mark the solution's pH."),
              QStringLiteral("C")),
       m_as(QStringLiteral("as"),
            tr("The species the acid is dissolved as: 0 (the acid itself, default) to "
@@ -75,15 +82,16 @@ SolutionOptions::SolutionOptions()
              tr("A chart's size in pixels, 320x200 to 4096x4096 (default 960x600)."),
              QStringLiteral("WxH")),
       m_volume(QStringLiteral("volume"),
-               tr("Titration: the sample's volume, 0.1 to 1000 mL (default 25)."),
+               tr("Titration and derivative: the sample's volume, 0.1 to 1000 mL (default "
+                  "25)."),
                QStringLiteral("V0")),
       m_titrant(QStringLiteral("titrant"),
-                tr("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
-                   "1e-6 to 10 (default base:0.1)."),
+                tr("Titration and derivative: base:CT or acid:CT, a strong base or acid of "
+                   "CT mol/L, 1e-6 to 10 (default base:0.1)."),
                 QStringLiteral("T")),
       m_to(QStringLiteral("to"),
-           tr("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
-              "the last equivalence point the titrant reaches)."),
+           tr("Titration and derivative: the last volume added, 0.001 to 100000 mL "
+              "(default 20 % past the last equivalence point the titrant reaches)."),
            QStringLiteral("VMAX")) {}
 
 QList<QCommandLineOption> SolutionOptions::all() const {
@@ -111,8 +119,15 @@ std::optional<charts::ChartKind> SolutionOptions::chartKind(const QCommandLinePa
     if (kind == u"titration") {
         return charts::ChartKind::Titration;
     }
+    if (kind == u"buffer") {
+        return charts::ChartKind::Buffer;
+    }
+    if (kind == u"derivative") {
+        return charts::ChartKind::Derivative;
+    }
     if (kind != u"main") {
-        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
+        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc, titration, buffer or "
+                     "derivative)")
                       .arg(io::shownName(plot.bytes()));
     }
     return std::nullopt;
@@ -146,7 +161,8 @@ QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser
     for (const QCommandLineOption* option :
          {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
         if (parser.isSet(*option)) {
-            return tr("%1 applies to --plot fractions, logc or titration only")
+            return tr("%1 applies to --plot fractions, logc, titration, buffer or derivative "
+                      "only")
                 .arg(nameOf(*option));
         }
     }
@@ -176,7 +192,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                                    const QCommandLineOption& step, charts::ChartKind kind,
                                    encode::ExportFormat format, ChartExport& out) const {
     out.request.kind = kind;
-    if (kind != charts::ChartKind::Titration) {
+    if (!alongTitration(kind)) {
         if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
             return problem;
         }
@@ -215,7 +231,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (kind == charts::ChartKind::Titration) {
+    if (alongTitration(kind)) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
@@ -339,7 +355,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
             .readChecked(titration.endVolume, model::problemWithEndVolume);
     }
     // The default end follows from the solution and the titrant; it has the same limits.
-    const double end = model::Titrator(request.acid, request.solution, titration).endVolume();
+    const double end = charts::chartEndVolume(request);
     if (const model::Problem problem = model::problemWithEndVolume(end); !problem.empty()) {
         //: %1 is the volume, %2 the problem with it ("must be from 0.001 to 100000 mL").
         return tr("--to: the default end volume %1 mL %2; give --to")
@@ -350,12 +366,9 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
 
 QString SolutionOptions::readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
                                   ChartExport& out) const {
-    const bool titration = out.request.kind == charts::ChartKind::Titration;
+    const bool titration = alongTitration(out.request.kind);
     out.step = titration ? charts::kDefaultVolumeStep : charts::kDefaultPhStep;
-    const double end =
-        titration ? model::Titrator(out.request.acid, out.request.solution, out.request.titration)
-                        .endVolume()
-                  : 0.0;
+    const double end = titration ? charts::chartEndVolume(out.request) : 0.0;
     if (parser.isSet(step)) {
         const OptionValue value(parser, step);
         if (!titration) {

@@ -35,11 +35,25 @@ QString readoutValueText(ChartKind kind, double value, const ChartTexts& texts) 
     if (kind == ChartKind::Fractions) {
         return diagram::percentText(value, texts.decimalPoint, texts.percentValue);
     }
+    if (kind == ChartKind::Buffer || kind == ChartKind::Derivative) {
+        return significantText(value, texts.decimalPoint);
+    }
     return tickText(value, 2, texts.decimalPoint);
 }
 
+QString significantText(double value, QChar decimalPoint) {
+    constexpr int kDigits = 3;
+    constexpr int kMostDecimals = 9;
+    const int decimals =
+        value == 0.0 || !std::isfinite(value)
+            ? kDigits - 1
+            : std::clamp(kDigits - 1 - static_cast<int>(std::floor(std::log10(std::abs(value)))), 0,
+                         kMostDecimals);
+    return tickText(value, decimals, decimalPoint);
+}
+
 QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts) {
-    if (kind == ChartKind::Titration) {
+    if (kind == ChartKind::Titration || kind == ChartKind::Derivative) {
         return texts.volumeValue.arg(diagram::decimalText(x, 2, texts.decimalPoint));
     }
     return phMarkerText(x, texts);
