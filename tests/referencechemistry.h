@@ -88,9 +88,13 @@ inline double referenceTitrationPh(const ReferenceMixture& sample, double sample
     });
 }
 
-/** dpH/dV in pH/mL by a central difference of the titration's pH, step `step` mL. */
+/**
+ * dpH/dV in pH/mL by a central difference of the titration's pH, step `step` mL: small enough for
+ * the steep start of an unbuffered sample, while the bisection's last bits (1e-15 pH) leave the
+ * slope within 1e-9 pH/mL.
+ */
 inline double referenceSlope(const ReferenceMixture& sample, double sampleVolume,
-                             const ReferenceMixture& titrant, double volume, double step = 1e-4) {
+                             const ReferenceMixture& titrant, double volume, double step = 1e-6) {
     return (referenceTitrationPh(sample, sampleVolume, titrant, volume + step) -
             referenceTitrationPh(sample, sampleVolume, titrant, volume - step)) /
            (2.0 * step);

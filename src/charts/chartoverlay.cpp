@@ -44,11 +44,18 @@ QString readoutValueText(ChartKind kind, double value, const ChartTexts& texts) 
 QString significantText(double value, QChar decimalPoint) {
     constexpr int kDigits = 3;
     constexpr int kMostDecimals = 9;
-    const int decimals =
-        value == 0.0 || !std::isfinite(value)
-            ? kDigits - 1
-            : std::clamp(kDigits - 1 - static_cast<int>(std::floor(std::log10(std::abs(value)))), 0,
-                         kMostDecimals);
+    if (value == 0.0 || !std::isfinite(value)) {
+        return tickText(value, kDigits - 1, decimalPoint);
+    }
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    int decimals = std::clamp(kDigits - 1 - magnitude, 0, kMostDecimals);
+    // 0.0999999 rounds to 0.100, not 0.1000: a value rounded up to the next power of ten has
+    // one decimal fewer.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 &&
+        std::round(std::abs(value) * scale) / scale >= std::pow(10.0, magnitude + 1)) {
+        --decimals;
+    }
     return tickText(value, decimals, decimalPoint);
 }
 
