@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace velmora::model {
 
@@ -17,6 +18,8 @@ constexpr double kIonicStrengthTolerance = 1.0e-11;
 constexpr int kMaxActivityRounds = 200;
 /** Rounds of the ionic strength when a volume is sought for a pH with Davies activities. */
 constexpr int kMaxVolumeRounds = 100;
+/** Relative step of the central differences in the slope with Davies activities. */
+constexpr double kDerivativeStep = 1.0e-6;
 /** Two equivalence points closer than this (relative) are one. */
 constexpr double kSameVolume = 1.0e-12;
 
@@ -122,12 +125,60 @@ std::vector<double> MixtureTitrator::pHsAt(const std::vector<double>& volumes) c
 }
 
 double MixtureTitrator::slopeAt(double volume, double pH) const {
-    if (m_activities) {
-        settleAt(volume, pH);
+    const double sampleVolume = m_titration.sampleVolume;
+    // At fixed coefficients: ∂g/∂pH = −(V0·β_S + V·β_T), ∂g/∂V = f_T.
+    const auto fixedSlopes = [&] {
+        return std::pair{-(sampleVolume * m_sampleBalance.bufferCapacity(pH) +
+                           volume * m_titrantBalance.bufferCapacity(pH)),
+                         m_titrantBalance(pH)};
+    };
+    if (!m_activities) {
+        const auto [byPh, byVolume] = fixedSlopes();
+        return -byVolume / byPh;
     }
-    const double capacity = m_titration.sampleVolume * m_sampleBalance.bufferCapacity(pH) +
-                            volume * m_titrantBalance.bufferCapacity(pH);
-    return m_titrantBalance(pH) / capacity;
+    // With Davies activities the coefficients follow the ionic strength I, which itself is the
+    // fixed point I = J(pH, V, I) of the ions at the coefficients of I. Differentiating
+    // g(pH, V, I) = 0 and I = J(pH, V, I) together:
+    //     dI = (J_pH·dpH + J_V·dV)/(1 − J_I),
+    //     dpH/dV = −(g_V + g_I·J_V/(1 − J_I)) / (g_pH + g_I·J_pH/(1 − J_I)).
+    // g_pH, g_V and J_V are exact; g_I, J_pH and J_I are central differences of smooth functions.
+    double ionicStrength = ionicStrengthAt(volume, pH);
+    for (int round = 0; round < kMaxActivityRounds; ++round) {
+        settleAt(volume, pH);
+        const double next = ionicStrengthAt(volume, pH);
+        const bool settled =
+            std::abs(next - ionicStrength) <= kIonicStrengthTolerance * ionicStrength;
+        ionicStrength = next;
+        if (settled) {
+            break;
+        }
+    }
+    const auto withStrength = [this](double strength) {
+        m_sampleBalance.setIonicStrength(strength);
+        m_titrantBalance.setIonicStrength(strength);
+    };
+    const double strengthStep = kDerivativeStep * std::max(ionicStrength, 1.0e-12);
+    withStrength(ionicStrength + strengthStep);
+    const double balanceUp = balanceAt(volume, pH);
+    const double strengthUp = ionicStrengthAt(volume, pH);
+    withStrength(ionicStrength - strengthStep);
+    const double balanceDown = balanceAt(volume, pH);
+    const double strengthDown = ionicStrengthAt(volume, pH);
+    withStrength(ionicStrength);
+    const double byStrength = (balanceUp - balanceDown) / (2.0 * strengthStep);
+    const double strengthByStrength = (strengthUp - strengthDown) / (2.0 * strengthStep);
+    const double strengthByPh = (ionicStrengthAt(volume, pH + kDerivativeStep) -
+                                 ionicStrengthAt(volume, pH - kDerivativeStep)) /
+                                (2.0 * kDerivativeStep);
+    const double total = sampleVolume + volume;
+    const double strengthByVolume =
+        sampleVolume *
+        (m_titrantBalance.ionicStrengthAt(pH) - m_sampleBalance.ionicStrengthAt(pH)) /
+        (total * total);
+    const auto [byPh, byVolume] = fixedSlopes();
+    const double feedback = 1.0 - strengthByStrength;
+    return -(byVolume + byStrength * strengthByVolume / feedback) /
+           (byPh + byStrength * strengthByPh / feedback);
 }
 
 double MixtureTitrator::volumeAt(double pH) const {
@@ -214,14 +265,32 @@ std::vector<MixtureMark> MixtureTitrator::marks() const {
     // between two levels where the titrant has the same excess.
     std::vector<double> titrantConstants;
     collectConstants(m_titration.titrant, titrantConstants);
+    std::vector<double> sampleConstants;
+    collectConstants(m_sample, sampleConstants);
+    // Where each system's constants start among the sample's.
+    std::vector<std::ptrdiff_t> firstConstant;
+    std::ptrdiff_t start = 0;
+    for (const WeakSystem& system : m_sample.systems) {
+        firstConstant.push_back(start);
+        start += static_cast<std::ptrdiff_t>(system.pK.size());
+    }
     std::vector<double> allConstants = titrantConstants;
-    collectConstants(m_sample, allConstants);
+    allConstants.insert(allConstants.end(), sampleConstants.begin(), sampleConstants.end());
     const double sampleVolume = m_titration.sampleVolume;
     for (std::size_t s = 0; s < m_sample.systems.size(); ++s) {
         const std::vector<double> pKa = systemPKa(m_sample.systems[s], m_sample.temperature);
         for (std::size_t i = 0; i < pKa.size(); ++i) {
             const double constant = pKa[i];
-            if (std::count(allConstants.begin(), allConstants.end(), constant) != 1) {
+            // A constant the titrant shares has no buffer of the sample's own; one that several
+            // of the sample's systems share is one buffer, marked once, at its first system.
+            const auto sameConstant = [constant](double value) { return value == constant; };
+            const bool sharedWithTitrant =
+                std::any_of(titrantConstants.begin(), titrantConstants.end(), sameConstant);
+            const bool markedBefore = std::any_of(sampleConstants.begin(),
+                                                  sampleConstants.begin() + firstConstant[s] +
+                                                      static_cast<std::ptrdiff_t>(i),
+                                                  sameConstant);
+            if (sharedWithTitrant || markedBefore) {
                 continue;
             }
             // The neighbouring constants of any system bound the levels on either side.
@@ -236,7 +305,7 @@ std::vector<MixtureMark> MixtureTitrator::marks() const {
             }
             const Level lower = excessAt(below);
             const Level upper = excessAt(above);
-            if (lower.titrant == 0.0 || lower.titrant != upper.titrant) {
+            if (lower.titrant == 0.0) {
                 continue;
             }
             const double volume =

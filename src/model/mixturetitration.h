@@ -55,8 +55,8 @@ struct MixtureMark {
  * iterated with the pH as for a single solution.
  *
  * The slope of the curve is dpH/dV = −(∂g/∂V)/(∂g/∂pH) = f_T(pH)/(V0·β_S(pH) + V·β_T(pH)), in
- * pH/mL, with β the buffer capacities (at the point's activity coefficients, which are held
- * fixed in the derivative).
+ * pH/mL, with β the buffer capacities; with Davies activities the change of the coefficients
+ * along the curve is taken into account too (see slopeAt()).
  *
  * Equivalence points: at a reference level r (a pH between two neighbouring constants of any
  * system of either solution), each solution has a proton excess over the species that
