@@ -250,6 +250,26 @@ void TestMixtureCharts::derivative() {
         const double slope = test::referenceSlope(sample, sampleVolume, titrant, volume);
         VELMORA_COMPARE_REL(readout.values[0].value, slope, 1e-6, 1e-8);
     }
+    // The slope axis holds the curve past its first 5 %, with no more than some room to spare:
+    // an unbuffered start may run off it, the equivalence points may not.
+    const charts::ChartData data = charts::chartData(request);
+    QVERIFY(data.y.min <= 0.0 && data.y.max >= 0.0);
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (const QPointF& p : data.curves[0].points) {
+        if (p.x() >= 0.05 * data.x.max) {
+            lowest = std::min(lowest, p.y());
+            highest = std::max(highest, p.y());
+        }
+    }
+    for (const charts::ChartMark& mark : data.marks) {
+        lowest = std::min(lowest, mark.at.y());
+        highest = std::max(highest, mark.at.y());
+    }
+    QVERIFY(data.y.min <= lowest && data.y.max >= highest);
+    QVERIFY2(data.y.max - data.y.min <= (8.0 / 6.0) * (highest - lowest) * 1.001,
+             qPrintable(QStringLiteral("%1 to %2").arg(data.y.min).arg(data.y.max)));
+    QCOMPARE(charts::readoutHeading(ChartKind::Derivative, 12.5), QStringLiteral("V 12.50 mL"));
     // The data file's rows, every 0.5 mL, are the same slopes.
     const QList<QByteArray> lines = csvLines(charts::chartCsv(request, 0.5));
     QCOMPARE(lines.front(), QByteArray("V/mL,dpH/dV"));
@@ -305,24 +325,27 @@ void TestMixtureCharts::derivativeMarksTheEquivalencePoints() {
 void TestMixtureCharts::curvesSumToTheirTotals_data() {
     QTest::addColumn<model::Mixture>("mixture");
     QTest::addColumn<bool>("reference"); // ideal at 25 °C: each fraction checked on its own too
+    QTest::addColumn<double>("pKw");     // of the log[OH−] line where ideal, else NaN
     model::Mixture ideal = mixtureOf({{kPhosphoric, 0}, {{4.76}, 0}, {{9.25}, 1}});
     ideal.systems[0].concentration = 0.05;
     ideal.systems[2].concentration = 1e-5;
-    QTest::newRow("phosphate, acetate, ammonium") << ideal << true;
+    QTest::newRow("phosphate, acetate, ammonium") << ideal << true << 14.0;
     model::Mixture davies = mixtureOf({{kCitric, 0}, {{6.35, 10.33}, 0}});
     davies.systems[1].dissolvedAs = 2;
     davies.activity = model::Activity::Davies;
     davies.salts.push_back({0.2, 1, 1});
-    QTest::newRow("citrate and carbonate with salt, Davies") << davies << false;
+    QTest::newRow("citrate and carbonate with salt, Davies") << davies << false << std::nan("");
     model::Mixture warm = mixtureOf({{{-1.0, 1.5, 12.0, 24.0}, 2}, {{9.25}, 1}});
     warm.temperature = 60.0;
     warm.systems[1].enthalpy = {52.2};
-    QTest::newRow("a charged tetraprotic acid and ammonium at 60 °C") << warm << false;
+    // pKw 13.017 at 60 °C (Harned and Robinson).
+    QTest::newRow("a charged tetraprotic acid and ammonium at 60 °C") << warm << false << 13.017;
 }
 
 void TestMixtureCharts::curvesSumToTheirTotals() {
     QFETCH(model::Mixture, mixture);
     QFETCH(bool, reference);
+    QFETCH(double, pKw);
     ChartRequest request;
     request.mixture = mixture;
     request.kind = ChartKind::Fractions;
@@ -335,6 +358,12 @@ void TestMixtureCharts::curvesSumToTheirTotals() {
     }
     QCOMPARE(fractions.curves.size(), species);
     QCOMPARE(logC.curves.size(), species + 2); // and [H+], [OH−]
+    if (!std::isnan(pKw)) {
+        const charts::ChartCurve& hydroxide = logC.curves.back();
+        QCOMPARE(hydroxide.name, QStringLiteral("OH-"));
+        QVERIFY(std::abs(hydroxide.points.back().y() - (14.0 - pKw)) < 0.01);
+        QCOMPARE(logC.curves[species].points.back().y(), -14.0);
+    }
     for (std::size_t point = 0; point < charts::curvePhs().size(); point += 13) {
         const double pH = charts::curvePhs()[point];
         std::size_t first = 0;
