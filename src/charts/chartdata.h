@@ -110,6 +110,8 @@ struct ChartCurve {
     QPointF labelAt; ///< where the label is best placed (axis values)
     /** The dash pattern of a mixture's system (systemDashes()); empty for a solid line. */
     QList<double> dashes{};
+    /** How much wider than the usual curve it is drawn (a mixture's, whose dots need it). */
+    double widthFactor = 1.0;
 };
 
 /** A point marked on a curve: an equivalence point (filled) or half-equivalence point. */

@@ -14,6 +14,8 @@ namespace {
 
 /** The least fraction the readout of a mixture lists: a mixture has too many species for all. */
 constexpr double kLeastListedFraction = 1.0e-3;
+/** A mixture's curves are drawn wider than one acid's, so that their dots and gaps stay legible. */
+constexpr double kMixtureCurveWidth = 1.5;
 /** Within this of the highest log c, a curve's top counts as flat. */
 constexpr double kFlatTop = 1.0e-3;
 
@@ -28,7 +30,8 @@ std::vector<ChartCurve> speciesCurves(const model::MixtureCurves& curves,
                              false,
                              {},
                              {},
-                             systemDashes(s)};
+                             systemDashes(s),
+                             kMixtureCurveWidth};
             curve.points.reserve(curvePhs().size());
             result.push_back(std::move(curve));
         }

@@ -129,7 +129,8 @@ void SolutionChart::paintCurves(QPainter& painter) {
     const double scale = m_layout.style.scale;
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
         const ChartCurve& curve = m_data.curves[i];
-        QPen pen(curve.colour, (curve.dashed ? kWaterLineWidth : kCurveWidth) * scale,
+        QPen pen(curve.colour,
+                 (curve.dashed ? kWaterLineWidth : kCurveWidth * curve.widthFactor) * scale,
                  curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
         if (!curve.dashes.isEmpty()) {
             pen.setDashPattern(curve.dashes);
