@@ -32,11 +32,6 @@ QString numberText(double value) {
     return QString::number(value, 'g', 6);
 }
 
-/** Whether a chart of `kind` is drawn along a titration, against the added volume. */
-bool alongTitration(charts::ChartKind kind) {
-    return kind == charts::ChartKind::Titration || kind == charts::ChartKind::Derivative;
-}
-
 /** The refusal of a titration's option beside another chart. */
 QString onlyForTitration(const QCommandLineOption& option) {
     return SolutionOptions::tr("%1 applies to --plot titration or derivative only")
@@ -192,7 +187,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                                    const QCommandLineOption& step, charts::ChartKind kind,
                                    encode::ExportFormat format, ChartExport& out) const {
     out.request.kind = kind;
-    if (!alongTitration(kind)) {
+    if (!charts::hasVolumeAxis(kind)) {
         if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
             return problem;
         }
@@ -231,7 +226,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (alongTitration(kind)) {
+    if (charts::hasVolumeAxis(kind)) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
@@ -366,7 +361,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
 
 QString SolutionOptions::readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
                                   ChartExport& out) const {
-    const bool titration = alongTitration(out.request.kind);
+    const bool titration = charts::hasVolumeAxis(out.request.kind);
     out.step = titration ? charts::kDefaultVolumeStep : charts::kDefaultPhStep;
     const double end = titration ? charts::chartEndVolume(out.request) : 0.0;
     if (parser.isSet(step)) {

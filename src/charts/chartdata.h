@@ -27,6 +27,11 @@ namespace velmora::charts {
  */
 enum class ChartKind { Fractions, LogC, Titration, Buffer, Derivative };
 
+/** Whether a chart of `kind` runs along a titration (its x the added volume in mL, not the pH). */
+[[nodiscard]] constexpr bool hasVolumeAxis(ChartKind kind) {
+    return kind == ChartKind::Titration || kind == ChartKind::Derivative;
+}
+
 /**
  * The words and the decimal separator a chart is drawn with. They are English with a point
  * unless the window gives the user's language and separator; the command line keeps these

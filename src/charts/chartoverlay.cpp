@@ -60,7 +60,7 @@ QString significantText(double value, QChar decimalPoint) {
 }
 
 QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts) {
-    if (kind == ChartKind::Titration || kind == ChartKind::Derivative) {
+    if (hasVolumeAxis(kind)) {
         return texts.volumeValue.arg(diagram::decimalText(x, 2, texts.decimalPoint));
     }
     return phMarkerText(x, texts);

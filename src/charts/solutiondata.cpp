@@ -171,9 +171,7 @@ double chartEndVolume(const ChartRequest& request) {
 }
 
 double chartCsvRows(const ChartRequest& request, double step) {
-    const bool volumes =
-        request.kind == ChartKind::Titration || request.kind == ChartKind::Derivative;
-    const double last = volumes ? chartEndVolume(request) : kLastPh;
+    const double last = hasVolumeAxis(request.kind) ? chartEndVolume(request) : kLastPh;
     if (!(step > 0.0)) {
         return 2.0;
     }
