@@ -12,6 +12,7 @@
 #include "charts/solutiondata.h"
 
 #include <QBuffer>
+#include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSet>
@@ -120,6 +121,8 @@ private slots:
     void speciesNames_data();
     void speciesNames();
     void lineStylePerSystem();
+    void labelsKeepClear_data();
+    void labelsKeepClear();
     void halfEquivalenceLabelsNameTheSystem();
     void mixtureReadoutListsWhatIsThere_data();
     void mixtureReadoutListsWhatIsThere();
@@ -508,6 +511,46 @@ void TestMixtureCharts::lineStylePerSystem() {
     }
     QVERIFY2(arrays.size() >= model::kMaxSystems - 1,
              qPrintable(QStringList(arrays.values()).join(u';')));
+}
+
+void TestMixtureCharts::labelsKeepClear_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QSize>("size");
+    for (const QSize size : {QSize(960, 600), QSize(320, 200), QSize(1920, 1080)}) {
+        const QByteArray at =
+            QByteArray::number(size.width()) + "x" + QByteArray::number(size.height());
+        QTest::newRow("fractions at " + at) << int(ChartKind::Fractions) << size;
+        QTest::newRow("log c at " + at) << int(ChartKind::LogC) << size;
+        QTest::newRow("titration at " + at) << int(ChartKind::Titration) << size;
+        QTest::newRow("derivative at " + at) << int(ChartKind::Derivative) << size;
+    }
+}
+
+void TestMixtureCharts::labelsKeepClear() {
+    // Four systems, twelve species: every label placed inside the frame and clear of the others.
+    QFETCH(int, kind);
+    QFETCH(QSize, size);
+    ChartRequest request;
+    request.kind = ChartKind(kind);
+    request.size = size;
+    request.showSolution = true;
+    request.mixture = mixtureOf({{kPhosphoric, 0}, {{4.76}, 0}, {{6.35, 10.33}, 0}, {{9.25}, 1}});
+    charts::SolutionChart chart(request);
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        chart.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    const std::vector<charts::PlacedLabel>& labels = chart.labels();
+    QVERIFY(!labels.empty());
+    const QRectF frame = chart.layout().mapping.lineFrame();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        QVERIFY2(frame.contains(labels[i].box), qPrintable(labels[i].text));
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            QVERIFY2(!labels[i].box.intersects(labels[j].box),
+                     qPrintable(labels[i].text + QStringLiteral(" / ") + labels[j].text));
+        }
+    }
 }
 
 void TestMixtureCharts::halfEquivalenceLabelsNameTheSystem() {
