@@ -65,7 +65,7 @@ FUZZ_SECONDS ?= 300
 fuzz: deps
 	@test -f build/fuzz/build.ninja || cmake --preset fuzz
 	cmake --build --preset fuzz
-	@for t in commandline typesetformula; do \
+	@for t in commandline recipe typesetformula; do \
 	    mkdir -p build/fuzz/corpus/$$t; \
 	    echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	    QT_QPA_PLATFORM=offscreen $(SANITIZERS) build/fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString scale = parts.value(2, QStringLiteral("1"));
 
     velmora::model::Acid acid;
-    if (velmora::app::parsePkaList(pka, acid).isEmpty()) {
+    const velmora::app::OptionValue pkaValue(QStringLiteral("--pka"), pka.toUtf8());
+    if (velmora::app::readDiagramPkas(pkaValue, acid).isEmpty()) {
         // An accepted list is in range and in order.
         const auto v = acid.exponents();
         for (std::size_t i = 0; i < v.size(); ++i) {

@@ -10,8 +10,10 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <csignal>
+#include <optional>
 #include <vector>
 
 #include <sys/wait.h>
@@ -128,6 +130,23 @@ inline QList<QByteArray> csvLines(const QByteArray& data) {
         lines.removeLast();
     }
     return lines;
+}
+
+/**
+ * A German locale (with its decimal comma) made in `folder`, since the machine may have none
+ * installed: the launch that runs the program in it, or nothing where none can be made.
+ */
+inline std::optional<Launch> germanLocale(const QTemporaryDir& folder) {
+    QProcess localedef;
+    localedef.start(QStringLiteral("localedef"),
+                    {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                     QStringLiteral("UTF-8"), folder.filePath(QStringLiteral("de_DE.UTF-8"))});
+    if (!localedef.waitForFinished(60000) || localedef.exitStatus() != QProcess::NormalExit ||
+        localedef.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return Launch{.set = {{QStringLiteral("LOCPATH"), folder.path()},
+                          {QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8")}}};
 }
 
 } // namespace velmora::test

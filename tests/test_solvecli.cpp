@@ -4,6 +4,7 @@
 
 #include "files.h"
 #include "program.h"
+#include "testsupport.h"
 
 #include "app/commandline.h"
 
@@ -50,13 +51,7 @@ double referencePh(const QList<double>& pKa, int dissolvedAs, double concentrati
         }
         return h - 1e-14 / h + base - acid + concentration * given / sum;
     };
-    double low = -2.0;
-    double high = 16.0;
-    for (int i = 0; i < 200; ++i) {
-        const double middle = 0.5 * (low + high);
-        (balance(middle) > 0.0 ? low : high) = middle;
-    }
-    return 0.5 * (low + high);
+    return velmora::test::bisectedPh(balance);
 }
 
 /** The fractions at pH with plain powers, as referencePh() forms them. */
@@ -322,7 +317,8 @@ void TestSolveCli::valuesAsGiven_data() {
     refused("acid", solve + QStringList{"--acid", "\\3770.1"},
             "--acid: '\\xff0.1' is not a number");
     refused("titrant's kind", titration + QStringList{"--titrant", "b\\377se:0.1"},
-            "--titrant: 'b\\xffse:0.1' is not base:CT or acid:CT");
+            "--titrant: 'b\\xffse:0.1' is not base:CT or acid:CT"
+            ", nor a substance as --add takes it (C:WHAT, such as 0.1:ammonia)");
     refused("titrant's concentration", titration + QStringList{"--titrant", "acid:0.\\3771"},
             "--titrant: '0.\\xff1' is not a number");
     refused("volume", titration + QStringList{"--volume", "25\\377"},
@@ -348,7 +344,8 @@ void TestSolveCli::valuesAsGiven_data() {
             titrationCsv + QStringList{"--step", "\\302\\240 0.0001 "},
             "--step: 0.0001 is out of range (0.001 to 120 mL, the end volume)");
     refused("blanks around a titrant", titration + QStringList{"--titrant", "\\302\\240x:\\377 "},
-            "--titrant: 'x:\\xff' is not base:CT or acid:CT");
+            "--titrant: 'x:\\xff' is not base:CT or acid:CT"
+            ", nor a substance as --add takes it (C:WHAT, such as 0.1:ammonia)");
     QTest::newRow("no-break spaces around a number")
         << solve + QStringList{"--conc", "\\302\\2400.1\\302\\240"} << 0 << QByteArray()
         << QByteArray("pH 2.8829\n");
@@ -620,15 +617,11 @@ void TestSolveCli::solveOutput() {
 void TestSolveCli::solveKeepsTheDecimalPoint() {
     // A locale with a decimal comma of our own, since the machine may have none installed.
     QTemporaryDir locales;
-    QProcess localedef;
-    localedef.start(QStringLiteral("localedef"),
-                    {"-i", "de_DE", "-f", "UTF-8", locales.filePath("de_DE.UTF-8")});
-    if (!localedef.waitForFinished(60000) || localedef.exitStatus() != QProcess::NormalExit ||
-        localedef.exitCode() != 0) {
+    const std::optional<Launch> german = germanLocale(locales);
+    if (!german) {
         QSKIP("no locale with a decimal comma can be made here");
     }
-    const Run run = runProgram({"--solve", "--pka", "4.76"},
-                               {.set = {{"LOCPATH", locales.path()}, {"LC_ALL", "de_DE.UTF-8"}}});
+    const Run run = runProgram({"--solve", "--pka", "4.76"}, *german);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out,
              QByteArray("pH 2.8829\nHA 0.09869 mol/L 98.69 %\nA- 0.001310 mol/L 1.310 %\n"));
@@ -835,6 +828,14 @@ void TestSolveCli::dataFiles_data() {
     QTest::newRow("buffer capacity, step 0.25")
         << QStringList{"--plot", "buffer", "--pka", "4.76", "--step", "0.25"}
         << QByteArray("pH,beta") << 57 << QByteArray("13.75") << QByteArray("14") << QStringList();
+    QTest::newRow("buffer capacity of a mixture")
+        << QStringList{"--plot", "buffer",     "--add",  "0.1:acetic",
+                       "--add",  "0.05:NH4Cl", "--step", "0.5"}
+        << QByteArray("pH,beta") << 29 << QByteArray("13.5") << QByteArray("14") << QStringList();
+    QTest::newRow("derivative of a mixture with ammonia as titrant")
+        << QStringList{"--plot",    "derivative",  "--add",  "0.1:acetic",
+                       "--titrant", "0.1:ammonia", "--step", "1"}
+        << QByteArray("V/mL,dpH/dV") << 31 << QByteArray("29") << QByteArray("30") << QStringList();
     QTest::newRow("derivative, phosphoric acid, defaults")
         << QStringList{"--plot", "derivative", "--pka", "2.148,7.198,12.319"}
         << QByteArray("V/mL,dpH/dV") << 1801 << QByteArray("89.95") << QByteArray("90")

@@ -39,6 +39,20 @@ inline bool closeTo(double actual, double expected, double relative, double abso
     return diff <= absolute || diff <= relative * std::max(std::abs(actual), std::abs(expected));
 }
 
+/**
+ * The pH where a charge balance that falls with the pH crosses zero, by plain bisection from pH
+ * −2 to 16: the tests' own root finder, independent of the program's.
+ */
+template <typename Balance> double bisectedPh(const Balance& balance) {
+    double low = -2.0;
+    double high = 16.0;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = 0.5 * (low + high);
+        (balance(middle) > 0.0 ? low : high) = middle;
+    }
+    return 0.5 * (low + high);
+}
+
 inline QString describeClose(double actual, double expected, double relative) {
     return QStringLiteral("actual %1, expected %2 (relative tolerance %3)")
         .arg(actual, 0, 'g', 17)

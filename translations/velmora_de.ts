@@ -147,6 +147,20 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
         <translation>--pka %1 wurde als %2 Werte gelesen: %3; Dezimalzahlen mit Punkt schreiben</translation>
     </message>
+    <message>
+        <source>Lists the acids, bases and salts that --add and --titrant take by their key.</source>
+        <translation>Listet die Säuren, Basen und Salze auf, die --add und --titrant über ihren Schlüssel kennen.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as two values, %4 and %5; write decimals with a point: %6</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the point.</extracomment>
+        <translation>%1 %2: %3 wurde als zwei Werte gelesen, %4 und %5; Dezimalzahlen mit Punkt schreiben: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
+        <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
+        <translation>%1 %2: %3 wurde als %4 Werte gelesen: %5; Dezimalzahlen mit Punkt schreiben</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -202,10 +216,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
-        <translation>Gibt den pH-Wert einer Lösung der Säure (--pka, hier nötig) und Konzentration und Anteil jeder Spezies aus; nimmt --charge, --conc, --as, --base, --acid und --names.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>ART</translation>
@@ -260,10 +270,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--scale: %1x%2 mal %3 ergäbe mehr als %4 Pixel je Seite</translation>
     </message>
     <message>
-        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
-        <translation>--titrant: &apos;%1&apos; ist nicht base:CT oder acid:CT</translation>
-    </message>
-    <message>
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: das vorgegebene Endvolumen %1 mL %2; --to angeben</translation>
@@ -282,6 +288,83 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>--step: der vorgegebene Schritt von %1 mL bis %2 mL ergibt %3 Zeilen, mehr als %4; ein größeres --step oder ein kleineres --to angeben</translation>
     </message>
     <message>
+        <source>%1: &apos;%2&apos; %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with it.</extracomment>
+        <translation>%1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 the part of it that is wrong, %4 why.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>--activity: &apos;%1&apos; is not ideal or davies</source>
+        <translation>--activity: &apos;%1&apos; ist weder ideal noch davies</translation>
+    </message>
+    <message>
+        <source>%1 applies to the acid of --pka; give the mixture&apos;s substances with --add</source>
+        <translation>%1 gilt für die Säure von --pka; die Stoffe einer Mischung gibt man mit --add an</translation>
+    </message>
+    <message>
+        <source>%1: the strong acids or bases in all %2</source>
+        <extracomment>%1 is the option, %2 what is wrong with the sum (&quot;must be from 0 to 10 mol/L&quot;).</extracomment>
+        <translation>%1: die starken Säuren oder Basen insgesamt: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: the solution %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with the solution.</extracomment>
+        <translation>%1: &apos;%2&apos;: die Lösung %3</translation>
+    </message>
+    <message>
+        <source>the solution %1</source>
+        <translation>die Lösung %1</translation>
+    </message>
+    <message>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Gibt der Lösung einen Stoff zu, einer Mischung aus bis zu 8 Säure-Base-Systemen; wiederholbar. SPEC ist C:WHAT[:KEY=VALUE]...: C in mol/L (0 bis 10), WHAT ein Schlüssel aus --list-substances (acetic, sodium-acetate, HCl), pKa-Werte (4.76 oder 2.148,7.198,12.319) oder pkb=LIST für eine Base; für eingegebene Werte charge=Z und as=K.</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s activities: ideal (default) or davies.</source>
+        <translation>Die Aktivitäten einer Mischung: ideal (Vorgabe) oder davies.</translation>
+    </message>
+    <message>
+        <source>MODEL</source>
+        <extracomment>The value of --activity: ideal or davies.</extracomment>
+        <translation>MODELL</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s temperature, 0 to 100 °C (default 25).</source>
+        <translation>Die Temperatur einer Mischung, 0 bis 100 °C (Vorgabe 25).</translation>
+    </message>
+    <message>
+        <source>Reads a mixture (and its titration) from a recipe file (JSON); --add, --activity, --temperature, --volume, --titrant and --to add to it or change it.</source>
+        <translation>Liest eine Mischung (und ihre Titration) aus einer Rezeptdatei (JSON); --add, --activity, --temperature, --volume, --titrant und --to ergänzen oder ändern sie.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --recipe, as its description names it.</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Prints the pH of a solution of the acid (--pka) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names. For a mixture (--add, --recipe, --activity, --temperature) every species of every substance, with activities and the ionic strength with --activity davies.</source>
+        <translation>Gibt den pH-Wert einer Lösung der Säure (--pka) und Konzentration und Anteil jeder Spezies aus; nimmt --charge, --conc, --as, --base, --acid und --names. Für eine Mischung (--add, --recipe, --activity, --temperature) jede Spezies jedes Stoffs, mit --activity davies samt Aktivitäten und Ionenstärke.</translation>
+    </message>
+    <message>
+        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT, nor a substance as --add takes it (C:WHAT, such as 0.1:ammonia)</source>
+        <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
+        <translation>--titrant: &apos;%1&apos; ist weder base:CT noch acid:CT noch ein Stoff, wie --add ihn nimmt (C:WHAT, etwa 0.1:ammonia)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 ist keine Zahl; Dezimalzahlen mit Punkt schreiben: %4</translation>
+    </message>
+    <message>
         <source>%1 applies to --plot titration or derivative only</source>
         <translation>%1 gilt nur für --plot titration oder derivative</translation>
     </message>
@@ -298,8 +381,8 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>Titration und Ableitung: das Volumen der Probelösung, 0.1 bis 1000 mL (Vorgabe 25).</translation>
     </message>
     <message>
-        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
-        <translation>Titration und Ableitung: base:CT oder acid:CT, eine starke Base oder Säure mit CT mol/L, 1e-6 bis 10 (Vorgabe base:0.1).</translation>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Titration und Ableitung: base:CT oder acid:CT, eine starke Base oder Säure mit CT mol/L, 1e-6 bis 10 (Vorgabe base:0.1), oder ein beliebiger Stoff, wie --add ihn nimmt (0.1:ammonia).</translation>
     </message>
     <message>
         <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
@@ -354,6 +437,110 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>no file name given</source>
         <translation>kein Dateiname angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::RecipeFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <extracomment>Where in a recipe file a problem lies: %1 the line, %2 the column, both from 1.</extracomment>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown field</source>
+        <extracomment>A field of a recipe file that the program does not know.</extracomment>
+        <translation>%1: unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>%1: must be an object with &quot;conc&quot; and &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1: muss ein Objekt mit &quot;conc&quot; und &quot;substance&quot;, &quot;pka&quot; oder &quot;pkb&quot; sein</translation>
+    </message>
+    <message>
+        <source>%1: needs &quot;conc&quot;, the concentration in mol/L</source>
+        <translation>%1: braucht &quot;conc&quot;, die Konzentration in mol/L</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 10 mol/L</source>
+        <translation>muss eine Zahl von 0 bis 10 mol/L sein</translation>
+    </message>
+    <message>
+        <source>%1: needs one of &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1: braucht genau eines von &quot;substance&quot;, &quot;pka&quot; oder &quot;pkb&quot;</translation>
+    </message>
+    <message>
+        <source>must be a list of 1 to 6 numbers from -5 to 25</source>
+        <translation>muss eine Liste von 1 bis 6 Zahlen von -5 bis 25 sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number from -6 to 6</source>
+        <translation>muss eine ganze Zahl von -6 bis 6 sein</translation>
+    </message>
+    <message>
+        <source>%1: does not apply to a base given by &quot;pkb&quot;, which is dissolved as the base</source>
+        <translation>%1: gilt nicht für eine mit &quot;pkb&quot; angegebene Base, die als Base selbst gelöst wird</translation>
+    </message>
+    <message>
+        <source>must be a species index from 0 to %1</source>
+        <extracomment>%1 is the number of constants, the last species.</extracomment>
+        <translation>muss eine Spezies-Nummer von 0 bis %1 sein</translation>
+    </message>
+    <message>
+        <source>%1: applies to &quot;pka&quot; and &quot;pkb&quot; only, not to a substance of the library</source>
+        <translation>%1: gilt nur für &quot;pka&quot; und &quot;pkb&quot;, nicht für einen Stoff der Bibliothek</translation>
+    </message>
+    <message>
+        <source>%1: must be the key of a substance of the library</source>
+        <translation>%1: muss der Schlüssel eines Stoffs der Bibliothek sein</translation>
+    </message>
+    <message>
+        <source>%1: must be an object</source>
+        <translation>%1: muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.1 to 1000 mL</source>
+        <translation>muss eine Zahl von 0.1 bis 1000 mL sein</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.001 to 100000 mL</source>
+        <translation>muss eine Zahl von 0.001 bis 100000 mL sein</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 100 °C</source>
+        <translation>muss eine Zahl von 0 bis 100 °C sein</translation>
+    </message>
+    <message>
+        <source>activity: must be &quot;ideal&quot; or &quot;davies&quot;</source>
+        <translation>activity: muss &quot;ideal&quot; oder &quot;davies&quot; sein</translation>
+    </message>
+    <message>
+        <source>substances: must be a list of substances</source>
+        <translation>substances: muss eine Liste von Stoffen sein</translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text</source>
+        <extracomment>%1 is where: &quot;line 2, column 5&quot;.</extracomment>
+        <translation>%1: kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a recipe: the file must hold one JSON object</source>
+        <translation>kein Rezept: die Datei muss ein JSON-Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>not a recipe: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>kein Rezept: &quot;format&quot; muss &quot;%1&quot; sein</translation>
+    </message>
+    <message>
+        <source>version %1 is not one this program reads (%2)</source>
+        <extracomment>%1 is the version given, %2 the one the program reads.</extracomment>
+        <translation>Version %1 kann dieses Programm nicht lesen (%2)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KiB, too large for a recipe</source>
+        <translation>sie ist größer als %1 KiB, zu groß für ein Rezept</translation>
     </message>
 </context>
 <context>
@@ -525,6 +712,38 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>ion charges must be from 1 to 3</source>
         <translation>die Ionenladungen müssen zwischen 1 und 3 liegen</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>is not a substance of the library</source>
+        <translation>ist kein Stoff der Bibliothek</translation>
+    </message>
+    <message>
+        <source>is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)</source>
+        <translation>hat nicht die Form C:WHAT[:KEY=VALUE]... (etwa 0.1:acetic oder 0.1:4.76)</translation>
+    </message>
+    <message>
+        <source>is no option of a substance (use charge=Z or as=K)</source>
+        <translation>ist keine Angabe zu einem Stoff (charge=Z oder as=K verwenden)</translation>
+    </message>
+    <message>
+        <source>applies to constants typed as numbers only, not to a substance of the library</source>
+        <translation>gilt nur für als Zahlen eingegebene Konstanten, nicht für einen Stoff der Bibliothek</translation>
+    </message>
+    <message>
+        <source>is given more than once</source>
+        <translation>ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>does not apply to a base given by pKb, which is dissolved as the base</source>
+        <translation>gilt nicht für eine mit pKb angegebene Base, die als Base selbst gelöst wird</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,20 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
         <translation>--pka %1 se leyó como %2 valores: %3; escriba los decimales con punto</translation>
     </message>
+    <message>
+        <source>Lists the acids, bases and salts that --add and --titrant take by their key.</source>
+        <translation>Enumera los ácidos, bases y sales que admiten --add y --titrant por su clave.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as two values, %4 and %5; write decimals with a point: %6</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the point.</extracomment>
+        <translation>%1 %2: %3 se leyó como dos valores, %4 y %5; escriba los decimales con punto: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
+        <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
+        <translation>%1 %2: %3 se leyó como %4 valores: %5; escriba los decimales con punto</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -202,10 +216,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
-        <translation>Imprime el pH de una disolución del ácido (--pka, aquí obligatorio) y la concentración y la fracción de cada especie; admite --charge, --conc, --as, --base, --acid y --names.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>TIPO</translation>
@@ -260,10 +270,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--scale: %1x%2 multiplicado por %3 daría más de %4 píxeles por lado</translation>
     </message>
     <message>
-        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
-        <translation>--titrant: &apos;%1&apos; no es base:CT ni acid:CT</translation>
-    </message>
-    <message>
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: el volumen final por defecto, %1 mL, %2; indique --to</translation>
@@ -282,6 +288,83 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>--step: el paso por defecto de %1 mL hasta %2 mL da %3 filas, más de %4; indique un --step mayor o un --to menor</translation>
     </message>
     <message>
+        <source>%1: &apos;%2&apos; %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with it.</extracomment>
+        <translation>%1: &apos;%2&apos; %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 the part of it that is wrong, %4 why.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>--activity: &apos;%1&apos; is not ideal or davies</source>
+        <translation>--activity: &apos;%1&apos; no es ideal ni davies</translation>
+    </message>
+    <message>
+        <source>%1 applies to the acid of --pka; give the mixture&apos;s substances with --add</source>
+        <translation>%1 se aplica al ácido de --pka; indique las sustancias de la mezcla con --add</translation>
+    </message>
+    <message>
+        <source>%1: the strong acids or bases in all %2</source>
+        <extracomment>%1 is the option, %2 what is wrong with the sum (&quot;must be from 0 to 10 mol/L&quot;).</extracomment>
+        <translation>%1: los ácidos o bases fuertes en total: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: the solution %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with the solution.</extracomment>
+        <translation>%1: &apos;%2&apos;: la disolución %3</translation>
+    </message>
+    <message>
+        <source>the solution %1</source>
+        <translation>la disolución %1</translation>
+    </message>
+    <message>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Añade una sustancia a la disolución, una mezcla de hasta 8 sistemas ácido-base; se puede repetir. SPEC es C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 a 10), WHAT una clave de --list-substances (acetic, sodium-acetate, HCl), valores de pKa (4.76 o 2.148,7.198,12.319) o pkb=LIST para una base; para valores escritos, charge=Z y as=K.</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s activities: ideal (default) or davies.</source>
+        <translation>Las actividades de una mezcla: ideal (por defecto) o davies.</translation>
+    </message>
+    <message>
+        <source>MODEL</source>
+        <extracomment>The value of --activity: ideal or davies.</extracomment>
+        <translation>MODELO</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s temperature, 0 to 100 °C (default 25).</source>
+        <translation>La temperatura de una mezcla, de 0 a 100 °C (por defecto 25).</translation>
+    </message>
+    <message>
+        <source>Reads a mixture (and its titration) from a recipe file (JSON); --add, --activity, --temperature, --volume, --titrant and --to add to it or change it.</source>
+        <translation>Lee una mezcla (y su valoración) de un archivo de receta (JSON); --add, --activity, --temperature, --volume, --titrant y --to la amplían o la cambian.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --recipe, as its description names it.</extracomment>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Prints the pH of a solution of the acid (--pka) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names. For a mixture (--add, --recipe, --activity, --temperature) every species of every substance, with activities and the ionic strength with --activity davies.</source>
+        <translation>Muestra el pH de una disolución del ácido (--pka) y la concentración y proporción de cada especie; admite --charge, --conc, --as, --base, --acid y --names. Para una mezcla (--add, --recipe, --activity, --temperature), cada especie de cada sustancia, con actividades y fuerza iónica con --activity davies.</translation>
+    </message>
+    <message>
+        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT, nor a substance as --add takes it (C:WHAT, such as 0.1:ammonia)</source>
+        <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
+        <translation>--titrant: &apos;%1&apos; no es base:CT ni acid:CT, ni una sustancia tal como la admite --add (C:WHAT, como 0.1:ammonia)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1: &apos;%2&apos;: %3 no es un número; escriba los decimales con punto: %4</translation>
+    </message>
+    <message>
         <source>%1 applies to --plot titration or derivative only</source>
         <translation>%1 solo se aplica a --plot titration o derivative</translation>
     </message>
@@ -298,8 +381,8 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>Valoración y derivada: el volumen de la muestra, de 0.1 a 1000 mL (por defecto 25).</translation>
     </message>
     <message>
-        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
-        <translation>Valoración y derivada: base:CT o acid:CT, una base o un ácido fuerte de CT mol/L, de 1e-6 a 10 (por defecto base:0.1).</translation>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Valoración y derivada: base:CT o acid:CT, una base o un ácido fuerte de CT mol/L, de 1e-6 a 10 (por defecto base:0.1), o cualquier sustancia tal como la admite --add (0.1:ammonia).</translation>
     </message>
     <message>
         <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
@@ -354,6 +437,110 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>no file name given</source>
         <translation>no se ha indicado ningún nombre de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::RecipeFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <extracomment>Where in a recipe file a problem lies: %1 the line, %2 the column, both from 1.</extracomment>
+        <translation>línea %1, columna %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown field</source>
+        <extracomment>A field of a recipe file that the program does not know.</extracomment>
+        <translation>%1: campo desconocido</translation>
+    </message>
+    <message>
+        <source>%1: must be an object with &quot;conc&quot; and &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1: debe ser un objeto con &quot;conc&quot; y &quot;substance&quot;, &quot;pka&quot; o &quot;pkb&quot;</translation>
+    </message>
+    <message>
+        <source>%1: needs &quot;conc&quot;, the concentration in mol/L</source>
+        <translation>%1: necesita &quot;conc&quot;, la concentración en mol/L</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 10 mol/L</source>
+        <translation>debe ser un número de 0 a 10 mol/L</translation>
+    </message>
+    <message>
+        <source>%1: needs one of &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1: necesita exactamente uno de &quot;substance&quot;, &quot;pka&quot; o &quot;pkb&quot;</translation>
+    </message>
+    <message>
+        <source>must be a list of 1 to 6 numbers from -5 to 25</source>
+        <translation>debe ser una lista de 1 a 6 números de -5 a 25</translation>
+    </message>
+    <message>
+        <source>must be a whole number from -6 to 6</source>
+        <translation>debe ser un número entero de -6 a 6</translation>
+    </message>
+    <message>
+        <source>%1: does not apply to a base given by &quot;pkb&quot;, which is dissolved as the base</source>
+        <translation>%1: no se aplica a una base dada con &quot;pkb&quot;, que se disuelve como la propia base</translation>
+    </message>
+    <message>
+        <source>must be a species index from 0 to %1</source>
+        <extracomment>%1 is the number of constants, the last species.</extracomment>
+        <translation>debe ser un índice de especie de 0 a %1</translation>
+    </message>
+    <message>
+        <source>%1: applies to &quot;pka&quot; and &quot;pkb&quot; only, not to a substance of the library</source>
+        <translation>%1: solo se aplica a &quot;pka&quot; y &quot;pkb&quot;, no a una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>%1: must be the key of a substance of the library</source>
+        <translation>%1: debe ser la clave de una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>%1: must be an object</source>
+        <translation>%1: debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.1 to 1000 mL</source>
+        <translation>debe ser un número de 0.1 a 1000 mL</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.001 to 100000 mL</source>
+        <translation>debe ser un número de 0.001 a 100000 mL</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 100 °C</source>
+        <translation>debe ser un número de 0 a 100 °C</translation>
+    </message>
+    <message>
+        <source>activity: must be &quot;ideal&quot; or &quot;davies&quot;</source>
+        <translation>activity: debe ser &quot;ideal&quot; o &quot;davies&quot;</translation>
+    </message>
+    <message>
+        <source>substances: must be a list of substances</source>
+        <translation>substances: debe ser una lista de sustancias</translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text</source>
+        <extracomment>%1 is where: &quot;line 2, column 5&quot;.</extracomment>
+        <translation>%1: no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>not a recipe: the file must hold one JSON object</source>
+        <translation>no es una receta: el archivo debe contener un objeto JSON</translation>
+    </message>
+    <message>
+        <source>not a recipe: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>no es una receta: &quot;format&quot; debe ser &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is not one this program reads (%2)</source>
+        <extracomment>%1 is the version given, %2 the one the program reads.</extracomment>
+        <translation>este programa no lee la versión %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KiB, too large for a recipe</source>
+        <translation>ocupa más de %1 KiB, demasiado para una receta</translation>
     </message>
 </context>
 <context>
@@ -525,6 +712,38 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>ion charges must be from 1 to 3</source>
         <translation>las cargas de los iones deben estar entre 1 y 3</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>is not a substance of the library</source>
+        <translation>no es una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)</source>
+        <translation>no tiene la forma C:WHAT[:KEY=VALUE]... (como 0.1:acetic o 0.1:4.76)</translation>
+    </message>
+    <message>
+        <source>is no option of a substance (use charge=Z or as=K)</source>
+        <translation>no es una opción de una sustancia (use charge=Z o as=K)</translation>
+    </message>
+    <message>
+        <source>applies to constants typed as numbers only, not to a substance of the library</source>
+        <translation>solo se aplica a constantes escritas como números, no a una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>is given more than once</source>
+        <translation>aparece más de una vez</translation>
+    </message>
+    <message>
+        <source>does not apply to a base given by pKb, which is dissolved as the base</source>
+        <translation>no se aplica a una base dada por su pKb, que se disuelve como la propia base</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>no es un número entero</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,20 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--pka 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;. Keep the option and the point as they are.</extracomment>
         <translation>--pka %1 a été lu comme %2 valeurs&#xa0;: %3&#xa0;; écrivez les décimales avec un point</translation>
     </message>
+    <message>
+        <source>Lists the acids, bases and salts that --add and --titrant take by their key.</source>
+        <translation>Liste les acides, bases et sels que --add et --titrant acceptent par leur clé.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as two values, %4 and %5; write decimals with a point: %6</source>
+        <extracomment>The user&apos;s locale writes decimals with a comma: &quot;--add 0.1:9,25: 9,25 was read as two values, 9 and 25; write decimals with a point: 9.25&quot;. Keep the point.</extracomment>
+        <translation>%1 %2&#xa0;: %3 a été lu comme deux valeurs, %4 et %5&#xa0;; écrivez les décimales avec un point&#xa0;: %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
+        <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
+        <translation>%1 %2&#xa0;: %3 a été lu comme %4 valeurs&#xa0;: %5&#xa0;; écrivez les décimales avec un point</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::OptionValue</name>
@@ -202,10 +216,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>Prints the pH of a solution of the acid (--pka, needed here) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names.</source>
-        <translation>Affiche le pH d’une solution de l’acide (--pka, requis ici) ainsi que la concentration et la fraction de chaque espèce&#xa0;; accepte --charge, --conc, --as, --base, --acid et --names.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>TYPE</translation>
@@ -260,10 +270,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--scale: %1x%2 multiplié par %3 dépasserait %4 pixels de côté</translation>
     </message>
     <message>
-        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT</source>
-        <translation>--titrant: «&#xa0;%1&#xa0;» n’est ni base:CT ni acid:CT</translation>
-    </message>
-    <message>
         <source>--to: the default end volume %1 mL %2; give --to</source>
         <extracomment>%1 is the volume, %2 the problem with it (&quot;must be from 0.001 to 100000 mL&quot;).</extracomment>
         <translation>--to: le volume final par défaut, %1 mL, %2&#xa0;; indiquer --to</translation>
@@ -282,6 +288,83 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>--step: le pas par défaut de %1 mL jusqu’à %2 mL donne %3 lignes, plus de %4&#xa0;; indiquer un --step plus grand ou un --to plus petit</translation>
     </message>
     <message>
+        <source>%1: &apos;%2&apos; %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with it.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 the part of it that is wrong, %4 why.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>--activity: &apos;%1&apos; is not ideal or davies</source>
+        <translation>--activity&#xa0;: «&#xa0;%1&#xa0;» n’est ni ideal ni davies</translation>
+    </message>
+    <message>
+        <source>%1 applies to the acid of --pka; give the mixture&apos;s substances with --add</source>
+        <translation>%1 s’applique à l’acide de --pka&#xa0;; indiquez les substances du mélange avec --add</translation>
+    </message>
+    <message>
+        <source>%1: the strong acids or bases in all %2</source>
+        <extracomment>%1 is the option, %2 what is wrong with the sum (&quot;must be from 0 to 10 mol/L&quot;).</extracomment>
+        <translation>%1&#xa0;: les acides ou bases forts au total&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: the solution %3</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 what is wrong with the solution.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: la solution %3</translation>
+    </message>
+    <message>
+        <source>the solution %1</source>
+        <translation>la solution %1</translation>
+    </message>
+    <message>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Ajoute une substance à la solution, un mélange d’au plus 8 systèmes acide-base&#xa0;; répétable. SPEC s’écrit C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 à 10), WHAT une clé de --list-substances (acetic, sodium-acetate, HCl), des valeurs de pKa (4.76 ou 2.148,7.198,12.319) ou pkb=LIST pour une base&#xa0;; pour des valeurs saisies, charge=Z et as=K.</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s activities: ideal (default) or davies.</source>
+        <translation>Les activités d’un mélange&#xa0;: ideal (par défaut) ou davies.</translation>
+    </message>
+    <message>
+        <source>MODEL</source>
+        <extracomment>The value of --activity: ideal or davies.</extracomment>
+        <translation>MODÈLE</translation>
+    </message>
+    <message>
+        <source>A mixture&apos;s temperature, 0 to 100 °C (default 25).</source>
+        <translation>La température d’un mélange, de 0 à 100 °C (par défaut 25).</translation>
+    </message>
+    <message>
+        <source>Reads a mixture (and its titration) from a recipe file (JSON); --add, --activity, --temperature, --volume, --titrant and --to add to it or change it.</source>
+        <translation>Lit un mélange (et son titrage) dans un fichier de recette (JSON)&#xa0;; --add, --activity, --temperature, --volume, --titrant et --to le complètent ou le modifient.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --recipe, as its description names it.</extracomment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Prints the pH of a solution of the acid (--pka) and every species&apos; concentration and share; takes --charge, --conc, --as, --base, --acid and --names. For a mixture (--add, --recipe, --activity, --temperature) every species of every substance, with activities and the ionic strength with --activity davies.</source>
+        <translation>Affiche le pH d’une solution de l’acide (--pka) ainsi que la concentration et la part de chaque espèce&#xa0;; accepte --charge, --conc, --as, --base, --acid et --names. Pour un mélange (--add, --recipe, --activity, --temperature), chaque espèce de chaque substance, avec les activités et la force ionique avec --activity davies.</translation>
+    </message>
+    <message>
+        <source>--titrant: &apos;%1&apos; is not base:CT or acid:CT, nor a substance as --add takes it (C:WHAT, such as 0.1:ammonia)</source>
+        <extracomment>Keep base:CT, acid:CT and C:WHAT as they are.</extracomment>
+        <translation>--titrant&#xa0;: «&#xa0;%1&#xa0;» n’est ni base:CT ni acid:CT, ni une substance telle que --add l’accepte (C:WHAT, comme 0.1:ammonia)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
+        <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3 n’est pas un nombre&#xa0;; écrivez les décimales avec un point&#xa0;: %4</translation>
+    </message>
+    <message>
         <source>%1 applies to --plot titration or derivative only</source>
         <translation>%1 ne s’applique qu’à --plot titration ou derivative</translation>
     </message>
@@ -298,8 +381,8 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>Titrage et dérivée&#xa0;: le volume de la prise d’essai, de 0.1 à 1000 mL (par défaut 25).</translation>
     </message>
     <message>
-        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1).</source>
-        <translation>Titrage et dérivée&#xa0;: base:CT ou acid:CT, une base forte ou un acide fort à CT mol/L, de 1e-6 à 10 (par défaut base:0.1).</translation>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Titrage et dérivée&#xa0;: base:CT ou acid:CT, une base ou un acide fort à CT mol/L, de 1e-6 à 10 (par défaut base:0.1), ou toute substance telle que --add l’accepte (0.1:ammonia).</translation>
     </message>
     <message>
         <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
@@ -354,6 +437,110 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>no file name given</source>
         <translation>aucun nom de fichier indiqué</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::RecipeFile</name>
+    <message>
+        <source>line %1, column %2</source>
+        <extracomment>Where in a recipe file a problem lies: %1 the line, %2 the column, both from 1.</extracomment>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>%1: unknown field</source>
+        <extracomment>A field of a recipe file that the program does not know.</extracomment>
+        <translation>%1&#xa0;: champ inconnu</translation>
+    </message>
+    <message>
+        <source>%1: must be an object with &quot;conc&quot; and &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1&#xa0;: doit être un objet avec &quot;conc&quot; et &quot;substance&quot;, &quot;pka&quot; ou &quot;pkb&quot;</translation>
+    </message>
+    <message>
+        <source>%1: needs &quot;conc&quot;, the concentration in mol/L</source>
+        <translation>%1&#xa0;: il faut &quot;conc&quot;, la concentration en mol/L</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 10 mol/L</source>
+        <translation>doit être un nombre de 0 à 10 mol/L</translation>
+    </message>
+    <message>
+        <source>%1: needs one of &quot;substance&quot;, &quot;pka&quot; or &quot;pkb&quot;</source>
+        <translation>%1&#xa0;: il faut un seul de &quot;substance&quot;, &quot;pka&quot; ou &quot;pkb&quot;</translation>
+    </message>
+    <message>
+        <source>must be a list of 1 to 6 numbers from -5 to 25</source>
+        <translation>doit être une liste de 1 à 6 nombres de -5 à 25</translation>
+    </message>
+    <message>
+        <source>must be a whole number from -6 to 6</source>
+        <translation>doit être un nombre entier de -6 à 6</translation>
+    </message>
+    <message>
+        <source>%1: does not apply to a base given by &quot;pkb&quot;, which is dissolved as the base</source>
+        <translation>%1&#xa0;: ne s’applique pas à une base donnée par &quot;pkb&quot;, qui est dissoute telle quelle</translation>
+    </message>
+    <message>
+        <source>must be a species index from 0 to %1</source>
+        <extracomment>%1 is the number of constants, the last species.</extracomment>
+        <translation>doit être un numéro d’espèce de 0 à %1</translation>
+    </message>
+    <message>
+        <source>%1: applies to &quot;pka&quot; and &quot;pkb&quot; only, not to a substance of the library</source>
+        <translation>%1&#xa0;: ne s’applique qu’à &quot;pka&quot; et &quot;pkb&quot;, pas à une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>%1: must be the key of a substance of the library</source>
+        <translation>%1&#xa0;: doit être la clé d’une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>%1: must be an object</source>
+        <translation>%1&#xa0;: doit être un objet</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.1 to 1000 mL</source>
+        <translation>doit être un nombre de 0.1 à 1000 mL</translation>
+    </message>
+    <message>
+        <source>must be a number from 0.001 to 100000 mL</source>
+        <translation>doit être un nombre de 0.001 à 100000 mL</translation>
+    </message>
+    <message>
+        <source>must be a number from 0 to 100 °C</source>
+        <translation>doit être un nombre de 0 à 100 °C</translation>
+    </message>
+    <message>
+        <source>activity: must be &quot;ideal&quot; or &quot;davies&quot;</source>
+        <translation>activity&#xa0;: doit être &quot;ideal&quot; ou &quot;davies&quot;</translation>
+    </message>
+    <message>
+        <source>substances: must be a list of substances</source>
+        <translation>substances&#xa0;: doit être une liste de substances</translation>
+    </message>
+    <message>
+        <source>%1: not UTF-8 text</source>
+        <extracomment>%1 is where: &quot;line 2, column 5&quot;.</extracomment>
+        <translation>%1&#xa0;: pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not a recipe: the file must hold one JSON object</source>
+        <translation>pas une recette&#xa0;: le fichier doit contenir un objet JSON</translation>
+    </message>
+    <message>
+        <source>not a recipe: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>pas une recette&#xa0;: &quot;format&quot; doit valoir &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>version %1 is not one this program reads (%2)</source>
+        <extracomment>%1 is the version given, %2 the one the program reads.</extracomment>
+        <translation>ce programme ne lit pas la version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 KiB, too large for a recipe</source>
+        <translation>il dépasse %1&#xa0;Kio, trop pour une recette</translation>
     </message>
 </context>
 <context>
@@ -525,6 +712,38 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>ion charges must be from 1 to 3</source>
         <translation>les charges des ions doivent se situer entre 1 et 3</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>is not a substance of the library</source>
+        <translation>n’est pas une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)</source>
+        <translation>n’a pas la forme C:WHAT[:KEY=VALUE]... (comme 0.1:acetic ou 0.1:4.76)</translation>
+    </message>
+    <message>
+        <source>is no option of a substance (use charge=Z or as=K)</source>
+        <translation>n’est pas une option de substance (utilisez charge=Z ou as=K)</translation>
+    </message>
+    <message>
+        <source>applies to constants typed as numbers only, not to a substance of the library</source>
+        <translation>ne s’applique qu’aux constantes saisies en nombres, pas à une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>is given more than once</source>
+        <translation>est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>does not apply to a base given by pKb, which is dissolved as the base</source>
+        <translation>ne s’applique pas à une base donnée par son pKb, qui est dissoute telle quelle</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>n’est pas un nombre entier</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "language/modeltexts.h"
 
 #include "model/presets.h"
+#include "model/substances.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -114,6 +115,15 @@ QString presetListing() {
     return lines.join(u'\n');
 }
 
+QString substanceListing() {
+    QStringList lines;
+    const model::Translate translate = language::modelTranslation();
+    for (const model::Substance& substance : model::substances()) {
+        lines << QString::fromStdString(model::substanceLine(substance, translate));
+    }
+    return lines.join(u'\n');
+}
+
 namespace {
 
 /** The refusal of an option given without --export. */
@@ -161,6 +171,7 @@ struct Options {
     QCommandLineOption pka;
     QCommandLineOption preset;
     QCommandLineOption list;
+    QCommandLineOption listSubstances;
     QCommandLineOption scale;
     QCommandLineOption step;
     QCommandLineOption solutionWindow;
@@ -168,7 +179,7 @@ struct Options {
 
     /** The options taken at most once. */
     [[nodiscard]] QList<QCommandLineOption> single() const {
-        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.all();
+        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.once();
     }
 };
 
@@ -203,6 +214,9 @@ Options::Options()
              CommandLine::tr("NAME")),
       list(QStringLiteral("list-presets"),
            CommandLine::tr("Lists the example acids that --preset takes.")),
+      listSubstances(QStringLiteral("list-substances"),
+                     CommandLine::tr("Lists the acids, bases and salts that --add and --titrant "
+                                     "take by their key.")),
       scale(QStringLiteral("scale"),
             CommandLine::tr("PNG only: whole-number magnification 1 to 8 (default 1)."),
             QStringLiteral("N")),
@@ -224,7 +238,8 @@ CommandLine refused(const QString& problem) {
     return result;
 }
 
-/** --help, --version and --list-presets, which take the place of any other work. */
+/** --help, --version, --list-presets and --list-substances, which take the place of any other work.
+ */
 std::optional<CommandLine> readInformation(const QCommandLineParser& parser,
                                            const Options& options) {
     CommandLine result;
@@ -235,6 +250,8 @@ std::optional<CommandLine> readInformation(const QCommandLineParser& parser,
         result.action = CommandLine::Action::Version;
     } else if (parser.isSet(options.list)) {
         result.action = CommandLine::Action::ListPresets;
+    } else if (parser.isSet(options.listSubstances)) {
+        result.action = CommandLine::Action::ListSubstances;
     } else {
         return std::nullopt;
     }
@@ -395,8 +412,8 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                         "printed, and no display is needed."));
     const Options options;
     parser.addOptions({options.help, options.version, options.exportFile, options.pka,
-                       options.preset, options.list, options.scale, options.step,
-                       options.solutionWindow});
+                       options.preset, options.list, options.listSubstances, options.scale,
+                       options.step, options.solutionWindow});
     parser.addOptions(options.solution.all());
 
     // The parser sees every byte as one Latin-1 character, so a value's bytes come back
@@ -430,17 +447,21 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     if (result.action != CommandLine::Action::Refused && parser.isSet(options.pka)) {
         result.pkaList = OptionValue(parser, options.pka).bytes();
     }
+    if (result.action != CommandLine::Action::Refused) {
+        result.specConstants = options.solution.specConstants(parser);
+    }
     return result;
 }
 
-QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
-    if (line.pkaList.isEmpty() || locale.decimalPoint() != QStringLiteral(",")) {
-        return {};
-    }
-    // Whole numbers only, as plain digits: a decimal written with the locale's comma.
-    const QList<QByteArray> parts = line.pkaList.split(',');
+namespace {
+
+/**
+ * The values of a list of whole numbers only, as plain digits, that a locale writing decimals
+ * with a comma may have meant as one decimal ("9,25"); none where it cannot be such a list.
+ */
+QStringList wholeNumberList(const QByteArray& list) {
     QStringList values;
-    for (const QByteArray& part : parts) {
+    for (const QByteArray& part : list.split(',')) {
         const QByteArray digits = trimmedValue(part);
         const bool signedPart = digits.startsWith('-') || digits.startsWith('+');
         const QByteArray unsignedDigits = signedPart ? digits.mid(1) : digits;
@@ -450,7 +471,17 @@ QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
         }
         values << QString::fromLatin1(digits);
     }
-    if (values.size() < 2) {
+    return values.size() < 2 ? QStringList() : values;
+}
+
+} // namespace
+
+QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
+    if (line.pkaList.isEmpty() || locale.decimalPoint() != QStringLiteral(",")) {
+        return {};
+    }
+    const QStringList values = wholeNumberList(line.pkaList);
+    if (values.isEmpty()) {
         return {};
     }
     const QString given = QString::fromLatin1(trimmedValue(line.pkaList));
@@ -467,6 +498,38 @@ QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
         .arg(given)
         .arg(values.size())
         .arg(values.join(QStringLiteral(", ")));
+}
+
+QStringList specListWarnings(const CommandLine& line, const QLocale& locale) {
+    QStringList warnings;
+    if (locale.decimalPoint() != QStringLiteral(",")) {
+        return warnings;
+    }
+    for (const SpecConstants& spec : line.specConstants) {
+        const QStringList values = wholeNumberList(spec.constants);
+        if (values.isEmpty()) {
+            continue;
+        }
+        const QString given = io::shownName(trimmedValue(spec.spec));
+        const QString constants = QString::fromLatin1(trimmedValue(spec.constants));
+        if (values.size() == 2) {
+            //: The user's locale writes decimals with a comma: "--add 0.1:9,25: 9,25 was read as
+            //: two values, 9 and 25; write decimals with a point: 9.25". Keep the point.
+            warnings << CommandLine::tr("%1 %2: %3 was read as two values, %4 and %5; write "
+                                        "decimals with a point: %6")
+                            .arg(spec.option, given, constants, values[0], values[1],
+                                 values[0] + u'.' + values[1]);
+        } else {
+            //: As "--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with
+            //: a point".
+            warnings << CommandLine::tr("%1 %2: %3 was read as %4 values: %5; write decimals "
+                                        "with a point")
+                            .arg(spec.option, given, constants)
+                            .arg(values.size())
+                            .arg(values.join(QStringLiteral(", ")));
+        }
+    }
+    return warnings;
 }
 
 } // namespace velmora::app

@@ -23,7 +23,16 @@ struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(velmora::app::CommandLine)
 
 public:
-    enum class Action { Window, Export, Solve, Help, Version, ListPresets, Refused };
+    enum class Action {
+        Window,
+        Export,
+        Solve,
+        Help,
+        Version,
+        ListPresets,
+        ListSubstances,
+        Refused
+    };
     Action action = Action::Window;
     QByteArray fileName; ///< Export: the file to write, its name's bytes as given
     encode::ExportFormat format = encode::ExportFormat::Png;
@@ -33,6 +42,8 @@ public:
     QString problem;    ///< Refused: one line naming the option and the problem
     QString helpText;   ///< Help: the text to print
     QByteArray pkaList; ///< Export, Solve: the value of --pka as given, if it was
+    /** Export, Solve: the constants of each substance given by its pKa or pKb values. */
+    QList<SpecConstants> specConstants;
 };
 
 /**
@@ -55,6 +66,13 @@ public:
 [[nodiscard]] QString pkaListWarning(const CommandLine& line, const QLocale& locale);
 
 /**
+ * The warnings, in the user's language, for substances (--add, --titrant) whose constants are a
+ * list of whole numbers only ("0.1:9,25") where `locale` writes decimals with a comma, one per
+ * such substance, as pkaListWarning() warns of --pka.
+ */
+[[nodiscard]] QStringList specListWarnings(const CommandLine& line, const QLocale& locale);
+
+/**
  * True when the arguments ask for command-line work rather than the window, so that no display
  * is needed. Qt's own window options (-platform, -display, -style, ...) do not count.
  */
@@ -66,6 +84,12 @@ public:
 /** The example acids, one per line: key, name, formulas, values, source (name and source in the
  * user's language). */
 [[nodiscard]] QString presetListing();
+
+/**
+ * The library of substances that --add takes, one per line: key, name, species, pKa values and
+ * source (name and source in the user's language).
+ */
+[[nodiscard]] QString substanceListing();
 
 /**
  * The main diagram's acid from one to four pKa values from 0 to 14 as --pka takes them for it;

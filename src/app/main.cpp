@@ -14,6 +14,7 @@
 
 #include "language/language.h"
 
+#include "model/mixturereport.h"
 #include "model/solution.h"
 
 #include <QFile>
@@ -126,10 +127,14 @@ int printSolution(const velmora::app::CommandLine& line) {
     velmora::encode::sayOnLackOfMemory(
         (QStringLiteral("velmora: ") + velmora::encode::outOfMemory()).toUtf8());
     const velmora::charts::ChartRequest& request = line.chart->request;
-    const velmora::model::SolutionState state =
-        velmora::model::solveSolution(request.acid, request.solution);
+    const std::vector<std::string> report =
+        request.mixture
+            ? velmora::model::mixtureReport(*request.mixture,
+                                            velmora::model::solveMixture(*request.mixture))
+            : velmora::model::solutionReport(
+                  request.acid, velmora::model::solveSolution(request.acid, request.solution));
     QStringList lines;
-    for (const std::string& text : velmora::model::solutionReport(request.acid, state)) {
+    for (const std::string& text : report) {
         lines << QString::fromStdString(text);
     }
     return printOutput(lines.join(u'\n'));
@@ -184,6 +189,9 @@ int runCommandLine(int argc, char** argv) {
     if (const QString warning = velmora::app::pkaListWarning(line, QLocale()); !warning.isEmpty()) {
         printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
     }
+    for (const QString& warning : velmora::app::specListWarnings(line, QLocale())) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
+    }
 
     switch (line.action) {
     case Action::Help:
@@ -193,6 +201,8 @@ int runCommandLine(int argc, char** argv) {
             QStringLiteral("%1 %2").arg(QString::fromLatin1(kName), QString::fromLatin1(kVersion)));
     case Action::ListPresets:
         return printOutput(velmora::app::presetListing());
+    case Action::ListSubstances:
+        return printOutput(velmora::app::substanceListing());
     case Action::Refused:
         printLine(STDERR_FILENO, QStringLiteral("velmora: ") + line.problem);
         return 2;

@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,9 +43,11 @@ QString onlyForTitration(const QCommandLineOption& option) {
 
 SolutionOptions::SolutionOptions()
     : m_solve(QStringLiteral("solve"),
-              tr("Prints the pH of a solution of the acid (--pka, needed here) and "
-                 "every species' concentration and share; takes --charge, --conc, "
-                 "--as, --base, --acid and --names.")),
+              tr("Prints the pH of a solution of the acid (--pka) and every species' "
+                 "concentration and share; takes --charge, --conc, --as, --base, --acid and "
+                 "--names. For a mixture (--add, --recipe, --activity, --temperature) every "
+                 "species of every substance, with activities and the ionic strength with "
+                 "--activity davies.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
                 "logc, titration, buffer (the buffer capacity against pH) or derivative "
@@ -80,18 +83,45 @@ SolutionOptions::SolutionOptions()
                tr("Titration and derivative: the sample's volume, 0.1 to 1000 mL (default "
                   "25)."),
                QStringLiteral("V0")),
-      m_titrant(QStringLiteral("titrant"),
-                tr("Titration and derivative: base:CT or acid:CT, a strong base or acid of "
-                   "CT mol/L, 1e-6 to 10 (default base:0.1)."),
-                QStringLiteral("T")),
+      m_titrant(
+          QStringLiteral("titrant"),
+          tr("Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, "
+             "1e-6 to 10 (default base:0.1), or any substance as --add takes it "
+             "(0.1:ammonia)."),
+          QStringLiteral("T")),
       m_to(QStringLiteral("to"),
            tr("Titration and derivative: the last volume added, 0.001 to 100000 mL "
               "(default 20 % past the last equivalence point the titrant reaches)."),
-           QStringLiteral("VMAX")) {}
+           QStringLiteral("VMAX")),
+      m_add(QStringLiteral("add"),
+            tr("Adds a substance to the solution, a mixture of up to 8 acid-base systems; "
+               "repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of "
+               "--list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or "
+               "2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K."),
+            QStringLiteral("SPEC")),
+      m_activity(QStringLiteral("activity"),
+                 tr("A mixture's activities: ideal (default) or davies."),
+                 //: The value of --activity: ideal or davies.
+                 tr("MODEL")),
+      m_temperature(QStringLiteral("temperature"),
+                    tr("A mixture's temperature, 0 to 100 °C (default 25)."), QStringLiteral("T")),
+      m_recipe(QStringLiteral("recipe"),
+               tr("Reads a mixture (and its titration) from a recipe file (JSON); --add, "
+                  "--activity, --temperature, --volume, --titrant and --to add to it or "
+                  "change it."),
+               //: The value of --recipe, as its description names it.
+               tr("FILE")) {}
 
 QList<QCommandLineOption> SolutionOptions::all() const {
-    return {m_solve, m_plot,  m_charge, m_conc,   m_as,      m_base,
-            m_acid,  m_names, m_size,   m_volume, m_titrant, m_to};
+    return {m_solve, m_plot,     m_charge,      m_conc,   m_as,   m_base,   m_acid,    m_names,
+            m_add,   m_activity, m_temperature, m_recipe, m_size, m_volume, m_titrant, m_to};
+}
+
+QList<QCommandLineOption> SolutionOptions::once() const {
+    QList<QCommandLineOption> options = all();
+    options.removeIf(
+        [this](const QCommandLineOption& option) { return option.names() == m_add.names(); });
+    return options;
 }
 
 bool SolutionOptions::solves(const QCommandLineParser& parser) const {
@@ -134,8 +164,8 @@ QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) 
             return OptionValue::onlyWithExport(nameOf(*option));
         }
     }
-    for (const QCommandLineOption* option :
-         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names}) {
+    for (const QCommandLineOption* option : {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names,
+                                             &m_add, &m_activity, &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {
             return tr("%1 is only used with --export or --solve").arg(nameOf(*option));
         }
@@ -154,7 +184,8 @@ QString SolutionOptions::problemWithTitrationOptions(const QCommandLineParser& p
 
 QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser) const {
     for (const QCommandLineOption* option :
-         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size}) {
+         {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size, &m_add, &m_activity,
+          &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {
             return tr("%1 applies to --plot fractions, logc, titration, buffer or derivative "
                       "only")
@@ -174,6 +205,9 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
     if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
         return problem;
     }
+    if (mixes(parser)) {
+        return readMixture(parser, pka, false, out.request);
+    }
     if (!parser.isSet(pka)) {
         return tr("--solve needs the acid's constants: --pka LIST");
     }
@@ -192,11 +226,18 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
             return problem;
         }
     }
-    if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
-        return problem;
-    }
-    if (QString problem = readSolution(parser, out.request); !problem.isEmpty()) {
-        return problem;
+    if (mixes(parser)) {
+        if (QString problem = readMixture(parser, pka, charts::hasVolumeAxis(kind), out.request);
+            !problem.isEmpty()) {
+            return problem;
+        }
+    } else {
+        if (QString problem = readAcid(parser, pka, out.request); !problem.isEmpty()) {
+            return problem;
+        }
+        if (QString problem = readSolution(parser, out.request); !problem.isEmpty()) {
+            return problem;
+        }
     }
     if (parser.isSet(m_size)) {
         const QByteArray bytes = trimmedValue(OptionValue(parser, m_size).bytes());
@@ -226,7 +267,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (charts::hasVolumeAxis(kind)) {
+    if (charts::hasVolumeAxis(kind) && !out.request.mixture) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
@@ -331,19 +372,14 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
         }
     }
     if (parser.isSet(m_titrant)) {
-        const QByteArray bytes = trimmedValue(OptionValue(parser, m_titrant).bytes());
-        const qsizetype colon = bytes.indexOf(':');
-        const QString kind = QString::fromUtf8(bytes.left(colon)).trimmed().toLower();
-        if (colon < 0 || (kind != u"base" && kind != u"acid")) {
-            return tr("--titrant: '%1' is not base:CT or acid:CT").arg(io::shownName(bytes));
-        }
-        titration.titrant = kind == u"base" ? model::Titrant::Base : model::Titrant::Acid;
-        if (QString problem = OptionValue(nameOf(m_titrant), bytes.mid(colon + 1))
-                                  .readChecked(titration.titrantConcentration,
-                                               model::problemWithTitrantConcentration);
-            !problem.isEmpty()) {
+        // Here the titrant is base:CT or acid:CT; any other substance makes a mixture.
+        model::Ingredient titrant;
+        if (QString problem = readTitrant(parser, titrant); !problem.isEmpty()) {
             return problem;
         }
+        titration.titrant =
+            titrant.substance == "hydrochloric" ? model::Titrant::Acid : model::Titrant::Base;
+        titration.titrantConcentration = titrant.concentration;
     }
     if (parser.isSet(m_to)) {
         return OptionValue(parser, m_to)
@@ -379,7 +415,9 @@ QString SolutionOptions::readStep(const QCommandLineParser& parser, const QComma
                 .arg(value.shown(), numberText(end));
         }
     }
-    const double rows = charts::chartCsvRows(out.request, out.step);
+    const double rows = titration && out.request.mixture
+                            ? std::ceil(end / out.step - 1e-6) + 1.0
+                            : charts::chartCsvRows(out.request, out.step);
     if (rows > charts::kMaxDataRows) {
         //: %1 is the step in mL, %2 the end volume in mL, %3 the rows it would give, %4 the most.
         const QString text = parser.isSet(step)

@@ -5,6 +5,8 @@
 
 #include "encode/encode.h"
 
+#include "model/recipe.h"
+
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QList>
@@ -23,6 +25,13 @@ struct ChartExport {
     int scale = 1; ///< PNG: whole-number magnification
     /** CSV: pH (fractions, log c, buffer) or mL (titration, derivative) from row to row. */
     double step = 0.0;
+};
+
+/** A substance given by its constants (--add 0.1:9,25): the option, the SPEC, the constants. */
+struct SpecConstants {
+    QString option;
+    QByteArray spec;
+    QByteArray constants;
 };
 
 /** The smallest --step of a titration's data, in mL; the largest is the end volume. */
@@ -49,6 +58,8 @@ public:
 
     /** Every option defined here, in the order the help lists them. */
     [[nodiscard]] QList<QCommandLineOption> all() const;
+    /** The options that may be given at most once (all but --add). */
+    [[nodiscard]] QList<QCommandLineOption> once() const;
 
     /** --solve is given. */
     [[nodiscard]] bool solves(const QCommandLineParser& parser) const;
@@ -59,6 +70,9 @@ public:
      */
     [[nodiscard]] std::optional<charts::ChartKind> chartKind(const QCommandLineParser& parser,
                                                              QString& problem) const;
+
+    /** The substances of --add and --titrant given by their pKa or pKb values, in order. */
+    [[nodiscard]] QList<SpecConstants> specConstants(const QCommandLineParser& parser) const;
 
     /** Refuses the options of a solution and its charts that come without --export or --solve. */
     [[nodiscard]] QString problemWithoutExport(const QCommandLineParser& parser) const;
@@ -83,6 +97,27 @@ public:
                                     encode::ExportFormat format, ChartExport& out) const;
 
 private:
+    /**
+     * Whether the solution is a mixture: --add, --activity, --temperature or --recipe is given, or
+     * a --titrant that is a substance rather than base:CT or acid:CT.
+     */
+    [[nodiscard]] bool mixes(const QCommandLineParser& parser) const;
+    /**
+     * Reads a mixture into `request.mixture`: the acid of --pka (with --charge, --conc, --as and
+     * --names) first where it is given, then the substances of --recipe and of each --add in
+     * order, with --base and --acid as strong base and acid; the recipe's temperature and
+     * activities, or those of --temperature and --activity. With `titration`, its titration too.
+     */
+    [[nodiscard]] QString readMixture(const QCommandLineParser& parser,
+                                      const QCommandLineOption& pka, bool titration,
+                                      charts::ChartRequest& request) const;
+    /** The titration of a mixture: the recipe's, with --volume, --titrant and --to over it. */
+    [[nodiscard]] QString readMixtureTitration(const QCommandLineParser& parser,
+                                               model::Recipe& recipe,
+                                               charts::ChartRequest& request) const;
+    /** The titrant of --titrant: base:CT, acid:CT or a substance as --add takes it. */
+    [[nodiscard]] QString readTitrant(const QCommandLineParser& parser,
+                                      model::Ingredient& titrant) const;
     /**
      * Refuses a titration's options (--volume, --titrant, --to) where no titration (or its
      * derivative) is drawn.
@@ -109,6 +144,17 @@ private:
     QCommandLineOption m_volume;
     QCommandLineOption m_titrant;
     QCommandLineOption m_to;
+    QCommandLineOption m_add;
+    QCommandLineOption m_activity;
+    QCommandLineOption m_temperature;
+    QCommandLineOption m_recipe;
 };
+
+/**
+ * The refusal of a substance written as --add or --titrant take it, "--add: '0.1:xyz': xyz is not
+ * a substance of the library"; "" when there is none.
+ */
+[[nodiscard]] QString specRefusal(const QString& option, const QByteArray& spec,
+                                  const model::SpecProblem& problem);
 
 } // namespace velmora::app

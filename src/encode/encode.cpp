@@ -48,13 +48,34 @@ namespace {
  */
 constexpr int kPngQuality = 80;
 
-/** Paints the drawing on `device`; false if painting failed. */
-bool paintInto(QPaintDevice& device, const Drawing& drawing) {
+/**
+ * The memory the PDF writer may take when its painter ends: it embeds the fonts then, in
+ * allocations it does not check, so a lack of memory there would end the program unannounced.
+ */
+constexpr std::size_t kPdfEndHeadroom = std::size_t{32} << 20;
+
+/**
+ * Throws std::bad_alloc unless `bytes` could be allocated now (the memory is given back at once,
+ * never touched).
+ */
+void requireHeadroom(std::size_t bytes) {
+    void* volatile probe = ::operator new(bytes);
+    ::operator delete(probe);
+}
+
+/**
+ * Paints the drawing on `device`, first making sure of `headroomToEnd` bytes for the painter's
+ * end; false if painting failed.
+ */
+bool paintInto(QPaintDevice& device, const Drawing& drawing, std::size_t headroomToEnd = 0) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
     }
     drawing.paint(painter);
+    if (headroomToEnd > 0) {
+        requireHeadroom(headroomToEnd);
+    }
     return painter.end();
 }
 
@@ -128,7 +149,7 @@ std::optional<QByteArray> encodePdf(const Drawing& drawing) {
         writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(static_cast<int>(kScreenDpi));
-        if (!paintInto(writer, drawing)) {
+        if (!paintInto(writer, drawing, kPdfEndHeadroom)) {
             return std::nullopt;
         }
     }
