@@ -103,7 +103,8 @@ double referencePh(const Mixture& mixture, long double pKw, long double A,
         system.charge = given.charge;
         system.concentration = given.concentration;
         system.dissolvedAs = given.givenAsBase ? static_cast<int>(n) : given.dissolvedAs;
-        const int dissolvedCharge = given.charge - system.dissolvedAs;
+        // The protons a substance gives off completely are free H+, not counter-ions.
+        const int dissolvedCharge = given.charge - system.dissolvedAs + given.protonsGiven;
         (dissolvedCharge < 0 ? cations : anions) += std::abs(dissolvedCharge) * given.concentration;
         systems.push_back(system);
     }
@@ -174,7 +175,8 @@ std::pair<double, double> chargeSums(const Mixture& mixture, const MixtureState&
         const WeakSystem& system = mixture.systems[s];
         const int n = static_cast<int>(system.pK.size());
         const int dissolvedAs = system.givenAsBase ? n : system.dissolvedAs;
-        const double counter = (dissolvedAs - system.charge) * system.concentration;
+        const double counter =
+            (dissolvedAs - system.charge - system.protonsGiven) * system.concentration;
         net += counter;
         scale += std::abs(counter);
         for (int j = 0; j <= n; ++j) {
@@ -247,6 +249,19 @@ void TestMixture::publishedAndReference_data() {
     // 0.1 M HCl: pH = −log(0.1·γ±), measured 1.09 (Bates); Davies gives γ 0.78.
     QTest::newRow("0.1 M HCl, Davies")
         << mixtureOf({}, 0, 0.1, 25.0, Activity::Davies) << 1.09 << 0.03;
+    // Sulfuric acid, its first proton given off completely, HSO4- with pKa 1.99: 0.01 M gives
+    // [H+] = 0.01 + x with x² + 0.02023x − 1.023e-4 = 0, x = 0.00419, pH 1.848.
+    QTest::newRow("0.01 M sulfuric acid") << [] {
+        WeakSystem hydrogenSulfate = acidSystem({1.99}, 0.01, 0, -1);
+        hydrogenSulfate.protonsGiven = 1;
+        return mixtureOf({hydrogenSulfate});
+    }() << 1.848 << 0.001;
+    // With Davies its ions are H+, HSO4- and SO4^2- alone (I = 0.0184 here), no counter-ions.
+    QTest::newRow("0.01 M sulfuric acid, Davies") << [] {
+        WeakSystem hydrogenSulfate = acidSystem({1.99}, 0.01, 0, -1);
+        hydrogenSulfate.protonsGiven = 1;
+        return mixtureOf({hydrogenSulfate}, 0, 0, 25.0, Activity::Davies);
+    }() << none << 0.0;
     // Ammonium chloride at 50 °C with ΔH° 52.2 kJ/mol: pKa 8.54 there (about 8.56 measured).
     QTest::newRow("0.1 M NH4Cl 50 °C")
         << mixtureOf({acidSystem({9.245}, 0.1, 0, 1, {52.2})}, 0, 0, 50.0) << none << 0.0;
@@ -442,6 +457,16 @@ void TestMixture::problems_data() {
         << "needs no enthalpy or one from -500 to 500 kJ/mol per constant";
     QTest::newRow("charge 7") << mixtureOf({acidSystem({2}, 0.1, 0, 7)})
                               << "must be a whole number from -6 to 6";
+    const auto giving = [](int protons) {
+        WeakSystem system = acidSystem({1.99}, 0.1, 0, -1);
+        system.protonsGiven = protons;
+        return mixtureOf({system});
+    };
+    QTest::newRow("six protons given off") << giving(6) << QString();
+    QTest::newRow("seven protons given off")
+        << giving(7) << "must give off from 0 to 6 protons completely";
+    QTest::newRow("protons taken up")
+        << giving(-1) << "must give off from 0 to 6 protons completely";
     QTest::newRow("strong base above 10") << mixtureOf({}, 10.5) << "must be from 0 to 10 mol/L";
     QTest::newRow("salt ion of charge 4")
         << mixtureOf({}, 0, 0, 25.0, Activity::Ideal, {{0.1, 4, 1}})
@@ -566,6 +591,14 @@ void TestMixture::titrationAgainstReference_data() {
                      0, 0, 50.0)
         << titratedWith(mixtureOf({acidSystem({9.245}, 0.1, 1, 1, {52.2})})) << Doubles{25.0}
         << Doubles{12.5} << Doubles{none} << none;
+    // Sulfuric acid: its first proton given off completely (12.5 mL), then hydrogen sulfate's.
+    QTest::newRow("sulfuric acid with NaOH, Davies") <<
+        [] {
+            WeakSystem hydrogenSulfate = acidSystem({1.99}, 0.05, 0, -1);
+            hydrogenSulfate.protonsGiven = 1;
+            return mixtureOf({hydrogenSulfate}, 0, 0, 25.0, Activity::Davies);
+        }() << titratedWith(naoh) << Doubles{12.5, 25.0}
+                                                     << Doubles{18.75} << Doubles{none} << none;
     // Pure dilution: a salt solution brings no acid or base.
     QTest::newRow("acetic with NaCl solution")
         << mixtureOf({acidSystem({4.76}, 0.1, 0)})

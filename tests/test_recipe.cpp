@@ -267,9 +267,10 @@ void TestRecipe::mixtureMade_data() {
     QTest::newRow("strong acids and bases add up")
         << QStringList{"0.01:HCl", "0.02:nitric", "0.05:NaOH", "0.01:KOH"} << QStringList{}
         << QList<int>{} << QList<double>{0.03, 0.06} << QList<int>{} << QList<double>{};
-    QTest::newRow("sulfuric acid: one strong proton and hydrogen sulfate")
+    // Its first proton is given off by the hydrogen-sulfate system itself, not as HCl would.
+    QTest::newRow("sulfuric acid: hydrogen sulfate with its first proton given off")
         << QStringList{"0.05:H2SO4"} << QStringList{"sulfuric"} << QList<int>{0}
-        << QList<double>{0.05, 0} << QList<int>{} << QList<double>{};
+        << QList<double>{0, 0} << QList<int>{} << QList<double>{};
     QTest::newRow("inert salts") << QStringList{"0.1:NaCl", "0.2:potassium-nitrate"}
                                  << QStringList{} << QList<int>{} << QList<double>{0, 0}
                                  << QList<int>{1, 1, 1, 1} << QList<double>{};

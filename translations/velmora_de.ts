@@ -757,6 +757,10 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>die starken Basen ergeben zusammen mehr als %1 mol/L</translation>
     </message>
+    <message>
+        <source>must give off from 0 to 6 protons completely</source>
+        <translation>muss 0 bis 6 Protonen vollständig abgeben</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>

@@ -757,6 +757,10 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>las bases fuertes suman más de %1 mol/L</translation>
     </message>
+    <message>
+        <source>must give off from 0 to 6 protons completely</source>
+        <translation>debe ceder por completo de 0 a 6 protones</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>

@@ -757,6 +757,10 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>les bases fortes dépassent au total %1&#xa0;mol/L</translation>
     </message>
+    <message>
+        <source>must give off from 0 to 6 protons completely</source>
+        <translation>doit céder complètement de 0 à 6 protons</translation>
+    </message>
 </context>
 <context>
     <name>velmora::model::Substance</name>

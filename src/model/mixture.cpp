@@ -98,7 +98,9 @@ MixtureBalance::MixtureBalance(const Mixture& mixture) {
         system.concentration = given.concentration;
         const int dissolvedAs = given.givenAsBase ? system.count : given.dissolvedAs;
         system.dissolvedAs = dissolvedAs;
-        const int dissolvedCharge = given.charge - dissolvedAs;
+        // The substance as dissolved: the species plus the protons it gave off completely.
+        const int dissolvedCharge = given.charge - dissolvedAs + given.protonsGiven;
+        m_netStrong -= given.protonsGiven * given.concentration;
         system.counterCations = dissolvedCharge < 0 ? -dissolvedCharge * given.concentration : 0.0;
         system.counterAnions = dissolvedCharge > 0 ? dissolvedCharge * given.concentration : 0.0;
         for (int i = 0; i < system.count; ++i) {
@@ -349,6 +351,10 @@ Problem problemWithSystem(const WeakSystem& system) {
         return {
             QT_TRANSLATE_NOOP("velmora::model::Problem", "must be a species index from 0 to %1"),
             {std::to_string(count)}};
+    }
+    if (system.protonsGiven < 0 || system.protonsGiven > kMaxConstants) {
+        return {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                  "must give off from 0 to 6 protons completely")};
     }
     const bool enthalpiesFine =
         (system.enthalpy.empty() || system.enthalpy.size() == system.pK.size()) &&

@@ -45,6 +45,13 @@ struct WeakSystem {
     int dissolvedAs = 0;
     bool givenAsBase = false;
     std::vector<double> enthalpy{}; ///< kJ/mol, one per constant, or none
+    /**
+     * Protons the dissolved substance gives off completely besides its system's species, as
+     * sulfuric acid gives its first (H2SO4 → H+ + HSO4−, the system being HSO4−/SO4^2−): they
+     * count as strong acid, and they take the place of the counter-ions that would balance the
+     * dissolved species' charge (0..6).
+     */
+    int protonsGiven = 0;
     /** The library key it was taken from ("acetic"); empty when its constants were typed. */
     std::string substance{};
     /**

@@ -54,7 +54,8 @@ double protonExcess(const Mixture& mixture, double level) {
         const std::vector<double> pKa = systemPKa(system, mixture.temperature);
         const auto below =
             std::count_if(pKa.begin(), pKa.end(), [level](double value) { return value < level; });
-        excess += system.concentration * static_cast<double>(below - dissolvedSpecies(system));
+        excess += system.concentration *
+                  static_cast<double>(below - dissolvedSpecies(system) + system.protonsGiven);
     }
     return excess;
 }

@@ -194,9 +194,13 @@ IngredientProblem mixtureOf(const std::vector<Ingredient>& ingredients, double c
                 made.systems.push_back(librarySystem(substance, c));
                 break;
             case SubstanceKind::StrongAcid:
-                made.strongAcid += c * counterionCount(substance);
                 if (substance.isForm()) {
-                    made.systems.push_back(librarySystem(substance, c));
+                    // Sulfuric acid: hydrogen sulfate with the proton it gave off completely.
+                    WeakSystem system = librarySystem(substance, c);
+                    system.protonsGiven = counterionCount(substance);
+                    made.systems.push_back(std::move(system));
+                } else {
+                    made.strongAcid += c * counterionCount(substance);
                 }
                 break;
             case SubstanceKind::StrongBase:

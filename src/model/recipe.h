@@ -82,7 +82,8 @@ struct SubstanceAlias {
  * The mixture of `ingredients` at `celsius` with `activity`: each weak system or salt of the
  * library becomes a WeakSystem with its key, formulas, constants, charge, enthalpies and the
  * species the salt dissolves as; a strong acid adds its protons to the strong acid (sulfuric acid
- * one, with its hydrogen sulfate as a weak system), a strong base its hydroxides to the strong
+ * is its hydrogen sulfate system with the first proton given off, WeakSystem::protonsGiven), a
+ * strong base its hydroxides to the strong
  * base; an inert salt becomes an InertSalt with its ions' charges; typed constants become a
  * WeakSystem of their own. Refuses an ingredient with a problem and more than kMaxSystems weak
  * systems, naming the ingredient; `mixture` is only changed when there is none.
