@@ -1373,7 +1373,12 @@ void TestSolutionWindow::longTitrationDataKeepsItsRowsInBounds() {
     request.titration = model::Titration{};
     request.solution = model::Solution{};
     QCOMPARE(dataStep(request), 0.05);
+    // The derivative's rows are millilitres as the titration's, the buffer's pH as log c's.
+    request.kind = ChartKind::Derivative;
+    QCOMPARE(dataStep(request), 0.05);
     request.kind = ChartKind::LogC;
+    QCOMPARE(dataStep(request), 0.1);
+    request.kind = ChartKind::Buffer;
     QCOMPARE(dataStep(request), 0.1);
 }
 

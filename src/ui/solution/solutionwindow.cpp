@@ -326,12 +326,12 @@ void SolutionWindow::updateLine() {
     const charts::ChartRequest drawn = request();
     if (drawn.mixture) {
         const SolutionInputs& inputs = m_panel->inputs();
-        m_line->setText(shownView()->kind() == charts::ChartKind::Titration
+        m_line->setText(charts::hasVolumeAxis(shownView()->kind())
                             ? mixtureTitrationLine(inputs)
                             : mixtureLine(inputs, model::solveMixture(*drawn.mixture)));
         return;
     }
-    if (shownView()->kind() == charts::ChartKind::Titration) {
+    if (charts::hasVolumeAxis(shownView()->kind())) {
         m_line->setText(ui::titrationLine(drawn.acid, drawn.solution, drawn.titration));
         return;
     }
