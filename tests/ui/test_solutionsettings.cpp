@@ -508,7 +508,8 @@ void TestSolutionSettings::listActivityAndTemperatureAreRead() {
     const SolutionWindowState state = stateFromSettings(values);
     QStringList read;
     for (const ListedSubstance& listed : state.inputs.substances) {
-        read << (listed.typed() ? QStringLiteral("typed") : QString::fromStdString(listed.key));
+        read << (listed.fromLibrary() ? QString::fromStdString(listed.substance)
+                                      : QStringLiteral("typed"));
     }
     QCOMPARE(read, keys);
     QCOMPARE(state.inputs.activity == model::Activity::Davies, davies);
@@ -537,9 +538,10 @@ void TestSolutionSettings::listActivityAndTemperatureRoundTrip() {
         ListedSubstance listed = key.startsWith(u"typed")
                                      ? typedSubstance(key == u"typed-base")
                                      : listedFromLibrary(*model::findSubstance(key.toStdString()));
-        if (listed.typed()) {
-            listed.pK = {2.125, 7.5};
-            listed.dissolvedAs = listed.givenAsBase ? 0 : 2;
+        if (!listed.fromLibrary()) {
+            listed.typed.pK = {2.125, 7.5};
+            listed.typed.dissolvedAs = listed.typed.givenAsBase ? 0 : 2;
+            listed.typed.charge = listed.typed.givenAsBase ? 2 : 0;
         }
         listed.concentration = 0.0125 * static_cast<double>(state.inputs.substances.size() + 1);
         state.inputs.substances.push_back(listed);

@@ -7,6 +7,7 @@
 #include "inputslayout.h"
 #include "mixturetext.h"
 #include "notcurrentbanner.h"
+#include "recipecommands.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
 #include "substancelist.h"
@@ -136,6 +137,9 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
 
     m_drawing = std::make_unique<ChartDrawing>([this] { return shownView()->request(); });
     m_commands = new DiagramCommands(*this, *m_drawing);
+    m_recipes = new RecipeCommands(
+        *this, [this] { return m_panel->inputs(); },
+        [this](const SolutionInputs& inputs) { showRecipe(inputs); });
     buildMenus();
 
     const SolutionWindowState remembered = m_settings.load();
@@ -157,6 +161,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_tabs->setCurrentIndex(viewIndex(remembered.view));
     m_showInputs->setChecked(remembered.inputsShown);
     m_textStep = charts::clampedTextStep(remembered.textStep);
+    m_recipes->setLastRecipe(remembered.lastRecipe);
     resize(remembered.size.value_or(kStartSize));
     m_rememberedPosition = remembered.position;
     if (remembered.maximized) {
@@ -203,6 +208,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     connect(m_panel->followBox(), &QCheckBox::toggled, this, remember);
     connect(m_tabs, &QTabWidget::currentChanged, this, remember);
     connect(m_showInputs, &QAction::toggled, this, remember);
+    connect(m_recipes, &RecipeCommands::lastRecipeChanged, this, remember);
     for (QAction* action : {m_largerText, m_smallerText, m_normalText}) {
         connect(action, &QAction::triggered, this, remember);
     }
@@ -220,6 +226,9 @@ SolutionWindow::~SolutionWindow() {
 }
 
 void SolutionWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_recipes->addTo(*file);
+
     QMenu* chart = menuBar()->addMenu(tr("&Chart"));
     m_commands->addTo(*chart);
     chart->addSeparator();
@@ -305,6 +314,17 @@ void SolutionWindow::mainWindowChanged() {
         // The panel's inputsChanged() redraws when the acid is another.
         m_panel->setAcid(m_mainAcid());
     }
+}
+
+void SolutionWindow::showRecipe(const SolutionInputs& inputs) {
+    // The recipe's acid is the window's own now: the main window stays as it is.
+    {
+        const QSignalBlocker blocker(m_panel->followBox());
+        m_panel->followBox()->setChecked(false);
+    }
+    m_panel->setInputs(inputs);
+    redraw();
+    m_saveTimer->start();
 }
 
 void SolutionWindow::followToggled(bool checked) {
@@ -406,6 +426,7 @@ SolutionWindowState SolutionWindow::state() const {
     state.inputsShown = m_showInputs->isChecked();
     state.maximized = isMaximized();
     state.textStep = m_textStep;
+    state.lastRecipe = m_recipes->lastRecipe();
     // A maximised window keeps the size and place it returns to.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();
