@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solution's costs: one pH, one titration curve, the charts at the default size and a
-// maximised window's redraw.
+// The solution's costs: one pH, one titration curve, the charts at the default size (the buffer
+// capacity and the titration's derivative among them) and a maximised window's redraw.
 
 #include "charts/solutionchart.h"
 
@@ -139,6 +139,22 @@ void BM_TitrationUpdate(benchmark::State& state) {
     updateRepeatedly(state, charts::ChartKind::Titration);
 }
 BENCHMARK(BM_TitrationUpdate)->Unit(benchmark::kMicrosecond);
+
+void BM_BufferDrawing(benchmark::State& state) {
+    paintRepeatedly(state, charts::ChartKind::Buffer);
+}
+BENCHMARK(BM_BufferDrawing)->Unit(benchmark::kMicrosecond);
+
+/** The buffer capacity recomputed (the solution solved, β at 561 pH values) and drawn. */
+void BM_BufferUpdate(benchmark::State& state) {
+    updateRepeatedly(state, charts::ChartKind::Buffer);
+}
+BENCHMARK(BM_BufferUpdate)->Unit(benchmark::kMicrosecond);
+
+void BM_DerivativeUpdate(benchmark::State& state) {
+    updateRepeatedly(state, charts::ChartKind::Derivative);
+}
+BENCHMARK(BM_DerivativeUpdate)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

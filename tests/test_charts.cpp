@@ -2,6 +2,7 @@
 // The solution's charts: tick choice, layout, pixels of the frame and the markers, the SVG's
 // texts and coordinates, label placement, the readout and the data files.
 
+#include "referencechemistry.h"
 #include "testsupport.h"
 
 #include "charts/chartaxes.h"
@@ -1064,6 +1065,8 @@ void TestCharts::readout_data() {
     QTest::newRow("fractions at pH 7") << ChartKind::Fractions << 7.0;
     QTest::newRow("log c at pH 3.25") << ChartKind::LogC << 3.25;
     QTest::newRow("titration at 25 mL") << ChartKind::Titration << 25.0;
+    QTest::newRow("buffer capacity at pH 6.5") << ChartKind::Buffer << 6.5;
+    QTest::newRow("derivative at 12.5 mL") << ChartKind::Derivative << 12.5;
 }
 
 void TestCharts::readout() {
@@ -1103,6 +1106,21 @@ void TestCharts::readout() {
         QCOMPARE(readout.values.size(), std::size_t(1));
         QCOMPARE(QString::number(readout.values[0].value, 'f', 2), QStringLiteral("9.68"));
         break;
+    case ChartKind::Buffer: {
+        QCOMPARE(readout.values.size(), std::size_t(1));
+        const test::ReferenceMixture phosphate{{{{2.148, 7.198, 12.319}, 0.1, 1}}};
+        VELMORA_COMPARE_REL(readout.values[0].value, test::referenceBufferCapacity(phosphate, 6.5),
+                            1e-7);
+        break;
+    }
+    case ChartKind::Derivative: {
+        QCOMPARE(readout.values.size(), std::size_t(1));
+        const test::ReferenceMixture phosphate{{{{2.148, 7.198, 12.319}, 0.1, 1}}};
+        const test::ReferenceMixture naoh{{}, 0.1};
+        VELMORA_COMPARE_REL(readout.values[0].value,
+                            test::referenceSlope(phosphate, 25.0, naoh, 12.5), 1e-6);
+        break;
+    }
     }
 }
 

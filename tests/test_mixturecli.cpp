@@ -65,7 +65,7 @@ void TestMixtureCli::refused_data() {
                                << "--add is only used with --export or --solve";
     QTest::newRow("recipe with the main diagram")
         << QStringList{"--export", "a.png", "--recipe", "r.json"}
-        << "--recipe applies to --plot fractions, logc or titration only";
+        << "--recipe applies to --plot fractions, logc, titration, buffer or derivative only";
     QTest::newRow("unknown activity") << solve + QStringList{"--activity", "debye"}
                                       << "--activity: 'debye' is not ideal or davies";
     QTest::newRow("temperature above 100") << solve + QStringList{"--temperature", "101"}
@@ -119,10 +119,10 @@ void TestMixtureCli::refused_data() {
     QTest::newRow("recipe twice") << solve + QStringList{"--recipe", "a", "--recipe", "b"}
                                   << "--recipe is given more than once";
     QTest::newRow("titrant substance with solve") << solve + QStringList{"--titrant", "0.1:NH3"}
-                                                  << "--titrant applies to --plot titration only";
+                                                  << "--titrant applies to --plot titration or derivative only";
     QTest::newRow("titrant substance with logc")
         << QStringList{"--export", "l.png", "--plot", "logc", "--titrant", "0.1:NH3"}
-        << "--titrant applies to --plot titration only";
+        << "--titrant applies to --plot titration or derivative only";
     QTest::newRow("titrant unknown") << titration + QStringList{"--titrant", "0.1:brine"}
                                      << "--titrant: '0.1:brine': brine is not a substance";
     QTest::newRow("titrant neither strong nor a substance")

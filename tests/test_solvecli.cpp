@@ -176,24 +176,37 @@ void TestSolveCli::refused_data() {
         "--size is only used with --export");
     row("solve with plot", solve + QStringList{"--plot", "logc"}, "--plot is only used with");
     row("solve with volume", solve + QStringList{"--volume", "10"},
-        "--volume applies to --plot titration only");
+        "--volume applies to --plot titration or derivative only");
     row("solve with scale", solve + QStringList{"--scale", "2"}, "--scale is only used with");
     row("solve with preset", solve + QStringList{"--preset", "acetic"}, "--preset is only used");
     row("conc alone", {"--conc", "0.1"}, "--conc is only used with --export or --solve");
     row("titrant alone", {"--titrant", "base:0.1"}, "--titrant is only used with --export");
     row("unknown plot", {"--export", "a.png", "--plot", "pie"}, "--plot: unknown kind 'pie'");
     row("conc with the main diagram", {"--export", "a.png", "--conc", "0.1"},
-        "--conc applies to --plot fractions, logc or titration only");
+        "--conc applies to --plot fractions, logc, titration, buffer or derivative only");
     row("size with plot main", {"--export", "a.png", "--plot", "main", "--size", "400x300"},
-        "--size applies to --plot fractions, logc or titration only");
+        "--size applies to --plot fractions, logc, titration, buffer or derivative only");
     row("titrant with plot main", {"--export", "a.csv", "--plot", "main", "--titrant", "acid:1"},
-        "--titrant applies to --plot titration only");
+        "--titrant applies to --plot titration or derivative only");
     row("names with the main diagram", {"--export", "a.svg", "--names", "HA,A-"},
         "--names applies to --plot fractions");
     row("volume with logc", logc + QStringList{"--volume", "10"},
-        "--volume applies to --plot titration only");
+        "--volume applies to --plot titration or derivative only");
     row("to with fractions", {"--export", "a.png", "--plot", "fractions", "--to", "10"},
-        "--to applies to --plot titration only");
+        "--to applies to --plot titration or derivative only");
+    row("titrant with the buffer capacity",
+        {"--export", "a.png", "--plot", "buffer", "--titrant", "acid:0.1"},
+        "--titrant applies to --plot titration or derivative only");
+    row("buffer capacity's pH step too large",
+        {"--export", "a.csv", "--plot", "buffer", "--step", "2"},
+        "--step: 2 is out of range (0.001 to 1)");
+    row("derivative's volume step past the end",
+        {"--export", "a.csv", "--plot", "derivative", "--pka", "4.76", "--step", "31"},
+        "--step: 31 is out of range (0.001 to 30 mL, the end volume)");
+    row("derivative's default end out of range",
+        {"--export", "a.png", "--plot", "derivative", "--conc", "10", "--volume", "1000",
+         "--titrant", "base:1e-6"},
+        "--to: the default end volume");
     row("preset with a chart", logc + QStringList{"--preset", "acetic"},
         "--preset applies to --plot main only");
     row("chart pka of the main diagram's range is not enough", logc + QStringList{"--pka", "26"},
@@ -420,6 +433,24 @@ void TestSolveCli::accepted_data() {
                        "2.148,7.198,12.319", "--titrant", "base:0.2"}
         << int(ChartKind::Titration) << QList<double>{2.148, 7.198, 12.319} << "H3A,H2A-,HA2-,A3-"
         << plain << false << size << 1 << 0.05 << QList<double>{25, 1, 0.2, 0};
+    QTest::newRow("buffer capacity, marked")
+        << QStringList{"--export", "b.svg", "--plot", "Buffer", "--pka", "4.76", "--conc", "0.2"}
+        << int(ChartKind::Buffer) << QList<double>{4.76} << "HA,A-" << QList<double>{0.2, 0, 0, 0}
+        << true << size << 1 << 0.0 << defaultTitration;
+    QTest::newRow("buffer capacity csv, default step")
+        << QStringList{"--export", "b.csv", "--plot", "buffer"} << int(ChartKind::Buffer) << start
+        << "H4A,H3A-,H2A2-,HA3-,A4-" << plain << false << size << 1 << 0.1 << defaultTitration;
+    QTest::newRow("derivative csv, acid titrant")
+        << QStringList{"--export",  "d.csv",     "--plot", "derivative", "--pka",    "9.25",
+                       "--charge",  "1",         "--as",   "1",          "--volume", "10",
+                       "--titrant", "acid:0.05", "--to",   "30",         "--step",   "0.5"}
+        << int(ChartKind::Derivative) << QList<double>{9.25} << "HA^+,A"
+        << QList<double>{0.1, 1, 0, 0} << false << size << 1 << 0.5
+        << QList<double>{10, 0, 0.05, 30};
+    QTest::newRow("derivative csv, default step")
+        << QStringList{"--export", "d.csv", "--plot", "derivative", "--pka", "4.76"}
+        << int(ChartKind::Derivative) << QList<double>{4.76} << "HA,A-" << plain << false << size
+        << 1 << 0.05 << defaultTitration;
     QTest::newRow("solve, every option")
         << QStringList{"--solve", "--pka",     "9.25",   "--charge", "1",
                        "--names", "NH4^+,NH3", "--conc", "0.2",      "--as",
@@ -703,6 +734,17 @@ void TestSolveCli::pictures_data() {
         << QSize() << "V / mL" << false;
     QTest::newRow("titration pdf")
         << "t.pdf" << QStringList{"--plot", "titration"} << QSize() << QString() << false;
+    QTest::newRow("buffer capacity png, marked")
+        << "b.png" << QStringList{"--plot", "buffer", "--conc", "0.1"} + phosphoric
+        << QSize(960, 600) << QString() << true;
+    QTest::newRow("buffer capacity svg")
+        << "b.svg" << QStringList{"--plot", "buffer", "--pka", "4.76"} << QSize()
+        << "β / (mol/(L·pH))" << false;
+    QTest::newRow("derivative png, its equivalence points marked")
+        << "d.png" << QStringList{"--plot", "derivative", "--pka", "4.76"} << QSize(960, 600)
+        << QString() << true;
+    QTest::newRow("derivative svg")
+        << "d.svg" << QStringList{"--plot", "derivative"} << QSize() << "dpH/dV / (pH/mL)" << false;
 }
 
 void TestSolveCli::pictures() {
@@ -722,7 +764,7 @@ void TestSolveCli::pictures() {
         QCOMPARE(image.size(), pixels);
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
         // The species' curves in their colours, and the marker only where it was asked for.
-        if (!name.startsWith(u't')) {
+        if (name.startsWith(u'f') || name.startsWith(u'l')) {
             QVERIFY(hasColour(image, charts::speciesColour(0)));
         }
         QCOMPARE(hasColour(image, charts::markerColour()), marker);
@@ -737,7 +779,8 @@ void TestSolveCli::pictures() {
         }
         texts.remove(QStringLiteral("|"));
         QVERIFY2(texts.contains(title), qPrintable(texts));
-        QVERIFY(bytes.contains(">pH</text>"));
+        // A pH axis on every chart but the derivative, whose axes are the volume and the slope.
+        QCOMPARE(bytes.contains(">pH</text>"), !name.startsWith(u'd'));
     } else {
         QVERIFY(bytes.startsWith("%PDF"));
         // 960 x 600 pixels at 96 dpi are 720 x 450 points, on one page.
@@ -782,6 +825,21 @@ void TestSolveCli::dataFiles_data() {
         << QStringList{"--plot", "titration", "--pka", "4.76", "--to", "1", "--step", "0.3"}
         << QByteArray("V/mL,pH") << 5 << QByteArray("0.9") << QByteArray("1")
         << QStringList{"--pka", "4.76"};
+    QTest::newRow("buffer capacity, step 0.25")
+        << QStringList{"--plot", "buffer", "--pka", "4.76", "--step", "0.25"}
+        << QByteArray("pH,beta") << 57 << QByteArray("13.75") << QByteArray("14") << QStringList();
+    QTest::newRow("buffer capacity of a mixture")
+        << QStringList{"--plot", "buffer",     "--add",  "0.1:acetic",
+                       "--add",  "0.05:NH4Cl", "--step", "0.5"}
+        << QByteArray("pH,beta") << 29 << QByteArray("13.5") << QByteArray("14") << QStringList();
+    QTest::newRow("derivative of a mixture with ammonia as titrant")
+        << QStringList{"--plot",    "derivative",  "--add",  "0.1:acetic",
+                       "--titrant", "0.1:ammonia", "--step", "1"}
+        << QByteArray("V/mL,dpH/dV") << 31 << QByteArray("29") << QByteArray("30") << QStringList();
+    QTest::newRow("derivative, phosphoric acid, defaults")
+        << QStringList{"--plot", "derivative", "--pka", "2.148,7.198,12.319"}
+        << QByteArray("V/mL,dpH/dV") << 1801 << QByteArray("89.95") << QByteArray("90")
+        << QStringList();
     QTest::newRow("titration with acid, step 0.5")
         << QStringList{"--plot",    "titration", "--pka", "4.76", "--as",   "1",
                        "--titrant", "acid:0.2",  "--to",  "12.5", "--step", "0.5"}
@@ -820,6 +878,11 @@ void TestSolveCli::dataFiles() {
             // log[H+] is −pH and log[OH−] is pH − 14, exactly.
             QCOMPARE(cells[1].toDouble(), -cells[0].toDouble());
             QCOMPARE(cells[2].toDouble(), cells[0].toDouble() - 14.0);
+        } else if (header == "pH,beta") {
+            // Water's share alone: ln 10·([H+] + [OH−]) at least.
+            const double pH = cells[0].toDouble();
+            const double water = std::log(10.0) * (std::pow(10.0, -pH) + std::pow(10.0, pH - 14));
+            QVERIFY2(sum >= water * (1 - 1e-12), lines[i].constData());
         } else if (header.startsWith("pH,")) {
             QVERIFY2(std::abs(sum - 1.0) <= 1e-15, lines[i].constData());
         }

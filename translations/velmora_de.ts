@@ -216,14 +216,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>%1 applies to --plot titration only</source>
-        <translation>%1 gilt nur für --plot titration</translation>
-    </message>
-    <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Mit --export: main (das Verteilungsdiagramm, Vorgabe), fractions, logc oder titration. Diese drei nehmen --pka mit 1 bis 6 Werten, die Optionen der Lösung und --size.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>ART</translation>
@@ -231,10 +223,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
         <translation>Ladung der vollständig protonierten Säure, -6 bis 6 (Vorgabe 0; 1 für NH4+).</translation>
-    </message>
-    <message>
-        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
-        <translation>Gesamtkonzentration der Säure, 1e-10 bis 10 mol/L (Vorgabe 0.1). Ist sie angegeben, markieren die Diagramme fractions und logc den pH-Wert der Lösung.</translation>
     </message>
     <message>
         <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
@@ -262,24 +250,8 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>Größe eines Diagramms in Pixeln, 320x200 bis 4096x4096 (Vorgabe 960x600).</translation>
     </message>
     <message>
-        <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
-        <translation>Titration: das Volumen der Probelösung, 0.1 bis 1000 mL (Vorgabe 25).</translation>
-    </message>
-    <message>
-        <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
-        <translation>Titration: das zuletzt zugegebene Volumen, 0.001 bis 100000 mL (Vorgabe 20 % über den letzten Äquivalenzpunkt hinaus, den die Maßlösung erreicht).</translation>
-    </message>
-    <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
-        <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc oder titration verwenden)</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 gilt nur zusammen mit --export oder --solve</translation>
-    </message>
-    <message>
-        <source>%1 applies to --plot fractions, logc or titration only</source>
-        <translation>%1 gilt nur für --plot fractions, logc oder titration</translation>
     </message>
     <message>
         <source>--solve needs the acid&apos;s constants: --pka LIST</source>
@@ -353,10 +325,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>die Lösung %1</translation>
     </message>
     <message>
-        <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
-        <translation>Titration: base:CT oder acid:CT, eine starke Base oder Säure mit CT mol/L, 1e-6 bis 10 (Vorgabe base:0.1), oder ein beliebiger Stoff, wie --add ihn nimmt (0.1:ammonia).</translation>
-    </message>
-    <message>
         <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
         <translation>Gibt der Lösung einen Stoff zu, einer Mischung aus bis zu 8 Säure-Base-Systemen; wiederholbar. SPEC ist C:WHAT[:KEY=VALUE]...: C in mol/L (0 bis 10), WHAT ein Schlüssel aus --list-substances (acetic, sodium-acetate, HCl), pKa-Werte (4.76 oder 2.148,7.198,12.319) oder pkb=LIST für eine Base; für eingegebene Werte charge=Z und as=K.</translation>
     </message>
@@ -395,6 +363,38 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
         <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
         <translation>%1: &apos;%2&apos;: %3 ist keine Zahl; Dezimalzahlen mit Punkt schreiben: %4</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot titration or derivative only</source>
+        <translation>%1 gilt nur für --plot titration oder derivative</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Mit --export: main (das Verteilungsdiagramm, Vorgabe), fractions, logc, titration, buffer (die Pufferkapazität in Abhängigkeit vom pH-Wert) oder derivative (die Steigung dpH/dV der Titrationskurve). Diese fünf nehmen --pka mit 1 bis 6 Werten, die Optionen der Lösung und --size.</translation>
+    </message>
+    <message>
+        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
+        <translation>Gesamtkonzentration der Säure, 1e-10 bis 10 mol/L (Vorgabe 0.1). Ist sie angegeben, markieren die Diagramme fractions, logc und buffer den pH-Wert der Lösung.</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
+        <translation>Titration und Ableitung: das Volumen der Probelösung, 0.1 bis 1000 mL (Vorgabe 25).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Titration und Ableitung: base:CT oder acid:CT, eine starke Base oder Säure mit CT mol/L, 1e-6 bis 10 (Vorgabe base:0.1), oder ein beliebiger Stoff, wie --add ihn nimmt (0.1:ammonia).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
+        <translation>Titration und Ableitung: das zuletzt zugegebene Volumen, 0.001 bis 100000 mL (Vorgabe 20 % über den letzten Äquivalenzpunkt hinaus, den die Maßlösung erreicht).</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
+        <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc, titration, buffer oder derivative verwenden)</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
+        <translation>%1 gilt nur für --plot fractions, logc, titration, buffer oder derivative</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1290,41 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>pKa%1</source>
         <extracomment>The acid constant number %1 of an acid with several (&quot;pKa2&quot;).</extracomment>
         <translation>pKs%1</translation>
+    </message>
+    <message>
+        <source>β / (mol/(L·pH))</source>
+        <extracomment>The buffer-capacity chart&apos;s y axis: β, the moles of strong base per litre that raise the pH by one unit, in mol/(L·pH).</extracomment>
+        <translation>β / (mol/(L·pH))</translation>
+    </message>
+    <message>
+        <source>dpH/dV / (pH/mL)</source>
+        <extracomment>The derivative chart&apos;s y axis: the slope of the titration curve, pH units per millilitre of titrant added.</extracomment>
+        <translation>dpH/dV / (pH/mL)</translation>
+    </message>
+    <message>
+        <source>β</source>
+        <extracomment>The buffer capacity&apos;s symbol in the readout.</extracomment>
+        <translation>β</translation>
+    </message>
+    <message>
+        <source>dpH/dV</source>
+        <extracomment>The titration curve&apos;s slope in the readout.</extracomment>
+        <translation>dpH/dV</translation>
+    </message>
+    <message>
+        <source>Buffer capacity vs pH</source>
+        <extracomment>The title of the buffer-capacity chart&apos;s file or print job.</extracomment>
+        <translation>Pufferkapazität in Abhängigkeit vom pH-Wert</translation>
+    </message>
+    <message>
+        <source>First derivative of the titration curve</source>
+        <extracomment>The title of the derivative chart&apos;s file or print job: dpH/dV against the added volume.</extracomment>
+        <translation>Erste Ableitung der Titrationskurve</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The acid constant of one system of a mixture: %1 its name (&quot;pKa2&quot;), %2 the system&apos;s acid (&quot;H₃PO₄&quot;), as in &quot;pH = pKa2 (H₃PO₄) = 7.20&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -216,14 +216,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>%1 applies to --plot titration only</source>
-        <translation>%1 solo se aplica a --plot titration</translation>
-    </message>
-    <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Con --export: main (el diagrama de distribución, por defecto), fractions, logc o titration. Estos tres últimos admiten --pka con 1 a 6 valores, las opciones de la disolución y --size.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>TIPO</translation>
@@ -231,10 +223,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
         <translation>Carga del ácido totalmente protonado, de -6 a 6 (por defecto 0; 1 para NH4+).</translation>
-    </message>
-    <message>
-        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
-        <translation>Concentración total del ácido, de 1e-10 a 10 mol/L (por defecto 0.1). Si se indica, los gráficos fractions y logc marcan el pH de la disolución.</translation>
     </message>
     <message>
         <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
@@ -262,24 +250,8 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>Tamaño del gráfico en píxeles, de 320x200 a 4096x4096 (por defecto 960x600).</translation>
     </message>
     <message>
-        <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
-        <translation>Valoración: el volumen de la muestra, de 0.1 a 1000 mL (por defecto 25).</translation>
-    </message>
-    <message>
-        <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
-        <translation>Valoración: el último volumen añadido, de 0.001 a 100000 mL (por defecto, un 20 % más allá del último punto de equivalencia que alcanza el valorante).</translation>
-    </message>
-    <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
-        <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc o titration)</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 solo se usa con --export o --solve</translation>
-    </message>
-    <message>
-        <source>%1 applies to --plot fractions, logc or titration only</source>
-        <translation>%1 solo se aplica a --plot fractions, logc o titration</translation>
     </message>
     <message>
         <source>--solve needs the acid&apos;s constants: --pka LIST</source>
@@ -353,10 +325,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>la disolución %1</translation>
     </message>
     <message>
-        <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
-        <translation>Valoración: base:CT o acid:CT, una base o un ácido fuerte de CT mol/L, de 1e-6 a 10 (por defecto base:0.1), o cualquier sustancia tal como la admite --add (0.1:ammonia).</translation>
-    </message>
-    <message>
         <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
         <translation>Añade una sustancia a la disolución, una mezcla de hasta 8 sistemas ácido-base; se puede repetir. SPEC es C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 a 10), WHAT una clave de --list-substances (acetic, sodium-acetate, HCl), valores de pKa (4.76 o 2.148,7.198,12.319) o pkb=LIST para una base; para valores escritos, charge=Z y as=K.</translation>
     </message>
@@ -395,6 +363,38 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
         <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
         <translation>%1: &apos;%2&apos;: %3 no es un número; escriba los decimales con punto: %4</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot titration or derivative only</source>
+        <translation>%1 solo se aplica a --plot titration o derivative</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Con --export: main (el diagrama de distribución, por defecto), fractions, logc, titration, buffer (la capacidad amortiguadora frente al pH) o derivative (la pendiente dpH/dV de la curva de valoración). Estos cinco últimos admiten --pka con 1 a 6 valores, las opciones de la disolución y --size.</translation>
+    </message>
+    <message>
+        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
+        <translation>Concentración total del ácido, de 1e-10 a 10 mol/L (por defecto 0.1). Si se indica, los gráficos fractions, logc y buffer marcan el pH de la disolución.</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
+        <translation>Valoración y derivada: el volumen de la muestra, de 0.1 a 1000 mL (por defecto 25).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Valoración y derivada: base:CT o acid:CT, una base o un ácido fuerte de CT mol/L, de 1e-6 a 10 (por defecto base:0.1), o cualquier sustancia tal como la admite --add (0.1:ammonia).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
+        <translation>Valoración y derivada: el último volumen añadido, de 0.001 a 100000 mL (por defecto, un 20 % más allá del último punto de equivalencia que alcanza el valorante).</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
+        <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc, titration, buffer o derivative)</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
+        <translation>%1 solo se aplica a --plot fractions, logc, titration, buffer o derivative</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1290,41 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>pKa%1</source>
         <extracomment>The acid constant number %1 of an acid with several (&quot;pKa2&quot;).</extracomment>
         <translation>pKa%1</translation>
+    </message>
+    <message>
+        <source>β / (mol/(L·pH))</source>
+        <extracomment>The buffer-capacity chart&apos;s y axis: β, the moles of strong base per litre that raise the pH by one unit, in mol/(L·pH).</extracomment>
+        <translation>β / (mol/(L·pH))</translation>
+    </message>
+    <message>
+        <source>dpH/dV / (pH/mL)</source>
+        <extracomment>The derivative chart&apos;s y axis: the slope of the titration curve, pH units per millilitre of titrant added.</extracomment>
+        <translation>dpH/dV / (pH/mL)</translation>
+    </message>
+    <message>
+        <source>β</source>
+        <extracomment>The buffer capacity&apos;s symbol in the readout.</extracomment>
+        <translation>β</translation>
+    </message>
+    <message>
+        <source>dpH/dV</source>
+        <extracomment>The titration curve&apos;s slope in the readout.</extracomment>
+        <translation>dpH/dV</translation>
+    </message>
+    <message>
+        <source>Buffer capacity vs pH</source>
+        <extracomment>The title of the buffer-capacity chart&apos;s file or print job.</extracomment>
+        <translation>Capacidad amortiguadora frente al pH</translation>
+    </message>
+    <message>
+        <source>First derivative of the titration curve</source>
+        <extracomment>The title of the derivative chart&apos;s file or print job: dpH/dV against the added volume.</extracomment>
+        <translation>Primera derivada de la curva de valoración</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The acid constant of one system of a mixture: %1 its name (&quot;pKa2&quot;), %2 the system&apos;s acid (&quot;H₃PO₄&quot;), as in &quot;pH = pKa2 (H₃PO₄) = 7.20&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

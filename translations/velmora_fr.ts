@@ -216,14 +216,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
 <context>
     <name>velmora::app::SolutionOptions</name>
     <message>
-        <source>%1 applies to --plot titration only</source>
-        <translation>%1 ne s’applique qu’à --plot titration</translation>
-    </message>
-    <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc or titration. These three take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Avec --export&#xa0;: main (le diagramme de distribution, par défaut), fractions, logc ou titration. Ces trois derniers acceptent --pka avec 1 à 6 valeurs, les options de la solution et --size.</translation>
-    </message>
-    <message>
         <source>KIND</source>
         <extracomment>The value of --plot: which chart.</extracomment>
         <translation>TYPE</translation>
@@ -231,10 +223,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>Charge of the fully protonated acid, -6 to 6 (default 0; 1 for NH4+).</source>
         <translation>Charge de l’acide entièrement protoné, de -6 à 6 (par défaut 0&#xa0;; 1 pour NH4+).</translation>
-    </message>
-    <message>
-        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions and logc charts mark the solution&apos;s pH.</source>
-        <translation>Concentration totale de l’acide, de 1e-10 à 10 mol/L (par défaut 0.1). Si elle est indiquée, les diagrammes fractions et logc marquent le pH de la solution.</translation>
     </message>
     <message>
         <source>The species the acid is dissolved as: 0 (the acid itself, default) to n (its salt without protons), with Na+ or Cl- as counter-ions.</source>
@@ -262,24 +250,8 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>Taille d’un diagramme en pixels, de 320x200 à 4096x4096 (par défaut 960x600).</translation>
     </message>
     <message>
-        <source>Titration: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
-        <translation>Titrage&#xa0;: le volume de la prise d’essai, de 0.1 à 1000 mL (par défaut 25).</translation>
-    </message>
-    <message>
-        <source>Titration: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
-        <translation>Titrage&#xa0;: le dernier volume versé, de 0.001 à 100000 mL (par défaut 20&#xa0;% au-delà du dernier point d’équivalence qu’atteint la solution titrante).</translation>
-    </message>
-    <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc or titration)</source>
-        <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc ou titration)</translation>
-    </message>
-    <message>
         <source>%1 is only used with --export or --solve</source>
         <translation>%1 ne s’emploie qu’avec --export ou --solve</translation>
-    </message>
-    <message>
-        <source>%1 applies to --plot fractions, logc or titration only</source>
-        <translation>%1 ne s’applique qu’à --plot fractions, logc ou titration</translation>
     </message>
     <message>
         <source>--solve needs the acid&apos;s constants: --pka LIST</source>
@@ -353,10 +325,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>la solution %1</translation>
     </message>
     <message>
-        <source>Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
-        <translation>Titrage&#xa0;: base:CT ou acid:CT, une base ou un acide fort à CT mol/L, de 1e-6 à 10 (par défaut base:0.1), ou toute substance telle que --add l’accepte (0.1:ammonia).</translation>
-    </message>
-    <message>
         <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
         <translation>Ajoute une substance à la solution, un mélange d’au plus 8 systèmes acide-base&#xa0;; répétable. SPEC s’écrit C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 à 10), WHAT une clé de --list-substances (acetic, sodium-acetate, HCl), des valeurs de pKa (4.76 ou 2.148,7.198,12.319) ou pkb=LIST pour une base&#xa0;; pour des valeurs saisies, charge=Z et as=K.</translation>
     </message>
@@ -395,6 +363,38 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>%1: &apos;%2&apos;: %3 is not a number; write decimals with a point: %4</source>
         <extracomment>%1 is the option, %2 the substance as given, %3 a number written with a decimal comma, %4 the same with a point. Keep the point.</extracomment>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3 n’est pas un nombre&#xa0;; écrivez les décimales avec un point&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot titration or derivative only</source>
+        <translation>%1 ne s’applique qu’à --plot titration ou derivative</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Avec --export&#xa0;: main (le diagramme de distribution, par défaut), fractions, logc, titration, buffer (le pouvoir tampon en fonction du pH) ou derivative (la pente dpH/dV de la courbe de titrage). Ces cinq derniers acceptent --pka avec 1 à 6 valeurs, les options de la solution et --size.</translation>
+    </message>
+    <message>
+        <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
+        <translation>Concentration totale de l’acide, de 1e-10 à 10 mol/L (par défaut 0.1). Si elle est indiquée, les diagrammes fractions, logc et buffer marquent le pH de la solution.</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the sample&apos;s volume, 0.1 to 1000 mL (default 25).</source>
+        <translation>Titrage et dérivée&#xa0;: le volume de la prise d’essai, de 0.1 à 1000 mL (par défaut 25).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, 1e-6 to 10 (default base:0.1), or any substance as --add takes it (0.1:ammonia).</source>
+        <translation>Titrage et dérivée&#xa0;: base:CT ou acid:CT, une base ou un acide fort à CT mol/L, de 1e-6 à 10 (par défaut base:0.1), ou toute substance telle que --add l’accepte (0.1:ammonia).</translation>
+    </message>
+    <message>
+        <source>Titration and derivative: the last volume added, 0.001 to 100000 mL (default 20 % past the last equivalence point the titrant reaches).</source>
+        <translation>Titrage et dérivée&#xa0;: le dernier volume versé, de 0.001 à 100000 mL (par défaut 20&#xa0;% au-delà du dernier point d’équivalence qu’atteint la solution titrante).</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
+        <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc, titration, buffer ou derivative)</translation>
+    </message>
+    <message>
+        <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
+        <translation>%1 ne s’applique qu’à --plot fractions, logc, titration, buffer ou derivative</translation>
     </message>
 </context>
 <context>
@@ -1290,6 +1290,41 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>pKa%1</source>
         <extracomment>The acid constant number %1 of an acid with several (&quot;pKa2&quot;).</extracomment>
         <translation>pKa%1</translation>
+    </message>
+    <message>
+        <source>β / (mol/(L·pH))</source>
+        <extracomment>The buffer-capacity chart&apos;s y axis: β, the moles of strong base per litre that raise the pH by one unit, in mol/(L·pH).</extracomment>
+        <translation>β / (mol/(L·pH))</translation>
+    </message>
+    <message>
+        <source>dpH/dV / (pH/mL)</source>
+        <extracomment>The derivative chart&apos;s y axis: the slope of the titration curve, pH units per millilitre of titrant added.</extracomment>
+        <translation>dpH/dV / (pH/mL)</translation>
+    </message>
+    <message>
+        <source>β</source>
+        <extracomment>The buffer capacity&apos;s symbol in the readout.</extracomment>
+        <translation>β</translation>
+    </message>
+    <message>
+        <source>dpH/dV</source>
+        <extracomment>The titration curve&apos;s slope in the readout.</extracomment>
+        <translation>dpH/dV</translation>
+    </message>
+    <message>
+        <source>Buffer capacity vs pH</source>
+        <extracomment>The title of the buffer-capacity chart&apos;s file or print job.</extracomment>
+        <translation>Pouvoir tampon en fonction du pH</translation>
+    </message>
+    <message>
+        <source>First derivative of the titration curve</source>
+        <extracomment>The title of the derivative chart&apos;s file or print job: dpH/dV against the added volume.</extracomment>
+        <translation>Dérivée première de la courbe de titrage</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The acid constant of one system of a mixture: %1 its name (&quot;pKa2&quot;), %2 the system&apos;s acid (&quot;H₃PO₄&quot;), as in &quot;pH = pKa2 (H₃PO₄) = 7.20&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

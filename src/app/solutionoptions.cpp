@@ -33,17 +33,10 @@ QString numberText(double value) {
     return QString::number(value, 'g', 6);
 }
 
-/** The end of a titration: its own, or where its rule puts it. */
-double titrationEnd(const charts::ChartRequest& request) {
-    if (request.mixture) {
-        return model::MixtureTitrator(*request.mixture, request.mixtureTitration).endVolume();
-    }
-    return model::Titrator(request.acid, request.solution, request.titration).endVolume();
-}
-
 /** The refusal of a titration's option beside another chart. */
 QString onlyForTitration(const QCommandLineOption& option) {
-    return SolutionOptions::tr("%1 applies to --plot titration only").arg(nameOf(option));
+    return SolutionOptions::tr("%1 applies to --plot titration or derivative only")
+        .arg(nameOf(option));
 }
 
 } // namespace
@@ -57,8 +50,9 @@ SolutionOptions::SolutionOptions()
                  "--activity davies.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
-                "logc or titration. These three take --pka with 1 to 6 values, the "
-                "solution's options and --size."),
+                "logc, titration, buffer (the buffer capacity against pH) or derivative "
+                "(the titration curve's slope dpH/dV). These five take --pka with 1 to 6 "
+                "values, the solution's options and --size."),
              //: The value of --plot: which chart.
              tr("KIND")),
       m_charge(QStringLiteral("charge"),
@@ -67,7 +61,7 @@ SolutionOptions::SolutionOptions()
                QStringLiteral("Z")),
       m_conc(QStringLiteral("conc"),
              tr("Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). "
-                "Given, the fractions and logc charts mark the solution's pH."),
+                "Given, the fractions, logc and buffer charts mark the solution's pH."),
              QStringLiteral("C")),
       m_as(QStringLiteral("as"),
            tr("The species the acid is dissolved as: 0 (the acid itself, default) to "
@@ -86,16 +80,18 @@ SolutionOptions::SolutionOptions()
              tr("A chart's size in pixels, 320x200 to 4096x4096 (default 960x600)."),
              QStringLiteral("WxH")),
       m_volume(QStringLiteral("volume"),
-               tr("Titration: the sample's volume, 0.1 to 1000 mL (default 25)."),
+               tr("Titration and derivative: the sample's volume, 0.1 to 1000 mL (default "
+                  "25)."),
                QStringLiteral("V0")),
-      m_titrant(QStringLiteral("titrant"),
-                tr("Titration: base:CT or acid:CT, a strong base or acid of CT mol/L, "
-                   "1e-6 to 10 (default base:0.1), or any substance as --add takes it "
-                   "(0.1:ammonia)."),
-                QStringLiteral("T")),
+      m_titrant(
+          QStringLiteral("titrant"),
+          tr("Titration and derivative: base:CT or acid:CT, a strong base or acid of CT mol/L, "
+             "1e-6 to 10 (default base:0.1), or any substance as --add takes it "
+             "(0.1:ammonia)."),
+          QStringLiteral("T")),
       m_to(QStringLiteral("to"),
-           tr("Titration: the last volume added, 0.001 to 100000 mL (default 20 % past "
-              "the last equivalence point the titrant reaches)."),
+           tr("Titration and derivative: the last volume added, 0.001 to 100000 mL "
+              "(default 20 % past the last equivalence point the titrant reaches)."),
            QStringLiteral("VMAX")),
       m_add(QStringLiteral("add"),
             tr("Adds a substance to the solution, a mixture of up to 8 acid-base systems; "
@@ -148,8 +144,15 @@ std::optional<charts::ChartKind> SolutionOptions::chartKind(const QCommandLinePa
     if (kind == u"titration") {
         return charts::ChartKind::Titration;
     }
+    if (kind == u"buffer") {
+        return charts::ChartKind::Buffer;
+    }
+    if (kind == u"derivative") {
+        return charts::ChartKind::Derivative;
+    }
     if (kind != u"main") {
-        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc or titration)")
+        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc, titration, buffer or "
+                     "derivative)")
                       .arg(io::shownName(plot.bytes()));
     }
     return std::nullopt;
@@ -184,7 +187,8 @@ QString SolutionOptions::problemWithMainDiagram(const QCommandLineParser& parser
          {&m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size, &m_add, &m_activity,
           &m_temperature, &m_recipe}) {
         if (parser.isSet(*option)) {
-            return tr("%1 applies to --plot fractions, logc or titration only")
+            return tr("%1 applies to --plot fractions, logc, titration, buffer or derivative "
+                      "only")
                 .arg(nameOf(*option));
         }
     }
@@ -217,14 +221,13 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                                    const QCommandLineOption& step, charts::ChartKind kind,
                                    encode::ExportFormat format, ChartExport& out) const {
     out.request.kind = kind;
-    if (kind != charts::ChartKind::Titration) {
+    if (!charts::hasVolumeAxis(kind)) {
         if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
             return problem;
         }
     }
     if (mixes(parser)) {
-        if (QString problem =
-                readMixture(parser, pka, kind == charts::ChartKind::Titration, out.request);
+        if (QString problem = readMixture(parser, pka, charts::hasVolumeAxis(kind), out.request);
             !problem.isEmpty()) {
             return problem;
         }
@@ -264,7 +267,7 @@ QString SolutionOptions::readChart(const QCommandLineParser& parser, const QComm
                 .arg(kMaxPngSide);
         }
     }
-    if (kind == charts::ChartKind::Titration && !out.request.mixture) {
+    if (charts::hasVolumeAxis(kind) && !out.request.mixture) {
         if (QString problem = readTitration(parser, out.request); !problem.isEmpty()) {
             return problem;
         }
@@ -383,7 +386,7 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
             .readChecked(titration.endVolume, model::problemWithEndVolume);
     }
     // The default end follows from the solution and the titrant; it has the same limits.
-    const double end = model::Titrator(request.acid, request.solution, titration).endVolume();
+    const double end = charts::chartEndVolume(request);
     if (const model::Problem problem = model::problemWithEndVolume(end); !problem.empty()) {
         //: %1 is the volume, %2 the problem with it ("must be from 0.001 to 100000 mL").
         return tr("--to: the default end volume %1 mL %2; give --to")
@@ -394,9 +397,9 @@ QString SolutionOptions::readTitration(const QCommandLineParser& parser,
 
 QString SolutionOptions::readStep(const QCommandLineParser& parser, const QCommandLineOption& step,
                                   ChartExport& out) const {
-    const bool titration = out.request.kind == charts::ChartKind::Titration;
+    const bool titration = charts::hasVolumeAxis(out.request.kind);
     out.step = titration ? charts::kDefaultVolumeStep : charts::kDefaultPhStep;
-    const double end = titration ? titrationEnd(out.request) : 0.0;
+    const double end = titration ? charts::chartEndVolume(out.request) : 0.0;
     if (parser.isSet(step)) {
         const OptionValue value(parser, step);
         if (!titration) {

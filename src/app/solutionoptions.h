@@ -22,8 +22,9 @@ namespace velmora::app {
  */
 struct ChartExport {
     charts::ChartRequest request;
-    int scale = 1;     ///< PNG: whole-number magnification
-    double step = 0.0; ///< CSV: pH (fractions, log c) or mL (titration) from row to row
+    int scale = 1; ///< PNG: whole-number magnification
+    /** CSV: pH (fractions, log c, buffer) or mL (titration, derivative) from row to row. */
+    double step = 0.0;
 };
 
 /** A substance given by its constants (--add 0.1:9,25): the option, the SPEC, the constants. */
@@ -42,7 +43,8 @@ inline constexpr double kMinVolumeStep = 0.001;
 inline constexpr int kMaxPngSide = 8192;
 
 /**
- * The options of a solution (--solve) and of its charts (--plot fractions, logc or titration):
+ * The options of a solution (--solve) and of its charts (--plot fractions, logc, titration,
+ * buffer or derivative):
  * their definitions for the command line's one parser, and the reading of their values once the
  * parser has taken the arguments apart. Every problem comes back as one line that names the
  * option, as the command line refuses it, in the user's language; an empty text means the values
@@ -116,7 +118,10 @@ private:
     /** The titrant of --titrant: base:CT, acid:CT or a substance as --add takes it. */
     [[nodiscard]] QString readTitrant(const QCommandLineParser& parser,
                                       model::Ingredient& titrant) const;
-    /** Refuses a titration's options (--volume, --titrant, --to) where no titration is drawn. */
+    /**
+     * Refuses a titration's options (--volume, --titrant, --to) where no titration (or its
+     * derivative) is drawn.
+     */
     [[nodiscard]] QString problemWithTitrationOptions(const QCommandLineParser& parser) const;
     [[nodiscard]] QString readAcid(const QCommandLineParser& parser, const QCommandLineOption& pka,
                                    charts::ChartRequest& request) const;

@@ -6,6 +6,8 @@
 #include "diagram/decimaltext.h"
 #include "diagram/palette.h"
 
+#include "model/mixturecurves.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -44,16 +46,39 @@ void addSolutionMarker(ChartData& data, const ChartRequest& request) {
     if (!request.showSolution) {
         return;
     }
-    const double pH = model::solvePh(model::ChargeBalance(request.acid, request.solution));
+    addSolutionMarkerAt(data, request,
+                        model::solvePh(model::ChargeBalance(request.acid, request.solution)));
+}
+
+void addSolutionMarkerAt(ChartData& data, const ChartRequest& request, double pH) {
+    if (!request.showSolution) {
+        return;
+    }
     data.hasMarker = true;
     data.markerX = pH;
     data.markerText = phMarkerText(pH, request.texts);
+}
+
+model::Mixture requestMixture(const ChartRequest& request) {
+    return request.mixture ? *request.mixture : model::mixtureOf(request.acid, request.solution);
+}
+
+model::MixtureTitration requestMixtureTitration(const ChartRequest& request) {
+    return request.mixture ? request.mixtureTitration
+                           : model::mixtureTitrationOf(request.titration);
 }
 
 ChartReadout phReadout(double pH) {
     ChartReadout readout;
     readout.inside = pH >= 0.0 && pH <= 14.0;
     readout.x = std::clamp(pH, 0.0, 14.0);
+    return readout;
+}
+
+ChartReadout volumeReadout(double volume, double end) {
+    ChartReadout readout;
+    readout.inside = volume >= 0.0 && volume <= end;
+    readout.x = std::clamp(volume, 0.0, end);
     return readout;
 }
 

@@ -11,6 +11,7 @@
 #include "model/titration.h"
 
 #include <QColor>
+#include <QList>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -20,8 +21,16 @@
 
 namespace velmora::charts {
 
-/** The drawings of a solution. */
-enum class ChartKind { Fractions, LogC, Titration };
+/**
+ * The drawings of a solution: its species' fractions and log concentrations, its titration, its
+ * buffer capacity against pH and the titration curve's first derivative.
+ */
+enum class ChartKind { Fractions, LogC, Titration, Buffer, Derivative };
+
+/** Whether a chart of `kind` runs along a titration (its x the added volume in mL, not the pH). */
+[[nodiscard]] constexpr bool hasVolumeAxis(ChartKind kind) {
+    return kind == ChartKind::Titration || kind == ChartKind::Derivative;
+}
 
 /**
  * The words and the decimal separator a chart is drawn with. They are English with a point
@@ -33,6 +42,11 @@ struct ChartTexts {
     QString fractionAxis = QStringLiteral("fraction α");
     QString logCAxis = QStringLiteral("log c / (mol/L)");
     QString volumeAxis = QStringLiteral("V / mL");
+    QString bufferAxis = QStringLiteral("\u03b2 / (mol/(L\u00b7pH))");
+    QString slopeAxis = QStringLiteral("dpH/dV / (pH/mL)");
+    /** The buffer capacity's and the slope's names in the readout. */
+    QString bufferName = QStringLiteral("\u03b2");
+    QString slopeName = QStringLiteral("dpH/dV");
     QString phValue = QStringLiteral("pH %1");       ///< the markers and the readout's heading
     QString volumeValue = QStringLiteral("V %1 mL"); ///< the titration readout's heading
     QString percentValue = QStringLiteral("%1 %");   ///< a fraction in the readout
@@ -40,6 +54,8 @@ struct ChartTexts {
     QString fractionsTitle = QStringLiteral("Species fractions vs pH");
     QString logCTitle = QStringLiteral("Log concentrations vs pH");
     QString titrationTitle = QStringLiteral("Titration curve");
+    QString bufferTitle = QStringLiteral("Buffer capacity vs pH");
+    QString derivativeTitle = QStringLiteral("First derivative of the titration curve");
     QChar decimalPoint = u'.';
     /** The titration marks' words and their key (their numbers take decimalPoint above). */
     MarkTexts marks;
@@ -97,6 +113,10 @@ struct ChartCurve {
     bool dashed = false; ///< thin dashed line ([H+], [OH−])
     std::vector<QPointF> points;
     QPointF labelAt; ///< where the label is best placed (axis values)
+    /** The dash pattern of a mixture's system (systemDashes()); empty for a solid line. */
+    QList<double> dashes{};
+    /** How much wider than the usual curve it is drawn (a mixture's, whose dots need it). */
+    double widthFactor = 1.0;
 };
 
 /** A point marked on a curve: an equivalence point (filled) or half-equivalence point. */
@@ -154,9 +174,19 @@ struct ChartReadout {
 
 /** Adds the solution's pH as the chart's marker when the request shows the solution. */
 void addSolutionMarker(ChartData& data, const ChartRequest& request);
+/** Adds `pH`, the solution's, as the chart's marker when the request shows the solution. */
+void addSolutionMarkerAt(ChartData& data, const ChartRequest& request, double pH);
+
+/** The request's mixture, or its one acid's solution as a mixture of one system. */
+[[nodiscard]] model::Mixture requestMixture(const ChartRequest& request);
+/** The request's titration of its mixture, or of its one acid as a mixture's titration. */
+[[nodiscard]] model::MixtureTitration requestMixtureTitration(const ChartRequest& request);
 
 /** A readout at `pH` without values yet: inside when within 0..14, x clamped to that range. */
 [[nodiscard]] ChartReadout phReadout(double pH);
+
+/** A readout at `volume` mL of a titration ending at `end` mL, inside within 0..end. */
+[[nodiscard]] ChartReadout volumeReadout(double volume, double end);
 
 /** pH points per pH unit of the fractions and log-c curves. */
 inline constexpr int kCurveSamplesPerPh = 40;

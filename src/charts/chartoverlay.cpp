@@ -35,11 +35,32 @@ QString readoutValueText(ChartKind kind, double value, const ChartTexts& texts) 
     if (kind == ChartKind::Fractions) {
         return diagram::percentText(value, texts.decimalPoint, texts.percentValue);
     }
+    if (kind == ChartKind::Buffer || kind == ChartKind::Derivative) {
+        return significantText(value, texts.decimalPoint);
+    }
     return tickText(value, 2, texts.decimalPoint);
 }
 
+QString significantText(double value, QChar decimalPoint) {
+    constexpr int kDigits = 3;
+    constexpr int kMostDecimals = 9;
+    if (value == 0.0 || !std::isfinite(value)) {
+        return tickText(value, kDigits - 1, decimalPoint);
+    }
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    int decimals = std::clamp(kDigits - 1 - magnitude, 0, kMostDecimals);
+    // 0.0999999 rounds to 0.100, not 0.1000: a value rounded up to the next power of ten has
+    // one decimal fewer.
+    const double scale = std::pow(10.0, decimals);
+    if (decimals > 0 &&
+        std::round(std::abs(value) * scale) / scale >= std::pow(10.0, magnitude + 1)) {
+        --decimals;
+    }
+    return tickText(value, decimals, decimalPoint);
+}
+
 QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts) {
-    if (kind == ChartKind::Titration) {
+    if (hasVolumeAxis(kind)) {
         return texts.volumeValue.arg(diagram::decimalText(x, 2, texts.decimalPoint));
     }
     return phMarkerText(x, texts);

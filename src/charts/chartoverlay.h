@@ -15,9 +15,16 @@ class LabelPlacer;
 
 /**
  * A curve's value as a chart's readout shows it: a fraction in percent ("51.2 %", "<0.1 %"), a
- * log concentration or a pH with two decimals and a true minus sign ("−3.21", "4.76").
+ * log concentration or a pH with two decimals and a true minus sign ("−3.21", "4.76"), a buffer
+ * capacity or a slope with three significant digits (significantText()).
  */
 [[nodiscard]] QString readoutValueText(ChartKind kind, double value, const ChartTexts& texts = {});
+
+/**
+ * A value with three significant digits and a true minus sign ("0.0576", "1.23", "4320"), at
+ * most nine decimals: a buffer capacity or a slope in the readout.
+ */
+[[nodiscard]] QString significantText(double value, QChar decimalPoint = u'.');
 
 /** The readout's x on a chart of `kind` as its box heads it: "pH 4.50" or "V 12.35 mL". */
 [[nodiscard]] QString readoutHeading(ChartKind kind, double x, const ChartTexts& texts = {});

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fractionschart.h"
+#include "mixturecharts.h"
 
 namespace velmora::charts {
 
 ChartData fractionsChartData(const ChartRequest& request) {
+    if (request.mixture) {
+        return mixtureFractionsChartData(request);
+    }
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
     data.x = {0.0, 14.0, request.texts.phAxis};
@@ -17,20 +21,21 @@ ChartData fractionsChartData(const ChartRequest& request) {
     for (const double pH : curvePhs()) {
         const model::SpeciesValues alpha = acid.fractions(pH);
         for (int j = 0; j < species; ++j) {
-            const double value = alpha[static_cast<std::size_t>(j)];
-            ChartCurve& curve = data.curves[static_cast<std::size_t>(j)];
-            curve.points.emplace_back(pH, value);
-            // The label's place: the curve's peak (the first of equal ones).
-            if (curve.points.size() == 1 || value > curve.labelAt.y()) {
-                curve.labelAt = QPointF(pH, value);
-            }
+            data.curves[static_cast<std::size_t>(j)].points.emplace_back(
+                pH, alpha[static_cast<std::size_t>(j)]);
         }
+    }
+    for (ChartCurve& curve : data.curves) {
+        labelAtPeak(curve);
     }
     addSolutionMarker(data, request);
     return data;
 }
 
 ChartReadout fractionsReadout(const ChartRequest& request, double pH) {
+    if (request.mixture) {
+        return mixtureFractionsReadout(request, pH);
+    }
     ChartReadout readout = phReadout(pH);
     pH = readout.x;
     const model::SpeciesValues alpha = request.acid.fractions(pH);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logcchart.h"
+#include "mixturecharts.h"
 
 #include "diagram/palette.h"
 
 namespace velmora::charts {
-
-namespace {
 
 const QString kHydrogen = QStringLiteral("H+");
 const QString kHydroxide = QStringLiteral("OH-");
@@ -14,9 +13,10 @@ QColor waterColour() {
     return diagram::paletteColor(8);
 }
 
-} // namespace
-
 ChartData logcChartData(const ChartRequest& request) {
+    if (request.mixture) {
+        return mixtureLogcChartData(request);
+    }
     const model::PolyproticAcid& acid = request.acid;
     ChartData data;
     data.x = {0.0, 14.0, request.texts.phAxis};
@@ -31,24 +31,12 @@ ChartData logcChartData(const ChartRequest& request) {
     for (const double pH : curvePhs()) {
         const model::SpeciesValues logC = model::logConcentrations(acid, concentration, pH);
         for (int j = 0; j < species; ++j) {
-            const double value = logC[static_cast<std::size_t>(j)];
-            ChartCurve& curve = data.curves[static_cast<std::size_t>(j)];
-            curve.points.emplace_back(pH, value);
-            // Where the species is most abundant: the middle of a flat top, not its start.
-            if (curve.points.size() == 1 || value > curve.labelAt.y() + 1e-3) {
-                curve.labelAt = QPointF(pH, value);
-            }
+            data.curves[static_cast<std::size_t>(j)].points.emplace_back(
+                pH, logC[static_cast<std::size_t>(j)]);
         }
     }
-    // A flat top's middle: the last point still within reach of the first peak value.
     for (ChartCurve& curve : data.curves) {
-        double last = curve.labelAt.x();
-        for (const QPointF& p : curve.points) {
-            if (p.x() > curve.labelAt.x() && p.y() >= curve.labelAt.y() - 1e-3) {
-                last = p.x();
-            }
-        }
-        curve.labelAt.setX((curve.labelAt.x() + last) / 2.0);
+        labelAtFlatTop(curve);
     }
     // The water lines are straight: log[H+] = −pH and log[OH−] = pH − pKw.
     data.curves.push_back(
@@ -60,6 +48,9 @@ ChartData logcChartData(const ChartRequest& request) {
 }
 
 ChartReadout logcReadout(const ChartRequest& request, double pH) {
+    if (request.mixture) {
+        return mixtureLogcReadout(request, pH);
+    }
     ChartReadout readout = phReadout(pH);
     pH = readout.x;
     readout.values.push_back({kHydrogen, waterColour(), -pH});

@@ -5,6 +5,11 @@
 
 namespace velmora::charts {
 
+/** The names of the water lines and their colour. */
+extern const QString kHydrogen;
+extern const QString kHydroxide;
+[[nodiscard]] QColor waterColour();
+
 /** The lowest log c of the log-c chart; the chart runs from there to 0. */
 inline constexpr double kLowestLogC = -14.0;
 

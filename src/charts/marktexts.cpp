@@ -27,10 +27,19 @@ QString equivalenceLabel(const MarkTexts& texts, double volume, double pH, QChar
                                  tickText(pH, 2, decimalPoint));
 }
 
+QString pKaName(const MarkTexts& texts, int constant, int constantCount) {
+    return constantCount > 1 ? texts.numberedPKa.arg(constant) : texts.pKa;
+}
+
 QString halfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa, int constant,
                              int constantCount, QChar decimalPoint) {
+    return namedHalfEquivalenceLabel(texts, pH, pKa, pKaName(texts, constant, constantCount),
+                                     decimalPoint);
+}
+
+QString namedHalfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa,
+                                  const QString& name, QChar decimalPoint) {
     const QString shownPh = tickText(pH, 2, decimalPoint);
-    const QString name = constantCount > 1 ? texts.numberedPKa.arg(constant) : texts.pKa;
     if (shownPh == tickText(pKa, 2, decimalPoint)) {
         return texts.phEqualsPKa.arg(name, shownPh);
     }

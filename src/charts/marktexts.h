@@ -26,6 +26,8 @@ struct MarkTexts {
     /** The pKa's name: "pKa" for an acid with one constant, else "pKa1", "pKa2" … (%1). */
     QString pKa = QStringLiteral("pKa");
     QString numberedPKa = QStringLiteral("pKa%1");
+    /** A mixture's constant: %1 the pKa's name, %2 its system's acid ("pKa2 (H₃PO₄)"). */
+    QString systemPKa = QStringLiteral("%1 (%2)");
 
     friend bool operator==(const MarkTexts&, const MarkTexts&) = default;
 };
@@ -49,5 +51,12 @@ struct MarkTexts {
 [[nodiscard]] QString halfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa,
                                            int constant, int constantCount,
                                            QChar decimalPoint = u'.');
+
+/** The pKa's name as a half-equivalence label names it: "pKa" or "pKa2" of `constantCount`. */
+[[nodiscard]] QString pKaName(const MarkTexts& texts, int constant, int constantCount);
+
+/** A half-equivalence point's label (as above) with the pKa's name given ("pKa2 (H₃PO₄)"). */
+[[nodiscard]] QString namedHalfEquivalenceLabel(const MarkTexts& texts, double pH, double pKa,
+                                                const QString& name, QChar decimalPoint = u'.');
 
 } // namespace velmora::charts

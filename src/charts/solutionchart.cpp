@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutionchart.h"
 
+#include "bufferchart.h"
+#include "derivativechart.h"
 #include "fractionschart.h"
 #include "labelplacer.h"
 #include "logcchart.h"
@@ -44,6 +46,10 @@ ChartData chartData(const ChartRequest& request) {
         return logcChartData(request);
     case ChartKind::Titration:
         return titrationChartData(request);
+    case ChartKind::Buffer:
+        return bufferChartData(request);
+    case ChartKind::Derivative:
+        return derivativeChartData(request);
     case ChartKind::Fractions:
         break;
     }
@@ -56,6 +62,10 @@ ChartReadout chartReadout(const ChartRequest& request, double value) {
         return logcReadout(request, value);
     case ChartKind::Titration:
         return titrationReadout(request, value);
+    case ChartKind::Buffer:
+        return bufferReadout(request, value);
+    case ChartKind::Derivative:
+        return derivativeReadout(request, value);
     case ChartKind::Fractions:
         break;
     }
@@ -119,8 +129,12 @@ void SolutionChart::paintCurves(QPainter& painter) {
     const double scale = m_layout.style.scale;
     for (std::size_t i = 0; i < m_data.curves.size(); ++i) {
         const ChartCurve& curve = m_data.curves[i];
-        QPen pen(curve.colour, (curve.dashed ? kWaterLineWidth : kCurveWidth) * scale,
+        QPen pen(curve.colour,
+                 (curve.dashed ? kWaterLineWidth : kCurveWidth * curve.widthFactor) * scale,
                  curve.dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+        if (!curve.dashes.isEmpty()) {
+            pen.setDashPattern(curve.dashes);
+        }
         painter.setPen(pen);
         for (const std::vector<QPointF>& piece : m_pixels[i]) {
             painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
@@ -306,6 +320,10 @@ QString chartTitle(const ChartRequest& request) {
         return request.texts.logCTitle;
     case ChartKind::Titration:
         return request.texts.titrationTitle;
+    case ChartKind::Buffer:
+        return request.texts.bufferTitle;
+    case ChartKind::Derivative:
+        return request.texts.derivativeTitle;
     case ChartKind::Fractions:
         break;
     }
@@ -320,9 +338,9 @@ encode::Drawing chartDrawing(const ChartRequest& request) {
 
 QStringList missingChartFonts() {
     // The tick numbers, the axis titles, the markers' values and the species' formulas.
-    static const QString sample =
-        QStringLiteral("0123456789.,+-\u2212/() pH fraction \u03b1 log c mol L V mL \u00b7\u2248= "
-                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
+    static const QString sample = QStringLiteral(
+        "0123456789.,+-\u2212/() pH fraction \u03b1\u03b2 log c mol L V mL \u00b7\u2248= "
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz");
     return encode::familiesWithoutGlyphs({QStringLiteral("Arial")}, sample);
 }
 

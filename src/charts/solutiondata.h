@@ -8,7 +8,10 @@
 
 namespace velmora::charts {
 
-/** Default steps of the data files' rows: pH for fractions and log c, mL for a titration. */
+/**
+ * Default steps of the data files' rows: pH for fractions, log c and buffer capacity, mL for a
+ * titration and its derivative.
+ */
 inline constexpr double kDefaultPhStep = 0.1;
 inline constexpr double kDefaultVolumeStep = 0.05;
 /** The most rows a data file should have: a request for more is to be refused (chartCsvRows()). */
@@ -32,7 +35,36 @@ inline constexpr double kMaxDataRows = 1.0e6;
                                       const model::Solution& solution,
                                       const model::Titration& titration, double step);
 
-/** The data of a chart request as CSV with rows `step` apart (pH, or mL for a titration). */
+/**
+ * A mixture's fractions as CSV: header "pH," and every system's species names (each column named
+ * uniquely, mixtureSpeciesNames()), one row per `step` pH from 0 to 14.
+ */
+[[nodiscard]] QByteArray mixtureFractionsCsv(const model::Mixture& mixture, double step);
+
+/**
+ * A mixture's log concentrations as CSV: header "pH,log[H+],log[OH-]," and the species of every
+ * system that is present, one row per `step` pH from 0 to 14.
+ */
+[[nodiscard]] QByteArray mixtureLogcCsv(const model::Mixture& mixture, double step);
+
+/** A mixture's titration as CSV: header "V/mL,pH", one row per `step` mL to the end volume. */
+[[nodiscard]] QByteArray mixtureTitrationCsv(const model::Mixture& sample,
+                                             const model::MixtureTitration& titration, double step);
+
+/** Buffer capacity as CSV: header "pH,beta", β in mol/(L·pH) every `step` pH from 0 to 14. */
+[[nodiscard]] QByteArray bufferCsv(const model::Mixture& mixture, double step);
+
+/** A titration's slope as CSV: header "V/mL,dpH/dV", one row per `step` mL to the end volume. */
+[[nodiscard]] QByteArray derivativeCsv(const model::Mixture& sample,
+                                       const model::MixtureTitration& titration, double step);
+
+/** The end volume of a request's titration (its own or its default), in mL. */
+[[nodiscard]] double chartEndVolume(const ChartRequest& request);
+
+/**
+ * The data of a chart request as CSV with rows `step` apart (pH, or mL for a titration and its
+ * derivative).
+ */
 [[nodiscard]] QByteArray chartCsv(const ChartRequest& request, double step);
 
 /** How many data rows chartCsv() would write (the header aside), to refuse too many first. */

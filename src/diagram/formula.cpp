@@ -5,6 +5,24 @@ namespace velmora::diagram {
 
 namespace {
 
+QChar subscript(QChar c) {
+    return c.isDigit() ? QChar(0x2080 + c.digitValue()) : c;
+}
+
+QChar superscript(QChar c) {
+    static constexpr char16_t kDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    if (c.isDigit()) {
+        return QChar(kDigits[c.digitValue()]);
+    }
+    if (c == u'+') {
+        return QChar(0x207A);
+    }
+    if (c == u'-' || c == QChar(0x2212)) {
+        return QChar(0x207B);
+    }
+    return c;
+}
+
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -72,6 +90,26 @@ QString spokenFormula(const QString& formula) {
     QString spoken = formula;
     spoken.replace(u'^', u' ');
     return spoken;
+}
+
+QString unicodeFormula(const QString& formula) {
+    QString text;
+    for (const FormulaPiece& piece : formulaPieces(formula)) {
+        for (const QChar c : piece.text) {
+            switch (piece.row) {
+            case FormulaRow::Lowered:
+                text += subscript(c);
+                break;
+            case FormulaRow::Raised:
+                text += superscript(c);
+                break;
+            case FormulaRow::Base:
+                text += c;
+                break;
+            }
+        }
+    }
+    return text;
 }
 
 } // namespace velmora::diagram

@@ -52,6 +52,12 @@ struct FormulaPiece {
 [[nodiscard]] std::vector<FormulaPiece> typesetFormulaPieces(const QString& formula);
 
 /**
+ * A formula in caret notation as one line of plain text: counts as subscript digits, the charge as
+ * superscript digits and signs ("HPO4^2-" reads "HPO₄²⁻").
+ */
+[[nodiscard]] QString unicodeFormula(const QString& formula);
+
+/**
  * A formula as a screen reader should say it: the caret becomes a blank, so that the count
  * before a written-out charge is not read as part of it ("HPO4 2-", not "HPO42-").
  */

@@ -18,6 +18,16 @@ charts::ChartTexts userChartTexts() {
     texts.logCAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "log c / (mol/L)");
     //: The titration chart's x axis: the added volume of titrant in millilitres.
     texts.volumeAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "V / mL");
+    //: The buffer-capacity chart's y axis: β, the moles of strong base per litre that raise the
+    //: pH by one unit, in mol/(L·pH).
+    texts.bufferAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "β / (mol/(L·pH))");
+    //: The derivative chart's y axis: the slope of the titration curve, pH units per millilitre
+    //: of titrant added.
+    texts.slopeAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "dpH/dV / (pH/mL)");
+    //: The buffer capacity's symbol in the readout.
+    texts.bufferName = QCoreApplication::translate("velmora::ui::ChartTexts", "β");
+    //: The titration curve's slope in the readout.
+    texts.slopeName = QCoreApplication::translate("velmora::ui::ChartTexts", "dpH/dV");
     //: The pH axis of the charts.
     texts.phAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "pH");
     //: A pH marked in a chart and heading the readout; %1 is the pH with two decimals.
@@ -36,6 +46,12 @@ charts::ChartTexts userChartTexts() {
     //: The title of the titration chart's file or print job.
     texts.titrationTitle =
         QCoreApplication::translate("velmora::ui::ChartTexts", "Titration curve");
+    //: The title of the buffer-capacity chart's file or print job.
+    texts.bufferTitle =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "Buffer capacity vs pH");
+    //: The title of the derivative chart's file or print job: dpH/dV against the added volume.
+    texts.derivativeTitle = QCoreApplication::translate("velmora::ui::ChartTexts",
+                                                        "First derivative of the titration curve");
     charts::MarkTexts& marks = texts.marks;
     //: The key of a titration's marks: a filled dot.
     marks.equivalencePoint =
@@ -57,6 +73,9 @@ charts::ChartTexts userChartTexts() {
     marks.pKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pKa");
     //: The acid constant number %1 of an acid with several ("pKa2").
     marks.numberedPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "pKa%1");
+    //: The acid constant of one system of a mixture: %1 its name ("pKa2"), %2 the system's acid
+    //: ("H₃PO₄"), as in "pH = pKa2 (H₃PO₄) = 7.20".
+    marks.systemPKa = QCoreApplication::translate("velmora::ui::ChartTexts", "%1 (%2)");
     // The drawings write numbers as the window's fields show them.
     texts.decimalPoint = shownDecimalSeparator(QLocale());
     return texts;

@@ -172,6 +172,10 @@ QString viewKey(charts::ChartKind kind) {
         return QStringLiteral("logc");
     case charts::ChartKind::Titration:
         return QStringLiteral("titration");
+    case charts::ChartKind::Buffer:
+        return QStringLiteral("buffer");
+    case charts::ChartKind::Derivative:
+        return QStringLiteral("derivative");
     case charts::ChartKind::Fractions:
         break;
     }

@@ -17,24 +17,6 @@ namespace velmora::ui {
 
 namespace {
 
-QChar subscript(QChar c) {
-    return c.isDigit() ? QChar(0x2080 + c.digitValue()) : c;
-}
-
-QChar superscript(QChar c) {
-    static constexpr char16_t kDigits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    if (c.isDigit()) {
-        return QChar(kDigits[c.digitValue()]);
-    }
-    if (c == u'+') {
-        return QChar(0x207A);
-    }
-    if (c == u'-' || c == QChar(0x2212)) {
-        return QChar(0x207B);
-    }
-    return c;
-}
-
 /** A count after an ion: none for one ("Na"), the number otherwise ("Na2"). */
 QString counted(const QString& ion, int count) {
     return count > 1 ? ion + QString::number(count) : ion;
@@ -43,23 +25,7 @@ QString counted(const QString& ion, int count) {
 } // namespace
 
 QString unicodeFormula(const QString& formula) {
-    QString text;
-    for (const diagram::FormulaPiece& piece : diagram::formulaPieces(formula)) {
-        for (const QChar c : piece.text) {
-            switch (piece.row) {
-            case diagram::FormulaRow::Lowered:
-                text += subscript(c);
-                break;
-            case diagram::FormulaRow::Raised:
-                text += superscript(c);
-                break;
-            case diagram::FormulaRow::Base:
-                text += c;
-                break;
-            }
-        }
-    }
-    return text;
+    return diagram::unicodeFormula(formula);
 }
 
 QString dissolvedFormula(const model::PolyproticAcid& acid, int k) {
