@@ -5,6 +5,7 @@
 
 #include "testsupport.h"
 
+#include "ui/solution/chartview.h"
 #include "ui/solution/recipecommands.h"
 #include "ui/solution/solutionpanel.h"
 #include "ui/solution/solutionsettings.h"
@@ -16,8 +17,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,7 +37,8 @@ model::PolyproticAcid mainAcid() {
 /** A solution with a row of every kind, Davies activities, 30 °C and a weak titrant. */
 SolutionInputs mixedInputs() {
     SolutionInputs inputs;
-    inputs.acid = model::PolyproticAcid(std::vector<double>{4.2, 5.6}, 0, {"H2Suc", "HSuc-", "Suc2-"});
+    inputs.acid =
+        model::PolyproticAcid(std::vector<double>{4.2, 5.6}, 0, {"H2Suc", "HSuc-", "Suc2-"});
     inputs.solution = {0.05, 1, 0.0, 0.01};
     ListedSubstance ammonia = listedFromLibrary(*model::findSubstance("ammonia"));
     ammonia.concentration = 0.02;
@@ -97,8 +101,8 @@ void TestRecipeWindow::fileMenu() {
     QCOMPARE(menus.first()->text(), QStringLiteral("&File"));
     const QList<QAction*> entries = menus.first()->menu()->actions();
     RecipeCommands& recipes = window.recipes();
-    QCOMPARE(entries, (QList<QAction*>{recipes.openAction(), recipes.reopenAction(),
-                                       recipes.saveAction()}));
+    QCOMPARE(entries,
+             (QList<QAction*>{recipes.openAction(), recipes.reopenAction(), recipes.saveAction()}));
     QCOMPARE(recipes.openAction()->text(), QStringLiteral("&Open recipe…"));
     QCOMPARE(recipes.openAction()->shortcut(), QKeySequence(QKeySequence::Open));
     QCOMPARE(recipes.saveAction()->text(), QStringLiteral("Save &recipe…"));
@@ -152,7 +156,8 @@ void TestRecipeWindow::refused_data() {
     QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing comma")
-        << QByteArray("{\"format\": \"velmora-recipe\",\n \"version\": 1\n \"activity\": \"ideal\"}")
+        << QByteArray(
+               "{\"format\": \"velmora-recipe\",\n \"version\": 1\n \"activity\": \"ideal\"}")
         << "line 3, column 2: ";
     QTest::newRow("no file") << QByteArray() << "No such file or directory";
     QTest::newRow("a field out of range")
@@ -208,7 +213,8 @@ void TestRecipeWindow::saveRefused() {
     SolutionWindow window(mainAcid);
     window.recipes().setLastRecipe({});
     const QString problem = window.recipes().saveTo(path);
-    QVERIFY2(problem.startsWith(QStringLiteral("The recipe could not be saved to ")), qPrintable(problem));
+    QVERIFY2(problem.startsWith(QStringLiteral("The recipe could not be saved to ")),
+             qPrintable(problem));
     QVERIFY2(problem.contains(reason, Qt::CaseInsensitive), qPrintable(problem));
     QVERIFY(!QFileInfo(path).isFile());
     QVERIFY(window.recipes().lastRecipe().isEmpty());
@@ -234,17 +240,20 @@ void TestRecipeWindow::lastRecipeRemembered() {
 }
 
 void TestRecipeWindow::titrantChosen_data() {
-    QTest::addColumn<QString>("key"); // empty: the strong ones
-    QTest::addColumn<int>("systems"); // of the titrant
-    QTest::newRow("ammonia") << "ammonia" << 1;
-    QTest::newRow("sodium carbonate") << "sodium-carbonate" << 1;
-    QTest::newRow("nitric acid") << "nitric" << 0;
+    QTest::addColumn<QString>("key");     // empty: the strong ones
+    QTest::addColumn<int>("systems");     // of the titrant
+    QTest::addColumn<QString>("formula"); // as the titration's line names it
+    QTest::newRow("ammonia") << "ammonia" << 1 << "mol/L NH₃ ·";
+    QTest::newRow("sodium carbonate") << "sodium-carbonate" << 1 << "mol/L Na₂CO₃ ·";
+    QTest::newRow("nitric acid") << "nitric" << 0 << "mol/L HNO₃ ·";
 }
 
 void TestRecipeWindow::titrantChosen() {
     QFETCH(QString, key);
     QFETCH(int, systems);
+    QFETCH(QString, formula);
     SolutionWindow window(mainAcid);
+    window.tabs()->setCurrentWidget(window.view(charts::ChartKind::Titration));
     QComboBox* box = window.panel().titrantBox();
     const int index = box->findData(key);
     QVERIFY(index > 1);
@@ -257,6 +266,8 @@ void TestRecipeWindow::titrantChosen() {
     QVERIFY(drawn.mixture.has_value());
     QCOMPARE(static_cast<int>(drawn.mixtureTitration.titrant.systems.size()), systems);
     QCOMPARE(window.panel().sizeHint().width(), width);
+    QVERIFY2(window.solutionLine()->text().contains(formula),
+             qPrintable(window.solutionLine()->text()));
     // Back to the strong acid: the titrant is HCl again.
     box->setCurrentIndex(1);
     emit box->activated(1);

@@ -59,7 +59,7 @@ QString ChartDrawing::title() const {
 }
 
 double dataStep(const charts::ChartRequest& request, double maxRows) {
-    if (request.kind != charts::ChartKind::Titration) {
+    if (!charts::hasVolumeAxis(request.kind)) {
         return charts::kDefaultPhStep;
     }
     // 1, 2 and 5 times the powers of ten, from the default step up; divided rather than

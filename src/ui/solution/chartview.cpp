@@ -212,7 +212,7 @@ void ChartView::hideReadout() {
 }
 
 std::pair<double, double> ChartView::steps() const {
-    if (m_kind != charts::ChartKind::Titration) {
+    if (!charts::hasVolumeAxis(m_kind)) {
         return {kSmallPhStep, kBigPhStep};
     }
     const double tick = m_chart.layout().xTicks.step;
@@ -299,7 +299,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
         .step =
             [&, small = small, big = big](int direction, bool bigStep) {
                 if (!m_readout) {
-                    const double start = m_kind == charts::ChartKind::Titration
+                    const double start = charts::hasVolumeAxis(m_kind)
                                              ? (map.xMin() + map.xMax()) / 2.0
                                              : kKeyboardStartPh;
                     showReadoutAt(snapped(start, small));

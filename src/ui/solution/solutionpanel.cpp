@@ -55,7 +55,7 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("solutionPanel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_follow = new QCheckBox(tr("&Follow the main window"), this);
+    m_follow = new QCheckBox(tr("Follo&w the main window"), this);
     m_follow->setAccessibleName(tr("Follow the main window"));
     m_follow->setChecked(true);
     layout->addWidget(m_follow);

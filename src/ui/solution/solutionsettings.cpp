@@ -24,7 +24,8 @@ namespace {
 constexpr auto kGroup = "solution";
 
 constexpr std::array kViews{charts::ChartKind::Fractions, charts::ChartKind::LogC,
-                            charts::ChartKind::Titration};
+                            charts::ChartKind::Titration, charts::ChartKind::Buffer,
+                            charts::ChartKind::Derivative};
 
 // One folder and file name, whatever the program calls itself.
 constexpr auto kSettingsFolder = "velmora";

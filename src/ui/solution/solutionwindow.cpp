@@ -46,7 +46,7 @@ struct ViewDesign {
     const char* accessible;
     const char* menuEntry;
 };
-constexpr std::array<ViewDesign, 3> kViews{{
+constexpr std::array<ViewDesign, kViewCount> kViews{{
     {charts::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart"),
      //: The View menu's entry of the fractions chart, with its mnemonic.
@@ -60,6 +60,16 @@ constexpr std::array<ViewDesign, 3> kViews{{
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart"),
      //: The View menu's entry of the titration chart, with its mnemonic.
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Titration")},
+    //: The tab of the buffer-capacity chart.
+    {charts::ChartKind::Buffer, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Buffer"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Buffer-capacity chart"),
+     //: The View menu's entry of the buffer-capacity chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Buffer capacity")},
+    //: The tab of the chart of the titration curve's slope, dpH/dV.
+    {charts::ChartKind::Derivative, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Derivative"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Derivative chart"),
+     //: The View menu's entry of the derivative chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Derivative")},
 }};
 
 /** How long after a change the window waits before it remembers it. */
@@ -237,7 +247,7 @@ void SolutionWindow::buildMenus() {
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     auto* group = new QActionGroup(this);
-    std::array<QAction*, 3> actions{};
+    std::array<QAction*, kViewCount> actions{};
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         QAction* action = viewMenu->addAction(tr(kViews[i].menuEntry));
         action->setCheckable(true);
@@ -346,12 +356,12 @@ void SolutionWindow::updateLine() {
     const charts::ChartRequest drawn = request();
     if (drawn.mixture) {
         const SolutionInputs& inputs = m_panel->inputs();
-        m_line->setText(shownView()->kind() == charts::ChartKind::Titration
+        m_line->setText(charts::hasVolumeAxis(shownView()->kind())
                             ? mixtureTitrationLine(inputs)
                             : mixtureLine(inputs, model::solveMixture(*drawn.mixture)));
         return;
     }
-    if (shownView()->kind() == charts::ChartKind::Titration) {
+    if (charts::hasVolumeAxis(shownView()->kind())) {
         m_line->setText(ui::titrationLine(drawn.acid, drawn.solution, drawn.titration));
         return;
     }

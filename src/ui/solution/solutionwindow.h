@@ -27,11 +27,15 @@ class DiagramCommands;
 class RecipeCommands;
 class SolutionPanel;
 
+/** The views of the solution window: fractions, log c, titration, buffer capacity, derivative. */
+inline constexpr std::size_t kViewCount = 5;
+
 /**
- * The solution window: the fractions, log-concentration and titration charts of one acid and
- * solution, each in a view of its own that fills the window at any size ("Fractions", "Log c",
- * "Titration", Ctrl+1..3), the panel of controls beside them and a line under them with the
- * solution's pH and species, or under the titration the titration with its equivalence points.
+ * The solution window: the fractions, log-concentration, titration, buffer-capacity and derivative
+ * charts of one acid and solution, each in a view of its own that fills the window at any size
+ * ("Fractions", "Log c", "Titration", "Buffer", "Derivative", Ctrl+1..5), the panel of controls
+ * beside them and a line under them with the solution's pH and species, or under the titration
+ * and its derivative the titration with its equivalence points.
  * In a narrow window the panel moves above the charts, which keep at least half the window
  * (InputsLayout); View → Show inputs puts it away and back.
  *
@@ -125,7 +129,7 @@ private:
     QScrollArea* m_inputs = nullptr; ///< the panel, scrolled
     QAction* m_showInputs = nullptr;
     QTabWidget* m_tabs = nullptr;
-    std::array<ChartView*, 3> m_views{};
+    std::array<ChartView*, kViewCount> m_views{};
     QLabel* m_line = nullptr;
     std::unique_ptr<ChartDrawing> m_drawing;
     DiagramCommands* m_commands = nullptr;
