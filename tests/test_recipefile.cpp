@@ -35,8 +35,13 @@ Ingredient typed(double c, std::vector<double> pK, int charge, int as, bool base
     return ingredient;
 }
 
-Ingredient library(double c, const char* key) {
-    return {c, key, {}};
+Ingredient library(double c, const char* key, std::optional<int> as = std::nullopt) {
+    return {c, key, {}, as};
+}
+
+Ingredient named(Ingredient ingredient, std::vector<std::string> names) {
+    ingredient.typed.formulas = std::move(names);
+    return ingredient;
 }
 
 } // namespace
@@ -91,6 +96,14 @@ void TestRecipeFile::read_data() {
         << recipeWith(R"("titration": {"volume": 50, "end": 30,
             "titrant": {"conc": 0.2, "pka": [9.25], "charge": 1, "as": 1}})")
         << titrated;
+    Recipe species;
+    species.substances = {named(typed(0.1, {1.25, 4.27}, 0, 1), {"H2C2O4", "HC2O4^-", "C2O4^2-"}),
+                          library(0.05, "ammonia", 0), library(0.02, "phosphoric", 3)};
+    QTest::newRow("names of typed species, the species of a weak library substance")
+        << recipeWith(R"("substances": [{"conc": 0.1, "pka": [1.25, 4.27], "as": 1,
+            "names": ["H2C2O4", "HC2O4^-", "C2O4^2-"]}, {"conc": 0.05, "substance": "NH3",
+            "as": 0}, {"conc": 0.02, "substance": "phosphoric", "as": 3}])")
+        << species;
     Recipe defaults;
     defaults.titrated = true;
     QTest::newRow("empty titration takes its defaults")
@@ -157,6 +170,36 @@ void TestRecipeFile::refused_data() {
     QTest::newRow("charge of a library substance")
         << recipeWith(R"("substances": [{"conc": 1, "substance": "acetic", "charge": 1}])")
         << "substances[0].charge: applies to \"pka\" and \"pkb\" only";
+    QTest::newRow("names of a library substance")
+        << recipeWith(R"("substances": [{"conc": 1, "substance": "acetic", "names": ["A", "B"]}])")
+        << "substances[0].names: applies to \"pka\" and \"pkb\" only";
+    QTest::newRow("species of a salt")
+        << recipeWith(R"("substances": [{"conc": 1, "substance": "sodium-acetate", "as": 0}])")
+        << "substances[0].as: applies to a weak acid or base only";
+    QTest::newRow("species of a strong base")
+        << recipeWith(R"("substances": [{"conc": 1, "substance": "NaOH", "as": 0}])")
+        << "substances[0].as: applies to a weak acid or base only";
+    QTest::newRow("species past a library acid's last")
+        << recipeWith(R"("substances": [{"conc": 1, "substance": "acetic", "as": 2}])")
+        << "substances[0].as: must be a species index from 0 to 1";
+    QTest::newRow("species below a library acid's first")
+        << recipeWith(R"("substances": [{"conc": 1, "substance": "acetic", "as": -1}])")
+        << "substances[0].as: must be a species index from 0 to 1";
+    QTest::newRow("one name too few")
+        << recipeWith(R"("substances": [{"conc": 1, "pka": [4, 5], "names": ["H2A", "HA-"]}])")
+        << "substances[0].names: needs 3 names, one per species";
+    QTest::newRow("one name too many")
+        << recipeWith(R"("substances": [{"conc": 1, "pka": [4], "names": ["HA", "A-", "X"]}])")
+        << "substances[0].names: needs 2 names, one per species";
+    QTest::newRow("names not a list")
+        << recipeWith(R"("substances": [{"conc": 1, "pka": [4], "names": "HA"}])")
+        << "substances[0].names: must be a list of 2 formulas, one for each species";
+    QTest::newRow("a name that is a number")
+        << recipeWith(R"("substances": [{"conc": 1, "pka": [4], "names": ["HA", 1]}])")
+        << "substances[0].names: must be a list of 2 formulas, one for each species";
+    QTest::newRow("an empty name")
+        << recipeWith(R"("substances": [{"conc": 1, "pka": [4], "names": ["HA", ""]}])")
+        << "substances[0].names: each name needs 1 to 49 characters";
     QTest::newRow("constants not a list")
         << recipeWith(R"("substances": [{"conc": 1, "pka": 4.76}])")
         << "substances[0].pka: must be a list of 1 to 6 numbers from -5 to 25";
@@ -228,6 +271,12 @@ void TestRecipeFile::roundTrip_data() {
     typedTitrant.titrated = true;
     typedTitrant.titrant = typed(0.05, {4.75}, 1, 0, true);
     QTest::newRow("base by pKb as titrant") << typedTitrant;
+    Recipe species;
+    species.substances = {named(typed(0.1, {9.25}, 1, 1), {"NH₄⁺", "NH₃"}),
+                          library(0.1, "glycine", 2)};
+    species.titrated = true;
+    species.titrant = library(0.1, "ammonia", 0);
+    QTest::newRow("names in any script, the species of weak library substances") << species;
 }
 
 void TestRecipeFile::roundTrip() {

@@ -542,6 +542,15 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>it is larger than %1 KiB, too large for a recipe</source>
         <translation>sie ist größer als %1 KiB, zu groß für ein Rezept</translation>
     </message>
+    <message>
+        <source>must be a list of %1 formulas, one for each species</source>
+        <extracomment>%1 is how many species the constants give.</extracomment>
+        <translation>muss eine Liste von %1 Formeln sein, eine für jede Spezies</translation>
+    </message>
+    <message>
+        <source>%1: applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>%1: gilt nur für eine schwache Säure oder Base; ein Salz oder eine starke Säure oder Base wird gelöst, wie es ist</translation>
+    </message>
 </context>
 <context>
     <name>velmora::io::SettingsFile</name>
@@ -756,6 +765,42 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>die starken Basen ergeben zusammen mehr als %1 mol/L</translation>
+    </message>
+    <message>
+        <source>applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>gilt nur für eine schwache Säure oder Base; ein Salz oder eine starke Säure oder Base wird gelöst, wie es ist</translation>
+    </message>
+    <message>
+        <source>is not a solution the model takes</source>
+        <translation>ist keine Lösung, die das Programm berechnen kann</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base at less than 1e-10 mol/L, too little for the window&apos;s acid</source>
+        <translation>enthält seine erste schwache Säure oder Base mit weniger als 1e-10 mol/L, zu wenig für die Säure des Fensters</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base with constants the window&apos;s acid does not take</source>
+        <translation>enthält seine erste schwache Säure oder Base mit Konstanten, die die Säure des Fensters nicht annimmt</translation>
+    </message>
+    <message>
+        <source>has no weak acid or base for the window&apos;s acid</source>
+        <translation>enthält keine schwache Säure oder Base für die Säure des Fensters</translation>
+    </message>
+    <message>
+        <source>lists more than %1 substances besides the acid</source>
+        <translation>enthält neben der Säure mehr als %1 Stoffe</translation>
+    </message>
+    <message>
+        <source>titrates with constants typed as numbers; the window titrates with a substance of the library</source>
+        <translation>titriert mit als Zahlen eingegebenen Konstanten; das Fenster titriert mit einem Stoff der Bibliothek</translation>
+    </message>
+    <message>
+        <source>titrates with a concentration outside 1e-6 to 10 mol/L</source>
+        <translation>titriert mit einer Konzentration außerhalb von 1e-6 bis 10 mol/L</translation>
+    </message>
+    <message>
+        <source>titrates with a substance the window does not titrate with</source>
+        <translation>titriert mit einem Stoff, mit dem das Fenster nicht titriert</translation>
     </message>
     <message>
         <source>must give off from 0 to 6 protons completely</source>
@@ -1588,6 +1633,62 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::RecipeCommands</name>
+    <message>
+        <source>Recipes (*.json);;All files (*)</source>
+        <extracomment>The file dialogs&apos; filter of recipe files.</extracomment>
+        <translation>Rezepte (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open recipe…</source>
+        <translation>Rezept ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Save &amp;recipe…</source>
+        <translation>Rezept &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Open &amp;again</source>
+        <extracomment>File → open the recipe used last again; %1 is its file name.</extracomment>
+        <translation>&amp;Erneut öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;again: %1</source>
+        <translation>&amp;Erneut öffnen: %1</translation>
+    </message>
+    <message>
+        <source>the recipe %1</source>
+        <extracomment>Why a recipe is not opened: it holds what the solution window cannot show.</extracomment>
+        <translation>das Rezept %1</translation>
+    </message>
+    <message>
+        <source>The recipe %1 was not opened.
+
+%2</source>
+        <extracomment>%1 is the file, %2 why it was not opened.</extracomment>
+        <translation>Das Rezept %1 wurde nicht geöffnet.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The recipe could not be saved to %1.
+
+%2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Das Rezept konnte nicht unter %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open recipe</source>
+        <translation>Rezept öffnen</translation>
+    </message>
+    <message>
+        <source>Save recipe</source>
+        <translation>Rezept speichern</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1596,10 +1697,6 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
 </context>
 <context>
     <name>velmora::ui::SolutionPanel</name>
-    <message>
-        <source>&amp;Follow the main window</source>
-        <translation>Dem &amp;Hauptfenster folgen</translation>
-    </message>
     <message>
         <source>Follow the main window</source>
         <translation>Dem Hauptfenster folgen</translation>
@@ -1841,6 +1938,10 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
         <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
         <translation>die weiteren Stoffe wie zuvor</translation>
     </message>
+    <message>
+        <source>Follo&amp;w the main window</source>
+        <translation>Dem &amp;Hauptfenster folgen</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1879,7 +1980,7 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation>&amp;Diagramm</translation>
+        <translation>Diag&amp;ramm</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -1927,6 +2028,38 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     <message>
         <source>Show &amp;inputs</source>
         <translation>&amp;Eingaben anzeigen</translation>
+    </message>
+    <message>
+        <source>Buffer</source>
+        <extracomment>The tab of the buffer-capacity chart.</extracomment>
+        <translation>Puffer</translation>
+    </message>
+    <message>
+        <source>Buffer-capacity chart</source>
+        <translation>Diagramm der Pufferkapazität</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer capacity</source>
+        <extracomment>The View menu&apos;s entry of the buffer-capacity chart, with its mnemonic.</extracomment>
+        <translation>&amp;Pufferkapazität</translation>
+    </message>
+    <message>
+        <source>Derivative</source>
+        <extracomment>The tab of the chart of the titration curve&apos;s slope, dpH/dV.</extracomment>
+        <translation>Ableitung</translation>
+    </message>
+    <message>
+        <source>Derivative chart</source>
+        <translation>Diagramm der Ableitung</translation>
+    </message>
+    <message>
+        <source>&amp;Derivative</source>
+        <extracomment>The View menu&apos;s entry of the derivative chart, with its mnemonic.</extracomment>
+        <translation>A&amp;bleitung</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
 </context>
 <context>

@@ -542,6 +542,15 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>it is larger than %1 KiB, too large for a recipe</source>
         <translation>ocupa más de %1 KiB, demasiado para una receta</translation>
     </message>
+    <message>
+        <source>must be a list of %1 formulas, one for each species</source>
+        <extracomment>%1 is how many species the constants give.</extracomment>
+        <translation>debe ser una lista de %1 fórmulas, una por especie</translation>
+    </message>
+    <message>
+        <source>%1: applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>%1: solo se aplica a un ácido o una base débil; una sal o un ácido o una base fuerte se disuelve tal como es</translation>
+    </message>
 </context>
 <context>
     <name>velmora::io::SettingsFile</name>
@@ -756,6 +765,42 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>las bases fuertes suman más de %1 mol/L</translation>
+    </message>
+    <message>
+        <source>applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>solo se aplica a un ácido o una base débil; una sal o un ácido o una base fuerte se disuelve tal como es</translation>
+    </message>
+    <message>
+        <source>is not a solution the model takes</source>
+        <translation>no es una solución que el programa pueda calcular</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base at less than 1e-10 mol/L, too little for the window&apos;s acid</source>
+        <translation>contiene su primer ácido o base débil a menos de 1e-10 mol/L, demasiado poco para el ácido de la ventana</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base with constants the window&apos;s acid does not take</source>
+        <translation>contiene su primer ácido o base débil con constantes que el ácido de la ventana no admite</translation>
+    </message>
+    <message>
+        <source>has no weak acid or base for the window&apos;s acid</source>
+        <translation>no contiene ningún ácido ni base débil para el ácido de la ventana</translation>
+    </message>
+    <message>
+        <source>lists more than %1 substances besides the acid</source>
+        <translation>contiene más de %1 sustancias además del ácido</translation>
+    </message>
+    <message>
+        <source>titrates with constants typed as numbers; the window titrates with a substance of the library</source>
+        <translation>valora con constantes escritas como números; la ventana valora con una sustancia de la biblioteca</translation>
+    </message>
+    <message>
+        <source>titrates with a concentration outside 1e-6 to 10 mol/L</source>
+        <translation>valora con una concentración fuera del intervalo de 1e-6 a 10 mol/L</translation>
+    </message>
+    <message>
+        <source>titrates with a substance the window does not titrate with</source>
+        <translation>valora con una sustancia con la que la ventana no valora</translation>
     </message>
     <message>
         <source>must give off from 0 to 6 protons completely</source>
@@ -1588,6 +1633,62 @@ No se pudo abrir la impresora o su archivo.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::RecipeCommands</name>
+    <message>
+        <source>Recipes (*.json);;All files (*)</source>
+        <extracomment>The file dialogs&apos; filter of recipe files.</extracomment>
+        <translation>Recetas (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open recipe…</source>
+        <translation>&amp;Abrir receta…</translation>
+    </message>
+    <message>
+        <source>Save &amp;recipe…</source>
+        <translation>&amp;Guardar receta…</translation>
+    </message>
+    <message>
+        <source>Open &amp;again</source>
+        <extracomment>File → open the recipe used last again; %1 is its file name.</extracomment>
+        <translation>Abrir de &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>Open &amp;again: %1</source>
+        <translation>Abrir de &amp;nuevo: %1</translation>
+    </message>
+    <message>
+        <source>the recipe %1</source>
+        <extracomment>Why a recipe is not opened: it holds what the solution window cannot show.</extracomment>
+        <translation>la receta %1</translation>
+    </message>
+    <message>
+        <source>The recipe %1 was not opened.
+
+%2</source>
+        <extracomment>%1 is the file, %2 why it was not opened.</extracomment>
+        <translation>La receta %1 no se ha abierto.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The recipe could not be saved to %1.
+
+%2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido guardar la receta en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open recipe</source>
+        <translation>Abrir receta</translation>
+    </message>
+    <message>
+        <source>Save recipe</source>
+        <translation>Guardar receta</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1596,10 +1697,6 @@ No se pudo abrir la impresora o su archivo.</translation>
 </context>
 <context>
     <name>velmora::ui::SolutionPanel</name>
-    <message>
-        <source>&amp;Follow the main window</source>
-        <translation>&amp;Seguir la ventana principal</translation>
-    </message>
     <message>
         <source>Follow the main window</source>
         <translation>Seguir la ventana principal</translation>
@@ -1841,6 +1938,10 @@ No se pudo abrir la impresora o su archivo.</translation>
         <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
         <translation>las demás sustancias como antes</translation>
     </message>
+    <message>
+        <source>Follo&amp;w the main window</source>
+        <translation>&amp;Seguir la ventana principal</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::SolutionWindow</name>
@@ -1927,6 +2028,38 @@ No se pudo abrir la impresora o su archivo.</translation>
     <message>
         <source>Show &amp;inputs</source>
         <translation>&amp;Mostrar los datos de entrada</translation>
+    </message>
+    <message>
+        <source>Buffer</source>
+        <extracomment>The tab of the buffer-capacity chart.</extracomment>
+        <translation>Tampón</translation>
+    </message>
+    <message>
+        <source>Buffer-capacity chart</source>
+        <translation>Gráfico de la capacidad tampón</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer capacity</source>
+        <extracomment>The View menu&apos;s entry of the buffer-capacity chart, with its mnemonic.</extracomment>
+        <translation>Capacidad &amp;tampón</translation>
+    </message>
+    <message>
+        <source>Derivative</source>
+        <extracomment>The tab of the chart of the titration curve&apos;s slope, dpH/dV.</extracomment>
+        <translation>Derivada</translation>
+    </message>
+    <message>
+        <source>Derivative chart</source>
+        <translation>Gráfico de la derivada</translation>
+    </message>
+    <message>
+        <source>&amp;Derivative</source>
+        <extracomment>The View menu&apos;s entry of the derivative chart, with its mnemonic.</extracomment>
+        <translation>&amp;Derivada</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Arc&amp;hivo</translation>
     </message>
 </context>
 <context>

@@ -542,6 +542,15 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>it is larger than %1 KiB, too large for a recipe</source>
         <translation>il dépasse %1&#xa0;Kio, trop pour une recette</translation>
     </message>
+    <message>
+        <source>must be a list of %1 formulas, one for each species</source>
+        <extracomment>%1 is how many species the constants give.</extracomment>
+        <translation>doit être une liste de %1 formules, une par espèce</translation>
+    </message>
+    <message>
+        <source>%1: applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>%1&#xa0;: ne s’applique qu’à un acide ou une base faible&#xa0;; un sel ou un acide ou une base fort se dissout tel quel</translation>
+    </message>
 </context>
 <context>
     <name>velmora::io::SettingsFile</name>
@@ -756,6 +765,42 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>the strong bases add up to more than %1 mol/L</source>
         <translation>les bases fortes dépassent au total %1&#xa0;mol/L</translation>
+    </message>
+    <message>
+        <source>applies to a weak acid or base only; a salt or a strong acid or base is dissolved as it is</source>
+        <translation>ne s’applique qu’à un acide ou une base faible&#xa0;; un sel ou un acide ou une base fort se dissout tel quel</translation>
+    </message>
+    <message>
+        <source>is not a solution the model takes</source>
+        <translation>n’est pas une solution que le programme peut calculer</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base at less than 1e-10 mol/L, too little for the window&apos;s acid</source>
+        <translation>contient son premier acide ou sa première base faible à moins de 1e-10 mol/L, trop peu pour l’acide de la fenêtre</translation>
+    </message>
+    <message>
+        <source>has its first weak acid or base with constants the window&apos;s acid does not take</source>
+        <translation>contient son premier acide ou sa première base faible avec des constantes que l’acide de la fenêtre n’accepte pas</translation>
+    </message>
+    <message>
+        <source>has no weak acid or base for the window&apos;s acid</source>
+        <translation>ne contient aucun acide ni aucune base faible pour l’acide de la fenêtre</translation>
+    </message>
+    <message>
+        <source>lists more than %1 substances besides the acid</source>
+        <translation>contient plus de %1 substances en plus de l’acide</translation>
+    </message>
+    <message>
+        <source>titrates with constants typed as numbers; the window titrates with a substance of the library</source>
+        <translation>titre avec des constantes saisies comme nombres&#xa0;; la fenêtre titre avec une substance de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>titrates with a concentration outside 1e-6 to 10 mol/L</source>
+        <translation>titre avec une concentration hors de l’intervalle de 1e-6 à 10 mol/L</translation>
+    </message>
+    <message>
+        <source>titrates with a substance the window does not titrate with</source>
+        <translation>titre avec une substance que la fenêtre n’utilise pas pour titrer</translation>
     </message>
     <message>
         <source>must give off from 0 to 6 protons completely</source>
@@ -1588,6 +1633,62 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>
+    <name>velmora::ui::RecipeCommands</name>
+    <message>
+        <source>Recipes (*.json);;All files (*)</source>
+        <extracomment>The file dialogs&apos; filter of recipe files.</extracomment>
+        <translation>Recettes (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open recipe…</source>
+        <translation>&amp;Ouvrir une recette…</translation>
+    </message>
+    <message>
+        <source>Save &amp;recipe…</source>
+        <translation>&amp;Enregistrer la recette…</translation>
+    </message>
+    <message>
+        <source>Open &amp;again</source>
+        <extracomment>File → open the recipe used last again; %1 is its file name.</extracomment>
+        <translation>&amp;Rouvrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;again: %1</source>
+        <translation>&amp;Rouvrir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the recipe %1</source>
+        <extracomment>Why a recipe is not opened: it holds what the solution window cannot show.</extracomment>
+        <translation>la recette %1</translation>
+    </message>
+    <message>
+        <source>The recipe %1 was not opened.
+
+%2</source>
+        <extracomment>%1 is the file, %2 why it was not opened.</extracomment>
+        <translation>La recette %1 n’a pas été ouverte.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The recipe could not be saved to %1.
+
+%2</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>La recette n’a pas pu être enregistrée dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Open recipe</source>
+        <translation>Ouvrir une recette</translation>
+    </message>
+    <message>
+        <source>Save recipe</source>
+        <translation>Enregistrer la recette</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::SolutionCompanion</name>
     <message>
         <source>Solution…</source>
@@ -1596,10 +1697,6 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
 </context>
 <context>
     <name>velmora::ui::SolutionPanel</name>
-    <message>
-        <source>&amp;Follow the main window</source>
-        <translation>&amp;Suivre la fenêtre principale</translation>
-    </message>
     <message>
         <source>Follow the main window</source>
         <translation>Suivre la fenêtre principale</translation>
@@ -1796,7 +1893,7 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>End v&amp;olume (mL)</source>
-        <translation>Volume &amp;final (mL)</translation>
+        <translation>Volu&amp;me final (mL)</translation>
     </message>
     <message>
         <source>Tem&amp;perature (°C)</source>
@@ -1840,6 +1937,10 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
         <source>the substances listed before</source>
         <extracomment>What the drawings show of the listed substances while a field of theirs is not fine.</extracomment>
         <translation>les autres substances telles qu’avant</translation>
+    </message>
+    <message>
+        <source>Follo&amp;w the main window</source>
+        <translation>&amp;Suivre la fenêtre principale</translation>
     </message>
 </context>
 <context>
@@ -1927,6 +2028,38 @@ L’imprimante ou son fichier n’a pas pu être ouvert.</translation>
     <message>
         <source>Show &amp;inputs</source>
         <translation>&amp;Afficher les données d’entrée</translation>
+    </message>
+    <message>
+        <source>Buffer</source>
+        <extracomment>The tab of the buffer-capacity chart.</extracomment>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>Buffer-capacity chart</source>
+        <translation>Graphique du pouvoir tampon</translation>
+    </message>
+    <message>
+        <source>&amp;Buffer capacity</source>
+        <extracomment>The View menu&apos;s entry of the buffer-capacity chart, with its mnemonic.</extracomment>
+        <translation>Pouvoir ta&amp;mpon</translation>
+    </message>
+    <message>
+        <source>Derivative</source>
+        <extracomment>The tab of the chart of the titration curve&apos;s slope, dpH/dV.</extracomment>
+        <translation>Dérivée</translation>
+    </message>
+    <message>
+        <source>Derivative chart</source>
+        <translation>Graphique de la dérivée</translation>
+    </message>
+    <message>
+        <source>&amp;Derivative</source>
+        <extracomment>The View menu&apos;s entry of the derivative chart, with its mnemonic.</extracomment>
+        <translation>&amp;Dérivée</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
 </context>
 <context>

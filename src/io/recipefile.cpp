@@ -110,7 +110,8 @@ public:
                             .arg(path));
         }
         const QJsonObject object = value.toObject();
-        if (!onlyKnown(object, path, {"conc", "substance", "pka", "pkb", "charge", "as"})) {
+        if (!onlyKnown(object, path,
+                       {"conc", "substance", "pka", "pkb", "charge", "as", "names"})) {
             return false;
         }
         model::Ingredient read;
@@ -171,6 +172,11 @@ public:
                    RecipeFile::tr("must be a species index from 0 to %1").arg(count), 0, count)) {
             return false;
         }
+        if (object.contains(QLatin1String("names")) &&
+            !names(object.value(QLatin1String("names")), member(path, "names"), count + 1,
+                   read.typed.formulas)) {
+            return false;
+        }
         out = std::move(read);
         return true;
     }
@@ -188,9 +194,33 @@ public:
     }
 
 private:
+    /** The formulas of typed constants' species, one for each, fully protonated first. */
+    bool names(const QJsonValue& value, const QString& path, int species,
+               std::vector<std::string>& out) {
+        std::vector<std::string> read;
+        for (const QJsonValue& item : value.toArray()) {
+            if (!item.isString()) {
+                read.clear();
+                break;
+            }
+            read.push_back(item.toString().toStdString());
+        }
+        if (!value.isArray() || read.empty()) {
+            //: %1 is how many species the constants give.
+            return fail(
+                path + QStringLiteral(": ") +
+                RecipeFile::tr("must be a list of %1 formulas, one for each species").arg(species));
+        }
+        if (const model::Problem wrong = model::problemWithNames(read, species); !wrong.empty()) {
+            return fail(path + QStringLiteral(": ") + language::problemText(wrong));
+        }
+        out = std::move(read);
+        return true;
+    }
+
     bool librarySubstance(const QJsonObject& object, const QString& path, model::Ingredient& read,
                           model::Ingredient& out) {
-        for (const char* typedOnly : {"charge", "as"}) {
+        for (const char* typedOnly : {"charge", "names"}) {
             if (object.contains(QLatin1String(typedOnly))) {
                 return fail(RecipeFile::tr("%1: applies to \"pka\" and \"pkb\" only, not to a "
                                            "substance of the library")
@@ -205,6 +235,21 @@ private:
                             .arg(member(path, "substance")));
         }
         read.substance = substance->key;
+        if (object.contains(QLatin1String("as"))) {
+            const int count = static_cast<int>(model::systemOf(*substance).pKa.size());
+            int species = 0;
+            if (substance->kind != model::SubstanceKind::Weak) {
+                return fail(RecipeFile::tr("%1: applies to a weak acid or base only; a salt or a "
+                                           "strong acid or base is dissolved as it is")
+                                .arg(member(path, "as")));
+            }
+            if (!whole(object, path, "as", species,
+                       RecipeFile::tr("must be a species index from 0 to %1").arg(count), 0,
+                       count)) {
+                return false;
+            }
+            read.dissolvedAs = species;
+        }
         out = std::move(read);
         return true;
     }
@@ -293,6 +338,9 @@ QJsonObject ingredientObject(const model::Ingredient& ingredient) {
     object.insert(QStringLiteral("conc"), exactNumber(ingredient.concentration));
     if (!ingredient.substance.empty()) {
         object.insert(QStringLiteral("substance"), QString::fromStdString(ingredient.substance));
+        if (ingredient.dissolvedAs) {
+            object.insert(QStringLiteral("as"), *ingredient.dissolvedAs);
+        }
         return object;
     }
     QJsonArray constants;
@@ -304,6 +352,13 @@ QJsonObject ingredientObject(const model::Ingredient& ingredient) {
     object.insert(QStringLiteral("charge"), ingredient.typed.charge);
     if (!ingredient.typed.givenAsBase) {
         object.insert(QStringLiteral("as"), ingredient.typed.dissolvedAs);
+    }
+    if (!ingredient.typed.formulas.empty()) {
+        QJsonArray names;
+        for (const std::string& name : ingredient.typed.formulas) {
+            names.append(QString::fromStdString(name));
+        }
+        object.insert(QStringLiteral("names"), names);
     }
     return object;
 }

@@ -21,10 +21,12 @@ inline constexpr qint64 kMaxRecipeFileSize = 1024 * 1024;
  *      "titration": {"volume": 25, "end": 40,
  *                    "titrant": {"conc": 0.1, "substance": "sodium-hydroxide"}}}
  *
- * A substance is a library key (or formula, "NaOH") or typed constants: "pka" (with "as", the
- * species it is dissolved as, default 0) or "pkb" (a base, dissolved as the base), each with
- * "charge", the charge of the fully protonated form (default 0 for "pka"; for "pkb" the number of
- * constants, so that the base itself is uncharged). "temperature" (default 25 °C), "activity"
+ * A substance is a library key (or formula, "NaOH"; a weak acid or base of the library with "as",
+ * the species it is dissolved as, by default its uncharged one) or typed constants: "pka" (with
+ * "as", default 0) or "pkb" (a base, dissolved as the base), each with "charge", the charge of the
+ * fully protonated form (default 0 for "pka"; for "pkb" the number of constants, so that the base
+ * itself is uncharged), and optionally "names", the formulas of its species, one for each.
+ * "temperature" (default 25 °C), "activity"
  * ("ideal" or "davies", default ideal), "substances" (default none) and "titration" may be left
  * out, and so may everything inside "titration" (volume 25 mL, titrant 0.1 mol/L sodium
  * hydroxide, the end by the titration's own rule).

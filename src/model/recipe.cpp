@@ -61,23 +61,6 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-/**
- * The species a substance is dissolved as: a salt or another named form as the library says; a
- * weak acid or base as its uncharged species, as it comes from the bottle (ammonia as NH3, tris
- * as its base, glycine as its zwitterion), or as its first species where none is uncharged.
- */
-int dissolvedSpecies(const Substance& substance) {
-    if (substance.isForm()) {
-        return substance.species;
-    }
-    const auto neutral =
-        std::find_if(substance.formulas.begin(), substance.formulas.end(),
-                     [](const std::string& formula) { return formulaCharge(formula) == 0; });
-    return neutral == substance.formulas.end()
-               ? substance.species
-               : static_cast<int>(neutral - substance.formulas.begin());
-}
-
 /** A weak system as the library has it: `substance` is the key the mixture keeps. */
 WeakSystem librarySystem(const Substance& substance, double concentration) {
     const Substance& system = systemOf(substance);
@@ -108,7 +91,6 @@ WeakSystem typedSystem(const Ingredient& ingredient) {
     WeakSystem weak = ingredient.typed;
     weak.concentration = ingredient.concentration;
     weak.substance.clear();
-    weak.formulas.clear();
     weak.enthalpy.clear();
     if (weak.givenAsBase) {
         weak.dissolvedAs = 0;
@@ -119,6 +101,18 @@ WeakSystem typedSystem(const Ingredient& ingredient) {
 const char* const kNotANumber = QT_TRANSLATE_NOOP("velmora::model::Problem", "is not a number");
 
 } // namespace
+
+int dissolvedSpecies(const Substance& substance) {
+    if (substance.isForm()) {
+        return substance.species;
+    }
+    const auto neutral =
+        std::find_if(substance.formulas.begin(), substance.formulas.end(),
+                     [](const std::string& formula) { return formulaCharge(formula) == 0; });
+    return neutral == substance.formulas.end()
+               ? substance.species
+               : static_cast<int>(neutral - substance.formulas.begin());
+}
 
 Ingredient defaultTitrant() {
     return {0.1, "sodium-hydroxide", {}};
@@ -146,10 +140,26 @@ IngredientProblem problemWithIngredient(const Ingredient& ingredient) {
         return {IngredientPart::Concentration, problem};
     }
     if (!ingredient.substance.empty()) {
-        if (substanceNamed(ingredient.substance) == nullptr) {
+        const Substance* substance = substanceNamed(ingredient.substance);
+        if (substance == nullptr) {
             return {IngredientPart::Substance,
                     {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                        "is not a substance of the library")}};
+        }
+        if (ingredient.dissolvedAs) {
+            if (substance->kind != SubstanceKind::Weak) {
+                return {IngredientPart::DissolvedAs,
+                        {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                           "applies to a weak acid or base only; a salt or a "
+                                           "strong acid or base is dissolved as it is")}};
+            }
+            const int count = static_cast<int>(systemOf(*substance).pKa.size());
+            if (*ingredient.dissolvedAs < 0 || *ingredient.dissolvedAs > count) {
+                return {IngredientPart::DissolvedAs,
+                        {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                           "must be a species index from 0 to %1"),
+                         {std::to_string(count)}}};
+            }
         }
         return {};
     }
@@ -167,7 +177,73 @@ IngredientProblem problemWithIngredient(const Ingredient& ingredient) {
             {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be a species index from 0 to %1"),
              {std::to_string(count)}}};
     }
+    if (!typed.formulas.empty()) {
+        if (Problem problem = problemWithNames(typed.formulas, count + 1); !problem.empty()) {
+            return {IngredientPart::Names, problem};
+        }
+    }
     return {};
+}
+
+std::optional<WeakSystem> weakSystemOf(const Ingredient& ingredient) {
+    if (!ingredient.fromLibrary()) {
+        return typedSystem(ingredient);
+    }
+    const Substance* substance = substanceNamed(ingredient.substance);
+    if (substance == nullptr) {
+        return std::nullopt;
+    }
+    switch (substance->kind) {
+    case SubstanceKind::Weak: {
+        WeakSystem weak = librarySystem(*substance, ingredient.concentration);
+        weak.dissolvedAs = ingredient.dissolvedAs.value_or(weak.dissolvedAs);
+        return weak;
+    }
+    case SubstanceKind::Salt:
+        return librarySystem(*substance, ingredient.concentration);
+    case SubstanceKind::StrongAcid:
+        if (substance->isForm()) {
+            // Sulfuric acid: hydrogen sulfate with the proton it gave off completely.
+            WeakSystem system = librarySystem(*substance, ingredient.concentration);
+            system.protonsGiven = counterionCount(*substance);
+            return system;
+        }
+        return std::nullopt;
+    case SubstanceKind::StrongBase:
+    case SubstanceKind::Inert:
+        break;
+    }
+    return std::nullopt;
+}
+
+void addIngredient(const Ingredient& ingredient, Mixture& mixture) {
+    if (std::optional<WeakSystem> weak = weakSystemOf(ingredient)) {
+        mixture.systems.push_back(std::move(*weak));
+    }
+    const Substance* substance =
+        ingredient.fromLibrary() ? substanceNamed(ingredient.substance) : nullptr;
+    if (substance == nullptr) {
+        return;
+    }
+    // Each formula unit gives as many protons or hydroxide ions as balance its ion.
+    const double c = ingredient.concentration;
+    switch (substance->kind) {
+    case SubstanceKind::StrongAcid:
+        // Sulfuric acid's proton is its system's (WeakSystem::protonsGiven).
+        if (!substance->isForm()) {
+            mixture.strongAcid += c * counterionCount(*substance);
+        }
+        break;
+    case SubstanceKind::StrongBase:
+        mixture.strongBase += c * counterionCount(*substance);
+        break;
+    case SubstanceKind::Inert:
+        mixture.salts.push_back(inertSalt(*substance, c));
+        break;
+    case SubstanceKind::Weak:
+    case SubstanceKind::Salt:
+        break;
+    }
 }
 
 IngredientProblem mixtureOf(const std::vector<Ingredient>& ingredients, double celsius,
@@ -183,34 +259,7 @@ IngredientProblem mixtureOf(const std::vector<Ingredient>& ingredients, double c
             return problem;
         }
         const std::size_t systemsBefore = made.systems.size();
-        if (ingredient.substance.empty()) {
-            made.systems.push_back(typedSystem(ingredient));
-        } else {
-            const Substance& substance = *substanceNamed(ingredient.substance);
-            const double c = ingredient.concentration;
-            switch (substance.kind) {
-            case SubstanceKind::Weak:
-            case SubstanceKind::Salt:
-                made.systems.push_back(librarySystem(substance, c));
-                break;
-            case SubstanceKind::StrongAcid:
-                if (substance.isForm()) {
-                    // Sulfuric acid: hydrogen sulfate with the proton it gave off completely.
-                    WeakSystem system = librarySystem(substance, c);
-                    system.protonsGiven = counterionCount(substance);
-                    made.systems.push_back(std::move(system));
-                } else {
-                    made.strongAcid += c * counterionCount(substance);
-                }
-                break;
-            case SubstanceKind::StrongBase:
-                made.strongBase += c * counterionCount(substance);
-                break;
-            case SubstanceKind::Inert:
-                made.salts.push_back(inertSalt(substance, c));
-                break;
-            }
-        }
+        addIngredient(ingredient, made);
         if (made.systems.size() > systemsBefore &&
             made.systems.size() > static_cast<std::size_t>(kMaxSystems)) {
             return {IngredientPart::Whole,
@@ -411,6 +460,7 @@ SpecProblem readIngredientSpec(std::string_view spec, Ingredient& ingredient) {
             }
             break;
         case IngredientPart::Whole:
+        case IngredientPart::Names:
             break;
         }
         return wrongPiece(piece, problem.problem);

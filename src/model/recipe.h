@@ -6,6 +6,7 @@
 #include "mixturetitration.h"
 #include "substances.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,14 +19,23 @@ namespace velmora::model {
  * acid-base system typed as its constants.
  *
  * Typed, `typed` holds the constants (pKa, or pKb of a base with `givenAsBase`), the charge of the
- * fully protonated form and, for an acid, the species it is dissolved as; its concentration,
- * library key, formulas and enthalpies are not used. A base given by pKb is dissolved as the base
- * itself.
+ * fully protonated form, for an acid the species it is dissolved as, and optionally the formulas
+ * of its species (one for each, fully protonated first; none for the generic names); its
+ * concentration, library key and enthalpies are not used. A base given by pKb is dissolved as the
+ * base itself.
  */
 struct Ingredient {
     double concentration = 0.1; ///< mol/L of the substance as dissolved, 0..10
     std::string substance{};    ///< a library key ("sodium-acetate"); empty when typed
     WeakSystem typed{};
+    /**
+     * The species a weak acid or base of the library is dissolved as; nothing for its uncharged
+     * species as it comes from the bottle (dissolvedSpecies()). A salt is dissolved as its own
+     * form, and typed constants keep their species in `typed`.
+     */
+    std::optional<int> dissolvedAs{};
+
+    [[nodiscard]] bool fromLibrary() const { return !substance.empty(); }
 
     friend bool operator==(const Ingredient&, const Ingredient&) = default;
 };
@@ -50,7 +60,15 @@ struct Recipe {
 };
 
 /** The part of an ingredient a problem is about. */
-enum class IngredientPart { Whole, Concentration, Substance, Constants, Charge, DissolvedAs };
+enum class IngredientPart {
+    Whole,
+    Concentration,
+    Substance,
+    Constants,
+    Charge,
+    DissolvedAs,
+    Names
+};
 
 /** What is wrong with an ingredient (the `index`-th of a list, or −1), and in which part. */
 struct IngredientProblem {
@@ -77,6 +95,29 @@ struct SubstanceAlias {
 
 /** The first problem of one ingredient: an unknown key, a value out of range; none when fine. */
 [[nodiscard]] IngredientProblem problemWithIngredient(const Ingredient& ingredient);
+
+/**
+ * The species a substance of the library is dissolved as: a salt or another named form as the
+ * library says; a weak acid or base as its uncharged species, as it comes from the bottle
+ * (ammonia as NH3, tris as its base, glycine as its zwitterion), or as its first species where
+ * none is uncharged.
+ */
+[[nodiscard]] int dissolvedSpecies(const Substance& substance);
+
+/**
+ * The acid-base system an ingredient brings, at its concentration: typed constants; a weak acid
+ * or base or a salt of the library with its key, formulas, constants, charge, enthalpies and the
+ * species it is dissolved as; a strong acid's weak part (sulfuric acid's hydrogen sulfate).
+ * Nothing for a strong acid or base of ions alone, an inert salt or an unknown key.
+ */
+[[nodiscard]] std::optional<WeakSystem> weakSystemOf(const Ingredient& ingredient);
+
+/**
+ * Adds what an ingredient without a problem brings to `mixture`: its system (weakSystemOf()), the
+ * protons of a strong acid to the strong acid, the hydroxides of a strong base to the strong
+ * base, an inert salt with its ions' charges. Nothing is checked.
+ */
+void addIngredient(const Ingredient& ingredient, Mixture& mixture);
 
 /**
  * The mixture of `ingredients` at `celsius` with `activity`: each weak system or salt of the

@@ -53,18 +53,20 @@ void click(QPushButton* button) {
 QString listedSummary(const std::vector<ListedSubstance>& substances) {
     QStringList rows;
     for (const ListedSubstance& listed : substances) {
-        QString first = QString::fromStdString(listed.key);
-        if (listed.typed()) {
+        QString first = QString::fromStdString(listed.substance);
+        int species = listed.dissolvedAs.value_or(0);
+        if (!listed.fromLibrary()) {
             QStringList values;
-            for (const double pK : listed.pK) {
+            for (const double pK : listed.typed.pK) {
                 values << QString::number(pK);
             }
-            first = (listed.givenAsBase ? QStringLiteral("pKb:") : QStringLiteral("pKa:")) +
+            first = (listed.typed.givenAsBase ? QStringLiteral("pKb:") : QStringLiteral("pKa:")) +
                     values.join(u'/');
+            species = listed.typed.dissolvedAs;
         }
         rows << QStringLiteral("%1 %2 %3")
                     .arg(first, QString::number(listed.concentration))
-                    .arg(listed.dissolvedAs);
+                    .arg(species);
     }
     return rows.join(QStringLiteral("; "));
 }

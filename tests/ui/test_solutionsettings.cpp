@@ -8,6 +8,7 @@
 #include "files.h"
 
 #include "io/settingsfile.h"
+#include "io/settingsvalue.h"
 #include "ui/main/mainwindow.h"
 #include "ui/solution/chartdrawing.h"
 #include "ui/solution/chartview.h"
@@ -112,6 +113,8 @@ private slots:
     void listActivityAndTemperatureAreRead();
     void listActivityAndTemperatureRoundTrip_data();
     void listActivityAndTemperatureRoundTrip();
+    void titrantAndLastRecipeAreRead_data();
+    void titrantAndLastRecipeAreRead();
     void initTestCase();
     void init();
 
@@ -133,6 +136,53 @@ private slots:
 private:
     QTemporaryDir m_config;
 };
+
+void TestSolutionSettings::titrantAndLastRecipeAreRead_data() {
+    QTest::addColumn<QString>("titrant");   // as the file holds it
+    QTest::addColumn<QString>("substance"); // the titrant substance taken, or empty
+    QTest::addColumn<bool>("acid");         // the strong titrant
+    QTest::addColumn<QString>("row");       // a listed substance as the file holds it
+    QTest::addColumn<int>("charge");        // of that row's typed system, or -99 when refused
+    QTest::newRow("strong base") << "base"
+                                 << "" << false << "pKa:4 0.1 1" << 0;
+    QTest::newRow("strong acid") << "acid"
+                                 << "" << true << "pKb:4/6 0.1 0" << 2;
+    QTest::newRow("ammonia") << "ammonia"
+                             << "ammonia" << false << "pKa:4/6 0.1 0 2" << 2;
+    QTest::newRow("sodium carbonate") << "sodium-carbonate"
+                                      << "sodium-carbonate" << false << "pKb:4.75 0.1 0 0" << 0;
+    QTest::newRow("an inert salt does not titrate") << "sodium-chloride"
+                                                    << "" << false << "pKa:4 0.1 0 7" << -99;
+    QTest::newRow("an unknown key") << "vinegar"
+                                    << "" << false << "acetic 0.1 0 1" << -99;
+}
+
+void TestSolutionSettings::titrantAndLastRecipeAreRead() {
+    QFETCH(QString, titrant);
+    QFETCH(QString, substance);
+    QFETCH(bool, acid);
+    QFETCH(QString, row);
+    QFETCH(int, charge);
+    const QString path = QStringLiteral("/home/teacher/Rezepte/Puffer ä.json");
+    const QMap<QString, QString> values{
+        {QStringLiteral("titrant"), titrant},
+        {QStringLiteral("substances"), row},
+        {QStringLiteral("lastRecipe"), io::settingsvalue::fromText(path)}};
+    const SolutionWindowState state = stateFromSettings(values);
+    QCOMPARE(QString::fromStdString(state.inputs.titrantSubstance), substance);
+    QCOMPARE(state.inputs.titration.titrant == model::Titrant::Acid, acid);
+    QCOMPARE(state.lastRecipe, path);
+    if (charge == -99) {
+        QVERIFY(state.inputs.substances.empty());
+    } else {
+        QCOMPARE(state.inputs.substances.size(), std::size_t{1});
+        QCOMPARE(state.inputs.substances.front().typed.charge, charge);
+    }
+    // Written and read again, the same.
+    const SolutionWindowState again = stateFromSettings(settingsValues(state));
+    QVERIFY(again.inputs == state.inputs);
+    QCOMPARE(again.lastRecipe, path);
+}
 
 void TestSolutionSettings::initTestCase() {
     QVERIFY(m_config.isValid());
@@ -508,7 +558,8 @@ void TestSolutionSettings::listActivityAndTemperatureAreRead() {
     const SolutionWindowState state = stateFromSettings(values);
     QStringList read;
     for (const ListedSubstance& listed : state.inputs.substances) {
-        read << (listed.typed() ? QStringLiteral("typed") : QString::fromStdString(listed.key));
+        read << (listed.fromLibrary() ? QString::fromStdString(listed.substance)
+                                      : QStringLiteral("typed"));
     }
     QCOMPARE(read, keys);
     QCOMPARE(state.inputs.activity == model::Activity::Davies, davies);
@@ -537,9 +588,10 @@ void TestSolutionSettings::listActivityAndTemperatureRoundTrip() {
         ListedSubstance listed = key.startsWith(u"typed")
                                      ? typedSubstance(key == u"typed-base")
                                      : listedFromLibrary(*model::findSubstance(key.toStdString()));
-        if (listed.typed()) {
-            listed.pK = {2.125, 7.5};
-            listed.dissolvedAs = listed.givenAsBase ? 0 : 2;
+        if (!listed.fromLibrary()) {
+            listed.typed.pK = {2.125, 7.5};
+            listed.typed.dissolvedAs = listed.typed.givenAsBase ? 0 : 2;
+            listed.typed.charge = listed.typed.givenAsBase ? 2 : 0;
         }
         listed.concentration = 0.0125 * static_cast<double>(state.inputs.substances.size() + 1);
         state.inputs.substances.push_back(listed);

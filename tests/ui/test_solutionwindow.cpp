@@ -381,14 +381,16 @@ void TestSolutionWindow::ctrlLOpensOneSolutionWindow() {
     QVERIFY(solution != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(solution));
     QCOMPARE(solution->windowTitle(), QStringLiteral("Velmora – Solution"));
-    QCOMPARE(solution->tabs()->count(), 3);
+    QCOMPARE(solution->tabs()->count(), 5);
     QCOMPARE(solution->tabs()->tabText(0), QStringLiteral("Fractions"));
     QCOMPARE(solution->tabs()->tabText(1), QStringLiteral("Log c"));
     QCOMPARE(solution->tabs()->tabText(2), QStringLiteral("Titration"));
+    QCOMPARE(solution->tabs()->tabText(3), QStringLiteral("Buffer"));
+    QCOMPARE(solution->tabs()->tabText(4), QStringLiteral("Derivative"));
     // Its own shortcuts pick the views.
     solution->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(solution));
-    for (const int index : {2, 0, 1}) {
+    for (const int index : {2, 0, 4, 1, 3}) {
         QTest::keyClick(solution, static_cast<Qt::Key>(Qt::Key_1 + index), Qt::ControlModifier);
         QCOMPARE(solution->tabs()->currentIndex(), index);
     }
@@ -782,7 +784,8 @@ void TestSolutionWindow::viewsFillAnySize_data() {
     QTest::addColumn<QSize>("size");
     for (const auto& [kind, name] :
          {std::pair{ChartKind::Fractions, "fractions"}, std::pair{ChartKind::LogC, "log c"},
-          std::pair{ChartKind::Titration, "titration"}}) {
+          std::pair{ChartKind::Titration, "titration"}, std::pair{ChartKind::Buffer, "buffer"},
+          std::pair{ChartKind::Derivative, "derivative"}}) {
         for (const QSize size : {QSize(420, 300), QSize(960, 600), QSize(1500, 1000)}) {
             QTest::addRow("%s %dx%d", name, size.width(), size.height()) << kind << size;
         }
@@ -1281,6 +1284,8 @@ void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
     QTest::newRow("fractions") << ChartKind::Fractions << "pH,H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
     QTest::newRow("logc") << ChartKind::LogC << "pH,log[H+],log[OH-],H3PO4,H2PO4^-,HPO4^2-,PO4^3-";
     QTest::newRow("titration") << ChartKind::Titration << "V/mL,pH";
+    QTest::newRow("buffer") << ChartKind::Buffer << "pH,beta";
+    QTest::newRow("derivative") << ChartKind::Derivative << "V/mL,dpH/dV";
 }
 
 void TestSolutionWindow::copySaveAndExportTheShownChart() {

@@ -53,7 +53,7 @@ bool play(SolutionPanelState& state, const QString& step) {
     if (verb == u"lib") {
         const model::Substance* substance = model::findSubstance(words.at(0).toStdString());
         ListedSubstance listed;
-        listed.key = words.at(0).toStdString();
+        listed.substance = words.at(0).toStdString();
         if (substance != nullptr) {
             listed = listedFromLibrary(*substance);
         }
@@ -65,13 +65,16 @@ bool play(SolutionPanelState& state, const QString& step) {
     if (verb == u"typed") {
         ListedSubstance listed = typedSubstance(words.at(0) == u"base");
         if (words.size() > 1) {
-            listed.pK = *constantsOf(words.at(1));
+            listed.typed.pK = *constantsOf(words.at(1));
+            if (listed.typed.givenAsBase) {
+                listed.typed.charge = static_cast<int>(listed.typed.pK.size());
+            }
         }
         if (words.size() > 2) {
             listed.concentration = words.at(2).toDouble();
         }
         if (words.size() > 3) {
-            listed.dissolvedAs = words.at(3).toInt();
+            listed.typed.dissolvedAs = words.at(3).toInt();
         }
         return state.addSubstance(listed);
     }

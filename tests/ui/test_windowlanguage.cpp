@@ -293,7 +293,7 @@ void TestWindowLanguage::textsInTheLanguage_data() {
     row("solution title", "Velmora – Solution", "Velmora – Lösung", "Velmora – Disolución",
         "Velmora – Solution");
     row("solution tab", "Fractions", "Anteile", "Fracciones", "Fractions");
-    row("solution menu", "&Chart", "&Diagramm", "&Gráfico", "&Diagramme");
+    row("solution menu", "&File", "&Datei", "Arc&hivo", "&Fichier");
     row("problem beside a field", "must be from 1e-10 to 10 mol/L",
         "muss zwischen 1e-10 und 10 mol/L liegen", "debe estar entre 1e-10 y 10 mol/L",
         "doit se situer entre 1e-10 et 10 mol/L");

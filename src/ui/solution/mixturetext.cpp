@@ -25,6 +25,25 @@ QString shownValue(double value, int decimals) {
     return shownNumber(diagram::decimalText(value, decimals), QLocale());
 }
 
+/**
+ * The titrant as it comes from the bottle: a weak acid or base as its uncharged species (NH₃), a
+ * salt or strong one as it is weighed out (Na₂CO₃, HNO₃), else NaOH or HCl.
+ */
+QString titrantName(const SolutionInputs& inputs) {
+    const model::Substance* substance = model::findSubstance(inputs.titrantSubstance);
+    if (substance == nullptr) {
+        return titrantFormula(inputs.titration.titrant);
+    }
+    if (substance->kind == model::SubstanceKind::Weak) {
+        const std::string& species =
+            substance->formulas.at(static_cast<std::size_t>(model::dissolvedSpecies(*substance)));
+        if (model::formulaCharge(species) == 0) {
+            return unicodeFormula(QString::fromStdString(species));
+        }
+    }
+    return unicodeFormula(weighedFormula(titrantIngredient(inputs)));
+}
+
 } // namespace
 
 QStringList systemNames(const SolutionInputs& inputs) {
@@ -80,7 +99,7 @@ QString mixtureTitrationLine(const SolutionInputs& inputs) {
             points << equivalencePointText(mark.volume, mark.pH);
         }
     }
-    const QString titrant = titrantFormula(inputs.titration.titrant);
+    const QString titrant = titrantName(inputs);
     const QString volume =
         shownNumber(QString::number(inputs.titration.sampleVolume, 'g', 6), locale);
     const QString concentration =

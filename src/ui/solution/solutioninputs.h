@@ -3,6 +3,7 @@
 
 #include "model/mixture.h"
 #include "model/polyprotic.h"
+#include "model/recipe.h"
 #include "model/solution.h"
 #include "model/titration.h"
 
@@ -12,25 +13,12 @@
 namespace velmora::ui {
 
 /**
- * A substance of the solution window's list below its acid: one from the library (`key`) or a
- * weak system whose constants were typed (`key` empty: `pK` are its pKa values, or its pKb values
- * when `givenAsBase`).
+ * A substance of the solution window's list below its acid, as a recipe holds it: one from the
+ * library (`substance`, and for a weak acid or base the species it is dissolved as) or a weak
+ * system whose constants were typed (`typed`: its pKa values, or its pKb values when
+ * `givenAsBase`, with its charge and species).
  */
-struct ListedSubstance {
-    std::string key{};
-    std::vector<double> pK{}; ///< typed constants; empty for a library substance
-    bool givenAsBase = false; ///< typed constants are pKb values of a base
-    double concentration = 0.1;
-    /**
-     * The species a weak system is dissolved as (a library acid or base, typed acid constants);
-     * a salt's is its own and a typed base is dissolved as itself.
-     */
-    int dissolvedAs = 0;
-
-    [[nodiscard]] bool typed() const { return key.empty(); }
-
-    friend bool operator==(const ListedSubstance&, const ListedSubstance&) = default;
-};
+using ListedSubstance = model::Ingredient;
 
 /**
  * What the solution window's controls set: the acid, the solution and the titration, the
@@ -43,6 +31,12 @@ struct SolutionInputs {
     std::vector<ListedSubstance> substances{};
     model::Activity activity = model::Activity::Ideal;
     double temperature = model::kStandardTemperature; ///< °C
+    /**
+     * A substance of the library titrating the solution at the titration's titrant
+     * concentration (ammonia, sodium carbonate); empty for the strong base or acid the
+     * titration names.
+     */
+    std::string titrantSubstance{};
 
     friend bool operator==(const SolutionInputs&, const SolutionInputs&) = default;
 };

@@ -4,6 +4,8 @@
 #include "decimalspinbox.h"
 #include "numberfield.h"
 #include "speciestext.h"
+#include "substancechooser.h"
+#include "substancelist.h"
 #include "substancelistview.h"
 #include "typednumber.h"
 
@@ -28,6 +30,9 @@ namespace velmora::ui {
 
 namespace {
 
+/** How many characters of the titrant's name its box shows when closed. */
+constexpr int kTitrantShownLength = 18;
+
 QLabel* problemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     setUpProblemLabel(*label);
@@ -50,7 +55,7 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("solutionPanel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_follow = new QCheckBox(tr("&Follow the main window"), this);
+    m_follow = new QCheckBox(tr("Follo&w the main window"), this);
     m_follow->setAccessibleName(tr("Follow the main window"));
     m_follow->setChecked(true);
     layout->addWidget(m_follow);
@@ -328,6 +333,14 @@ QWidget* SolutionPanel::buildTitrationGroup() {
     m_titrant = new QComboBox(group);
     m_titrant->addItem(tr("strong base (NaOH)"));
     m_titrant->addItem(tr("strong acid (HCl)"));
+    // Then every substance of the library that titrates, by its name, its key as the item's data.
+    m_titrant->insertSeparator(m_titrant->count());
+    for (const model::Substance* substance : titrantSubstances()) {
+        m_titrant->addItem(substanceName(*substance), QString::fromStdString(substance->key));
+    }
+    // The long names of the library do not widen the panel: the list opens as wide as they are.
+    m_titrant->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_titrant->setMinimumContentsLength(kTitrantShownLength);
     m_titrant->setAccessibleName(tr("Titrant"));
     auto* titrantLabel = new QLabel(tr("&Titrant"), group);
     titrantLabel->setBuddy(m_titrant);
@@ -335,7 +348,11 @@ QWidget* SolutionPanel::buildTitrationGroup() {
     grid->addWidget(m_titrant, 0, 1);
     connect(m_titrant, &QComboBox::activated, this, [this](int index) {
         const SolutionInputs before = inputs();
-        m_state.setTitrant(index == 1 ? model::Titrant::Acid : model::Titrant::Base);
+        const QString key = m_titrant->itemData(index).toString();
+        m_state.setTitrantSubstance(key.toStdString());
+        if (key.isEmpty()) {
+            m_state.setTitrant(index == 1 ? model::Titrant::Acid : model::Titrant::Base);
+        }
         setInputsChanged(before);
     });
 
@@ -470,7 +487,11 @@ void SolutionPanel::showSolutionFields() {
     m_updating = true;
     const SolutionInputs& shown = inputs();
     m_slider->setValue(concentrationPosition(shown.solution.concentration));
-    m_titrant->setCurrentIndex(shown.titration.titrant == model::Titrant::Acid ? 1 : 0);
+    const int substance =
+        m_titrant->findData(QString::fromStdString(shown.titrantSubstance), Qt::UserRole);
+    m_titrant->setCurrentIndex(!shown.titrantSubstance.empty() && substance >= 0 ? substance
+                               : shown.titration.titrant == model::Titrant::Acid ? 1
+                                                                                 : 0);
     m_activity->setCurrentIndex(shown.activity == model::Activity::Davies ? 1 : 0);
     for (const NumberInput input : kNumberInputs) {
         numberField(input)->showText(programText(input, numberOf(shown, input)));

@@ -91,6 +91,8 @@ bool SolutionPanelState::setInputs(const SolutionInputs& inputs) {
     m_inputs.titration = inputs.titration;
     m_inputs.activity = inputs.activity;
     m_inputs.temperature = inputs.temperature;
+    m_inputs.titrantSubstance =
+        isTitrantSubstance(inputs.titrantSubstance) ? inputs.titrantSubstance : std::string();
     setAcid(inputs.acid);
     m_list.setRows(inputs.substances);
     m_inputs.substances = m_list.taken();
@@ -245,6 +247,16 @@ bool SolutionPanelState::setTitrant(model::Titrant titrant) {
         return false;
     }
     m_inputs.titration.titrant = titrant;
+    return true;
+}
+
+bool SolutionPanelState::setTitrantSubstance(const std::string& key) {
+    const std::string taken = isTitrantSubstance(key) ? key : std::string();
+    if (m_inputs.titrantSubstance == taken) {
+        return false;
+    }
+    m_inputs.titrantSubstance = taken;
+    m_settled.titrantSubstance = taken;
     return true;
 }
 

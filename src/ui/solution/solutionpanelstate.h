@@ -159,6 +159,11 @@ public:
     /** Whole edits of the numbers (see setNumber()). */
     bool setConcentration(std::optional<double> concentration);
     bool setTitrant(model::Titrant titrant);
+    /**
+     * Titrates with the library's substance `key` (isTitrantSubstance()) at the titrant
+     * concentration, or with the strong base or acid again for "" or a key it does not take.
+     */
+    bool setTitrantSubstance(const std::string& key);
     bool setTitrantConcentration(std::optional<double> concentration);
     bool setSampleVolume(std::optional<double> volume);
 

@@ -24,7 +24,8 @@ namespace {
 constexpr auto kGroup = "solution";
 
 constexpr std::array kViews{charts::ChartKind::Fractions, charts::ChartKind::LogC,
-                            charts::ChartKind::Titration};
+                            charts::ChartKind::Titration, charts::ChartKind::Buffer,
+                            charts::ChartKind::Derivative};
 
 // One folder and file name, whatever the program calls itself.
 constexpr auto kSettingsFolder = "velmora";
@@ -89,50 +90,76 @@ QString numberText(double value) {
 
 // A listed substance is one item of the list "substances": "acetic 0.1 0" (its key, its
 // concentration, the species dissolved), or "pKa:4.76/9.25 0.1 0" for typed constants ("pKb:"
-// for a base's).
+// for a base's), with the charge of their fully protonated form after it where it is not the
+// usual one (0 for an acid, one per constant for a base).
 constexpr auto kTypedAcid = "pKa:";
 constexpr auto kTypedBase = "pKb:";
 
+int usualCharge(const model::WeakSystem& typed) {
+    return typed.givenAsBase ? static_cast<int>(typed.pK.size()) : 0;
+}
+
 QString listedText(const ListedSubstance& listed) {
-    QString first = QString::fromStdString(listed.key);
-    if (listed.typed()) {
-        QStringList constants;
-        for (const double pK : listed.pK) {
-            constants << numberText(pK);
-        }
-        first = QLatin1String(listed.givenAsBase ? kTypedBase : kTypedAcid) + constants.join(u'/');
+    if (listed.fromLibrary()) {
+        return QStringLiteral("%1 %2 %3")
+            .arg(QString::fromStdString(listed.substance), numberText(listed.concentration))
+            .arg(listed.dissolvedAs.value_or(0));
     }
-    return QStringLiteral("%1 %2 %3")
-        .arg(first, numberText(listed.concentration))
-        .arg(listed.dissolvedAs);
+    QStringList constants;
+    for (const double pK : listed.typed.pK) {
+        constants << numberText(pK);
+    }
+    QString text = QStringLiteral("%1 %2 %3")
+                       .arg(QLatin1String(listed.typed.givenAsBase ? kTypedBase : kTypedAcid) +
+                                constants.join(u'/'),
+                            numberText(listed.concentration))
+                       .arg(listed.typed.dissolvedAs);
+    if (listed.typed.charge != usualCharge(listed.typed)) {
+        text += QStringLiteral(" %1").arg(listed.typed.charge);
+    }
+    return text;
 }
 
 /** The substance an item stands for, when it is whole, fine and its key is known. */
 std::optional<ListedSubstance> listedFromText(const QString& text) {
     const QStringList fields = text.split(u' ', Qt::SkipEmptyParts);
-    if (fields.size() != 3) {
+    if (fields.size() != 3 && fields.size() != 4) {
         return std::nullopt;
     }
     ListedSubstance listed;
     const QString& first = fields[0];
     const bool base = first.startsWith(QLatin1String(kTypedBase));
-    if (base || first.startsWith(QLatin1String(kTypedAcid))) {
-        listed.givenAsBase = base;
+    const bool typed = base || first.startsWith(QLatin1String(kTypedAcid));
+    if (typed) {
+        listed.typed.givenAsBase = base;
+        listed.typed.pK.clear();
         for (const QString& item : first.mid(4).split(u'/')) {
             bool ok = false;
-            listed.pK.push_back(QLocale::c().toDouble(item, &ok));
+            listed.typed.pK.push_back(QLocale::c().toDouble(item, &ok));
             if (!ok) {
                 return std::nullopt;
             }
         }
+        listed.typed.charge = usualCharge(listed.typed);
+    } else if (fields.size() == 3) {
+        listed.substance = first.toStdString();
     } else {
-        listed.key = first.toStdString();
+        return std::nullopt;
+    }
+    bool chargeRead = true;
+    if (fields.size() == 4) {
+        listed.typed.charge = fields[3].toInt(&chargeRead);
     }
     bool concentrationRead = false;
     bool speciesRead = false;
     listed.concentration = QLocale::c().toDouble(fields[1], &concentrationRead);
-    listed.dissolvedAs = fields[2].toInt(&speciesRead);
-    if (!concentrationRead || !speciesRead || !problemWithListed(listed).empty()) {
+    const int species = fields[2].toInt(&speciesRead);
+    if (typed) {
+        listed.typed.dissolvedAs = species;
+    } else if (listedKind(listed) == ListedKind::System) {
+        listed.dissolvedAs = species;
+    }
+    if (!concentrationRead || !speciesRead || !chargeRead || !problemWithListed(listed).empty()) {
         return std::nullopt;
     }
     return listed;
@@ -212,8 +239,12 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         solution.strongBase = *c;
     }
     model::Titration& titration = state.inputs.titration;
-    titration.titrant = text(values, QStringLiteral("titrant")) == u"acid" ? model::Titrant::Acid
-                                                                           : model::Titrant::Base;
+    // The titrant is "base", "acid" or the key of a library substance that titrates.
+    const std::optional<QString> titrant = text(values, QStringLiteral("titrant"));
+    titration.titrant = titrant == u"acid" ? model::Titrant::Acid : model::Titrant::Base;
+    if (titrant && isTitrantSubstance(titrant->toStdString())) {
+        state.inputs.titrantSubstance = titrant->toStdString();
+    }
     if (const auto c = number(values, QStringLiteral("titrantConcentration"));
         c && model::problemWithTitrantConcentration(*c).empty()) {
         titration.titrantConcentration = *c;
@@ -244,6 +275,7 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         t && model::problemWithTemperature(*t).empty()) {
         state.inputs.temperature = *t;
     }
+    state.lastRecipe = text(values, QStringLiteral("lastRecipe")).value_or(QString());
     return state;
 }
 
@@ -283,10 +315,11 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
     values.insert(QStringLiteral("concentration"),
                   fromText(numberText(inputs.solution.concentration)));
     values.insert(QStringLiteral("dissolvedAs"), fromInt(inputs.solution.dissolvedAs));
-    values.insert(QStringLiteral("titrant"),
-                  fromText(inputs.titration.titrant == model::Titrant::Acid
-                               ? QStringLiteral("acid")
-                               : QStringLiteral("base")));
+    values.insert(
+        QStringLiteral("titrant"),
+        fromText(!inputs.titrantSubstance.empty() ? QString::fromStdString(inputs.titrantSubstance)
+                 : inputs.titration.titrant == model::Titrant::Acid ? QStringLiteral("acid")
+                                                                    : QStringLiteral("base")));
     values.insert(QStringLiteral("titrantConcentration"),
                   fromText(numberText(inputs.titration.titrantConcentration)));
     values.insert(QStringLiteral("volume"), fromText(numberText(inputs.titration.sampleVolume)));
@@ -302,6 +335,7 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
                   fromText(inputs.activity == model::Activity::Davies ? QStringLiteral("davies")
                                                                       : QStringLiteral("ideal")));
     values.insert(QStringLiteral("temperature"), fromText(numberText(inputs.temperature)));
+    values.insert(QStringLiteral("lastRecipe"), fromText(state.lastRecipe));
     return values;
 }
 

@@ -7,6 +7,7 @@
 #include "inputslayout.h"
 #include "mixturetext.h"
 #include "notcurrentbanner.h"
+#include "recipecommands.h"
 #include "solutionpanel.h"
 #include "speciestext.h"
 #include "substancelist.h"
@@ -45,7 +46,7 @@ struct ViewDesign {
     const char* accessible;
     const char* menuEntry;
 };
-constexpr std::array<ViewDesign, 3> kViews{{
+constexpr std::array<ViewDesign, kViewCount> kViews{{
     {charts::ChartKind::Fractions, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions"),
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Fractions chart"),
      //: The View menu's entry of the fractions chart, with its mnemonic.
@@ -59,6 +60,16 @@ constexpr std::array<ViewDesign, 3> kViews{{
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Titration chart"),
      //: The View menu's entry of the titration chart, with its mnemonic.
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Titration")},
+    //: The tab of the buffer-capacity chart.
+    {charts::ChartKind::Buffer, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Buffer"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Buffer-capacity chart"),
+     //: The View menu's entry of the buffer-capacity chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Buffer capacity")},
+    //: The tab of the chart of the titration curve's slope, dpH/dV.
+    {charts::ChartKind::Derivative, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Derivative"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Derivative chart"),
+     //: The View menu's entry of the derivative chart, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Derivative")},
 }};
 
 /** How long after a change the window waits before it remembers it. */
@@ -136,6 +147,9 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
 
     m_drawing = std::make_unique<ChartDrawing>([this] { return shownView()->request(); });
     m_commands = new DiagramCommands(*this, *m_drawing);
+    m_recipes = new RecipeCommands(
+        *this, [this] { return m_panel->inputs(); },
+        [this](const SolutionInputs& inputs) { showRecipe(inputs); });
     buildMenus();
 
     const SolutionWindowState remembered = m_settings.load();
@@ -157,6 +171,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_tabs->setCurrentIndex(viewIndex(remembered.view));
     m_showInputs->setChecked(remembered.inputsShown);
     m_textStep = charts::clampedTextStep(remembered.textStep);
+    m_recipes->setLastRecipe(remembered.lastRecipe);
     resize(remembered.size.value_or(kStartSize));
     m_rememberedPosition = remembered.position;
     if (remembered.maximized) {
@@ -203,6 +218,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     connect(m_panel->followBox(), &QCheckBox::toggled, this, remember);
     connect(m_tabs, &QTabWidget::currentChanged, this, remember);
     connect(m_showInputs, &QAction::toggled, this, remember);
+    connect(m_recipes, &RecipeCommands::lastRecipeChanged, this, remember);
     for (QAction* action : {m_largerText, m_smallerText, m_normalText}) {
         connect(action, &QAction::triggered, this, remember);
     }
@@ -220,6 +236,9 @@ SolutionWindow::~SolutionWindow() {
 }
 
 void SolutionWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_recipes->addTo(*file);
+
     QMenu* chart = menuBar()->addMenu(tr("&Chart"));
     m_commands->addTo(*chart);
     chart->addSeparator();
@@ -228,7 +247,7 @@ void SolutionWindow::buildMenus() {
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     auto* group = new QActionGroup(this);
-    std::array<QAction*, 3> actions{};
+    std::array<QAction*, kViewCount> actions{};
     for (std::size_t i = 0; i < kViews.size(); ++i) {
         QAction* action = viewMenu->addAction(tr(kViews[i].menuEntry));
         action->setCheckable(true);
@@ -305,6 +324,17 @@ void SolutionWindow::mainWindowChanged() {
         // The panel's inputsChanged() redraws when the acid is another.
         m_panel->setAcid(m_mainAcid());
     }
+}
+
+void SolutionWindow::showRecipe(const SolutionInputs& inputs) {
+    // The recipe's acid is the window's own now: the main window stays as it is.
+    {
+        const QSignalBlocker blocker(m_panel->followBox());
+        m_panel->followBox()->setChecked(false);
+    }
+    m_panel->setInputs(inputs);
+    redraw();
+    m_saveTimer->start();
 }
 
 void SolutionWindow::followToggled(bool checked) {
@@ -406,6 +436,7 @@ SolutionWindowState SolutionWindow::state() const {
     state.inputsShown = m_showInputs->isChecked();
     state.maximized = isMaximized();
     state.textStep = m_textStep;
+    state.lastRecipe = m_recipes->lastRecipe();
     // A maximised window keeps the size and place it returns to.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();

@@ -24,13 +24,18 @@ namespace velmora::ui {
 class ChartDrawing;
 class ChartView;
 class DiagramCommands;
+class RecipeCommands;
 class SolutionPanel;
 
+/** The views of the solution window: fractions, log c, titration, buffer capacity, derivative. */
+inline constexpr std::size_t kViewCount = 5;
+
 /**
- * The solution window: the fractions, log-concentration and titration charts of one acid and
- * solution, each in a view of its own that fills the window at any size ("Fractions", "Log c",
- * "Titration", Ctrl+1..3), the panel of controls beside them and a line under them with the
- * solution's pH and species, or under the titration the titration with its equivalence points.
+ * The solution window: the fractions, log-concentration, titration, buffer-capacity and derivative
+ * charts of one acid and solution, each in a view of its own that fills the window at any size
+ * ("Fractions", "Log c", "Titration", "Buffer", "Derivative", Ctrl+1..5), the panel of controls
+ * beside them and a line under them with the solution's pH and species, or under the titration
+ * and its derivative the titration with its equivalence points.
  * In a narrow window the panel moves above the charts, which keep at least half the window
  * (InputsLayout); View → Show inputs puts it away and back.
  *
@@ -39,6 +44,9 @@ class SolutionPanel;
  * at once; the hidden views take the request and draw it when they are shown. Editing the acid
  * here ends the following and leaves the main window as it is; checking the box again takes the
  * main window's acid back. The solution and titration are the window's own either way.
+ *
+ * File → Open recipe… sets the whole window to a recipe file and Save recipe… writes what it
+ * shows to one (RecipeCommands); an opened recipe's acid is the window's own.
  *
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
@@ -77,6 +85,7 @@ public:
     [[nodiscard]] ChartView* shownView() const;
     [[nodiscard]] QLabel* solutionLine() const { return m_line; }
     [[nodiscard]] DiagramCommands& commands() const { return *m_commands; }
+    [[nodiscard]] RecipeCommands& recipes() const { return *m_recipes; }
     [[nodiscard]] const ChartDrawing& drawing() const { return *m_drawing; }
     /** The request the views draw: the inputs that were last all fine. */
     [[nodiscard]] charts::ChartRequest request() const;
@@ -106,6 +115,8 @@ private:
     /** Larger text, Smaller text and Normal text size in the View menu. */
     void addTextSizeActions(QMenu& menu);
     void followToggled(bool checked);
+    /** Shows an opened recipe's inputs: the acid is the window's own from then on. */
+    void showRecipe(const SolutionInputs& inputs);
     /** Says on stderr, once in the window's life, why its settings could not be written. */
     void report(const QString& problem);
     /** Draws the current inputs: the shown view now, the others when shown. */
@@ -118,10 +129,11 @@ private:
     QScrollArea* m_inputs = nullptr; ///< the panel, scrolled
     QAction* m_showInputs = nullptr;
     QTabWidget* m_tabs = nullptr;
-    std::array<ChartView*, 3> m_views{};
+    std::array<ChartView*, kViewCount> m_views{};
     QLabel* m_line = nullptr;
     std::unique_ptr<ChartDrawing> m_drawing;
     DiagramCommands* m_commands = nullptr;
+    RecipeCommands* m_recipes = nullptr;
     SolutionSettings m_settings;
     QTimer* m_saveTimer = nullptr;
     bool m_saveFailureReported = false;

@@ -2,7 +2,6 @@
 #include "substancelist.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace velmora::ui {
 
@@ -11,20 +10,10 @@ namespace {
 /** The constants a typed substance starts with. */
 constexpr double kTypedStart = 4.76;
 
-model::WeakSystem systemFromLibrary(const model::Substance& system, const std::string& key) {
-    model::WeakSystem weak;
-    weak.pK = system.pKa;
-    weak.charge = system.charge;
-    weak.enthalpy = system.enthalpies;
-    weak.formulas = system.formulas;
-    weak.substance = key;
-    return weak;
-}
-
 } // namespace
 
 const model::Substance* librarySubstance(const ListedSubstance& listed) {
-    return listed.typed() ? nullptr : model::findSubstance(listed.key);
+    return listed.fromLibrary() ? model::findSubstance(listed.substance) : nullptr;
 }
 
 ListedKind listedKind(const ListedSubstance& listed) {
@@ -48,66 +37,37 @@ ListedKind listedKind(const ListedSubstance& listed) {
 }
 
 int systemCount(const ListedSubstance& listed) {
-    return weakSystemOf(listed) ? 1 : 0;
+    return model::weakSystemOf(listed) ? 1 : 0;
 }
 
 bool hasSpeciesChoice(const ListedSubstance& listed) {
-    return listedKind(listed) == ListedKind::System && !(listed.typed() && listed.givenAsBase);
+    return listedKind(listed) == ListedKind::System &&
+           !(!listed.fromLibrary() && listed.typed.givenAsBase);
 }
 
 ListedSubstance listedFromLibrary(const model::Substance& substance) {
     ListedSubstance listed;
-    listed.key = substance.key;
+    listed.substance = substance.key;
     if (substance.kind == model::SubstanceKind::Weak) {
-        const auto neutral = std::find_if(
-            substance.formulas.begin(), substance.formulas.end(),
-            [](const std::string& formula) { return model::formulaCharge(formula) == 0; });
-        listed.dissolvedAs =
-            neutral == substance.formulas.end()
-                ? 0
-                : static_cast<int>(std::distance(substance.formulas.begin(), neutral));
+        listed.dissolvedAs = model::dissolvedSpecies(substance);
     }
     return listed;
 }
 
 ListedSubstance typedSubstance(bool base) {
     ListedSubstance listed;
-    listed.pK = {kTypedStart};
-    listed.givenAsBase = base;
+    listed.typed.pK = {kTypedStart};
+    listed.typed.givenAsBase = base;
+    // A base B takes up as many protons as it has constants: H_nB^n+ is its acid.
+    listed.typed.charge = base ? 1 : 0;
     return listed;
 }
 
-std::optional<model::WeakSystem> weakSystemOf(const ListedSubstance& listed) {
-    if (listed.typed()) {
-        model::WeakSystem weak;
-        weak.pK = listed.pK;
-        weak.givenAsBase = listed.givenAsBase;
-        // A base B takes up as many protons as it has constants: H_nB^n+ is its acid.
-        weak.charge = listed.givenAsBase ? static_cast<int>(listed.pK.size()) : 0;
-        weak.dissolvedAs = listed.givenAsBase ? 0 : listed.dissolvedAs;
-        weak.concentration = listed.concentration;
-        return weak;
-    }
-    const model::Substance* substance = librarySubstance(listed);
-    if (substance == nullptr) {
-        return std::nullopt;
-    }
-    const bool own = substance->kind == model::SubstanceKind::Weak;
-    // A strong acid or base of ions alone, or an inert salt, brings no system.
-    if (!own && !substance->isForm()) {
-        return std::nullopt;
-    }
-    model::WeakSystem weak = systemFromLibrary(model::systemOf(*substance), listed.key);
-    weak.dissolvedAs = own ? listed.dissolvedAs : substance->species;
-    weak.concentration = listed.concentration;
-    return weak;
-}
-
 model::Problem problemWithListed(const ListedSubstance& listed) {
-    if (!listed.typed() && librarySubstance(listed) == nullptr) {
+    if (listed.fromLibrary() && librarySubstance(listed) == nullptr) {
         return {QT_TRANSLATE_NOOP("velmora::model::Problem", "is not in the library")};
     }
-    if (const std::optional<model::WeakSystem> weak = weakSystemOf(listed)) {
+    if (const std::optional<model::WeakSystem> weak = model::weakSystemOf(listed)) {
         return model::problemWithSystem(*weak);
     }
     return model::problemWithStrongConcentration(listed.concentration);
@@ -115,52 +75,45 @@ model::Problem problemWithListed(const ListedSubstance& listed) {
 
 bool isSingleAcid(const SolutionInputs& inputs) {
     return inputs.substances.empty() && inputs.activity == model::Activity::Ideal &&
-           inputs.temperature == model::kStandardTemperature;
+           inputs.temperature == model::kStandardTemperature && inputs.titrantSubstance.empty();
+}
+
+bool isTitrantSubstance(const std::string& key) {
+    const model::Substance* substance = model::findSubstance(key);
+    return substance != nullptr && substance->kind != model::SubstanceKind::Inert &&
+           key != kStrongBaseTitrant && key != kStrongAcidTitrant;
+}
+
+std::vector<const model::Substance*> titrantSubstances() {
+    std::vector<const model::Substance*> found;
+    for (const model::Substance& substance : model::substances()) {
+        if (isTitrantSubstance(substance.key)) {
+            found.push_back(&substance);
+        }
+    }
+    return found;
+}
+
+model::Ingredient acidIngredient(const SolutionInputs& inputs) {
+    model::Ingredient acid;
+    acid.concentration = inputs.solution.concentration;
+    acid.typed.pK = inputs.acid.exponents();
+    acid.typed.charge = inputs.acid.charge();
+    acid.typed.dissolvedAs = inputs.solution.dissolvedAs;
+    if (!inputs.acid.hasGenericNames()) {
+        acid.typed.formulas = inputs.acid.speciesNames();
+    }
+    return acid;
 }
 
 model::Mixture mixtureOf(const SolutionInputs& inputs) {
     model::Mixture mixture;
-    model::WeakSystem first;
-    first.pK = inputs.acid.exponents();
-    first.charge = inputs.acid.charge();
-    first.concentration = inputs.solution.concentration;
-    first.dissolvedAs = inputs.solution.dissolvedAs;
-    if (!inputs.acid.hasGenericNames()) {
-        first.formulas = inputs.acid.speciesNames();
-    }
-    mixture.systems.push_back(std::move(first));
+    model::addIngredient(acidIngredient(inputs), mixture);
     mixture.strongAcid = inputs.solution.strongAcid;
     mixture.strongBase = inputs.solution.strongBase;
     for (const ListedSubstance& listed : inputs.substances) {
-        if (std::optional<model::WeakSystem> weak = weakSystemOf(listed)) {
-            mixture.systems.push_back(std::move(*weak));
-        }
-        const model::Substance* substance = librarySubstance(listed);
-        if (substance == nullptr) {
-            continue;
-        }
-        // Each formula unit gives as many protons or hydroxide ions as balance its ion.
-        const double ions = listed.concentration * model::counterionCount(*substance);
-        switch (listedKind(listed)) {
-        case ListedKind::StrongAcid:
-            mixture.strongAcid += ions;
-            break;
-        case ListedKind::StrongBase:
-            mixture.strongBase += ions;
-            break;
-        case ListedKind::Inert: {
-            const int ion = model::formulaCharge(substance->formulas.front());
-            const int counter = model::formulaCharge(substance->counterion);
-            model::InertSalt salt;
-            salt.concentration = listed.concentration;
-            salt.cationCharge = std::abs(ion > 0 ? ion : counter);
-            salt.anionCharge = std::abs(ion > 0 ? counter : ion);
-            mixture.salts.push_back(salt);
-            break;
-        }
-        case ListedKind::System:
-        case ListedKind::Salt:
-            break;
+        if (librarySubstance(listed) != nullptr || !listed.fromLibrary()) {
+            model::addIngredient(listed, mixture);
         }
     }
     mixture.activity = inputs.activity;
@@ -175,16 +128,29 @@ std::optional<model::Mixture> drawnMixture(const SolutionInputs& inputs) {
     return mixtureOf(inputs);
 }
 
+model::Ingredient titrantIngredient(const SolutionInputs& inputs) {
+    model::Ingredient titrant;
+    titrant.concentration = inputs.titration.titrantConcentration;
+    if (!inputs.titrantSubstance.empty()) {
+        titrant.substance = inputs.titrantSubstance;
+    } else {
+        titrant.substance = inputs.titration.titrant == model::Titrant::Acid ? kStrongAcidTitrant
+                                                                             : kStrongBaseTitrant;
+    }
+    return titrant;
+}
+
 model::MixtureTitration mixtureTitrationOf(const SolutionInputs& inputs) {
     model::MixtureTitration titration;
     titration.sampleVolume = inputs.titration.sampleVolume;
     titration.endVolume = inputs.titration.endVolume;
     titration.titrant = model::Mixture{};
-    if (inputs.titration.titrant == model::Titrant::Acid) {
-        titration.titrant.strongAcid = inputs.titration.titrantConcentration;
-    } else {
-        titration.titrant.strongBase = inputs.titration.titrantConcentration;
+    const model::Ingredient titrant = titrantIngredient(inputs);
+    if (model::findSubstance(titrant.substance) != nullptr) {
+        model::addIngredient(titrant, titration.titrant);
     }
+    titration.titrant.temperature = inputs.temperature;
+    titration.titrant.activity = inputs.activity;
     return titration;
 }
 
@@ -216,11 +182,12 @@ ListedSubstance SubstanceListState::takenRow(const Row& row) const {
         taken.concentration = row.settled.concentration;
     }
     if (row.unreadableConstants || !row.constantsProblem.empty()) {
-        taken.pK = row.settled.pK;
+        taken.typed.pK = row.settled.typed.pK;
     }
     // The species chosen is one of the constants taken.
-    if (taken.typed()) {
-        taken.dissolvedAs = std::min(taken.dissolvedAs, static_cast<int>(taken.pK.size()));
+    if (!taken.fromLibrary()) {
+        taken.typed.dissolvedAs =
+            std::min(taken.typed.dissolvedAs, static_cast<int>(taken.typed.pK.size()));
     }
     return taken;
 }
@@ -277,9 +244,9 @@ void SubstanceListState::check(Row& row) {
     row.concentrationProblem = row.unreadableConcentration
                                    ? model::Problem{}
                                    : model::problemWithStrongConcentration(row.shown.concentration);
-    row.constantsProblem = row.unreadableConstants || !row.shown.typed()
+    row.constantsProblem = row.unreadableConstants || row.shown.fromLibrary()
                                ? model::Problem{}
-                               : model::problemWithConstants(row.shown.pK);
+                               : model::problemWithConstants(row.shown.typed.pK);
 }
 
 void SubstanceListState::typeConcentration(int i, std::optional<double> concentration) {
@@ -295,16 +262,23 @@ void SubstanceListState::typeConcentration(int i, std::optional<double> concentr
 }
 
 void SubstanceListState::typeConstants(int i, std::optional<std::vector<double>> constants) {
-    if (!valid(i) || !m_rows[static_cast<std::size_t>(i)].shown.typed()) {
+    if (!valid(i) || m_rows[static_cast<std::size_t>(i)].shown.fromLibrary()) {
         return;
     }
     Row& row = m_rows[static_cast<std::size_t>(i)];
     row.unreadableConstants = !constants;
     if (constants) {
-        row.shown.pK = *constants;
-        // The species chosen stays within the system's.
-        row.shown.dissolvedAs =
-            std::min(row.shown.dissolvedAs, static_cast<int>(constants->size()));
+        model::WeakSystem& typed = row.shown.typed;
+        typed.pK = *constants;
+        // The species chosen stays within the system's, and a base stays uncharged.
+        typed.dissolvedAs = std::min(typed.dissolvedAs, static_cast<int>(constants->size()));
+        if (typed.givenAsBase) {
+            typed.charge = static_cast<int>(constants->size());
+        }
+        // Formulas given for other constants name nothing now.
+        if (!typed.formulas.empty() && typed.formulas.size() != constants->size() + 1) {
+            typed.formulas.clear();
+        }
     }
     check(row);
 }
@@ -318,10 +292,12 @@ void SubstanceListState::finishTyping(int i) {
 }
 
 void SubstanceListState::setGivenAsBase(int i, bool base) {
-    if (valid(i) && m_rows[static_cast<std::size_t>(i)].shown.typed()) {
+    if (valid(i) && !m_rows[static_cast<std::size_t>(i)].shown.fromLibrary()) {
         Row& row = m_rows[static_cast<std::size_t>(i)];
-        row.shown.givenAsBase = base;
-        row.settled.givenAsBase = base;
+        for (ListedSubstance* listed : {&row.shown, &row.settled}) {
+            listed->typed.givenAsBase = base;
+            listed->typed.charge = base ? static_cast<int>(listed->typed.pK.size()) : 0;
+        }
         check(row);
     }
 }
@@ -331,10 +307,16 @@ void SubstanceListState::setDissolved(int i, int species) {
         return;
     }
     Row& row = m_rows[static_cast<std::size_t>(i)];
-    const std::optional<model::WeakSystem> weak = weakSystemOf(takenRow(row));
+    const std::optional<model::WeakSystem> weak = model::weakSystemOf(takenRow(row));
     const int top = weak ? static_cast<int>(weak->pK.size()) : 0;
-    row.shown.dissolvedAs = std::clamp(species, 0, top);
-    row.settled.dissolvedAs = row.shown.dissolvedAs;
+    const int chosen = std::clamp(species, 0, top);
+    for (ListedSubstance* listed : {&row.shown, &row.settled}) {
+        if (listed->fromLibrary()) {
+            listed->dissolvedAs = chosen;
+        } else {
+            listed->typed.dissolvedAs = chosen;
+        }
+    }
     check(row);
 }
 

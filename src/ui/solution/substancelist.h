@@ -41,30 +41,41 @@ enum class ListedKind {
 /** A system with typed constants: pKa 4.76 (or pKb 4.76 for a base), 0.1 mol/L. */
 [[nodiscard]] ListedSubstance typedSubstance(bool base);
 
-/**
- * The weak system a listed substance brings, at its concentration, with the library's formulas,
- * enthalpies and key; nothing for a strong acid or base of ions only and for an inert salt.
- */
-[[nodiscard]] std::optional<model::WeakSystem> weakSystemOf(const ListedSubstance& listed);
-
 /** The first problem of one listed substance's own values (its key, constants, amount). */
 [[nodiscard]] model::Problem problemWithListed(const ListedSubstance& listed);
 
 /**
- * Whether the inputs are one acid as before, with no listed substance, ideal activities and
- * 25 °C: then the solution is drawn as that acid, exactly as without a list.
+ * Whether the inputs are one acid as before, with no listed substance, ideal activities, 25 °C
+ * and a strong titrant: then the solution is drawn as that acid, exactly as without a list.
  */
 [[nodiscard]] bool isSingleAcid(const SolutionInputs& inputs);
 
+/** The library's substances the window's strong base and strong acid titrants are. */
+inline constexpr char kStrongBaseTitrant[] = "sodium-hydroxide";
+inline constexpr char kStrongAcidTitrant[] = "hydrochloric";
+
 /**
- * The solution the inputs describe as a mixture: the acid first (as the window dissolves it),
- * then each listed system in order; the strong acid and base with the listed ones added; the
- * inert salts; the activity and the temperature.
+ * Whether the titration takes the library's substance `key` as its titrant: any but an inert
+ * salt and the strong base and acid it names as such.
+ */
+[[nodiscard]] bool isTitrantSubstance(const std::string& key);
+/** The library's substances the titration takes as titrant, in the library's order. */
+[[nodiscard]] std::vector<const model::Substance*> titrantSubstances();
+
+/** The acid as the window dissolves it: typed constants with its charge, species and names. */
+[[nodiscard]] model::Ingredient acidIngredient(const SolutionInputs& inputs);
+/** The titrant: the library substance chosen, or the strong base or acid (kStrongBaseTitrant). */
+[[nodiscard]] model::Ingredient titrantIngredient(const SolutionInputs& inputs);
+
+/**
+ * The solution the inputs describe as a mixture, each substance as the model takes an
+ * ingredient (model::addIngredient()): the acid first, then each listed substance in order; the
+ * strong acid and base with the listed ones added; the activity and the temperature.
  */
 [[nodiscard]] model::Mixture mixtureOf(const SolutionInputs& inputs);
 /** The mixture to draw, or nothing where the inputs are a single acid (isSingleAcid()). */
 [[nodiscard]] std::optional<model::Mixture> drawnMixture(const SolutionInputs& inputs);
-/** The titration of mixtureOf(inputs) with the window's strong titrant. */
+/** The titration of mixtureOf(inputs) with the window's titrant (titrantIngredient()). */
 [[nodiscard]] model::MixtureTitration mixtureTitrationOf(const SolutionInputs& inputs);
 
 /**

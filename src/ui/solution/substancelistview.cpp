@@ -80,8 +80,8 @@ QString listedName(const ListedSubstance& listed) {
     if (const model::Substance* substance = librarySubstance(listed)) {
         return substanceName(*substance);
     }
-    return listed.givenAsBase ? SubstanceListView::tr("Base with typed pKb")
-                              : SubstanceListView::tr("Acid with typed pKa");
+    return listed.typed.givenAsBase ? SubstanceListView::tr("Base with typed pKb")
+                                    : SubstanceListView::tr("Acid with typed pKa");
 }
 
 std::optional<std::vector<double>> readConstants(const QString& text, const QLocale& locale,
@@ -218,19 +218,19 @@ SubstanceListView::RowWidgets SubstanceListView::buildRow(int i) {
     });
 
     int line = 1;
-    if (listed.typed()) {
+    if (!listed.fromLibrary()) {
         row.base = new QComboBox(frame);
         row.base->addItem(tr("pKa of the acid"));
         row.base->addItem(tr("pKb of the base"));
         row.base->setAccessibleName(tr("Constants given as"));
-        row.base->setCurrentIndex(listed.givenAsBase ? 1 : 0);
+        row.base->setCurrentIndex(listed.typed.givenAsBase ? 1 : 0);
         grid->addWidget(row.base, line, 0);
         row.constants = new QLineEdit(frame);
         row.constants->setAccessibleName(tr("Typed constants"));
         //: The typed constants' field: values separated by semicolons.
         row.constants->setToolTip(tr("Values separated by semicolons: 2.15; 7.2; 12.35"));
         QStringList values;
-        for (const double pK : listed.pK) {
+        for (const double pK : listed.typed.pK) {
             values << shownNumber(QString::number(pK, 'g', 6), locale());
         }
         row.constants->setText(values.join(QStringLiteral("; ")));
@@ -321,7 +321,7 @@ void SubstanceListView::showRowState(int i) {
         // The species of the system as it is taken, the chosen one current.
         const ListedSubstance taken = list.taken().at(static_cast<std::size_t>(i));
         row.species->clear();
-        if (const std::optional<model::WeakSystem> system = weakSystemOf(taken)) {
+        if (const std::optional<model::WeakSystem> system = model::weakSystemOf(taken)) {
             const model::PolyproticAcid acid = acidOfSystem(*system);
             for (int k = 0; k < acid.speciesCount(); ++k) {
                 row.species->addItem(dissolvedText(acid, k));
