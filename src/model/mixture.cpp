@@ -329,6 +329,14 @@ MixtureState solveMixture(const Mixture& mixture) {
     return state;
 }
 
+double strongAcidOf(const Mixture& mixture) {
+    double protons = mixture.strongAcid;
+    for (const WeakSystem& system : mixture.systems) {
+        protons += system.protonsGiven * system.concentration;
+    }
+    return protons;
+}
+
 Problem problemWithTemperature(double celsius) {
     if (!(celsius >= kMinTemperature && celsius <= kMaxTemperature)) {
         return {QT_TRANSLATE_NOOP("velmora::model::Problem", "must be from 0 to 100 °C")};

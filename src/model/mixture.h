@@ -201,6 +201,12 @@ private:
  */
 [[nodiscard]] MixtureState solveMixture(const Mixture& mixture);
 
+/**
+ * The protons given off completely, mol/L: the strong acid and those of the systems that give
+ * some off as they dissolve (sulfuric acid's first).
+ */
+[[nodiscard]] double strongAcidOf(const Mixture& mixture);
+
 /** The first problem of a mixture's inputs, naming nothing: none when fine. */
 [[nodiscard]] Problem problemWithMixture(const Mixture& mixture);
 [[nodiscard]] Problem problemWithTemperature(double celsius);

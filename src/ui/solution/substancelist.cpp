@@ -159,7 +159,7 @@ model::Problem problemWithComposition(const SolutionInputs& inputs) {
         return {};
     }
     const model::Mixture mixture = mixtureOf(inputs);
-    if (!model::problemWithStrongConcentration(mixture.strongAcid).empty()) {
+    if (!model::problemWithStrongConcentration(model::strongAcidOf(mixture)).empty()) {
         return {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                   "the strong acids add up to more than %1 mol/L"),
                 {"10"}};
