@@ -103,16 +103,17 @@ void TestRecipe::specRead_data() {
     QTest::addColumn<int>("as");
     QTest::addColumn<bool>("base");
     const std::vector<double> none{4.76}; // the untouched default of a library substance
-    QTest::newRow("library key") << "0.1:acetic" << 0.1 << "acetic" << none << 0 << 0 << false;
+    // `as` of a library substance: the species it is dissolved as when given, else −1.
+    QTest::newRow("library key") << "0.1:acetic" << 0.1 << "acetic" << none << 0 << -1 << false;
     QTest::newRow("key in capitals")
-        << "0.05:Sodium-ACETATE" << 0.05 << "sodium-acetate" << none << 0 << 0 << false;
+        << "0.05:Sodium-ACETATE" << 0.05 << "sodium-acetate" << none << 0 << -1 << false;
     QTest::newRow("formula of a strong acid")
-        << "0.01:HCl" << 0.01 << "hydrochloric" << none << 0 << 0 << false;
+        << "0.01:HCl" << 0.01 << "hydrochloric" << none << 0 << -1 << false;
     QTest::newRow("formula in small letters")
-        << "1e-3:naoh" << 1e-3 << "sodium-hydroxide" << none << 0 << 0 << false;
+        << "1e-3:naoh" << 1e-3 << "sodium-hydroxide" << none << 0 << -1 << false;
     QTest::newRow("inert salt by formula")
-        << "0.2:NaCl" << 0.2 << "sodium-chloride" << none << 0 << 0 << false;
-    QTest::newRow("ammonia") << "0.1:ammonia" << 0.1 << "ammonia" << none << 0 << 0 << false;
+        << "0.2:NaCl" << 0.2 << "sodium-chloride" << none << 0 << -1 << false;
+    QTest::newRow("ammonia") << "0.1:ammonia" << 0.1 << "ammonia" << none << 0 << -1 << false;
     QTest::newRow("one pKa") << "0.1:4.76" << 0.1 << "" << std::vector<double>{4.76} << 0 << 0
                              << false;
     QTest::newRow("three pKa") << "0.1:2.148,7.198,12.319" << 0.1 << ""
@@ -129,7 +130,12 @@ void TestRecipe::specRead_data() {
                                      << std::vector<double>{4.2, 5.6} << 0 << 2 << false;
     QTest::newRow("negative constant and charge")
         << "10:-1.5:charge=-2" << 10.0 << "" << std::vector<double>{-1.5} << -2 << 0 << false;
-    QTest::newRow("zero concentration") << "0:acetic" << 0.0 << "acetic" << none << 0 << 0 << false;
+    QTest::newRow("zero concentration")
+        << "0:acetic" << 0.0 << "acetic" << none << 0 << -1 << false;
+    QTest::newRow("library acid as its salt")
+        << "0.1:acetic:as=1" << 0.1 << "acetic" << none << 0 << 1 << false;
+    QTest::newRow("library base as its acid")
+        << "0.1:NH3:AS=0" << 0.1 << "ammonia" << none << 0 << 0 << false;
 }
 
 void TestRecipe::specRead() {
@@ -147,7 +153,9 @@ void TestRecipe::specRead() {
     QCOMPARE(QString::fromStdString(ingredient.substance), substance);
     QCOMPARE(ingredient.typed.pK, pK);
     QCOMPARE(ingredient.typed.charge, charge);
-    QCOMPARE(ingredient.typed.dissolvedAs, as);
+    QCOMPARE(substance.isEmpty() ? ingredient.typed.dissolvedAs
+                                 : ingredient.dissolvedAs.value_or(-1),
+             as);
     QCOMPARE(ingredient.typed.givenAsBase, base);
 }
 
@@ -187,6 +195,19 @@ void TestRecipe::specRefused_data() {
     QTest::newRow("unknown key") << "0.1:vinegar"
                                  << "vinegar"
                                  << "is not a substance of the library";
+    QTest::newRow("species of a salt") << "0.1:sodium-acetate:as=0"
+                                       << "as=0"
+                                       << "applies to a weak acid or base only; a salt or a strong "
+                                          "acid or base is dissolved as it "
+                                          "is";
+    QTest::newRow("species of a strong acid") << "0.1:HCl:as=1"
+                                              << "as=1"
+                                              << "applies to a weak acid or base only; a salt or a "
+                                                 "strong acid or base is dissolved as it "
+                                                 "is";
+    QTest::newRow("library species past the last") << "0.1:acetic:as=2"
+                                                   << "as=2"
+                                                   << "must be a species index from 0 to 1";
     QTest::newRow("charge of a library substance")
         << "0.1:acetic:charge=1"
         << "charge=1"

@@ -414,7 +414,7 @@ SpecProblem readIngredientSpec(std::string_view spec, Ingredient& ingredient) {
                                                         "is no option of a substance (use "
                                                         "charge=Z or as=K)")});
         }
-        if (!typed) {
+        if (!typed && charge) {
             return wrongPiece(whole, {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                                         "applies to constants typed as numbers "
                                                         "only, not to a substance of the "
@@ -434,7 +434,14 @@ SpecProblem readIngredientSpec(std::string_view spec, Ingredient& ingredient) {
             return wrongPiece(
                 whole, {QT_TRANSLATE_NOOP("velmora::model::Problem", "is not a whole number")});
         }
-        (charge ? read.typed.charge : read.typed.dissolvedAs) = value;
+        if (charge) {
+            read.typed.charge = value;
+        } else if (typed) {
+            read.typed.dissolvedAs = value;
+        } else {
+            // A weak acid or base of the library dissolved as another of its species.
+            read.dissolvedAs = value;
+        }
         chargeGiven = chargeGiven || charge;
         asGiven = asGiven || as;
     }
