@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the readers of substances as the user gives them: the first line as a
-// SPEC (--add, --titrant), the whole as a recipe file. What is accepted must make a mixture, and a
-// recipe read must be written and read back as the same recipe.
+// substance (--add, --titrant), the whole as a recipe file. What is accepted must make a mixture,
+// and a recipe read must be written and read back as the same recipe.
 #include "io/recipefile.h"
 
 #include "model/recipe.h"
@@ -15,8 +15,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     velmora::model::Ingredient ingredient;
-    const std::string spec = bytes.left(bytes.indexOf('\n')).toStdString();
-    if (velmora::model::readIngredientSpec(spec, ingredient).empty()) {
+    const std::string written = bytes.left(bytes.indexOf('\n')).toStdString();
+    if (velmora::model::readIngredient(written, ingredient).empty()) {
         velmora::model::Mixture mixture;
         if (!velmora::model::mixtureOf({ingredient}, 25.0, velmora::model::Activity::Ideal, mixture)
                  .empty()) {

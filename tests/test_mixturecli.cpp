@@ -74,7 +74,7 @@ void TestMixtureCli::refused_data() {
                                          << "--temperature: -1 must be from 0 to 100 °C";
     QTest::newRow("temperature not a number")
         << solve + QStringList{"--temperature", "warm"} << "--temperature: 'warm' is not a number";
-    QTest::newRow("malformed spec")
+    QTest::newRow("malformed written")
         << solve + QStringList{"--add", "0.1"}
         << "--add: '0.1' is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)";
     QTest::newRow("decimal comma in a concentration")
@@ -90,7 +90,7 @@ void TestMixtureCli::refused_data() {
     QTest::newRow("unknown key")
         << solve + QStringList{"--add", "0.1:vinegar"}
         << "--add: '0.1:vinegar': vinegar is not a substance of the library";
-    QTest::newRow("second spec wrong")
+    QTest::newRow("second written wrong")
         << solve + QStringList{"--add", "0.1:acetic", "--add", "0.1:4.76:as=2"}
         << "--add: '0.1:4.76:as=2': as=2 must be a species index from 0 to 1";
     QStringList nine = solve;
@@ -118,8 +118,9 @@ void TestMixtureCli::refused_data() {
         << "--activity is given more than once";
     QTest::newRow("recipe twice") << solve + QStringList{"--recipe", "a", "--recipe", "b"}
                                   << "--recipe is given more than once";
-    QTest::newRow("titrant substance with solve") << solve + QStringList{"--titrant", "0.1:NH3"}
-                                                  << "--titrant applies to --plot titration or derivative only";
+    QTest::newRow("titrant substance with solve")
+        << solve + QStringList{"--titrant", "0.1:NH3"}
+        << "--titrant applies to --plot titration or derivative only";
     QTest::newRow("titrant substance with logc")
         << QStringList{"--export", "l.png", "--plot", "logc", "--titrant", "0.1:NH3"}
         << "--titrant applies to --plot titration or derivative only";
@@ -144,8 +145,8 @@ void TestMixtureCli::refused_data() {
     const QString missing = m_dir.filePath(QStringLiteral("missing.json"));
     QTest::newRow("recipe missing") << solve + QStringList{"--recipe", missing}
                                     << "--recipe: '" + missing + "': No such file or directory";
-    QTest::newRow("escaped spec") << solve + QStringList{"--add", "0.1:ac\ntic"}
-                                  << "--add: '0.1:ac\\ntic': ac\\ntic is not a substance";
+    QTest::newRow("escaped written") << solve + QStringList{"--add", "0.1:ac\ntic"}
+                                     << "--add: '0.1:ac\\ntic': ac\\ntic is not a substance";
 }
 
 void TestMixtureCli::refused() {
@@ -416,10 +417,10 @@ void TestMixtureCli::wholeNumberListsWarn() {
         QVERIFY2(warnings.isEmpty(), qPrintable(line.problem));
         return;
     }
-    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::German)), warnings);
-    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::French)), warnings);
-    QCOMPARE(app::specListWarnings(line, QLocale::c()), QStringList());
-    QCOMPARE(app::specListWarnings(line, QLocale(QLocale::English)), QStringList());
+    QCOMPARE(app::typedConstantsWarnings(line, QLocale(QLocale::German)), warnings);
+    QCOMPARE(app::typedConstantsWarnings(line, QLocale(QLocale::French)), warnings);
+    QCOMPARE(app::typedConstantsWarnings(line, QLocale::c()), QStringList());
+    QCOMPARE(app::typedConstantsWarnings(line, QLocale(QLocale::English)), QStringList());
 }
 
 void TestMixtureCli::substanceList_data() {
@@ -440,7 +441,7 @@ void TestMixtureCli::substanceList() {
     for (const QByteArray& line : lines) {
         const QByteArray key = line.left(line.indexOf("  "));
         model::Ingredient ingredient;
-        QVERIFY2(model::readIngredientSpec("0.1:" + key.toStdString(), ingredient).empty(),
+        QVERIFY2(model::readIngredient("0.1:" + key.toStdString(), ingredient).empty(),
                  line.constData());
     }
     QVERIFY2(run.out.contains(acetic), run.out.left(200).constData());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Substances as the user gives them: the SPEC reader, the mixture made of a recipe, and the pH of
-// such mixtures against published values and an independent charge balance.
+// Substances as the user gives them: the reader of substances written as C:WHAT, the mixture made
+// of a recipe, and the pH of such mixtures against published values and an independent charge
+// balance.
 
 #include "testsupport.h"
 
@@ -56,13 +57,13 @@ double referencePh(const std::vector<ReferenceSystem>& systems, double base, dou
     return velmora::test::bisectedPh(balance);
 }
 
-std::vector<Ingredient> readSpecs(const QStringList& specs) {
+std::vector<Ingredient> readIngredients(const QStringList& writtenSubstances) {
     std::vector<Ingredient> ingredients;
-    for (const QString& spec : specs) {
+    for (const QString& written : writtenSubstances) {
         Ingredient ingredient;
-        const SpecProblem problem = readIngredientSpec(spec.toStdString(), ingredient);
+        const IngredientTextProblem problem = readIngredient(written.toStdString(), ingredient);
         if (!problem.empty()) {
-            qWarning("%s: %s", qPrintable(spec), problem.problem.english().c_str());
+            qWarning("%s: %s", qPrintable(written), problem.problem.english().c_str());
             return {};
         }
         ingredients.push_back(ingredient);
@@ -76,10 +77,10 @@ class TestRecipe : public QObject {
     Q_OBJECT
 
 private slots:
-    void specRead_data();
-    void specRead();
-    void specRefused_data();
-    void specRefused();
+    void ingredientRead_data();
+    void ingredientRead();
+    void ingredientRefused_data();
+    void ingredientRefused();
     void mixtureMade_data();
     void mixtureMade();
     void publishedPh_data();
@@ -94,8 +95,8 @@ private slots:
     void reportLines();
 };
 
-void TestRecipe::specRead_data() {
-    QTest::addColumn<QString>("spec");
+void TestRecipe::ingredientRead_data() {
+    QTest::addColumn<QString>("written");
     QTest::addColumn<double>("concentration");
     QTest::addColumn<QString>("substance");
     QTest::addColumn<std::vector<double>>("pK");
@@ -138,8 +139,8 @@ void TestRecipe::specRead_data() {
         << "0.1:NH3:AS=0" << 0.1 << "ammonia" << none << 0 << 0 << false;
 }
 
-void TestRecipe::specRead() {
-    QFETCH(QString, spec);
+void TestRecipe::ingredientRead() {
+    QFETCH(QString, written);
     QFETCH(double, concentration);
     QFETCH(QString, substance);
     QFETCH(std::vector<double>, pK);
@@ -147,7 +148,7 @@ void TestRecipe::specRead() {
     QFETCH(int, as);
     QFETCH(bool, base);
     Ingredient ingredient;
-    const SpecProblem problem = readIngredientSpec(spec.toStdString(), ingredient);
+    const IngredientTextProblem problem = readIngredient(written.toStdString(), ingredient);
     QVERIFY2(problem.empty(), problem.problem.english().c_str());
     QCOMPARE(ingredient.concentration, concentration);
     QCOMPARE(QString::fromStdString(ingredient.substance), substance);
@@ -159,8 +160,8 @@ void TestRecipe::specRead() {
     QCOMPARE(ingredient.typed.givenAsBase, base);
 }
 
-void TestRecipe::specRefused_data() {
-    QTest::addColumn<QString>("spec");
+void TestRecipe::ingredientRefused_data() {
+    QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("piece");
     QTest::addColumn<QString>("problem");
     const QString malformed = "is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)";
@@ -254,20 +255,20 @@ void TestRecipe::specRefused_data() {
                                       << "is not a number";
 }
 
-void TestRecipe::specRefused() {
-    QFETCH(QString, spec);
+void TestRecipe::ingredientRefused() {
+    QFETCH(QString, written);
     QFETCH(QString, piece);
     QFETCH(QString, problem);
     Ingredient ingredient;
     ingredient.concentration = 7.0;
-    const SpecProblem found = readIngredientSpec(spec.toStdString(), ingredient);
+    const IngredientTextProblem found = readIngredient(written.toStdString(), ingredient);
     QCOMPARE(QString::fromStdString(found.problem.english()), problem);
     QCOMPARE(QString::fromStdString(found.piece), piece);
     QCOMPARE(ingredient.concentration, 7.0); // left as it was
 }
 
 void TestRecipe::mixtureMade_data() {
-    QTest::addColumn<QStringList>("specs");
+    QTest::addColumn<QStringList>("writtenSubstances");
     QTest::addColumn<QStringList>("keys");         // of the weak systems, in order
     QTest::addColumn<QList<int>>("dissolvedAs");   // of the weak systems
     QTest::addColumn<QList<double>>("strong");     // acid, base
@@ -306,14 +307,14 @@ void TestRecipe::mixtureMade_data() {
 }
 
 void TestRecipe::mixtureMade() {
-    QFETCH(QStringList, specs);
+    QFETCH(QStringList, writtenSubstances);
     QFETCH(QStringList, keys);
     QFETCH(QList<int>, dissolvedAs);
     QFETCH(QList<double>, strong);
     QFETCH(QList<int>, salts);
     QFETCH(QList<double>, enthalpies);
-    const std::vector<Ingredient> ingredients = readSpecs(specs);
-    QCOMPARE(ingredients.size(), static_cast<std::size_t>(specs.size()));
+    const std::vector<Ingredient> ingredients = readIngredients(writtenSubstances);
+    QCOMPARE(ingredients.size(), static_cast<std::size_t>(writtenSubstances.size()));
     Mixture mixture;
     const IngredientProblem problem = mixtureOf(ingredients, 40.0, Activity::Davies, mixture);
     QVERIFY2(problem.empty(), problem.problem.english().c_str());
@@ -344,7 +345,7 @@ void TestRecipe::mixtureMade() {
 }
 
 void TestRecipe::publishedPh_data() {
-    QTest::addColumn<QStringList>("specs");
+    QTest::addColumn<QStringList>("writtenSubstances");
     QTest::addColumn<double>("published"); // textbook value, to its two decimals
     QTest::addColumn<double>("tolerance");
     // The same solution as the reference balance takes it: pKa, charge, C, k of each system.
@@ -380,12 +381,12 @@ void TestRecipe::publishedPh_data() {
 }
 
 void TestRecipe::publishedPh() {
-    QFETCH(QStringList, specs);
+    QFETCH(QStringList, writtenSubstances);
     QFETCH(double, published);
     QFETCH(double, tolerance);
     QFETCH(double, reference);
-    const std::vector<Ingredient> ingredients = readSpecs(specs);
-    QCOMPARE(ingredients.size(), static_cast<std::size_t>(specs.size()));
+    const std::vector<Ingredient> ingredients = readIngredients(writtenSubstances);
+    QCOMPARE(ingredients.size(), static_cast<std::size_t>(writtenSubstances.size()));
     Mixture mixture;
     QVERIFY(mixtureOf(ingredients, 25.0, Activity::Ideal, mixture).empty());
     const double pH = solveMixture(mixture).pH;
@@ -443,14 +444,15 @@ void TestRecipe::systemLimit() {
     QFETCH(int, weak);
     QFETCH(QStringList, others);
     QFETCH(int, failing);
-    QStringList specs;
+    QStringList writtenSubstances;
     for (int i = 0; i < weak; ++i) {
-        specs << QStringLiteral("0.01:%1").arg(3.0 + i);
+        writtenSubstances << QStringLiteral("0.01:%1").arg(3.0 + i);
     }
-    specs += others;
+    writtenSubstances += others;
     Mixture mixture;
     mixture.strongBase = 1.25;
-    const IngredientProblem problem = mixtureOf(readSpecs(specs), 25.0, Activity::Ideal, mixture);
+    const IngredientProblem problem =
+        mixtureOf(readIngredients(writtenSubstances), 25.0, Activity::Ideal, mixture);
     QCOMPARE(problem.index, failing);
     if (failing >= 0) {
         QCOMPARE(problem.problem.english(), std::string("may hold at most 8 acid-base systems"));
@@ -506,7 +508,7 @@ void TestRecipe::titrant() {
 }
 
 void TestRecipe::reportLines_data() {
-    QTest::addColumn<QStringList>("specs");
+    QTest::addColumn<QStringList>("writtenSubstances");
     QTest::addColumn<double>("temperature");
     QTest::addColumn<bool>("davies");
     QTest::addColumn<QStringList>("patterns"); // one per line, in order
@@ -542,13 +544,13 @@ void TestRecipe::reportLines_data() {
 }
 
 void TestRecipe::reportLines() {
-    QFETCH(QStringList, specs);
+    QFETCH(QStringList, writtenSubstances);
     QFETCH(double, temperature);
     QFETCH(bool, davies);
     QFETCH(QStringList, patterns);
     Mixture mixture;
-    QVERIFY(mixtureOf(readSpecs(specs), temperature, davies ? Activity::Davies : Activity::Ideal,
-                      mixture)
+    QVERIFY(mixtureOf(readIngredients(writtenSubstances), temperature,
+                      davies ? Activity::Davies : Activity::Ideal, mixture)
                 .empty());
     const MixtureState state = solveMixture(mixture);
     const std::vector<std::string> lines = mixtureReport(mixture, state);

@@ -325,8 +325,8 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <translation>die Lösung %1</translation>
     </message>
     <message>
-        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
-        <translation>Gibt der Lösung einen Stoff zu, einer Mischung aus bis zu 8 Säure-Base-Systemen; wiederholbar. SPEC ist C:WHAT[:KEY=VALUE]...: C in mol/L (0 bis 10), WHAT ein Schlüssel aus --list-substances (acetic, sodium-acetate, HCl), pKa-Werte (4.76 oder 2.148,7.198,12.319) oder pkb=LIST für eine Base; für eingegebene Werte charge=Z und as=K.</translation>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SUBSTANCE is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Gibt der Lösung einen Stoff zu, einer Mischung aus bis zu 8 Säure-Base-Systemen; wiederholbar. SUBSTANCE ist C:WHAT[:KEY=VALUE]...: C in mol/L (0 bis 10), WHAT ein Schlüssel aus --list-substances (acetic, sodium-acetate, HCl), pKa-Werte (4.76 oder 2.148,7.198,12.319) oder pkb=LIST für eine Base; für eingegebene Werte charge=Z und as=K.</translation>
     </message>
     <message>
         <source>A mixture&apos;s activities: ideal (default) or davies.</source>

@@ -325,8 +325,8 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>la disolución %1</translation>
     </message>
     <message>
-        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
-        <translation>Añade una sustancia a la disolución, una mezcla de hasta 8 sistemas ácido-base; se puede repetir. SPEC es C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 a 10), WHAT una clave de --list-substances (acetic, sodium-acetate, HCl), valores de pKa (4.76 o 2.148,7.198,12.319) o pkb=LIST para una base; para valores escritos, charge=Z y as=K.</translation>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SUBSTANCE is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Añade una sustancia a la disolución, una mezcla de hasta 8 sistemas ácido-base; se puede repetir. SUBSTANCE es C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 a 10), WHAT una clave de --list-substances (acetic, sodium-acetate, HCl), valores de pKa (4.76 o 2.148,7.198,12.319) o pkb=LIST para una base; para valores escritos, charge=Z y as=K.</translation>
     </message>
     <message>
         <source>A mixture&apos;s activities: ideal (default) or davies.</source>

@@ -325,8 +325,8 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>la solution %1</translation>
     </message>
     <message>
-        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
-        <translation>Ajoute une substance à la solution, un mélange d’au plus 8 systèmes acide-base&#xa0;; répétable. SPEC s’écrit C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 à 10), WHAT une clé de --list-substances (acetic, sodium-acetate, HCl), des valeurs de pKa (4.76 ou 2.148,7.198,12.319) ou pkb=LIST pour une base&#xa0;; pour des valeurs saisies, charge=Z et as=K.</translation>
+        <source>Adds a substance to the solution, a mixture of up to 8 acid-base systems; repeatable. SUBSTANCE is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of --list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or 2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K.</source>
+        <translation>Ajoute une substance à la solution, un mélange d’au plus 8 systèmes acide-base&#xa0;; répétable. SUBSTANCE s’écrit C:WHAT[:KEY=VALUE]...: C en mol/L (de 0 à 10), WHAT une clé de --list-substances (acetic, sodium-acetate, HCl), des valeurs de pKa (4.76 ou 2.148,7.198,12.319) ou pkb=LIST pour une base&#xa0;; pour des valeurs saisies, charge=Z et as=K.</translation>
     </message>
     <message>
         <source>A mixture&apos;s activities: ideal (default) or davies.</source>

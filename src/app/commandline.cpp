@@ -448,7 +448,7 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
         result.pkaList = OptionValue(parser, options.pka).bytes();
     }
     if (result.action != CommandLine::Action::Refused) {
-        result.specConstants = options.solution.specConstants(parser);
+        result.typedConstants = options.solution.typedConstants(parser);
     }
     return result;
 }
@@ -500,31 +500,31 @@ QString pkaListWarning(const CommandLine& line, const QLocale& locale) {
         .arg(values.join(QStringLiteral(", ")));
 }
 
-QStringList specListWarnings(const CommandLine& line, const QLocale& locale) {
+QStringList typedConstantsWarnings(const CommandLine& line, const QLocale& locale) {
     QStringList warnings;
     if (locale.decimalPoint() != QStringLiteral(",")) {
         return warnings;
     }
-    for (const SpecConstants& spec : line.specConstants) {
-        const QStringList values = wholeNumberList(spec.constants);
+    for (const TypedConstants& typed : line.typedConstants) {
+        const QStringList values = wholeNumberList(typed.constants);
         if (values.isEmpty()) {
             continue;
         }
-        const QString given = io::shownName(trimmedValue(spec.spec));
-        const QString constants = QString::fromLatin1(trimmedValue(spec.constants));
+        const QString given = io::shownName(trimmedValue(typed.written));
+        const QString constants = QString::fromLatin1(trimmedValue(typed.constants));
         if (values.size() == 2) {
             //: The user's locale writes decimals with a comma: "--add 0.1:9,25: 9,25 was read as
             //: two values, 9 and 25; write decimals with a point: 9.25". Keep the point.
             warnings << CommandLine::tr("%1 %2: %3 was read as two values, %4 and %5; write "
                                         "decimals with a point: %6")
-                            .arg(spec.option, given, constants, values[0], values[1],
+                            .arg(typed.option, given, constants, values[0], values[1],
                                  values[0] + u'.' + values[1]);
         } else {
             //: As "--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with
             //: a point".
             warnings << CommandLine::tr("%1 %2: %3 was read as %4 values: %5; write decimals "
                                         "with a point")
-                            .arg(spec.option, given, constants)
+                            .arg(typed.option, given, constants)
                             .arg(values.size())
                             .arg(values.join(QStringLiteral(", ")));
         }

@@ -43,7 +43,7 @@ public:
     QString helpText;   ///< Help: the text to print
     QByteArray pkaList; ///< Export, Solve: the value of --pka as given, if it was
     /** Export, Solve: the constants of each substance given by its pKa or pKb values. */
-    QList<SpecConstants> specConstants;
+    QList<TypedConstants> typedConstants;
 };
 
 /**
@@ -70,7 +70,7 @@ public:
  * list of whole numbers only ("0.1:9,25") where `locale` writes decimals with a comma, one per
  * such substance, as pkaListWarning() warns of --pka.
  */
-[[nodiscard]] QStringList specListWarnings(const CommandLine& line, const QLocale& locale);
+[[nodiscard]] QStringList typedConstantsWarnings(const CommandLine& line, const QLocale& locale);
 
 /**
  * True when the arguments ask for command-line work rather than the window, so that no display

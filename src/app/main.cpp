@@ -189,7 +189,7 @@ int runCommandLine(int argc, char** argv) {
     if (const QString warning = velmora::app::pkaListWarning(line, QLocale()); !warning.isEmpty()) {
         printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
     }
-    for (const QString& warning : velmora::app::specListWarnings(line, QLocale())) {
+    for (const QString& warning : velmora::app::typedConstantsWarnings(line, QLocale())) {
         printLine(STDERR_FILENO, QStringLiteral("velmora: ") + warning);
     }
 

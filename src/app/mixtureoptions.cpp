@@ -37,7 +37,7 @@ QString strongTitrantKind(const QByteArray& value) {
 namespace {
 
 /** A number written with a decimal comma ("0,1"): the number with a point, or "". */
-QString withDecimalPoint(const model::SpecProblem& problem) {
+QString withDecimalPoint(const model::IngredientTextProblem& problem) {
     std::string point = problem.piece;
     std::replace(point.begin(), point.end(), ',', '.');
     double value = 0.0;
@@ -50,12 +50,12 @@ QString withDecimalPoint(const model::SpecProblem& problem) {
 
 } // namespace
 
-QString specRefusal(const QString& option, const QByteArray& spec,
-                    const model::SpecProblem& problem) {
+QString ingredientRefusal(const QString& option, const QByteArray& written,
+                          const model::IngredientTextProblem& problem) {
     if (problem.empty()) {
         return {};
     }
-    const QString shown = io::shownName(trimmedValue(spec));
+    const QString shown = io::shownName(trimmedValue(written));
     if (const QString point = withDecimalPoint(problem); !point.isEmpty()) {
         //: %1 is the option, %2 the substance as given, %3 a number written with a decimal
         //: comma, %4 the same with a point. Keep the point.
@@ -72,24 +72,24 @@ QString specRefusal(const QString& option, const QByteArray& spec,
         .arg(option, shown, io::shownName(QByteArray::fromStdString(problem.piece)), text);
 }
 
-QList<SpecConstants> SolutionOptions::specConstants(const QCommandLineParser& parser) const {
-    QList<SpecConstants> found;
-    QList<std::pair<QString, QByteArray>> specs;
-    for (const QString& spec : parser.values(m_add)) {
-        specs.append({optionName(m_add), spec.toLatin1()});
+QList<TypedConstants> SolutionOptions::typedConstants(const QCommandLineParser& parser) const {
+    QList<TypedConstants> found;
+    QList<std::pair<QString, QByteArray>> writtenSubstances;
+    for (const QString& written : parser.values(m_add)) {
+        writtenSubstances.append({optionName(m_add), written.toLatin1()});
     }
     if (parser.isSet(m_titrant)) {
-        specs.append({optionName(m_titrant), OptionValue(parser, m_titrant).bytes()});
+        writtenSubstances.append({optionName(m_titrant), OptionValue(parser, m_titrant).bytes()});
     }
-    for (const auto& [option, spec] : specs) {
+    for (const auto& [option, written] : writtenSubstances) {
         model::Ingredient ingredient;
-        const QList<QByteArray> pieces = spec.split(':');
+        const QList<QByteArray> pieces = written.split(':');
         if (pieces.size() >= 2 &&
-            model::readIngredientSpec(spec.toStdString(), ingredient).empty() &&
+            model::readIngredient(written.toStdString(), ingredient).empty() &&
             ingredient.substance.empty()) {
             QByteArray constants = pieces[1].trimmed();
             const qsizetype equals = constants.indexOf('=');
-            found.append({option, spec, constants.mid(equals + 1)});
+            found.append({option, written, constants.mid(equals + 1)});
         }
     }
     return found;
@@ -162,12 +162,11 @@ QString SolutionOptions::readMixture(const QCommandLineParser& parser,
     ingredients.insert(ingredients.end(), recipe.substances.begin(), recipe.substances.end());
     const std::size_t fromAdd = ingredients.size();
     const QStringList added = parser.values(m_add);
-    for (const QString& spec : added) {
-        const QByteArray bytes = spec.toLatin1();
+    for (const QString& written : added) {
+        const QByteArray bytes = written.toLatin1();
         model::Ingredient ingredient;
-        if (QString problem =
-                specRefusal(optionName(m_add), bytes,
-                            model::readIngredientSpec(bytes.toStdString(), ingredient));
+        if (QString problem = ingredientRefusal(
+                optionName(m_add), bytes, model::readIngredient(bytes.toStdString(), ingredient));
             !problem.isEmpty()) {
             return problem;
         }
@@ -225,7 +224,7 @@ QString SolutionOptions::readTitrant(const QCommandLineParser& parser,
             .readChecked(titrant.concentration, model::problemWithTitrantConcentration);
     }
     model::Ingredient read;
-    const model::SpecProblem problem = model::readIngredientSpec(bytes.toStdString(), read);
+    const model::IngredientTextProblem problem = model::readIngredient(bytes.toStdString(), read);
     // What has no concentration first may have been meant as base:CT or acid:CT.
     const QByteArray first = bytes.left(bytes.indexOf(':'));
     const bool unreadableFirst = QByteArray::fromStdString(problem.piece) == first &&
@@ -237,7 +236,7 @@ QString SolutionOptions::readTitrant(const QCommandLineParser& parser,
                   "(C:WHAT, such as 0.1:ammonia)")
             .arg(io::shownName(bytes));
     }
-    if (QString refusal = specRefusal(value.name(), bytes, problem); !refusal.isEmpty()) {
+    if (QString refusal = ingredientRefusal(value.name(), bytes, problem); !refusal.isEmpty()) {
         return refusal;
     }
     // A titrant that adds nothing would never reach an end.

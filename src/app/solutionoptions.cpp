@@ -93,12 +93,13 @@ SolutionOptions::SolutionOptions()
            tr("Titration and derivative: the last volume added, 0.001 to 100000 mL "
               "(default 20 % past the last equivalence point the titrant reaches)."),
            QStringLiteral("VMAX")),
-      m_add(QStringLiteral("add"),
-            tr("Adds a substance to the solution, a mixture of up to 8 acid-base systems; "
-               "repeatable. SPEC is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of "
-               "--list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or "
-               "2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K."),
-            QStringLiteral("SPEC")),
+      m_add(
+          QStringLiteral("add"),
+          tr("Adds a substance to the solution, a mixture of up to 8 acid-base systems; "
+             "repeatable. SUBSTANCE is C:WHAT[:KEY=VALUE]...: C in mol/L (0 to 10), WHAT a key of "
+             "--list-substances (acetic, sodium-acetate, HCl), pKa values (4.76 or "
+             "2.148,7.198,12.319) or pkb=LIST for a base; for typed values charge=Z and as=K."),
+          QStringLiteral("SUBSTANCE")),
       m_activity(QStringLiteral("activity"),
                  tr("A mixture's activities: ideal (default) or davies."),
                  //: The value of --activity: ideal or davies.

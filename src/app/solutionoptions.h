@@ -27,10 +27,11 @@ struct ChartExport {
     double step = 0.0;
 };
 
-/** A substance given by its constants (--add 0.1:9,25): the option, the SPEC, the constants. */
-struct SpecConstants {
+/** A substance given by its constants (--add 0.1:9,25): the option, the substance as written, the
+ * constants. */
+struct TypedConstants {
     QString option;
-    QByteArray spec;
+    QByteArray written;
     QByteArray constants;
 };
 
@@ -72,7 +73,7 @@ public:
                                                              QString& problem) const;
 
     /** The substances of --add and --titrant given by their pKa or pKb values, in order. */
-    [[nodiscard]] QList<SpecConstants> specConstants(const QCommandLineParser& parser) const;
+    [[nodiscard]] QList<TypedConstants> typedConstants(const QCommandLineParser& parser) const;
 
     /** Refuses the options of a solution and its charts that come without --export or --solve. */
     [[nodiscard]] QString problemWithoutExport(const QCommandLineParser& parser) const;
@@ -154,7 +155,7 @@ private:
  * The refusal of a substance written as --add or --titrant take it, "--add: '0.1:xyz': xyz is not
  * a substance of the library"; "" when there is none.
  */
-[[nodiscard]] QString specRefusal(const QString& option, const QByteArray& spec,
-                                  const model::SpecProblem& problem);
+[[nodiscard]] QString ingredientRefusal(const QString& option, const QByteArray& written,
+                                        const model::IngredientTextProblem& problem);
 
 } // namespace velmora::app

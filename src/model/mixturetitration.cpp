@@ -339,27 +339,12 @@ std::vector<MixtureMark> MixtureTitrator::marks() const {
 }
 
 double MixtureTitrator::endVolume() const {
-    if (m_titration.endVolume > 0.0) {
-        return m_titration.endVolume;
-    }
-    const std::vector<double> volumes = equivalenceVolumes();
-    if (volumes.empty()) {
-        return m_titration.sampleVolume;
-    }
-    // At twelve significant digits the end reads as the volume it is (30, not 30.000000000000004).
-    const double end = kEndVolumeFactor * volumes.back();
-    const double scale = std::pow(10.0, 11.0 - std::floor(std::log10(end)));
-    return std::round(end * scale) / scale;
+    return titrationEndVolume(m_titration.endVolume, m_titration.sampleVolume,
+                              equivalenceVolumes());
 }
 
 std::vector<TitrationPoint> MixtureTitrator::curve(int count) const {
-    count = std::max(count, 2);
-    const double end = endVolume();
-    std::vector<double> volumes(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        volumes[static_cast<std::size_t>(i)] = end * i / (count - 1);
-    }
-    volumes.back() = end;
+    const std::vector<double> volumes = evenVolumes(endVolume(), count);
     const std::vector<double> pHs = pHsAt(volumes);
     std::vector<TitrationPoint> points;
     points.reserve(volumes.size());

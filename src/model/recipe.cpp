@@ -350,7 +350,7 @@ bool takePrefix(std::string_view& text, std::string_view prefix) {
     return true;
 }
 
-SpecProblem wrongPiece(std::string_view piece, const Problem& problem) {
+IngredientTextProblem wrongPiece(std::string_view piece, const Problem& problem) {
     return {std::string(trimmed(piece)), problem};
 }
 
@@ -366,8 +366,8 @@ bool readWholeNumber(std::string_view text, int& value) {
 
 } // namespace
 
-SpecProblem readIngredientSpec(std::string_view spec, Ingredient& ingredient) {
-    const std::vector<std::string_view> pieces = split(trimmed(spec), ':');
+IngredientTextProblem readIngredient(std::string_view written, Ingredient& ingredient) {
+    const std::vector<std::string_view> pieces = split(trimmed(written), ':');
     const Problem malformed{
         QT_TRANSLATE_NOOP("velmora::model::Problem",
                           "is not C:WHAT[:KEY=VALUE]... (such as 0.1:acetic or 0.1:4.76)")};

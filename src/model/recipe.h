@@ -141,9 +141,10 @@ void addIngredient(const Ingredient& ingredient, Mixture& mixture);
  */
 [[nodiscard]] IngredientProblem titrationOf(const Recipe& recipe, MixtureTitration& titration);
 
-/** A problem with a substance written as a SPEC: the piece of it that is wrong, as given. */
-struct SpecProblem {
-    std::string piece{}; ///< "charge=7", "20", "xyz"; empty when the SPEC as a whole is wrong
+/** A problem with a substance written as C:WHAT[:KEY=VALUE]...: the piece of it that is wrong, as
+ * given. */
+struct IngredientTextProblem {
+    std::string piece{}; ///< "charge=7", "20", "xyz"; empty when the whole is wrong
     Problem problem{};
 
     [[nodiscard]] bool empty() const { return problem.empty(); }
@@ -156,11 +157,12 @@ struct SpecProblem {
  * protonated form) and `as=K` (the species an acid is dissolved as), for typed constants only.
  * Numbers are read with a point, whatever the locale. `ingredient` is set only when fine.
  */
-[[nodiscard]] SpecProblem readIngredientSpec(std::string_view spec, Ingredient& ingredient);
+[[nodiscard]] IngredientTextProblem readIngredient(std::string_view written,
+                                                   Ingredient& ingredient);
 
 /**
- * A number as a recipe or a SPEC writes it: a point for decimals, an optional sign, an exponent,
- * blanks around it; finite. False for anything else.
+ * A number as a recipe or a written substance has it: a point for decimals, an optional sign, an
+ * exponent, blanks around it; finite. False for anything else.
  */
 [[nodiscard]] bool readPlainNumber(std::string_view text, double& value);
 

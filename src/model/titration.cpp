@@ -117,28 +117,12 @@ std::vector<TitrationMark> Titrator::marks() const {
 }
 
 double Titrator::endVolume() const {
-    if (m_titration.endVolume > 0.0) {
-        return m_titration.endVolume;
-    }
-    const std::vector<double> whole = equivalenceVolumes();
-    if (whole.empty()) {
-        return m_titration.sampleVolume;
-    }
-    // The product carries the last bits of the decimal inputs (1.2 · 75.00000000000001); at twelve
-    // significant digits the end reads as the volume it is (90), on the axis and in the data.
-    const double end = kEndVolumeFactor * whole.back();
-    const double scale = std::pow(10.0, 11.0 - std::floor(std::log10(end)));
-    return std::round(end * scale) / scale;
+    return titrationEndVolume(m_titration.endVolume, m_titration.sampleVolume,
+                              equivalenceVolumes());
 }
 
 std::vector<TitrationPoint> Titrator::curve(int count) const {
-    count = std::max(count, 2);
-    const double end = endVolume();
-    std::vector<double> volumes(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        volumes[static_cast<std::size_t>(i)] = end * i / (count - 1);
-    }
-    volumes.back() = end;
+    const std::vector<double> volumes = evenVolumes(endVolume(), count);
     const std::vector<double> pHs = pHsAt(volumes);
     std::vector<TitrationPoint> points(volumes.size());
     for (std::size_t i = 0; i < volumes.size(); ++i) {
@@ -171,6 +155,31 @@ std::vector<TitrationPoint> Titrator::drawingCurve(int count, double pHStep) con
     }
     std::inplace_merge(points.begin(), extra, points.end(), byVolume);
     return points;
+}
+
+double titrationEndVolume(double own, double sampleVolume,
+                          const std::vector<double>& equivalences) {
+    if (own > 0.0) {
+        return own;
+    }
+    if (equivalences.empty()) {
+        return sampleVolume;
+    }
+    // The product carries the last bits of the decimal inputs (1.2 · 75.00000000000001); at twelve
+    // significant digits the end reads as the volume it is (90), on the axis and in the data.
+    const double end = kEndVolumeFactor * equivalences.back();
+    const double scale = std::pow(10.0, 11.0 - std::floor(std::log10(end)));
+    return std::round(end * scale) / scale;
+}
+
+std::vector<double> evenVolumes(double end, int count) {
+    count = std::max(count, 2);
+    std::vector<double> volumes(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        volumes[static_cast<std::size_t>(i)] = end * i / (count - 1);
+    }
+    volumes.back() = end;
+    return volumes;
 }
 
 Problem problemWithSampleVolume(double volume) {

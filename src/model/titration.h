@@ -134,6 +134,17 @@ private:
     Titration m_titration;
 };
 
+/**
+ * A titration's end volume: `own` when it is set (> 0), else 20 % past the last of the
+ * `equivalences` (in order of volume), read at twelve significant digits; with none, the
+ * sample's own volume.
+ */
+[[nodiscard]] double titrationEndVolume(double own, double sampleVolume,
+                                        const std::vector<double>& equivalences);
+
+/** `count` ≥ 2 volumes evenly spaced from 0 to `end`, both included, the last exactly `end`. */
+[[nodiscard]] std::vector<double> evenVolumes(double end, int count);
+
 /** Checks of a titration's inputs; none when fine, else the problem in a few words. */
 [[nodiscard]] Problem problemWithSampleVolume(double volume);
 [[nodiscard]] Problem problemWithTitrantConcentration(double concentration);
