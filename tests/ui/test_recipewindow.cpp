@@ -101,7 +101,8 @@ void TestRecipeWindow::fileMenu() {
     QCOMPARE(menus.first()->text(), QStringLiteral("&File"));
     const QList<QAction*> entries = menus.first()->menu()->actions();
     RecipeCommands& recipes = window.recipes();
-    QCOMPARE(entries,
+    // The recipes first; the measured titrations' commands follow them.
+    QCOMPARE(entries.mid(0, 3),
              (QList<QAction*>{recipes.openAction(), recipes.reopenAction(), recipes.saveAction()}));
     QCOMPARE(recipes.openAction()->text(), QStringLiteral("&Open recipe…"));
     QCOMPARE(recipes.openAction()->shortcut(), QKeySequence(QKeySequence::Open));

@@ -276,6 +276,7 @@ SolutionWindowState stateFromSettings(const QMap<QString, QString>& values) {
         state.inputs.temperature = *t;
     }
     state.lastRecipe = text(values, QStringLiteral("lastRecipe")).value_or(QString());
+    state.lastMeasured = text(values, QStringLiteral("lastMeasured")).value_or(QString());
     return state;
 }
 
@@ -336,6 +337,7 @@ QMap<QString, QString> settingsValues(const SolutionWindowState& state) {
                                                                       : QStringLiteral("ideal")));
     values.insert(QStringLiteral("temperature"), fromText(numberText(inputs.temperature)));
     values.insert(QStringLiteral("lastRecipe"), fromText(state.lastRecipe));
+    values.insert(QStringLiteral("lastMeasured"), fromText(state.lastMeasured));
     return values;
 }
 

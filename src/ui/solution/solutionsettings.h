@@ -23,8 +23,9 @@ struct SolutionWindowState {
     std::optional<QSize> size;      ///< the window's inner size
     std::optional<QPoint> position; ///< the inner area's top-left corner (the frame's around it)
     bool maximized = false;
-    int textStep = 0;     ///< the charts' texts larger or smaller (charts::textStepScale())
-    QString lastRecipe{}; ///< the recipe last opened or saved, to open again; empty for none
+    int textStep = 0;       ///< the charts' texts larger or smaller (charts::textStepScale())
+    QString lastRecipe{};   ///< the recipe last opened or saved, to open again; empty for none
+    QString lastMeasured{}; ///< the measured titration last opened (its path, not its data)
 };
 
 /**

@@ -5,6 +5,9 @@
 #include "charttexts.h"
 #include "chartview.h"
 #include "inputslayout.h"
+#include "measuredcommands.h"
+#include "measureddata.h"
+#include "measuredpanel.h"
 #include "mixturetext.h"
 #include "notcurrentbanner.h"
 #include "recipecommands.h"
@@ -23,9 +26,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -99,9 +106,16 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     auto* central = new QWidget(this);
     auto* layout = new InputsLayout(central);
     m_panel = new SolutionPanel;
+    // The solution's inputs, and under them the measured data with their fit.
+    auto* inputsColumn = new QWidget;
+    auto* column = new QVBoxLayout(inputsColumn);
+    column->setContentsMargins(QMargins());
+    column->addWidget(m_panel);
+    buildMeasured(*inputsColumn);
+    column->addWidget(m_measuredPanel);
     m_inputs = new QScrollArea(central);
     m_inputs->setObjectName(QStringLiteral("inputs"));
-    m_inputs->setWidget(m_panel);
+    m_inputs->setWidget(inputsColumn);
     m_inputs->setWidgetResizable(true);
     m_inputs->setFrameShape(QFrame::NoFrame);
     // Its fields are the stops of the focus chain, not the area around them.
@@ -151,6 +165,10 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
         *this, [this] { return m_panel->inputs(); },
         [this](const SolutionInputs& inputs) { showRecipe(inputs); });
     buildMenus();
+    for (ChartView* view : m_views) {
+        m_measuredCommands->pasteOn(*view);
+    }
+    setAcceptDrops(true);
 
     const SolutionWindowState remembered = m_settings.load();
     if (!m_settings.problem().isEmpty()) {
@@ -172,12 +190,16 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     m_showInputs->setChecked(remembered.inputsShown);
     m_textStep = charts::clampedTextStep(remembered.textStep);
     m_recipes->setLastRecipe(remembered.lastRecipe);
+    m_measuredCommands->setLastFile(remembered.lastMeasured);
+    m_measured->setInputs(m_panel->inputs());
     resize(remembered.size.value_or(kStartSize));
     m_rememberedPosition = remembered.position;
     if (remembered.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 
+    connect(m_panel, &SolutionPanel::inputsChanged, this,
+            [this] { m_measured->setInputs(m_panel->inputs()); });
     connect(m_panel, &SolutionPanel::inputsChanged, this, &SolutionWindow::redraw);
     const auto showNotCurrent = [this, notCurrent] { notCurrent->say(m_panel->notCurrentText()); };
     connect(m_panel, &SolutionPanel::notCurrentChanged, this, showNotCurrent);
@@ -191,11 +213,11 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     // A field that takes the focus is scrolled into view, a new row's as one reached with Tab; a
     // new row has its place only once the panel has grown (eventFilter()).
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && m_panel->isAncestorOf(now)) {
+        if (now != nullptr && m_inputs->widget()->isAncestorOf(now)) {
             m_inputs->ensureWidgetVisible(now);
         }
     });
-    m_panel->installEventFilter(this);
+    m_inputs->widget()->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         for (ChartView* view : m_views) {
             view->hideReadout();
@@ -219,6 +241,7 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     connect(m_tabs, &QTabWidget::currentChanged, this, remember);
     connect(m_showInputs, &QAction::toggled, this, remember);
     connect(m_recipes, &RecipeCommands::lastRecipeChanged, this, remember);
+    connect(m_measuredCommands, &MeasuredCommands::lastFileChanged, this, remember);
     for (QAction* action : {m_largerText, m_smallerText, m_normalText}) {
         connect(action, &QAction::triggered, this, remember);
     }
@@ -238,6 +261,8 @@ SolutionWindow::~SolutionWindow() {
 void SolutionWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     m_recipes->addTo(*file);
+    file->addSeparator();
+    m_measuredCommands->addTo(*file);
 
     QMenu* chart = menuBar()->addMenu(tr("&Chart"));
     m_commands->addTo(*chart);
@@ -333,8 +358,42 @@ void SolutionWindow::showRecipe(const SolutionInputs& inputs) {
         m_panel->followBox()->setChecked(false);
     }
     m_panel->setInputs(inputs);
+    m_measured->setInputs(inputs);
     redraw();
     m_saveTimer->start();
+}
+
+void SolutionWindow::buildMeasured(QWidget& inputs) {
+    m_measured = new MeasuredData(this);
+    m_measuredPanel = new MeasuredPanel(*m_measured, &inputs);
+    m_measuredCommands = new MeasuredCommands(*this, *m_measured);
+    connect(m_measuredPanel->useButton(), &QPushButton::clicked, this,
+            &SolutionWindow::useFittedValues);
+    connect(m_measuredPanel->copyButton(), &QPushButton::clicked, m_measuredCommands,
+            &MeasuredCommands::copyFitResults);
+    connect(m_measured, &MeasuredData::changed, this, [this] {
+        redraw();
+        // What was read, or why not, is in sight beside the data.
+        if (m_measured->hasData() || !m_measured->problem().isEmpty()) {
+            m_inputs->ensureWidgetVisible(m_measuredPanel->sourceLabel());
+        }
+    });
+}
+
+void SolutionWindow::useFittedValues() {
+    SolutionInputs fitted;
+    if (!m_measured->useFittedValues(fitted).isEmpty()) {
+        return;
+    }
+    if (fitted.acid == m_panel->inputs().acid) {
+        // The acid's constants were not fitted: a window following the main window goes on.
+        m_panel->setInputs(fitted);
+        m_measured->setInputs(fitted);
+        redraw();
+        m_saveTimer->start();
+    } else {
+        showRecipe(fitted);
+    }
 }
 
 void SolutionWindow::followToggled(bool checked) {
@@ -437,6 +496,7 @@ SolutionWindowState SolutionWindow::state() const {
     state.maximized = isMaximized();
     state.textStep = m_textStep;
     state.lastRecipe = m_recipes->lastRecipe();
+    state.lastMeasured = m_measuredCommands->lastFile();
     // A maximised window keeps the size and place it returns to.
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
     state.size = normal.size();
@@ -465,13 +525,26 @@ void SolutionWindow::report(const QString& problem) {
 }
 
 bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_panel && event->type() == QEvent::Resize) {
+    if (watched == m_inputs->widget() && event->type() == QEvent::Resize) {
         QWidget* focused = QApplication::focusWidget();
-        if (focused != nullptr && m_panel->isAncestorOf(focused)) {
+        if (focused != nullptr && m_inputs->widget()->isAncestorOf(focused)) {
             m_inputs->ensureWidgetVisible(focused);
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void SolutionWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData() != nullptr && MeasuredCommands::accepts(*event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void SolutionWindow::dropEvent(QDropEvent* event) {
+    if (event->mimeData() != nullptr && MeasuredCommands::accepts(*event->mimeData())) {
+        event->acceptProposedAction();
+        m_measuredCommands->drop(*event->mimeData());
+    }
 }
 
 void SolutionWindow::closeEvent(QCloseEvent* event) {

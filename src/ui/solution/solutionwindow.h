@@ -24,6 +24,9 @@ namespace velmora::ui {
 class ChartDrawing;
 class ChartView;
 class DiagramCommands;
+class MeasuredCommands;
+class MeasuredData;
+class MeasuredPanel;
 class RecipeCommands;
 class SolutionPanel;
 
@@ -47,6 +50,11 @@ inline constexpr std::size_t kViewCount = 5;
  *
  * File → Open recipe… sets the whole window to a recipe file and Save recipe… writes what it
  * shows to one (RecipeCommands); an opened recipe's acid is the window's own.
+ *
+ * A measured titration (File → Open measured titration…, a file or text dropped on the window,
+ * cells pasted on a drawing) is drawn over the model, its end points listed and marked, and the
+ * model fitted to it in the panel under the inputs (MeasuredPanel); "Use fitted values" carries
+ * the fit into the inputs. The data are not remembered, only the path of the file opened last.
  *
  * The shown chart is taken out with the diagram commands (Copy, Save, Export data, Print), from
  * the Chart menu, the views' context menu or the window's shortcuts. The window's size, place,
@@ -86,6 +94,9 @@ public:
     [[nodiscard]] QLabel* solutionLine() const { return m_line; }
     [[nodiscard]] DiagramCommands& commands() const { return *m_commands; }
     [[nodiscard]] RecipeCommands& recipes() const { return *m_recipes; }
+    [[nodiscard]] MeasuredCommands& measuredCommands() const { return *m_measuredCommands; }
+    [[nodiscard]] MeasuredData& measured() const { return *m_measured; }
+    [[nodiscard]] MeasuredPanel& measuredPanel() const { return *m_measuredPanel; }
     [[nodiscard]] const ChartDrawing& drawing() const { return *m_drawing; }
     /** The request the views draw: the inputs that were last all fine. */
     [[nodiscard]] charts::ChartRequest request() const;
@@ -105,6 +116,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** A file or text dragged over the window is taken as a measured titration. */
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     /** Keeps the focused field in sight as the panel grows (a row added) or shrinks. */
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -117,6 +131,10 @@ private:
     void followToggled(bool checked);
     /** Shows an opened recipe's inputs: the acid is the window's own from then on. */
     void showRecipe(const SolutionInputs& inputs);
+    /** The measured data's panel and commands, under the inputs and in the File menu. */
+    void buildMeasured(QWidget& inputs);
+    /** "Use fitted values": the solution takes them. */
+    void useFittedValues();
     /** Says on stderr, once in the window's life, why its settings could not be written. */
     void report(const QString& problem);
     /** Draws the current inputs: the shown view now, the others when shown. */
@@ -134,6 +152,9 @@ private:
     std::unique_ptr<ChartDrawing> m_drawing;
     DiagramCommands* m_commands = nullptr;
     RecipeCommands* m_recipes = nullptr;
+    MeasuredData* m_measured = nullptr;
+    MeasuredPanel* m_measuredPanel = nullptr;
+    MeasuredCommands* m_measuredCommands = nullptr;
     SolutionSettings m_settings;
     QTimer* m_saveTimer = nullptr;
     bool m_saveFailureReported = false;
