@@ -123,8 +123,8 @@ MeasuredPanel::MeasuredPanel(MeasuredData& measured, QWidget* parent)
     m_choiceGrid = new QGridLayout;
     fitBox->addLayout(m_choiceGrid);
     auto* buttons = new QHBoxLayout;
-    m_fit = new QPushButton(tr("F&it"), m_fitGroup);
-    m_use = new QPushButton(tr("&Use fitted values"), m_fitGroup);
+    m_fit = new QPushButton(tr("Fit"), m_fitGroup);
+    m_use = new QPushButton(tr("Use fitted values"), m_fitGroup);
     buttons->addWidget(m_fit);
     buttons->addWidget(m_use);
     buttons->addStretch(1);
@@ -162,8 +162,7 @@ void MeasuredPanel::refresh() {
     const bool shown = m_data.hasData();
     if (shown) {
         //: %1 is the file's name (or "pasted data"), %2 the number of points.
-        m_source->setText(tr("%1: %n point(s)", nullptr, static_cast<int>(m_data.points().size()))
-                              .arg(m_data.source()));
+        m_source->setText(tr("%1: %2 points").arg(m_data.source()).arg(m_data.points().size()));
     } else {
         m_source->setText(tr("No measured data. Open a file from the File menu, drop one on the "
                              "window or paste cells on the titration drawing (Ctrl+V)."));
