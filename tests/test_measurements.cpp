@@ -121,6 +121,9 @@ void TestMeasurements::dialects_data() {
         << QByteArray("\"V\";\"pH\"\n\"0\";\"2,88\"\n\"0,5\";\"3,12\"\n\"1\";\"3,4\"\n"
                       "\"1,5\";\"3,57\"\n\"2\";\"3,71\"\n")
         << QString() << ';' << ',' << 1 << 2 << "V" << five << 5;
+    QTest::newRow("pH at the limits, a plus sign, exponent")
+        << QByteArray("0;-2\n+0.5;0\n1;16\n1.5;1.6e1\n2e0;-2.0\n") << QString() << ';' << '.' << 1
+        << 2 << "" << Points{{0.0, -2.0}, {0.5, 0.0}, {1.0, 16.0}, {1.5, 16.0}, {2.0, -2.0}} << 5;
     QTest::newRow("a date above the table, comma and blank")
         << QByteArray("04.03.2025\nV, pH\n0, 2.88\n0.5, 3.12\n1, 3.4\n1.5, 3.57\n2, 3.71\n")
         << QString() << ',' << '.' << 1 << 2 << "V" << five << 5;
