@@ -1,0 +1,617 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fit of the titration model to measured points: synthetic measurements from the test's own
+// model of each titration (its charge balance solved by bisection, Davies activities written out
+// here), with Gaussian noise of known size from a fixed seed, fitted back. The fitted values must
+// lie within three standard errors of the truth in nearly every run, the standard errors must
+// shrink as 1/√n, and what the data cannot determine must be refused by name.
+
+#include "model/titrationfit.h"
+
+#include "testsupport.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace velmora;
+using velmora::test::bisectedPh;
+using velmora::test::closeTo;
+
+namespace {
+
+/**
+ * A titration as the test models it: one acid-base system H_nA^z (thermodynamic pKa's, C mol/L
+ * in V0 mL) titrated with a strong base (titrant > 0, mol/L of NaOH) or a strong acid
+ * (titrant < 0, HCl), at 25 °C, with or without Davies activities.
+ */
+struct ReferenceTitration {
+    std::vector<double> pKa;
+    int charge = 0; ///< of the fully protonated species
+    double concentration = 0.1;
+    double sampleVolume = 25.0;
+    double titrant = 0.1;
+    bool davies = false;
+};
+
+constexpr double kWaterKw = 1.0e-14;
+
+/** Davies' A at 25 °C from the permittivity of water (Malmberg and Maryott) at 298.15 K. */
+double referenceDaviesA() {
+    const double t = 25.0;
+    const double permittivity = 87.740 - 0.40008 * t + 9.398e-4 * t * t - 1.410e-6 * t * t * t;
+    return 1.82e6 * std::pow(permittivity * 298.15, -1.5);
+}
+
+double referenceGamma(int charge, double ionicStrength) {
+    const double root = std::sqrt(ionicStrength);
+    return std::pow(10.0, -referenceDaviesA() * charge * charge *
+                              (root / (1.0 + root) - 0.3 * ionicStrength));
+}
+
+/** The charge balance after `volume` mL at a given ionic strength, and the ions' strength. */
+struct ReferenceBalance {
+    const ReferenceTitration& titration;
+    double volume;
+    double ionicStrength;
+
+    /** The species' concentrations H_(n−j)A^(z−j), j = 0..n, at a(H+) = 10^−pH. */
+    std::vector<double> species(double pH) const {
+        const double total =
+            titration.concentration * titration.sampleVolume / (titration.sampleVolume + volume);
+        const double activity = std::pow(10.0, -pH);
+        std::vector<double> relative{1.0};
+        for (std::size_t j = 1; j <= titration.pKa.size(); ++j) {
+            const int higher = titration.charge - static_cast<int>(j) + 1;
+            const double conditional = std::pow(10.0, -titration.pKa[j - 1]) *
+                                       referenceGamma(higher, ionicStrength) /
+                                       referenceGamma(higher - 1, ionicStrength);
+            relative.push_back(relative.back() * conditional / activity);
+        }
+        double sum = 0.0;
+        for (const double value : relative) {
+            sum += value;
+        }
+        for (double& value : relative) {
+            value *= total / sum;
+        }
+        return relative;
+    }
+    double added() const {
+        return std::abs(titration.titrant) * volume / (titration.sampleVolume + volume);
+    }
+    double hydrogen(double pH) const {
+        return std::pow(10.0, -pH) / referenceGamma(1, ionicStrength);
+    }
+    double hydroxide(double pH) const {
+        return kWaterKw / (std::pow(10.0, -pH) * referenceGamma(1, ionicStrength));
+    }
+    double operator()(double pH) const {
+        double charge = hydrogen(pH) - hydroxide(pH) + (titration.titrant > 0 ? 1 : -1) * added();
+        const std::vector<double> concentrations = species(pH);
+        for (std::size_t j = 0; j < concentrations.size(); ++j) {
+            charge += (titration.charge - static_cast<int>(j)) * concentrations[j];
+        }
+        return charge;
+    }
+    double strengthAt(double pH) const {
+        double sum = hydrogen(pH) + hydroxide(pH) + added();
+        const std::vector<double> concentrations = species(pH);
+        for (std::size_t j = 0; j < concentrations.size(); ++j) {
+            const int z = titration.charge - static_cast<int>(j);
+            sum += z * z * concentrations[j];
+        }
+        return 0.5 * sum;
+    }
+};
+
+/** The pH after `volume` mL: bisection, with Davies the ionic strength iterated to its fixed point.
+ */
+double referencePh(const ReferenceTitration& titration, double volume) {
+    double strength = 0.0;
+    double pH = bisectedPh(ReferenceBalance{titration, volume, strength});
+    if (titration.davies) {
+        for (int i = 0; i < 100; ++i) {
+            strength = ReferenceBalance{titration, volume, strength}.strengthAt(pH);
+            pH = bisectedPh(ReferenceBalance{titration, volume, strength});
+        }
+    }
+    return pH;
+}
+
+/** Gaussian numbers by Box and Muller from a fixed-seed Mersenne twister. */
+class Noise {
+public:
+    Noise(unsigned seed, double sigma) : m_engine(seed), m_sigma(sigma) {}
+    double operator()() {
+        const double u1 = (static_cast<double>(m_engine()) + 0.5) / 4294967296.0;
+        const double u2 = (static_cast<double>(m_engine()) + 0.5) / 4294967296.0;
+        return m_sigma * std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * std::numbers::pi * u2);
+    }
+
+private:
+    std::mt19937 m_engine;
+    double m_sigma;
+};
+
+/** `count` evenly spaced points from `first` to `last` mL with noise and an electrode offset. */
+std::vector<model::TitrationPoint> measured(const ReferenceTitration& titration, double first,
+                                            double last, int count, Noise& noise,
+                                            double offset = 0.0) {
+    std::vector<model::TitrationPoint> points;
+    for (int i = 0; i < count; ++i) {
+        const double volume = first + (last - first) * i / (count - 1);
+        points.push_back({volume, referencePh(titration, volume) + offset + noise()});
+    }
+    return points;
+}
+
+/** The program's sample and titration for the test's titration, a base given by its pKb. */
+model::Mixture sampleOf(const ReferenceTitration& titration, bool givenAsBase) {
+    model::Mixture sample;
+    model::WeakSystem system;
+    system.pK = titration.pKa;
+    system.charge = titration.charge;
+    system.concentration = titration.concentration;
+    if (givenAsBase) {
+        system.givenAsBase = true;
+        for (double& pK : system.pK) {
+            pK = 14.0 - pK;
+        }
+        std::reverse(system.pK.begin(), system.pK.end());
+    }
+    sample.systems = {system};
+    sample.activity = titration.davies ? model::Activity::Davies : model::Activity::Ideal;
+    return sample;
+}
+
+model::MixtureTitration titrationOf(const ReferenceTitration& titration) {
+    model::MixtureTitration result;
+    result.sampleVolume = titration.sampleVolume;
+    result.titrant = {};
+    (titration.titrant > 0 ? result.titrant.strongBase : result.titrant.strongAcid) =
+        std::abs(titration.titrant);
+    return result;
+}
+
+/** A fit case: the truth, the data's range, what is fitted and how far off the start is. */
+struct FitCase {
+    ReferenceTitration truth;
+    bool givenAsBase = false;
+    double lastVolume = 40.0;
+    int count = 80;
+    double sigma = 0.01;
+    double offset = 0.0;
+    QString vary{}; ///< empty for the default choice
+};
+
+/** The true value of each fitted parameter in the program's terms. */
+double trueValue(const model::FitParameter& parameter, const FitCase& fitCase) {
+    switch (parameter.quantity) {
+    case model::FitQuantity::Concentration:
+        return fitCase.truth.concentration;
+    case model::FitQuantity::Constant: {
+        const std::size_t index = static_cast<std::size_t>(parameter.constant - 1);
+        return fitCase.givenAsBase ? 14.0 - fitCase.truth.pKa[fitCase.truth.pKa.size() - 1 - index]
+                                   : fitCase.truth.pKa[index];
+    }
+    case model::FitQuantity::TitrantConcentration:
+        return std::abs(fitCase.truth.titrant);
+    case model::FitQuantity::PhOffset:
+        return fitCase.offset;
+    }
+    return 0.0;
+}
+
+/** The start of a fit: every fitted quantity moved away from the truth. */
+void moveFromTruth(model::Mixture& sample, model::MixtureTitration& titration,
+                   const std::vector<model::FitParameter>& parameters) {
+    for (const model::FitParameter& parameter : parameters) {
+        model::WeakSystem& system = sample.systems.front();
+        switch (parameter.quantity) {
+        case model::FitQuantity::Concentration:
+            system.concentration *= 1.25;
+            break;
+        case model::FitQuantity::Constant:
+            system.pK[static_cast<std::size_t>(parameter.constant - 1)] += 0.3;
+            break;
+        case model::FitQuantity::TitrantConcentration:
+            titration.titrant.strongBase *= 0.85;
+            titration.titrant.strongAcid *= 0.85;
+            break;
+        case model::FitQuantity::PhOffset:
+            break;
+        }
+    }
+}
+
+struct FitRun {
+    model::FitProblem problem;
+    model::TitrationFit fit;
+    std::vector<model::FitParameter> parameters;
+};
+
+/**
+ * Fits data made for `fitCase` with `count` points and noise of `seed`; with `jumpLeftOut`, the
+ * points within 10 % of the equivalence volume are left out.
+ */
+FitRun runFit(const FitCase& fitCase, unsigned seed, int count, bool jumpLeftOut = false) {
+    Noise noise(seed, fitCase.sigma);
+    std::vector<model::TitrationPoint> points =
+        measured(fitCase.truth, 0.0, fitCase.lastVolume, count, noise, fitCase.offset);
+    if (jumpLeftOut) {
+        const double equivalence = fitCase.truth.concentration * fitCase.truth.sampleVolume /
+                                   std::abs(fitCase.truth.titrant);
+        std::erase_if(points, [&](const model::TitrationPoint& point) {
+            return std::abs(point.volume - equivalence) < 0.1 * equivalence;
+        });
+    }
+    model::Mixture sample = sampleOf(fitCase.truth, fitCase.givenAsBase);
+    model::MixtureTitration titration = titrationOf(fitCase.truth);
+    FitRun run;
+    if (fitCase.vary.isEmpty()) {
+        run.parameters = model::defaultFitParameters(sample, points);
+    } else {
+        const model::FitNameProblem names =
+            model::readFitParameters(fitCase.vary.toStdString(), sample, run.parameters);
+        if (!names.empty()) {
+            run.problem.problem = names.problem;
+            return run;
+        }
+    }
+    moveFromTruth(sample, titration, run.parameters);
+    run.problem = model::fitTitration(sample, titration, points, run.parameters, run.fit);
+    return run;
+}
+
+const ReferenceTitration kAcetic{{4.76}, 0, 0.1, 25.0, 0.1, false};
+const ReferenceTitration kPhosphoric{{2.148, 7.198, 12.35}, 0, 0.05, 25.0, 0.1, false};
+const ReferenceTitration kAmmonia{{9.25}, 1, 0.08, 25.0, -0.1, false};
+const ReferenceTitration kAceticDavies{{4.76}, 0, 0.1, 25.0, 0.1, true};
+
+} // namespace
+
+Q_DECLARE_METATYPE(FitCase)
+
+class TestTitrationFit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modelAgreesWithReference_data();
+    void modelAgreesWithReference();
+    void recoversTruth_data();
+    void recoversTruth();
+    void errorsShrinkAsRootOfPoints_data();
+    void errorsShrinkAsRootOfPoints();
+    void refusesUndetermined_data();
+    void refusesUndetermined();
+    void readsNames_data();
+    void readsNames();
+    void defaultParameters_data();
+    void defaultParameters();
+};
+
+void TestTitrationFit::modelAgreesWithReference_data() {
+    QTest::addColumn<FitCase>("fitCase");
+    QTest::newRow("acetic acid with NaOH") << FitCase{kAcetic};
+    QTest::newRow("phosphoric acid with NaOH") << FitCase{kPhosphoric};
+    QTest::newRow("ammonia by pKb with HCl") << FitCase{kAmmonia, true};
+    QTest::newRow("acetic acid, Davies") << FitCase{kAceticDavies};
+}
+
+// The test's model and the program's must agree before fits to the test's data mean anything.
+void TestTitrationFit::modelAgreesWithReference() {
+    QFETCH(FitCase, fitCase);
+    std::vector<model::TitrationPoint> points;
+    for (double volume = 0.0; volume <= 40.0; volume += 0.7) {
+        points.push_back({volume, 0.0});
+    }
+    const double offset = 0.0123;
+    const std::vector<double> pHs = model::modelPhAt(sampleOf(fitCase.truth, fitCase.givenAsBase),
+                                                     titrationOf(fitCase.truth), points, offset);
+    QCOMPARE(pHs.size(), points.size());
+    // Davies' A of the test and the program's differ in the fourth digit at most.
+    const double tolerance = fitCase.truth.davies ? 2.0e-4 : 1.0e-8;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double expected = referencePh(fitCase.truth, points[i].volume) + offset;
+        QVERIFY2(closeTo(pHs[i], expected, 0.0, tolerance),
+                 qPrintable(QStringLiteral("V %1: %2 against %3")
+                                .arg(points[i].volume)
+                                .arg(pHs[i], 0, 'g', 12)
+                                .arg(expected, 0, 'g', 12)));
+    }
+}
+
+void TestTitrationFit::recoversTruth_data() {
+    QTest::addColumn<FitCase>("fitCase");
+    QTest::addColumn<QStringList>("expectedNames");
+    QTest::newRow("acetic acid, default") << FitCase{kAcetic} << QStringList{"conc", "pka1"};
+    QTest::newRow("acetic acid, electrode offset")
+        << FitCase{kAcetic, false, 40.0, 60, 0.005, 0.05, "conc,pka1,offset"}
+        << QStringList{"conc", "pka1", "offset"};
+    QTest::newRow("acetic acid, titrant")
+        << FitCase{kAcetic, false, 40.0, 80, 0.01, 0.0, "conc,titrant"}
+        << QStringList{"conc", "titrant"};
+    QTest::newRow("phosphoric acid, default")
+        << FitCase{kPhosphoric, false, 40.0, 81, 0.01} << QStringList{"conc", "pka1", "pka2"};
+    QTest::newRow("ammonia by pKb with HCl")
+        << FitCase{kAmmonia, true, 35.0, 71, 0.02} << QStringList{"conc", "pkb1"};
+    QTest::newRow("acetic acid, Davies")
+        << FitCase{kAceticDavies, false, 40.0, 80, 0.01} << QStringList{"conc", "pka1"};
+}
+
+void TestTitrationFit::recoversTruth() {
+    QFETCH(FitCase, fitCase);
+    QFETCH(QStringList, expectedNames);
+    constexpr int kSeeds = 20;
+    int within = 0;
+    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+        const FitRun run = runFit(fitCase, seed, fitCase.count);
+        QVERIFY2(run.problem.empty(), run.problem.problem.english().c_str());
+        QStringList names;
+        for (const model::FitParameter& parameter : run.parameters) {
+            names << QString::fromStdString(model::fitParameterName(parameter, run.fit.sample));
+        }
+        QCOMPARE(names, expectedNames);
+        QCOMPARE(run.fit.pointsUsed, fitCase.count);
+        QCOMPARE(run.fit.residuals.size(), static_cast<std::size_t>(fitCase.count));
+        // s estimates the noise's σ; with 60 or more points it lies well within ±30 %.
+        QVERIFY2(run.fit.residualDeviation > 0.7 * fitCase.sigma &&
+                     run.fit.residualDeviation < 1.3 * fitCase.sigma,
+                 qPrintable(QString::number(run.fit.residualDeviation)));
+        bool allWithin = true;
+        for (const model::FittedValue& value : run.fit.values) {
+            QVERIFY(value.standardError > 0.0);
+            allWithin = allWithin && std::abs(value.value - trueValue(value.parameter, fitCase)) <=
+                                         3.0 * value.standardError;
+        }
+        within += allWithin ? 1 : 0;
+        for (std::size_t j = 0; j < run.fit.correlation.size(); ++j) {
+            QCOMPARE(run.fit.correlation[j][j], 1.0);
+            for (std::size_t k = 0; k < run.fit.correlation.size(); ++k) {
+                QVERIFY(std::abs(run.fit.correlation[j][k]) <= 1.0);
+                QCOMPARE(run.fit.correlation[j][k], run.fit.correlation[k][j]);
+            }
+        }
+    }
+    // Three standard errors hold a value with 99.7 % probability; allow two misses in twenty.
+    QVERIFY2(within >= kSeeds - 2, qPrintable(QStringLiteral("%1 of %2").arg(within).arg(kSeeds)));
+}
+
+void TestTitrationFit::errorsShrinkAsRootOfPoints_data() {
+    QTest::addColumn<FitCase>("fitCase");
+    QTest::newRow("acetic acid") << FitCase{kAcetic, false, 40.0, 40, 0.01};
+    QTest::newRow("acetic acid, offset")
+        << FitCase{kAcetic, false, 40.0, 40, 0.01, 0.03, "conc,pka1,offset"};
+    QTest::newRow("ammonia by pKb") << FitCase{kAmmonia, true, 35.0, 40, 0.01};
+}
+
+// Four times the points over the same volumes: the standard errors halve. They are compared
+// relative to the residual deviation s of each run, which leaves (JᵀJ)⁻¹ alone, and against the
+// square root of the ratio of the points actually used. The points on the jump are left out: a
+// point that happens to fall on its steep part weighs far more than the others, so a coarse and a
+// fine grid differ there by more than their numbers.
+void TestTitrationFit::errorsShrinkAsRootOfPoints() {
+    QFETCH(FitCase, fitCase);
+    constexpr int kSeeds = 5;
+    std::vector<double> fewer;
+    std::vector<double> more;
+    double expectedRatio = 0.0;
+    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+        const FitRun few = runFit(fitCase, seed, fitCase.count, true);
+        const FitRun many = runFit(fitCase, seed + 100, 4 * fitCase.count, true);
+        QVERIFY(few.problem.empty() && many.problem.empty());
+        fewer.resize(few.fit.values.size());
+        more.resize(many.fit.values.size());
+        for (std::size_t j = 0; j < few.fit.values.size(); ++j) {
+            fewer[j] += few.fit.values[j].standardError / few.fit.residualDeviation;
+            more[j] += many.fit.values[j].standardError / many.fit.residualDeviation;
+        }
+        expectedRatio = std::sqrt(static_cast<double>(many.fit.pointsUsed) / few.fit.pointsUsed);
+    }
+    QVERIFY(expectedRatio > 1.9 && expectedRatio < 2.1);
+    for (std::size_t j = 0; j < fewer.size(); ++j) {
+        const double ratio = fewer[j] / more[j];
+        QVERIFY2(closeTo(ratio, expectedRatio, 0.06),
+                 qPrintable(QStringLiteral("parameter %1: ratio %2, expected %3")
+                                .arg(j)
+                                .arg(ratio)
+                                .arg(expectedRatio)));
+    }
+}
+
+void TestTitrationFit::refusesUndetermined_data() {
+    QTest::addColumn<int>("first"); ///< first point's index of 0..40 mL in 0.5 mL
+    QTest::addColumn<int>("count"); ///< points used
+    QTest::addColumn<QString>("vary");
+    QTest::addColumn<int>("twinSystems"); ///< acetic acid given as this many identical systems
+    QTest::addColumn<int>("parameter");   ///< the refused one, or −1
+    QTest::addColumn<QString>("named");   ///< a part of the message
+    QTest::newRow("pKa below the data") << 60 << 21 << "conc,pka1" << 1 << 1 << "pka1";
+    QTest::newRow("pKa above the data") << 0 << 7 << "pka1,conc" << 1 << 0 << "pka1";
+    QTest::newRow("fewer points than parameters")
+        << 0 << 3 << "conc,pka1,offset" << 1 << -1 << "(3)";
+    QTest::newRow("as many points as parameters") << 0 << 2 << "conc,pka1" << 1 << -1 << "(2)";
+    QTest::newRow("two systems told apart by nothing")
+        << 0 << 81 << "conc,conc:2" << 2 << 1 << "conc:2";
+    QTest::newRow("two constants told apart by nothing")
+        << 0 << 81 << "pka1,pka1:2" << 2 << 1 << "pka1:2";
+}
+
+void TestTitrationFit::refusesUndetermined() {
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(QString, vary);
+    QFETCH(int, twinSystems);
+    QFETCH(int, parameter);
+    QFETCH(QString, named);
+    Noise noise(7, 0.01);
+    ReferenceTitration truth = kAcetic;
+    truth.pKa = {4.76};
+    // Two systems of 0.05 mol/L each behave exactly as one of 0.1 mol/L.
+    truth.concentration = 0.1;
+    std::vector<model::TitrationPoint> all = measured(truth, 0.0, 40.0, 81, noise);
+    const std::vector<model::TitrationPoint> points(all.begin() + first,
+                                                    all.begin() + first + count);
+    model::Mixture sample = sampleOf(truth, false);
+    sample.systems.front().concentration /= twinSystems;
+    sample.systems.resize(static_cast<std::size_t>(twinSystems), sample.systems.front());
+    std::vector<model::FitParameter> parameters;
+    QVERIFY(model::readFitParameters(vary.toStdString(), sample, parameters).empty());
+    model::TitrationFit fit;
+    fit.pointsUsed = -5;
+    const model::FitProblem problem =
+        model::fitTitration(sample, titrationOf(truth), points, parameters, fit);
+    QVERIFY(!problem.empty());
+    QCOMPARE(problem.parameter, parameter);
+    QVERIFY2(QString::fromStdString(problem.problem.english()).contains(named),
+             problem.problem.english().c_str());
+    QCOMPARE(fit.pointsUsed, -5);
+}
+
+void TestTitrationFit::readsNames_data() {
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("names");   ///< as fitParameterName() writes them back, or empty
+    QTest::addColumn<QString>("refused"); ///< the name the refusal gives
+    QTest::newRow("concentration and constant") << "acid"
+                                                << "conc,pka1"
+                                                << "conc,pka1"
+                                                << "";
+    QTest::newRow("blanks and capitals") << "acid"
+                                         << " Conc , PKA1 "
+                                         << "conc,pka1"
+                                         << "";
+    QTest::newRow("second system") << "two"
+                                   << "conc:2,pka1:2,pka1"
+                                   << "conc:2,pka1:2,pka1"
+                                   << "";
+    QTest::newRow("titrant and offset") << "acid"
+                                        << "titrant,offset"
+                                        << "titrant,offset"
+                                        << "";
+    QTest::newRow("base by pKb") << "base"
+                                 << "pkb1,conc"
+                                 << "pkb1,conc"
+                                 << "";
+    QTest::newRow("strong acid alone") << "strong"
+                                       << "conc"
+                                       << "conc"
+                                       << "";
+    QTest::newRow("strong acid beside a system") << "acid+strong"
+                                                 << "strong,conc"
+                                                 << "strong,conc"
+                                                 << "";
+    QTest::newRow("pka of a base") << "base"
+                                   << "pka1"
+                                   << ""
+                                   << "pka1";
+    QTest::newRow("pkb of an acid") << "acid"
+                                    << "conc,pkb1"
+                                    << ""
+                                    << "pkb1";
+    QTest::newRow("constant beyond the system's") << "acid"
+                                                  << "pka2"
+                                                  << ""
+                                                  << "pka2";
+    QTest::newRow("system beyond the sample's") << "two"
+                                                << "conc:3"
+                                                << ""
+                                                << "conc:3";
+    QTest::newRow("system 0") << "two"
+                              << "conc:0"
+                              << ""
+                              << "conc:0";
+    QTest::newRow("unknown name") << "acid"
+                                  << "conc,temperature"
+                                  << ""
+                                  << "temperature";
+    QTest::newRow("named twice") << "acid"
+                                 << "pka1,conc,pka1"
+                                 << ""
+                                 << "pka1";
+    QTest::newRow("same twice, two spellings") << "acid"
+                                               << "conc,conc:1"
+                                               << ""
+                                               << "conc:1";
+    QTest::newRow("strong without one") << "acid"
+                                        << "strong"
+                                        << ""
+                                        << "strong";
+    QTest::newRow("empty between commas") << "acid"
+                                          << "conc,,pka1"
+                                          << ""
+                                          << "";
+    QTest::newRow("nothing") << "acid"
+                             << ""
+                             << ""
+                             << "";
+}
+
+void TestTitrationFit::readsNames() {
+    QFETCH(QString, sample);
+    QFETCH(QString, list);
+    QFETCH(QString, names);
+    QFETCH(QString, refused);
+    model::Mixture mixture;
+    if (sample.startsWith("acid") || sample == "two") {
+        mixture.systems = {{{4.76}, 0, 0.1}};
+    }
+    if (sample == "two") {
+        mixture.systems.push_back({{2.15, 7.2, 12.35}, 0, 0.05});
+    }
+    if (sample == "base") {
+        mixture.systems = {{{4.75}, 1, 0.1, 0, true}};
+    }
+    if (sample.endsWith("strong")) {
+        mixture.strongAcid = 0.02;
+    }
+    std::vector<model::FitParameter> parameters{{model::FitQuantity::PhOffset}};
+    const model::FitNameProblem problem =
+        model::readFitParameters(list.toStdString(), mixture, parameters);
+    if (names.isEmpty()) {
+        QVERIFY(!problem.empty());
+        QCOMPARE(QString::fromStdString(problem.name), refused);
+        QCOMPARE(parameters.size(), std::size_t{1});
+        return;
+    }
+    QVERIFY2(problem.empty(), problem.problem.english().c_str());
+    QStringList written;
+    for (const model::FitParameter& parameter : parameters) {
+        written << QString::fromStdString(model::fitParameterName(parameter, mixture));
+    }
+    QCOMPARE(written.join(','), names);
+}
+
+void TestTitrationFit::defaultParameters_data() {
+    QTest::addColumn<FitCase>("fitCase");
+    QTest::addColumn<double>("lastVolume");
+    QTest::addColumn<QString>("names");
+    QTest::newRow("acetic acid, whole curve") << FitCase{kAcetic} << 40.0 << "conc,pka1";
+    QTest::newRow("acetic acid, only its start") << FitCase{kAcetic} << 1.0 << "conc";
+    QTest::newRow("phosphoric acid to pH 11.6") << FitCase{kPhosphoric} << 40.0 << "conc,pka1,pka2";
+    QTest::newRow("phosphoric acid to its second step")
+        << FitCase{kPhosphoric} << 15.0 << "conc,pka1";
+    QTest::newRow("ammonia by pKb") << FitCase{kAmmonia, true} << 35.0 << "conc,pkb1";
+}
+
+void TestTitrationFit::defaultParameters() {
+    QFETCH(FitCase, fitCase);
+    QFETCH(double, lastVolume);
+    QFETCH(QString, names);
+    Noise noise(3, 0.0);
+    const std::vector<model::TitrationPoint> points =
+        measured(fitCase.truth, 0.0, lastVolume, 41, noise);
+    const model::Mixture sample = sampleOf(fitCase.truth, fitCase.givenAsBase);
+    QStringList written;
+    for (const model::FitParameter& parameter : model::defaultFitParameters(sample, points)) {
+        written << QString::fromStdString(model::fitParameterName(parameter, sample));
+    }
+    QCOMPARE(written.join(','), names);
+}
+
+QTEST_GUILESS_MAIN(TestTitrationFit)
+#include "test_titrationfit.moc"
