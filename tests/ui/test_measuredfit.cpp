@@ -14,6 +14,7 @@
 
 using namespace velmora;
 using namespace velmora::ui;
+using velmora::test::closeTo;
 
 namespace {
 
@@ -233,7 +234,7 @@ void TestMeasuredFit::roundedToTheError_data() {
     QTest::newRow("rounded up a decade") << 7.5 << 0.996 << QStringLiteral("7.5 ± 1.0");
     QTest::newRow("whole numbers") << 12345.4 << 25.0 << QStringLiteral("12345 ± 25");
     QTest::newRow("large error") << 12345.4 << 400.0 << QStringLiteral("12345 ± 400");
-    QTest::newRow("negative") << -0.01234 << 0.0031 << QStringLiteral("-0.0123 ± 0.0031");
+    QTest::newRow("negative") << -0.01234 << 0.0031 << QStringLiteral("-0.012 ± 0.003");
     QTest::newRow("rounds to zero") << -0.00001 << 0.003 << QStringLiteral("0.000 ± 0.003");
     QTest::newRow("no error") << 4.7598123 << 0.0 << QStringLiteral("4.75981 ± 0");
 }

@@ -11,12 +11,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QStringList>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -111,6 +109,7 @@ MeasuredPanel::MeasuredPanel(MeasuredData& measured, QWidget* parent)
     m_endPoints->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box->addWidget(m_endPoints);
     m_clear = new QPushButton(tr("Clear measured data"), group);
+    m_clear->setAccessibleName(m_clear->text());
     box->addWidget(m_clear, 0, Qt::AlignLeft);
     connect(m_clear, &QPushButton::clicked, &m_data, &MeasuredData::clear);
     layout->addWidget(group);
@@ -125,6 +124,8 @@ MeasuredPanel::MeasuredPanel(MeasuredData& measured, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     m_fit = new QPushButton(tr("Fit"), m_fitGroup);
     m_use = new QPushButton(tr("Use fitted values"), m_fitGroup);
+    m_fit->setAccessibleName(tr("Fit the solution to the measured points"));
+    m_use->setAccessibleName(m_use->text());
     buttons->addWidget(m_fit);
     buttons->addWidget(m_use);
     buttons->addStretch(1);
@@ -133,19 +134,19 @@ MeasuredPanel::MeasuredPanel(MeasuredData& measured, QWidget* parent)
     setUpProblemLabel(*m_fitProblem);
     m_fitProblem->setAccessibleName(tr("Why there is no fit"));
     fitBox->addWidget(m_fitProblem);
-    m_table = new QTableWidget(0, 3, m_fitGroup);
+    // A grid of labels rather than a table: nothing to scroll or select cell by cell, large and
+    // plain on a projector; the texts can be selected and copied.
+    m_table = new QWidget(m_fitGroup);
     m_table->setAccessibleName(tr("Fitted values"));
-    m_table->setHorizontalHeaderLabels({tr("Value"), tr("Std. error"), tr("Unit")});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultGrid = new QGridLayout(m_table);
+    m_resultGrid->setContentsMargins(QMargins());
     fitBox->addWidget(m_table);
     m_statistics = new QLabel(m_fitGroup);
     m_statistics->setWordWrap(true);
     m_statistics->setTextInteractionFlags(Qt::TextSelectableByMouse);
     fitBox->addWidget(m_statistics);
     m_copy = new QPushButton(tr("Copy fit results"), m_fitGroup);
+    m_copy->setAccessibleName(m_copy->text());
     fitBox->addWidget(m_copy, 0, Qt::AlignLeft);
     layout->addWidget(m_fitGroup);
 
@@ -224,6 +225,8 @@ void MeasuredPanel::showChoices() {
         const FitOffer& offer = offers[i];
         const QSignalBlocker blocker(m_choices[i]);
         m_choices[i]->setText(fitParameterLabel(offer));
+        //: A box that chooses a value to fit; %1 is its name ("pKa 2").
+        m_choices[i]->setAccessibleName(tr("Fit %1").arg(m_choices[i]->text()));
         m_choices[i]->setChecked(choice[i]);
         m_starts[i]->setText(inMolPerLitre(offer.parameter.quantity)
                                  ? tr("%1 mol/L").arg(concentrationText(offer.start))
@@ -241,40 +244,46 @@ void MeasuredPanel::showResult() {
     m_table->setVisible(fit.has_value());
     m_statistics->setVisible(fit.has_value());
     if (!fit) {
-        m_table->setRowCount(0);
+        m_resultRows = 0;
         m_statistics->clear();
         return;
     }
     const QLocale locale;
-    m_table->setRowCount(static_cast<int>(fit->values.size()));
+    // Rebuilt for each fit: a header and one row per value.
+    while (QLayoutItem* item = m_resultGrid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const auto cell = [this](const QString& text, int row, int column, bool right) {
+        auto* label = new QLabel(text, m_table);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (row == 0) {
+            QFont bold = label->font();
+            bold.setBold(true);
+            label->setFont(bold);
+        }
+        m_resultGrid->addWidget(label, row, column);
+    };
+    cell(tr("Value"), 0, 1, true);
+    cell(tr("Std. error"), 0, 2, true);
+    cell(tr("Unit"), 0, 3, false);
     QStringList names;
     for (std::size_t i = 0; i < fit->values.size(); ++i) {
         const model::FittedValue& value = fit->values[i];
-        FitOffer offer{value.parameter, model::fitParameterName(value.parameter, fit->sample),
-                       value.value};
+        const FitOffer offer{value.parameter, model::fitParameterName(value.parameter, fit->sample),
+                             value.value};
         names << QString::fromStdString(offer.name);
-        const int row = static_cast<int>(i);
-        m_table->setVerticalHeaderItem(row, new QTableWidgetItem(fitParameterLabel(offer)));
-        const QStringList cells{roundedText(value.value, value.standardError),
-                                roundedText(value.standardError, value.standardError),
-                                inMolPerLitre(value.parameter.quantity) ? tr("mol/L")
-                                : value.parameter.quantity == model::FitQuantity::PhOffset
-                                    ? tr("pH")
-                                    : QString()};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setTextAlignment(column < 2 ? Qt::AlignRight | Qt::AlignVCenter
-                                              : Qt::AlignLeft | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
-        }
+        const int row = static_cast<int>(i) + 1;
+        cell(fitParameterLabel(offer), row, 0, false);
+        cell(roundedText(value.value, value.standardError), row, 1, true);
+        cell(roundedText(value.standardError, value.standardError), row, 2, true);
+        cell(inMolPerLitre(value.parameter.quantity)                    ? tr("mol/L")
+             : value.parameter.quantity == model::FitQuantity::PhOffset ? tr("pH")
+                                                                        : QString(),
+             row, 3, false);
     }
-    // The table as tall as its rows: the panel scrolls, not the table.
-    m_table->resizeRowsToContents();
-    int height = m_table->horizontalHeader()->height() + 2 * m_table->frameWidth();
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        height += m_table->rowHeight(row);
-    }
-    m_table->setFixedHeight(height);
+    m_resultRows = static_cast<int>(fit->values.size());
 
     //: The residual standard deviation of the fit in pH, and the number of points used.
     QStringList lines{tr("s = %1 pH, n = %2")

@@ -12,7 +12,6 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 namespace velmora::ui {
 
@@ -45,7 +44,10 @@ public:
     [[nodiscard]] QPushButton* useButton() const { return m_use; }
     [[nodiscard]] QPushButton* copyButton() const { return m_copy; }
     [[nodiscard]] QLabel* fitProblemLabel() const { return m_fitProblem; }
-    [[nodiscard]] QTableWidget* resultTable() const { return m_table; }
+    /** The fitted values: a row per value with its standard error and unit. */
+    [[nodiscard]] QWidget* resultTable() const { return m_table; }
+    /** The rows of values the table shows now. */
+    [[nodiscard]] int resultRows() const { return m_resultRows; }
     /** s, n and the correlations under the table. */
     [[nodiscard]] QLabel* statisticsLabel() const { return m_statistics; }
 
@@ -69,7 +71,9 @@ private:
     QPushButton* m_use = nullptr;
     QPushButton* m_copy = nullptr;
     QLabel* m_fitProblem = nullptr;
-    QTableWidget* m_table = nullptr;
+    QWidget* m_table = nullptr;
+    QGridLayout* m_resultGrid = nullptr;
+    int m_resultRows = 0;
     QLabel* m_statistics = nullptr;
 };
 

@@ -75,6 +75,12 @@ SolutionPanel::SolutionPanel(QWidget* parent) : QWidget(parent) {
     setInputs(SolutionInputs{});
 }
 
+void SolutionPanel::addSection(QWidget* section) {
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    // Above the stretch that keeps the groups at the top.
+    column->insertWidget(column->count() - 1, section);
+}
+
 SolutionPanel::~SolutionPanel() {
     // The fields go after the state they edit: one that finishes its edit as it loses the focus
     // then must reach no handler.

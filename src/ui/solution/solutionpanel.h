@@ -54,6 +54,9 @@ public:
     /** Shows all the inputs (the remembered ones): no signals. */
     void setInputs(const SolutionInputs& inputs);
 
+    /** Adds `section` under the inputs (the window's measured data), taking it as its child. */
+    void addSection(QWidget* section);
+
     /** The shown constants, 1..6. */
     [[nodiscard]] int constantCount() const { return m_state.constantCount(); }
 

@@ -106,16 +106,12 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     auto* central = new QWidget(this);
     auto* layout = new InputsLayout(central);
     m_panel = new SolutionPanel;
-    // The solution's inputs, and under them the measured data with their fit.
-    auto* inputsColumn = new QWidget;
-    auto* column = new QVBoxLayout(inputsColumn);
-    column->setContentsMargins(QMargins());
-    column->addWidget(m_panel);
-    buildMeasured(*inputsColumn);
-    column->addWidget(m_measuredPanel);
+    // Under the solution's inputs, the measured data with their fit.
+    buildMeasured(*m_panel);
+    m_panel->addSection(m_measuredPanel);
     m_inputs = new QScrollArea(central);
     m_inputs->setObjectName(QStringLiteral("inputs"));
-    m_inputs->setWidget(inputsColumn);
+    m_inputs->setWidget(m_panel);
     m_inputs->setWidgetResizable(true);
     m_inputs->setFrameShape(QFrame::NoFrame);
     // Its fields are the stops of the focus chain, not the area around them.
@@ -213,11 +209,11 @@ SolutionWindow::SolutionWindow(AcidSource mainAcid, QWidget* parent)
     // A field that takes the focus is scrolled into view, a new row's as one reached with Tab; a
     // new row has its place only once the panel has grown (eventFilter()).
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && m_inputs->widget()->isAncestorOf(now)) {
+        if (now != nullptr && m_panel->isAncestorOf(now)) {
             m_inputs->ensureWidgetVisible(now);
         }
     });
-    m_inputs->widget()->installEventFilter(this);
+    m_panel->installEventFilter(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
         for (ChartView* view : m_views) {
             view->hideReadout();
@@ -525,9 +521,9 @@ void SolutionWindow::report(const QString& problem) {
 }
 
 bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_inputs->widget() && event->type() == QEvent::Resize) {
+    if (watched == m_panel && event->type() == QEvent::Resize) {
         QWidget* focused = QApplication::focusWidget();
-        if (focused != nullptr && m_inputs->widget()->isAncestorOf(focused)) {
+        if (focused != nullptr && m_panel->isAncestorOf(focused)) {
             m_inputs->ensureWidgetVisible(focused);
         }
     }
