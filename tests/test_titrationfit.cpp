@@ -229,6 +229,7 @@ void moveFromTruth(model::Mixture& sample, model::MixtureTitration& titration,
 }
 
 struct FitRun {
+    std::vector<model::TitrationPoint> points;
     model::FitProblem problem;
     model::TitrationFit fit;
     std::vector<model::FitParameter> parameters;
@@ -252,6 +253,7 @@ FitRun runFit(const FitCase& fitCase, unsigned seed, int count, bool jumpLeftOut
     model::Mixture sample = sampleOf(fitCase.truth, fitCase.givenAsBase);
     model::MixtureTitration titration = titrationOf(fitCase.truth);
     FitRun run;
+    run.points = points;
     if (fitCase.vary.isEmpty()) {
         run.parameters = model::defaultFitParameters(sample, points);
     } else {
@@ -271,6 +273,8 @@ const ReferenceTitration kAcetic{{4.76}, 0, 0.1, 25.0, 0.1, false};
 const ReferenceTitration kPhosphoric{{2.148, 7.198, 12.35}, 0, 0.05, 25.0, 0.1, false};
 const ReferenceTitration kAmmonia{{9.25}, 1, 0.08, 25.0, -0.1, false};
 const ReferenceTitration kAceticDavies{{4.76}, 0, 0.1, 25.0, 0.1, true};
+/** Ethylenediamine, H2en^2+ with pKa 6.85 and 9.93, the base given by its pKb 4.07 and 7.15. */
+const ReferenceTitration kEthylenediamine{{6.85, 9.93}, 2, 0.05, 25.0, -0.1, false};
 
 } // namespace
 
@@ -348,6 +352,8 @@ void TestTitrationFit::recoversTruth() {
     QFETCH(QStringList, expectedNames);
     constexpr int kSeeds = 20;
     int within = 0;
+    std::vector<std::vector<double>> fitted;
+    std::vector<double> meanError;
     for (unsigned seed = 1; seed <= kSeeds; ++seed) {
         const FitRun run = runFit(fitCase, seed, fitCase.count);
         QVERIFY2(run.problem.empty(), run.problem.problem.english().c_str());
@@ -358,11 +364,28 @@ void TestTitrationFit::recoversTruth() {
         QCOMPARE(names, expectedNames);
         QCOMPARE(run.fit.pointsUsed, fitCase.count);
         QCOMPARE(run.fit.residuals.size(), static_cast<std::size_t>(fitCase.count));
+        // The residuals are the measured pH less the fitted model's, and give s.
+        const std::vector<double> fittedPhs =
+            model::modelPhAt(run.fit.sample, run.fit.titration, run.points, run.fit.pHOffset);
+        double squares = 0.0;
+        for (std::size_t i = 0; i < run.points.size(); ++i) {
+            QVERIFY(closeTo(run.fit.residuals[i], run.points[i].pH - fittedPhs[i], 0.0, 1e-9));
+            squares += run.fit.residuals[i] * run.fit.residuals[i];
+        }
+        QVERIFY(closeTo(
+            run.fit.residualDeviation,
+            std::sqrt(squares / static_cast<double>(fitCase.count - expectedNames.size())), 1e-9));
         // s estimates the noise's σ; with 60 or more points it lies well within ±30 %.
         QVERIFY2(run.fit.residualDeviation > 0.7 * fitCase.sigma &&
                      run.fit.residualDeviation < 1.3 * fitCase.sigma,
                  qPrintable(QString::number(run.fit.residualDeviation)));
         bool allWithin = true;
+        fitted.resize(run.fit.values.size());
+        meanError.resize(run.fit.values.size());
+        for (std::size_t j = 0; j < run.fit.values.size(); ++j) {
+            fitted[j].push_back(run.fit.values[j].value);
+            meanError[j] += run.fit.values[j].standardError / kSeeds;
+        }
         for (const model::FittedValue& value : run.fit.values) {
             QVERIFY(value.standardError > 0.0);
             allWithin = allWithin && std::abs(value.value - trueValue(value.parameter, fitCase)) <=
@@ -379,6 +402,24 @@ void TestTitrationFit::recoversTruth() {
     }
     // Three standard errors hold a value with 99.7 % probability; allow two misses in twenty.
     QVERIFY2(within >= kSeeds - 2, qPrintable(QStringLiteral("%1 of %2").arg(within).arg(kSeeds)));
+    // The standard errors are neither too small nor too large: the spread of the values fitted
+    // to twenty sets of noise matches them within what twenty samples allow.
+    for (std::size_t j = 0; j < fitted.size(); ++j) {
+        double mean = 0.0;
+        for (const double value : fitted[j]) {
+            mean += value / kSeeds;
+        }
+        double squares = 0.0;
+        for (const double value : fitted[j]) {
+            squares += (value - mean) * (value - mean);
+        }
+        const double spread = std::sqrt(squares / (kSeeds - 1));
+        QVERIFY2(spread > 0.6 * meanError[j] && spread < 1.5 * meanError[j],
+                 qPrintable(QStringLiteral("%1: spread %2, standard error %3")
+                                .arg(expectedNames[static_cast<int>(j)])
+                                .arg(spread)
+                                .arg(meanError[j])));
+    }
 }
 
 void TestTitrationFit::errorsShrinkAsRootOfPoints_data() {
@@ -430,15 +471,20 @@ void TestTitrationFit::refusesUndetermined_data() {
     QTest::addColumn<int>("twinSystems"); ///< acetic acid given as this many identical systems
     QTest::addColumn<int>("parameter");   ///< the refused one, or −1
     QTest::addColumn<QString>("named");   ///< a part of the message
-    QTest::newRow("pKa below the data") << 60 << 21 << "conc,pka1" << 1 << 1 << "pka1";
-    QTest::newRow("pKa above the data") << 0 << 7 << "pka1,conc" << 1 << 0 << "pka1";
+    QTest::newRow("pKa below the data")
+        << 60 << 21 << "conc,pka1" << 1 << 1 << "pka1: the pKa 4.76 lies outside";
+    QTest::newRow("pKa above the data")
+        << 0 << 7 << "pka1,conc" << 1 << 0 << "pka1: the pKa 4.76 lies outside";
     QTest::newRow("fewer points than parameters")
-        << 0 << 3 << "conc,pka1,offset" << 1 << -1 << "(3)";
-    QTest::newRow("as many points as parameters") << 0 << 2 << "conc,pka1" << 1 << -1 << "(2)";
+        << 0 << 3 << "conc,pka1,offset" << 1 << -1 << "points (3) than parameters to fit (3)";
+    QTest::newRow("as many points as parameters")
+        << 0 << 2 << "conc,pka1" << 1 << -1 << "points (2) than parameters to fit (2)";
     QTest::newRow("two systems told apart by nothing")
-        << 0 << 81 << "conc,conc:2" << 2 << 1 << "conc:2";
+        << 0 << 81 << "conc,conc:2" << 2 << 1 << "conc:2 is not determined";
     QTest::newRow("two constants told apart by nothing")
-        << 0 << 81 << "pka1,pka1:2" << 2 << 1 << "pka1:2";
+        << 0 << 81 << "pka1,pka1:2" << 2 << 1 << "pka1:2 is not determined";
+    QTest::newRow("start at no concentration")
+        << 0 << 81 << "pka1,conc:2" << 2 << 1 << "conc:2 needs a starting value above 0";
 }
 
 void TestTitrationFit::refusesUndetermined() {
@@ -459,6 +505,9 @@ void TestTitrationFit::refusesUndetermined() {
     model::Mixture sample = sampleOf(truth, false);
     sample.systems.front().concentration /= twinSystems;
     sample.systems.resize(static_cast<std::size_t>(twinSystems), sample.systems.front());
+    if (QTest::currentDataTag() == QLatin1String("start at no concentration")) {
+        sample.systems.back().concentration = 0.0;
+    }
     std::vector<model::FitParameter> parameters;
     QVERIFY(model::readFitParameters(vary.toStdString(), sample, parameters).empty());
     model::TitrationFit fit;
@@ -596,6 +645,10 @@ void TestTitrationFit::defaultParameters_data() {
     QTest::newRow("phosphoric acid to its second step")
         << FitCase{kPhosphoric} << 15.0 << "conc,pka1";
     QTest::newRow("ammonia by pKb") << FitCase{kAmmonia, true} << 35.0 << "conc,pkb1";
+    QTest::newRow("ethylenediamine by pKb, its first step")
+        << FitCase{kEthylenediamine, true} << 10.0 << "conc,pkb1";
+    QTest::newRow("ethylenediamine by pKb, its second step")
+        << FitCase{kEthylenediamine, true} << 35.0 << "conc,pkb1,pkb2";
 }
 
 void TestTitrationFit::defaultParameters() {
