@@ -33,27 +33,28 @@ QString MeasuredWork::readData(const CommandLine& line, const QString& option,
     return tr("%1: '%2': %3").arg(option, io::shownName(line.dataFile), problem);
 }
 
-MeasuredAnswer MeasuredWork::fit(const CommandLine& line) {
-    const QString option = QStringLiteral("--fit");
-    MeasuredAnswer answer;
-    model::Measurements measurements;
-    if (answer.problem = readData(line, option, measurements); !answer.problem.isEmpty()) {
-        answer.status = 2;
-        return answer;
-    }
+QString MeasuredWork::fitData(const CommandLine& line, const QString& option,
+                              const model::Measurements& measurements, model::TitrationFit& fit) {
     const charts::ChartRequest& request = line.chart->request;
     const std::vector<model::FitParameter> parameters =
         line.vary ? *line.vary : model::defaultFitParameters(*request.mixture, measurements.points);
-    model::TitrationFit fit;
     const model::FitProblem problem = model::fitTitration(
         *request.mixture, request.mixtureTitration, measurements.points, parameters, fit);
-    if (!problem.empty()) {
-        answer.problem = OptionValue::refusal(option, problem.problem);
-        answer.status = 2;
-        return answer;
+    return problem.empty() ? QString() : OptionValue::refusal(option, problem.problem);
+}
+
+MeasuredAnswer MeasuredWork::fit(const CommandLine& line) {
+    const QString option = QStringLiteral("--fit");
+    model::Measurements measurements;
+    model::TitrationFit fit;
+    QString problem = readData(line, option, measurements);
+    if (problem.isEmpty()) {
+        problem = fitData(line, option, measurements, fit);
     }
-    answer.lines = linesOf(model::fitReport(fit));
-    return answer;
+    if (!problem.isEmpty()) {
+        return {{}, problem, 2};
+    }
+    return {linesOf(model::fitReport(fit)), {}, 0};
 }
 
 MeasuredAnswer MeasuredWork::endPoints(const CommandLine& line) {

@@ -36,6 +36,13 @@ public:
      */
     [[nodiscard]] static QString readData(const CommandLine& line, const QString& option,
                                           model::Measurements& measurements);
+    /**
+     * Fits the sample of `line` to `measurements` over the parameters of --vary, or the default
+     * ones; the refusal naming `option`, or "".
+     */
+    [[nodiscard]] static QString fitData(const CommandLine& line, const QString& option,
+                                         const model::Measurements& measurements,
+                                         model::TitrationFit& fit);
 };
 
 } // namespace velmora::app

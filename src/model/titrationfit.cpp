@@ -380,9 +380,9 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
         return true;
     }
     if (system >= systems) {
-        problem = {
-            QT_TRANSLATE_NOOP("velmora::model::Problem", "the sample has no weak acid or base number %1"),
-            {std::to_string(system + 1)}};
+        problem = {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                     "the sample has no weak acid or base number %1"),
+                   {std::to_string(system + 1)}};
         return false;
     }
     if (concentration) {
@@ -400,8 +400,9 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
     }
     const int constant = std::max(acidConstant, baseConstant);
     if (constant > static_cast<int>(weak.pK.size())) {
-        problem = {QT_TRANSLATE_NOOP("velmora::model::Problem", "the weak acid or base has %1 constants"),
-                   {std::to_string(weak.pK.size())}};
+        problem = {
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "the weak acid or base has %1 constants"),
+            {std::to_string(weak.pK.size())}};
         return false;
     }
     parameter = {FitQuantity::Constant, system, constant};
@@ -481,8 +482,7 @@ FitNameProblem readFitParameters(std::string_view list, const Mixture& sample,
         read.push_back(parameter);
     }
     if (read.empty()) {
-        return {std::string(list),
-                {QT_TRANSLATE_NOOP("velmora::model::Problem", "names no parameter to fit")}};
+        return {{}, {QT_TRANSLATE_NOOP("velmora::model::Problem", "names no parameter to fit")}};
     }
     parameters = std::move(read);
     return {};
