@@ -231,6 +231,9 @@ void TestEndPoints::noJump_data() {
     QTest::newRow("one noisy reading")
         << std::vector<double>{3, 3.05, 3.1, 3.4, 3.2, 3.25, 3.3, 3.35}
         << "the pH changes too little across it";
+    QTest::newRow("a bend two and a half times the median slope")
+        << std::vector<double>{3.0, 3.1, 3.2, 3.45, 3.7, 3.95, 4.05, 4.15, 4.25}
+        << "the slope does not stand out enough";
     QTest::newRow("steep only at the start")
         << std::vector<double>{2.9, 4.0, 4.4, 4.5, 4.6, 4.7, 4.8, 4.9} << "open to the left";
     QTest::newRow("steep only at the end")

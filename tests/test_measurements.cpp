@@ -104,6 +104,9 @@ void TestMeasurements::dialects_data() {
                       "0;21,5;0,0;2,88\n12;21,5;0,5;3,12\n25;21,6;1,0;3,40\n"
                       "37;21,6;1,5;3,57\n50;21,6;2,0;3,71\n")
         << QString() << ';' << ',' << 3 << 4 << "Volume (mL)" << five << 5;
+    QTest::newRow("volume found by its unit")
+        << QByteArray("t;NaOH (mL);pH\n0;0;2.88\n9;0.5;3.12\n20;1;3.4\n31;1.5;3.57\n40;2;3.71\n")
+        << QString() << ';' << '.' << 2 << 3 << "NaOH (mL)" << five << 5;
     QTest::newRow("pH before the volume, V / mL")
         << QByteArray("pH,V / mL\n2.88,0\n3.12,0.5\n3.40,1\n3.57,1.5\n3.71,2\n") << QString() << ','
         << '.' << 2 << 1 << "V / mL" << five << 5;

@@ -5,8 +5,10 @@
 // lie within three standard errors of the truth in nearly every run, the standard errors must
 // shrink as 1/√n, and what the data cannot determine must be refused by name.
 
+#include "model/fitreport.h"
 #include "model/titrationfit.h"
 
+#include "referencetitration.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -18,136 +20,9 @@
 #include <vector>
 
 using namespace velmora;
-using velmora::test::bisectedPh;
-using velmora::test::closeTo;
+using namespace velmora::test;
 
 namespace {
-
-/**
- * A titration as the test models it: one acid-base system H_nA^z (thermodynamic pKa's, C mol/L
- * in V0 mL) titrated with a strong base (titrant > 0, mol/L of NaOH) or a strong acid
- * (titrant < 0, HCl), at 25 °C, with or without Davies activities.
- */
-struct ReferenceTitration {
-    std::vector<double> pKa;
-    int charge = 0; ///< of the fully protonated species
-    double concentration = 0.1;
-    double sampleVolume = 25.0;
-    double titrant = 0.1;
-    bool davies = false;
-};
-
-constexpr double kWaterKw = 1.0e-14;
-
-/** Davies' A at 25 °C from the permittivity of water (Malmberg and Maryott) at 298.15 K. */
-double referenceDaviesA() {
-    const double t = 25.0;
-    const double permittivity = 87.740 - 0.40008 * t + 9.398e-4 * t * t - 1.410e-6 * t * t * t;
-    return 1.82e6 * std::pow(permittivity * 298.15, -1.5);
-}
-
-double referenceGamma(int charge, double ionicStrength) {
-    const double root = std::sqrt(ionicStrength);
-    return std::pow(10.0, -referenceDaviesA() * charge * charge *
-                              (root / (1.0 + root) - 0.3 * ionicStrength));
-}
-
-/** The charge balance after `volume` mL at a given ionic strength, and the ions' strength. */
-struct ReferenceBalance {
-    const ReferenceTitration& titration;
-    double volume;
-    double ionicStrength;
-
-    /** The species' concentrations H_(n−j)A^(z−j), j = 0..n, at a(H+) = 10^−pH. */
-    std::vector<double> species(double pH) const {
-        const double total =
-            titration.concentration * titration.sampleVolume / (titration.sampleVolume + volume);
-        const double activity = std::pow(10.0, -pH);
-        std::vector<double> relative{1.0};
-        for (std::size_t j = 1; j <= titration.pKa.size(); ++j) {
-            const int higher = titration.charge - static_cast<int>(j) + 1;
-            const double conditional = std::pow(10.0, -titration.pKa[j - 1]) *
-                                       referenceGamma(higher, ionicStrength) /
-                                       referenceGamma(higher - 1, ionicStrength);
-            relative.push_back(relative.back() * conditional / activity);
-        }
-        double sum = 0.0;
-        for (const double value : relative) {
-            sum += value;
-        }
-        for (double& value : relative) {
-            value *= total / sum;
-        }
-        return relative;
-    }
-    double added() const {
-        return std::abs(titration.titrant) * volume / (titration.sampleVolume + volume);
-    }
-    double hydrogen(double pH) const {
-        return std::pow(10.0, -pH) / referenceGamma(1, ionicStrength);
-    }
-    double hydroxide(double pH) const {
-        return kWaterKw / (std::pow(10.0, -pH) * referenceGamma(1, ionicStrength));
-    }
-    double operator()(double pH) const {
-        double charge = hydrogen(pH) - hydroxide(pH) + (titration.titrant > 0 ? 1 : -1) * added();
-        const std::vector<double> concentrations = species(pH);
-        for (std::size_t j = 0; j < concentrations.size(); ++j) {
-            charge += (titration.charge - static_cast<int>(j)) * concentrations[j];
-        }
-        return charge;
-    }
-    double strengthAt(double pH) const {
-        double sum = hydrogen(pH) + hydroxide(pH) + added();
-        const std::vector<double> concentrations = species(pH);
-        for (std::size_t j = 0; j < concentrations.size(); ++j) {
-            const int z = titration.charge - static_cast<int>(j);
-            sum += z * z * concentrations[j];
-        }
-        return 0.5 * sum;
-    }
-};
-
-/** The pH after `volume` mL: bisection, with Davies the ionic strength iterated to its fixed point.
- */
-double referencePh(const ReferenceTitration& titration, double volume) {
-    double strength = 0.0;
-    double pH = bisectedPh(ReferenceBalance{titration, volume, strength});
-    if (titration.davies) {
-        for (int i = 0; i < 100; ++i) {
-            strength = ReferenceBalance{titration, volume, strength}.strengthAt(pH);
-            pH = bisectedPh(ReferenceBalance{titration, volume, strength});
-        }
-    }
-    return pH;
-}
-
-/** Gaussian numbers by Box and Muller from a fixed-seed Mersenne twister. */
-class Noise {
-public:
-    Noise(unsigned seed, double sigma) : m_engine(seed), m_sigma(sigma) {}
-    double operator()() {
-        const double u1 = (static_cast<double>(m_engine()) + 0.5) / 4294967296.0;
-        const double u2 = (static_cast<double>(m_engine()) + 0.5) / 4294967296.0;
-        return m_sigma * std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * std::numbers::pi * u2);
-    }
-
-private:
-    std::mt19937 m_engine;
-    double m_sigma;
-};
-
-/** `count` evenly spaced points from `first` to `last` mL with noise and an electrode offset. */
-std::vector<model::TitrationPoint> measured(const ReferenceTitration& titration, double first,
-                                            double last, int count, Noise& noise,
-                                            double offset = 0.0) {
-    std::vector<model::TitrationPoint> points;
-    for (int i = 0; i < count; ++i) {
-        const double volume = first + (last - first) * i / (count - 1);
-        points.push_back({volume, referencePh(titration, volume) + offset + noise()});
-    }
-    return points;
-}
 
 /** The program's sample and titration for the test's titration, a base given by its pKb. */
 model::Mixture sampleOf(const ReferenceTitration& titration, bool givenAsBase) {
@@ -229,6 +104,7 @@ void moveFromTruth(model::Mixture& sample, model::MixtureTitration& titration,
 }
 
 struct FitRun {
+    std::vector<model::TitrationPoint> points;
     model::FitProblem problem;
     model::TitrationFit fit;
     std::vector<model::FitParameter> parameters;
@@ -252,6 +128,7 @@ FitRun runFit(const FitCase& fitCase, unsigned seed, int count, bool jumpLeftOut
     model::Mixture sample = sampleOf(fitCase.truth, fitCase.givenAsBase);
     model::MixtureTitration titration = titrationOf(fitCase.truth);
     FitRun run;
+    run.points = points;
     if (fitCase.vary.isEmpty()) {
         run.parameters = model::defaultFitParameters(sample, points);
     } else {
@@ -271,6 +148,8 @@ const ReferenceTitration kAcetic{{4.76}, 0, 0.1, 25.0, 0.1, false};
 const ReferenceTitration kPhosphoric{{2.148, 7.198, 12.35}, 0, 0.05, 25.0, 0.1, false};
 const ReferenceTitration kAmmonia{{9.25}, 1, 0.08, 25.0, -0.1, false};
 const ReferenceTitration kAceticDavies{{4.76}, 0, 0.1, 25.0, 0.1, true};
+/** Ethylenediamine, H2en^2+ with pKa 6.85 and 9.93, the base given by its pKb 4.07 and 7.15. */
+const ReferenceTitration kEthylenediamine{{6.85, 9.93}, 2, 0.05, 25.0, -0.1, false};
 
 } // namespace
 
@@ -292,6 +171,9 @@ private slots:
     void readsNames();
     void defaultParameters_data();
     void defaultParameters();
+    void valueWithError_data();
+    void valueWithError();
+    void report();
 };
 
 void TestTitrationFit::modelAgreesWithReference_data() {
@@ -348,6 +230,8 @@ void TestTitrationFit::recoversTruth() {
     QFETCH(QStringList, expectedNames);
     constexpr int kSeeds = 20;
     int within = 0;
+    std::vector<std::vector<double>> fitted;
+    std::vector<double> meanError;
     for (unsigned seed = 1; seed <= kSeeds; ++seed) {
         const FitRun run = runFit(fitCase, seed, fitCase.count);
         QVERIFY2(run.problem.empty(), run.problem.problem.english().c_str());
@@ -358,11 +242,28 @@ void TestTitrationFit::recoversTruth() {
         QCOMPARE(names, expectedNames);
         QCOMPARE(run.fit.pointsUsed, fitCase.count);
         QCOMPARE(run.fit.residuals.size(), static_cast<std::size_t>(fitCase.count));
+        // The residuals are the measured pH less the fitted model's, and give s.
+        const std::vector<double> fittedPhs =
+            model::modelPhAt(run.fit.sample, run.fit.titration, run.points, run.fit.pHOffset);
+        double squares = 0.0;
+        for (std::size_t i = 0; i < run.points.size(); ++i) {
+            QVERIFY(closeTo(run.fit.residuals[i], run.points[i].pH - fittedPhs[i], 0.0, 1e-9));
+            squares += run.fit.residuals[i] * run.fit.residuals[i];
+        }
+        QVERIFY(closeTo(
+            run.fit.residualDeviation,
+            std::sqrt(squares / static_cast<double>(fitCase.count - expectedNames.size())), 1e-9));
         // s estimates the noise's σ; with 60 or more points it lies well within ±30 %.
         QVERIFY2(run.fit.residualDeviation > 0.7 * fitCase.sigma &&
                      run.fit.residualDeviation < 1.3 * fitCase.sigma,
                  qPrintable(QString::number(run.fit.residualDeviation)));
         bool allWithin = true;
+        fitted.resize(run.fit.values.size());
+        meanError.resize(run.fit.values.size());
+        for (std::size_t j = 0; j < run.fit.values.size(); ++j) {
+            fitted[j].push_back(run.fit.values[j].value);
+            meanError[j] += run.fit.values[j].standardError / kSeeds;
+        }
         for (const model::FittedValue& value : run.fit.values) {
             QVERIFY(value.standardError > 0.0);
             allWithin = allWithin && std::abs(value.value - trueValue(value.parameter, fitCase)) <=
@@ -379,6 +280,24 @@ void TestTitrationFit::recoversTruth() {
     }
     // Three standard errors hold a value with 99.7 % probability; allow two misses in twenty.
     QVERIFY2(within >= kSeeds - 2, qPrintable(QStringLiteral("%1 of %2").arg(within).arg(kSeeds)));
+    // The standard errors are neither too small nor too large: the spread of the values fitted
+    // to twenty sets of noise matches them within what twenty samples allow.
+    for (std::size_t j = 0; j < fitted.size(); ++j) {
+        double mean = 0.0;
+        for (const double value : fitted[j]) {
+            mean += value / kSeeds;
+        }
+        double squares = 0.0;
+        for (const double value : fitted[j]) {
+            squares += (value - mean) * (value - mean);
+        }
+        const double spread = std::sqrt(squares / (kSeeds - 1));
+        QVERIFY2(spread > 0.6 * meanError[j] && spread < 1.5 * meanError[j],
+                 qPrintable(QStringLiteral("%1: spread %2, standard error %3")
+                                .arg(expectedNames[static_cast<int>(j)])
+                                .arg(spread)
+                                .arg(meanError[j])));
+    }
 }
 
 void TestTitrationFit::errorsShrinkAsRootOfPoints_data() {
@@ -430,15 +349,20 @@ void TestTitrationFit::refusesUndetermined_data() {
     QTest::addColumn<int>("twinSystems"); ///< acetic acid given as this many identical systems
     QTest::addColumn<int>("parameter");   ///< the refused one, or −1
     QTest::addColumn<QString>("named");   ///< a part of the message
-    QTest::newRow("pKa below the data") << 60 << 21 << "conc,pka1" << 1 << 1 << "pka1";
-    QTest::newRow("pKa above the data") << 0 << 7 << "pka1,conc" << 1 << 0 << "pka1";
+    QTest::newRow("pKa below the data")
+        << 60 << 21 << "conc,pka1" << 1 << 1 << "pka1: the pKa 4.76 lies outside";
+    QTest::newRow("pKa above the data")
+        << 0 << 7 << "pka1,conc" << 1 << 0 << "pka1: the pKa 4.76 lies outside";
     QTest::newRow("fewer points than parameters")
-        << 0 << 3 << "conc,pka1,offset" << 1 << -1 << "(3)";
-    QTest::newRow("as many points as parameters") << 0 << 2 << "conc,pka1" << 1 << -1 << "(2)";
+        << 0 << 3 << "conc,pka1,offset" << 1 << -1 << "points (3) than parameters to fit (3)";
+    QTest::newRow("as many points as parameters")
+        << 0 << 2 << "conc,pka1" << 1 << -1 << "points (2) than parameters to fit (2)";
     QTest::newRow("two systems told apart by nothing")
-        << 0 << 81 << "conc,conc:2" << 2 << 1 << "conc:2";
+        << 0 << 81 << "conc,conc:2" << 2 << 1 << "conc:2 is not determined";
     QTest::newRow("two constants told apart by nothing")
-        << 0 << 81 << "pka1,pka1:2" << 2 << 1 << "pka1:2";
+        << 0 << 81 << "pka1,pka1:2" << 2 << 1 << "pka1:2 is not determined";
+    QTest::newRow("start at no concentration")
+        << 0 << 81 << "pka1,conc:2" << 2 << 1 << "conc:2 needs a starting value above 0";
 }
 
 void TestTitrationFit::refusesUndetermined() {
@@ -459,6 +383,9 @@ void TestTitrationFit::refusesUndetermined() {
     model::Mixture sample = sampleOf(truth, false);
     sample.systems.front().concentration /= twinSystems;
     sample.systems.resize(static_cast<std::size_t>(twinSystems), sample.systems.front());
+    if (QTest::currentDataTag() == QLatin1String("start at no concentration")) {
+        sample.systems.back().concentration = 0.0;
+    }
     std::vector<model::FitParameter> parameters;
     QVERIFY(model::readFitParameters(vary.toStdString(), sample, parameters).empty());
     model::TitrationFit fit;
@@ -596,6 +523,10 @@ void TestTitrationFit::defaultParameters_data() {
     QTest::newRow("phosphoric acid to its second step")
         << FitCase{kPhosphoric} << 15.0 << "conc,pka1";
     QTest::newRow("ammonia by pKb") << FitCase{kAmmonia, true} << 35.0 << "conc,pkb1";
+    QTest::newRow("ethylenediamine by pKb, its first step")
+        << FitCase{kEthylenediamine, true} << 10.0 << "conc,pkb1";
+    QTest::newRow("ethylenediamine by pKb, its second step")
+        << FitCase{kEthylenediamine, true} << 35.0 << "conc,pkb1,pkb2";
 }
 
 void TestTitrationFit::defaultParameters() {
@@ -611,6 +542,61 @@ void TestTitrationFit::defaultParameters() {
         written << QString::fromStdString(model::fitParameterName(parameter, sample));
     }
     QCOMPARE(written.join(','), names);
+}
+
+void TestTitrationFit::valueWithError_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one digit of 8") << 0.100123 << 0.0000812 << "0.10012 ± 0.00008";
+    QTest::newRow("two digits of 21") << 4.75983 << 0.00213 << "4.7598 ± 0.0021";
+    QTest::newRow("one digit of 4") << 0.10031 << 0.00041 << "0.1003 ± 0.0004";
+    QTest::newRow("two digits of 1") << 0.0123 << 0.00149 << "0.0123 ± 0.0015";
+    QTest::newRow("29 is still two digits") << 0.0123 << 0.00294 << "0.0123 ± 0.0029";
+    QTest::newRow("3 from one digit") << 0.0123 << 0.0031 << "0.012 ± 0.003";
+    QTest::newRow("rounded up into a 3") << 0.0123 << 0.00296 << "0.012 ± 0.003";
+    QTest::newRow("rounded up into the next power") << 4.7512 << 0.0996 << "4.75 ± 0.10";
+    QTest::newRow("9.6 rounds to 10") << 123.4 << 9.6 << "123 ± 10";
+    QTest::newRow("large error, no decimals") << 1234.56 << 12.3 << "1235 ± 12";
+    QTest::newRow("negative") << -0.0123 << 0.003 << "-0.012 ± 0.003";
+    QTest::newRow("a negative that rounds to zero") << -0.0004 << 0.003 << "0.000 ± 0.003";
+    QTest::newRow("no error") << 0.1 << 0.0 << "0.100000 ± 0";
+}
+
+void TestTitrationFit::valueWithError() {
+    QFETCH(double, value);
+    QFETCH(double, error);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(model::valueWithError(value, error)), text);
+}
+
+// The report of a fit as the command line prints it, from a fit made up here.
+void TestTitrationFit::report() {
+    model::TitrationFit fit;
+    fit.sample.systems = {{{4.76}, 0, 0.1}};
+    fit.values = {{{model::FitQuantity::Concentration, 0, 0}, 0.100123, 0.0000812},
+                  {{model::FitQuantity::Constant, 0, 1}, 4.75983, 0.00213},
+                  {{model::FitQuantity::TitrantConcentration, 0, 0}, 0.10031, 0.00041},
+                  {{model::FitQuantity::PhOffset, 0, 0}, 0.0123, 0.0031}};
+    fit.correlation = {{1.0, -0.4213, 0.5, 0.0},
+                       {-0.4213, 1.0, 0.25, -0.001},
+                       {0.5, 0.25, 1.0, 0.996},
+                       {0.0, -0.001, 0.996, 1.0}};
+    fit.residualDeviation = 0.004912;
+    fit.pointsUsed = 61;
+    const std::vector<std::string> expected{"conc 0.10012 ± 0.00008 mol/L",
+                                            "pka1 4.7598 ± 0.0021",
+                                            "titrant 0.1003 ± 0.0004 mol/L",
+                                            "offset 0.012 ± 0.003",
+                                            "s 0.0049",
+                                            "n 61",
+                                            "correlation conc pka1 -0.42",
+                                            "correlation conc titrant 0.50",
+                                            "correlation conc offset 0.00",
+                                            "correlation pka1 titrant 0.25",
+                                            "correlation pka1 offset 0.00",
+                                            "correlation titrant offset 1.00"};
+    QCOMPARE(model::fitReport(fit), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTitrationFit)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "measuredoptions.h"
 #include "optionvalue.h"
 #include "windowentry.h"
 
@@ -176,10 +177,12 @@ struct Options {
     QCommandLineOption step;
     QCommandLineOption solutionWindow;
     SolutionOptions solution;
+    MeasuredOptions measured;
 
     /** The options taken at most once. */
     [[nodiscard]] QList<QCommandLineOption> single() const {
-        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.once();
+        return QList<QCommandLineOption>{exportFile, pka, preset, scale, step} + solution.once() +
+               measured.all();
     }
 };
 
@@ -283,10 +286,19 @@ QString problemOfAnyAction(const QCommandLineParser& parser, const Options& opti
     return {};
 }
 
+/** The refusal of --data beside anything but the drawings of measured data. */
+QString onlyWithMeasuredPlot() {
+    return CommandLine::tr("--data applies to --export with --plot measured, gran or derivative "
+                           "only");
+}
+
 /** --solve: the solution's pH and species. */
 CommandLine readSolve(const QCommandLineParser& parser, const Options& options) {
     if (parser.isSet(options.exportFile)) {
         return refused(CommandLine::tr("--solve: use either --solve or --export, not both"));
+    }
+    if (options.measured.drawsData(parser)) {
+        return refused(onlyWithMeasuredPlot());
     }
     for (const QCommandLineOption* option : {&options.preset, &options.scale, &options.step}) {
         if (parser.isSet(*option)) {
@@ -303,6 +315,77 @@ CommandLine readSolve(const QCommandLineParser& parser, const Options& options) 
     return result;
 }
 
+/** Refuses the options of the files written or of the main diagram beside `action`. */
+QString problemWithFileOptions(const QCommandLineParser& parser, const Options& options,
+                               const QString& action) {
+    if (parser.isSet(options.exportFile)) {
+        return CommandLine::tr("%1: use either %1 or --export, not both").arg(action);
+    }
+    if (options.solution.solves(parser)) {
+        return CommandLine::tr("%1: use either %1 or --solve, not both").arg(action);
+    }
+    for (const QCommandLineOption* option : {&options.preset, &options.scale, &options.step}) {
+        if (parser.isSet(*option)) {
+            return onlyWithExport(*option);
+        }
+    }
+    return {};
+}
+
+/** --fit: the sample as the starting guess, the parameters, the file's columns. */
+CommandLine readFit(const QCommandLineParser& parser, const Options& options) {
+    const QString action = QStringLiteral("--fit");
+    if (QString problem = problemWithFileOptions(parser, options, action); !problem.isEmpty()) {
+        return refused(problem);
+    }
+    for (const char* name : {"plot", "size"}) {
+        if (parser.isSet(QString::fromLatin1(name))) {
+            return refused(
+                OptionValue::onlyWithExport(QStringLiteral("--") + QString::fromLatin1(name)));
+        }
+    }
+    CommandLine result;
+    result.chart.emplace();
+    charts::ChartRequest& request = result.chart->request;
+    if (QString problem = options.solution.readMeasuredSample(parser, options.pka, action, request);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    if (QString problem = options.measured.readColumns(parser, result.columns);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    if (QString problem = options.measured.readVary(parser, *request.mixture, result.vary);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    result.action = CommandLine::Action::Fit;
+    result.dataFile = options.measured.file(parser);
+    return result;
+}
+
+/** --endpoints: the file's columns and the sample's volume. */
+CommandLine readEndPoints(const QCommandLineParser& parser, const Options& options) {
+    if (QString problem = problemWithFileOptions(parser, options, QStringLiteral("--endpoints"));
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    CommandLine result;
+    result.chart.emplace();
+    if (QString problem = options.solution.readEndPointVolume(
+            parser, options.pka, result.chart->request.mixtureTitration.sampleVolume);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    if (QString problem = options.measured.readColumns(parser, result.columns);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    result.action = CommandLine::Action::EndPoints;
+    result.dataFile = options.measured.file(parser);
+    return result;
+}
+
 /** No command-line work: the window, which takes none of the command line's options. */
 CommandLine readWindow(const QCommandLineParser& parser, const Options& options) {
     for (const QCommandLineOption* option :
@@ -313,6 +396,9 @@ CommandLine readWindow(const QCommandLineParser& parser, const Options& options)
     }
     if (const QString problem = options.solution.problemWithoutExport(parser); !problem.isEmpty()) {
         return refused(problem);
+    }
+    if (options.measured.drawsData(parser)) {
+        return refused(OptionValue::onlyWithExport(QStringLiteral("--data")));
     }
     return {};
 }
@@ -382,6 +468,9 @@ CommandLine readExport(const QCommandLineParser& parser, const Options& options)
         }
     }
 
+    if (options.measured.drawsData(parser)) {
+        return refused(onlyWithMeasuredPlot());
+    }
     QString plotProblem;
     const std::optional<charts::ChartKind> chart = options.solution.chartKind(parser, plotProblem);
     if (!plotProblem.isEmpty()) {
@@ -409,12 +498,14 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
                         "concentration diagram and titration curve of an acid's solution.\n"
                         "Without options the window opens; with --export a drawing or its data "
                         "is written to a file, with --solve a solution's pH and species are "
-                        "printed, and no display is needed."));
+                        "printed, with --fit and --endpoints a measured titration is fitted or its "
+                        "end points are found, and no display is needed."));
     const Options options;
     parser.addOptions({options.help, options.version, options.exportFile, options.pka,
                        options.preset, options.list, options.listSubstances, options.scale,
                        options.step, options.solutionWindow});
     parser.addOptions(options.solution.all());
+    parser.addOptions(options.measured.all());
 
     // The parser sees every byte as one Latin-1 character, so a value's bytes come back
     // unchanged whatever they are; texts are decoded from them, shown names escaped.
@@ -438,6 +529,15 @@ CommandLine parseCommandLine(const QByteArrayList& arguments) {
     }
     if (const QString problem = problemOfAnyAction(parser, options); !problem.isEmpty()) {
         return refused(problem);
+    }
+    if (const QString problem = options.measured.problemBeside(parser); !problem.isEmpty()) {
+        return refused(problem);
+    }
+    if (options.measured.fits(parser)) {
+        return readFit(parser, options);
+    }
+    if (options.measured.findsEndPoints(parser)) {
+        return readEndPoints(parser, options);
     }
     if (!options.solution.solves(parser) && !parser.isSet(options.exportFile)) {
         return readWindow(parser, options);

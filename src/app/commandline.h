@@ -4,6 +4,9 @@
 #include "optionvalue.h"
 #include "solutionoptions.h"
 
+#include "model/measurements.h"
+#include "model/titrationfit.h"
+
 #include "diagram/export.h"
 
 #include <QByteArrayList>
@@ -27,6 +30,8 @@ public:
         Window,
         Export,
         Solve,
+        Fit,
+        EndPoints,
         Help,
         Version,
         ListPresets,
@@ -44,14 +49,22 @@ public:
     QByteArray pkaList; ///< Export, Solve: the value of --pka as given, if it was
     /** Export, Solve: the constants of each substance given by its pKa or pKb values. */
     QList<TypedConstants> typedConstants;
+    /** Fit, EndPoints, Export of measured data: the measured titration's file (its name's bytes).
+     */
+    QByteArray dataFile;
+    /** The columns of dataFile that --columns chooses; empty for the reader's own choice. */
+    model::ColumnChoice columns;
+    /** Fit, Export of measured data: the parameters of --vary; none for the default choice. */
+    std::optional<std::vector<model::FitParameter>> vary;
 };
 
 /**
  * Reads the program's arguments (the first is the program itself) as the bytes the system gave
  * them, so that a file name is kept byte for byte, with one reader per action: --help, --version
- * and --list-presets, --solve, --export, and the window. Anything wrong, an unknown option, an
- * option given twice, a bad value, a missing or unknown file name, an option the file's format does
- * not take, gives Action::Refused with one line that names the option and the problem.
+ * and --list-presets, --solve, --fit, --endpoints, --export, and the window. Anything wrong, an
+ * unknown option, an option given twice, a bad value, a missing or unknown file name, an option the
+ * file's format does not take, gives Action::Refused with one line that names the option and the
+ * problem.
  */
 [[nodiscard]] CommandLine parseCommandLine(const QByteArrayList& arguments);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
+#include "measuredwork.h"
 #include "windowentry.h"
 
 #include "version.h"
@@ -140,6 +141,18 @@ int printSolution(const velmora::app::CommandLine& line) {
     return printOutput(lines.join(u'\n'));
 }
 
+/** Prints the answer of --fit or --endpoints, its problem on standard error. */
+int printMeasured(const velmora::app::MeasuredAnswer& answer) {
+    if (!answer.problem.isEmpty()) {
+        printLine(STDERR_FILENO, QStringLiteral("velmora: ") + answer.problem);
+    }
+    if (answer.lines.isEmpty()) {
+        return answer.status;
+    }
+    const int printed = printOutput(answer.lines.join(u'\n'));
+    return printed != 0 ? printed : answer.status;
+}
+
 /**
  * Command-line work: no display, no chatter from the toolkit, nothing but our own lines, in the
  * user's language (the data printed and written stay as they are in every language).
@@ -210,6 +223,10 @@ int runCommandLine(int argc, char** argv) {
         return exportDiagram(line);
     case Action::Solve:
         return printSolution(line);
+    case Action::Fit:
+        return printMeasured(velmora::app::MeasuredWork::fit(line));
+    case Action::EndPoints:
+        return printMeasured(velmora::app::MeasuredWork::endPoints(line));
     case Action::Window:
         break;
     }

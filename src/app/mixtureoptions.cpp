@@ -289,4 +289,35 @@ QString SolutionOptions::readMixtureTitration(const QCommandLineParser& parser,
     return {};
 }
 
+QString SolutionOptions::readMeasuredSample(const QCommandLineParser& parser,
+                                            const QCommandLineOption& pka, const QString& option,
+                                            charts::ChartRequest& request) const {
+    if (!parser.isSet(pka) && !parser.isSet(m_add) && !parser.isSet(m_recipe)) {
+        //: %1 is --fit or --data. Keep the options as they are.
+        return tr("%1 needs the sample the data were measured on: --pka LIST, --add SUBSTANCE or "
+                  "--recipe FILE")
+            .arg(option);
+    }
+    return readMixture(parser, pka, true, request);
+}
+
+QString SolutionOptions::readEndPointVolume(const QCommandLineParser& parser,
+                                            const QCommandLineOption& pka,
+                                            double& sampleVolume) const {
+    for (const QCommandLineOption* option :
+         {&pka, &m_plot, &m_charge, &m_conc, &m_as, &m_base, &m_acid, &m_names, &m_size, &m_titrant,
+          &m_to, &m_add, &m_activity, &m_temperature, &m_recipe}) {
+        if (parser.isSet(*option)) {
+            //: %1 is an option that --endpoints does not take.
+            return tr("%1 does not apply to --endpoints (only --volume, --columns)")
+                .arg(optionName(*option));
+        }
+    }
+    sampleVolume = model::MixtureTitration{}.sampleVolume;
+    if (!parser.isSet(m_volume)) {
+        return {};
+    }
+    return OptionValue(parser, m_volume).readChecked(sampleVolume, model::problemWithSampleVolume);
+}
+
 } // namespace velmora::app

@@ -97,6 +97,24 @@ public:
                                     const QCommandLineOption& step, charts::ChartKind kind,
                                     encode::ExportFormat format, ChartExport& out) const;
 
+    /**
+     * Reads the sample and its titration that a measured titration is compared with (--fit,
+     * --plot measured): a mixture of the acid of --pka, --recipe and --add, with --volume,
+     * --titrant, --activity and --temperature; `option` (with its dashes) is named where no sample
+     * is given.
+     */
+    [[nodiscard]] QString readMeasuredSample(const QCommandLineParser& parser,
+                                             const QCommandLineOption& pka, const QString& option,
+                                             charts::ChartRequest& request) const;
+
+    /**
+     * Reads the sample's volume of --endpoints (--volume, default 25 mL); every other option of a
+     * solution is refused.
+     */
+    [[nodiscard]] QString readEndPointVolume(const QCommandLineParser& parser,
+                                             const QCommandLineOption& pka,
+                                             double& sampleVolume) const;
+
 private:
     /**
      * Whether the solution is a mixture: --add, --activity, --temperature or --recipe is given, or

@@ -7,64 +7,83 @@
 
 namespace velmora::model {
 
-int decimalsForError(double error) {
-    if (!(error > 0.0) || !std::isfinite(error)) {
-        return -1;
-    }
-    // The error's first digit as it is written: 0.0299 rounds to 0.030, whose first digit is 3.
-    int exponent = static_cast<int>(std::floor(std::log10(error)));
-    double leading = error / std::pow(10.0, exponent);
-    if (std::round(leading * 10.0) >= 100.0) {
-        ++exponent;
-        leading /= 10.0;
-    }
-    const int digits = std::round(leading * 10.0) < 30.0 ? 2 : 1;
-    const int decimals = digits - 1 - exponent;
-    return decimals < 0 ? 0 : decimals;
-}
-
-std::string valueWithError(double value, double error) {
-    const int decimals = decimalsForError(error);
-    std::string valueText;
-    std::string errorText;
-    if (decimals < 0) {
-        valueText = significantText(value, 6);
-        errorText = std::isfinite(error) ? std::string("0") : std::string("inf");
-    } else {
-        valueText = fixedText(value, decimals);
-        errorText = fixedText(error, decimals);
-    }
-    dropSignOfZero(valueText);
-    return valueText + " \u00b1 " + errorText;
-}
-
 namespace {
 
-bool inMolPerLitre(FitQuantity quantity) {
+/**
+ * The decimals that round `error` to one significant digit, or two where the first is 1 or 2.
+ * The digits are counted on the error rounded to two digits, so that an error that rounding
+ * carries into a 3 (0.00296 → 0.0030) or into the next power of ten (0.0996 → 0.100) is written
+ * as its rounded value reads (0.003, 0.10).
+ */
+int errorDecimals(double error) {
+    const auto exponentOf = [](double value) {
+        return static_cast<int>(std::floor(std::log10(value)));
+    };
+    const int twoDigits = 1 - exponentOf(error);
+    const double scale = std::pow(10.0, twoDigits);
+    const double rounded = std::round(error * scale) / scale;
+    const int exponent = exponentOf(rounded);
+    const double leading = rounded / std::pow(10.0, exponent);
+    // A leading digit read from a rounded double may fall a hair below a whole digit (2.9999...).
+    const int decimals = leading < 3.0 - 1e-9 ? 1 - exponent : -exponent;
+    return std::max(decimals, 0);
+}
+
+bool hasUnitOfConcentration(FitQuantity quantity) {
     return quantity == FitQuantity::Concentration || quantity == FitQuantity::TitrantConcentration;
 }
 
 } // namespace
 
-std::vector<std::string> fitReportLines(const TitrationFit& fit, const Mixture& sample) {
+std::string valueWithError(double value, double error) {
+    if (!(error > 0.0) || !std::isfinite(error)) {
+        return significantText(value, 6) + " ± " + shortestText(error);
+    }
+    const int decimals = errorDecimals(error);
+    return fixedText(value, decimals) + " ± " + fixedText(error, decimals);
+}
+
+std::vector<std::string> fitReport(const TitrationFit& fit) {
     std::vector<std::string> lines;
     std::vector<std::string> names;
-    for (const FittedValue& fitted : fit.values) {
-        names.push_back(fitParameterName(fitted.parameter, sample));
-        std::string line = names.back() + ' ' + valueWithError(fitted.value, fitted.standardError);
-        if (inMolPerLitre(fitted.parameter.quantity)) {
+    for (const FittedValue& value : fit.values) {
+        names.push_back(fitParameterName(value.parameter, fit.sample));
+        std::string line = names.back() + " " + valueWithError(value.value, value.standardError);
+        if (hasUnitOfConcentration(value.parameter.quantity)) {
             line += " mol/L";
         }
         lines.push_back(std::move(line));
     }
     lines.push_back("s " + significantText(fit.residualDeviation, 2));
     lines.push_back("n " + std::to_string(fit.pointsUsed));
-    for (std::size_t i = 0; i < fit.correlation.size(); ++i) {
-        for (std::size_t j = i + 1; j < fit.correlation[i].size() && j < names.size(); ++j) {
-            std::string coefficient = fixedText(fit.correlation[i][j], 2);
-            dropSignOfZero(coefficient);
-            lines.push_back("correlation " + names[i] + ' ' + names[j] + ' ' + coefficient);
+    for (std::size_t j = 0; j < fit.correlation.size(); ++j) {
+        for (std::size_t k = j + 1; k < fit.correlation[j].size(); ++k) {
+            lines.push_back("correlation " + names[j] + " " + names[k] + " " +
+                            fixedText(fit.correlation[j][k], 2));
         }
+    }
+    return lines;
+}
+
+std::string endPointMethodName(EndPointMethod method) {
+    switch (method) {
+    case EndPointMethod::Derivative:
+        return "derivative";
+    case EndPointMethod::SecondDerivative:
+        return "second-derivative";
+    case EndPointMethod::Gran:
+        return "gran";
+    case EndPointMethod::GranExcess:
+        return "gran-excess";
+    }
+    return {};
+}
+
+std::vector<std::string> endPointReport(const EndPointAnalysis& analysis) {
+    std::vector<std::string> lines;
+    for (const EndPoint& point : analysis.endPoints) {
+        lines.push_back(endPointMethodName(point.method) + " " + fixedText(point.volume, 2) +
+                        " mL");
     }
     return lines;
 }

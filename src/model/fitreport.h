@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "mixture.h"
+#include "endpoints.h"
 #include "titrationfit.h"
 
 #include <string>
@@ -10,25 +10,32 @@
 namespace velmora::model {
 
 /**
- * The decimals a value with standard error `error` is written with: those that keep two
- * significant digits of the error where its first digit is 1 or 2, else one (0.0021 → 4,
- * 0.00008 → 5, 0.3 → 1, 25 → 0). A value without an error (zero, infinite) gets 6 significant
- * digits instead, shown by −1.
+ * A value with its standard error, both rounded to the error's first significant digit, or its
+ * first two where that digit is 1 or 2 (so that the rounding changes the error by less than a
+ * sixth), both with the same decimals: "0.10012 ± 0.00008", "4.7598 ± 0.0021". An error of 10 or
+ * more keeps no decimals; an error that is zero or not finite leaves the value with six
+ * significant digits and writes the error as it is.
  */
-[[nodiscard]] int decimalsForError(double error);
-
-/** `value ± error` rounded to the same decimals (decimalsForError()), with a point. */
 [[nodiscard]] std::string valueWithError(double value, double error);
 
 /**
- * The lines of a fit as the command line prints them and the window copies them, in the order
- * of the fitted parameters: `conc 0.10012 ± 0.00008 mol/L`, `pka1 4.7598 ± 0.0021`,
- * `titrant 0.1003 ± 0.0004 mol/L`, `offset 0.012 ± 0.003`; then `s 0.0049` (the residual standard
- * deviation in pH, two significant digits), `n 61` (the points used) and one line per pair of
- * parameters with their correlation coefficient, `correlation conc pka1 -0.42`. `sample` names
- * the parameters (fitParameterName()).
+ * The lines of a fit's result as the command line prints them and the window copies them: one
+ * per parameter ("conc 0.10012 ± 0.00008 mol/L", "pka1 4.7598 ± 0.0021", "titrant 0.1003 ±
+ * 0.0004 mol/L", "offset 0.012 ± 0.003"), the residual standard deviation in pH with two
+ * significant digits ("s 0.0049"), the points used ("n 61"), and one line for each pair of
+ * parameters with their correlation coefficient ("correlation conc pka1 -0.42"). Names and units
+ * are the same in every language, as the command line's data are.
  */
-[[nodiscard]] std::vector<std::string> fitReportLines(const TitrationFit& fit,
-                                                      const Mixture& sample);
+[[nodiscard]] std::vector<std::string> fitReport(const TitrationFit& fit);
+
+/**
+ * One line per end point: "derivative 25.02 mL", "second-derivative 25.01 mL", "gran 25.00 mL"
+ * and, for the excess titrant after the last jump, "gran-excess 25.03 mL"; in the analysis's
+ * order (by method, then by volume).
+ */
+[[nodiscard]] std::vector<std::string> endPointReport(const EndPointAnalysis& analysis);
+
+/** The method's name as endPointReport() writes it ("second-derivative"). */
+[[nodiscard]] std::string endPointMethodName(EndPointMethod method);
 
 } // namespace velmora::model

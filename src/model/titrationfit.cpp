@@ -360,7 +360,7 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
     int system = 0;
     if (!splitSystem(name, base, system)) {
         problem = {QT_TRANSLATE_NOOP("velmora::model::Problem",
-                                     "is not a parameter (conc, pka1, pkb1, conc:2, pka1:2, "
+                                     "not a parameter (conc, pka1, pkb1, conc:2, pka1:2, "
                                      "strong, titrant, offset)")};
         return false;
     }
@@ -369,7 +369,7 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
     const int baseConstant = constantNumber(base, "pkb");
     if (!concentration && acidConstant == 0 && baseConstant == 0) {
         problem = {QT_TRANSLATE_NOOP("velmora::model::Problem",
-                                     "is not a parameter (conc, pka1, pkb1, conc:2, pka1:2, "
+                                     "not a parameter (conc, pka1, pkb1, conc:2, pka1:2, "
                                      "strong, titrant, offset)")};
         return false;
     }
@@ -380,9 +380,9 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
         return true;
     }
     if (system >= systems) {
-        problem = {
-            QT_TRANSLATE_NOOP("velmora::model::Problem", "the sample has no acid-base system %1"),
-            {std::to_string(system + 1)}};
+        problem = {QT_TRANSLATE_NOOP("velmora::model::Problem",
+                                     "the sample has no weak acid or base number %1"),
+                   {std::to_string(system + 1)}};
         return false;
     }
     if (concentration) {
@@ -393,15 +393,16 @@ bool readFitParameter(std::string_view text, const Mixture& sample, FitParameter
     if ((acidConstant > 0 && weak.givenAsBase) || (baseConstant > 0 && !weak.givenAsBase)) {
         problem = {weak.givenAsBase
                        ? QT_TRANSLATE_NOOP("velmora::model::Problem",
-                                           "the system is given by its pKb: name it pkb")
+                                           "the base is given by its pKb values: write pkb")
                        : QT_TRANSLATE_NOOP("velmora::model::Problem",
-                                           "the system is given by its pKa: name it pka")};
+                                           "the acid is given by its pKa values: write pka")};
         return false;
     }
     const int constant = std::max(acidConstant, baseConstant);
     if (constant > static_cast<int>(weak.pK.size())) {
-        problem = {QT_TRANSLATE_NOOP("velmora::model::Problem", "the system has %1 constants"),
-                   {std::to_string(weak.pK.size())}};
+        problem = {
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "the weak acid or base has %1 constants"),
+            {std::to_string(weak.pK.size())}};
         return false;
     }
     parameter = {FitQuantity::Constant, system, constant};
@@ -476,13 +477,12 @@ FitNameProblem readFitParameters(std::string_view list, const Mixture& sample,
         }
         if (std::find(read.begin(), read.end(), parameter) != read.end()) {
             return {std::string(name),
-                    {QT_TRANSLATE_NOOP("velmora::model::Problem", "is named twice")}};
+                    {QT_TRANSLATE_NOOP("velmora::model::Problem", "named twice")}};
         }
         read.push_back(parameter);
     }
     if (read.empty()) {
-        return {std::string(list),
-                {QT_TRANSLATE_NOOP("velmora::model::Problem", "names no parameter to fit")}};
+        return {{}, {QT_TRANSLATE_NOOP("velmora::model::Problem", "names no parameter to fit")}};
     }
     parameters = std::move(read);
     return {};

@@ -148,7 +148,7 @@ QString MeasuredData::resultText() const {
         return {};
     }
     QStringList lines;
-    for (const std::string& line : model::fitReportLines(*m_fit, mixtureOf(m_fittedFrom))) {
+    for (const std::string& line : model::fitReport(*m_fit)) {
         lines << QString::fromStdString(line);
     }
     return lines.join(u'\n') + u'\n';

@@ -29,16 +29,17 @@ bool inMolPerLitre(model::FitQuantity quantity) {
            quantity == model::FitQuantity::TitrantConcentration;
 }
 
-/** A fitted number in the user's locale with the decimals its error asks for. */
-QString roundedText(double value, double error) {
-    const int decimals = model::decimalsForError(error);
-    // A value that rounds to nothing has no sign to show.
-    if (decimals >= 0 && std::abs(value) < 0.5 * std::pow(10.0, -decimals)) {
-        value = 0.0;
+/**
+ * A fitted value and its standard error as the command line rounds them (model::valueWithError()),
+ * with the user's decimal separator.
+ */
+std::pair<QString, QString> roundedTexts(double value, double error) {
+    const QString both = QString::fromStdString(model::valueWithError(value, error));
+    QStringList parts = both.split(QStringLiteral(" \u00b1 "));
+    for (QString& part : parts) {
+        part.replace(u'.', QLocale().decimalPoint());
     }
-    QString text =
-        decimals < 0 ? QLocale().toString(value, 'g', 6) : QLocale().toString(value, 'f', decimals);
-    return text;
+    return {parts.value(0), parts.value(1)};
 }
 
 QString methodName(model::EndPointMethod method) {
@@ -276,8 +277,9 @@ void MeasuredPanel::showResult() {
         names << QString::fromStdString(offer.name);
         const int row = static_cast<int>(i) + 1;
         cell(fitParameterLabel(offer), row, 0, false);
-        cell(roundedText(value.value, value.standardError), row, 1, true);
-        cell(roundedText(value.standardError, value.standardError), row, 2, true);
+        const auto [valueText, errorText] = roundedTexts(value.value, value.standardError);
+        cell(valueText, row, 1, true);
+        cell(errorText, row, 2, true);
         cell(inMolPerLitre(value.parameter.quantity)                    ? tr("mol/L")
              : value.parameter.quantity == model::FitQuantity::PhOffset ? tr("pH")
                                                                         : QString(),
