@@ -1595,6 +1595,46 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <extracomment>The acid constant of one system of a mixture: %1 its name (&quot;pKa2&quot;), %2 the system&apos;s acid (&quot;H₃PO₄&quot;), as in &quot;pH = pKa2 (H₃PO₄) = 7.20&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Gran plot</source>
+        <extracomment>The title of the file or print job of Gran&apos;s plot of a measured titration.</extracomment>
+        <translation>Gran-Diagramm</translation>
+    </message>
+    <message>
+        <source>ΔpH</source>
+        <extracomment>The axis of the strip of residuals under a measured titration: measured minus model pH.</extracomment>
+        <translation>ΔpH</translation>
+    </message>
+    <message>
+        <source>Gran function (scaled)</source>
+        <extracomment>The y axis of Gran&apos;s plot: Gran&apos;s function, scaled to a largest value of 1.</extracomment>
+        <translation>Gran-Funktion (skaliert)</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <extracomment>Gran&apos;s line before the end point, in the readout.</extracomment>
+        <translation>davor</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <extracomment>Gran&apos;s line of the excess titrant after the end point, in the readout.</extracomment>
+        <translation>danach</translation>
+    </message>
+    <message>
+        <source>dpH/dV max %1 mL</source>
+        <extracomment>An end point at the largest slope of the measured points; %1 its volume in mL.</extracomment>
+        <translation>dpH/dV max. %1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>d²pH/dV² = 0 %1 mL</source>
+        <extracomment>An end point where the second derivative of the measured points is zero; %1 its volume.</extracomment>
+        <translation>d²pH/dV² = 0 %1&#xa0;mL</translation>
+    </message>
+    <message>
+        <source>Gran %1 mL</source>
+        <extracomment>An end point by Gran&apos;s method; %1 its volume in mL.</extracomment>
+        <translation>Gran %1&#xa0;mL</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::Desktop</name>
@@ -2497,6 +2537,20 @@ Der Drucker oder seine Datei ließ sich nicht öffnen.</translation>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Gran</source>
+        <extracomment>The tab of Gran&apos;s plot of a measured titration.</extracomment>
+        <translation>Gran</translation>
+    </message>
+    <message>
+        <source>Gran plot</source>
+        <translation>Gran-Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Gran plot</source>
+        <extracomment>The View menu&apos;s entry of Gran&apos;s plot, with its mnemonic.</extracomment>
+        <translation>G&amp;ran-Diagramm</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,7 @@ private slots:
     void fitAndUseFittedValues_data();
     void fitAndUseFittedValues();
     void fitRefusedInPlainWords();
+    void fittedOffsetIsDrawn();
     void cleared();
     void lastFileRemembered();
 
@@ -220,6 +221,15 @@ void TestMeasuredWindow::openAFile() {
     QVERIFY(derivative);
     QVERIFY(panel.endPointsLabel()->text().contains(QStringLiteral("mL")));
     QCOMPARE(window.measuredCommands().lastFile(), QFileInfo(path).absoluteFilePath());
+
+    // Drawn on the titration, its derivative and Gran's plot, at once or when shown.
+    for (const charts::ChartKind kind :
+         {charts::ChartKind::Titration, charts::ChartKind::Derivative, charts::ChartKind::Gran}) {
+        const charts::ChartRequest drawn = window.view(kind)->request();
+        QCOMPARE(drawn.measured.size(), std::size_t{40});
+        QCOMPARE(drawn.measured[9].pH, data.points()[9].pH);
+        QCOMPARE(drawn.pHOffset, 0.0);
+    }
 }
 
 void TestMeasuredWindow::refusedKeepsTheDataBefore_data() {
@@ -413,6 +423,15 @@ void TestMeasuredWindow::fitRefusedInPlainWords() {
     // Not chosen by itself; chosen by hand, it is refused by name.
     QVERIFY(!panel.choiceBox(pka2)->isChecked());
     panel.choiceBox(pka2)->setChecked(true);
+    // The choice stays while the solution keeps its values to fit (another sample volume) ...
+    SolutionInputs other = window.panel().inputs();
+    other.titration.sampleVolume = 20.0;
+    window.panel().setInputs(other);
+    emit window.panel().inputsChanged();
+    QVERIFY(panel.choiceBox(pka2)->isChecked());
+    other.titration.sampleVolume = 25.0;
+    window.panel().setInputs(other);
+    emit window.panel().inputsChanged();
     panel.fitButton()->click();
     QVERIFY(!data.result().has_value());
     QVERIFY2(panel.fitProblemLabel()->text().contains(QStringLiteral("pka2")),
@@ -430,6 +449,39 @@ void TestMeasuredWindow::fitRefusedInPlainWords() {
     QVERIFY(!panel.fitButton()->isEnabled());
 }
 
+void TestMeasuredWindow::fittedOffsetIsDrawn() {
+    SolutionWindow window;
+    setStart(window, 0.1, 4.76);
+    // An electrode that reads 0.05 too high.
+    QByteArray text = "V,pH\n";
+    Noise noise(21, 0.005);
+    for (int step = 1; step <= 40; ++step) {
+        text += QByteArray::number(step) + ',' +
+                QByteArray::number(beakerPh(Truth{}, step) + 0.05 + noise.next(), 'f', 4) + '\n';
+    }
+    QApplication::clipboard()->setText(QString::fromUtf8(text));
+    QCOMPARE(window.measuredCommands().paste(), QString());
+    MeasuredData& data = window.measured();
+    const int offset = offerIndex(data, "offset");
+    QVERIFY(offset >= 0);
+    QVERIFY(!window.measuredPanel().choiceBox(offset)->isChecked());
+    window.measuredPanel().choiceBox(offset)->setChecked(true);
+    window.measuredPanel().fitButton()->click();
+    QVERIFY2(data.result().has_value(), qPrintable(data.fitProblem()));
+    const model::FittedValue fitted = data.result()->values.back();
+    QCOMPARE(fitted.parameter.quantity, model::FitQuantity::PhOffset);
+    QVERIFY2(std::abs(fitted.value - 0.05) <= 3.0 * fitted.standardError,
+             qPrintable(QString::number(fitted.value)));
+    // Not drawn until it is used; then the model is drawn as the electrode reads it.
+    QCOMPARE(window.request().pHOffset, 0.0);
+    window.measuredPanel().useButton()->click();
+    QCOMPARE(window.request().pHOffset, fitted.value);
+    QCOMPARE(window.view(charts::ChartKind::Titration)->request().pHOffset, fitted.value);
+    // New data start again from the electrode as it is.
+    QCOMPARE(window.measuredCommands().paste(), QString());
+    QCOMPARE(window.request().pHOffset, 0.0);
+}
+
 void TestMeasuredWindow::cleared() {
     SolutionWindow window;
     const QString path = m_files.filePath(QStringLiteral("clear.csv"));
@@ -442,6 +494,7 @@ void TestMeasuredWindow::cleared() {
     QVERIFY(!window.measured().hasData());
     QVERIFY(!window.measured().result().has_value());
     QVERIFY(window.measured().endPoints().endPoints.empty());
+    QVERIFY(window.request().measured.empty());
     QVERIFY(!window.measuredCommands().clearAction()->isEnabled());
     QVERIFY(!window.measuredCommands().copyFitAction()->isEnabled());
     QVERIFY(!window.measuredPanel().clearButton()->isVisibleTo(&window));

@@ -381,16 +381,17 @@ void TestSolutionWindow::ctrlLOpensOneSolutionWindow() {
     QVERIFY(solution != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(solution));
     QCOMPARE(solution->windowTitle(), QStringLiteral("Velmora – Solution"));
-    QCOMPARE(solution->tabs()->count(), 5);
+    QCOMPARE(solution->tabs()->count(), 6);
     QCOMPARE(solution->tabs()->tabText(0), QStringLiteral("Fractions"));
     QCOMPARE(solution->tabs()->tabText(1), QStringLiteral("Log c"));
     QCOMPARE(solution->tabs()->tabText(2), QStringLiteral("Titration"));
     QCOMPARE(solution->tabs()->tabText(3), QStringLiteral("Buffer"));
     QCOMPARE(solution->tabs()->tabText(4), QStringLiteral("Derivative"));
+    QCOMPARE(solution->tabs()->tabText(5), QStringLiteral("Gran"));
     // Its own shortcuts pick the views.
     solution->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(solution));
-    for (const int index : {2, 0, 4, 1, 3}) {
+    for (const int index : {2, 0, 5, 4, 1, 3}) {
         QTest::keyClick(solution, static_cast<Qt::Key>(Qt::Key_1 + index), Qt::ControlModifier);
         QCOMPARE(solution->tabs()->currentIndex(), index);
     }

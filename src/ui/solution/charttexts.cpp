@@ -52,6 +52,25 @@ charts::ChartTexts userChartTexts() {
     //: The title of the derivative chart's file or print job: dpH/dV against the added volume.
     texts.derivativeTitle = QCoreApplication::translate("velmora::ui::ChartTexts",
                                                         "First derivative of the titration curve");
+    //: The title of the file or print job of Gran's plot of a measured titration.
+    texts.granTitle = QCoreApplication::translate("velmora::ui::ChartTexts", "Gran plot");
+    //: The axis of the strip of residuals under a measured titration: measured minus model pH.
+    texts.residualAxis = QCoreApplication::translate("velmora::ui::ChartTexts", "ΔpH");
+    //: The y axis of Gran's plot: Gran's function, scaled to a largest value of 1.
+    texts.granAxis =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "Gran function (scaled)");
+    //: Gran's line before the end point, in the readout.
+    texts.granBeforeName = QCoreApplication::translate("velmora::ui::ChartTexts", "before");
+    //: Gran's line of the excess titrant after the end point, in the readout.
+    texts.granAfterName = QCoreApplication::translate("velmora::ui::ChartTexts", "after");
+    //: An end point at the largest slope of the measured points; %1 its volume in mL.
+    texts.derivativeEndPoint =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "dpH/dV max %1 mL");
+    //: An end point where the second derivative of the measured points is zero; %1 its volume.
+    texts.secondDerivativeEndPoint =
+        QCoreApplication::translate("velmora::ui::ChartTexts", "d²pH/dV² = 0 %1 mL");
+    //: An end point by Gran's method; %1 its volume in mL.
+    texts.granEndPoint = QCoreApplication::translate("velmora::ui::ChartTexts", "Gran %1 mL");
     charts::MarkTexts& marks = texts.marks;
     //: The key of a titration's marks: a filled dot.
     marks.equivalencePoint =

@@ -23,9 +23,9 @@ namespace {
 
 constexpr auto kGroup = "solution";
 
-constexpr std::array kViews{charts::ChartKind::Fractions, charts::ChartKind::LogC,
-                            charts::ChartKind::Titration, charts::ChartKind::Buffer,
-                            charts::ChartKind::Derivative};
+constexpr std::array kViews{charts::ChartKind::Fractions,  charts::ChartKind::LogC,
+                            charts::ChartKind::Titration,  charts::ChartKind::Buffer,
+                            charts::ChartKind::Derivative, charts::ChartKind::Gran};
 
 // One folder and file name, whatever the program calls itself.
 constexpr auto kSettingsFolder = "velmora";

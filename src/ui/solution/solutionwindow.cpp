@@ -77,6 +77,11 @@ constexpr std::array<ViewDesign, kViewCount> kViews{{
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Derivative chart"),
      //: The View menu's entry of the derivative chart, with its mnemonic.
      QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Derivative")},
+    //: The tab of Gran's plot of a measured titration.
+    {charts::ChartKind::Gran, QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Gran"),
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "Gran plot"),
+     //: The View menu's entry of Gran's plot, with its mnemonic.
+     QT_TRANSLATE_NOOP("velmora::ui::SolutionWindow", "&Gran plot")},
 }};
 
 /** How long after a change the window waits before it remembers it. */
@@ -337,6 +342,8 @@ charts::ChartRequest SolutionWindow::request() const {
     }
     request.texts = m_chartTexts;
     request.textStep = m_textStep;
+    request.measured = m_measured->points();
+    request.pHOffset = m_measured->pHOffset();
     return request;
 }
 

@@ -30,13 +30,17 @@ class MeasuredPanel;
 class RecipeCommands;
 class SolutionPanel;
 
-/** The views of the solution window: fractions, log c, titration, buffer capacity, derivative. */
-inline constexpr std::size_t kViewCount = 5;
+/**
+ * The views of the solution window: fractions, log c, titration, buffer capacity, derivative and
+ * Gran's plot of measured data.
+ */
+inline constexpr std::size_t kViewCount = 6;
 
 /**
  * The solution window: the fractions, log-concentration, titration, buffer-capacity and derivative
- * charts of one acid and solution, each in a view of its own that fills the window at any size
- * ("Fractions", "Log c", "Titration", "Buffer", "Derivative", Ctrl+1..5), the panel of controls
+ * charts of one acid and solution and Gran's plot of a measured titration, each in a view of its
+ * own that fills the window at any size ("Fractions", "Log c", "Titration", "Buffer",
+ * "Derivative", "Gran", Ctrl+1..6), the panel of controls
  * beside them and a line under them with the solution's pH and species, or under the titration
  * and its derivative the titration with its equivalence points.
  * In a narrow window the panel moves above the charts, which keep at least half the window
