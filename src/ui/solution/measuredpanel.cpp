@@ -4,6 +4,7 @@
 #include "measureddata.h"
 #include "numberfield.h"
 #include "speciestext.h"
+#include "typednumber.h"
 
 #include "model/fitreport.h"
 
@@ -37,7 +38,7 @@ std::pair<QString, QString> roundedTexts(double value, double error) {
     const QString both = QString::fromStdString(model::valueWithError(value, error));
     QStringList parts = both.split(QStringLiteral(" \u00b1 "));
     for (QString& part : parts) {
-        part.replace(u'.', QLocale().decimalPoint());
+        part = shownNumber(part, QLocale());
     }
     return {parts.value(0), parts.value(1)};
 }
@@ -179,7 +180,7 @@ void MeasuredPanel::refresh() {
         QStringList volumes;
         for (const model::EndPoint& point : found) {
             if (point.method == method) {
-                volumes << tr("%1 mL").arg(locale.toString(point.volume, 'f', 2));
+                volumes << tr("%1 mL").arg(shownNumber(point.volume, 2, locale));
             }
         }
         if (!volumes.isEmpty()) {
@@ -229,9 +230,10 @@ void MeasuredPanel::showChoices() {
         //: A box that chooses a value to fit; %1 is its name ("pKa 2").
         m_choices[i]->setAccessibleName(tr("Fit %1").arg(m_choices[i]->text()));
         m_choices[i]->setChecked(choice[i]);
-        m_starts[i]->setText(inMolPerLitre(offer.parameter.quantity)
-                                 ? tr("%1 mol/L").arg(concentrationText(offer.start))
-                                 : locale.toString(offer.start, 'f', 2));
+        m_starts[i]->setText(
+            inMolPerLitre(offer.parameter.quantity)
+                ? tr("%1 mol/L").arg(shownNumber(concentrationText(offer.start), locale))
+                : shownNumber(offer.start, 2, locale));
     }
     m_fit->setEnabled(std::find(choice.begin(), choice.end(), true) != choice.end());
 }
@@ -289,14 +291,14 @@ void MeasuredPanel::showResult() {
 
     //: The residual standard deviation of the fit in pH, and the number of points used.
     QStringList lines{tr("s = %1 pH, n = %2")
-                          .arg(locale.toString(fit->residualDeviation, 'g', 2))
+                          .arg(shownNumber(QString::number(fit->residualDeviation, 'g', 2), locale))
                           .arg(fit->pointsUsed)};
     for (std::size_t i = 0; i < fit->correlation.size(); ++i) {
         for (std::size_t j = i + 1; j < fit->correlation[i].size() && j < fit->values.size(); ++j) {
             //: The correlation coefficient of two fitted values, as r(conc, pka1) = −0.42.
             lines << tr("r(%1, %2) = %3")
                          .arg(names[static_cast<int>(i)], names[static_cast<int>(j)],
-                              locale.toString(fit->correlation[i][j], 'f', 2));
+                              shownNumber(fit->correlation[i][j], 2, locale));
         }
     }
     m_statistics->setText(lines.join(u'\n'));
