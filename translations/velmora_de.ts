@@ -4,12 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
-Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
-        <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
-Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine Zeichnung oder ihre Daten in eine Datei, mit --solve gibt es den pH-Wert und die Spezies einer Lösung aus, und es braucht keine grafische Anzeige.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
@@ -160,6 +154,97 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
         <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
         <translation>%1 %2: %3 wurde als %4 Werte gelesen: %5; Dezimalzahlen mit Punkt schreiben</translation>
+    </message>
+    <message>
+        <source>--data applies to --export with --plot measured, gran or derivative only</source>
+        <translation>--data gilt nur für --export mit --plot measured, gran oder derivative</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --export, not both</source>
+        <translation>%1: entweder %1 oder --export, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --solve, not both</source>
+        <translation>%1: entweder %1 oder --solve, nicht beides</translation>
+    </message>
+    <message>
+        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
+Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
+        <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
+Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ihre Daten in eine Datei geschrieben, mit --solve werden pH-Wert und Teilchen einer Lösung ausgegeben, mit --fit und --endpoints wird eine gemessene Titration angepasst oder werden ihre Endpunkte bestimmt, und es wird kein Bildschirm gebraucht.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
+        <translation>Passt die Titration der Probe (--pka oder --add, mit --volume, --titrant, --activity und --temperature als Startwerten) an die gemessene Titration in DATEI an und gibt jeden angepassten Wert mit seinem Standardfehler aus, dazu die Standardabweichung s der Residuen in pH, die Zahl n der verwendeten Punkte und die Korrelationen der Parameter.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --fit, --endpoints and --data, as their descriptions name it.</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Prints the end points of the measured titration in FILE by the first and second derivative and by Gran&apos;s method (with --volume, the sample&apos;s volume).</source>
+        <translation>Gibt die Endpunkte der gemessenen Titration in DATEI nach der ersten und zweiten Ableitung und nach Gran aus (mit --volume, dem Volumen der Probe).</translation>
+    </message>
+    <message>
+        <source>With --export and --plot measured (the measured points over the sample&apos;s titration, fitted where --vary is given), gran or derivative: the measured titration in FILE.</source>
+        <translation>Mit --export und --plot measured (die Messpunkte über der Titration der Probe, angepasst, wenn --vary angegeben ist), gran oder derivative: die gemessene Titration in DATEI.</translation>
+    </message>
+    <message>
+        <source>The parameters --fit fits: conc, pka1 (pkb1 for a base given by pKb), conc:2 and pka1:2 for the second substance, strong, titrant, offset (default: the sample&apos;s concentration and every pKa within the measured pH range).</source>
+        <translation>Die Parameter, die --fit anpasst: conc, pka1 (pkb1 für eine Base mit pKb-Werten), conc:2 und pka1:2 für den zweiten Stoff, strong, titrant, offset (Vorgabe: die Konzentration der Probe und jeder pKa im gemessenen pH-Bereich).</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <extracomment>The value of --vary: a comma-separated list.</extracomment>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>The measured file&apos;s volume and pH columns, by header name or 1-based position (V,pH or 2,3), where its headers do not say.</source>
+        <translation>Die Spalten für Volumen und pH-Wert der Messdatei, nach Spaltenname oder Position ab 1 (V,pH oder 2,3), wo die Kopfzeilen es nicht sagen.</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or %2, not both</source>
+        <extracomment>%1 and %2 are two of --fit, --endpoints and --data.</extracomment>
+        <translation>%1: entweder %1 oder %2, nicht beides</translation>
+    </message>
+    <message>
+        <source>%1: no file name given</source>
+        <translation>%1: kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary gilt nur für --fit und --plot measured</translation>
+    </message>
+    <message>
+        <source>--columns applies to --fit, --endpoints and --data only</source>
+        <translation>--columns gilt nur für --fit, --endpoints und --data</translation>
+    </message>
+    <message>
+        <source>--columns: &apos;%1&apos; is not V,PH: the volume&apos;s and the pH&apos;s column, each a header name or a position from 1</source>
+        <extracomment>Keep V,PH as it is: it stands for the two columns&apos; names or positions.</extracomment>
+        <translation>--columns: &apos;%1&apos; ist nicht V,PH: die Spalte des Volumens und die des pH-Werts, jede ein Spaltenname oder eine Position ab 1</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>%1 is the option, %2 the parameter&apos;s name as given, %3 what is wrong with it.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredWork</name>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong (&quot;line 7: ...&quot; where on a line).</extracomment>
+        <translation>%1: &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>--endpoints: &apos;%1&apos;: no end point found: the pH has no jump that stands out</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>--endpoints: &apos;%1&apos;: kein Endpunkt gefunden: der pH-Wert hat keinen deutlichen Sprung</translation>
     </message>
 </context>
 <context>
@@ -396,6 +481,16 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 gilt nur für --plot fractions, logc, titration, buffer oder derivative</translation>
     </message>
+    <message>
+        <source>%1 needs the sample the data were measured on: --pka LIST, --add SUBSTANCE or --recipe FILE</source>
+        <extracomment>%1 is --fit or --data. Keep the options as they are.</extracomment>
+        <translation>%1 braucht die Probe, an der gemessen wurde: --pka LIST, --add SUBSTANCE oder --recipe FILE</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
+        <extracomment>%1 is an option that --endpoints does not take.</extracomment>
+        <translation>%1 gilt nicht für --endpoints (nur --volume, --columns)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>
@@ -437,6 +532,19 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>no file name given</source>
         <translation>kein Dateiname angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>sie ist größer als %1 MiB, zu groß für eine gemessene Titration</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +913,114 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>muss 0 bis 6 Protonen vollständig abgeben</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the volume</source>
+        <translation>keine Spalte heißt „%1“ für das Volumen</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the pH</source>
+        <translation>keine Spalte heißt „%1“ für den pH-Wert</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>sie enthält keine Zeile mit Zahlen</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>sie hat mehr als %1 Datenzeilen, zu viele</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>es gibt keine Spalte %1: die Tabelle hat %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>hat %1 Spalten, keine Spalte %2</translation>
+    </message>
+    <message>
+        <source>the volume “%1” is not a number</source>
+        <translation>das Volumen „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the pH “%1” is not a number</source>
+        <translation>der pH-Wert „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>das Volumen %1 mL ist negativ</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>das Volumen %1 mL ist kleiner als das vorige (%2 mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>der pH-Wert %1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>sie hat %1 verschiedene Volumina, weniger als die %2, die eine Titration braucht</translation>
+    </message>
+    <message>
+        <source>the sample has no strong acid or base</source>
+        <translation>die Probe enthält keine starke Säure oder Base</translation>
+    </message>
+    <message>
+        <source>not a parameter (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</source>
+        <translation>kein Parameter (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</translation>
+    </message>
+    <message>
+        <source>the sample has no weak acid or base number %1</source>
+        <translation>die Probe hat keine schwache Säure oder Base Nummer %1</translation>
+    </message>
+    <message>
+        <source>the base is given by its pKb values: write pkb</source>
+        <translation>die Base ist mit ihren pKb-Werten angegeben: pkb schreiben</translation>
+    </message>
+    <message>
+        <source>the acid is given by its pKa values: write pka</source>
+        <translation>die Säure ist mit ihren pKa-Werten angegeben: pka schreiben</translation>
+    </message>
+    <message>
+        <source>the weak acid or base has %1 constants</source>
+        <translation>die schwache Säure oder Base hat %1 Konstanten</translation>
+    </message>
+    <message>
+        <source>an empty parameter name</source>
+        <translation>ein leerer Parametername</translation>
+    </message>
+    <message>
+        <source>named twice</source>
+        <translation>zweimal genannt</translation>
+    </message>
+    <message>
+        <source>names no parameter to fit</source>
+        <translation>nennt keinen anzupassenden Parameter</translation>
+    </message>
+    <message>
+        <source>needs more measured points (%1) than parameters to fit (%2)</source>
+        <translation>braucht mehr Messpunkte (%1) als anzupassende Parameter (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fitted here</source>
+        <translation>%1 kann hier nicht angepasst werden</translation>
+    </message>
+    <message>
+        <source>%1: the pKa %2 lies outside the measured pH range %3 to %4, so the data do not determine it</source>
+        <translation>%1: der pKa %2 liegt außerhalb des gemessenen pH-Bereichs %3 bis %4, die Daten bestimmen ihn also nicht</translation>
+    </message>
+    <message>
+        <source>%1 needs a starting value above 0</source>
+        <translation>%1 braucht einen Startwert über 0</translation>
+    </message>
+    <message>
+        <source>%1 is not determined by the measured data</source>
+        <translation>%1 ist durch die Messdaten nicht bestimmt</translation>
+    </message>
+    <message>
+        <source>the fit did not converge; try other starting values</source>
+        <translation>die Anpassung konvergierte nicht; andere Startwerte versuchen</translation>
     </message>
 </context>
 <context>

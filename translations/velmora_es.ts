@@ -4,12 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
-Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
-        <translation>Diagramas de distribución de ácidos monopróticos a tetrapróticos; el pH, el diagrama log c y la curva de valoración de una disolución de un ácido.
-Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se imprimen el pH y las especies de una disolución, y en ambos casos no hace falta pantalla gráfica.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Muestra esta ayuda.</translation>
     </message>
@@ -160,6 +154,97 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
         <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
         <translation>%1 %2: %3 se leyó como %4 valores: %5; escriba los decimales con punto</translation>
+    </message>
+    <message>
+        <source>--data applies to --export with --plot measured, gran or derivative only</source>
+        <translation>--data solo se aplica a --export con --plot measured, gran o derivative</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --export, not both</source>
+        <translation>%1: use %1 o --export, no ambos</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --solve, not both</source>
+        <translation>%1: use %1 o --solve, no ambos</translation>
+    </message>
+    <message>
+        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
+Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
+        <translation>Diagramas de distribución de ácidos mono- a tetrapróticos; el pH, el diagrama logarítmico de concentraciones y la curva de valoración de la disolución de un ácido.
+Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se muestran el pH y las especies de una disolución, con --fit y --endpoints se ajusta una valoración medida o se hallan sus puntos finales, y no hace falta pantalla.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
+        <translation>Ajusta la valoración de la muestra (--pka o --add, con --volume, --titrant, --activity y --temperature como valores iniciales) a la valoración medida en ARCHIVO y muestra cada valor ajustado con su error estándar, la desviación estándar residual s en pH, los puntos usados n y las correlaciones de los parámetros.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --fit, --endpoints and --data, as their descriptions name it.</extracomment>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Prints the end points of the measured titration in FILE by the first and second derivative and by Gran&apos;s method (with --volume, the sample&apos;s volume).</source>
+        <translation>Muestra los puntos finales de la valoración medida en ARCHIVO por la primera y la segunda derivada y por el método de Gran (con --volume, el volumen de la muestra).</translation>
+    </message>
+    <message>
+        <source>With --export and --plot measured (the measured points over the sample&apos;s titration, fitted where --vary is given), gran or derivative: the measured titration in FILE.</source>
+        <translation>Con --export y --plot measured (los puntos medidos sobre la valoración de la muestra, ajustada si se indica --vary), gran o derivative: la valoración medida en ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>The parameters --fit fits: conc, pka1 (pkb1 for a base given by pKb), conc:2 and pka1:2 for the second substance, strong, titrant, offset (default: the sample&apos;s concentration and every pKa within the measured pH range).</source>
+        <translation>Los parámetros que ajusta --fit: conc, pka1 (pkb1 para una base dada por pKb), conc:2 y pka1:2 para la segunda sustancia, strong, titrant, offset (por defecto: la concentración de la muestra y cada pKa dentro del intervalo de pH medido).</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <extracomment>The value of --vary: a comma-separated list.</extracomment>
+        <translation>LISTA</translation>
+    </message>
+    <message>
+        <source>The measured file&apos;s volume and pH columns, by header name or 1-based position (V,pH or 2,3), where its headers do not say.</source>
+        <translation>Las columnas de volumen y pH del archivo medido, por nombre de encabezado o posición desde 1 (V,pH o 2,3), cuando los encabezados no lo indican.</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or %2, not both</source>
+        <extracomment>%1 and %2 are two of --fit, --endpoints and --data.</extracomment>
+        <translation>%1: use %1 o %2, no ambos</translation>
+    </message>
+    <message>
+        <source>%1: no file name given</source>
+        <translation>%1: no se ha indicado ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary solo se aplica a --fit y --plot measured</translation>
+    </message>
+    <message>
+        <source>--columns applies to --fit, --endpoints and --data only</source>
+        <translation>--columns solo se aplica a --fit, --endpoints y --data</translation>
+    </message>
+    <message>
+        <source>--columns: &apos;%1&apos; is not V,PH: the volume&apos;s and the pH&apos;s column, each a header name or a position from 1</source>
+        <extracomment>Keep V,PH as it is: it stands for the two columns&apos; names or positions.</extracomment>
+        <translation>--columns: &apos;%1&apos; no es V,PH: la columna del volumen y la del pH, cada una un nombre de encabezado o una posición desde 1</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>%1 is the option, %2 the parameter&apos;s name as given, %3 what is wrong with it.</extracomment>
+        <translation>%1: %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredWork</name>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong (&quot;line 7: ...&quot; where on a line).</extracomment>
+        <translation>%1: &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>--endpoints: &apos;%1&apos;: no end point found: the pH has no jump that stands out</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>--endpoints: &apos;%1&apos;: no se ha hallado ningún punto final: el pH no tiene ningún salto que destaque</translation>
     </message>
 </context>
 <context>
@@ -396,6 +481,16 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 solo se aplica a --plot fractions, logc, titration, buffer o derivative</translation>
     </message>
+    <message>
+        <source>%1 needs the sample the data were measured on: --pka LIST, --add SUBSTANCE or --recipe FILE</source>
+        <extracomment>%1 is --fit or --data. Keep the options as they are.</extracomment>
+        <translation>%1 necesita la muestra en la que se midieron los datos: --pka LIST, --add SUBSTANCE o --recipe FILE</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
+        <extracomment>%1 is an option that --endpoints does not take.</extracomment>
+        <translation>%1 no se aplica a --endpoints (solo --volume, --columns)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>
@@ -437,6 +532,19 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>no file name given</source>
         <translation>no se ha indicado ningún nombre de archivo</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>ocupa más de %1 MiB, demasiado para una valoración medida</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +913,114 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>debe ceder por completo de 0 a 6 protones</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the volume</source>
+        <translation>ninguna columna se llama «%1» para el volumen</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the pH</source>
+        <translation>ninguna columna se llama «%1» para el pH</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>no contiene ninguna fila de números</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>tiene más de %1 filas de datos, demasiadas</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>no hay columna %1: la tabla tiene %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>tiene %1 columnas, no hay columna %2</translation>
+    </message>
+    <message>
+        <source>the volume “%1” is not a number</source>
+        <translation>el volumen «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>the pH “%1” is not a number</source>
+        <translation>el pH «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>el volumen %1 mL es negativo</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>el volumen %1 mL es menor que el anterior (%2 mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>el pH %1 está fuera de %2 a %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>tiene %1 volúmenes distintos, menos de los %2 que necesita una valoración</translation>
+    </message>
+    <message>
+        <source>the sample has no strong acid or base</source>
+        <translation>la muestra no tiene ácido ni base fuerte</translation>
+    </message>
+    <message>
+        <source>not a parameter (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</source>
+        <translation>no es un parámetro (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</translation>
+    </message>
+    <message>
+        <source>the sample has no weak acid or base number %1</source>
+        <translation>la muestra no tiene ácido ni base débil número %1</translation>
+    </message>
+    <message>
+        <source>the base is given by its pKb values: write pkb</source>
+        <translation>la base se da por sus valores de pKb: escriba pkb</translation>
+    </message>
+    <message>
+        <source>the acid is given by its pKa values: write pka</source>
+        <translation>el ácido se da por sus valores de pKa: escriba pka</translation>
+    </message>
+    <message>
+        <source>the weak acid or base has %1 constants</source>
+        <translation>el ácido o la base débil tiene %1 constantes</translation>
+    </message>
+    <message>
+        <source>an empty parameter name</source>
+        <translation>un nombre de parámetro vacío</translation>
+    </message>
+    <message>
+        <source>named twice</source>
+        <translation>nombrado dos veces</translation>
+    </message>
+    <message>
+        <source>names no parameter to fit</source>
+        <translation>no nombra ningún parámetro que ajustar</translation>
+    </message>
+    <message>
+        <source>needs more measured points (%1) than parameters to fit (%2)</source>
+        <translation>necesita más puntos medidos (%1) que parámetros que ajustar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fitted here</source>
+        <translation>%1 no se puede ajustar aquí</translation>
+    </message>
+    <message>
+        <source>%1: the pKa %2 lies outside the measured pH range %3 to %4, so the data do not determine it</source>
+        <translation>%1: el pKa %2 está fuera del intervalo de pH medido, de %3 a %4, así que los datos no lo determinan</translation>
+    </message>
+    <message>
+        <source>%1 needs a starting value above 0</source>
+        <translation>%1 necesita un valor inicial mayor que 0</translation>
+    </message>
+    <message>
+        <source>%1 is not determined by the measured data</source>
+        <translation>%1 no queda determinado por los datos medidos</translation>
+    </message>
+    <message>
+        <source>the fit did not converge; try other starting values</source>
+        <translation>el ajuste no ha convergido; pruebe otros valores iniciales</translation>
     </message>
 </context>
 <context>

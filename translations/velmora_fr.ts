@@ -4,12 +4,6 @@
 <context>
     <name>velmora::app::CommandLine</name>
     <message>
-        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
-Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, and no display is needed.</source>
-        <translation>Diagrammes de distribution des monoacides aux tétraacides&#xa0;; pH, diagramme log c et courbe de titrage de la solution d’un acide.
-Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, et aucun affichage graphique n’est nécessaire.</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -160,6 +154,97 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>%1 %2: %3 was read as %4 values: %5; write decimals with a point</source>
         <extracomment>As &quot;--add 0.1:2,7,12: 2,7,12 was read as 3 values: 2, 7, 12; write decimals with a point&quot;.</extracomment>
         <translation>%1 %2&#xa0;: %3 a été lu comme %4 valeurs&#xa0;: %5&#xa0;; écrivez les décimales avec un point</translation>
+    </message>
+    <message>
+        <source>--data applies to --export with --plot measured, gran or derivative only</source>
+        <translation>--data ne s’applique qu’à --export avec --plot measured, gran ou derivative</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --export, not both</source>
+        <translation>%1: utiliser soit %1, soit --export, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or --solve, not both</source>
+        <translation>%1: utiliser soit %1, soit --solve, pas les deux</translation>
+    </message>
+    <message>
+        <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
+Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
+        <translation>Diagrammes de distribution des acides mono- à tétraprotiques&#xa0;; le pH, le diagramme log c et la courbe de titrage de la solution d’un acide.
+Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, avec --fit et --endpoints, un titrage mesuré est ajusté ou ses points d’équivalence sont trouvés, et aucun écran n’est nécessaire.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
+        <translation>Ajuste le titrage de l’échantillon (--pka ou --add, avec --volume, --titrant, --activity et --temperature comme valeurs de départ) au titrage mesuré dans FICHIER et affiche chaque valeur ajustée avec son écart-type, l’écart-type résiduel s en pH, le nombre n de points utilisés et les corrélations des paramètres.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --fit, --endpoints and --data, as their descriptions name it.</extracomment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Prints the end points of the measured titration in FILE by the first and second derivative and by Gran&apos;s method (with --volume, the sample&apos;s volume).</source>
+        <translation>Affiche les points d’équivalence du titrage mesuré dans FICHIER par la dérivée première et seconde et par la méthode de Gran (avec --volume, le volume de l’échantillon).</translation>
+    </message>
+    <message>
+        <source>With --export and --plot measured (the measured points over the sample&apos;s titration, fitted where --vary is given), gran or derivative: the measured titration in FILE.</source>
+        <translation>Avec --export et --plot measured (les points mesurés sur le titrage de l’échantillon, ajusté si --vary est donné), gran ou derivative&#xa0;: le titrage mesuré dans FICHIER.</translation>
+    </message>
+    <message>
+        <source>The parameters --fit fits: conc, pka1 (pkb1 for a base given by pKb), conc:2 and pka1:2 for the second substance, strong, titrant, offset (default: the sample&apos;s concentration and every pKa within the measured pH range).</source>
+        <translation>Les paramètres que --fit ajuste&#xa0;: conc, pka1 (pkb1 pour une base donnée par ses pKb), conc:2 et pka1:2 pour la deuxième substance, strong, titrant, offset (par défaut&#xa0;: la concentration de l’échantillon et chaque pKa compris dans le domaine de pH mesuré).</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <extracomment>The value of --vary: a comma-separated list.</extracomment>
+        <translation>LISTE</translation>
+    </message>
+    <message>
+        <source>The measured file&apos;s volume and pH columns, by header name or 1-based position (V,pH or 2,3), where its headers do not say.</source>
+        <translation>Les colonnes du volume et du pH du fichier mesuré, par nom d’en-tête ou par position à partir de 1 (V,pH ou 2,3), quand ses en-têtes ne le disent pas.</translation>
+    </message>
+    <message>
+        <source>%1: use either %1 or %2, not both</source>
+        <extracomment>%1 and %2 are two of --fit, --endpoints and --data.</extracomment>
+        <translation>%1: utiliser soit %1, soit %2, pas les deux</translation>
+    </message>
+    <message>
+        <source>%1: no file name given</source>
+        <translation>%1: aucun nom de fichier indiqué</translation>
+    </message>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary ne s’applique qu’à --fit et --plot measured</translation>
+    </message>
+    <message>
+        <source>--columns applies to --fit, --endpoints and --data only</source>
+        <translation>--columns ne s’applique qu’à --fit, --endpoints et --data</translation>
+    </message>
+    <message>
+        <source>--columns: &apos;%1&apos; is not V,PH: the volume&apos;s and the pH&apos;s column, each a header name or a position from 1</source>
+        <extracomment>Keep V,PH as it is: it stands for the two columns&apos; names or positions.</extracomment>
+        <translation>--columns: «&#xa0;%1&#xa0;» n’est pas V,PH&#xa0;: la colonne du volume et celle du pH, chacune un nom d’en-tête ou une position à partir de 1</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>%1 is the option, %2 the parameter&apos;s name as given, %3 what is wrong with it.</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::app::MeasuredWork</name>
+    <message>
+        <source>%1: &apos;%2&apos;: %3</source>
+        <extracomment>%1 is the option, %2 the file&apos;s name, %3 what is wrong (&quot;line 7: ...&quot; where on a line).</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>--endpoints: &apos;%1&apos;: no end point found: the pH has no jump that stands out</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>--endpoints: «&#xa0;%1&#xa0;»&#xa0;: aucun point d’équivalence trouvé&#xa0;: le pH n’a pas de saut qui se détache</translation>
     </message>
 </context>
 <context>
@@ -396,6 +481,16 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 ne s’applique qu’à --plot fractions, logc, titration, buffer ou derivative</translation>
     </message>
+    <message>
+        <source>%1 needs the sample the data were measured on: --pka LIST, --add SUBSTANCE or --recipe FILE</source>
+        <extracomment>%1 is --fit or --data. Keep the options as they are.</extracomment>
+        <translation>%1 a besoin de l’échantillon sur lequel les données ont été mesurées&#xa0;: --pka LIST, --add SUBSTANCE ou --recipe FILE</translation>
+    </message>
+    <message>
+        <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
+        <extracomment>%1 is an option that --endpoints does not take.</extracomment>
+        <translation>%1 ne s’applique pas à --endpoints (seulement --volume, --columns)</translation>
+    </message>
 </context>
 <context>
     <name>velmora::diagram::Encode</name>
@@ -437,6 +532,19 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>no file name given</source>
         <translation>aucun nom de fichier indiqué</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>il dépasse %1 Mio, trop pour un titrage mesuré</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -805,6 +913,114 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>doit céder complètement de 0 à 6 protons</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the volume</source>
+        <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le volume</translation>
+    </message>
+    <message>
+        <source>no column is named “%1” for the pH</source>
+        <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le pH</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>il ne contient aucune ligne de nombres</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>il a plus de %1 lignes de données, c’est trop</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>il n’y a pas de colonne %1&#xa0;: le tableau en a %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>a %1 colonnes, pas de colonne %2</translation>
+    </message>
+    <message>
+        <source>the volume “%1” is not a number</source>
+        <translation>le volume «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the pH “%1” is not a number</source>
+        <translation>le pH «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>le volume %1 mL est négatif</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>le volume %1 mL est plus petit que le précédent (%2 mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>le pH %1 est en dehors de %2 à %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>il a %1 volumes différents, moins que les %2 qu’il faut à un titrage</translation>
+    </message>
+    <message>
+        <source>the sample has no strong acid or base</source>
+        <translation>l’échantillon n’a ni acide ni base forte</translation>
+    </message>
+    <message>
+        <source>not a parameter (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</source>
+        <translation>n’est pas un paramètre (conc, pka1, pkb1, conc:2, pka1:2, strong, titrant, offset)</translation>
+    </message>
+    <message>
+        <source>the sample has no weak acid or base number %1</source>
+        <translation>l’échantillon n’a pas d’acide ni de base faible numéro %1</translation>
+    </message>
+    <message>
+        <source>the base is given by its pKb values: write pkb</source>
+        <translation>la base est donnée par ses pKb&#xa0;: écrire pkb</translation>
+    </message>
+    <message>
+        <source>the acid is given by its pKa values: write pka</source>
+        <translation>l’acide est donné par ses pKa&#xa0;: écrire pka</translation>
+    </message>
+    <message>
+        <source>the weak acid or base has %1 constants</source>
+        <translation>l’acide ou la base faible a %1 constantes</translation>
+    </message>
+    <message>
+        <source>an empty parameter name</source>
+        <translation>un nom de paramètre vide</translation>
+    </message>
+    <message>
+        <source>named twice</source>
+        <translation>nommé deux fois</translation>
+    </message>
+    <message>
+        <source>names no parameter to fit</source>
+        <translation>ne nomme aucun paramètre à ajuster</translation>
+    </message>
+    <message>
+        <source>needs more measured points (%1) than parameters to fit (%2)</source>
+        <translation>il faut plus de points mesurés (%1) que de paramètres à ajuster (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fitted here</source>
+        <translation>%1 ne peut pas être ajusté ici</translation>
+    </message>
+    <message>
+        <source>%1: the pKa %2 lies outside the measured pH range %3 to %4, so the data do not determine it</source>
+        <translation>%1&#xa0;: le pKa %2 est en dehors du domaine de pH mesuré, de %3 à %4, les données ne le déterminent donc pas</translation>
+    </message>
+    <message>
+        <source>%1 needs a starting value above 0</source>
+        <translation>%1 a besoin d’une valeur de départ supérieure à 0</translation>
+    </message>
+    <message>
+        <source>%1 is not determined by the measured data</source>
+        <translation>%1 n’est pas déterminé par les données mesurées</translation>
+    </message>
+    <message>
+        <source>the fit did not converge; try other starting values</source>
+        <translation>l’ajustement n’a pas convergé&#xa0;; essayer d’autres valeurs de départ</translation>
     </message>
 </context>
 <context>
