@@ -1067,6 +1067,7 @@ void TestCharts::readout_data() {
     QTest::newRow("titration at 25 mL") << ChartKind::Titration << 25.0;
     QTest::newRow("buffer capacity at pH 6.5") << ChartKind::Buffer << 6.5;
     QTest::newRow("derivative at 12.5 mL") << ChartKind::Derivative << 12.5;
+    QTest::newRow("Gran at 12.5 mL") << ChartKind::Gran << 12.5;
 }
 
 void TestCharts::readout() {
@@ -1119,6 +1120,23 @@ void TestCharts::readout() {
         const test::ReferenceMixture naoh{{}, 0.1};
         VELMORA_COMPARE_REL(readout.values[0].value,
                             test::referenceSlope(phosphate, 25.0, naoh, 12.5), 1e-6);
+        break;
+    }
+    case ChartKind::Gran: {
+        // Before the end point at 25 mL, V·10^−pH of the weak acid H2PO4−, in a scale of its own:
+        // two of its values stand as the function's; after it the excess base's line.
+        QCOMPARE(readout.values.size(), std::size_t(2));
+        QCOMPARE(readout.values[0].name, QStringLiteral("before"));
+        QCOMPARE(readout.values[1].name, QStringLiteral("after"));
+        const test::ReferenceMixture phosphate{{{{2.148, 7.198, 12.319}, 0.1, 1}}};
+        const test::ReferenceMixture naoh{{}, 0.1};
+        const auto gran = [&](double volume) {
+            return volume *
+                   std::pow(10.0, -test::referenceTitrationPh(phosphate, 25.0, naoh, volume));
+        };
+        const double at10 = chart.readoutAtValue(10.0).values[0].value;
+        VELMORA_COMPARE_REL(readout.values[0].value / at10, gran(12.5) / gran(10.0), 0.005);
+        QVERIFY(readout.values[1].value < 0.0); // before the excess titrant's end volume
         break;
     }
     }

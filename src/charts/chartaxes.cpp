@@ -152,6 +152,47 @@ AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y
     return layout;
 }
 
+int niceDecimals(double value) {
+    if (!(value > 0.0) || !std::isfinite(value)) {
+        return 0;
+    }
+    for (int decimals = 0; decimals < 12; ++decimals) {
+        const double scaled = value * std::pow(10.0, decimals);
+        if (std::abs(scaled - std::round(scaled)) <= 1e-9 * scaled) {
+            return decimals;
+        }
+    }
+    return 12;
+}
+
+StripLayout layoutAxesWithStrip(const QRectF& area, const ChartAxis& x, const ChartAxis& y,
+                                const ChartAxis& stripY, ChartText& text, const AxesStyle& style) {
+    // The whole frame as either axis alone would lay it out: the wider numbers set its left.
+    const AxesLayout forPlot = layoutAxes(area, x, y, text, style);
+    const AxesLayout forStrip = layoutAxes(area, x, stripY, text, style);
+    const AxesLayout& whole =
+        forStrip.mapping.frame().left() > forPlot.mapping.frame().left() ? forStrip : forPlot;
+    const QRect frame = whole.mapping.frame();
+    const double tickHeight = text.height(TextRole::Tick);
+    const int stripHeight = std::min(
+        frame.height() * 2 / 5,
+        std::max(frame.height() / 5, static_cast<int>(std::ceil(3.5 * tickHeight))));
+    const int separation = static_cast<int>(std::ceil(3.0 * kAxisGap * style.scale));
+
+    StripLayout layout{whole, whole};
+    const QRect plotFrame(frame.topLeft(),
+                          QPoint(frame.right(), frame.bottom() - stripHeight - separation));
+    layout.plot.mapping = PlotMapping(plotFrame, x, y);
+    layout.plot.yTicks = niceTicks(y.min, y.max, plotFrame.height(), kTickRows * tickHeight);
+    layout.plot.xNumbers = false;
+    const QRect stripFrame(QPoint(frame.left(), frame.bottom() - stripHeight + 1),
+                           frame.bottomRight());
+    layout.strip.mapping = PlotMapping(stripFrame, x, stripY);
+    const double range = stripY.max;
+    layout.strip.yTicks = {range, niceDecimals(range), {-range, 0.0, range}};
+    return layout;
+}
+
 void paintGrid(QPainter& painter, const AxesLayout& layout) {
     const PlotMapping& map = layout.mapping;
     const QRectF frame = map.lineFrame();
@@ -194,6 +235,9 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
         const double at = crispLine(map.xOf(value));
         painter.setPen(QPen(kFrameColour, lineWidth, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QPointF(at, frame.bottom()), QPointF(at, frame.bottom() + tickLength));
+        if (!layout.xNumbers) {
+            continue;
+        }
         const QString number = tickText(value, layout.xTicks.decimals, style.decimalPoint);
         painter.setPen(kTextColour);
         text.draw(painter, TextRole::Tick,
@@ -215,9 +259,12 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
 
     painter.setPen(kTextColour);
     const double xTitleTop = frame.bottom() + tickLength + gap + tickHeight + gap;
-    text.draw(painter, TextRole::Title,
-              QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0, xTitleTop),
-              x.title);
+    if (layout.xNumbers) {
+        text.draw(painter, TextRole::Title,
+                  QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0,
+                          xTitleTop),
+                  x.title);
+    }
     // The y title reads upwards, centred on the frame, at the left edge of the area.
     painter.save();
     painter.translate(layout.area.left() + kChartPadding * style.scale, frame.center().y());

@@ -100,6 +100,8 @@ struct AxesLayout {
     PlotMapping mapping;
     AxisTicks xTicks;
     AxisTicks yTicks;
+    /** False for a plot with a strip under it, below which its x numbers and title stand. */
+    bool xNumbers = true;
 };
 
 /**
@@ -110,6 +112,26 @@ struct AxesLayout {
  */
 [[nodiscard]] AxesLayout layoutAxes(const QRectF& area, const ChartAxis& x, const ChartAxis& y,
                                     ChartText& text, const AxesStyle& style = {});
+
+/** A plot and a strip under it that shares its x axis, as a plot of residuals does. */
+struct StripLayout {
+    AxesLayout plot;  ///< without x numbers and title
+    AxesLayout strip; ///< its ticks at the ends and the middle of its y axis
+};
+
+/**
+ * Lays out a plot with a strip under it in `area`: both frames share their left and right edges
+ * (room left for the wider of both y axes' numbers) and the x ticks, the strip takes about a
+ * fifth of the height (at least room for three tick numbers), and the x numbers and title stand
+ * under the strip. The strip's axis `stripY` is symmetric about zero, its ticks at its ends and
+ * at zero.
+ */
+[[nodiscard]] StripLayout layoutAxesWithStrip(const QRectF& area, const ChartAxis& x,
+                                              const ChartAxis& y, const ChartAxis& stripY,
+                                              ChartText& text, const AxesStyle& style = {});
+
+/** The decimals a nice number (1, 1.2, 1.5, 2, 2.5 … times a power of ten) is written with. */
+[[nodiscard]] int niceDecimals(double value);
 
 /** Paints the grid (light lines at the ticks), under everything else. */
 void paintGrid(QPainter& painter, const AxesLayout& layout);

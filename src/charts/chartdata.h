@@ -23,13 +23,14 @@ namespace velmora::charts {
 
 /**
  * The drawings of a solution: its species' fractions and log concentrations, its titration, its
- * buffer capacity against pH and the titration curve's first derivative.
+ * buffer capacity against pH, the titration curve's first derivative and Gran's plot of it.
  */
-enum class ChartKind { Fractions, LogC, Titration, Buffer, Derivative };
+enum class ChartKind { Fractions, LogC, Titration, Buffer, Derivative, Gran };
 
 /** Whether a chart of `kind` runs along a titration (its x the added volume in mL, not the pH). */
 [[nodiscard]] constexpr bool hasVolumeAxis(ChartKind kind) {
-    return kind == ChartKind::Titration || kind == ChartKind::Derivative;
+    return kind == ChartKind::Titration || kind == ChartKind::Derivative ||
+           kind == ChartKind::Gran;
 }
 
 /**
@@ -56,6 +57,17 @@ struct ChartTexts {
     QString titrationTitle = QStringLiteral("Titration curve");
     QString bufferTitle = QStringLiteral("Buffer capacity vs pH");
     QString derivativeTitle = QStringLiteral("First derivative of the titration curve");
+    QString granTitle = QStringLiteral("Gran plot");
+    /** Measured points: the residual strip's axis (measured − model pH) and Gran's function. */
+    QString residualAxis = QStringLiteral("ΔpH");
+    QString granAxis = QStringLiteral("Gran function (scaled)");
+    /** Gran's lines in the readout: before the end point and of the excess titrant after it. */
+    QString granBeforeName = QStringLiteral("before");
+    QString granAfterName = QStringLiteral("after");
+    /** The end points found from measured points, each with its volume (mL) as %1. */
+    QString derivativeEndPoint = QStringLiteral("dpH/dV max %1 mL");
+    QString secondDerivativeEndPoint = QStringLiteral("d²pH/dV² = 0 %1 mL");
+    QString granEndPoint = QStringLiteral("Gran %1 mL");
     QChar decimalPoint = u'.';
     /** The titration marks' words and their key (their numbers take decimalPoint above). */
     MarkTexts marks;
@@ -97,6 +109,13 @@ struct ChartRequest {
     QSize size{960, 600}; ///< logical pixels of a written picture
     ChartTexts texts;
     int textStep = 0; ///< kSmallestTextStep to kLargestTextStep: the texts larger or smaller
+    /**
+     * A measured titration of the sample with the titrant (volumes increasing), drawn over the
+     * model on the titration, derivative and Gran charts; empty for none.
+     */
+    std::vector<model::TitrationPoint> measured{};
+    /** What the pH meter reads above the model's pH (its calibration), added to the model. */
+    double pHOffset = 0.0;
 
     friend bool operator==(const ChartRequest&, const ChartRequest&) = default;
 };
@@ -134,6 +153,19 @@ struct MarkKey {
     [[nodiscard]] bool isEmpty() const { return filled.isEmpty() && open.isEmpty(); }
 };
 
+/** Measured points, or values derived from them, drawn as small open circles. */
+struct MeasuredPoints {
+    QColor colour;
+    std::vector<QPointF> points; ///< axis values
+};
+
+/** An end point found from measured points: a vertical line at its volume with its text. */
+struct EndPointLine {
+    double volume = 0.0; ///< mL
+    QString text;
+    bool dotted = false; ///< dotted rather than dashed: a second end point close to the first
+};
+
 /** What a chart shows, in axis values, independent of its size: computed once per request. */
 struct ChartData {
     ChartAxis x;
@@ -144,6 +176,14 @@ struct ChartData {
     QString markerText;
     std::vector<ChartMark> marks;
     MarkKey markKey;
+    std::vector<MeasuredPoints> measured;
+    /**
+     * Measured − model pH at each measured point (volume, difference), drawn in a strip under the
+     * plot on its own axis, symmetric about zero; empty for no strip.
+     */
+    std::vector<QPointF> residuals;
+    ChartAxis residualAxis;
+    std::vector<EndPointLine> endLines;
 };
 
 /** One value of the readout: a curve's name, colour and value at the readout's x. */

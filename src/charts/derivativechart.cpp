@@ -3,6 +3,7 @@
 
 #include "bufferchart.h"
 #include "marktexts.h"
+#include "measuredchart.h"
 #include "titrationchart.h"
 
 #include "diagram/palette.h"
@@ -27,8 +28,9 @@ QColor slopeColour() {
 } // namespace
 
 ChartData derivativeChartData(const ChartRequest& request) {
-    const model::MixtureTitrator titrator(requestMixture(request),
-                                          requestMixtureTitration(request));
+    const ChartRequest reaching = reachingMeasured(request);
+    const model::MixtureTitrator titrator(requestMixture(reaching),
+                                          requestMixtureTitration(reaching));
     ChartData data;
     data.x = {0.0, titrator.endVolume(), request.texts.volumeAxis};
     ChartCurve curve{{}, slopeColour(), false, {}, {}};
@@ -58,6 +60,20 @@ ChartData derivativeChartData(const ChartRequest& request) {
                               equivalenceLabel(request.texts.marks, mark.volume, mark.pH,
                                                request.texts.decimalPoint)});
         data.markKey.filled = request.texts.marks.equivalencePoint;
+    }
+    // The measured first differences, scaled for as the model's are.
+    const model::EndPointAnalysis analysis = measuredEndPoints(request);
+    if (!analysis.slopes.empty()) {
+        MeasuredPoints measured{measuredColour(), {}};
+        for (const model::SlopePoint& slope : analysis.slopes) {
+            measured.points.emplace_back(slope.volume, slope.slope);
+            if (slope.volume >= kUnscaledStart * data.x.max) {
+                include(measured.points.back());
+            }
+        }
+        data.measured.push_back(std::move(measured));
+        data.endLines =
+            endPointLines(analysis, {model::EndPointMethod::Derivative}, request.texts);
     }
     // A falling pH (an acid titrant) has its peaks below zero.
     data.y = {lowest < 0.0 ? -niceCeiling(-lowest) : 0.0,

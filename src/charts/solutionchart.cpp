@@ -4,9 +4,11 @@
 #include "bufferchart.h"
 #include "derivativechart.h"
 #include "fractionschart.h"
+#include "granchart.h"
 #include "labelplacer.h"
 #include "logcchart.h"
 #include "markkey.h"
+#include "measuredchart.h"
 #include "titrationchart.h"
 
 #include <QPainter>
@@ -30,6 +32,10 @@ constexpr double kWaterLineWidth = 1.0;
 constexpr std::array<double, 4> kMarkLabelDistances{kMarkRadius, 10.0, 20.0, 32.0};
 /** Room between the marker line and its text, and below the frame's top. */
 constexpr double kMarkerTextGap = 3.0;
+/** Measured points: open circles of this radius; one closer than kMeasuredSpacing to the last
+ * drawn is left out, so that a logger's thousands of points cost no more than the pixels. */
+constexpr double kMeasuredRadius = 2.5;
+constexpr double kMeasuredSpacing = 1.5;
 
 const QColor kBackground(255, 255, 255);
 const QColor kDropLineColour(128, 128, 128);
@@ -50,6 +56,8 @@ ChartData chartData(const ChartRequest& request) {
         return bufferChartData(request);
     case ChartKind::Derivative:
         return derivativeChartData(request);
+    case ChartKind::Gran:
+        return granChartData(request);
     case ChartKind::Fractions:
         break;
     }
@@ -66,6 +74,8 @@ ChartReadout chartReadout(const ChartRequest& request, double value) {
         return bufferReadout(request, value);
     case ChartKind::Derivative:
         return derivativeReadout(request, value);
+    case ChartKind::Gran:
+        return granReadout(request, value);
     case ChartKind::Fractions:
         break;
     }
@@ -94,7 +104,15 @@ void SolutionChart::paint(QPainter& painter, const QRectF& area) {
     const AxesStyle style{scale, scale * textStepScale(m_request.textStep),
                           m_request.texts.decimalPoint};
     m_text.prepare(*painter.device(), style.textScale);
-    m_layout = layoutAxes(area, m_data.x, m_data.y, m_text, style);
+    if (m_data.residuals.empty()) {
+        m_layout = layoutAxes(area, m_data.x, m_data.y, m_text, style);
+        m_stripLayout.reset();
+    } else {
+        const StripLayout both =
+            layoutAxesWithStrip(area, m_data.x, m_data.y, m_data.residualAxis, m_text, style);
+        m_layout = both.plot;
+        m_stripLayout = both.strip;
+    }
     const PlotMapping& map = m_layout.mapping;
 
     painter.save();
@@ -102,6 +120,9 @@ void SolutionChart::paint(QPainter& painter, const QRectF& area) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.fillRect(area, kBackground);
     paintGrid(painter, m_layout);
+    if (m_stripLayout) {
+        paintGrid(painter, *m_stripLayout);
+    }
 
     m_pixels.clear();
     std::vector<QPointF> pixels;
@@ -115,11 +136,14 @@ void SolutionChart::paint(QPainter& painter, const QRectF& area) {
     }
 
     paintCurves(painter);
+    paintMeasured(painter);
     paintMarker(painter);
     paintMarks(painter);
+    paintEndLines(painter);
 
     placeAndPaintLabels(painter);
     paintAxes(painter, m_layout, m_data.x, m_data.y, m_text);
+    paintStrip(painter);
     painter.restore();
     m_painted = true;
 }
@@ -140,6 +164,76 @@ void SolutionChart::paintCurves(QPainter& painter) {
             painter.drawPolyline(piece.data(), static_cast<int>(piece.size()));
         }
     }
+}
+
+void SolutionChart::paintMeasured(QPainter& painter) {
+    m_measuredPixels.clear();
+    m_measuredGroups.clear();
+    const PlotMapping& map = m_layout.mapping;
+    const QRectF frame = map.lineFrame();
+    const double scale = m_layout.style.scale;
+    const double radius = kMeasuredRadius * scale;
+    const double spacing = kMeasuredSpacing * scale;
+    painter.setBrush(Qt::NoBrush);
+    for (const MeasuredPoints& group : m_data.measured) {
+        painter.setPen(QPen(group.colour, kCurveWidth * scale));
+        std::vector<QPointF>& drawn = m_measuredGroups.emplace_back();
+        for (const QPointF& value : group.points) {
+            const QPointF at(map.xOf(value.x()), map.yOf(value.y()));
+            if (!frame.contains(at) ||
+                (!drawn.empty() && std::abs(at.x() - drawn.back().x()) < spacing &&
+                 std::abs(at.y() - drawn.back().y()) < spacing)) {
+                continue;
+            }
+            painter.drawEllipse(at, radius, radius);
+            drawn.push_back(at);
+        }
+        m_measuredPixels.insert(m_measuredPixels.end(), drawn.begin(), drawn.end());
+    }
+}
+
+void SolutionChart::paintEndLines(QPainter& painter) {
+    const QRectF frame = m_layout.mapping.lineFrame();
+    const double scale = m_layout.style.scale;
+    for (const EndPointLine& line : m_data.endLines) {
+        const double x = crispLine(m_layout.mapping.xOf(line.volume));
+        if (x < frame.left() || x > frame.right()) {
+            continue;
+        }
+        painter.setPen(QPen(markerColour(), axisLineWidth(scale),
+                            line.dotted ? Qt::DotLine : Qt::DashLine, Qt::FlatCap));
+        painter.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
+    }
+}
+
+void SolutionChart::paintStrip(QPainter& painter) {
+    if (!m_stripLayout) {
+        return;
+    }
+    const PlotMapping& map = m_stripLayout->mapping;
+    const QRectF frame = map.lineFrame();
+    const double scale = m_layout.style.scale;
+    painter.save();
+    painter.setClipRect(frame);
+    const double zero = crispLine(map.yOf(0.0));
+    painter.setPen(QPen(kDropLineColour, axisLineWidth(scale), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(frame.left(), zero), QPointF(frame.right(), zero));
+    painter.setPen(QPen(measuredColour(), kCurveWidth * scale));
+    painter.setBrush(Qt::NoBrush);
+    const double radius = kMeasuredRadius * scale;
+    const double spacing = kMeasuredSpacing * scale;
+    std::optional<QPointF> last;
+    for (const QPointF& value : m_data.residuals) {
+        const QPointF at(map.xOf(value.x()), map.yOf(value.y()));
+        if (last && std::abs(at.x() - last->x()) < spacing &&
+            std::abs(at.y() - last->y()) < spacing) {
+            continue;
+        }
+        painter.drawEllipse(at, radius, radius);
+        last = at;
+    }
+    painter.restore();
+    paintAxes(painter, *m_stripLayout, m_data.x, m_data.residualAxis, m_text);
 }
 
 void SolutionChart::paintMarker(QPainter& painter) {
@@ -189,6 +283,17 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
             placer.addCurve(piece);
         }
     }
+    for (const std::vector<QPointF>& drawn : m_measuredGroups) {
+        placer.addCurve(drawn);
+    }
+    std::vector<double> endLineXs;
+    for (const EndPointLine& line : m_data.endLines) {
+        const double x = crispLine(map.xOf(line.volume));
+        endLineXs.push_back(x);
+        if (x >= inside.left() && x <= inside.right()) {
+            placer.addCurve({QPointF(x, inside.top()), QPointF(x, inside.bottom())});
+        }
+    }
     std::optional<double> markerLine;
     if (m_data.hasMarker) {
         const double x = crispLine(map.xOf(m_data.markerX));
@@ -219,6 +324,22 @@ void SolutionChart::placeAndPaintLabels(QPainter& painter) {
             painter.setPen(markerColour());
             m_text.draw(painter, TextRole::Label, box->topLeft(), m_data.markerText);
             m_labels.push_back({m_data.markerText, *box});
+        }
+    }
+
+    // The end points' volumes beside their lines, from the top down.
+    for (std::size_t i = 0; i < m_data.endLines.size(); ++i) {
+        const QString& text = m_data.endLines[i].text;
+        if (endLineXs[i] < inside.left() || endLineXs[i] > inside.right()) {
+            continue;
+        }
+        const QSizeF size(m_text.width(TextRole::Tick, text), m_text.height(TextRole::Tick));
+        const std::optional<QRectF> box = placer.placeAmong(boxesBesideLine(
+            endLineXs[i], size, inside, kMarkerTextGap * scale, size.height() / 2.0));
+        if (box) {
+            painter.setPen(markerColour().darker(130));
+            m_text.draw(painter, TextRole::Tick, box->topLeft(), text);
+            m_labels.push_back({text, *box});
         }
     }
 
@@ -324,6 +445,8 @@ QString chartTitle(const ChartRequest& request) {
         return request.texts.bufferTitle;
     case ChartKind::Derivative:
         return request.texts.derivativeTitle;
+    case ChartKind::Gran:
+        return request.texts.granTitle;
     case ChartKind::Fractions:
         break;
     }

@@ -41,9 +41,11 @@ struct PlacedLabel {
  * times their size at 960 × 600, its texts also the request's text step larger or smaller, so
  * that the ticks keep about the same count at every size.
  *
- * Painting order: white background, grid, curves (cut at the frame), the solution's pH
- * marker, the titration's points, the labels, and the frame with its ticks last, so that it
- * stays intact over curves that run along its edges.
+ * Painting order: white background, grid, curves (cut at the frame), measured points, the
+ * solution's pH marker, the titration's points, the end points' lines, the labels, and the frame
+ * with its ticks last, so that it stays intact over curves that run along its edges. With
+ * residuals of measured points, a strip under the plot shows them on its own axis, the plot's
+ * x numbers and title under it.
  */
 class SolutionChart {
 public:
@@ -61,6 +63,10 @@ public:
 
     /** The layout of the last paint (frame, mapping and ticks). */
     [[nodiscard]] const AxesLayout& layout() const { return m_layout; }
+    /** The layout of the last paint's residual strip; nothing for a chart without one. */
+    [[nodiscard]] const std::optional<AxesLayout>& stripLayout() const { return m_stripLayout; }
+    /** The measured points the last paint drew, in logical pixels (those inside the frames). */
+    [[nodiscard]] const std::vector<QPointF>& measuredPixels() const { return m_measuredPixels; }
     /**
      * The texts placed in the plot by the last paint: the marker's value, the curves' labels,
      * the marks' labels and the marks' key (its text the key's words joined).
@@ -92,6 +98,9 @@ private:
     void paintCurves(QPainter& painter);
     void paintMarker(QPainter& painter);
     void paintMarks(QPainter& painter);
+    void paintMeasured(QPainter& painter);
+    void paintEndLines(QPainter& painter);
+    void paintStrip(QPainter& painter);
     void placeAndPaintLabels(QPainter& painter);
 
     ChartRequest m_request;
@@ -100,6 +109,10 @@ private:
     bool m_painted = false;
     ChartText m_text;
     AxesLayout m_layout;
+    std::optional<AxesLayout> m_stripLayout;
+    std::vector<QPointF> m_measuredPixels;
+    /** The drawn measured points of each group, for the labels to keep clear of. */
+    std::vector<std::vector<QPointF>> m_measuredGroups;
     std::vector<PolylinePieces> m_pixels; ///< the curves in pixels of the last paint, clipped
     std::vector<PlacedLabel> m_labels;
     std::optional<LabelPlacer> m_placer;

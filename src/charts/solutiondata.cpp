@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solutiondata.h"
 
+#include "granchart.h"
+#include "measuredchart.h"
 #include "mixturenames.h"
 
 #include "encode/fractionstable.h"
@@ -148,13 +150,21 @@ QByteArray chartCsv(const ChartRequest& request, double step) {
         return request.mixture ? mixtureLogcCsv(*request.mixture, step)
                                : logcCsv(request.acid, request.solution.concentration, step);
     case ChartKind::Titration:
+        if (!request.measured.empty()) {
+            return measuredTitrationCsv(request);
+        }
         return request.mixture
                    ? mixtureTitrationCsv(*request.mixture, request.mixtureTitration, step)
                    : titrationCsv(request.acid, request.solution, request.titration, step);
     case ChartKind::Buffer:
         return bufferCsv(requestMixture(request), step);
     case ChartKind::Derivative:
+        if (!request.measured.empty()) {
+            return measuredDerivativeCsv(request);
+        }
         return derivativeCsv(requestMixture(request), requestMixtureTitration(request), step);
+    case ChartKind::Gran:
+        return granCsv(request);
     case ChartKind::Fractions:
         break;
     }
@@ -171,6 +181,16 @@ double chartEndVolume(const ChartRequest& request) {
 }
 
 double chartCsvRows(const ChartRequest& request, double step) {
+    // Measured data and Gran's plot have a row a point, whatever the step.
+    if (request.kind == ChartKind::Gran) {
+        return granCsvRows(request);
+    }
+    if (!request.measured.empty() && request.kind == ChartKind::Titration) {
+        return static_cast<double>(request.measured.size());
+    }
+    if (!request.measured.empty() && request.kind == ChartKind::Derivative) {
+        return static_cast<double>(request.measured.size()) - 1.0;
+    }
     const double last = hasVolumeAxis(request.kind) ? chartEndVolume(request) : kLastPh;
     if (!(step > 0.0)) {
         return 2.0;

@@ -63,7 +63,8 @@ inline constexpr double kMaxDataRows = 1.0e6;
 
 /**
  * The data of a chart request as CSV with rows `step` apart (pH, or mL for a titration and its
- * derivative).
+ * derivative); with measured points, a row for each of them (measuredTitrationCsv(),
+ * measuredDerivativeCsv()), and Gran's plot a row for each point it uses (granCsv()).
  */
 [[nodiscard]] QByteArray chartCsv(const ChartRequest& request, double step);
 

@@ -2,6 +2,7 @@
 #include "titrationchart.h"
 
 #include "marktexts.h"
+#include "measuredchart.h"
 #include "mixturenames.h"
 
 #include "diagram/formula.h"
@@ -83,9 +84,8 @@ ChartData mixtureTitrationChartData(const ChartRequest& request) {
     return data;
 }
 
-} // namespace
-
-ChartData titrationChartData(const ChartRequest& request) {
+/** The titration chart of the request's model, without measured points. */
+ChartData modelTitrationChartData(const ChartRequest& request) {
     if (request.mixture) {
         return mixtureTitrationChartData(request);
     }
@@ -108,6 +108,24 @@ ChartData titrationChartData(const ChartRequest& request) {
             data.markKey.filled = texts.equivalencePoint;
         }
     }
+    return data;
+}
+
+} // namespace
+
+ChartData titrationChartData(const ChartRequest& request) {
+    if (request.measured.empty()) {
+        return modelTitrationChartData(request);
+    }
+    // The model as the pH meter reads it, along the whole measured range.
+    ChartData data = modelTitrationChartData(reachingMeasured(request));
+    for (QPointF& point : data.curves.front().points) {
+        point.ry() += request.pHOffset;
+    }
+    for (ChartMark& mark : data.marks) {
+        mark.at.ry() += request.pHOffset;
+    }
+    addMeasuredPh(data, request);
     return data;
 }
 

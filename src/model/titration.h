@@ -65,6 +65,8 @@ struct Titration {
 struct TitrationPoint {
     double volume = 0.0; ///< added titrant, mL
     double pH = 7.0;
+
+    friend bool operator==(const TitrationPoint&, const TitrationPoint&) = default;
 };
 
 /**

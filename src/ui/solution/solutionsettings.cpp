@@ -177,6 +177,8 @@ QString viewKey(charts::ChartKind kind) {
         return QStringLiteral("buffer");
     case charts::ChartKind::Derivative:
         return QStringLiteral("derivative");
+    case charts::ChartKind::Gran:
+        return QStringLiteral("gran");
     case charts::ChartKind::Fractions:
         break;
     }
