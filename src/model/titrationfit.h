@@ -36,7 +36,8 @@ struct FitParameter {
 /**
  * The parameter's name as the command line writes it: "conc", "pka1" ("pkb1" for a base given by
  * pKb) for the sample's first weak system (or "conc" for its strong acid or base when it has no
- * weak system), "conc:2", "pka1:2" for its second system and so on, "titrant", "offset".
+ * weak system, "strong" beside weak systems), "conc:2", "pka1:2" for its second system and so on,
+ * "titrant", "offset". Names are read in any letter case; "conc:1" is "conc".
  */
 [[nodiscard]] std::string fitParameterName(const FitParameter& parameter, const Mixture& sample);
 
@@ -95,7 +96,10 @@ struct FitProblem {
  * Fits the pH of the titration model (the sample titrated as `titration` says, MixtureTitrator)
  * to measured `points` by non-linear least squares over `parameters`, starting from the values
  * `sample` and `titration` hold (and a pH offset of 0). Each standard error comes from the
- * Jacobian J at the optimum, the square root of the diagonal of s²·(JᵀJ)⁻¹.
+ * Jacobian J at the optimum, the square root of the diagonal of s²·(JᵀJ)⁻¹. Concentrations (the
+ * titrant's too) are fitted as their logarithms, so that they stay positive; the titrant's value
+ * is its strong base's concentration, else its strong acid's, else its first system's, and every
+ * amount of the titrant is scaled with it.
  *
  * Refused, naming the parameter, where a constant to fit lies outside the measured pH range or a
  * parameter is not determined by the data (its column of J vanishes or depends on the others);
