@@ -60,8 +60,8 @@ struct FitNameProblem {
  * strong acid's or base's) and every constant of its weak systems whose acid constant pKa (at the
  * sample's temperature) lies within the measured pH range.
  */
-[[nodiscard]] std::vector<FitParameter> defaultFitParameters(
-    const Mixture& sample, std::span<const TitrationPoint> points);
+[[nodiscard]] std::vector<FitParameter>
+defaultFitParameters(const Mixture& sample, std::span<const TitrationPoint> points);
 
 /** A fitted value with its standard error, in the parameter's unit (mol/L, pK, pH). */
 struct FittedValue {
@@ -75,8 +75,8 @@ struct TitrationFit {
     std::vector<FittedValue> values{}; ///< in the order of the parameters
     /** Correlation coefficients between the parameters, row by row (1 on the diagonal). */
     std::vector<std::vector<double>> correlation{};
-    double residualDeviation = 0.0; ///< s = √(Σ r²/(n − p)), pH
-    int pointsUsed = 0;             ///< n
+    double residualDeviation = 0.0;  ///< s = √(Σ r²/(n − p)), pH
+    int pointsUsed = 0;              ///< n
     std::vector<double> residuals{}; ///< measured − model pH, one per point
     Mixture sample{};                ///< with the fitted values
     MixtureTitration titration{};    ///< with the fitted titrant
