@@ -128,6 +128,7 @@ private slots:
     void refusedData_data();
     void refusedData();
     void decimalCommaLocale();
+    void noEndPoint();
     void drawings_data();
     void drawings();
     void measuredModel_data();
@@ -457,6 +458,22 @@ void TestMeasuredCli::decimalCommaLocale() {
         QVERIFY(!plain.out.isEmpty() && !plain.out.contains(','));
         QCOMPARE(inGerman.out, plain.out);
     }
+}
+
+// A buffer region without its jump has no end point: said on standard error, status 1.
+void TestMeasuredCli::noEndPoint() {
+    Noise noise(8, 0.005);
+    const QByteArray file =
+        written(QStringLiteral("buffer-only.csv"),
+                tableOf(measured(kAcetic, 5.0, 20.0, 31, noise),
+                        dialectNamed(QStringLiteral("logger with time and temperature"))));
+    const Run run = runProgram({"--endpoints", QString::fromLocal8Bit(file)});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err),
+             QStringLiteral("velmora: --endpoints: '%1': no end point found: the pH has no jump "
+                            "that stands out\n")
+                 .arg(QString::fromLocal8Bit(file)));
 }
 
 void TestMeasuredCli::drawings_data() {
