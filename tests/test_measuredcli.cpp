@@ -128,6 +128,11 @@ private slots:
     void refusedData_data();
     void refusedData();
     void decimalCommaLocale();
+    void noEndPoint();
+    void drawings_data();
+    void drawings();
+    void measuredModel_data();
+    void measuredModel();
 
 private:
     QByteArray written(const QString& name, const QByteArray& text) {
@@ -315,6 +320,25 @@ void TestMeasuredCli::refusedArguments_data() {
         << QStringList{"--endpoints", "data.csv", "--volume", "0"} << "--volume: 0 must be";
     QTest::newRow("data without export")
         << QStringList{"--data", "data.csv"} << "--data is only used with --export";
+    QTest::newRow("measured without data")
+        << QStringList{"--export", "m.png", "--plot", "measured", "--pka", "4.76"}
+        << "--plot measured needs the measured titration: --data FILE$";
+    QTest::newRow("data with the titration")
+        << QStringList{"--export", "m.png", "--plot", "titration", "--data", "d.csv"}
+        << "--data applies to --export with --plot measured, gran or derivative only$";
+    QTest::newRow("data with the main diagram")
+        << QStringList{"--export", "m.png", "--data", "d.csv"}
+        << "--data applies to --export with --plot";
+    QTest::newRow("vary with gran")
+        << QStringList{"--export", "g.png", "--plot", "gran", "--data", "d.csv", "--vary", "conc"}
+        << "--vary applies to --fit and --plot measured only$";
+    QTest::newRow("measured derivative without a sample")
+        << QStringList{"--export", "d.png", "--plot", "derivative", "--data", "d.csv"}
+        << "--plot derivative needs the sample the data were measured on";
+    QTest::newRow("measured, parameter the sample has not")
+        << QStringList{"--export", "m.png", "--plot", "measured", "--data",
+                       "d.csv",    "--pka", "4",      "--vary",   "conc:2"}
+        << "--vary: conc:2: the sample has no weak acid or base number 2$";
     QTest::newRow("data with solve") << QStringList{"--solve", "--pka", "4", "--data", "d.csv"}
                                      << "--data applies to --export with --plot measured";
 }
@@ -359,6 +383,16 @@ void TestMeasuredCli::refusedData_data() {
     QTest::newRow("fewer than five points")
         << QByteArray("V,pH\n0,3.0\n1,3.5\n2,3.9\n3,4.2\n") << QStringList{"--endpoints"}
         << "--endpoints: 'FILE': it has 4 different volumes, fewer than the 5";
+    QTest::newRow("drawing, volume going backwards")
+        << QByteArray("V,pH\n0,3.0\n1,3.5\n2,3.9\n1.5,4.0\n3,4.2\n4,4.4\n")
+        << QStringList{"--data", "--export", "never-written.png", "--plot", "gran"}
+        << "--data: 'FILE': line 5: the volume 1.5 mL is smaller";
+    QTest::newRow("drawing, fit refused")
+        << acetic.mid(acetic.indexOf("\n30,") + 1)
+        << QStringList{"--data", "--export", "never-written.png",
+                       "--plot", "measured", "--pka",
+                       "4.76",   "--vary",   "pka1"}
+        << "--data: pka1: the pKa 4.76 lies outside the measured pH range";
     QTest::newRow("pKa outside the measured range")
         << acetic.mid(acetic.indexOf("\n30,") + 1)
         << QStringList{"--fit", "--pka", "4.76", "--vary", "conc,pka1"}
@@ -382,7 +416,10 @@ void TestMeasuredCli::refusedData() {
     const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
     const QByteArray file = contents.isEmpty() ? m_dir.filePath(name).toLocal8Bit()
                                                : written(name + QStringLiteral(".csv"), contents);
+    // A drawing that is refused must not be written.
+    const QString never = m_dir.filePath(QStringLiteral("never-written.png"));
     QStringList command = arguments;
+    command.replaceInStrings(QStringLiteral("never-written.png"), never);
     command.insert(1, QString::fromLocal8Bit(file));
     const Run run = runProgram(command);
     QCOMPARE(run.status, 2);
@@ -394,6 +431,7 @@ void TestMeasuredCli::refusedData() {
         QStringLiteral("velmora: ") +
         QString(problem).replace(QStringLiteral("FILE"), QString::fromLocal8Bit(file));
     QVERIFY2(err.startsWith(start), run.err.constData());
+    QVERIFY(!QFile::exists(never));
 }
 
 // A German locale (decimal comma, German texts) changes nothing of what the program prints.
@@ -419,6 +457,122 @@ void TestMeasuredCli::decimalCommaLocale() {
         QCOMPARE(inGerman.status, 0);
         QVERIFY(!plain.out.isEmpty() && !plain.out.contains(','));
         QCOMPARE(inGerman.out, plain.out);
+    }
+}
+
+// A buffer region without its jump has no end point: said on standard error, status 1.
+void TestMeasuredCli::noEndPoint() {
+    Noise noise(8, 0.005);
+    const QByteArray file =
+        written(QStringLiteral("buffer-only.csv"),
+                tableOf(measured(kAcetic, 5.0, 20.0, 31, noise),
+                        dialectNamed(QStringLiteral("logger with time and temperature"))));
+    const Run run = runProgram({"--endpoints", QString::fromLocal8Bit(file)});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err),
+             QStringLiteral("velmora: --endpoints: '%1': no end point found: the pH has no jump "
+                            "that stands out\n")
+                 .arg(QString::fromLocal8Bit(file)));
+}
+
+void TestMeasuredCli::drawings_data() {
+    QTest::addColumn<QStringList>("arguments"); // after --export FILE --data DATA
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("header"); // of the CSV; empty for a picture
+    QTest::addColumn<int>("rows");          // of the CSV, the header left out
+    const QStringList measuredPlot{"--plot", "measured", "--pka", "4.76"};
+    QTest::newRow("measured, PNG") << measuredPlot << "m.png" << QByteArray() << 0;
+    QTest::newRow("measured, fitted, SVG")
+        << measuredPlot + QStringList{"--vary", "conc,pka1,offset"} << "m.svg" << QByteArray() << 0;
+    QTest::newRow("measured, CSV")
+        << measuredPlot << "m.csv" << QByteArray("V/mL,pH,pH model,residual") << 41;
+    QTest::newRow("derivative, PDF") << QStringList{"--plot", "derivative", "--add", "0.1:acetic"}
+                                     << "d.pdf" << QByteArray() << 0;
+    QTest::newRow("derivative, CSV") << QStringList{"--plot", "derivative", "--add", "0.1:acetic"}
+                                     << "d.csv" << QByteArray("V/mL,dpH/dV,dpH/dV model") << 40;
+    QTest::newRow("gran, PNG") << QStringList{"--plot", "gran", "--volume", "25"} << "g.png"
+                               << QByteArray() << 0;
+    QTest::newRow("gran, CSV") << QStringList{"--plot", "gran"} << "g.csv"
+                               << QByteArray("V/mL,Gran before,line before,Gran after,line after")
+                               << -1;
+}
+
+// The drawings of measured data are written as every drawing is, their CSV a row a point.
+void TestMeasuredCli::drawings() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, header);
+    QFETCH(int, rows);
+    Noise noise(21, 0.01);
+    const QByteArray data =
+        written(QStringLiteral("drawn.csv"),
+                tableOf(measured(kAcetic, 0.0, 40.0, 41, noise),
+                        dialectNamed(QStringLiteral("logger with time and temperature"))));
+    const QString path = m_dir.filePath(file);
+    QFile::remove(path);
+    const Run run = runProgram(
+        QStringList{"--export", path, "--data", QString::fromLocal8Bit(data)} + arguments);
+    QVERIFY2(run.status == 0, run.err.constData());
+    const QByteArray contents = contentsOf(path.toLocal8Bit());
+    QVERIFY(!contents.isEmpty());
+    if (header.isEmpty()) {
+        return;
+    }
+    const QByteArrayList lines = contents.trimmed().split('\n');
+    QCOMPARE(lines.first().trimmed(), header);
+    if (rows >= 0) {
+        QCOMPARE(lines.size() - 1, rows);
+    } else {
+        QVERIFY(lines.size() > 10);
+    }
+}
+
+void TestMeasuredCli::measuredModel_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("pKa"); // of the model drawn
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<double>("offset"); // of the measured pH, and of the fitted model
+    QTest::newRow("the sample as given") << QStringList{"--pka", "4.5"} << 4.5 << 1e-6 << 0.0;
+    QTest::newRow("fitted from a start away")
+        << QStringList{"--pka", "4.5", "--conc", "0.12", "--vary", "conc,pka1"} << 4.76 << 0.02
+        << 0.0;
+    QTest::newRow("fitted with the electrode's offset")
+        << QStringList{"--pka", "4.5", "--conc", "0.12", "--vary", "conc,pka1,offset"} << 4.76
+        << 0.02 << 0.1;
+}
+
+// --plot measured draws the given sample's model, or with --vary the one fitted to the points.
+void TestMeasuredCli::measuredModel() {
+    QFETCH(QStringList, arguments);
+    QFETCH(double, pKa);
+    QFETCH(double, tolerance);
+    QFETCH(double, offset);
+    Noise noise(4, 0.01);
+    const QByteArray data = written(QStringLiteral("model.csv"),
+                                    tableOf(measured(kAcetic, 0.0, 40.0, 81, noise, offset),
+                                            dialectNamed(QStringLiteral("csv"))));
+    const QString path = m_dir.filePath(QStringLiteral("model-drawn.csv"));
+    const Run run = runProgram(QStringList{"--export", path, "--plot", "measured", "--data",
+                                           QString::fromLocal8Bit(data), "--columns", "2,1"} +
+                               arguments);
+    QVERIFY2(run.status == 0, run.err.constData());
+    ReferenceTitration drawn = kAcetic;
+    drawn.pKa = {pKa};
+    const QByteArrayList lines = contentsOf(path.toLocal8Bit()).trimmed().split('\n');
+    QCOMPARE(lines.size(), 82);
+    for (const QByteArray& line : lines.mid(1)) {
+        const QByteArrayList cells = line.split(',');
+        QCOMPARE(cells.size(), 4);
+        const double volume = cells[0].toDouble();
+        const double model = cells[2].toDouble();
+        // The residual is the measured pH less the model's.
+        QVERIFY(closeTo(cells[3].toDouble(), cells[1].toDouble() - model, 0.0, 1e-9));
+        // Away from the jump, where a small shift of the end point moves the pH far.
+        if (std::abs(volume - 25.0) > 1.0) {
+            QVERIFY2(closeTo(model, referencePh(drawn, volume) + offset, 0.0, tolerance),
+                     line.constData());
+        }
     }
 }
 

@@ -173,6 +173,10 @@ Without options the window opens; with --export a drawing or its data is written
         <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
 Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ihre Daten in eine Datei geschrieben, mit --solve werden pH-Wert und Teilchen einer Lösung ausgegeben, mit --fit und --endpoints wird eine gemessene Titration angepasst oder werden ihre Endpunkte bestimmt, und es wird kein Bildschirm gebraucht.</translation>
     </message>
+    <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured braucht die gemessene Titration: --data FILE</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
@@ -454,10 +458,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>%1 gilt nur für --plot titration oder derivative</translation>
     </message>
     <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Mit --export: main (das Verteilungsdiagramm, Vorgabe), fractions, logc, titration, buffer (die Pufferkapazität in Abhängigkeit vom pH-Wert) oder derivative (die Steigung dpH/dV der Titrationskurve). Diese fünf nehmen --pka mit 1 bis 6 Werten, die Optionen der Lösung und --size.</translation>
-    </message>
-    <message>
         <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
         <translation>Gesamtkonzentration der Säure, 1e-10 bis 10 mol/L (Vorgabe 0.1). Ist sie angegeben, markieren die Diagramme fractions, logc und buffer den pH-Wert der Lösung.</translation>
     </message>
@@ -474,10 +474,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>Titration und Ableitung: das zuletzt zugegebene Volumen, 0.001 bis 100000 mL (Vorgabe 20 % über den letzten Äquivalenzpunkt hinaus, den die Maßlösung erreicht).</translation>
     </message>
     <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
-        <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc, titration, buffer oder derivative verwenden)</translation>
-    </message>
-    <message>
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 gilt nur für --plot fractions, logc, titration, buffer oder derivative</translation>
     </message>
@@ -490,6 +486,14 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
         <extracomment>%1 is an option that --endpoints does not take.</extracomment>
         <translation>%1 gilt nicht für --endpoints (nur --volume, --columns)</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH), derivative (the titration curve&apos;s slope dpH/dV), gran (Gran&apos;s plot) or measured (the measured points of --data over the titration). These take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Mit --export: main (das Verteilungsdiagramm, Vorgabe), fractions, logc, titration, buffer (die Pufferkapazität in Abhängigkeit vom pH-Wert), derivative (die Steigung dpH/dV der Titrationskurve), gran (der Gran-Plot) oder measured (die Messpunkte aus --data über der Titration). Diese nehmen --pka mit 1 bis 6 Werten, die Optionen der Lösung und --size.</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer, derivative, gran or measured)</source>
+        <translation>--plot: unbekannte Art &apos;%1&apos; (main, fractions, logc, titration, buffer, derivative, gran oder measured verwenden)</translation>
     </message>
 </context>
 <context>

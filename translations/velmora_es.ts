@@ -173,6 +173,10 @@ Without options the window opens; with --export a drawing or its data is written
         <translation>Diagramas de distribución de ácidos mono- a tetrapróticos; el pH, el diagrama logarítmico de concentraciones y la curva de valoración de la disolución de un ácido.
 Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se muestran el pH y las especies de una disolución, con --fit y --endpoints se ajusta una valoración medida o se hallan sus puntos finales, y no hace falta pantalla.</translation>
     </message>
+    <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured necesita la valoración medida: --data FILE</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
@@ -454,10 +458,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>%1 solo se aplica a --plot titration o derivative</translation>
     </message>
     <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Con --export: main (el diagrama de distribución, por defecto), fractions, logc, titration, buffer (la capacidad amortiguadora frente al pH) o derivative (la pendiente dpH/dV de la curva de valoración). Estos cinco últimos admiten --pka con 1 a 6 valores, las opciones de la disolución y --size.</translation>
-    </message>
-    <message>
         <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
         <translation>Concentración total del ácido, de 1e-10 a 10 mol/L (por defecto 0.1). Si se indica, los gráficos fractions, logc y buffer marcan el pH de la disolución.</translation>
     </message>
@@ -474,10 +474,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>Valoración y derivada: el último volumen añadido, de 0.001 a 100000 mL (por defecto, un 20 % más allá del último punto de equivalencia que alcanza el valorante).</translation>
     </message>
     <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
-        <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc, titration, buffer o derivative)</translation>
-    </message>
-    <message>
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 solo se aplica a --plot fractions, logc, titration, buffer o derivative</translation>
     </message>
@@ -490,6 +486,14 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
         <extracomment>%1 is an option that --endpoints does not take.</extracomment>
         <translation>%1 no se aplica a --endpoints (solo --volume, --columns)</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH), derivative (the titration curve&apos;s slope dpH/dV), gran (Gran&apos;s plot) or measured (the measured points of --data over the titration). These take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Con --export: main (el diagrama de distribución, por defecto), fractions, logc, titration, buffer (la capacidad amortiguadora frente al pH), derivative (la pendiente dpH/dV de la curva de valoración), gran (el gráfico de Gran) o measured (los puntos medidos de --data sobre la valoración). Estos admiten --pka con 1 a 6 valores, las opciones de la disolución y --size.</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer, derivative, gran or measured)</source>
+        <translation>--plot: tipo desconocido &apos;%1&apos; (use main, fractions, logc, titration, buffer, derivative, gran o measured)</translation>
     </message>
 </context>
 <context>
@@ -956,7 +960,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
     <message>
         <source>the pH %1 lies outside %2 to %3</source>
-        <translation>el pH %1 está fuera del intervalo de %2 a %3</translation>
+        <translation>el pH %1 está fuera de %2 a %3</translation>
     </message>
     <message>
         <source>it has %1 different volumes, fewer than the %2 a titration needs</source>

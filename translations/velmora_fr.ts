@@ -173,6 +173,10 @@ Without options the window opens; with --export a drawing or its data is written
         <translation>Diagrammes de distribution des acides mono- à tétraprotiques&#xa0;; le pH, le diagramme log c et la courbe de titrage de la solution d’un acide.
 Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, avec --fit et --endpoints, un titrage mesuré est ajusté ou ses points d’équivalence sont trouvés, et aucun écran n’est nécessaire.</translation>
     </message>
+    <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured a besoin du titrage mesuré&#xa0;: --data FILE</translation>
+    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
@@ -454,10 +458,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>%1 ne s’applique qu’à --plot titration ou derivative</translation>
     </message>
     <message>
-        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH) or derivative (the titration curve&apos;s slope dpH/dV). These five take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
-        <translation>Avec --export&#xa0;: main (le diagramme de distribution, par défaut), fractions, logc, titration, buffer (le pouvoir tampon en fonction du pH) ou derivative (la pente dpH/dV de la courbe de titrage). Ces cinq derniers acceptent --pka avec 1 à 6 valeurs, les options de la solution et --size.</translation>
-    </message>
-    <message>
         <source>Total concentration of the acid, 1e-10 to 10 mol/L (default 0.1). Given, the fractions, logc and buffer charts mark the solution&apos;s pH.</source>
         <translation>Concentration totale de l’acide, de 1e-10 à 10 mol/L (par défaut 0.1). Si elle est indiquée, les diagrammes fractions, logc et buffer marquent le pH de la solution.</translation>
     </message>
@@ -474,10 +474,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>Titrage et dérivée&#xa0;: le dernier volume versé, de 0.001 à 100000 mL (par défaut 20&#xa0;% au-delà du dernier point d’équivalence qu’atteint la solution titrante).</translation>
     </message>
     <message>
-        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer or derivative)</source>
-        <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc, titration, buffer ou derivative)</translation>
-    </message>
-    <message>
         <source>%1 applies to --plot fractions, logc, titration, buffer or derivative only</source>
         <translation>%1 ne s’applique qu’à --plot fractions, logc, titration, buffer ou derivative</translation>
     </message>
@@ -490,6 +486,14 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <source>%1 does not apply to --endpoints (only --volume, --columns)</source>
         <extracomment>%1 is an option that --endpoints does not take.</extracomment>
         <translation>%1 ne s’applique pas à --endpoints (seulement --volume, --columns)</translation>
+    </message>
+    <message>
+        <source>With --export: main (the distribution diagram, default), fractions, logc, titration, buffer (the buffer capacity against pH), derivative (the titration curve&apos;s slope dpH/dV), gran (Gran&apos;s plot) or measured (the measured points of --data over the titration). These take --pka with 1 to 6 values, the solution&apos;s options and --size.</source>
+        <translation>Avec --export&#xa0;: main (le diagramme de distribution, par défaut), fractions, logc, titration, buffer (le pouvoir tampon en fonction du pH), derivative (la pente dpH/dV de la courbe de titrage), gran (le diagramme de Gran) ou measured (les points mesurés de --data sur le titrage). Ceux-ci acceptent --pka avec 1 à 6 valeurs, les options de la solution et --size.</translation>
+    </message>
+    <message>
+        <source>--plot: unknown kind &apos;%1&apos; (use main, fractions, logc, titration, buffer, derivative, gran or measured)</source>
+        <translation>--plot: type inconnu «&#xa0;%1&#xa0;» (utiliser main, fractions, logc, titration, buffer, derivative, gran ou measured)</translation>
     </message>
 </context>
 <context>
@@ -539,7 +543,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>it is larger than %1 MiB, too large for a measured titration</source>
         <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
-        <translation>il dépasse %1&#xa0;Mio, trop pour un titrage mesuré</translation>
+        <translation>il dépasse %1 Mio, trop pour un titrage mesuré</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -948,15 +952,15 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
     <message>
         <source>the volume %1 mL is negative</source>
-        <translation>le volume %1&#xa0;mL est négatif</translation>
+        <translation>le volume %1 mL est négatif</translation>
     </message>
     <message>
         <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
-        <translation>le volume %1&#xa0;mL est inférieur au précédent (%2&#xa0;mL)</translation>
+        <translation>le volume %1 mL est plus petit que le précédent (%2 mL)</translation>
     </message>
     <message>
         <source>the pH %1 lies outside %2 to %3</source>
-        <translation>le pH %1 est hors de l’intervalle de %2 à %3</translation>
+        <translation>le pH %1 est en dehors de %2 à %3</translation>
     </message>
     <message>
         <source>it has %1 different volumes, fewer than the %2 a titration needs</source>

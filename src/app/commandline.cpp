@@ -332,6 +332,25 @@ QString problemWithFileOptions(const QCommandLineParser& parser, const Options& 
     return {};
 }
 
+/**
+ * The measured file with its columns and, where a `sample` is fitted, the parameters of --vary.
+ */
+QString readMeasuredChoices(const QCommandLineParser& parser, const Options& options,
+                            const model::Mixture* sample, CommandLine& result) {
+    if (QString problem = options.measured.readColumns(parser, result.columns);
+        !problem.isEmpty()) {
+        return problem;
+    }
+    if (sample != nullptr) {
+        if (QString problem = options.measured.readVary(parser, *sample, result.vary);
+            !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    result.dataFile = options.measured.file(parser);
+    return {};
+}
+
 /** --fit: the sample as the starting guess, the parameters, the file's columns. */
 CommandLine readFit(const QCommandLineParser& parser, const Options& options) {
     const QString action = QStringLiteral("--fit");
@@ -351,16 +370,11 @@ CommandLine readFit(const QCommandLineParser& parser, const Options& options) {
         !problem.isEmpty()) {
         return refused(problem);
     }
-    if (QString problem = options.measured.readColumns(parser, result.columns);
-        !problem.isEmpty()) {
-        return refused(problem);
-    }
-    if (QString problem = options.measured.readVary(parser, *request.mixture, result.vary);
+    if (QString problem = readMeasuredChoices(parser, options, &*request.mixture, result);
         !problem.isEmpty()) {
         return refused(problem);
     }
     result.action = CommandLine::Action::Fit;
-    result.dataFile = options.measured.file(parser);
     return result;
 }
 
@@ -377,12 +391,11 @@ CommandLine readEndPoints(const QCommandLineParser& parser, const Options& optio
         !problem.isEmpty()) {
         return refused(problem);
     }
-    if (QString problem = options.measured.readColumns(parser, result.columns);
+    if (QString problem = readMeasuredChoices(parser, options, nullptr, result);
         !problem.isEmpty()) {
         return refused(problem);
     }
     result.action = CommandLine::Action::EndPoints;
-    result.dataFile = options.measured.file(parser);
     return result;
 }
 
@@ -437,6 +450,43 @@ QString readMainDiagram(const QCommandLineParser& parser, const Options& options
     return {};
 }
 
+/**
+ * Refuses --data beside a chart that draws no measured data, --plot measured without it, and
+ * --vary beside any other drawing than --plot measured.
+ */
+QString problemWithMeasuredPlot(const QCommandLineParser& parser, const Options& options,
+                                std::optional<charts::ChartKind> chart) {
+    const bool measuredPlot = options.solution.plotsMeasured(parser);
+    const bool data = options.measured.drawsData(parser);
+    if (measuredPlot && !data) {
+        return CommandLine::tr("--plot measured needs the measured titration: --data FILE");
+    }
+    if (data && !measuredPlot && chart != charts::ChartKind::Derivative &&
+        chart != charts::ChartKind::Gran) {
+        return onlyWithMeasuredPlot();
+    }
+    if (!measuredPlot && parser.isSet(QStringLiteral("vary"))) {
+        return MeasuredOptions::tr("--vary applies to --fit and --plot measured only");
+    }
+    return {};
+}
+
+/** A drawing of measured data: the chart, the file's columns and, for --plot measured, --vary. */
+CommandLine readMeasuredExport(const QCommandLineParser& parser, const Options& options,
+                               charts::ChartKind chart, CommandLine& result) {
+    charts::ChartRequest& request = result.chart->request;
+    if (QString problem = options.solution.readMeasuredChart(parser, options.pka, options.step,
+                                                             chart, result.format, *result.chart);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    if (QString problem = readMeasuredChoices(parser, options, &*request.mixture, result);
+        !problem.isEmpty()) {
+        return refused(problem);
+    }
+    return result;
+}
+
 /** --export: the file, its format's options, and the main diagram or a solution's chart. */
 CommandLine readExport(const QCommandLineParser& parser, const Options& options) {
     CommandLine result;
@@ -468,19 +518,23 @@ CommandLine readExport(const QCommandLineParser& parser, const Options& options)
         }
     }
 
-    if (options.measured.drawsData(parser)) {
-        return refused(onlyWithMeasuredPlot());
-    }
     QString plotProblem;
     const std::optional<charts::ChartKind> chart = options.solution.chartKind(parser, plotProblem);
     if (!plotProblem.isEmpty()) {
         return refused(plotProblem);
+    }
+    if (const QString problem = problemWithMeasuredPlot(parser, options, chart);
+        !problem.isEmpty()) {
+        return refused(problem);
     }
     if (chart) {
         if (parser.isSet(options.preset)) {
             return refused(CommandLine::tr("--preset applies to --plot main only"));
         }
         result.chart = ChartExport{.request = {}, .scale = result.request.scale, .step = 0.0};
+        if (options.measured.drawsData(parser)) {
+            return readMeasuredExport(parser, options, *chart, result);
+        }
         const QString problem = options.solution.readChart(parser, options.pka, options.step,
                                                            *chart, result.format, *result.chart);
         return problem.isEmpty() ? result : refused(problem);

@@ -86,8 +86,16 @@ QString writeChart(const velmora::app::CommandLine& line) {
                                          velmora::charts::chartDrawing(chart.request), chart.scale);
 }
 
-int exportDiagram(const velmora::app::CommandLine& line) {
+int exportDiagram(const velmora::app::CommandLine& given) {
     using velmora::encode::ExportFormat;
+    velmora::app::CommandLine line = given;
+    if (!line.dataFile.isEmpty()) {
+        if (const QString problem = velmora::app::MeasuredWork::addData(line, line.chart->request);
+            !problem.isEmpty()) {
+            printLine(STDERR_FILENO, QStringLiteral("velmora: ") + problem);
+            return 2;
+        }
+    }
     const auto failure = [&line](const QString& reason) {
         return QStringLiteral("velmora: ") +
                CommandLine::tr("cannot write %1: %2").arg(shownName(line.fileName), reason);

@@ -57,6 +57,25 @@ MeasuredAnswer MeasuredWork::fit(const CommandLine& line) {
     return {linesOf(model::fitReport(fit)), {}, 0};
 }
 
+QString MeasuredWork::addData(const CommandLine& line, charts::ChartRequest& request) {
+    const QString option = QStringLiteral("--data");
+    model::Measurements measurements;
+    if (QString problem = readData(line, option, measurements); !problem.isEmpty()) {
+        return problem;
+    }
+    if (line.vary) {
+        model::TitrationFit fit;
+        if (QString problem = fitData(line, option, measurements, fit); !problem.isEmpty()) {
+            return problem;
+        }
+        request.mixture = fit.sample;
+        request.mixtureTitration = fit.titration;
+        request.pHOffset = fit.pHOffset;
+    }
+    request.measured = std::move(measurements.points);
+    return {};
+}
+
 MeasuredAnswer MeasuredWork::endPoints(const CommandLine& line) {
     const QString option = QStringLiteral("--endpoints");
     MeasuredAnswer answer;

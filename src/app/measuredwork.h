@@ -37,6 +37,12 @@ public:
     [[nodiscard]] static QString readData(const CommandLine& line, const QString& option,
                                           model::Measurements& measurements);
     /**
+     * Puts the measured points of --data into the chart `request` of `line`; with --vary, the
+     * model it draws becomes the sample fitted to them (its titrant and pH offset too). The
+     * refusal naming --data, or "".
+     */
+    [[nodiscard]] static QString addData(const CommandLine& line, charts::ChartRequest& request);
+    /**
      * Fits the sample of `line` to `measurements` over the parameters of --vary, or the default
      * ones; the refusal naming `option`, or "".
      */

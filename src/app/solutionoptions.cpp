@@ -50,8 +50,9 @@ SolutionOptions::SolutionOptions()
                  "--activity davies.")),
       m_plot(QStringLiteral("plot"),
              tr("With --export: main (the distribution diagram, default), fractions, "
-                "logc, titration, buffer (the buffer capacity against pH) or derivative "
-                "(the titration curve's slope dpH/dV). These five take --pka with 1 to 6 "
+                "logc, titration, buffer (the buffer capacity against pH), derivative "
+                "(the titration curve's slope dpH/dV), gran (Gran's plot) or measured (the "
+                "measured points of --data over the titration). These take --pka with 1 to 6 "
                 "values, the solution's options and --size."),
              //: The value of --plot: which chart.
              tr("KIND")),
@@ -151,12 +152,24 @@ std::optional<charts::ChartKind> SolutionOptions::chartKind(const QCommandLinePa
     if (kind == u"derivative") {
         return charts::ChartKind::Derivative;
     }
+    if (kind == u"gran") {
+        return charts::ChartKind::Gran;
+    }
+    if (kind == u"measured") {
+        return charts::ChartKind::Titration;
+    }
     if (kind != u"main") {
-        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc, titration, buffer or "
-                     "derivative)")
+        problem = tr("--plot: unknown kind '%1' (use main, fractions, logc, titration, buffer, "
+                     "derivative, gran or measured)")
                       .arg(io::shownName(plot.bytes()));
     }
     return std::nullopt;
+}
+
+bool SolutionOptions::plotsMeasured(const QCommandLineParser& parser) const {
+    return parser.isSet(m_plot) &&
+           QString::fromUtf8(OptionValue(parser, m_plot).bytes()).trimmed().toLower() ==
+               u"measured";
 }
 
 QString SolutionOptions::problemWithoutExport(const QCommandLineParser& parser) const {
@@ -221,13 +234,34 @@ QString SolutionOptions::readSolve(const QCommandLineParser& parser, const QComm
 QString SolutionOptions::readChart(const QCommandLineParser& parser, const QCommandLineOption& pka,
                                    const QCommandLineOption& step, charts::ChartKind kind,
                                    encode::ExportFormat format, ChartExport& out) const {
+    return readChartAs(parser, pka, step, kind, format, mixes(parser), out);
+}
+
+QString SolutionOptions::readMeasuredChart(const QCommandLineParser& parser,
+                                           const QCommandLineOption& pka,
+                                           const QCommandLineOption& step, charts::ChartKind kind,
+                                           encode::ExportFormat format, ChartExport& out) const {
+    if (kind != charts::ChartKind::Gran && !parser.isSet(pka) && !parser.isSet(m_add) &&
+        !parser.isSet(m_recipe)) {
+        return tr("%1 needs the sample the data were measured on: --pka LIST, --add SUBSTANCE or "
+                  "--recipe FILE")
+            .arg(QStringLiteral("--plot ") +
+                 QString::fromUtf8(trimmedValue(OptionValue(parser, m_plot).bytes())).toLower());
+    }
+    return readChartAs(parser, pka, step, kind, format, true, out);
+}
+
+QString SolutionOptions::readChartAs(const QCommandLineParser& parser,
+                                     const QCommandLineOption& pka, const QCommandLineOption& step,
+                                     charts::ChartKind kind, encode::ExportFormat format,
+                                     bool asMixture, ChartExport& out) const {
     out.request.kind = kind;
     if (!charts::hasVolumeAxis(kind)) {
         if (QString problem = problemWithTitrationOptions(parser); !problem.isEmpty()) {
             return problem;
         }
     }
-    if (mixes(parser)) {
+    if (asMixture) {
         if (QString problem = readMixture(parser, pka, charts::hasVolumeAxis(kind), out.request);
             !problem.isEmpty()) {
             return problem;

@@ -67,10 +67,13 @@ public:
 
     /**
      * The chart --plot names, or nothing for the main diagram (--plot main or no --plot);
-     * `problem` is set for an unknown kind.
+     * `problem` is set for an unknown kind. --plot measured is the titration chart.
      */
     [[nodiscard]] std::optional<charts::ChartKind> chartKind(const QCommandLineParser& parser,
                                                              QString& problem) const;
+
+    /** --plot measured is given: the titration chart with measured points over it. */
+    [[nodiscard]] bool plotsMeasured(const QCommandLineParser& parser) const;
 
     /** The substances of --add and --titrant given by their pKa or pKb values, in order. */
     [[nodiscard]] QList<TypedConstants> typedConstants(const QCommandLineParser& parser) const;
@@ -98,6 +101,16 @@ public:
                                     encode::ExportFormat format, ChartExport& out) const;
 
     /**
+     * Reads a chart of measured data (--data) as readChart() does, its solution always read as a
+     * mixture, so that it can be fitted. The titration and the derivative draw the sample's model
+     * under the points: they need a sample (--pka, --add or --recipe); Gran's plot does not.
+     */
+    [[nodiscard]] QString readMeasuredChart(const QCommandLineParser& parser,
+                                            const QCommandLineOption& pka,
+                                            const QCommandLineOption& step, charts::ChartKind kind,
+                                            encode::ExportFormat format, ChartExport& out) const;
+
+    /**
      * Reads the sample and its titration that a measured titration is compared with (--fit,
      * --plot measured): a mixture of the acid of --pka, --recipe and --add, with --volume,
      * --titrant, --activity and --temperature; `option` (with its dashes) is named where no sample
@@ -116,6 +129,11 @@ public:
                                              double& sampleVolume) const;
 
 private:
+    /** readChart(), the solution read as a mixture where `asMixture` says so. */
+    [[nodiscard]] QString readChartAs(const QCommandLineParser& parser,
+                                      const QCommandLineOption& pka, const QCommandLineOption& step,
+                                      charts::ChartKind kind, encode::ExportFormat format,
+                                      bool asMixture, ChartExport& out) const;
     /**
      * Whether the solution is a mixture: --add, --activity, --temperature or --recipe is given, or
      * a --titrant that is a substance rather than base:CT or acid:CT.

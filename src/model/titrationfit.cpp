@@ -276,18 +276,6 @@ int undeterminedParameter(const gsl_matrix* jacobian) {
     return -1;
 }
 
-std::string numberText(double value) {
-    std::string text = significantText(value, 3);
-    if (text.find('e') == std::string::npos && text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-    }
-    dropSignOfZero(text);
-    return text;
-}
-
 /** Reads "name" or "name:N" (N ≥ 1) into the name and the 0-based system. */
 bool splitSystem(std::string_view text, std::string_view& name, int& system) {
     const std::size_t colon = text.find(':');
@@ -566,7 +554,7 @@ FitProblem fitTitration(const Mixture& sample, const MixtureTitration& titration
                         {QT_TRANSLATE_NOOP("velmora::model::Problem",
                                            "%1: the pKa %2 lies outside the measured pH range %3 "
                                            "to %4, so the data do not determine it"),
-                         {name, numberText(pKa), numberText(lowest), numberText(highest)}}};
+                         {name, fixedText(pKa, 2), fixedText(lowest, 2), fixedText(highest, 2)}}};
             }
         }
         if (fittedAsLogarithm(parameter) && !(valueOf(parameter, sample, titration, 0.0) > 0.0)) {

@@ -36,7 +36,8 @@ struct FitParameter {
 /**
  * The parameter's name as the command line writes it: "conc", "pka1" ("pkb1" for a base given by
  * pKb) for the sample's first weak system (or "conc" for its strong acid or base when it has no
- * weak system), "conc:2", "pka1:2" for its second system and so on, "titrant", "offset".
+ * weak system, "strong" beside weak systems), "conc:2", "pka1:2" for its second system and so on,
+ * "titrant", "offset". Names are read in any letter case; "conc:1" is "conc".
  */
 [[nodiscard]] std::string fitParameterName(const FitParameter& parameter, const Mixture& sample);
 
@@ -59,8 +60,8 @@ struct FitNameProblem {
  * strong acid's or base's) and every constant of its weak systems whose acid constant pKa (at the
  * sample's temperature) lies within the measured pH range.
  */
-[[nodiscard]] std::vector<FitParameter> defaultFitParameters(
-    const Mixture& sample, std::span<const TitrationPoint> points);
+[[nodiscard]] std::vector<FitParameter>
+defaultFitParameters(const Mixture& sample, std::span<const TitrationPoint> points);
 
 /** A fitted value with its standard error, in the parameter's unit (mol/L, pK, pH). */
 struct FittedValue {
@@ -74,8 +75,8 @@ struct TitrationFit {
     std::vector<FittedValue> values{}; ///< in the order of the parameters
     /** Correlation coefficients between the parameters, row by row (1 on the diagonal). */
     std::vector<std::vector<double>> correlation{};
-    double residualDeviation = 0.0; ///< s = √(Σ r²/(n − p)), pH
-    int pointsUsed = 0;             ///< n
+    double residualDeviation = 0.0;  ///< s = √(Σ r²/(n − p)), pH
+    int pointsUsed = 0;              ///< n
     std::vector<double> residuals{}; ///< measured − model pH, one per point
     Mixture sample{};                ///< with the fitted values
     MixtureTitration titration{};    ///< with the fitted titrant
@@ -95,7 +96,10 @@ struct FitProblem {
  * Fits the pH of the titration model (the sample titrated as `titration` says, MixtureTitrator)
  * to measured `points` by non-linear least squares over `parameters`, starting from the values
  * `sample` and `titration` hold (and a pH offset of 0). Each standard error comes from the
- * Jacobian J at the optimum, the square root of the diagonal of s²·(JᵀJ)⁻¹.
+ * Jacobian J at the optimum, the square root of the diagonal of s²·(JᵀJ)⁻¹. Concentrations (the
+ * titrant's too) are fitted as their logarithms, so that they stay positive; the titrant's value
+ * is its strong base's concentration, else its strong acid's, else its first system's, and every
+ * amount of the titrant is scaled with it.
  *
  * Refused, naming the parameter, where a constant to fit lies outside the measured pH range or a
  * parameter is not determined by the data (its column of J vanishes or depends on the others);
