@@ -5,6 +5,7 @@
 
 #include "testsupport.h"
 
+#include "ui/common/diagramcommands.h"
 #include "ui/solution/chartview.h"
 #include "ui/solution/measuredcommands.h"
 #include "ui/solution/measureddata.h"
@@ -144,6 +145,8 @@ private slots:
     void fitAndUseFittedValues();
     void fitRefusedInPlainWords();
     void fittedOffsetIsDrawn();
+    void exportedWithTheMeasuredPoints_data();
+    void exportedWithTheMeasuredPoints();
     void cleared();
     void lastFileRemembered();
 
@@ -480,6 +483,45 @@ void TestMeasuredWindow::fittedOffsetIsDrawn() {
     // New data start again from the electrode as it is.
     QCOMPARE(window.measuredCommands().paste(), QString());
     QCOMPARE(window.request().pHOffset, 0.0);
+}
+
+void TestMeasuredWindow::exportedWithTheMeasuredPoints_data() {
+    QTest::addColumn<charts::ChartKind>("kind");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("titration") << charts::ChartKind::Titration
+                               << QStringLiteral("V/mL,pH,pH model,residual") << 40;
+    QTest::newRow("gran") << charts::ChartKind::Gran
+                          << QStringLiteral("V/mL,Gran before,line before,Gran after,line after")
+                          << -1;
+}
+
+void TestMeasuredWindow::exportedWithTheMeasuredPoints() {
+    QFETCH(charts::ChartKind, kind);
+    QFETCH(QString, header);
+    QFETCH(int, rows);
+    SolutionWindow window;
+    setStart(window, 0.1, 4.76);
+    const QString path = m_files.filePath(QStringLiteral("export.csv"));
+    writeFile(path, measuredText(Truth{}, 12, 0.01));
+    QCOMPARE(window.measuredCommands().openFrom(path), QString());
+    window.tabs()->setCurrentWidget(window.view(kind));
+    const QString csv = m_files.filePath(QStringLiteral("exported.csv"));
+    QVERIFY(window.commands().exportDataTo(csv));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), header);
+    if (rows >= 0) {
+        QCOMPARE(lines.size(), rows + 1);
+        // The measured pH of the tenth point as read, and the model beside it.
+        const QStringList tenth = lines[10].split(u',');
+        QCOMPARE(tenth.value(0).toDouble(), 10.0);
+        QCOMPARE(tenth.value(1).toDouble(), window.measured().points()[9].pH);
+        QVERIFY(std::abs(tenth.value(2).toDouble() - beakerPh(Truth{}, 10.0)) < 1e-3);
+    } else {
+        QVERIFY(lines.size() > 5);
+    }
 }
 
 void TestMeasuredWindow::cleared() {

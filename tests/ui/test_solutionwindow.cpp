@@ -1287,6 +1287,8 @@ void TestSolutionWindow::copySaveAndExportTheShownChart_data() {
     QTest::newRow("titration") << ChartKind::Titration << "V/mL,pH";
     QTest::newRow("buffer") << ChartKind::Buffer << "pH,beta";
     QTest::newRow("derivative") << ChartKind::Derivative << "V/mL,dpH/dV";
+    QTest::newRow("gran") << ChartKind::Gran
+                          << "V/mL,Gran before,line before,Gran after,line after";
 }
 
 void TestSolutionWindow::copySaveAndExportTheShownChart() {
