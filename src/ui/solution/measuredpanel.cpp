@@ -233,7 +233,7 @@ void MeasuredPanel::showChoices() {
         m_starts[i]->setText(
             inMolPerLitre(offer.parameter.quantity)
                 ? tr("%1 mol/L").arg(shownNumber(concentrationText(offer.start), locale))
-                : shownNumber(offer.start, 2, locale));
+                : shownNumber(QString::number(offer.start, 'g', 6), locale));
     }
     m_fit->setEnabled(std::find(choice.begin(), choice.end(), true) != choice.end());
 }
