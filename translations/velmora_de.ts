@@ -440,6 +440,19 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     </message>
 </context>
 <context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>sie ist größer als %1 MiB, zu groß für eine gemessene Titration</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmora::io::RecipeFile</name>
     <message>
         <source>line %1, column %2</source>
@@ -805,6 +818,54 @@ Ohne Optionen öffnet sich das Fenster; mit --export schreibt das Programm eine 
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>muss 0 bis 6 Protonen vollständig abgeben</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the volume</source>
+        <translation>keine Spalte heißt &apos;%1&apos; für das Volumen</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the pH</source>
+        <translation>keine Spalte heißt &apos;%1&apos; für den pH-Wert</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>sie enthält keine Zeile mit Zahlen</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>sie hat mehr als %1 Datenzeilen, zu viele</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>es gibt keine Spalte %1: die Tabelle hat %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>hat %1 Spalten, keine Spalte %2</translation>
+    </message>
+    <message>
+        <source>the volume &apos;%1&apos; is not a number</source>
+        <translation>das Volumen &apos;%1&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the pH &apos;%1&apos; is not a number</source>
+        <translation>der pH-Wert &apos;%1&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>das Volumen %1 mL ist negativ</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>das Volumen %1 mL ist kleiner als das vorige (%2 mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>der pH-Wert %1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>sie hat %1 verschiedene Volumina, weniger als die %2, die eine Titration braucht</translation>
     </message>
 </context>
 <context>

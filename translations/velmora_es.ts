@@ -440,6 +440,19 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>ocupa más de %1 MiB, demasiado para una valoración medida</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>línea %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmora::io::RecipeFile</name>
     <message>
         <source>line %1, column %2</source>
@@ -805,6 +818,54 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>debe ceder por completo de 0 a 6 protones</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the volume</source>
+        <translation>ninguna columna se llama &apos;%1&apos; para el volumen</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the pH</source>
+        <translation>ninguna columna se llama &apos;%1&apos; para el pH</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>no contiene ninguna fila de números</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>tiene más de %1 filas de datos, demasiadas</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>no hay columna %1: la tabla tiene %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>tiene %1 columnas, no hay columna %2</translation>
+    </message>
+    <message>
+        <source>the volume &apos;%1&apos; is not a number</source>
+        <translation>el volumen &apos;%1&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>the pH &apos;%1&apos; is not a number</source>
+        <translation>el pH &apos;%1&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>el volumen %1 mL es negativo</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>el volumen %1 mL es menor que el anterior (%2 mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>el pH %1 está fuera del intervalo de %2 a %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>tiene %1 volúmenes distintos, menos de los %2 que necesita una valoración</translation>
     </message>
 </context>
 <context>

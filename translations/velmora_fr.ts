@@ -440,6 +440,19 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
+    <name>velmora::io::MeasurementFile</name>
+    <message>
+        <source>it is larger than %1 MiB, too large for a measured titration</source>
+        <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
+        <translation>il dépasse %1&#xa0;Mio, trop pour un titrage mesuré</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A problem on one line of a measured-titration file: %1 the line (from 1), %2 the problem.</extracomment>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmora::io::RecipeFile</name>
     <message>
         <source>line %1, column %2</source>
@@ -805,6 +818,54 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>must give off from 0 to 6 protons completely</source>
         <translation>doit céder complètement de 0 à 6 protons</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the volume</source>
+        <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le volume</translation>
+    </message>
+    <message>
+        <source>no column is named &apos;%1&apos; for the pH</source>
+        <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le pH</translation>
+    </message>
+    <message>
+        <source>there is no row of numbers in it</source>
+        <translation>il ne contient aucune ligne de nombres</translation>
+    </message>
+    <message>
+        <source>it has more than %1 rows of data, too many</source>
+        <translation>il a plus de %1 lignes de données, c’est trop</translation>
+    </message>
+    <message>
+        <source>there is no column %1: the table has %2</source>
+        <translation>il n’y a pas de colonne %1&#xa0;: le tableau en a %2</translation>
+    </message>
+    <message>
+        <source>has %1 columns, no column %2</source>
+        <translation>a %1 colonnes, pas de colonne %2</translation>
+    </message>
+    <message>
+        <source>the volume &apos;%1&apos; is not a number</source>
+        <translation>le volume «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the pH &apos;%1&apos; is not a number</source>
+        <translation>le pH «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is negative</source>
+        <translation>le volume %1&#xa0;mL est négatif</translation>
+    </message>
+    <message>
+        <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
+        <translation>le volume %1&#xa0;mL est inférieur au précédent (%2&#xa0;mL)</translation>
+    </message>
+    <message>
+        <source>the pH %1 lies outside %2 to %3</source>
+        <translation>le pH %1 est hors de l’intervalle de %2 à %3</translation>
+    </message>
+    <message>
+        <source>it has %1 different volumes, fewer than the %2 a titration needs</source>
+        <translation>il a %1 volumes différents, moins que les %2 qu’il faut à un titrage</translation>
     </message>
 </context>
 <context>
