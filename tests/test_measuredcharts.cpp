@@ -88,6 +88,8 @@ private slots:
     void titration_data();
     void titration();
     void derivative();
+    void derivativeFarFromTheModel();
+    void mixtureReachesTheMeasured();
     void gran();
     void granOfTheModel();
     void dataFiles();
@@ -176,6 +178,37 @@ void TestMeasuredCharts::derivative() {
     QCOMPARE(model.curves.front().points, data.curves.front().points);
 }
 
+void TestMeasuredCharts::derivativeFarFromTheModel() {
+    // A model of twice the acid ends before its own jump (at 50 mL), its slopes all small; the
+    // measured jump at 25 mL must still fit on the axis.
+    const std::vector<model::TitrationPoint> measured = measuredAcetic(1.0, 36.0, 0.0, 8);
+    ChartRequest request = aceticRequest(ChartKind::Derivative, measured);
+    request.solution.concentration = 0.2;
+    request.titration.endVolume = 36.0;
+    const charts::ChartData data = charts::chartData(request);
+    double steepest = 0.0;
+    for (const QPointF& slope : data.measured[0].points) {
+        steepest = std::max(steepest, slope.y());
+    }
+    QVERIFY(steepest > 1.0);
+    QVERIFY(data.y.max >= steepest);
+    QCOMPARE(data.x.max, 36.0);
+}
+
+void TestMeasuredCharts::mixtureReachesTheMeasured() {
+    // The same titration given as a mixture of one system: the model reaches the last reading.
+    const std::vector<model::TitrationPoint> measured = measuredAcetic(0.5, 36.0, 0.0, 4);
+    ChartRequest request = aceticRequest(ChartKind::Titration, measured);
+    request.mixture = charts::requestMixture(request);
+    request.mixtureTitration = charts::requestMixtureTitration(request);
+    const charts::ChartData data = charts::chartData(request);
+    QCOMPARE(data.x.max, 36.0);
+    QVERIFY(data.curves.front().points.back().x() >= 36.0 - 1e-9);
+    QCOMPARE(data.residuals.size(), measured.size());
+    QVERIFY(std::abs(data.residuals.back().y() -
+                     (measured.back().pH - modelPh(measured.back().volume))) < 1e-6);
+}
+
 void TestMeasuredCharts::gran() {
     const std::vector<model::TitrationPoint> measured = measuredAcetic(0.5, 36.0, 0.0, 3);
     const charts::ChartData data = charts::chartData(aceticRequest(ChartKind::Gran, measured));
@@ -194,6 +227,10 @@ void TestMeasuredCharts::gran() {
         QCOMPARE(onAxis.x(), data.endLines[part].volume);
         QVERIFY2(std::abs(onAxis.x() - kEquivalence) <= 0.5, qPrintable(data.endLines[part].text));
         QCOMPARE(line.colour, data.measured[part].colour);
+        // It reaches out to the farthest point it was fitted to.
+        const std::vector<QPointF>& used = data.measured[part].points;
+        const QPointF& far = part == 0 ? line.points.front() : line.points.back();
+        QCOMPARE(far.x(), part == 0 ? used.front().x() : used.back().x());
         for (const QPointF& point : data.measured[part].points) {
             QVERIFY(point.y() > 0.0 && point.y() <= 1.0);
         }
