@@ -4,6 +4,7 @@
 // points each method finds compared with the true equivalence volumes.
 
 #include "referencechemistry.h"
+#include "syntheticnoise.h"
 #include "testsupport.h"
 
 #include "model/endpoints.h"
@@ -13,7 +14,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <random>
 #include <string>
 
 using namespace velmora;
@@ -23,26 +23,10 @@ Q_DECLARE_METATYPE(std::vector<double>)
 
 namespace {
 
-/** Normal deviates by Box and Muller's formula from a fixed-seed generator of uniform bits. */
-class Noise {
-public:
-    Noise(unsigned int seed, double sigma) : m_generator(seed), m_sigma(sigma) {}
-
-    double next() {
-        const double u1 = (static_cast<double>(m_generator()) + 0.5) / 4294967296.0;
-        const double u2 = (static_cast<double>(m_generator()) + 0.5) / 4294967296.0;
-        return m_sigma * std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * M_PI * u2);
-    }
-
-private:
-    std::mt19937 m_generator;
-    double m_sigma;
-};
-
 /** A synthetic titration written as a pH meter's file in one of three dialects. */
 std::string measuredText(const test::ReferenceMixture& sample, double sampleVolume,
                          const test::ReferenceMixture& titrant, double step, double end,
-                         Noise& noise, int dialect) {
+                         test::Noise& noise, int dialect) {
     const char* const header[] = {"V (mL),pH\n", "Volume;pH\nmL;\n", "t/s\tV/mL\tpH\tT/°C\n"};
     std::string text = header[dialect];
     const int count = static_cast<int>(std::lround(end / step));
@@ -151,7 +135,7 @@ void TestEndPoints::synthetic() {
 
     for (unsigned int seed = 1; seed <= kSeeds; ++seed) {
         const int dialect = static_cast<int>(seed % 3);
-        Noise noise(seed, sigma);
+        test::Noise noise(seed, sigma);
         const std::string text =
             measuredText(sample, sampleVolume, titrant, step, end, noise, dialect);
         model::Measurements measured;

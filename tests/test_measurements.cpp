@@ -163,19 +163,19 @@ void TestMeasurements::refusals_data() {
 
     const QByteArray tail("1.5;3.57\n2;3.71\n");
     QTest::newRow("volume not a number") << QByteArray("V;pH\n0;2.88\n0.5;3.12\n1 mL;3.4\n") + tail
-                                         << QString() << 4 << "the volume “1 mL” is not a number";
+                                         << QString() << 4 << "the volume '1 mL' is not a number";
     QTest::newRow("pH not a number") << QByteArray("V;pH\n0;2.88\n0.5;3.12\n1;?\n") + tail
-                                     << QString() << 4 << "the pH “?” is not a number";
+                                     << QString() << 4 << "the pH '?' is not a number";
     QTest::newRow("empty pH cell") << QByteArray("V;pH\n0;2.88\n0.5;\n1;3.4\n") + tail << QString()
-                                   << 3 << "the pH “” is not a number";
+                                   << 3 << "the pH '' is not a number";
     QTest::newRow("not a number, not infinite")
         << QByteArray("V;pH\n0;2.88\n0.5;nan\n1;3.4\n") + tail << QString() << 3
-        << "the pH “nan” is not a number";
+        << "the pH 'nan' is not a number";
     QTest::newRow("infinite volume")
         << QByteArray("V;pH\n0;2.88\n0.5;3.12\n1;3.4\n") + QByteArray("inf;3.5\n") << QString() << 5
-        << "the volume “inf” is not a number";
+        << "the volume 'inf' is not a number";
     QTest::newRow("two signs") << QByteArray("0;2.88\n+-0.5;3.12\n1;3.4\n") + tail << QString() << 2
-                               << "the volume “+-0.5” is not a number";
+                               << "the volume '+-0.5' is not a number";
     QTest::newRow("volume going backwards")
         << QByteArray("V;pH\n\n0,0;2,88\n13,0;3,12\n14,0;3,40\n# a comment\n12,5;3,57\n")
         << QString() << 7 << "the volume 12,5 mL is smaller than the one before (14,0 mL)";
@@ -195,10 +195,10 @@ void TestMeasurements::refusals_data() {
         << QByteArray("1\n2\n3\n4\n5\n6\n") << QString() << 0 << "there is no row of numbers in it";
     QTest::newRow("named volume column missing")
         << QByteArray("V;pH\n0;2.88\n0.5;3.12\n1;3.4\n") + tail << QString("Zugabe,pH") << 0
-        << "no column is named “Zugabe” for the volume";
+        << "no column is named 'Zugabe' for the volume";
     QTest::newRow("named pH column missing")
         << QByteArray("V;pH\n0;2.88\n0.5;3.12\n1;3.4\n") + tail << QString("V,pH-Wert") << 0
-        << "no column is named “pH-Wert” for the pH";
+        << "no column is named 'pH-Wert' for the pH";
     QTest::newRow("position past the table")
         << QByteArray("0;2.88\n0.5;3.12\n1;3.4\n") + tail << QString("1,3") << 0
         << "there is no column 3: the table has 2";
@@ -207,7 +207,7 @@ void TestMeasurements::refusals_data() {
         << "has 2 columns, no column 3";
     QTest::newRow("a long cell cut in the message")
         << QByteArray("0;2.88\n0.5;3.12\n") + QByteArray(60, 'x') + ";3.4\n" + tail << QString()
-        << 3 << "the volume “" + QString(40, 'x') + "…” is not a number";
+        << 3 << "the volume '" + QString(40, 'x') + "…' is not a number";
 }
 
 void TestMeasurements::refusals() {

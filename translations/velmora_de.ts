@@ -168,18 +168,22 @@
         <translation>%1: entweder %1 oder --solve, nicht beides</translation>
     </message>
     <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured braucht die gemessene Titration: --data FILE</translation>
+    </message>
+    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
 Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ihre Daten in eine Datei geschrieben, mit --solve werden pH-Wert und Teilchen einer Lösung ausgegeben, mit --fit und --endpoints wird eine gemessene Titration angepasst oder werden ihre Endpunkte bestimmt, und es wird kein Bildschirm gebraucht.</translation>
     </message>
-    <message>
-        <source>--plot measured needs the measured titration: --data FILE</source>
-        <translation>--plot measured braucht die gemessene Titration: --data FILE</translation>
-    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary gilt nur für --fit und --plot measured</translation>
+    </message>
     <message>
         <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
         <translation>Passt die Titration der Probe (--pka oder --add, mit --volume, --titrant, --activity und --temperature als Startwerten) an die gemessene Titration in DATEI an und gibt jeden angepassten Wert mit seinem Standardfehler aus, dazu die Standardabweichung s der Residuen in pH, die Zahl n der verwendeten Punkte und die Korrelationen der Parameter.</translation>
@@ -218,10 +222,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     <message>
         <source>%1: no file name given</source>
         <translation>%1: kein Dateiname angegeben</translation>
-    </message>
-    <message>
-        <source>--vary applies to --fit and --plot measured only</source>
-        <translation>--vary gilt nur für --fit und --plot measured</translation>
     </message>
     <message>
         <source>--columns applies to --fit, --endpoints and --data only</source>
@@ -919,12 +919,12 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>muss 0 bis 6 Protonen vollständig abgeben</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the volume</source>
-        <translation>keine Spalte heißt „%1“ für das Volumen</translation>
+        <source>no column is named &apos;%1&apos; for the volume</source>
+        <translation>keine Spalte heißt &apos;%1&apos; für das Volumen</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the pH</source>
-        <translation>keine Spalte heißt „%1“ für den pH-Wert</translation>
+        <source>no column is named &apos;%1&apos; for the pH</source>
+        <translation>keine Spalte heißt &apos;%1&apos; für den pH-Wert</translation>
     </message>
     <message>
         <source>there is no row of numbers in it</source>
@@ -943,12 +943,12 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>hat %1 Spalten, keine Spalte %2</translation>
     </message>
     <message>
-        <source>the volume “%1” is not a number</source>
-        <translation>das Volumen „%1“ ist keine Zahl</translation>
+        <source>the volume &apos;%1&apos; is not a number</source>
+        <translation>das Volumen &apos;%1&apos; ist keine Zahl</translation>
     </message>
     <message>
-        <source>the pH “%1” is not a number</source>
-        <translation>der pH-Wert „%1“ ist keine Zahl</translation>
+        <source>the pH &apos;%1&apos; is not a number</source>
+        <translation>der pH-Wert &apos;%1&apos; ist keine Zahl</translation>
     </message>
     <message>
         <source>the volume %1 mL is negative</source>

@@ -168,18 +168,22 @@
         <translation>%1: use %1 o --solve, no ambos</translation>
     </message>
     <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured necesita la valoración medida: --data FILE</translation>
+    </message>
+    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Diagramas de distribución de ácidos mono- a tetrapróticos; el pH, el diagrama logarítmico de concentraciones y la curva de valoración de la disolución de un ácido.
 Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se muestran el pH y las especies de una disolución, con --fit y --endpoints se ajusta una valoración medida o se hallan sus puntos finales, y no hace falta pantalla.</translation>
     </message>
-    <message>
-        <source>--plot measured needs the measured titration: --data FILE</source>
-        <translation>--plot measured necesita la valoración medida: --data FILE</translation>
-    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary solo se aplica a --fit y --plot measured</translation>
+    </message>
     <message>
         <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
         <translation>Ajusta la valoración de la muestra (--pka o --add, con --volume, --titrant, --activity y --temperature como valores iniciales) a la valoración medida en ARCHIVO y muestra cada valor ajustado con su error estándar, la desviación estándar residual s en pH, los puntos usados n y las correlaciones de los parámetros.</translation>
@@ -218,10 +222,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>%1: no file name given</source>
         <translation>%1: no se ha indicado ningún nombre de archivo</translation>
-    </message>
-    <message>
-        <source>--vary applies to --fit and --plot measured only</source>
-        <translation>--vary solo se aplica a --fit y --plot measured</translation>
     </message>
     <message>
         <source>--columns applies to --fit, --endpoints and --data only</source>
@@ -919,12 +919,12 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>debe ceder por completo de 0 a 6 protones</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the volume</source>
-        <translation>ninguna columna se llama «%1» para el volumen</translation>
+        <source>no column is named &apos;%1&apos; for the volume</source>
+        <translation>ninguna columna se llama &apos;%1&apos; para el volumen</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the pH</source>
-        <translation>ninguna columna se llama «%1» para el pH</translation>
+        <source>no column is named &apos;%1&apos; for the pH</source>
+        <translation>ninguna columna se llama &apos;%1&apos; para el pH</translation>
     </message>
     <message>
         <source>there is no row of numbers in it</source>
@@ -943,12 +943,12 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>tiene %1 columnas, no hay columna %2</translation>
     </message>
     <message>
-        <source>the volume “%1” is not a number</source>
-        <translation>el volumen «%1» no es un número</translation>
+        <source>the volume &apos;%1&apos; is not a number</source>
+        <translation>el volumen &apos;%1&apos; no es un número</translation>
     </message>
     <message>
-        <source>the pH “%1” is not a number</source>
-        <translation>el pH «%1» no es un número</translation>
+        <source>the pH &apos;%1&apos; is not a number</source>
+        <translation>el pH &apos;%1&apos; no es un número</translation>
     </message>
     <message>
         <source>the volume %1 mL is negative</source>
@@ -960,7 +960,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
     <message>
         <source>the pH %1 lies outside %2 to %3</source>
-        <translation>el pH %1 está fuera de %2 a %3</translation>
+        <translation>el pH %1 está fuera del intervalo de %2 a %3</translation>
     </message>
     <message>
         <source>it has %1 different volumes, fewer than the %2 a titration needs</source>

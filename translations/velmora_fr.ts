@@ -168,18 +168,22 @@
         <translation>%1: utiliser soit %1, soit --solve, pas les deux</translation>
     </message>
     <message>
+        <source>--plot measured needs the measured titration: --data FILE</source>
+        <translation>--plot measured a besoin du titrage mesuré&#xa0;: --data FILE</translation>
+    </message>
+    <message>
         <source>Distribution diagrams of mono- to tetraprotic acids; the pH, log-concentration diagram and titration curve of an acid&apos;s solution.
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Diagrammes de distribution des acides mono- à tétraprotiques&#xa0;; le pH, le diagramme log c et la courbe de titrage de la solution d’un acide.
 Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, avec --fit et --endpoints, un titrage mesuré est ajusté ou ses points d’équivalence sont trouvés, et aucun écran n’est nécessaire.</translation>
     </message>
-    <message>
-        <source>--plot measured needs the measured titration: --data FILE</source>
-        <translation>--plot measured a besoin du titrage mesuré&#xa0;: --data FILE</translation>
-    </message>
 </context>
 <context>
     <name>velmora::app::MeasuredOptions</name>
+    <message>
+        <source>--vary applies to --fit and --plot measured only</source>
+        <translation>--vary ne s’applique qu’à --fit et --plot measured</translation>
+    </message>
     <message>
         <source>Fits the titration of the sample (--pka or --add, with --volume, --titrant, --activity and --temperature as the starting guess) to the measured titration in FILE and prints each fitted value with its standard error, the residual standard deviation s in pH, the points used n and the parameters&apos; correlations.</source>
         <translation>Ajuste le titrage de l’échantillon (--pka ou --add, avec --volume, --titrant, --activity et --temperature comme valeurs de départ) au titrage mesuré dans FICHIER et affiche chaque valeur ajustée avec son écart-type, l’écart-type résiduel s en pH, le nombre n de points utilisés et les corrélations des paramètres.</translation>
@@ -218,10 +222,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>%1: no file name given</source>
         <translation>%1: aucun nom de fichier indiqué</translation>
-    </message>
-    <message>
-        <source>--vary applies to --fit and --plot measured only</source>
-        <translation>--vary ne s’applique qu’à --fit et --plot measured</translation>
     </message>
     <message>
         <source>--columns applies to --fit, --endpoints and --data only</source>
@@ -543,7 +543,7 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>it is larger than %1 MiB, too large for a measured titration</source>
         <extracomment>%1 is the largest size of a measured-titration file the program reads, in MiB.</extracomment>
-        <translation>il dépasse %1 Mio, trop pour un titrage mesuré</translation>
+        <translation>il dépasse %1&#xa0;Mio, trop pour un titrage mesuré</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -919,11 +919,11 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>doit céder complètement de 0 à 6 protons</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the volume</source>
+        <source>no column is named &apos;%1&apos; for the volume</source>
         <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le volume</translation>
     </message>
     <message>
-        <source>no column is named “%1” for the pH</source>
+        <source>no column is named &apos;%1&apos; for the pH</source>
         <translation>aucune colonne ne s’appelle «&#xa0;%1&#xa0;» pour le pH</translation>
     </message>
     <message>
@@ -943,24 +943,24 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>a %1 colonnes, pas de colonne %2</translation>
     </message>
     <message>
-        <source>the volume “%1” is not a number</source>
+        <source>the volume &apos;%1&apos; is not a number</source>
         <translation>le volume «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
-        <source>the pH “%1” is not a number</source>
+        <source>the pH &apos;%1&apos; is not a number</source>
         <translation>le pH «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>the volume %1 mL is negative</source>
-        <translation>le volume %1 mL est négatif</translation>
+        <translation>le volume %1&#xa0;mL est négatif</translation>
     </message>
     <message>
         <source>the volume %1 mL is smaller than the one before (%2 mL)</source>
-        <translation>le volume %1 mL est plus petit que le précédent (%2 mL)</translation>
+        <translation>le volume %1&#xa0;mL est inférieur au précédent (%2&#xa0;mL)</translation>
     </message>
     <message>
         <source>the pH %1 lies outside %2 to %3</source>
-        <translation>le pH %1 est en dehors de %2 à %3</translation>
+        <translation>le pH %1 est hors de l’intervalle de %2 à %3</translation>
     </message>
     <message>
         <source>it has %1 different volumes, fewer than the %2 a titration needs</source>

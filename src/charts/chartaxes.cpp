@@ -174,9 +174,9 @@ StripLayout layoutAxesWithStrip(const QRectF& area, const ChartAxis& x, const Ch
         forStrip.mapping.frame().left() > forPlot.mapping.frame().left() ? forStrip : forPlot;
     const QRect frame = whole.mapping.frame();
     const double tickHeight = text.height(TextRole::Tick);
-    const int stripHeight = std::min(
-        frame.height() * 2 / 5,
-        std::max(frame.height() / 5, static_cast<int>(std::ceil(3.5 * tickHeight))));
+    const int stripHeight =
+        std::min(frame.height() * 2 / 5,
+                 std::max(frame.height() / 5, static_cast<int>(std::ceil(3.5 * tickHeight))));
     const int separation = static_cast<int>(std::ceil(3.0 * kAxisGap * style.scale));
 
     StripLayout layout{whole, whole};
@@ -260,10 +260,10 @@ void paintAxes(QPainter& painter, const AxesLayout& layout, const ChartAxis& x, 
     painter.setPen(kTextColour);
     const double xTitleTop = frame.bottom() + tickLength + gap + tickHeight + gap;
     if (layout.xNumbers) {
-        text.draw(painter, TextRole::Title,
-                  QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0,
-                          xTitleTop),
-                  x.title);
+        text.draw(
+            painter, TextRole::Title,
+            QPointF(frame.center().x() - text.width(TextRole::Title, x.title) / 2.0, xTitleTop),
+            x.title);
     }
     // The y title reads upwards, centred on the frame, at the left edge of the area.
     painter.save();

@@ -29,8 +29,7 @@ enum class ChartKind { Fractions, LogC, Titration, Buffer, Derivative, Gran };
 
 /** Whether a chart of `kind` runs along a titration (its x the added volume in mL, not the pH). */
 [[nodiscard]] constexpr bool hasVolumeAxis(ChartKind kind) {
-    return kind == ChartKind::Titration || kind == ChartKind::Derivative ||
-           kind == ChartKind::Gran;
+    return kind == ChartKind::Titration || kind == ChartKind::Derivative || kind == ChartKind::Gran;
 }
 
 /**

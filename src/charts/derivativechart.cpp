@@ -72,8 +72,7 @@ ChartData derivativeChartData(const ChartRequest& request) {
             }
         }
         data.measured.push_back(std::move(measured));
-        data.endLines =
-            endPointLines(analysis, {model::EndPointMethod::Derivative}, request.texts);
+        data.endLines = endPointLines(analysis, {model::EndPointMethod::Derivative}, request.texts);
     }
     // A falling pH (an acid titrant) has its peaks below zero.
     data.y = {lowest < 0.0 ? -niceCeiling(-lowest) : 0.0,

@@ -63,8 +63,8 @@ model::EndPointAnalysis granAnalysis(const ChartRequest& request) {
 ChartData granChartData(const ChartRequest& request) {
     const model::EndPointAnalysis analysis = granAnalysis(request);
     ChartData data;
-    const double end = request.measured.empty() ? chartEndVolume(request)
-                                                : request.measured.back().volume;
+    const double end =
+        request.measured.empty() ? chartEndVolume(request) : request.measured.back().volume;
     data.x = {0.0, end, request.texts.volumeAxis};
     data.y = {0.0, kGranAxisTop, request.texts.granAxis};
     for (const model::GranPlot& plot : analysis.gran) {
@@ -82,9 +82,9 @@ ChartData granChartData(const ChartRequest& request) {
 
 ChartReadout granReadout(const ChartRequest& request, double volume) {
     const model::EndPointAnalysis analysis = granAnalysis(request);
-    ChartReadout readout = volumeReadout(volume, request.measured.empty()
-                                                     ? chartEndVolume(request)
-                                                     : request.measured.back().volume);
+    ChartReadout readout =
+        volumeReadout(volume, request.measured.empty() ? chartEndVolume(request)
+                                                       : request.measured.back().volume);
     for (const model::GranPlot& plot : analysis.gran) {
         readout.values.push_back(
             {plot.afterEndPoint ? request.texts.granAfterName : request.texts.granBeforeName,

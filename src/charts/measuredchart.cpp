@@ -37,8 +37,7 @@ QColor measuredColour() {
 }
 
 double requestSampleVolume(const ChartRequest& request) {
-    return request.mixture ? request.mixtureTitration.sampleVolume
-                           : request.titration.sampleVolume;
+    return request.mixture ? request.mixtureTitration.sampleVolume : request.titration.sampleVolume;
 }
 
 std::vector<double> modelPhsAt(const ChartRequest& request, const std::vector<double>& volumes) {
@@ -119,17 +118,16 @@ void addMeasuredPh(ChartData& data, const ChartRequest& request) {
     data.measured.push_back(std::move(points));
     const double range = niceCeiling(std::max(largest, kLeastResidualRange));
     data.residualAxis = {-range, range, request.texts.residualAxis};
-    data.endLines = endPointLines(
-        measuredEndPoints(request),
-        {model::EndPointMethod::Derivative, model::EndPointMethod::SecondDerivative},
-        request.texts);
+    data.endLines =
+        endPointLines(measuredEndPoints(request),
+                      {model::EndPointMethod::Derivative, model::EndPointMethod::SecondDerivative},
+                      request.texts);
 }
 
 QByteArray measuredTitrationCsv(const ChartRequest& request) {
     const std::vector<double> model = modelPhsAt(request, volumesOf(request.measured));
-    QByteArray out =
-        io::csvHeader({QStringLiteral("V/mL"), QStringLiteral("pH"), QStringLiteral("pH model"),
-                       QStringLiteral("residual")});
+    QByteArray out = io::csvHeader({QStringLiteral("V/mL"), QStringLiteral("pH"),
+                                    QStringLiteral("pH model"), QStringLiteral("residual")});
     for (std::size_t i = 0; i < request.measured.size(); ++i) {
         const model::TitrationPoint& point = request.measured[i];
         io::appendCsvRow(out, std::array{point.volume, point.pH, model[i], point.pH - model[i]});
@@ -146,8 +144,8 @@ QByteArray measuredDerivativeCsv(const ChartRequest& request) {
         volumes.push_back(slope.volume);
     }
     const std::vector<double> pHs = titrator.pHsAt(volumes);
-    QByteArray out = io::csvHeader({QStringLiteral("V/mL"), QStringLiteral("dpH/dV"),
-                                    QStringLiteral("dpH/dV model")});
+    QByteArray out = io::csvHeader(
+        {QStringLiteral("V/mL"), QStringLiteral("dpH/dV"), QStringLiteral("dpH/dV model")});
     for (std::size_t i = 0; i < volumes.size(); ++i) {
         io::appendCsvRow(out, std::array{volumes[i], analysis.slopes[i].slope,
                                          titrator.slopeAt(volumes[i], pHs[i])});

@@ -18,7 +18,8 @@ namespace velmora::charts {
 /** The sample's volume of a request's titration (V0, mL). */
 [[nodiscard]] double requestSampleVolume(const ChartRequest& request);
 
-/** The model's pH at each of `volumes` (increasing) of the request's titration, its offset added. */
+/** The model's pH at each of `volumes` (increasing) of the request's titration, its offset added.
+ */
 [[nodiscard]] std::vector<double> modelPhsAt(const ChartRequest& request,
                                              const std::vector<double>& volumes);
 

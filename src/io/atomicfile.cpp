@@ -4,6 +4,7 @@
 #include "shownname.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -41,6 +42,49 @@ QByteArray baseNameOf(const QByteArray& path) {
 }
 
 } // namespace
+
+QString readRegularFile(const QByteArray& path, qint64 limit, const QString& tooLarge,
+                        QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return systemReason(errno);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const QString reason = notRegularFileReason(static_cast<unsigned int>(status.st_mode));
+        ::close(fd);
+        return reason;
+    }
+    if (status.st_size > limit) {
+        ::close(fd);
+        return tooLarge;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    // Read in pieces to the end, so that a file that grows while it is read is read whole, or
+    // cut past the limit and then refused as too large.
+    constexpr qint64 kPiece = 4 * 1024 * 1024;
+    QByteArray read;
+    read.reserve(static_cast<qsizetype>(status.st_size) + 1);
+    while (read.size() <= limit) {
+        const QByteArray piece = file.read(std::min(kPiece, limit + 1 - read.size()));
+        if (file.error() != QFileDevice::NoError) {
+            return file.errorString();
+        }
+        if (piece.isEmpty()) {
+            break;
+        }
+        read += piece;
+    }
+    if (read.size() > limit) {
+        return tooLarge;
+    }
+    bytes = std::move(read);
+    return {};
+}
 
 QString notRegularFileReason(unsigned int mode) {
     if (S_ISDIR(mode)) {

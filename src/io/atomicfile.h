@@ -59,4 +59,13 @@ struct AtomicWriteOptions {
  */
 [[nodiscard]] QString notRegularFileReason(unsigned int mode);
 
+/**
+ * Reads the whole regular file `path` (its name's bytes) into `bytes`, opened without blocking so
+ * that a FIFO cannot hold the program. Returns "" on success; else the reason: the system's words,
+ * notRegularFileReason() for what is no regular file, or `tooLarge` for a file of more than
+ * `limit` bytes (also one that grows past it while it is read). `bytes` is left alone on failure.
+ */
+[[nodiscard]] QString readRegularFile(const QByteArray& path, qint64 limit, const QString& tooLarge,
+                                      QByteArray& bytes);
+
 } // namespace velmora::io

@@ -8,7 +8,6 @@
 #include "model/titration.h"
 #include "model/utf8.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,10 +17,6 @@
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velmora::io {
 
@@ -415,35 +410,13 @@ QString RecipeFile::parse(const QByteArray& bytes, model::Recipe& recipe) {
 }
 
 QString RecipeFile::read(const QByteArray& path, model::Recipe& recipe) {
-    // Opened without blocking, so that a FIFO cannot hold the program; a FIFO is refused anyway.
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        return qt_error_string(errno);
-    }
-    QFile file;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const QString reason = notRegularFileReason(static_cast<unsigned int>(status.st_mode));
-        ::close(fd);
+    QByteArray bytes;
+    if (QString reason = readRegularFile(
+            path, kMaxRecipeFileSize,
+            tr("it is larger than %1 KiB, too large for a recipe").arg(kMaxRecipeFileSize / 1024),
+            bytes);
+        !reason.isEmpty()) {
         return reason;
-    }
-    if (status.st_size > kMaxRecipeFileSize) {
-        ::close(fd);
-        return tr("it is larger than %1 KiB, too large for a recipe")
-            .arg(kMaxRecipeFileSize / 1024);
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return file.errorString();
-    }
-    // A file that grows while it is read is cut at the limit, and then refused as too large.
-    const QByteArray bytes = file.read(kMaxRecipeFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return file.errorString();
-    }
-    if (bytes.size() > kMaxRecipeFileSize) {
-        return tr("it is larger than %1 KiB, too large for a recipe")
-            .arg(kMaxRecipeFileSize / 1024);
     }
     return parse(bytes, recipe);
 }

@@ -31,7 +31,9 @@ struct SlopePoint {
 
 /**
  * A Gran plot: Gran's function at the measured points it uses, and the straight line fitted to
- * them, value = intercept + gradient·V, which reaches zero at the end point.
+ * them, value = intercept + gradient·V, which reaches zero at the end point. The line is fitted by
+ * least squares weighted by 1/value²: a meter's error is one of the pH, hence a proportion of the
+ * function, and the smallest values, nearest the end point, are the surest.
  *
  * Before the end point the function is V·10^(∓pH) for a weak acid (base) sample, or
  * (V0 + V)·10^(∓pH) for a strong one, whichever the points follow more closely (−pH when the pH
@@ -40,7 +42,7 @@ struct SlopePoint {
  */
 struct GranPlot {
     bool afterEndPoint = false;
-    bool withSampleVolume = true; ///< (V0 + V)·10^… rather than V·10^…
+    bool withSampleVolume = true;       ///< (V0 + V)·10^… rather than V·10^…
     std::vector<TitrationPoint> used{}; ///< volume, value of the function (not pH)
     double intercept = 0.0;
     double gradient = 0.0;
@@ -49,22 +51,23 @@ struct GranPlot {
 
 /** Everything the end points of a measured titration are found from. */
 struct EndPointAnalysis {
-    bool rising = true;              ///< the pH rises (a base is added)
-    std::vector<SlopePoint> slopes{}; ///< first differences at midpoints
+    bool rising = true;                  ///< the pH rises (a base is added)
+    std::vector<SlopePoint> slopes{};    ///< first differences at midpoints
     std::vector<SlopePoint> curvature{}; ///< second differences (pH/mL²) at the slopes' midpoints
-    std::vector<EndPoint> endPoints{}; ///< by method, then by volume
-    std::vector<GranPlot> gran{};      ///< before (first jump) and after (last jump), as found
+    std::vector<EndPoint> endPoints{};   ///< by method, then by volume
+    std::vector<GranPlot> gran{};        ///< before (first jump) and after (last jump), as found
 };
 
 /**
  * The end points of measured `points` (volumes increasing, at least 5) titrating `sampleVolume`
- * mL: a jump is a local maximum of |ΔpH/ΔV| that stands out from its surroundings (at least 3 times
- * the median slope, and a pH change of at least 0.5 across it). For each jump, its derivative end
- * point is the vertex of the parabola through the three slopes around the largest one, and its
- * second-derivative end point the linear interpolation of the second differences' sign change
- * next to it. Gran's end points use the points between 30 % and 90 % of the first jump's volume
- * (before), and those from 110 % of the last jump's volume to 40 % past it (after), each needing
- * at least 3 points. Methods that find nothing are left out.
+ * mL: a jump is a local maximum of |ΔpH/ΔV| that stands out from its surroundings: a run of slopes
+ * in the curve's direction above 3 times the median slope, with a lower slope on either side (so
+ * the steep start of a weak acid's curve is none) and a pH change of at least 0.5 across it. For
+ * each jump, its derivative end point is the vertex of the parabola through the three slopes around
+ * the largest one, and its second-derivative end point the linear interpolation of the second
+ * differences' sign change next to it. Gran's end points use the points between 30 % and 90 % of
+ * the first jump's volume (before), and those from 110 % of the last jump's volume to 40 % past it
+ * (after), each needing at least 3 points. Methods that find nothing are left out.
  */
 [[nodiscard]] EndPointAnalysis analyseEndPoints(std::span<const TitrationPoint> points,
                                                 double sampleVolume);

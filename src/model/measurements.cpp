@@ -338,12 +338,12 @@ MeasurementsProblem chooseColumns(const ColumnChoice& choice,
     if (!column(choice.volume, namesVolume, volumeColumn)) {
         return problemAt(
             0,
-            QT_TRANSLATE_NOOP("velmora::model::Problem", "no column is named “%1” for the volume"),
+            QT_TRANSLATE_NOOP("velmora::model::Problem", "no column is named '%1' for the volume"),
             {quoted(choice.volume)});
     }
     if (!column(choice.pH, namesPh, pHColumn)) {
         return problemAt(
-            0, QT_TRANSLATE_NOOP("velmora::model::Problem", "no column is named “%1” for the pH"),
+            0, QT_TRANSLATE_NOOP("velmora::model::Problem", "no column is named '%1' for the pH"),
             {quoted(choice.pH)});
     }
     // Without names for both, the first two columns, or the first other than the one named.
@@ -514,13 +514,13 @@ MeasurementsProblem readMeasurements(std::string_view text, const ColumnChoice& 
         if (!volume) {
             return problemAt(
                 number,
-                QT_TRANSLATE_NOOP("velmora::model::Problem", "the volume “%1” is not a number"),
+                QT_TRANSLATE_NOOP("velmora::model::Problem", "the volume '%1' is not a number"),
                 {quoted(volumeCell)});
         }
         const std::optional<double> pH = numberOf(pHCell);
         if (!pH) {
             return problemAt(
-                number, QT_TRANSLATE_NOOP("velmora::model::Problem", "the pH “%1” is not a number"),
+                number, QT_TRANSLATE_NOOP("velmora::model::Problem", "the pH '%1' is not a number"),
                 {quoted(pHCell)});
         }
         if (*volume < 0.0) {
