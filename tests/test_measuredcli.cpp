@@ -379,7 +379,7 @@ void TestMeasuredCli::refusedData_data() {
         << QByteArray("V,pH\n0,3.0\n1,3.5\n2,17.5\n3,4.2\n4,4.4\n") << fit
         << "--fit: 'FILE': line 4: the pH 17.5 lies outside -2 to 16";
     QTest::newRow("no number") << QByteArray("V,pH\n0,3.0\n1,three\n2,4\n3,4.2\n4,4.4\n") << fit
-                               << "--fit: 'FILE': line 3: the pH “three” is not a number";
+                               << "--fit: 'FILE': line 3: the pH 'three' is not a number";
     QTest::newRow("fewer than five points")
         << QByteArray("V,pH\n0,3.0\n1,3.5\n2,3.9\n3,4.2\n") << QStringList{"--endpoints"}
         << "--endpoints: 'FILE': it has 4 different volumes, fewer than the 5";
