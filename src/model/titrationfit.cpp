@@ -617,8 +617,11 @@ FitProblem fitTitration(const Mixture& sample, const MixtureTitration& titration
     const int status = gsl_multifit_nlinear_driver(kMaxIterations, 1.0e-10, 1.0e-10, 0.0, nullptr,
                                                    nullptr, &reason, workspace.get());
     // "No progress" means that no step lowers the sum of squares any further within the
-    // precision of the model's pH: the minimum has been reached.
-    if (status != GSL_SUCCESS && status != GSL_ENOPROG) {
+    // precision of the model's pH: the minimum has been reached. The driver says so as running
+    // out of iterations, with no progress as its reason, when the start is that minimum already
+    // (a second fit from fitted values).
+    const bool startedAtMinimum = status == GSL_EMAXITER && reason == GSL_ENOPROG;
+    if (status != GSL_SUCCESS && status != GSL_ENOPROG && !startedAtMinimum) {
         return notConverged();
     }
     const gsl_vector* solution = gsl_multifit_nlinear_position(workspace.get());
