@@ -40,8 +40,7 @@ std::optional<NumberInput> strongField(const SolutionInputs& inputs,
     return std::nullopt;
 }
 
-bool offered(const SolutionInputs& inputs, const model::FitParameter& parameter) {
-    const std::vector<FitOffer> offers = fitOffers(inputs);
+bool offered(std::span<const FitOffer> offers, const model::FitParameter& parameter) {
     return std::any_of(offers.begin(), offers.end(),
                        [&](const FitOffer& offer) { return offer.parameter == parameter; });
 }
@@ -98,11 +97,12 @@ model::Problem inputsWithFit(const SolutionInputs& inputs, const model::Titratio
                              SolutionInputs& fitted) {
     const model::Mixture mixture = mixtureOf(inputs);
     const std::vector<int> sources = systemSources(inputs);
+    const std::vector<FitOffer> offers = fitOffers(inputs);
     SolutionInputs result = inputs;
     std::vector<double> acidPKa = inputs.acid.exponents();
     for (const model::FittedValue& value : fit.values) {
         const model::FitParameter& parameter = value.parameter;
-        if (!offered(inputs, parameter)) {
+        if (!offered(offers, parameter)) {
             return notOffered();
         }
         switch (parameter.quantity) {
