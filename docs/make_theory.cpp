@@ -164,7 +164,9 @@ int run(const QString& sourcePath, const QString& outputPath, const QString& pro
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
         return 1;
     }
-    const QString html = fillSource(QString::fromUtf8(source.readAll()), program, &problem);
+    SourceInputs inputs;
+    inputs.program = program;
+    const QString html = fillSource(QString::fromUtf8(source.readAll()), inputs, &problem);
     if (!problem.isEmpty()) {
         fail(QStringLiteral("%1: %2").arg(sourcePath, problem));
         return 1;

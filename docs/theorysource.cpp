@@ -62,7 +62,7 @@ QString exampleAcidRows() {
     return rows;
 }
 
-QString fillSource(const QString& source, const QString& program, QString* problem) {
+QString fillSource(const QString& source, const SourceInputs& inputs, QString* problem) {
     for (const QString& place : {kExampleAcids, kProgram}) {
         const qsizetype count = source.count(place);
         if (count != 1) {
@@ -74,7 +74,7 @@ QString fillSource(const QString& source, const QString& program, QString* probl
     }
     QString filled = source;
     filled.replace(kExampleAcids, exampleAcidRows());
-    filled.replace(kProgram, program.toHtmlEscaped());
+    filled.replace(kProgram, inputs.program.toHtmlEscaped());
     problem->clear();
     return filled;
 }

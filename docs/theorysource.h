@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace velmora::theory {
@@ -17,11 +18,21 @@ namespace velmora::theory {
  */
 [[nodiscard]] QString exampleAcidRows();
 
+/** What the document's marked places are filled in from, besides the program's own data. */
+struct SourceInputs {
+    QString program = QStringLiteral("Velmora"); ///< name and version, for the title page
+    /** The edition's language, "en", "de", "es" or "fr": its words and its decimal separator. */
+    QString language = QStringLiteral("en");
+    /** The sample measurement (CSV) of the section on measured titrations; empty for none. */
+    QByteArray measuredCsv;
+};
+
 /**
  * The document's source with its marked places filled in: <!-- example-acids --> by the rows of
  * exampleAcidRows(), <!-- program --> by the program's name and version. Each place must occur
  * exactly once; a missing or doubled one is a problem (returned in `problem`, source unchanged).
  */
-[[nodiscard]] QString fillSource(const QString& source, const QString& program, QString* problem);
+[[nodiscard]] QString fillSource(const QString& source, const SourceInputs& inputs,
+                                 QString* problem);
 
 } // namespace velmora::theory

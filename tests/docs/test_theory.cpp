@@ -168,7 +168,9 @@ void TestTheory::everyPlaceIsFilledOnce() {
     QFETCH(QString, source);
     QFETCH(bool, accepted);
     QString problem;
-    const QString filled = fillSource(source, QStringLiteral("Velmora 9.9"), &problem);
+    SourceInputs inputs;
+    inputs.program = QStringLiteral("Velmora 9.9");
+    const QString filled = fillSource(source, inputs, &problem);
     QCOMPARE(problem.isEmpty(), accepted);
     if (!accepted) {
         QCOMPARE(filled, source);
