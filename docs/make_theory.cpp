@@ -3,7 +3,8 @@
  * velmora_make_theory - typesets the theory document that Velmora ships beside the program
  * (explain_multiproticacids.pdf) from its rich-text source.
  *
- * Usage: velmora_make_theory [--program "Velmora 1.0"] SOURCE.html OUTPUT.pdf
+ * Usage: velmora_make_theory [--program "Velmora 1.0"] [--language en|de|es|fr]
+ *                            [--translations DIR] [--measured FILE] SOURCE.html OUTPUT.pdf
  *
  * The source is Qt rich text, the HTML subset that QTextDocument reads, with marked places that
  * are filled in from the program's own data first (theorysource.h) and pictures drawn here
@@ -13,6 +14,13 @@
  * printed; every page is then painted into the PDF writer, scaled to its resolution, with a
  * running header and a "Page N of M" footer. The program needs a Qt platform plugin but no
  * display: the build runs it with QT_QPA_PLATFORM=offscreen.
+ *
+ * An edition in another language than English loads the program's translation of it
+ * (velmora_<language>.qm from --translations, by default the translations folder beside the
+ * generator), so that the program's words in the document (the example acids' names, the charts'
+ * axes) are those the program shows in that language; the generator's own words (footer, the
+ * title where the source has none) follow the language too. --measured names the sample
+ * measurement that the charts of a measured titration draw.
  *
  * The output is reproducible: the same source gives the same bytes. The hash seed is fixed
  * (the writer emits fonts in the order of a hash table), and the creation date is the time in
@@ -28,7 +36,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -38,6 +48,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <ctime>
 #include <optional>
@@ -62,7 +73,7 @@ struct PageGeometry {
 };
 
 void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double unitsPerMm,
-                         const QString& program, const QString& title, int pageNumber,
+                         const SourceInputs& inputs, const QString& title, int pageNumber,
                          int pageCount) {
     QFont font(kSansFamily);
     font.setPointSizeF(8.5);
@@ -74,14 +85,14 @@ void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double uni
     painter.setFont(font);
     painter.setPen(QColor(90, 90, 90));
     const double headerY = page.headerBaseline * unitsPerMm;
-    painter.drawText(QPointF(left, headerY), program);
+    painter.drawText(QPointF(left, headerY), inputs.program);
     painter.drawText(QPointF(right - metrics.horizontalAdvance(title), headerY), title);
     painter.setPen(QPen(QColor(150, 150, 150), 0.4 * unitsPerPoint(painter.device())));
     painter.drawLine(QPointF(left, page.headerRule * unitsPerMm),
                      QPointF(right, page.headerRule * unitsPerMm));
 
     painter.setPen(QColor(90, 90, 90));
-    const QString footer = QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount);
+    const QString footer = pageFooter(inputs.language, pageNumber, pageCount);
     painter.drawText(QPointF((left + right - metrics.horizontalAdvance(footer)) / 2,
                              page.footerBaseline * unitsPerMm),
                      footer);
@@ -89,14 +100,14 @@ void drawHeaderAndFooter(QPainter& painter, const PageGeometry& page, double uni
 }
 
 /** Typesets the filled-in source into PDF bytes; on failure, says why and returns nothing. */
-std::optional<QByteArray> typeset(const QString& html, const QString& program) {
+std::optional<QByteArray> typeset(const QString& html, const SourceInputs& inputs) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setCreator(program);
+    writer.setCreator(inputs.program);
 
     const PageGeometry page;
     const double unitsPerMm = writer.logicalDpiY() / kMmPerInch;
@@ -105,14 +116,15 @@ std::optional<QByteArray> typeset(const QString& html, const QString& program) {
 
     QTextDocument doc;
     doc.setUseDesignMetrics(true);
-    doc.documentLayout()->registerHandler(QTextFormat::ImageObject, new FigureHandler(&doc));
+    doc.documentLayout()->registerHandler(QTextFormat::ImageObject,
+                                          new FigureHandler(inputs, &doc));
     QFont body(kBodyFamily);
     body.setPointSizeF(kBodyPointSize);
     doc.setDefaultFont(body);
     doc.setDocumentMargin(0);
     doc.setPageSize(QSizeF(page.bodyWidth * pixelsPerMm, page.bodyHeight * pixelsPerMm));
     doc.setHtml(html);
-    if (!checkFigures(doc)) {
+    if (!checkFigures(doc, inputs)) {
         return std::nullopt;
     }
     if (!keepPagesWhole(doc)) {
@@ -122,7 +134,7 @@ std::optional<QByteArray> typeset(const QString& html, const QString& program) {
 
     QString title = doc.metaInformation(QTextDocument::DocumentTitle).trimmed();
     if (title.isEmpty()) {
-        title = QStringLiteral("Theory");
+        title = fallbackTitle(inputs.language);
     }
     writer.setTitle(title);
 
@@ -142,7 +154,7 @@ std::optional<QByteArray> typeset(const QString& html, const QString& program) {
         painter.scale(deviceUnitsPerPixel, deviceUnitsPerPixel);
         drawPage(painter, doc, index);
         painter.restore();
-        drawHeaderAndFooter(painter, page, unitsPerMm, program, title, index + 1, pageCount);
+        drawHeaderAndFooter(painter, page, unitsPerMm, inputs, title, index + 1, pageCount);
     }
     if (!painter.end()) {
         fail(QStringLiteral("cannot finish the PDF output"));
@@ -151,7 +163,29 @@ std::optional<QByteArray> typeset(const QString& html, const QString& program) {
     return buffer.data();
 }
 
-int run(const QString& sourcePath, const QString& outputPath, const QString& program) {
+/**
+ * Installs the program's translation into `language` from `folder`; English needs none. Returns
+ * whether the edition can speak its language.
+ */
+bool loadTranslation(const QString& language, const QString& folder, QTranslator& translator) {
+    if (language == QLatin1String("en")) {
+        return true;
+    }
+    const QString file = QDir(folder).filePath(QStringLiteral("velmora_%1.qm").arg(language));
+    if (!QFileInfo(file).isFile()) {
+        fail(QStringLiteral("no translation for the language \"%1\": %2 does not exist")
+                 .arg(language, file));
+        return false;
+    }
+    if (!translator.load(file) || !QCoreApplication::installTranslator(&translator)) {
+        fail(QStringLiteral("cannot load the translation %1").arg(file));
+        return false;
+    }
+    return true;
+}
+
+int run(const QString& sourcePath, const QString& outputPath, SourceInputs inputs,
+        const QString& measuredPath) {
     QString problem;
     const std::optional<qint64> epoch = sourceDateEpoch(&problem);
     if (!problem.isEmpty()) {
@@ -164,8 +198,14 @@ int run(const QString& sourcePath, const QString& outputPath, const QString& pro
         fail(QStringLiteral("cannot read %1: %2").arg(sourcePath, source.errorString()));
         return 1;
     }
-    SourceInputs inputs;
-    inputs.program = program;
+    if (!measuredPath.isEmpty()) {
+        QFile measured(measuredPath);
+        if (!measured.open(QIODevice::ReadOnly)) {
+            fail(QStringLiteral("cannot read %1: %2").arg(measuredPath, measured.errorString()));
+            return 1;
+        }
+        inputs.measuredCsv = measured.readAll();
+    }
     const QString html = fillSource(QString::fromUtf8(source.readAll()), inputs, &problem);
     if (!problem.isEmpty()) {
         fail(QStringLiteral("%1: %2").arg(sourcePath, problem));
@@ -179,7 +219,7 @@ int run(const QString& sourcePath, const QString& outputPath, const QString& pro
         }
     }
 
-    std::optional<QByteArray> pdf = typeset(html, program);
+    std::optional<QByteArray> pdf = typeset(html, inputs);
     if (!pdf) {
         return 1;
     }
@@ -220,6 +260,22 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Name and version of the program, for the title page and the header."),
         QStringLiteral("text"), QStringLiteral("Velmora"));
     parser.addOption(programOption);
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Language of the edition: %1.").arg(editionLanguages().join(u'|')),
+        QStringLiteral("code"), QStringLiteral("en"));
+    parser.addOption(languageOption);
+    const QCommandLineOption translationsOption(
+        QStringLiteral("translations"),
+        QStringLiteral("Folder of the program's translations velmora_<language>.qm."),
+        QStringLiteral("folder"),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
+    parser.addOption(translationsOption);
+    const QCommandLineOption measuredOption(
+        QStringLiteral("measured"),
+        QStringLiteral("Sample measurement (CSV) that the charts of a measured titration draw."),
+        QStringLiteral("file"));
+    parser.addOption(measuredOption);
     parser.addPositionalArgument(QStringLiteral("source"),
                                  QStringLiteral("Rich-text (HTML) source of the document."));
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("PDF file to write."));
@@ -229,5 +285,17 @@ int main(int argc, char* argv[]) {
         fail(QStringLiteral("expected a source file and an output file"));
         parser.showHelp(2);
     }
-    return run(args.at(0), args.at(1), parser.value(programOption));
+    SourceInputs inputs;
+    inputs.program = parser.value(programOption);
+    inputs.language = parser.value(languageOption);
+    if (!editionLanguages().contains(inputs.language)) {
+        fail(QStringLiteral("--language: \"%1\" is not one of %2")
+                 .arg(inputs.language, editionLanguages().join(QStringLiteral(", "))));
+        return 2;
+    }
+    QTranslator translator;
+    if (!loadTranslation(inputs.language, parser.value(translationsOption), translator)) {
+        return 1;
+    }
+    return run(args.at(0), args.at(1), inputs, parser.value(measuredOption));
 }

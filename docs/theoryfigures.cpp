@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theoryfigures.h"
 
+#include "theorycharts.h"
 #include "theorystyle.h"
 
 #include "charts/chartdata.h"
@@ -95,7 +96,8 @@ private:
     double m_width = 0.0;
 };
 
-void drawAxes(QPainter* painter, const QRectF& rect, const QRectF& plot) {
+void drawAxes(QPainter* painter, const QRectF& rect, const QRectF& plot,
+              const charts::ChartTexts& texts) {
     const QPaintDevice* device = painter->device();
     const double pt = unitsPerPoint(device);
     QFont tickFont(kSansFamily);
@@ -130,7 +132,8 @@ void drawAxes(QPainter* painter, const QRectF& rect, const QRectF& plot) {
         painter->drawLine(QPointF(plot.left(), Y(tenth / 10.0)),
                           QPointF(plot.left() + 3 * pt, Y(tenth / 10.0)));
         if (tenth % 2 == 0) {
-            const QString text = QString::number(tenth / 10.0, 'f', 1);
+            const QString text =
+                QString::number(tenth / 10.0, 'f', 1).replace(u'.', texts.decimalPoint);
             painter->drawText(QPointF(plot.left() - 4 * pt - tickMetrics.horizontalAdvance(text),
                                       Y(tenth / 10.0) + tickMetrics.capHeight() / 2),
                               text);
@@ -141,11 +144,11 @@ void drawAxes(QPainter* painter, const QRectF& rect, const QRectF& plot) {
     axisFont.setItalic(true);
     painter->setFont(axisFont);
     const QFontMetricsF axisMetrics(axisFont, device);
-    const QString xTitle = QStringLiteral("pH");
+    const QString& xTitle = texts.phAxis;
     painter->drawText(QPointF(plot.center().x() - axisMetrics.horizontalAdvance(xTitle) / 2,
                               rect.bottom() - axisMetrics.descent()),
                       xTitle);
-    const QString yTitle = QStringLiteral("fraction \u03b1");
+    const QString& yTitle = texts.fractionAxis;
     painter->save();
     painter->translate(rect.left() + axisMetrics.ascent(),
                        plot.center().y() + axisMetrics.horizontalAdvance(yTitle) / 2);
@@ -154,8 +157,12 @@ void drawAxes(QPainter* painter, const QRectF& rect, const QRectF& plot) {
     painter->restore();
 }
 
-/** A distribution diagram for the given pKa values, pH 0..14 across, fraction 0..1 up. */
-void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double>& pKa) {
+/**
+ * A distribution diagram for the given pKa values, pH 0..14 across, fraction 0..1 up, its axes'
+ * words and numbers as the charts of the edition have them.
+ */
+void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double>& pKa,
+                 const charts::ChartTexts& texts) {
     const QPaintDevice* device = painter->device();
     const double pt = unitsPerPoint(device);
     const QRectF plot(rect.left() + 34 * pt, rect.top() + 6 * pt, rect.width() - 42 * pt,
@@ -166,7 +173,7 @@ void drawDiagram(QPainter* painter, const QRectF& rect, const std::vector<double
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->fillRect(plot, Qt::white);
-    drawAxes(painter, rect, plot);
+    drawAxes(painter, rect, plot, texts);
 
     // Curves, sampled every 0.01 pH.
     const model::Acid acid = acidWith(pKa);
@@ -268,6 +275,13 @@ std::optional<Figure> parseFigure(const QString& source) {
     if (source == QLatin1String("symbol:equilibrium")) {
         return Figure{Figure::Kind::Equilibrium, {}};
     }
+    if (source.startsWith(QLatin1String("chart:"))) {
+        const QString name = source.mid(6);
+        if (!isChartFigure(name)) {
+            return std::nullopt;
+        }
+        return Figure{Figure::Kind::Chart, {}, name};
+    }
     if (!source.startsWith(QLatin1String("diagram:"))) {
         return std::nullopt;
     }
@@ -290,7 +304,7 @@ std::optional<Figure> parseFigure(const QString& source) {
     return figure;
 }
 
-bool checkFigures(const QTextDocument& doc) {
+bool checkFigures(const QTextDocument& doc, const SourceInputs& inputs) {
     bool ok = true;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -299,11 +313,17 @@ bool checkFigures(const QTextDocument& doc) {
                 continue;
             }
             const QTextImageFormat image = format.toImageFormat();
-            if (!parseFigure(image.name())) {
+            const std::optional<Figure> figure = parseFigure(image.name());
+            QString problem;
+            if (!figure) {
                 fail(QStringLiteral("unknown picture \"%1\"").arg(image.name()));
                 ok = false;
             } else if (image.width() <= 0 || image.height() <= 0) {
                 fail(QStringLiteral("picture \"%1\" needs a width and a height").arg(image.name()));
+                ok = false;
+            } else if (figure->kind == Figure::Kind::Chart &&
+                       !chartFigure(figure->chart, inputs, charts::kDefaultChartSize, &problem)) {
+                fail(QStringLiteral("picture \"%1\": %2").arg(image.name(), problem));
                 ok = false;
             }
         }
@@ -322,6 +342,16 @@ void FigureHandler::drawObject(QPainter* painter, const QRectF& rect, QTextDocum
     if (!figure) {
         return; // refused before layout, see checkFigures()
     }
+    if (figure->kind == Figure::Kind::Chart) {
+        // Laid out in the chart's own pixels, scaled into the layout's: vector all the way.
+        QString problem;
+        const std::optional<charts::ChartRequest> request =
+            chartFigure(figure->chart, m_inputs, chartCanvas(rect.size()), &problem);
+        if (request) {
+            drawChartFigure(*painter, rect, *request);
+        }
+        return;
+    }
     const QRectF deviceRect = painter->transform().mapRect(rect);
     painter->save();
     painter->resetTransform();
@@ -331,7 +361,7 @@ void FigureHandler::drawObject(QPainter* painter, const QRectF& rect, QTextDocum
                             ? format.foreground().color()
                             : QColor(Qt::black));
     } else {
-        drawDiagram(painter, deviceRect, figure->pKa);
+        drawDiagram(painter, deviceRect, figure->pKa, editionChartTexts(m_inputs.language));
     }
     painter->restore();
 }

@@ -11,6 +11,7 @@
 #include <QTextList>
 #include <QTextTable>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -173,7 +174,46 @@ private:
     double m_height;
 };
 
+/** The generator's own words in each edition's language. */
+struct EditionWords {
+    const char* language;
+    const char* footer; ///< %1 the page's number, %2 the number of pages
+    const char* title;
+};
+
+constexpr std::array kEditionWords{
+    EditionWords{"en", "Page %1 of %2", "Theory"},
+    EditionWords{"de", "Seite %1 von %2", "Theorie"},
+    EditionWords{"es", "Página %1 de %2", "Teoría"},
+    EditionWords{"fr", "Page %1 sur %2", "Théorie"},
+};
+
+const EditionWords& wordsOf(const QString& language) {
+    for (const EditionWords& words : kEditionWords) {
+        if (language == QLatin1String(words.language)) {
+            return words;
+        }
+    }
+    return kEditionWords.front();
+}
+
 } // namespace
+
+QStringList editionLanguages() {
+    QStringList languages;
+    for (const EditionWords& words : kEditionWords) {
+        languages << QString::fromLatin1(words.language);
+    }
+    return languages;
+}
+
+QString pageFooter(const QString& language, int number, int count) {
+    return QString::fromUtf8(wordsOf(language).footer).arg(number).arg(count);
+}
+
+QString fallbackTitle(const QString& language) {
+    return QString::fromUtf8(wordsOf(language).title);
+}
 
 bool keepPagesWhole(QTextDocument& doc) {
     // Every change settles one place for good; a document has far fewer pages than this.

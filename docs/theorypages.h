@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QPainter;
 class QTextDocument;
 
@@ -24,5 +27,17 @@ namespace velmora::theory {
  * of a neighbouring page comes along as hidden text, which a PDF would keep for search and copy.
  */
 void drawPage(QPainter& painter, QTextDocument& doc, int index);
+
+/** The languages the document is typeset in, English first: "en", "de", "es", "fr". */
+[[nodiscard]] QStringList editionLanguages();
+
+/**
+ * The footer of page `number` of `count` in an edition's language: "Page 2 of 9", "Seite 2 von 9",
+ * "Página 2 de 9", "Page 2 sur 9"; English for a language not in editionLanguages().
+ */
+[[nodiscard]] QString pageFooter(const QString& language, int number, int count);
+
+/** The document's title where its source gives none, in an edition's language ("Theory"). */
+[[nodiscard]] QString fallbackTitle(const QString& language);
 
 } // namespace velmora::theory

@@ -2737,6 +2737,11 @@ Looked in:
 Gesucht in:
 %2</translation>
     </message>
+    <message>
+        <source>Its edition in your language, %1, was looked for there too.</source>
+        <extracomment>Follows the list of folders where the theory document was not found; %1 is the document&apos;s file name in the user&apos;s language.</extracomment>
+        <translation>Auch seine Ausgabe in Ihrer Sprache, %1, wurde dort gesucht.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::TypedNumber</name>

@@ -2737,6 +2737,11 @@ Looked in:
 Se buscó en:
 %2</translation>
     </message>
+    <message>
+        <source>Its edition in your language, %1, was looked for there too.</source>
+        <extracomment>Follows the list of folders where the theory document was not found; %1 is the document&apos;s file name in the user&apos;s language.</extracomment>
+        <translation>También se buscó allí la edición en su idioma, %1.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::TypedNumber</name>

@@ -2737,6 +2737,11 @@ Looked in:
 Emplacements examinés&#xa0;:
 %2</translation>
     </message>
+    <message>
+        <source>Its edition in your language, %1, was looked for there too.</source>
+        <extracomment>Follows the list of folders where the theory document was not found; %1 is the document&apos;s file name in the user&apos;s language.</extracomment>
+        <translation>Son édition dans votre langue, %1, y a aussi été cherchée.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::TypedNumber</name>

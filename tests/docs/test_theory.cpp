@@ -57,8 +57,20 @@ QList<Word> wordsOf(const QString& pdf) {
     return words;
 }
 
+/**
+ * The source of the document's edition in `language`: its translated source where it has one,
+ * else the English source, typeset in that language all the same.
+ */
+QString editionSource(const QString& language) {
+    const QFileInfo english(QStringLiteral(VELMORA_THEORY_SOURCE));
+    const QFileInfo translated(
+        english.dir().filePath(QStringLiteral("theory.%1.html").arg(language)));
+    return language != u"en" && translated.isFile() ? translated.filePath() : english.filePath();
+}
+
 /** Runs the generator on the document's source; returns the PDF's bytes, empty on failure. */
-QByteArray generate(const QTemporaryDir& dir, const QString& name, const QStringList& environment) {
+QByteArray generate(const QTemporaryDir& dir, const QString& name, const QStringList& environment,
+                    const QString& language = QStringLiteral("en")) {
     const QString output = dir.filePath(name);
     QProcess generator;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -70,7 +82,9 @@ QByteArray generate(const QTemporaryDir& dir, const QString& name, const QString
     generator.setProcessEnvironment(env);
     generator.start(QStringLiteral(VELMORA_MAKE_THEORY),
                     {QStringLiteral("--program"), QStringLiteral(VELMORA_PROGRAM_LINE),
-                     QStringLiteral(VELMORA_THEORY_SOURCE), output});
+                     QStringLiteral("--language"), language, QStringLiteral("--translations"),
+                     QStringLiteral(VELMORA_TRANSLATIONS_DIR), QStringLiteral("--measured"),
+                     QStringLiteral(VELMORA_MEASURED_CSV), editionSource(language), output});
     if (!generator.waitForFinished(120000) || generator.exitCode() != 0) {
         qWarning() << generator.readAllStandardError();
         return {};
@@ -109,6 +123,7 @@ private slots:
     void creationDate();
     void sourceDateEpoch_data();
     void sourceDateEpoch();
+    void sameSourceSameBytes_data();
     void sameSourceSameBytes();
     void noBuildTimeWithoutSourceDateEpoch();
     void noTextOutsideThePagesBodies();
@@ -241,16 +256,24 @@ void TestTheory::sourceDateEpoch() {
     QCOMPARE(epoch.value_or(-1), seconds);
 }
 
+void TestTheory::sameSourceSameBytes_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+}
+
 void TestTheory::sameSourceSameBytes() {
+    QFETCH(QString, language);
     QTemporaryDir dir;
     // Two builds in different time zones at different moments give the same document.
-    const QByteArray first =
-        generate(dir, QStringLiteral("first.pdf"),
-                 {QStringLiteral("SOURCE_DATE_EPOCH=1700000000"), QStringLiteral("TZ=UTC")});
+    const QByteArray first = generate(
+        dir, QStringLiteral("first.pdf"),
+        {QStringLiteral("SOURCE_DATE_EPOCH=1700000000"), QStringLiteral("TZ=UTC")}, language);
     QTest::qWait(1100); // a clock's second apart
     const QByteArray second = generate(
         dir, QStringLiteral("second.pdf"),
-        {QStringLiteral("SOURCE_DATE_EPOCH=1700000000"), QStringLiteral("TZ=America/New_York")});
+        {QStringLiteral("SOURCE_DATE_EPOCH=1700000000"), QStringLiteral("TZ=America/New_York")},
+        language);
     QVERIFY(!first.isEmpty());
     QVERIFY(first == second);
     QVERIFY(first.contains("/CreationDate (D:20231114221320Z)"));

@@ -3,6 +3,8 @@
 
 #include "desktop.h"
 
+#include "language/language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,25 +22,59 @@ QStringList theoryFolders() {
     return folders;
 }
 
-bool openTheoryDocument(const QStringList& folders, QWidget* parent) {
-    const QString name = QString::fromLatin1(kTheoryDocument);
+QString theoryDocumentName(const QString& language) {
+    if (language.isEmpty() || language == u"en") {
+        return QString::fromLatin1(kTheoryDocument);
+    }
+    return QStringLiteral("explain_multiproticacids.%1.pdf").arg(language);
+}
+
+QString interfaceLanguage() {
+    const std::optional<language::Translation> translation =
+        language::findTranslation(language::wantedLanguages(language::Environment::current()),
+                                  language::translationFolders(language::programFolder()));
+    return translation ? translation->name : QStringLiteral("en");
+}
+
+QString findTheoryDocument(const QStringList& folders, const QString& language) {
+    const QStringList names{theoryDocumentName(language), QString::fromLatin1(kTheoryDocument)};
     for (const QString& folder : folders) {
-        const QFileInfo document(QDir(folder).filePath(name));
-        if (document.isFile()) {
-            return openWithDesktop(
-                QUrl::fromLocalFile(document.absoluteFilePath()), parent,
-                //: Takes the place of %1 in "The desktop could not open %1."
-                QCoreApplication::translate("velmora::ui::TheoryDocument", "the theory document"));
+        for (const QString& name : names) {
+            const QFileInfo document(QDir(folder).filePath(name));
+            if (document.isFile()) {
+                return document.absoluteFilePath();
+            }
         }
+    }
+    return {};
+}
+
+bool openTheoryDocument(const QStringList& folders, QWidget* parent, const QString& language) {
+    if (const QString document = findTheoryDocument(folders, language); !document.isEmpty()) {
+        return openWithDesktop(
+            QUrl::fromLocalFile(document), parent,
+            //: Takes the place of %1 in "The desktop could not open %1."
+            QCoreApplication::translate("velmora::ui::TheoryDocument", "the theory document"));
     }
     QStringList places;
     for (const QString& folder : folders) {
         places << QDir::toNativeSeparators(folder);
     }
-    showProblem(parent, QCoreApplication::translate(
-                            "velmora::ui::TheoryDocument",
-                            "The theory document %1 was not found.\n\nLooked in:\n%2")
-                            .arg(name, places.join(u'\n')));
+    const QString english = QString::fromLatin1(kTheoryDocument);
+    QString message =
+        QCoreApplication::translate("velmora::ui::TheoryDocument",
+                                    "The theory document %1 was not found.\n\nLooked in:\n%2")
+            .arg(english, places.join(u'\n'));
+    if (const QString edition = theoryDocumentName(language); edition != english) {
+        //: Follows the list of folders where the theory document was not found; %1 is the
+        //: document's file name in the user's language.
+        message += QStringLiteral("\n\n") +
+                   QCoreApplication::translate("velmora::ui::TheoryDocument",
+                                               "Its edition in your language, %1, was looked for "
+                                               "there too.")
+                       .arg(edition);
+    }
+    showProblem(parent, message);
     return false;
 }
 
