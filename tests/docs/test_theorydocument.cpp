@@ -19,6 +19,8 @@ private slots:
     void editionName();
     void editionChosen_data();
     void editionChosen();
+    void interfaceLanguage_data();
+    void interfaceLanguage();
 };
 
 void TestTheoryDocument::editionName_data() {
@@ -85,6 +87,35 @@ void TestTheoryDocument::editionChosen() {
         {root.filePath(QStringLiteral("first")), root.filePath(QStringLiteral("second"))},
         language);
     QCOMPARE(found, opened.isEmpty() ? QString() : root.filePath(opened));
+}
+
+void TestTheoryDocument::interfaceLanguage_data() {
+    QTest::addColumn<QByteArray>("languages"); ///< LANGUAGE
+    QTest::addColumn<QByteArray>("locale");    ///< LC_ALL
+    QTest::addColumn<QString>("spoken");
+    // The program's translations are German, Spanish and French, beside this test as beside the
+    // program.
+    QTest::newRow("German") << QByteArray("de") << QByteArray("de_DE.UTF-8") << "de";
+    QTest::newRow("first that is translated") << QByteArray("it:fr:de") << QByteArray() << "fr";
+    QTest::newRow("locale alone") << QByteArray() << QByteArray("es_ES.UTF-8") << "es";
+    QTest::newRow("untranslated") << QByteArray("it") << QByteArray("it_IT.UTF-8") << "en";
+    QTest::newRow("the C locale") << QByteArray("de") << QByteArray("C") << "en";
+    QTest::newRow("English before German") << QByteArray("en:de") << QByteArray() << "en";
+}
+
+void TestTheoryDocument::interfaceLanguage() {
+    QFETCH(QByteArray, languages);
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, spoken);
+    const QByteArray previousLanguages = qgetenv("LANGUAGE");
+    const QByteArray previousLocale = qgetenv("LC_ALL");
+    auto restore = qScopeGuard([&] {
+        qputenv("LANGUAGE", previousLanguages);
+        qputenv("LC_ALL", previousLocale);
+    });
+    qputenv("LANGUAGE", languages);
+    qputenv("LC_ALL", locale);
+    QCOMPARE(velmora::ui::interfaceLanguage(), spoken);
 }
 
 QTEST_MAIN(TestTheoryDocument)

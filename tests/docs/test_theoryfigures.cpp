@@ -9,6 +9,8 @@
 
 #include "charts/solutionchart.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -139,9 +141,10 @@ QString sourceWith(const QString& pictures) {
     return html.insert(at, first);
 }
 
-/** Every chart the document can show, two a line. */
+/** Every chart the document can show, two a line, and a diagram. */
 QString everyChart() {
-    QString pictures;
+    QString pictures =
+        QStringLiteral("<img src=\"diagram:2.15,7.20\" width=\"300\" height=\"190\"> ");
     for (const QString& name : chartFigureNames()) {
         pictures +=
             QStringLiteral("<img src=\"chart:%1\" width=\"300\" height=\"190\"> ").arg(name);
@@ -192,6 +195,8 @@ private slots:
     void picturesAreChecked();
     void chartCanvas_data();
     void chartCanvas();
+    void chartFillsItsPicture_data();
+    void chartFillsItsPicture();
     void solutionPhMarked();
     void titrationMarks_data();
     void titrationMarks();
@@ -276,6 +281,41 @@ void TestTheoryFigures::chartCanvas() {
     QFETCH(QSizeF, css);
     QFETCH(QSize, canvas);
     QCOMPARE(velmora::theory::chartCanvas(css), canvas);
+}
+
+void TestTheoryFigures::chartFillsItsPicture_data() {
+    QTest::addColumn<QRect>("picture");
+    QTest::newRow("at the corner") << QRect(0, 0, 200, 125);
+    QTest::newRow("inside") << QRect(37, 21, 160, 100);
+    QTest::newRow("wider than the chart's shape") << QRect(10, 50, 230, 90);
+}
+
+void TestTheoryFigures::chartFillsItsPicture() {
+    QFETCH(QRect, picture);
+    QString problem;
+    const std::optional<ChartRequest> request =
+        chartFigure(QStringLiteral("buffer-acetic"), {},
+                    velmora::theory::chartCanvas(picture.size()), &problem);
+    QVERIFY2(request, qPrintable(problem));
+    QImage image(260, 160, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    {
+        QPainter painter(&image);
+        drawChartFigure(painter, picture, *request);
+    }
+    // The chart's white ground reaches the picture's corners and not a pixel beyond.
+    for (const QPoint corner :
+         {picture.topLeft(), picture.topRight(), picture.bottomLeft(), picture.bottomRight()}) {
+        QCOMPARE(image.pixelColor(corner), QColor(Qt::white));
+    }
+    for (const QPoint outside :
+         {picture.topLeft() + QPoint(-1, -1), picture.bottomRight() + QPoint(1, 1),
+          QPoint(picture.right() + 1, picture.top()),
+          QPoint(picture.left(), picture.bottom() + 1)}) {
+        if (image.rect().contains(outside)) {
+            QCOMPARE(image.pixelColor(outside), QColor(Qt::blue));
+        }
+    }
 }
 
 void TestTheoryFigures::solutionPhMarked() {
