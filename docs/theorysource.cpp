@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theorysource.h"
 
+#include "theorynumbers.h"
+
 #include "diagram/formula.h"
+#include "model/message.h"
 #include "model/presets.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace velmora::theory {
 
@@ -15,11 +22,67 @@ namespace {
 const QString kExampleAcids = QStringLiteral("<!-- example-acids -->");
 const QString kProgram = QStringLiteral("<!-- program -->");
 
-QString acidType(int protons) {
-    static const std::array<QString, 4> types{
-        QStringLiteral("monoprotic"), QStringLiteral("diprotic"), QStringLiteral("triprotic"),
-        QStringLiteral("tetraprotic")};
-    return types.at(static_cast<std::size_t>(protons - 1));
+const QString kExampleSources = QStringLiteral("<!-- example-sources -->");
+
+/** The kind of acid by its number of protons, in the edition's language. */
+QString acidType(int protons, const QString& language) {
+    using Types = std::array<const char*, 4>;
+    static const std::array<std::pair<const char*, Types>, 4> types{{
+        {"en", {"monoprotic", "diprotic", "triprotic", "tetraprotic"}},
+        {"de", {"einprotonig", "zweiprotonig", "dreiprotonig", "vierprotonig"}},
+        {"es", {"monoprótico", "diprótico", "triprótico", "tetraprótico"}},
+        {"fr", {"monoprotique", "diprotique", "triprotique", "tétraprotique"}},
+    }};
+    for (const auto& [code, words] : types) {
+        if (language == QLatin1String(code)) {
+            return QString::fromUtf8(words.at(static_cast<std::size_t>(protons - 1)));
+        }
+    }
+    return QString::fromUtf8(types.front().second.at(static_cast<std::size_t>(protons - 1)));
+}
+
+/** An example acid's text (name, source) in the language whose translations are loaded. */
+QString presetText(const std::string& english) {
+    return QCoreApplication::translate(model::kPresetContext, english.c_str());
+}
+
+/** A number written with a decimal point, as the table of constants has them, in a language. */
+QString localDecimal(double value, int decimals, const QString& language) {
+    QString text = QString::number(value, 'f', decimals);
+    if (language != QLatin1String("en")) {
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    return text;
+}
+
+/** Fills every <!-- n:NAME --> with its number; an unknown name is a problem. */
+QString fillNumbers(const QString& source, const std::vector<TheoryNumber>& numbers,
+                    const QString& language, bool measurementGiven, QString* problem) {
+    static const QRegularExpression place(QStringLiteral("<!-- n:([A-Za-z0-9.-]+) -->"));
+    QString filled;
+    qsizetype from = 0;
+    QRegularExpressionMatchIterator matches = place.globalMatch(source);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        const QString name = match.captured(1);
+        const auto found = std::find_if(numbers.begin(), numbers.end(),
+                                        [&](const TheoryNumber& n) { return n.name == name; });
+        if (found == numbers.end()) {
+            *problem = name.startsWith(kMeasuredPrefix) && !measurementGiven
+                           ? QStringLiteral("the source quotes the number %1, which is computed "
+                                            "from the sample measurement, and none was given")
+                                 .arg(name)
+                           : QStringLiteral("the source quotes the number %1, which is not "
+                                            "computed")
+                                 .arg(name);
+            return source;
+        }
+        filled += source.mid(from, match.capturedStart() - from);
+        filled += numberHtml(*found, language);
+        from = match.capturedEnd();
+    }
+    filled += source.mid(from);
+    return filled;
 }
 
 } // namespace
@@ -43,7 +106,7 @@ QString formulaHtml(const QString& formula) {
     return html;
 }
 
-QString exampleAcidRows() {
+QString exampleAcidRows(const QString& language) {
     QString rows;
     for (const model::Preset& preset : model::presets()) {
         QStringList formulas;
@@ -52,18 +115,28 @@ QString exampleAcidRows() {
         }
         QStringList values;
         for (double value : preset.pKa) {
-            values << QString::number(value, 'f', 2);
+            values << localDecimal(value, 2, language);
         }
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>\n")
-                    .arg(QString::fromStdString(preset.name).toHtmlEscaped(),
-                         acidType(preset.protons()), formulas.join(QStringLiteral(", ")),
-                         values.join(QStringLiteral(", ")));
+                    .arg(presetText(preset.name).toHtmlEscaped(),
+                         acidType(preset.protons(), language), formulas.join(QStringLiteral(", ")),
+                         values.join(language == QLatin1String("en") ? QStringLiteral(", ")
+                                                                     : QStringLiteral("; ")));
     }
     return rows;
 }
 
+QString exampleSources() {
+    QStringList sources;
+    for (const model::Preset& preset : model::presets()) {
+        sources << QStringLiteral("%1: %2").arg(presetText(preset.name).toHtmlEscaped(),
+                                                presetText(preset.source).toHtmlEscaped());
+    }
+    return sources.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
 QString fillSource(const QString& source, const SourceInputs& inputs, QString* problem) {
-    for (const QString& place : {kExampleAcids, kProgram}) {
+    for (const QString& place : {kExampleAcids, kExampleSources, kProgram}) {
         const qsizetype count = source.count(place);
         if (count != 1) {
             *problem = QStringLiteral("the source has %1 times the place %2, not once")
@@ -72,8 +145,17 @@ QString fillSource(const QString& source, const SourceInputs& inputs, QString* p
             return source;
         }
     }
-    QString filled = source;
-    filled.replace(kExampleAcids, exampleAcidRows());
+    const std::vector<TheoryNumber> numbers = theoryNumbers(inputs.measuredCsv, problem);
+    if (!problem->isEmpty()) {
+        return source;
+    }
+    QString filled =
+        fillNumbers(source, numbers, inputs.language, !inputs.measuredCsv.isEmpty(), problem);
+    if (!problem->isEmpty()) {
+        return source;
+    }
+    filled.replace(kExampleAcids, exampleAcidRows(inputs.language));
+    filled.replace(kExampleSources, exampleSources());
     filled.replace(kProgram, inputs.program.toHtmlEscaped());
     problem->clear();
     return filled;

@@ -170,11 +170,15 @@ void TestTheory::formulaHtml() {
 void TestTheory::everyPlaceIsFilledOnce_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<bool>("accepted");
-    const QString both =
-        QStringLiteral("<p><!-- program --></p><table><!-- example-acids --></table>");
-    QTest::newRow("both places") << both << true;
-    QTest::newRow("no table place") << "<p><!-- program --></p>" << false;
-    QTest::newRow("no program place") << "<table><!-- example-acids --></table>" << false;
+    const QString both = QStringLiteral("<p><!-- program --></p><table><!-- example-acids -->"
+                                        "</table><p><!-- example-sources --></p>");
+    QTest::newRow("every place") << both << true;
+    QTest::newRow("no table place")
+        << "<p><!-- program --></p><p><!-- example-sources --></p>" << false;
+    QTest::newRow("no program place")
+        << "<table><!-- example-acids --></table><p><!-- example-sources --></p>" << false;
+    QTest::newRow("no sources place")
+        << "<p><!-- program --></p><table><!-- example-acids --></table>" << false;
     QTest::newRow("table place twice") << both + "<!-- example-acids -->" << false;
     QTest::newRow("misspelt place") << "<!-- program --><!-- example-acid -->" << false;
 }

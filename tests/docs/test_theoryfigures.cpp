@@ -134,6 +134,8 @@ QString sourceWith(const QString& pictures) {
     }
     QString html = QString::fromUtf8(file.readAll());
     html.remove(QRegularExpression(QStringLiteral("<img[^>]*src=\"chart:[^>]*>")));
+    // The numbers quoted from the sample measurement need it too; the charts alone are tried here.
+    html.remove(QRegularExpression(QStringLiteral("<!-- n:measured-[^ ]* -->")));
     const QString first =
         QStringLiteral("<p style=\"page-break-after: always\">%1</p>").arg(pictures);
     const qsizetype body = html.indexOf(QStringLiteral("<body"));
