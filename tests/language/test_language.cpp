@@ -303,7 +303,7 @@ void TestLanguage::everyModelTextTranslated() {
     };
     for (const model::Preset& preset : model::presets()) {
         check(model::kPresetContext, preset.name);
-        check(model::kPresetContext, preset.source);
+        check(model::kSourceContext, preset.source);
         check(model::kPresetContext, preset.note);
     }
     for (const model::Problem& problem : everyProblem()) {
