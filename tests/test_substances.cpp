@@ -267,6 +267,7 @@ private slots:
         QTest::newRow("one value in hundredths last") << QList<double>{2.0, 6.5, 10.37} << 2;
         QTest::newRow("one value in hundredths first") << QList<double>{1.25, 4.3} << 2;
         QTest::newRow("a single value") << QList<double>{4.76} << 2;
+        QTest::newRow("a single hundredth") << QList<double>{2.01, 7.0} << 2;
     }
     void exampleValuesDecimals() {
         QFETCH(QList<double>, pKa);
