@@ -165,6 +165,14 @@ void TestExport::refusedCommandLines_data() {
     row("escape in a value", {"--export", "a.png", "--pka", "1\x1b[2J"}, "'1\\x1b[2J'");
     row("newline in an unknown option", {"--export", "a.png", "--x\ny"}, "x\\ny");
     row("tab in a preset", {"--export", "a.png", "--preset", "ed\tta"}, "'ed\\tta'");
+    // An unknown acid is refused with the names the option takes, also an acid that is only in
+    // the library of substances.
+    row("unknown preset", {"--export", "a.png", "--preset", "vinegar"},
+        "'vinegar'; the example acids are acetic, oxalic, carbonic, sulfurous, glycine, "
+        "phosphoric, citric, arsenic, edta");
+    row("hydrogen sulfide is no example acid",
+        {"--export", "a.png", "--preset", "hydrogen-sulfide"},
+        "'hydrogen-sulfide'; the example acids are acetic,");
 }
 
 void TestExport::refusedCommandLines() {

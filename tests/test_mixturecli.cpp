@@ -270,6 +270,15 @@ void TestMixtureCli::solvedAsPublished_data() {
     QTest::newRow("ammonium acetate")
         << QStringList{"--solve", "--add", "0.1:9.25:charge=1", "--add", "0.1:sodium-acetate"}
         << 7.005 << 0.005 << QByteArray("\nHA\\^\\+ ");
+    // Sulfurous acid, pKa1 1.86, 0.1 mol/L: x²/(0.1 − x) = 10^−1.86 gives x = 0.03089, pH 1.510.
+    QTest::newRow("sulfurous acid")
+        << QStringList{"--solve", "--add", "0.1:sulfurous"} << 1.510 << 0.001
+        << QByteArray("\nH2SO3 0\\.0691\\d mol/L\nHSO3\\^- 0\\.0308\\d mol/L\nSO3\\^2- ");
+    // Hydrogen sulfide, pKa 7.05 and 19, 0.1 mol/L: x = √(0.1 · 10^−7.05) = 9.44e-5, pH 4.025;
+    // [S2−] is then Ka2 = 1e-19.
+    QTest::newRow("hydrogen sulfide")
+        << QStringList{"--solve", "--add", "0.1:hydrogen-sulfide"} << 4.025 << 0.001
+        << QByteArray("\nHS\\^- 9\\.4\\d\\de-05 mol/L\nS\\^2- 1\\.00\\de-19 mol/L\n$");
     // Water: pKw/2, 14.946/2 at 0 °C and 13.266/2 at 50 °C (Harned and Robinson).
     QTest::newRow("water at 0 degrees") << QStringList{"--solve", "--temperature", "0"} << 7.473
                                         << 0.002 << QByteArray("^pH 7\\.47\\d\\d\n$");

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The library of acids, bases and salts: its entries' formulas, charges and constants hang
 // together, the example acids are the same, the named forms point at real species, and the
-// constants agree with published values.
+// constants agree with published values and say where they come from.
 
+#include "model/mixture.h"
 #include "model/presets.h"
 #include "model/substances.h"
 
@@ -159,17 +160,121 @@ private slots:
         QCOMPARE(examples, menu);
     }
 
-    void exampleAcidsAreThePresets() {
+    void exampleAcidsAreThePresets_data() {
+        QTest::addColumn<QString>("key");
         for (const Preset& p : presets()) {
-            const Substance* s = findSubstance(p.key);
-            QVERIFY2(s != nullptr, p.key.c_str());
-            QCOMPARE(std::string(s->name), p.name);
-            QCOMPARE(s->formulas, p.formulas);
-            QCOMPARE(s->pKa, p.pKa);
-            QCOMPARE(std::string(s->source), p.source);
-            QCOMPARE(std::string(s->context), std::string(kPresetContext));
-            QVERIFY(s->kind == SubstanceKind::Weak);
+            QTest::newRow(p.key.c_str()) << QString::fromStdString(p.key);
         }
+    }
+    void exampleAcidsAreThePresets() {
+        QFETCH(QString, key);
+        const Preset& p = *findPreset(key.toStdString());
+        const Substance* s = findSubstance(p.key);
+        QVERIFY2(s != nullptr, p.key.c_str());
+        QCOMPARE(std::string(s->name), p.name);
+        QCOMPARE(s->formulas, p.formulas);
+        QCOMPARE(s->pKa, p.pKa);
+        QCOMPARE(std::string(s->source), p.source);
+        QCOMPARE(std::string(s->context), std::string(kPresetContext));
+        QVERIFY(s->kind == SubstanceKind::Weak);
+        // No other entry offers the same acid, under its formula, with other values.
+        for (const Substance& other : substances()) {
+            if (&other != s && !other.formulas.empty() &&
+                other.formulas.front() == p.formulas.front()) {
+                QVERIFY2(other.pKa == p.pKa, other.key.c_str());
+                QCOMPARE(std::string(other.source), p.source);
+            }
+        }
+    }
+
+    // The acids the plot's menu offered before keep their keys for recipes and --add, but only
+    // the example acids are presets.
+    void presetsAreExactlyTheExampleAcids_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("preset");
+        QTest::newRow("sulfurous acid") << "sulfurous" << true;
+        QTest::newRow("hydrogen sulfide") << "hydrogen-sulfide" << false;
+        QTest::newRow("oxalic acid") << "oxalic" << true;
+        QTest::newRow("formic acid") << "formic" << false;
+        QTest::newRow("sodium acetate") << "sodium-acetate" << false;
+    }
+    void presetsAreExactlyTheExampleAcids() {
+        QFETCH(QString, key);
+        QFETCH(bool, preset);
+        QVERIFY(findSubstance(key.toStdString()) != nullptr);
+        QCOMPARE(findPreset(key.toStdString()) != nullptr, preset);
+        QCOMPARE(std::string(entry(key).context) == kPresetContext, preset);
+    }
+
+    // Where constants stand, they come with a citation a reader can look up: a book's edition or
+    // a paper's year, and the temperature; the example acids name the edition of a book.
+    void sourcesAreCitations_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("example");
+        for (const Substance& s : substances()) {
+            if (!s.isForm() && !s.pKa.empty()) {
+                QTest::newRow(s.key.c_str())
+                    << QString::fromStdString(s.key) << (findPreset(s.key) != nullptr);
+            }
+        }
+    }
+    void sourcesAreCitations() {
+        QFETCH(QString, key);
+        QFETCH(bool, example);
+        const QString source = QString::fromUtf8(entry(key).source);
+        static const QRegularExpression edition(QStringLiteral(", \\d+(st|nd|rd|th) ed\\., "));
+        static const QRegularExpression year(QStringLiteral(" \\((19|20)\\d\\d\\);"));
+        const bool book = source.contains(edition);
+        QVERIFY2(book || (!example && source.contains(year)), qPrintable(source));
+        QVERIFY2(source.contains(QStringLiteral("; 25 °C")), qPrintable(source));
+        for (const char* vague : {"textbook", "common", "older", "usual"}) {
+            QVERIFY2(!source.contains(QLatin1String(vague)), qPrintable(source));
+        }
+    }
+
+    // Every system of the library can go into a mixture as it stands, also one with a constant
+    // far above the scroll bars' range (H2S's second, 19).
+    void mixtureTakesEverySystem_data() {
+        QTest::addColumn<QString>("key");
+        for (const Substance& s : substances()) {
+            if (!s.isForm() && !s.pKa.empty()) {
+                QTest::newRow(s.key.c_str()) << QString::fromStdString(s.key);
+            }
+        }
+    }
+    void mixtureTakesEverySystem() {
+        QFETCH(QString, key);
+        const Substance& s = entry(key);
+        WeakSystem system;
+        system.pK = s.pKa;
+        system.charge = s.charge;
+        system.formulas = s.formulas;
+        system.substance = s.key;
+        for (int species = 0; species <= static_cast<int>(s.pKa.size()); ++species) {
+            system.dissolvedAs = species;
+            const Problem problem = problemWithSystem(system);
+            QVERIFY2(problem.empty(), problem.english().c_str());
+        }
+    }
+
+    // Values are written with as many decimals as the most precise of them has, one at least.
+    void exampleValuesDecimals_data() {
+        QTest::addColumn<QList<double>>("pKa");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("tenths") << QList<double>{7.0, 12.9} << 1;
+        QTest::newRow("whole numbers") << QList<double>{4.0, 9.0} << 1;
+        QTest::newRow("hundredths") << QList<double>{2.15, 7.20, 12.35} << 2;
+        QTest::newRow("one value in hundredths last") << QList<double>{2.0, 6.5, 10.37} << 2;
+        QTest::newRow("one value in hundredths first") << QList<double>{1.25, 4.3} << 2;
+        QTest::newRow("a single value") << QList<double>{4.76} << 2;
+        QTest::newRow("a single hundredth") << QList<double>{2.01, 7.0} << 2;
+    }
+    void exampleValuesDecimals() {
+        QFETCH(QList<double>, pKa);
+        QFETCH(int, decimals);
+        Preset preset;
+        preset.pKa.assign(pKa.begin(), pKa.end());
+        QCOMPARE(preset.decimals(), decimals);
     }
 
     void formsPointAtASpecies_data() {
@@ -321,7 +426,12 @@ private slots:
         QTest::newRow("Tris, Goldberg") << "tris" << 0 << 8.072 << 0.0005;
         QTest::newRow("HEPES, Goldberg") << "hepes" << 0 << 7.564 << 0.0005;
         QTest::newRow("MES, Goldberg") << "mes" << 0 << 6.270 << 0.0005;
-        // Skoog et al., Fundamentals of Analytical Chemistry, appendix: Ka3 = 4.5e-13.
+        // Skoog et al., Fundamentals of Analytical Chemistry, 9th ed., appendix 3: Ka1 = 7.11e-3,
+        // Ka2 = 6.32e-8, Ka3 = 4.5e-13.
+        QTest::newRow("phosphoric 1, Skoog Ka")
+            << "phosphoric" << 0 << -std::log10(7.11e-3) << 0.005;
+        QTest::newRow("phosphoric 2, Skoog Ka")
+            << "phosphoric" << 1 << -std::log10(6.32e-8) << 0.005;
         QTest::newRow("phosphoric 3, Skoog Ka")
             << "phosphoric" << 2 << -std::log10(4.5e-13) << 0.005;
         // Harris, Quantitative Chemical Analysis, appendix G.
@@ -333,6 +443,7 @@ private slots:
         QTest::newRow("malonic 2, Harris") << "malonic" << 1 << 5.696 << 0.005;
         QTest::newRow("succinic 1, Harris") << "succinic" << 0 << 4.207 << 0.005;
         // CRC Handbook of Chemistry and Physics, properties of amino acids, 25 C.
+        QTest::newRow("glycine 1, CRC") << "glycine" << 0 << 2.34 << 0.0005;
         QTest::newRow("glycine 2, CRC") << "glycine" << 1 << 9.60 << 0.0005;
         QTest::newRow("histidine 2, CRC") << "histidine" << 1 << 6.00 << 0.0005;
         QTest::newRow("lysine 3, CRC") << "lysine" << 2 << 10.53 << 0.0005;
@@ -344,7 +455,14 @@ private slots:
         // bases, 25 C.
         QTest::newRow("nitrous, CRC") << "nitrous" << 0 << 3.25 << 0.0005;
         QTest::newRow("hydrogen sulfate, CRC") << "hydrogen-sulfate" << 0 << 1.99 << 0.0005;
-        QTest::newRow("sulfurous 2, CRC") << "sulfurous" << 1 << 7.2 << 0.0005;
+        QTest::newRow("arsenic 1, CRC") << "arsenic" << 0 << 2.26 << 0.0005;
+        QTest::newRow("arsenic 2, CRC") << "arsenic" << 1 << 6.76 << 0.0005;
+        QTest::newRow("arsenic 3, CRC") << "arsenic" << 2 << 11.29 << 0.0005;
+        QTest::newRow("hydrogen sulfide 1, CRC") << "hydrogen-sulfide" << 0 << 7.05 << 0.0005;
+        // Given to a whole number only.
+        QTest::newRow("hydrogen sulfide 2, CRC") << "hydrogen-sulfide" << 1 << 19.0 << 0.5;
+        // Given to one decimal only.
+        QTest::newRow("sulfurous 2, CRC") << "sulfurous" << 1 << 7.2 << 0.05;
         QTest::newRow("hydrazinium, CRC") << "hydrazine" << 0 << 8.10 << 0.0005;
         // CRC, dissociation constants of organic acids and bases, 25 C.
         QTest::newRow("lactic, CRC") << "lactic" << 0 << 3.86 << 0.0005;
@@ -354,6 +472,15 @@ private slots:
         QTest::newRow("tartaric 2, CRC") << "tartaric" << 1 << 4.34 << 0.0005;
         QTest::newRow("maleic 2, CRC") << "maleic" << 1 << 6.23 << 0.0005;
         // Harris, appendix G.
+        QTest::newRow("oxalic 1, Harris") << "oxalic" << 0 << 1.25 << 0.0005;
+        QTest::newRow("oxalic 2, Harris") << "oxalic" << 1 << 4.266 << 0.005;
+        QTest::newRow("sulfurous 1, Harris") << "sulfurous" << 0 << 1.857 << 0.005;
+        QTest::newRow("sulfurous 2, Harris") << "sulfurous" << 1 << 7.172 << 0.005;
+        // Harris, appendix G, at I = 0.1 M.
+        QTest::newRow("EDTA 1, Harris") << "edta" << 0 << 2.00 << 0.0005;
+        QTest::newRow("EDTA 2, Harris") << "edta" << 1 << 2.69 << 0.0005;
+        QTest::newRow("EDTA 3, Harris") << "edta" << 2 << 6.13 << 0.0005;
+        QTest::newRow("EDTA 4, Harris") << "edta" << 3 << 10.37 << 0.0005;
         QTest::newRow("hypochlorous, Harris") << "hypochlorous" << 0 << 7.53 << 0.0005;
         QTest::newRow("anilinium, Harris") << "aniline" << 0 << 4.60 << 0.0015;
     }
@@ -391,21 +518,30 @@ private slots:
         QTest::newRow("example acid")
             << "acetic"
             << "acetic  Acetic acid  HAc, Ac^-  pKa 4.76  (CRC Handbook of Chemistry and "
-               "Physics, dissociation constants of organic acids)";
+               "Physics, 97th ed., dissociation constants of organic acids and bases; 25 °C, "
+               "I = 0)";
         QTest::newRow("salt with two counter-ions")
             << "sodium-carbonate"
             << "sodium-carbonate  Sodium carbonate  CO3^2- + 2 Na^+ (carbonic)  pKa 6.35, "
-               "10.33  (CRC Handbook of Chemistry and Physics, dissociation constants of "
-               "inorganic acids)";
+               "10.33  (CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants "
+               "of inorganic acids and bases; 25 °C, I = 0)";
         QTest::newRow("values written as precisely as the most precise")
+            << "edta"
+            << "edta  EDTA  H4Y, H3Y^-, H2Y^2-, HY^3-, Y^4-  pKa 2.00, 2.69, 6.13, 10.37  "
+               "(Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0.1 M)";
+        QTest::newRow("example acid with a note")
             << "sulfurous"
-            << "sulfurous  Sulfurous acid  H2SO3, HSO3^-, SO3^2-  pKa 1.85, 7.20  (CRC Handbook "
+            << "sulfurous  Sulfurous acid  H2SO3, HSO3^-, SO3^2-  pKa 1.86, 7.17  (Harris, "
+               "Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0)";
+        QTest::newRow("each value as precise as its source gives it")
+            << "hydrogen-sulfide"
+            << "hydrogen-sulfide  Hydrogen sulfide  H2S, HS^-, S^2-  pKa 7.05, 19  (CRC Handbook "
                "of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids "
                "and bases; 25 °C, I = 0)";
         QTest::newRow("a whole tenth keeps its zero")
-            << "hydrogen-sulfide"
-            << "hydrogen-sulfide  Hydrogen sulfide  H2S, HS^-, S^2-  pKa 7.0, 12.9  (older "
-               "handbook values)";
+            << "glycine"
+            << "glycine  Glycine  H2Gly^+, HGly, Gly^-  pKa 2.34, 9.60  (CRC Handbook of "
+               "Chemistry and Physics, 97th ed., properties of amino acids; 25 °C)";
         QTest::newRow("three decimals")
             << "tris"
             << "tris  Tris  HTris^+, Tris  pKa 8.072  (Goldberg, Kishore and Lennen, J. Phys. "
@@ -439,10 +575,10 @@ private slots:
         const std::string line = substanceLine(entry(QStringLiteral("sodium-acetate")), translate);
         QCOMPARE(QString::fromStdString(line),
                  QStringLiteral("sodium-acetate  [Sodium acetate]  Ac^- + Na^+ (acetic)  pKa 4.76  "
-                                "([CRC Handbook of Chemistry and Physics, dissociation constants "
-                                "of organic acids])"));
-        // The salt's name is the library's, the acid's source the example acid's.
-        QCOMPARE(contexts, (std::vector<std::string>{kSubstanceContext, kPresetContext}));
+                                "([CRC Handbook of Chemistry and Physics, 97th ed., dissociation "
+                                "constants of organic acids and bases; 25 °C, I = 0])"));
+        // The salt's name is the library's, the acid's source one of the shared citations.
+        QCOMPARE(contexts, (std::vector<std::string>{kSubstanceContext, kSourceContext}));
     }
 };
 

@@ -91,10 +91,6 @@
         <translation>--preset: entweder --preset oder --pka, nicht beides</translation>
     </message>
     <message>
-        <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
-        <translation>--preset: unbekannte Säure &apos;%1&apos; (siehe --list-presets)</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>kann nicht in die Standardausgabe schreiben: %1</translation>
     </message>
@@ -176,6 +172,11 @@
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Verteilungsdiagramme ein- bis vierprotoniger Säuren; pH-Wert, log-c-Diagramm und Titrationskurve der Lösung einer Säure.
 Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ihre Daten in eine Datei geschrieben, mit --solve werden pH-Wert und Teilchen einer Lösung ausgegeben, mit --fit und --endpoints wird eine gemessene Titration angepasst oder werden ihre Endpunkte bestimmt, und es wird kein Bildschirm gebraucht.</translation>
+    </message>
+    <message>
+        <source>--preset: unknown acid &apos;%1&apos;; the example acids are %2</source>
+        <extracomment>%2 lists the names --preset takes: &quot;acetic, oxalic, ...&quot;.</extracomment>
+        <translation>--preset: unbekannte Säure &apos;%1&apos;; die Beispielsäuren sind %2</translation>
     </message>
 </context>
 <context>
@@ -675,52 +676,24 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     <name>velmora::model::Preset</name>
     <message>
         <source>Acetic acid</source>
-        <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
+        <extracomment>The example acids&apos; names and notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep formulas as written.</extracomment>
         <translation>Essigsäure</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, Dissoziationskonstanten organischer Säuren</translation>
     </message>
     <message>
         <source>Oxalic acid</source>
         <translation>Oxalsäure</translation>
     </message>
     <message>
-        <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
-        <translation>übliche Lehrbuchwerte; Handbücher nennen 1.25 bis 1.27 und 4.27</translation>
-    </message>
-    <message>
         <source>Carbonic acid</source>
         <translation>Kohlensäure</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, Dissoziationskonstanten anorganischer Säuren</translation>
     </message>
     <message>
         <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
         <translation>Der erste Wert ist der scheinbare, der gelöstes CO2 als H2CO3 zählt; der wahre Wert von H2CO3 liegt bei etwa 3.6.</translation>
     </message>
     <message>
-        <source>Hydrogen sulfide</source>
-        <translation>Schwefelwasserstoff</translation>
-    </message>
-    <message>
-        <source>older handbook values</source>
-        <translation>ältere Handbuchwerte</translation>
-    </message>
-    <message>
-        <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
-        <translation>Der zweite Wert ist umstritten: neuere Messungen ergeben 17 bis 19.</translation>
-    </message>
-    <message>
         <source>Glycine</source>
         <translation>Glycin</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, amino acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, Aminosäuren</translation>
     </message>
     <message>
         <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
@@ -729,10 +702,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     <message>
         <source>Phosphoric acid</source>
         <translation>Phosphorsäure</translation>
-    </message>
-    <message>
-        <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
-        <translation>übliche Lehrbuchwerte (Skoog, Fundamentals of Analytical Chemistry)</translation>
     </message>
     <message>
         <source>Citric acid</source>
@@ -747,12 +716,20 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>EDTA</translation>
     </message>
     <message>
-        <source>common textbook values for the carboxyl and ammonium groups</source>
-        <translation>übliche Lehrbuchwerte der Carboxy- und Ammoniumgruppen</translation>
-    </message>
-    <message>
         <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
         <translation>Die beiden weiteren Konstanten von H6Y2+ (etwa 0.0 und 1.5) sind nicht dargestellt.</translation>
+    </message>
+    <message>
+        <source>The second value is the source&apos;s 4.266, rounded.</source>
+        <translation>Der zweite Wert ist der gerundete Wert 4.266 der Quelle.</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Schweflige Säure</translation>
+    </message>
+    <message>
+        <source>The first value is the apparent one that counts dissolved SO2 as H2SO3; the source gives 1.857 and 7.172.</source>
+        <translation>Der erste Wert ist der scheinbare, der gelöstes SO2 als H2SO3 zählt; die Quelle gibt 1.857 und 7.172 an.</translation>
     </message>
 </context>
 <context>
@@ -1032,10 +1009,10 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     </message>
 </context>
 <context>
-    <name>velmora::model::Substance</name>
+    <name>velmora::model::Source</name>
     <message>
         <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
-        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <extracomment>Where an acid&apos;s constants come from, shown in the example acids&apos; menu and readout, in --list-presets and --list-substances. Keep book titles, authors and journal names as they are published; &quot;ed.&quot; is the edition, &quot;I&quot; the ionic strength.</extracomment>
         <translation>CRC Handbook of Chemistry and Physics, 97. Aufl., Dissoziationskonstanten anorganischer Säuren und Basen; 25 °C, I = 0</translation>
     </message>
     <message>
@@ -1051,9 +1028,20 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
         <translation>Harris, Quantitative Chemical Analysis, 9. Aufl., Anhang G; 25 °C, I = 0</translation>
     </message>
     <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0.1 M</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9. Aufl., Anhang G; 25 °C, I = 0.1 M</translation>
+    </message>
+    <message>
+        <source>Skoog, West, Holler and Crouch, Fundamentals of Analytical Chemistry, 9th ed., appendix 3; 25 °C, I = 0</source>
+        <translation>Skoog, West, Holler und Crouch, Fundamentals of Analytical Chemistry, 9. Aufl., Anhang 3; 25 °C, I = 0</translation>
+    </message>
+    <message>
         <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
         <translation>Goldberg, Kishore und Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</translation>
     </message>
+</context>
+<context>
+    <name>velmora::model::Substance</name>
     <message>
         <source>Formic acid</source>
         <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
@@ -1162,10 +1150,6 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     <message>
         <source>Hydrogen sulfate</source>
         <translation>Hydrogensulfat</translation>
-    </message>
-    <message>
-        <source>Sulfurous acid</source>
-        <translation>Schweflige Säure</translation>
     </message>
     <message>
         <source>Malonic acid</source>
@@ -1366,6 +1350,10 @@ Ohne Optionen öffnet sich das Fenster; mit --export wird eine Zeichnung oder ih
     <message>
         <source>no acid or base</source>
         <translation>weder Säure noch Base</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfide</source>
+        <translation>Schwefelwasserstoff</translation>
     </message>
 </context>
 <context>

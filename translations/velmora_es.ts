@@ -91,10 +91,6 @@
         <translation>--preset: use --preset o --pka, no ambos</translation>
     </message>
     <message>
-        <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
-        <translation>--preset: ácido desconocido &apos;%1&apos; (véase --list-presets)</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
@@ -176,6 +172,11 @@
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Diagramas de distribución de ácidos mono- a tetrapróticos; el pH, el diagrama logarítmico de concentraciones y la curva de valoración de la disolución de un ácido.
 Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos en un archivo, con --solve se muestran el pH y las especies de una disolución, con --fit y --endpoints se ajusta una valoración medida o se hallan sus puntos finales, y no hace falta pantalla.</translation>
+    </message>
+    <message>
+        <source>--preset: unknown acid &apos;%1&apos;; the example acids are %2</source>
+        <extracomment>%2 lists the names --preset takes: &quot;acetic, oxalic, ...&quot;.</extracomment>
+        <translation>--preset: ácido desconocido &apos;%1&apos;; los ácidos de ejemplo son %2</translation>
     </message>
 </context>
 <context>
@@ -675,52 +676,24 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <name>velmora::model::Preset</name>
     <message>
         <source>Acetic acid</source>
-        <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
+        <extracomment>The example acids&apos; names and notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep formulas as written.</extracomment>
         <translation>Ácido acético</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, constantes de disociación de ácidos orgánicos</translation>
     </message>
     <message>
         <source>Oxalic acid</source>
         <translation>Ácido oxálico</translation>
     </message>
     <message>
-        <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
-        <translation>valores habituales de los libros de texto; los manuales dan de 1.25 a 1.27 y 4.27</translation>
-    </message>
-    <message>
         <source>Carbonic acid</source>
         <translation>Ácido carbónico</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, constantes de disociación de ácidos inorgánicos</translation>
     </message>
     <message>
         <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
         <translation>El primer valor es el aparente, que cuenta el CO2 disuelto como H2CO3; el valor real del H2CO3 es de aproximadamente 3.6.</translation>
     </message>
     <message>
-        <source>Hydrogen sulfide</source>
-        <translation>Sulfuro de hidrógeno</translation>
-    </message>
-    <message>
-        <source>older handbook values</source>
-        <translation>valores de manuales antiguos</translation>
-    </message>
-    <message>
-        <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
-        <translation>El segundo valor es discutido: mediciones más recientes lo sitúan entre 17 y 19.</translation>
-    </message>
-    <message>
         <source>Glycine</source>
         <translation>Glicina</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, amino acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, aminoácidos</translation>
     </message>
     <message>
         <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
@@ -729,10 +702,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>Phosphoric acid</source>
         <translation>Ácido fosfórico</translation>
-    </message>
-    <message>
-        <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
-        <translation>valores habituales de los libros de texto (Skoog, Fundamentals of Analytical Chemistry)</translation>
     </message>
     <message>
         <source>Citric acid</source>
@@ -747,12 +716,20 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>EDTA</translation>
     </message>
     <message>
-        <source>common textbook values for the carboxyl and ammonium groups</source>
-        <translation>valores habituales de los libros de texto para los grupos carboxilo y amonio</translation>
-    </message>
-    <message>
         <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
         <translation>Las otras dos constantes del H6Y2+ (aproximadamente 0.0 y 1.5) no se muestran.</translation>
+    </message>
+    <message>
+        <source>The second value is the source&apos;s 4.266, rounded.</source>
+        <translation>El segundo valor es el 4.266 de la fuente, redondeado.</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Ácido sulfuroso</translation>
+    </message>
+    <message>
+        <source>The first value is the apparent one that counts dissolved SO2 as H2SO3; the source gives 1.857 and 7.172.</source>
+        <translation>El primer valor es el aparente, que cuenta el SO2 disuelto como H2SO3; la fuente da 1.857 y 7.172.</translation>
     </message>
 </context>
 <context>
@@ -1032,10 +1009,10 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
 </context>
 <context>
-    <name>velmora::model::Substance</name>
+    <name>velmora::model::Source</name>
     <message>
         <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
-        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <extracomment>Where an acid&apos;s constants come from, shown in the example acids&apos; menu and readout, in --list-presets and --list-substances. Keep book titles, authors and journal names as they are published; &quot;ed.&quot; is the edition, &quot;I&quot; the ionic strength.</extracomment>
         <translation>CRC Handbook of Chemistry and Physics, 97.ª ed., constantes de disociación de ácidos y bases inorgánicos; 25 °C, I = 0</translation>
     </message>
     <message>
@@ -1051,9 +1028,20 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
         <translation>Harris, Quantitative Chemical Analysis, 9.ª ed., apéndice G; 25 °C, I = 0</translation>
     </message>
     <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0.1 M</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9.ª ed., apéndice G; 25 °C, I = 0.1 M</translation>
+    </message>
+    <message>
+        <source>Skoog, West, Holler and Crouch, Fundamentals of Analytical Chemistry, 9th ed., appendix 3; 25 °C, I = 0</source>
+        <translation>Skoog, West, Holler y Crouch, Fundamentals of Analytical Chemistry, 9.ª ed., apéndice 3; 25 °C, I = 0</translation>
+    </message>
+    <message>
         <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
         <translation>Goldberg, Kishore y Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</translation>
     </message>
+</context>
+<context>
+    <name>velmora::model::Substance</name>
     <message>
         <source>Formic acid</source>
         <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
@@ -1162,10 +1150,6 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>Hydrogen sulfate</source>
         <translation>Hidrogenosulfato</translation>
-    </message>
-    <message>
-        <source>Sulfurous acid</source>
-        <translation>Ácido sulfuroso</translation>
     </message>
     <message>
         <source>Malonic acid</source>
@@ -1366,6 +1350,10 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     <message>
         <source>no acid or base</source>
         <translation>ni ácido ni base</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfide</source>
+        <translation>Sulfuro de hidrógeno</translation>
     </message>
 </context>
 <context>

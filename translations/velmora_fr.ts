@@ -91,10 +91,6 @@
         <translation>--preset: utiliser soit --preset, soit --pka, pas les deux</translation>
     </message>
     <message>
-        <source>--preset: unknown acid &apos;%1&apos; (see --list-presets)</source>
-        <translation>--preset: acide inconnu «&#xa0;%1&#xa0;» (voir --list-presets)</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
     </message>
@@ -176,6 +172,11 @@
 Without options the window opens; with --export a drawing or its data is written to a file, with --solve a solution&apos;s pH and species are printed, with --fit and --endpoints a measured titration is fitted or its end points are found, and no display is needed.</source>
         <translation>Diagrammes de distribution des acides mono- à tétraprotiques&#xa0;; le pH, le diagramme log c et la courbe de titrage de la solution d’un acide.
 Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses données sont écrits dans un fichier, avec --solve, le pH et les espèces d’une solution sont affichés, avec --fit et --endpoints, un titrage mesuré est ajusté ou ses points d’équivalence sont trouvés, et aucun écran n’est nécessaire.</translation>
+    </message>
+    <message>
+        <source>--preset: unknown acid &apos;%1&apos;; the example acids are %2</source>
+        <extracomment>%2 lists the names --preset takes: &quot;acetic, oxalic, ...&quot;.</extracomment>
+        <translation>--preset: acide inconnu «&#xa0;%1&#xa0;»&#xa0;; les exemples d’acides sont %2</translation>
     </message>
 </context>
 <context>
@@ -675,52 +676,24 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <name>velmora::model::Preset</name>
     <message>
         <source>Acetic acid</source>
-        <extracomment>The example acids&apos; names, the sources of their values and their notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep book titles as they are published and formulas as written.</extracomment>
+        <extracomment>The example acids&apos; names and notes show in the plot&apos;s menu and readout and in the help of --list-presets. Keep formulas as written.</extracomment>
         <translation>Acide acétique</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of organic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, constantes de dissociation des acides organiques</translation>
     </message>
     <message>
         <source>Oxalic acid</source>
         <translation>Acide oxalique</translation>
     </message>
     <message>
-        <source>common textbook values; handbooks give 1.25 to 1.27 and 4.27</source>
-        <translation>valeurs usuelles des manuels&#xa0;; les tables de référence donnent 1.25 à 1.27 et 4.27</translation>
-    </message>
-    <message>
         <source>Carbonic acid</source>
         <translation>Acide carbonique</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, dissociation constants of inorganic acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, constantes de dissociation des acides inorganiques</translation>
     </message>
     <message>
         <source>The first value is the apparent one that counts dissolved CO2 as H2CO3; the true H2CO3 value is about 3.6.</source>
         <translation>La première valeur est la valeur apparente, qui compte le CO2 dissous comme H2CO3&#xa0;; la vraie valeur de H2CO3 est d’environ 3.6.</translation>
     </message>
     <message>
-        <source>Hydrogen sulfide</source>
-        <translation>Sulfure d’hydrogène</translation>
-    </message>
-    <message>
-        <source>older handbook values</source>
-        <translation>anciennes valeurs des tables de référence</translation>
-    </message>
-    <message>
-        <source>The second value is disputed: newer measurements put it at 17 to 19.</source>
-        <translation>La seconde valeur est contestée&#xa0;: des mesures plus récentes la situent entre 17 et 19.</translation>
-    </message>
-    <message>
         <source>Glycine</source>
         <translation>Glycine</translation>
-    </message>
-    <message>
-        <source>CRC Handbook of Chemistry and Physics, amino acids</source>
-        <translation>CRC Handbook of Chemistry and Physics, acides aminés</translation>
     </message>
     <message>
         <source>HGly is the zwitterion H3N+ CH2 COO-, with no net charge.</source>
@@ -729,10 +702,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>Phosphoric acid</source>
         <translation>Acide phosphorique</translation>
-    </message>
-    <message>
-        <source>common textbook values (Skoog, Fundamentals of Analytical Chemistry)</source>
-        <translation>valeurs usuelles des manuels (Skoog, Fundamentals of Analytical Chemistry)</translation>
     </message>
     <message>
         <source>Citric acid</source>
@@ -747,12 +716,20 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>EDTA</translation>
     </message>
     <message>
-        <source>common textbook values for the carboxyl and ammonium groups</source>
-        <translation>valeurs usuelles des manuels pour les groupes carboxyle et ammonium</translation>
-    </message>
-    <message>
         <source>The two further constants of H6Y2+ (about 0.0 and 1.5) are not shown.</source>
         <translation>Les deux autres constantes de H6Y2+ (environ 0.0 et 1.5) ne sont pas représentées.</translation>
+    </message>
+    <message>
+        <source>The second value is the source&apos;s 4.266, rounded.</source>
+        <translation>La seconde valeur est le 4.266 de la source, arrondi.</translation>
+    </message>
+    <message>
+        <source>Sulfurous acid</source>
+        <translation>Acide sulfureux</translation>
+    </message>
+    <message>
+        <source>The first value is the apparent one that counts dissolved SO2 as H2SO3; the source gives 1.857 and 7.172.</source>
+        <translation>La première valeur est la valeur apparente, qui compte le SO2 dissous comme H2SO3&#xa0;; la source donne 1.857 et 7.172.</translation>
     </message>
 </context>
 <context>
@@ -1032,10 +1009,10 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     </message>
 </context>
 <context>
-    <name>velmora::model::Substance</name>
+    <name>velmora::model::Source</name>
     <message>
         <source>CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants of inorganic acids and bases; 25 °C, I = 0</source>
-        <extracomment>The sources of the substance library&apos;s constants, shown in --list-substances. Keep book titles and journal names as they are published.</extracomment>
+        <extracomment>Where an acid&apos;s constants come from, shown in the example acids&apos; menu and readout, in --list-presets and --list-substances. Keep book titles, authors and journal names as they are published; &quot;ed.&quot; is the edition, &quot;I&quot; the ionic strength.</extracomment>
         <translation>CRC Handbook of Chemistry and Physics, 97e éd., constantes de dissociation des acides et bases inorganiques&#xa0;; 25 °C, I = 0</translation>
     </message>
     <message>
@@ -1051,9 +1028,20 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
         <translation>Harris, Quantitative Chemical Analysis, 9e éd., annexe G&#xa0;; 25 °C, I = 0</translation>
     </message>
     <message>
+        <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0.1 M</source>
+        <translation>Harris, Quantitative Chemical Analysis, 9e éd., annexe G&#xa0;; 25 °C, I = 0.1 M</translation>
+    </message>
+    <message>
+        <source>Skoog, West, Holler and Crouch, Fundamentals of Analytical Chemistry, 9th ed., appendix 3; 25 °C, I = 0</source>
+        <translation>Skoog, West, Holler et Crouch, Fundamentals of Analytical Chemistry, 9e éd., annexe 3&#xa0;; 25 °C, I = 0</translation>
+    </message>
+    <message>
         <source>Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); 25 °C, I = 0</source>
         <translation>Goldberg, Kishore et Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002)&#xa0;; 25 °C, I = 0</translation>
     </message>
+</context>
+<context>
+    <name>velmora::model::Substance</name>
     <message>
         <source>Formic acid</source>
         <extracomment>A substance&apos;s name in the library of --list-substances.</extracomment>
@@ -1162,10 +1150,6 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>Hydrogen sulfate</source>
         <translation>Hydrogénosulfate</translation>
-    </message>
-    <message>
-        <source>Sulfurous acid</source>
-        <translation>Acide sulfureux</translation>
     </message>
     <message>
         <source>Malonic acid</source>
@@ -1366,6 +1350,10 @@ Sans option, la fenêtre s’ouvre&#xa0;; avec --export, un dessin ou ses donné
     <message>
         <source>no acid or base</source>
         <translation>ni acide ni base</translation>
+    </message>
+    <message>
+        <source>Hydrogen sulfide</source>
+        <translation>Sulfure d’hydrogène</translation>
     </message>
 </context>
 <context>

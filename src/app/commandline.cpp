@@ -431,8 +431,13 @@ QString readMainDiagram(const QCommandLineParser& parser, const Options& options
         const OptionValue name(parser, options.preset);
         const model::Preset* preset = model::findPreset(name.bytes().toStdString());
         if (preset == nullptr) {
-            return CommandLine::tr("--preset: unknown acid '%1' (see --list-presets)")
-                .arg(io::shownName(name.bytes()));
+            QStringList keys;
+            for (const model::Preset& known : model::presets()) {
+                keys << QString::fromStdString(known.key);
+            }
+            //: %2 lists the names --preset takes: "acetic, oxalic, ...".
+            return CommandLine::tr("--preset: unknown acid '%1'; the example acids are %2")
+                .arg(io::shownName(name.bytes()), keys.join(QStringLiteral(", ")));
         }
         result.request.acid = preset->acid();
         result.request.labels = diagram::presetLabels(*preset);

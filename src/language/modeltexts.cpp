@@ -32,7 +32,7 @@ QString presetName(const model::Preset& preset) {
 }
 
 QString presetSource(const model::Preset& preset) {
-    return translated(model::kPresetContext, preset.source);
+    return translated(model::kSourceContext, preset.source);
 }
 
 QString presetNote(const model::Preset& preset) {

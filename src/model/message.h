@@ -21,6 +21,7 @@ namespace velmora::model {
 /** The contexts of the model's texts for the translators. */
 inline constexpr char kProblemContext[] = "velmora::model::Problem";
 inline constexpr char kPresetContext[] = "velmora::model::Preset";
+inline constexpr char kSourceContext[] = "velmora::model::Source";
 inline constexpr char kSummaryContext[] = "velmora::model::Summary";
 
 /**

@@ -23,8 +23,8 @@ struct Preset {
     std::string name;                  ///< e.g. "Phosphoric acid" (English; see kPresetContext)
     std::vector<std::string> formulas; ///< protons + 1 entries, fully protonated first
     std::vector<double> pKa;           ///< 1..4 values, not decreasing
-    std::string source;
-    std::string note; ///< may be empty
+    std::string source;                ///< book, edition, table, temperature, ionic strength
+    std::string note;                  ///< may be empty
 
     [[nodiscard]] int protons() const { return static_cast<int>(pKa.size()); }
     /** The acid with these exact values. */
@@ -33,8 +33,8 @@ struct Preset {
     [[nodiscard]] std::array<int, kMaxProtons> tenths() const;
     /**
      * Decimals the values are written with, one or two: as many as the most precise of them
-     * needs, so "7.0, 12.9" does not pretend a precision its source lacks, and "2.15, 7.20, 12.35"
-     * keeps its second decimal throughout.
+     * needs, so values given to tenths ("7.0, 12.9") do not pretend a precision their source
+     * lacks, and "2.15, 7.20, 12.35" keeps its second decimal throughout.
      */
     [[nodiscard]] int decimals() const;
 };

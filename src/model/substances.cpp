@@ -2,6 +2,7 @@
 #include "substances.h"
 
 #include "presets.h"
+#include "sources.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,28 +17,6 @@ namespace {
 
 using Kind = SubstanceKind;
 
-//: The sources of the substance library's constants, shown in --list-substances. Keep book
-//: titles and journal names as they are published.
-const char* const kCrcInorganic =
-    QT_TRANSLATE_NOOP("velmora::model::Substance",
-                      "CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants "
-                      "of inorganic acids and bases; 25 °C, I = 0");
-const char* const kCrcOrganic =
-    QT_TRANSLATE_NOOP("velmora::model::Substance",
-                      "CRC Handbook of Chemistry and Physics, 97th ed., dissociation constants "
-                      "of organic acids and bases; 25 °C, I = 0");
-const char* const kCrcAminoAcids =
-    QT_TRANSLATE_NOOP("velmora::model::Substance",
-                      "CRC Handbook of Chemistry and Physics, 97th ed., properties of amino "
-                      "acids; 25 °C");
-const char* const kHarris =
-    QT_TRANSLATE_NOOP("velmora::model::Substance",
-                      "Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0");
-const char* const kGoldberg =
-    QT_TRANSLATE_NOOP("velmora::model::Substance",
-                      "Goldberg, Kishore and Lennen, J. Phys. Chem. Ref. Data 31, 231 (2002); "
-                      "25 °C, I = 0");
-
 /** A weak system with its own constants. */
 Substance weak(std::string key, const char* name, std::vector<std::string> formulas,
                std::vector<double> pKa, const char* source, std::vector<double> enthalpies = {}) {
@@ -51,6 +30,12 @@ Substance weak(std::string key, const char* name, std::vector<std::string> formu
     s.enthalpies = std::move(enthalpies);
     s.source = source;
     return s;
+}
+
+/** `substance` with each of its constants written to the given number of decimals. */
+Substance writtenTo(Substance substance, std::vector<int> decimals) {
+    substance.decimals = std::move(decimals);
+    return substance;
 }
 
 /** A named form of the system `system`, dissolved as its species `species`. */
@@ -144,8 +129,12 @@ std::vector<Substance> build() {
              {"HHEPES", "HEPES^-"}, {7.564}, kGoldberg, {20.4}),
         weak("hydrogen-sulfate", QT_TRANSLATE_NOOP("velmora::model::Substance", "Hydrogen sulfate"),
              {"HSO4^-", "SO4^2-"}, {1.99}, kCrcInorganic),
-        weak("sulfurous", QT_TRANSLATE_NOOP("velmora::model::Substance", "Sulfurous acid"),
-             {"H2SO3", "HSO3^-", "SO3^2-"}, {1.85, 7.2}, kCrcInorganic),
+        // The source gives the second constant only to a whole number: S2- is hardly
+        // measurable in water.
+        writtenTo(weak("hydrogen-sulfide",
+                       QT_TRANSLATE_NOOP("velmora::model::Substance", "Hydrogen sulfide"),
+                       {"H2S", "HS^-", "S^2-"}, {7.05, 19}, kCrcInorganic),
+                  {2, 0}),
         weak("malonic", QT_TRANSLATE_NOOP("velmora::model::Substance", "Malonic acid"),
              {"H2C3H2O4", "HC3H2O4^-", "C3H2O4^2-"}, {2.85, 5.70}, kCrcOrganic),
         weak("succinic", QT_TRANSLATE_NOOP("velmora::model::Substance", "Succinic acid"),
@@ -282,7 +271,7 @@ std::string lowercase(std::string text) {
 
 /**
  * Decimals a system's values are written with: as many as the most precise of them needs, one to
- * three, as the example acids do ("7.0, 12.9", "1.82, 6.00, 9.17").
+ * three, as the example acids do ("2.15, 7.20, 12.35", "1.82, 6.00, 9.17").
  */
 int decimalsOf(const std::vector<double>& values) {
     int decimals = 1;
@@ -403,11 +392,12 @@ std::string substanceLine(const Substance& substance, const Translate& translate
     if (!system.pKa.empty()) {
         std::vector<std::string> values;
         const int decimals = decimalsOf(system.pKa);
-        for (double v : system.pKa) {
-            values.push_back(number(v, decimals));
+        for (std::size_t i = 0; i < system.pKa.size(); ++i) {
+            values.push_back(
+                number(system.pKa[i], i < system.decimals.size() ? system.decimals[i] : decimals));
         }
         line += "  pKa " + joined(values);
-        line += "  (" + tr(system.context, system.source) + ")";
+        line += "  (" + tr(kSourceContext, system.source) + ")";
     }
     return line;
 }

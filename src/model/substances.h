@@ -30,7 +30,8 @@ enum class SubstanceKind {
  * one of its species, `species`, with as many `counterion`s as balance that species' charge.
  * Formulas are written as the example acids write them: charge after a caret, "HPO4^2-".
  *
- * The constants are at 25 degrees C and, where the source gives them so, at zero ionic strength.
+ * The constants are at 25 degrees C and at the ionic strength its source names (zero for most,
+ * 0.1 M for EDTA).
  */
 struct Substance {
     std::string key;       ///< lowercase, hyphenated: "sodium-acetate"
@@ -41,10 +42,15 @@ struct Substance {
     std::vector<std::string> formulas; ///< pKa.size() + 1 species, fully protonated first
     std::vector<double> pKa;           ///< not decreasing; empty for a system that takes no protons
     std::vector<double> enthalpies;    ///< kJ/mol per step, or empty where no source gives them
-    const char* source = "";           ///< book or paper, temperature, ionic strength; translated
+    const char* source = "";           ///< a citation of sources.h, translated in kSourceContext
     std::string system;                ///< key of the system this is a form of; empty: its own
     int species = 0;                   ///< the species it dissolves as, 0 = fully protonated
     std::string counterion;            ///< e.g. "Na^+", "H^+", "OH^-"; empty when none
+    /**
+     * Decimals each constant is written with, where its source gives them to unlike precision
+     * ("7.05, 19"); empty: all with as many as the most precise needs ("1.82, 6.00, 9.17").
+     */
+    std::vector<int> decimals;
 
     /** True for a named form of another entry's system. */
     [[nodiscard]] bool isForm() const { return !system.empty(); }

@@ -271,6 +271,9 @@ void TestLanguage::modelTextsInTheLanguage() {
         QCOMPARE(language::problemText(problem),
                  QStringLiteral("braucht 3 Namen, einen je Spezies"));
         QCOMPARE(language::presetName(phosphoric), QStringLiteral("Phosphorsäure"));
+        QCOMPARE(language::presetSource(phosphoric),
+                 QStringLiteral("Skoog, West, Holler und Crouch, Fundamentals of Analytical "
+                                "Chemistry, 9. Aufl., Anhang 3; 25 °C, I = 0"));
         QCOMPARE(QString::fromStdString(
                      model::describe(diprotic, species, 1, language::modelTranslation())),
                  QStringLiteral("Zweiprotonige Säure. H2A überwiegt unterhalb von pH 2.0, HA- von "
@@ -303,7 +306,7 @@ void TestLanguage::everyModelTextTranslated() {
     };
     for (const model::Preset& preset : model::presets()) {
         check(model::kPresetContext, preset.name);
-        check(model::kPresetContext, preset.source);
+        check(model::kSourceContext, preset.source);
         check(model::kPresetContext, preset.note);
     }
     for (const model::Problem& problem : everyProblem()) {

@@ -316,20 +316,25 @@ void TestExtras::exampleFromTheMenu_data() {
                              << QStringList{"2.26", "6.76", "11.29"}
                              << QStringList{"H3AsO4", "H2AsO4^-", "HAsO4^2-", "AsO4^3-"}
                              << "Arsenic acid (2.26, 6.76, 11.29)";
-    QTest::newRow("EDTA") << QString() << "edta" << 4 << Values{20, 27, 62, 103}
-                          << QStringList{"2.00", "2.67", "6.16", "10.27"}
+    QTest::newRow("EDTA") << QString() << "edta" << 4 << Values{20, 27, 61, 104}
+                          << QStringList{"2.00", "2.69", "6.13", "10.37"}
                           << QStringList{"H4Y", "H3Y^-", "H2Y^2-", "HY^3-", "Y^4-"}
-                          << "EDTA (2.00, 2.67, 6.16, 10.27)";
-    // Bar 1 goes up past bar 2 first: the cascade raises bar 2 on the way. Values known to one
-    // decimal only keep one.
-    QTest::newRow("EDTA, then hydrogen sulfide")
+                          << "EDTA (2.00, 2.69, 6.13, 10.37)";
+    // Bar 1 goes up past bar 2 first: the cascade raises bar 2 on the way.
+    QTest::newRow("EDTA, then carbonic acid")
         << "edta"
-        << "hydrogen-sulfide" << 2 << Values{70, 129} << QStringList{"7.0", "12.9"}
-        << QStringList{"H2S", "HS^-", "S^2-"} << "Hydrogen sulfide (7.0, 12.9)";
+        << "carbonic" << 2 << Values{64, 103} << QStringList{"6.35", "10.33"}
+        << QStringList{"H2CO3", "HCO3^-", "CO3^2-"} << "Carbonic acid (6.35, 10.33)";
+    // 1.86 lies nearer 1.9 than 1.8, 7.17 nearer 7.2 than 7.1.
+    QTest::newRow("EDTA, then sulfurous acid")
+        << "edta"
+        << "sulfurous" << 2 << Values{19, 72} << QStringList{"1.86", "7.17"}
+        << QStringList{"H2SO3", "HSO3^-", "SO3^2-"} << "Sulfurous acid (1.86, 7.17)";
+    // 1.25 is a half tenth: it rounds away from zero, to 1.3.
     QTest::newRow("oxalic, then oxalic again")
         << "oxalic"
-        << "oxalic" << 2 << Values{13, 43} << QStringList{"1.27", "4.27"}
-        << QStringList{"H2C2O4", "HC2O4^-", "C2O4^2-"} << "Oxalic acid (1.27, 4.27)";
+        << "oxalic" << 2 << Values{13, 43} << QStringList{"1.25", "4.27"}
+        << QStringList{"H2C2O4", "HC2O4^-", "C2O4^2-"} << "Oxalic acid (1.25, 4.27)";
 }
 
 void TestExtras::exampleFromTheMenu() {
@@ -449,7 +454,10 @@ void TestExtras::exampleReadoutUsesTheLiteratureValues_data() {
         << "phosphoric" << 2.2 << QStringList{"47.1 %", "52.9 %", "<0.1 %", "<0.1 %"};
     QTest::newRow("acetic at pH 4.8") << "acetic" << 4.8 << QStringList{"47.7 %", "52.3 %"};
     QTest::newRow("EDTA at pH 2.7")
-        << "edta" << 2.7 << QStringList{"8.8 %", "44.0 %", "47.2 %", "<0.1 %", "<0.1 %"};
+        << "edta" << 2.7 << QStringList{"9.0 %", "45.0 %", "46.0 %", "<0.1 %", "<0.1 %"};
+    // Bar 1 stands at 1.9.
+    QTest::newRow("sulfurous at pH 1.9")
+        << "sulfurous" << 1.9 << QStringList{"47.7 %", "52.3 %", "<0.1 %"};
 }
 
 void TestExtras::exampleReadoutUsesTheLiteratureValues() {
@@ -508,7 +516,7 @@ void TestExtras::exampleEndsWhenTheUserMovesOn_data() {
     QTest::newRow("EDTA, bar 2 to the end")
         << "edta" << Step(step(2, QAbstractSlider::SliderToMaximum));
     QTest::newRow("citric, type 4") << "citric" << Step(type(4));
-    QTest::newRow("hydrogen sulfide, type 1") << "hydrogen-sulfide" << Step(type(1));
+    QTest::newRow("sulfurous acid, type 1") << "sulfurous" << Step(type(1));
     QTest::newRow("acetic, type 2") << "acetic" << Step(type(2));
 }
 
@@ -812,8 +820,8 @@ void TestExtras::spokenSummary_data() {
            "to 7.20, HPO4 2- from 7.20 to 12.35, PO4 3- above 12.35.";
     QTest::newRow("EDTA") << 0 << "edta"
                           << "EDTA. Tetraprotic acid. H4Y predominates below pH 2.00, H3Y - from "
-                             "2.00 to 2.67, H2Y 2- from 2.67 to 6.16, HY 3- from 6.16 to 10.27, "
-                             "Y 4- above 10.27.";
+                             "2.00 to 2.69, H2Y 2- from 2.69 to 6.13, HY 3- from 6.13 to 10.37, "
+                             "Y 4- above 10.37.";
 }
 
 void TestExtras::spokenSummary() {

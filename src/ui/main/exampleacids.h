@@ -23,7 +23,7 @@ namespace velmora::ui {
 
 /**
  * An example acid's literature values as the window writes them, one text per constant, all with
- * the acid's own number of decimals: "2.15", "7.20", "12.35"; "7.0", "12.9".
+ * the acid's own number of decimals: "2.15", "7.20", "12.35"; "2.00", "2.69", "6.13".
  */
 [[nodiscard]] QStringList exampleValueTexts(const model::Preset& preset);
 

@@ -106,7 +106,7 @@ qreal valueRoom(const QLabel& label, const std::array<QLabel*, model::kMaxProton
 
 /**
  * Shows `text` in a value label, in the label's designed font. The labels are made for tenths; a
- * literature value with two decimals can be a character longer ("10.27" under the narrow bar 4,
+ * literature value with two decimals can be a character longer ("10.37" under the narrow bar 4,
  * "12.35" beside bar 4's own value), and such a text is set just small enough that it fits the
  * room it has (valueRoom()), measured by its advance and by its ink, on the same baseline.
  */
