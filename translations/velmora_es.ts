@@ -1029,7 +1029,7 @@ Sin opciones se abre la ventana; con --export se escribe un dibujo o sus datos e
     </message>
     <message>
         <source>Harris, Quantitative Chemical Analysis, 9th ed., appendix G; 25 °C, I = 0.1 M</source>
-        <translation>Harris, Quantitative Chemical Analysis, 9.ª ed., apéndice G; 25 °C, I = 0.1 M</translation>
+        <translation>Harris, Quantitative Chemical Analysis, 9.ª ed., apéndice G; 25 °C, I = 0,1 M</translation>
     </message>
     <message>
         <source>Skoog, West, Holler and Crouch, Fundamentals of Analytical Chemistry, 9th ed., appendix 3; 25 °C, I = 0</source>
