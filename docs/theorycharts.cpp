@@ -5,6 +5,7 @@
 #include "charts/translatedtexts.h"
 
 #include "model/measurements.h"
+#include "model/presets.h"
 #include "model/recipe.h"
 
 #include <QLocale>
@@ -22,16 +23,19 @@ namespace {
 using charts::ChartKind;
 using charts::ChartRequest;
 
-constexpr double kAceticPKa = 4.76;
 constexpr double kConcentration = 0.1; // mol/L of the sample and of the titrant
 constexpr double kSampleVolume = 25.0; // mL
 constexpr double kEndVolume = 50.0;    // mL
 
-/** 0.1 mol/L of an acid of pKa 4.76, as `--pka 4.76 --conc 0.1` gives it. */
+/**
+ * 0.1 mol/L acetic acid with the example acid's constant (4.76), as `--pka 4.76 --conc 0.1`
+ * gives it: the same acid as the worked examples' "0.1:acetic".
+ */
 ChartRequest aceticAcid(ChartKind kind) {
     ChartRequest request;
     request.kind = kind;
-    request.acid = model::PolyproticAcid(std::array{kAceticPKa});
+    const model::Preset* acetic = model::findPreset("acetic");
+    request.acid = model::PolyproticAcid(std::array{acetic != nullptr ? acetic->pKa.at(0) : 4.76});
     request.solution.concentration = kConcentration;
     return request;
 }
