@@ -129,8 +129,10 @@ QString exampleAcidRows(const QString& language) {
 QString exampleSources() {
     QStringList sources;
     for (const model::Preset& preset : model::presets()) {
-        sources << QStringLiteral("%1: %2").arg(presetText(preset.name).toHtmlEscaped(),
-                                                presetText(preset.source).toHtmlEscaped());
+        sources << QStringLiteral("%1: %2").arg(
+            presetText(preset.name).toHtmlEscaped(),
+            QCoreApplication::translate(model::kSourceContext, preset.source.c_str())
+                .toHtmlEscaped());
     }
     return sources.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

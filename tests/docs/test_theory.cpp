@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -127,6 +128,8 @@ private slots:
     void sameSourceSameBytes();
     void noBuildTimeWithoutSourceDateEpoch();
     void noTextOutsideThePagesBodies();
+    void exampleAcidsInTheEditionsLanguage_data();
+    void exampleAcidsInTheEditionsLanguage();
     void exampleAcidsAsTheProgramHasThem_data();
     void exampleAcidsAsTheProgramHasThem();
 
@@ -309,6 +312,39 @@ void TestTheory::noTextOutsideThePagesBodies() {
     }
     QVERIFY(pages >= 2);
     QVERIFY2(outside.isEmpty(), qPrintable(outside.mid(0, 10).join(u'\n')));
+}
+
+void TestTheory::exampleAcidsInTheEditionsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("rowWords");
+    QTest::addColumn<QStringList>("sourceWords");
+    QTest::newRow("en") << "en" << QStringList{"Acetic acid", "monoprotic", "2.00, 2.69"}
+                        << QStringList{"Acetic acid: CRC", "97th ed.", "I = 0.1 M"};
+    QTest::newRow("de") << "de" << QStringList{"Essigsäure", "einprotonig", "2,00; 2,69"}
+                        << QStringList{"Essigsäure: CRC", "97. Aufl.", "I = 0,1 M"};
+    QTest::newRow("fr") << "fr" << QStringList{"monoprotique", "2,00; 2,69"}
+                        << QStringList{"I = 0,1 M"};
+}
+
+void TestTheory::exampleAcidsInTheEditionsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, rowWords);
+    QFETCH(QStringList, sourceWords);
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load(
+            QStringLiteral(VELMORA_TRANSLATIONS_DIR "/velmora_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const QString rows = exampleAcidRows(language);
+    const QString sources = exampleSources();
+    QCoreApplication::removeTranslator(&translator);
+    for (const QString& word : rowWords) {
+        QVERIFY2(rows.contains(word), qPrintable(word));
+    }
+    for (const QString& word : sourceWords) {
+        QVERIFY2(sources.contains(word), qPrintable(word + QStringLiteral(" in ") + sources));
+    }
 }
 
 void TestTheory::exampleAcidsAsTheProgramHasThem_data() {
