@@ -31,7 +31,7 @@ QString acidType(int protons, const QString& language) {
         {"en", {"monoprotic", "diprotic", "triprotic", "tetraprotic"}},
         {"de", {"einprotonig", "zweiprotonig", "dreiprotonig", "vierprotonig"}},
         {"es", {"monoprótico", "diprótico", "triprótico", "tetraprótico"}},
-        {"fr", {"monoprotique", "diprotique", "triprotique", "tétraprotique"}},
+        {"fr", {"monoacide", "diacide", "triacide", "tétraacide"}},
     }};
     for (const auto& [code, words] : types) {
         if (language == QLatin1String(code)) {

@@ -322,7 +322,7 @@ void TestTheory::exampleAcidsInTheEditionsLanguage_data() {
                         << QStringList{"Acetic acid: CRC", "97th ed.", "I = 0.1 M"};
     QTest::newRow("de") << "de" << QStringList{"Essigsäure", "einprotonig", "2,00; 2,69"}
                         << QStringList{"Essigsäure: CRC", "97. Aufl.", "I = 0,1 M"};
-    QTest::newRow("fr") << "fr" << QStringList{"monoprotique", "2,00; 2,69"}
+    QTest::newRow("fr") << "fr" << QStringList{"monoacide", "tétraacide", "2,00; 2,69"}
                         << QStringList{"I = 0,1 M"};
 }
 
