@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theorycharts.h"
 
+#include "theorynumbers.h"
+
 #include "charts/solutionchart.h"
 #include "charts/translatedtexts.h"
 
@@ -8,7 +10,6 @@
 #include "model/presets.h"
 #include "model/recipe.h"
 
-#include <QLocale>
 #include <QPainter>
 
 #include <array>
@@ -48,24 +49,15 @@ ChartRequest aceticAcid(ChartKind kind) {
 bool mixtureTitration(const std::vector<std::string>& substances, const std::string& titrant,
                       double endVolume, ChartRequest& request, QString* problem) {
     model::Recipe recipe;
-    for (const std::string& written : substances) {
-        model::Ingredient ingredient;
-        if (const model::IngredientTextProblem wrong = model::readIngredient(written, ingredient);
-            !wrong.empty()) {
-            *problem = QStringLiteral("%1: %2").arg(
-                QString::fromStdString(written), QString::fromStdString(wrong.problem.english()));
-            return false;
-        }
-        recipe.substances.push_back(std::move(ingredient));
+    if (!readWrittenIngredients(substances, recipe.substances, problem)) {
+        return false;
     }
     if (!titrant.empty()) {
-        if (const model::IngredientTextProblem wrong =
-                model::readIngredient(titrant, recipe.titrant);
-            !wrong.empty()) {
-            *problem = QStringLiteral("%1: %2").arg(
-                QString::fromStdString(titrant), QString::fromStdString(wrong.problem.english()));
+        std::vector<model::Ingredient> titrants;
+        if (!readWrittenIngredients({titrant}, titrants, problem)) {
             return false;
         }
+        recipe.titrant = titrants.front();
     }
     recipe.titrated = true;
     recipe.sampleVolume = kSampleVolume;
@@ -167,8 +159,7 @@ bool isChartFigure(const QString& name) {
 }
 
 charts::ChartTexts editionChartTexts(const QString& language) {
-    const QString separator = QLocale(language).decimalPoint();
-    return charts::translatedChartTexts(separator.size() == 1 ? separator.front() : QChar(u'.'));
+    return charts::translatedChartTexts(decimalPointOf(language));
 }
 
 std::optional<ChartRequest> chartFigure(const QString& name, const SourceInputs& inputs,

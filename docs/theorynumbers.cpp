@@ -15,6 +15,8 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <string>
+#include <utility>
 
 namespace velmora::theory {
 
@@ -45,13 +47,11 @@ public:
                            model::Activity activity = model::Activity::Ideal,
                            double celsius = model::kStandardTemperature) {
         std::vector<model::Ingredient> ingredients;
-        for (const char* text : written) {
-            model::Ingredient ingredient;
-            if (!model::readIngredient(text, ingredient).empty()) {
-                fail(QStringLiteral("the example substance %1 is unknown").arg(text));
-                return {};
-            }
-            ingredients.push_back(ingredient);
+        QString why;
+        if (!readWrittenIngredients(std::vector<std::string>(written.begin(), written.end()),
+                                    ingredients, &why)) {
+            fail(why);
+            return {};
         }
         model::Mixture result;
         if (!model::mixtureOf(ingredients, celsius, activity, result).empty()) {
@@ -349,8 +349,27 @@ std::vector<TheoryNumber> theoryNumbers(const QByteArray& measuredCsv, QString* 
     return out.numbers;
 }
 
+bool readWrittenIngredients(const std::vector<std::string>& written,
+                            std::vector<model::Ingredient>& ingredients, QString* problem) {
+    for (const std::string& text : written) {
+        model::Ingredient ingredient;
+        if (const model::IngredientTextProblem wrong = model::readIngredient(text, ingredient);
+            !wrong.empty()) {
+            *problem = QStringLiteral("%1: %2").arg(
+                QString::fromStdString(text), QString::fromStdString(wrong.problem.english()));
+            return false;
+        }
+        ingredients.push_back(std::move(ingredient));
+    }
+    return true;
+}
+
+QChar decimalPointOf(const QString& language) {
+    return language == QLatin1String("en") ? QLatin1Char('.') : QLatin1Char(',');
+}
+
 QString numberHtml(const TheoryNumber& number, const QString& language) {
-    const QChar separator = language == QLatin1String("en") ? QLatin1Char('.') : QLatin1Char(',');
+    const QChar separator = decimalPointOf(language);
     const auto written = [&](double value, int decimals) {
         QString text = QString::number(std::abs(value), 'f', decimals);
         text.replace(QLatin1Char('.'), separator);

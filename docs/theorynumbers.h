@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/recipe.h"
+
 #include <QByteArray>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace velmora::theory {
@@ -38,6 +41,17 @@ inline const QString kMeasuredPrefix = QStringLiteral("measured-");
  */
 [[nodiscard]] std::vector<TheoryNumber> theoryNumbers(const QByteArray& measuredCsv,
                                                       QString* problem);
+
+/**
+ * Substances of a worked example written as the command line's --add takes them ("0.1:acetic"),
+ * read into `ingredients`; false with the first one not understood named in `problem`.
+ */
+[[nodiscard]] bool readWrittenIngredients(const std::vector<std::string>& written,
+                                          std::vector<model::Ingredient>& ingredients,
+                                          QString* problem);
+
+/** The decimal point of an edition: a point in English, a comma in German, Spanish and French. */
+[[nodiscard]] QChar decimalPointOf(const QString& language);
 
 /**
  * A number as rich text in a language's way: its decimal separator (a point in English, a comma

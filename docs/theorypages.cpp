@@ -179,13 +179,22 @@ struct EditionWords {
     const char* language;
     const char* footer; ///< %1 the page's number, %2 the number of pages
     const char* title;
+    std::array<const char*, 4> acidKinds; ///< one to four protons
 };
 
 constexpr std::array kEditionWords{
-    EditionWords{"en", "Page %1 of %2", "Theory"},
-    EditionWords{"de", "Seite %1 von %2", "Theorie"},
-    EditionWords{"es", "Página %1 de %2", "Teoría"},
-    EditionWords{"fr", "Page %1 sur %2", "Théorie"},
+    EditionWords{
+        "en", "Page %1 of %2", "Theory", {"monoprotic", "diprotic", "triprotic", "tetraprotic"}},
+    EditionWords{"de",
+                 "Seite %1 von %2",
+                 "Theorie",
+                 {"einprotonig", "zweiprotonig", "dreiprotonig", "vierprotonig"}},
+    EditionWords{"es",
+                 "Página %1 de %2",
+                 "Teoría",
+                 {"monoprótico", "diprótico", "triprótico", "tetraprótico"}},
+    EditionWords{
+        "fr", "Page %1 sur %2", "Théorie", {"monoacide", "diacide", "triacide", "tétraacide"}},
 };
 
 const EditionWords& wordsOf(const QString& language) {
@@ -213,6 +222,10 @@ QString pageFooter(const QString& language, int number, int count) {
 
 QString fallbackTitle(const QString& language) {
     return QString::fromUtf8(wordsOf(language).title);
+}
+
+QString acidKind(const QString& language, int protons) {
+    return QString::fromUtf8(wordsOf(language).acidKinds.at(static_cast<std::size_t>(protons - 1)));
 }
 
 bool keepPagesWhole(QTextDocument& doc) {

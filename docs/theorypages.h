@@ -40,4 +40,7 @@ void drawPage(QPainter& painter, QTextDocument& doc, int index);
 /** The document's title where its source gives none, in an edition's language ("Theory"). */
 [[nodiscard]] QString fallbackTitle(const QString& language);
 
+/** An acid with 1..4 protons as an edition's table of example acids calls it ("diprotic"). */
+[[nodiscard]] QString acidKind(const QString& language, int protons);
+
 } // namespace velmora::theory

@@ -2,18 +2,16 @@
 #include "theorysource.h"
 
 #include "theorynumbers.h"
+#include "theorypages.h"
 
 #include "diagram/formula.h"
-#include "model/message.h"
+#include "language/modeltexts.h"
 #include "model/presets.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
-#include <utility>
 
 namespace velmora::theory {
 
@@ -23,37 +21,6 @@ const QString kExampleAcids = QStringLiteral("<!-- example-acids -->");
 const QString kProgram = QStringLiteral("<!-- program -->");
 
 const QString kExampleSources = QStringLiteral("<!-- example-sources -->");
-
-/** The kind of acid by its number of protons, in the edition's language. */
-QString acidType(int protons, const QString& language) {
-    using Types = std::array<const char*, 4>;
-    static const std::array<std::pair<const char*, Types>, 4> types{{
-        {"en", {"monoprotic", "diprotic", "triprotic", "tetraprotic"}},
-        {"de", {"einprotonig", "zweiprotonig", "dreiprotonig", "vierprotonig"}},
-        {"es", {"monoprótico", "diprótico", "triprótico", "tetraprótico"}},
-        {"fr", {"monoacide", "diacide", "triacide", "tétraacide"}},
-    }};
-    for (const auto& [code, words] : types) {
-        if (language == QLatin1String(code)) {
-            return QString::fromUtf8(words.at(static_cast<std::size_t>(protons - 1)));
-        }
-    }
-    return QString::fromUtf8(types.front().second.at(static_cast<std::size_t>(protons - 1)));
-}
-
-/** An example acid's text (name, source) in the language whose translations are loaded. */
-QString presetText(const std::string& english) {
-    return QCoreApplication::translate(model::kPresetContext, english.c_str());
-}
-
-/** A number written with a decimal point, as the table of constants has them, in a language. */
-QString localDecimal(double value, int decimals, const QString& language) {
-    QString text = QString::number(value, 'f', decimals);
-    if (language != QLatin1String("en")) {
-        text.replace(QLatin1Char('.'), QLatin1Char(','));
-    }
-    return text;
-}
 
 /** Fills every <!-- n:NAME --> with its number; an unknown name is a problem. */
 QString fillNumbers(const QString& source, const std::vector<TheoryNumber>& numbers,
@@ -115,13 +82,15 @@ QString exampleAcidRows(const QString& language) {
         }
         QStringList values;
         for (double value : preset.pKa) {
-            values << localDecimal(value, 2, language);
+            values << numberHtml(TheoryNumber{{}, value, 2}, language);
         }
+        // With a decimal comma, the values of a list are parted by semicolons.
+        const QString between = decimalPointOf(language) == QLatin1Char(',') ? QStringLiteral("; ")
+                                                                             : QStringLiteral(", ");
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>\n")
-                    .arg(presetText(preset.name).toHtmlEscaped(),
-                         acidType(preset.protons(), language), formulas.join(QStringLiteral(", ")),
-                         values.join(language == QLatin1String("en") ? QStringLiteral(", ")
-                                                                     : QStringLiteral("; ")));
+                    .arg(language::presetName(preset).toHtmlEscaped(),
+                         acidKind(language, preset.protons()), formulas.join(QStringLiteral(", ")),
+                         values.join(between));
     }
     return rows;
 }
@@ -129,10 +98,8 @@ QString exampleAcidRows(const QString& language) {
 QString exampleSources() {
     QStringList sources;
     for (const model::Preset& preset : model::presets()) {
-        sources << QStringLiteral("%1: %2").arg(
-            presetText(preset.name).toHtmlEscaped(),
-            QCoreApplication::translate(model::kSourceContext, preset.source.c_str())
-                .toHtmlEscaped());
+        sources << QStringLiteral("%1: %2").arg(language::presetName(preset).toHtmlEscaped(),
+                                                language::presetSource(preset).toHtmlEscaped());
     }
     return sources.join(QStringLiteral("; ")) + QLatin1Char('.');
 }

@@ -26,7 +26,9 @@ QString theoryDocumentName(const QString& language) {
     if (language.isEmpty() || language == u"en") {
         return QString::fromLatin1(kTheoryDocument);
     }
-    return QStringLiteral("explain_multiproticacids.%1.pdf").arg(language);
+    // The edition's name is the English one with the language before the suffix.
+    const QFileInfo english(QString::fromLatin1(kTheoryDocument));
+    return QStringLiteral("%1.%2.%3").arg(english.completeBaseName(), language, english.suffix());
 }
 
 QString interfaceLanguage() {
