@@ -2,6 +2,7 @@
 #include "theorynumbers.h"
 
 #include "model/endpoints.h"
+#include "model/fitreport.h"
 #include "model/measurements.h"
 #include "model/mixture.h"
 #include "model/mixturetitration.h"
@@ -256,12 +257,10 @@ void figureNumbers(Collector& out) {
     out.add("citric-highest-3-6.5", highestFraction(citricAcid, -1, 3.0, 6.5), 3);
 }
 
-/** Decimals that show a standard error with two significant digits, and its value with it. */
+/** Decimals of a fitted value and its standard error, as the command line's --fit writes them. */
 int decimalsForError(double standardError) {
-    if (!(standardError > 0.0)) {
-        return 4;
-    }
-    return std::clamp(1 - static_cast<int>(std::floor(std::log10(standardError))), 0, 8);
+    return standardError > 0.0 && std::isfinite(standardError) ? model::errorDecimals(standardError)
+                                                               : 4;
 }
 
 void measuredNumbers(Collector& out, const QByteArray& csv) {

@@ -9,12 +9,12 @@ namespace velmora::model {
 
 namespace {
 
-/**
- * The decimals that round `error` to one significant digit, or two where the first is 1 or 2.
- * The digits are counted on the error rounded to two digits, so that an error that rounding
- * carries into a 3 (0.00296 → 0.0030) or into the next power of ten (0.0996 → 0.100) is written
- * as its rounded value reads (0.003, 0.10).
- */
+bool hasUnitOfConcentration(FitQuantity quantity) {
+    return quantity == FitQuantity::Concentration || quantity == FitQuantity::TitrantConcentration;
+}
+
+} // namespace
+
 int errorDecimals(double error) {
     const auto exponentOf = [](double value) {
         return static_cast<int>(std::floor(std::log10(value)));
@@ -28,12 +28,6 @@ int errorDecimals(double error) {
     const int decimals = leading < 3.0 - 1e-9 ? 1 - exponent : -exponent;
     return std::max(decimals, 0);
 }
-
-bool hasUnitOfConcentration(FitQuantity quantity) {
-    return quantity == FitQuantity::Concentration || quantity == FitQuantity::TitrantConcentration;
-}
-
-} // namespace
 
 std::string valueWithError(double value, double error) {
     if (!(error > 0.0) || !std::isfinite(error)) {

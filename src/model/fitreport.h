@@ -10,6 +10,14 @@
 namespace velmora::model {
 
 /**
+ * The decimals that round a standard error `error` (positive, finite) to one significant digit,
+ * or two where the first is 1 or 2. The digits are counted on the error rounded to two digits,
+ * so that an error that rounding carries into a 3 (0.00296 → 0.0030) or into the next power of
+ * ten (0.0996 → 0.100) is written as its rounded value reads (0.003, 0.10).
+ */
+[[nodiscard]] int errorDecimals(double error);
+
+/**
  * A value with its standard error, both rounded to the error's first significant digit, or its
  * first two where that digit is 1 or 2 (so that the rounding changes the error by less than a
  * sixth), both with the same decimals: "0.10012 ± 0.00008", "4.7598 ± 0.0021". An error of 10 or
